@@ -1,0 +1,141 @@
+#include "IndependentPass.h"
+
+#include "ParallelChunks.h"
+#include "RowKernels.h"
+
+#include <algorithm>
+#include <atomic>
+#include <vector>
+
+namespace kolvira {
+namespace {
+
+// Rows of cells are grouped into bands; threads take whole bands. A band's
+// last cell row reads two picture rows that the next band paints over, so
+// those two rows are copied before any thread starts.
+class BandedRender {
+public:
+    BandedRender(PictureSurface& picture, const RenderSettings& settings,
+                 const PassGeometry& geometry)
+        : picture_(picture), geometry_(geometry), brush_(settings.impressionBrush),
+          effects_(settings.style == kStylePhotoEffects), kernels_(SelectedRowKernels()) {
+        if (effects_)
+            effectTables_ = MakeEffectTables(settings);
+        else
+            styleParams_ = MakeStyleParams(settings);
+        const int step = geometry_.step;
+        cellRowsPerBand_ = std::max(1, 64 / step);
+        bandCount_ = (geometry_.rows + cellRowsPerBand_ - 1) / cellRowsPerBand_;
+        SaveBandEdges();
+    }
+
+    int BandCount() const { return bandCount_; }
+
+    // Renders band `band`; returns the number of cells it held.
+    long long RenderBand(int band, std::vector<PixelWord>& colours, CellRowScratch& scratch) {
+        const int step = geometry_.step;
+        const int firstCellRow = band * cellRowsPerBand_;
+        const int endCellRow = std::min(geometry_.rows, firstCellRow + cellRowsPerBand_);
+        colours.resize(geometry_.columns);
+        for (int cellRow = firstCellRow; cellRow < endCellRow; ++cellRow) {
+            const int y = cellRow * step;
+            CellRowInput input;
+            input.row = RowToRead(band, y);
+            input.below = RowToRead(band, y + 1);
+            input.pictureWidth = picture_.Width();
+            input.firstRow = y == 0;
+            if (effects_)
+                kernels_.effectRow(effectTables_, input, geometry_.areaWidth, step, colours.data());
+            else
+                kernels_.styleRow(styleParams_, input, geometry_.areaWidth, step, colours.data(),
+                                  scratch);
+            if (brush_)
+                PaintBlocks(y, colours);
+            else if (y < picture_.Height())
+                std::copy_n(colours.data(), std::min(geometry_.areaWidth, picture_.Width()),
+                            picture_.Row(y));
+        }
+        return static_cast<long long>(endCellRow - firstCellRow) * geometry_.columns;
+    }
+
+private:
+    int LastSampleRow(int band) const {
+        const int lastCellRow = std::min(geometry_.rows, (band + 1) * cellRowsPerBand_) - 1;
+        return lastCellRow * geometry_.step;
+    }
+
+    void SaveBandEdges() {
+        // The last band's rows are never painted by another band.
+        const int width = picture_.Width();
+        edgeRows_.assign(static_cast<size_t>(std::max(bandCount_ - 1, 0)) * 2 * width, 0);
+        for (int band = 0; band + 1 < bandCount_; ++band) {
+            const int y = LastSampleRow(band);
+            for (int i = 0; i < 2; ++i)
+                if (y + i < picture_.Height())
+                    std::copy_n(picture_.Row(y + i), width, EdgeRow(band, i));
+        }
+    }
+
+    PixelWord* EdgeRow(int band, int i) {
+        return edgeRows_.data() + (static_cast<size_t>(band) * 2 + i) * picture_.Width();
+    }
+
+    const PixelWord* RowToRead(int band, int y) {
+        if (y >= picture_.Height())
+            return nullptr;
+        if (band + 1 < bandCount_) {
+            const int edge = LastSampleRow(band);
+            if (y == edge || y == edge + 1)
+                return EdgeRow(band, y - edge);
+        }
+        return picture_.Row(y);
+    }
+
+    // With the impression brush each cell paints the step x step block just
+    // above and to the left of its sample point.
+    void PaintBlocks(int y, const std::vector<PixelWord>& colours) {
+        const int step = geometry_.step;
+        const int top = std::max(y - step, 0);
+        const int bottom = std::min(y, picture_.Height());
+        const int width = picture_.Width();
+        for (int row = top; row < bottom; ++row) {
+            PixelWord* line = picture_.Row(row);
+            for (int cell = 1; cell < geometry_.columns; ++cell) {
+                const int left = (cell - 1) * step;
+                if (left >= width)
+                    break;
+                const int right = std::min(left + step, width);
+                std::fill(line + left, line + right, colours[cell]);
+            }
+        }
+    }
+
+    PictureSurface& picture_;
+    const PassGeometry& geometry_;
+    const bool brush_;
+    const bool effects_;
+    const RowKernels& kernels_;
+    StyleParams styleParams_;
+    EffectTables effectTables_;
+    int cellRowsPerBand_ = 1;
+    int bandCount_ = 0;
+    std::vector<PixelWord> edgeRows_;
+};
+
+} // namespace
+
+void RunIndependentPass(PictureSurface& picture, const RenderSettings& settings,
+                        const PassGeometry& geometry, ProgressTracker& progress, int threads) {
+    BandedRender render(picture, settings, geometry);
+    std::vector<std::vector<PixelWord>> colours(threads);
+    std::vector<CellRowScratch> scratch(threads);
+    std::atomic<long long> done{0};
+    RunChunks(
+        threads, render.BandCount(),
+        [&](int band, int worker) {
+            done += render.RenderBand(band, colours[worker], scratch[worker]);
+        },
+        [&] { progress.Advance(done.load()); });
+}
+
+} // namespace kolvira

@@ -1,0 +1,14 @@
+// The render pass for every setting but the blur: no cell reads a pixel the
+// pass has already written, so rows of cells can be worked out on all cores.
+#pragma once
+
+#include "PassGeometry.h"
+#include "ProgressTracker.h"
+#include "RenderTables.h"
+
+namespace kolvira {
+
+void RunIndependentPass(PictureSurface& picture, const RenderSettings& settings,
+                        const PassGeometry& geometry, ProgressTracker& progress, int threads);
+
+} // namespace kolvira

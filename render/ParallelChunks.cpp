@@ -1,0 +1,60 @@
+#include "ParallelChunks.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace kolvira {
+
+void RunChunks(int threads, int chunkCount, const std::function<void(int, int)>& work,
+               const std::function<void()>& poll) {
+    if (threads > chunkCount)
+        threads = chunkCount;
+    if (threads <= 1) {
+        for (int chunk = 0; chunk < chunkCount; ++chunk) {
+            work(chunk, 0);
+            poll();
+        }
+        return;
+    }
+
+    std::atomic<int> nextChunk{0};
+    std::mutex mutex;
+    std::condition_variable changed;
+    int helpersRunning = threads - 1;
+
+    auto takeChunks = [&](int worker, bool isCaller) {
+        for (int chunk = nextChunk++; chunk < chunkCount; chunk = nextChunk++) {
+            work(chunk, worker);
+            if (isCaller)
+                poll();
+            else
+                changed.notify_one();
+        }
+    };
+
+    std::vector<std::jthread> helpers;
+    helpers.reserve(threads - 1);
+    for (int worker = 1; worker < threads; ++worker) {
+        helpers.emplace_back([&, worker] {
+            takeChunks(worker, false);
+            std::lock_guard lock(mutex);
+            --helpersRunning;
+            changed.notify_one();
+        });
+    }
+    takeChunks(0, true);
+
+    std::unique_lock lock(mutex);
+    while (helpersRunning > 0) {
+        changed.wait_for(lock, std::chrono::milliseconds(20));
+        lock.unlock();
+        poll();
+        lock.lock();
+    }
+}
+
+} // namespace kolvira

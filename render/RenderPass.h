@@ -1,0 +1,41 @@
+// The render pass: turns a picture into its rendered form in place, cell by
+// cell, with the colours of PixelColor. The result is exactly that of the
+// plain sequential pass (columns outer, rows inner, in place) whatever the
+// number of threads.
+#pragma once
+
+#include "PictureSurface.h"
+#include "RenderSettings.h"
+
+#include <functional>
+
+namespace kolvira {
+
+struct RenderRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+};
+
+// Called with the percentage of cells done, floor(100 * k / N), each time it
+// changes and in increasing order: every value the sequential pass would show,
+// starting with 0. Always called on the thread that runs RenderPicture.
+using ProgressCallback = std::function<void(int percent)>;
+
+struct RenderOptions {
+    int threads = 0; // 0: one per core
+    // Areas with fewer cells than this per thread use fewer threads.
+    long long minCellsPerThread = 1 << 16;
+};
+
+// Renders columns 0..W-1 and rows 0..H-1 of `picture`, W and H being the
+// width and height of `area`. The area may reach beyond the picture: reads
+// there count as white and writes are clipped.
+void RenderPicture(PictureSurface& picture, const RenderSettings& settings, const RenderRect& area,
+                   const ProgressCallback& progress = {}, const RenderOptions& options = {});
+
+// The number of worker threads RenderOptions{threads} stands for.
+int ResolveThreadCount(int requested);
+
+} // namespace kolvira

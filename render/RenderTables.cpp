@@ -1,0 +1,124 @@
+#include "RenderTables.h"
+#include "Truncate.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace kolvira {
+namespace {
+
+bool IsUnitValue(double v) {
+    return v >= 0.0 && v <= 1.0;
+} // false for NaN
+
+std::int32_t Scaled(std::int32_t channel, double gain) {
+    return ClampHigh(TruncateToInt((channel * gain) * 2.0));
+}
+
+PixelWord WordOf(std::int32_t r, std::int32_t g, std::int32_t b) {
+    return 0xFF000000u | ((static_cast<std::uint32_t>(r) & 0xFFu) << 16) |
+           ((static_cast<std::uint32_t>(g) & 0xFFu) << 8) | (static_cast<std::uint32_t>(b) & 0xFFu);
+}
+
+ChannelRouting MakeRouting(const RenderSettings& s) {
+    ChannelRouting routing;
+    routing.inverted = s.invertColors;
+    auto& src = routing.source;
+    if (s.shiftColors)
+        src = {src[1], src[2], src[0]};
+    if (s.sandySky)
+        std::swap(src[0], src[2]);
+    return routing;
+}
+
+PixelWord GreyOverrideWord(const RenderSettings& s, std::int32_t e, const double gains[3]) {
+    const double fB = 1.0 - s.brightness;
+    PixelWord word = 0;
+    if (s.stamp) {
+        word = e > TruncateToInt(s.brightness * 255.0)
+                   ? WordOf(255, 255, 255)
+                   : WordOf(TruncateToInt(gains[0] * 255.0), TruncateToInt(gains[1] * 255.0),
+                            TruncateToInt(gains[2] * 255.0));
+    }
+    if (s.blackWhitePhoto) {
+        const std::int32_t level = Scaled(e, fB);
+        word = WordOf(Scaled(level, gains[0]), Scaled(level, gains[1]), Scaled(level, gains[2]));
+    }
+    if (s.blackWhiteDream) {
+        const std::int32_t amplitude = TruncateToInt((e * s.brightness) * 20.0);
+        word = WordOf(TruncateToInt(gains[0] * amplitude), TruncateToInt(gains[1] * amplitude),
+                      TruncateToInt(gains[2] * amplitude));
+    }
+    return word;
+}
+
+} // namespace
+
+bool SettingsFitTables(const RenderSettings& s) {
+    return s.style >= kStylePen && s.style <= kStylePhotoEffects && IsUnitValue(s.penPress) &&
+           IsUnitValue(s.details) && IsUnitValue(s.brightness) && IsUnitValue(s.redLevel) &&
+           IsUnitValue(s.greenLevel) && IsUnitValue(s.blueLevel);
+}
+
+StyleParams MakeStyleParams(const RenderSettings& s) {
+    StyleParams p;
+    p.style = s.style;
+    // Gradients are whole numbers, so |g| > t exactly when |g| > floor(t);
+    // with t in 0..20 the floor is exact.
+    p.edgeThreshold = static_cast<std::int32_t>(std::floor(s.details * 20.0));
+    p.greyThreshold = TruncateToInt((s.details * 20.0) * 5.0);
+    const std::int32_t stroke = TruncateToInt(s.penPress * 255.0);
+    p.strokeWord = WordOf(stroke, stroke, stroke);
+    return p;
+}
+
+EffectTables MakeEffectTables(const RenderSettings& s) {
+    EffectTables t;
+    t.routing = MakeRouting(s);
+    const double gains[3] = {1.0 - s.redLevel, 1.0 - s.greenLevel, 1.0 - s.blueLevel};
+    const double fB = 1.0 - s.brightness;
+
+    for (int k = 0; k < 3; ++k)
+        for (std::int32_t v = 0; v < 272; ++v)
+            t.level[k][v] = static_cast<std::uint8_t>(Scaled(v, gains[k]));
+
+    t.replaceEnabled = s.oldColor != s.newColor;
+    const std::int32_t oldChannels[3] = {static_cast<std::int32_t>(RedOf(s.oldColor)),
+                                         static_cast<std::int32_t>(GreenOf(s.oldColor)),
+                                         static_cast<std::int32_t>(BlueOf(s.oldColor))};
+    t.newChannels = {static_cast<std::int32_t>(RedOf(s.newColor)),
+                     static_cast<std::int32_t>(GreenOf(s.newColor)),
+                     static_cast<std::int32_t>(BlueOf(s.newColor))};
+    for (int k = 0; k < 3; ++k)
+        for (std::int32_t v = 0; v < 256; ++v)
+            t.matches[k][v] = std::abs(v - oldChannels[k]) < s.replaceDepth;
+
+    t.impressionBrush = s.impressionBrush;
+    const double boost = 2.5 * fB + 1.0;
+    for (std::int32_t v = 0; v < 256; ++v) {
+        t.brightness[v] = static_cast<std::uint8_t>(Scaled(v, fB));
+        t.boost[v] = static_cast<std::uint8_t>(ClampHigh(TruncateToInt(v * boost)));
+    }
+
+    t.greyOverride = s.stamp || s.blackWhitePhoto || s.blackWhiteDream;
+    for (std::int32_t e = 0; e < 256; ++e)
+        t.greyOverrideWord[e] = GreyOverrideWord(s, e, gains);
+
+    for (int k = 0; k < 3; ++k) {
+        const int j = t.routing.source[k];
+        const int shift = 16 - 8 * k;
+        for (std::int32_t v = 0; v < 256; ++v) {
+            const std::int32_t working = t.routing.inverted ? 255 - v : v;
+            const std::int32_t levelled = t.level[k][working];
+            std::uint32_t entry = static_cast<std::uint32_t>(t.brightness[levelled]) << shift;
+            if (t.replaceEnabled && t.matches[k][levelled])
+                entry |= 1u << (24 + k);
+            t.fused[j][v] = entry;
+        }
+    }
+    t.replacedWord = WordOf(t.brightness[t.newChannels[0]], t.brightness[t.newChannels[1]],
+                            t.brightness[t.newChannels[2]]);
+    return t;
+}
+
+} // namespace kolvira

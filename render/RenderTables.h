@@ -1,0 +1,104 @@
+// What the bulk render paths precompute from the settings once per pass, so
+// that each pixel costs a few integer operations and table look-ups. Every
+// table entry is computed with the same double-precision steps as the
+// per-pixel definition in DrawingStyles.cpp and PhotoEffects.cpp.
+#pragma once
+
+#include "Colorref.h"
+#include "RenderSettings.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kolvira {
+
+// True when every slider value lies in 0..1 and the style is 0..7: the range
+// the tables are built for. Anything else takes the plain per-pixel pass.
+bool SettingsFitTables(const RenderSettings& settings);
+
+struct StyleParams {
+    std::int32_t style = 0;
+    // |gradient| > edgeThreshold exactly when |gradient| > details x 20.
+    std::int32_t edgeThreshold = 0;
+    // The grey threshold of "Coal" and "Revolution".
+    std::int32_t greyThreshold = 0;
+    PixelWord strokeWord = 0; // the colour of an edge
+};
+
+StyleParams MakeStyleParams(const RenderSettings& settings);
+
+// The working channels 0, 1, 2 (r, g, b) after inversion, rotation and swap:
+// working channel k is picture channel source[k] (0 red, 1 green, 2 blue),
+// taken as 255 minus itself when inverted.
+struct ChannelRouting {
+    std::array<int, 3> source{0, 1, 2};
+    bool inverted = false;
+};
+
+struct EffectTables {
+    ChannelRouting routing;
+    // Levels: working channel value (0..270 with the blur) -> 0..255.
+    std::array<std::array<std::uint8_t, 272>, 3> level{};
+    // Whether a levelled channel lies within replaceDepth of oldColor's.
+    std::array<std::array<std::uint8_t, 256>, 3> matches{};
+    bool replaceEnabled = false;
+    std::array<std::int32_t, 3> newChannels{}; // newColor as r, g, b
+    bool impressionBrush = false;
+    // Brightness without the brush: levelled channel -> result channel.
+    std::array<std::uint8_t, 256> brightness{};
+    // The brush's boost of the dominant channel.
+    std::array<std::uint8_t, 256> boost{};
+    // "Stamp", "Black-white photo", "Black-white dream" replace the whole
+    // result with a colour that depends on the grey level alone.
+    bool greyOverride = false;
+    std::array<PixelWord, 256> greyOverrideWord{};
+    // Without the blur, each picture channel maps to a fixed result channel:
+    // fused[j][v] is the result of picture channel j at value v, placed at its
+    // result bit position, with bit 24 + k set when working channel k matches
+    // oldColor. Used when neither the brush nor the blur is on.
+    std::array<std::array<std::uint32_t, 256>, 3> fused{};
+    PixelWord replacedWord = 0; // the result when all three channels match
+};
+
+EffectTables MakeEffectTables(const RenderSettings& settings);
+
+// The result word for working channels r, g, b (each 0..270) after the
+// levels: replacement, then brightness or the brush.
+inline PixelWord FinishEffect(const EffectTables& t, std::int32_t r, std::int32_t g,
+                              std::int32_t b) {
+    r = t.level[0][r];
+    g = t.level[1][g];
+    b = t.level[2][b];
+    if (t.replaceEnabled && t.matches[0][r] && t.matches[1][g] && t.matches[2][b]) {
+        r = t.newChannels[0];
+        g = t.newChannels[1];
+        b = t.newChannels[2];
+    }
+    if (!t.impressionBrush) {
+        r = t.brightness[r];
+        g = t.brightness[g];
+        b = t.brightness[b];
+    } else if (r > g && r > b) {
+        r = t.boost[r];
+    } else if (g > r && g > b) {
+        g = t.boost[g];
+    } else if (b > r && b > g) {
+        b = t.boost[b];
+    }
+    return 0xFF000000u | (static_cast<std::uint32_t>(r) << 16) |
+           (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
+}
+
+// Channel k (0 red, 1 green, 2 blue) of a picture word.
+inline std::int32_t ChannelOf(PixelWord w, int k) {
+    return static_cast<std::int32_t>((w >> (16 - 8 * k)) & 0xFFu);
+}
+
+// Grey level floor((R + G + B) / 3) of a picture word; the multiply-shift is
+// exact for every sum up to 765.
+inline std::int32_t GreyOfWord(PixelWord w) {
+    const std::uint32_t sum = ((w >> 16) & 0xFFu) + ((w >> 8) & 0xFFu) + (w & 0xFFu);
+    return static_cast<std::int32_t>((sum * 43691u) >> 17);
+}
+
+} // namespace kolvira

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures (Release) and builds everything into build/; binaries land in build/bin/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" >/dev/null
+cmake --build build --parallel "$(nproc)"
