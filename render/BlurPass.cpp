@@ -29,10 +29,19 @@ namespace {
 
 constexpr int kBandHeight = 64;
 
-// Blue in bits 0-15, green in 16-31, red in 32-47.
+// Blue in bits 0-15, red in 16-31, green in 32-47: sums of up to 257
+// channel values never carry from one lane into the next.
 inline std::uint64_t Spread(PixelWord w) {
-    return (w & 0xFFu) | (static_cast<std::uint64_t>(w & 0xFF00u) << 8) |
-           (static_cast<std::uint64_t>(w & 0xFF0000u) << 16);
+    return (w & 0x00FF00FFu) | (static_cast<std::uint64_t>(w & 0xFF00u) << 24);
+}
+inline std::int32_t RedSum(std::uint64_t s) {
+    return static_cast<std::int32_t>((s >> 16) & 0xFFFF);
+}
+inline std::int32_t GreenSum(std::uint64_t s) {
+    return static_cast<std::int32_t>((s >> 32) & 0xFFFF);
+}
+inline std::int32_t BlueSum(std::uint64_t s) {
+    return static_cast<std::int32_t>(s & 0xFFFF);
 }
 
 constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
@@ -82,13 +91,15 @@ private:
     }
 
     std::uint64_t SpreadAt(int x, int y) const {
-        return x >= 0 && y >= 0 && x < picture_.Width() && y < picture_.Height()
-                   ? Spread(picture_.Row(y)[x])
-                   : kWhiteSpread;
+        return picture_.Contains(x, y) ? Spread(picture_.Row(y)[x]) : kWhiteSpread;
     }
 
     // The four pixels of row y in columns x-2 .. x+1.
     std::uint64_t RowSum(int x, int y) const {
+        if (x >= 2 && x + 1 < picture_.Width() && y >= 0 && y < picture_.Height()) {
+            const PixelWord* p = picture_.Row(y) + x - 2;
+            return Spread(p[0]) + Spread(p[1]) + Spread(p[2]) + Spread(p[3]);
+        }
         return SpreadAt(x - 2, y) + SpreadAt(x - 1, y) + SpreadAt(x, y) + SpreadAt(x + 1, y);
     }
 
@@ -99,29 +110,25 @@ private:
             rowSums[y & 3] = RowSum(x, y);
             window += rowSums[y & 3];
         }
-        const auto& routing = tables_.routing;
-        for (int y = top; y < bottom; ++y) {
-            PixelWord* pixel = picture_.Row(y) + x;
+        const std::ptrdiff_t stride = picture_.Stride();
+        PixelWord* pixel = picture_.Row(top) + x;
+        for (int y = top; y < bottom; ++y, pixel += stride) {
             const PixelWord original = *pixel;
             PixelWord result;
             if (tables_.greyOverride) {
                 result = tables_.greyOverrideWord[GreyOfWord(original)];
             } else {
-                std::int32_t working[3];
-                for (int k = 0; k < 3; ++k) {
-                    const std::int32_t c = ChannelOf(original, routing.source[k]);
-                    working[k] = routing.inverted ? 255 - c : c;
-                }
-                const auto sumOf = [&](int k) {
-                    return static_cast<std::int32_t>((window >> (32 - 16 * k)) & 0xFFFF);
-                };
-                result = FinishEffect(tables_, (working[0] + sumOf(0)) / 16,
-                                      (working[1] + sumOf(1)) / 16, (working[2] + sumOf(2)) / 16);
+                // The sums start from the working values: seventeen terms.
+                result = FinishEffect(
+                    tables_, (WorkingChannel(tables_, original, 0) + RedSum(window)) / 16,
+                    (WorkingChannel(tables_, original, 1) + GreenSum(window)) / 16,
+                    (WorkingChannel(tables_, original, 2) + BlueSum(window)) / 16);
             }
             *pixel = result;
             // Later windows see the rendered pixel.
-            rowSums[y & 3] += Spread(result) - Spread(original);
-            window += Spread(result) - Spread(original);
+            const std::uint64_t change = Spread(result) - Spread(original);
+            rowSums[y & 3] += change;
+            window += change;
             // Slide down: row y-2 leaves, row y+2 enters.
             window -= rowSums[(y - 2) & 3];
             rowSums[(y + 2) & 3] = RowSum(x, y + 2);

@@ -37,23 +37,29 @@ public:
         const int firstCellRow = band * cellRowsPerBand_;
         const int endCellRow = std::min(geometry_.rows, firstCellRow + cellRowsPerBand_);
         colours.resize(geometry_.columns);
+        scratch.greyRow = -1;
         for (int cellRow = firstCellRow; cellRow < endCellRow; ++cellRow) {
             const int y = cellRow * step;
+            if (!brush_ && y >= picture_.Height())
+                break; // single pixels below the picture are clipped away
             CellRowInput input;
             input.row = RowToRead(band, y);
             input.below = RowToRead(band, y + 1);
             input.pictureWidth = picture_.Width();
-            input.firstRow = y == 0;
+            input.y = y;
+            // Without the brush each cell paints its own pixel: render the row
+            // in place, up to the picture's right edge.
+            PixelWord* out = brush_ ? colours.data() : picture_.Row(y);
+            const int width =
+                brush_ ? geometry_.areaWidth : std::min(geometry_.areaWidth, picture_.Width());
+            if (!brush_)
+                input.row = out;
             if (effects_)
-                kernels_.effectRow(effectTables_, input, geometry_.areaWidth, step, colours.data());
+                kernels_.effectRow(effectTables_, input, width, step, out);
             else
-                kernels_.styleRow(styleParams_, input, geometry_.areaWidth, step, colours.data(),
-                                  scratch);
+                kernels_.styleRow(styleParams_, input, width, step, out, scratch);
             if (brush_)
                 PaintBlocks(y, colours);
-            else if (y < picture_.Height())
-                std::copy_n(colours.data(), std::min(geometry_.areaWidth, picture_.Width()),
-                            picture_.Row(y));
         }
         return static_cast<long long>(endCellRow - firstCellRow) * geometry_.columns;
     }

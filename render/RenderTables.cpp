@@ -28,6 +28,9 @@ ChannelRouting MakeRouting(const RenderSettings& s) {
         src = {src[1], src[2], src[0]};
     if (s.sandySky)
         std::swap(src[0], src[2]);
+    for (int k = 0; k < 3; ++k)
+        routing.shift[k] = 16 - 8 * src[k];
+    routing.invertMask = s.invertColors ? 0xFF : 0;
     return routing;
 }
 

@@ -33,6 +33,10 @@ StyleParams MakeStyleParams(const RenderSettings& settings);
 struct ChannelRouting {
     std::array<int, 3> source{0, 1, 2};
     bool inverted = false;
+    // For picking working channel k out of a picture word:
+    // ((word >> shift[k]) & 0xFF) ^ invertMask.
+    std::array<int, 3> shift{16, 8, 0};
+    std::int32_t invertMask = 0;
 };
 
 struct EffectTables {
@@ -92,6 +96,11 @@ inline PixelWord FinishEffect(const EffectTables& t, std::int32_t r, std::int32_
 // Channel k (0 red, 1 green, 2 blue) of a picture word.
 inline std::int32_t ChannelOf(PixelWord w, int k) {
     return static_cast<std::int32_t>((w >> (16 - 8 * k)) & 0xFFu);
+}
+
+// Working channel k (0..255) of a picture word.
+inline std::int32_t WorkingChannel(const EffectTables& t, PixelWord w, int k) {
+    return static_cast<std::int32_t>((w >> t.routing.shift[k]) & 0xFFu) ^ t.routing.invertMask;
 }
 
 // Grey level floor((R + G + B) / 3) of a picture word; the multiply-shift is

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#if defined(__AVX2__)
+#include <immintrin.h>
+#endif
+
 #ifndef KOLVIRA_KERNEL_NS
 #error "KOLVIRA_KERNEL_NS must name this build's namespace"
 #endif
@@ -50,19 +54,20 @@ inline PixelWord NonEdgeWord(PixelWord w, std::int32_t e, std::int32_t threshold
         return Pack(rr * factor, gg * factor, bb * factor);
     } else {
         static_assert(Style == kStyleRevolution);
-        const bool white = r > 230 && g > 230 && b > 230;
-        const bool black = r < 50 && g < 50 && b < 50;
-        const bool yellow = r > threshold && g > threshold && b < threshold;
-        const bool red = r > threshold && r > g && r > b;
-        const bool green = g > threshold && g > r && g > b;
-        const bool blue = b > threshold && b > r && b > g;
-        return white    ? kWhite
-               : black  ? kOpaque
-               : yellow ? 0xFFFFFF00u
-               : red    ? 0xFFFF0000u
-               : green  ? 0xFF00FF00u
-               : blue   ? 0xFF0000FFu
-                        : kWhite;
+        // The first rule that holds decides: apply them from the last up.
+        // Plain masks rather than selections, so that the loop vectorises.
+        const auto holds = [](bool a, bool b, bool c) {
+            return PixelWord{0} - static_cast<PixelWord>(a & b & c);
+        };
+        const auto choose = [](PixelWord mask, PixelWord colour, PixelWord otherwise) {
+            return (colour & mask) | (otherwise & ~mask);
+        };
+        PixelWord word = choose(holds(b > threshold, b > r, b > g), 0xFF0000FFu, kWhite);
+        word = choose(holds(g > threshold, g > r, g > b), 0xFF00FF00u, word);
+        word = choose(holds(r > threshold, r > g, r > b), 0xFFFF0000u, word);
+        word = choose(holds(r > threshold, g > threshold, b < threshold), 0xFFFFFF00u, word);
+        word = choose(holds(r < 50, g < 50, b < 50), kOpaque, word);
+        return choose(holds(r > 230, g > 230, b > 230), kWhite, word);
     }
 }
 
@@ -70,39 +75,67 @@ inline std::int32_t Grey(PixelWord w) {
     return GreyOfWord(w);
 }
 
+// The style's values, held in locals so that the sweeps vectorise.
+struct CellRule {
+    std::int32_t edgeThreshold;
+    std::int32_t gyThreshold;
+    std::int32_t greyThreshold;
+    PixelWord strokeWord;
+};
+
 template <int Style>
-inline PixelWord CellWord(const StyleParams& p, PixelWord w, std::int32_t e, std::int32_t gx,
-                          std::int32_t gy, std::int32_t gyThreshold) {
-    const bool edge = std::abs(gx) > p.edgeThreshold || std::abs(gy) > gyThreshold;
-    return edge ? p.strokeWord : NonEdgeWord<Style>(w, e, p.greyThreshold);
+inline PixelWord CellWord(CellRule rule, PixelWord w, std::int32_t e, std::int32_t gx,
+                          std::int32_t gy) {
+    const PixelWord plain = NonEdgeWord<Style>(w, e, rule.greyThreshold);
+    const bool edge = (std::abs(gx) > rule.edgeThreshold) | (std::abs(gy) > rule.gyThreshold);
+    return edge ? rule.strokeWord : plain;
 }
 
-// Cells one pixel apart: the grey levels of the row and of the row below are
-// worked out first, then every cell in one vectorisable sweep.
+// Cells one pixel apart, in one sweep: the grey levels of this row are known
+// from the previous row's sweep, and this sweep works out those of the row
+// below for the next one.
+template <int Style, bool HasBelow>
+void ContiguousStyleSweep(const StyleParams& p, const PixelWord* row, PixelWord* out,
+                          const PixelWord* below, const std::int32_t* grey, std::int32_t* greyBelow,
+                          int count, std::int32_t gyThreshold) {
+    const CellRule rule{p.edgeThreshold, gyThreshold, p.greyThreshold, p.strokeWord};
+    // Column 0 has no horizontal edge.
+    const std::int32_t gb0 = HasBelow ? Grey(below[0]) : 255;
+    greyBelow[0] = gb0;
+    out[0] = CellWord<Style>(rule, row[0], grey[0], 0, gb0 - grey[0]);
+#pragma GCC ivdep
+    for (int x = 1; x < count; ++x) {
+        const std::int32_t gb = HasBelow ? Grey(below[x]) : 255;
+        greyBelow[x] = gb;
+        out[x] = CellWord<Style>(rule, row[x], grey[x], grey[x + 1] - grey[x], gb - grey[x]);
+    }
+}
+
 template <int Style>
 void ContiguousStyleRow(const StyleParams& p, const CellRowInput& in, int count, PixelWord* out,
                         CellRowScratch& scratch) {
     auto& grey = scratch.grey;
     auto& below = scratch.greyBelow;
     grey.resize(count + 1);
-    below.resize(count);
-    const PixelWord* row = in.row;
-    for (int x = 0; x < count; ++x)
-        grey[x] = Grey(row[x]);
-    grey[count] = count < in.pictureWidth ? Grey(row[count]) : 255;
-    if (in.below) {
+    below.resize(count + 1);
+    if (scratch.greyRow != in.y) {
         for (int x = 0; x < count; ++x)
-            below[x] = Grey(in.below[x]);
-    } else {
-        std::fill(below.begin(), below.end(), 255);
+            grey[x] = Grey(in.row[x]);
+        grey[count] = count < in.pictureWidth ? Grey(in.row[count]) : 255;
     }
-    // Row 0 has no vertical edges, column 0 no horizontal one.
-    const std::int32_t gyThreshold = in.firstRow ? 1 << 20 : p.edgeThreshold;
-    const std::int32_t* g = grey.data();
-    const std::int32_t* gb = below.data();
-    out[0] = CellWord<Style>(p, row[0], g[0], 0, gb[0] - g[0], gyThreshold);
-    for (int x = 1; x < count; ++x)
-        out[x] = CellWord<Style>(p, row[x], g[x], g[x + 1] - g[x], gb[x] - g[x], gyThreshold);
+    // Row 0 has no vertical edges.
+    const std::int32_t gyThreshold = in.y == 0 ? 1 << 20 : p.edgeThreshold;
+    if (in.below) {
+        ContiguousStyleSweep<Style, true>(p, in.row, out, in.below, grey.data(), below.data(),
+                                          count, gyThreshold);
+        below[count] = count < in.pictureWidth ? Grey(in.below[count]) : 255;
+        std::swap(grey, below);
+        scratch.greyRow = in.y + 1;
+    } else {
+        ContiguousStyleSweep<Style, false>(p, in.row, out, nullptr, grey.data(), below.data(),
+                                           count, gyThreshold);
+        scratch.greyRow = -1;
+    }
 }
 
 template <int Style> PixelWord SparseCell(const StyleParams& p, const CellRowInput& in, int x) {
@@ -112,8 +145,9 @@ template <int Style> PixelWord SparseCell(const StyleParams& p, const CellRowInp
     const std::int32_t right = inside && x + 1 < in.pictureWidth ? Grey(in.row[x + 1]) : 255;
     const std::int32_t below = inside && in.below ? Grey(in.below[x]) : 255;
     const std::int32_t gx = x > 0 ? right - e : 0;
-    const std::int32_t gy = in.firstRow ? 0 : below - e;
-    return CellWord<Style>(p, w, e, gx, gy, p.edgeThreshold);
+    const std::int32_t gy = in.y == 0 ? 0 : below - e;
+    const CellRule rule{p.edgeThreshold, p.edgeThreshold, p.greyThreshold, p.strokeWord};
+    return CellWord<Style>(rule, w, e, gx, gy);
 }
 
 template <int Style>
@@ -161,13 +195,61 @@ inline PixelWord EffectWordFused(const EffectTables& t, PixelWord w) {
 inline PixelWord EffectWordGeneral(const EffectTables& t, PixelWord w) {
     if (t.greyOverride)
         return t.greyOverrideWord[Grey(w)];
-    std::int32_t working[3];
-    for (int k = 0; k < 3; ++k) {
-        const std::int32_t c = ChannelOf(w, t.routing.source[k]);
-        working[k] = t.routing.inverted ? 255 - c : c;
-    }
-    return FinishEffect(t, working[0], working[1], working[2]);
+    return FinishEffect(t, WorkingChannel(t, w, 0), WorkingChannel(t, w, 1),
+                        WorkingChannel(t, w, 2));
 }
+
+#if defined(__AVX2__)
+// Eight pixels at a time, the table look-ups done by gathers.
+inline __m256i Gather(const std::uint32_t* table, __m256i index) {
+    return _mm256_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
+}
+
+int FusedEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
+    const __m256i byte = _mm256_set1_epi32(0xFF);
+    const __m256i allMatch = _mm256_set1_epi32(7);
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
+    const __m256i replaced = _mm256_set1_epi32(static_cast<int>(t.replacedWord));
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
+        const __m256i r = _mm256_and_si256(_mm256_srli_epi32(w, 16), byte);
+        const __m256i g = _mm256_and_si256(_mm256_srli_epi32(w, 8), byte);
+        const __m256i b = _mm256_and_si256(w, byte);
+        const __m256i v = _mm256_or_si256(
+            _mm256_or_si256(Gather(t.fused[0].data(), r), Gather(t.fused[1].data(), g)),
+            Gather(t.fused[2].data(), b));
+        const __m256i isReplaced = _mm256_cmpeq_epi32(_mm256_srli_epi32(v, 24), allMatch);
+        const __m256i result = _mm256_blendv_epi8(_mm256_or_si256(v, opaque), replaced, isReplaced);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
+    }
+    return x;
+}
+
+int GreyOverrideSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
+    const __m256i byte = _mm256_set1_epi32(0xFF);
+    const __m256i third = _mm256_set1_epi32(43691);
+    int x = 0;
+    for (; x + 8 <= count; x += 8) {
+        const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
+        const __m256i sum =
+            _mm256_add_epi32(_mm256_add_epi32(_mm256_and_si256(_mm256_srli_epi32(w, 16), byte),
+                                              _mm256_and_si256(_mm256_srli_epi32(w, 8), byte)),
+                             _mm256_and_si256(w, byte));
+        const __m256i grey = _mm256_srli_epi32(_mm256_mullo_epi32(sum, third), 17);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x),
+                            Gather(t.greyOverrideWord.data(), grey));
+    }
+    return x;
+}
+#else
+int FusedEffectSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
+    return 0;
+}
+int GreyOverrideSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
+    return 0;
+}
+#endif
 
 void EffectRow(const EffectTables& t, const CellRowInput& in, int areaWidth, int step,
                PixelWord* out) {
@@ -177,11 +259,11 @@ void EffectRow(const EffectTables& t, const CellRowInput& in, int areaWidth, int
         const int count = std::min(areaWidth, in.pictureWidth);
         const PixelWord* row = in.row;
         if (step == 1 && !t.greyOverride && !t.impressionBrush) {
-            for (; x < count; ++x)
+            for (x = FusedEffectSweep(t, row, out, count); x < count; ++x)
                 out[x] = EffectWordFused(t, row[x]);
             cell = x;
         } else if (step == 1 && t.greyOverride) {
-            for (; x < count; ++x)
+            for (x = GreyOverrideSweep(t, row, out, count); x < count; ++x)
                 out[x] = t.greyOverrideWord[Grey(row[x])];
             cell = x;
         } else {

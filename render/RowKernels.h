@@ -16,17 +16,20 @@ struct CellRowInput {
     const PixelWord* row = nullptr;   // row y; null when y is below the picture
     const PixelWord* below = nullptr; // row y + 1; null when outside (reads as white)
     int pictureWidth = 0;
-    bool firstRow = false; // y == 0: no vertical edges
+    int y = 0;
 };
 
-// Per-thread working memory for the row functions.
+// Per-thread working memory for the row functions. With cells one pixel
+// apart, the grey levels of the row below are kept for the next row.
 struct CellRowScratch {
     std::vector<std::int32_t> grey;
     std::vector<std::int32_t> greyBelow;
+    int greyRow = -1; // the picture row `grey` holds, or -1
 };
 
 // Writes the colours of the cells X = 0, step, 2 step, ... below areaWidth
-// into out (ceil(areaWidth / step) words).
+// into out (ceil(areaWidth / step) words). With step 1, out may be the row
+// being read: each word is read before it is written.
 using StyleRowFunction = void (*)(const StyleParams&, const CellRowInput&, int areaWidth, int step,
                                   PixelWord* out, CellRowScratch&);
 using EffectRowFunction = void (*)(const EffectTables&, const CellRowInput&, int areaWidth,
