@@ -2,17 +2,20 @@
 // the cell (x, y) reads rendered pixels at (x-2..x-1, y-2..y+1) and
 // (x, y-2..y-1), and original ones at (x, y), (x, y+1) and (x+1, y-2..y+1).
 // Any order in which (x, y) comes after (x, y-1) and after (x-1, y+2) keeps
-// every one of those reads. Grouping cells by u = y + 2x into bands
-// u in [bB, (b+1)B), and visiting each band column by column, top to bottom,
-// is such an order, and it walks the picture in short column pieces that stay
-// in the cache.
+// every one of those reads. So does this one:
 //
-// Band b+1 may work on column x once band b has finished column x, so bands
-// run on several threads as a pipeline.
+// - Cells are grouped into bands by u = y + 3x, band b holding
+//   u in [bB, (b+1)B), and bands are done in turn. Within a band, column x
+//   is the piece of B rows starting at bB - 3x; pieces stay in the cache.
+// - Within a band, a few neighbouring columns advance together, column
+//   x + j working on the row 3j above column x's. Their cells lie on one
+//   line u = const, so none depends on another, and the processor overlaps
+//   their work instead of waiting on each cell's long chain of look-ups.
+// - Band b+1 may work on column x once band b has finished it, so bands run
+//   on several threads as a pipeline.
 //
-// Within a column piece the 4 x 4 sums slide down the column: each row's
-// four-pixel sum enters once and leaves once, with the three channels packed
-// in 16-bit lanes of one 64-bit word.
+// Within a column the 4 x 4 sums slide down: each row's four-pixel sum
+// enters once and leaves once, the three channels packed in one word.
 #include "BlurPass.h"
 
 #include "ParallelChunks.h"
@@ -27,7 +30,9 @@
 namespace kolvira {
 namespace {
 
-constexpr int kBandHeight = 64;
+constexpr int kBandHeight = 96;
+constexpr int kColumnsTogether = 4;
+constexpr int kSkew = 3; // rows between neighbouring columns of a band
 
 // Blue in bits 0-15, red in 16-31, green in 32-47: sums of up to 257
 // channel values never carry from one lane into the next.
@@ -46,6 +51,15 @@ inline std::int32_t BlueSum(std::uint64_t s) {
 
 constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
 
+// One column's progress down its piece of a band.
+struct ColumnCursor {
+    int x = 0;
+    int y = 0; // the next row to render
+    PixelWord* pixel = nullptr;
+    std::uint64_t rowSums[4]; // rows y-2 .. y+1, indexed by row & 3
+    std::uint64_t window = 0;
+};
+
 class BlurBands {
 public:
     BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g)
@@ -53,7 +67,7 @@ public:
           width_(std::min(g.areaWidth, picture.Width())),
           height_(std::min(g.areaHeight, picture.Height())) {
         bandCount_ = width_ > 0 && height_ > 0
-                         ? (height_ + 2 * (width_ - 1) + kBandHeight - 1) / kBandHeight
+                         ? (height_ + kSkew * (width_ - 1) + kBandHeight - 1) / kBandHeight
                          : 0;
         columnsDone_ = std::make_unique<std::atomic<int>[]>(std::max(bandCount_, 1));
         for (int b = 0; b < bandCount_; ++b)
@@ -62,23 +76,17 @@ public:
 
     int BandCount() const { return bandCount_; }
 
-    // Renders band b column by column; `cellsDone` counts its cells as it goes.
+    // Renders band b; `cellsDone` counts its cells as it goes.
     void RenderBand(int b, std::atomic<long long>& cellsDone) {
         const int u0 = b * kBandHeight;
-        const int u1 = u0 + kBandHeight;
-        const int firstColumn = std::max(0, (u0 - height_) / 2);
-        for (int x = firstColumn; x < width_; ++x) {
-            const int top = std::max(0, u0 - 2 * x);
-            const int bottom = std::min(height_, u1 - 2 * x);
-            if (bottom <= 0)
-                break;
-            if (top >= bottom)
-                continue;
+        const int firstColumn = std::max(0, (u0 - height_) / kSkew);
+        const int endColumn = std::min(width_, u0 / kSkew + kBandHeight / kSkew + 1);
+        for (int x = firstColumn; x < endColumn; x += kColumnsTogether) {
+            const int count = std::min(kColumnsTogether, endColumn - x);
             if (b > 0)
-                WaitForColumn(b - 1, x);
-            RenderColumnPiece(x, top, bottom);
-            columnsDone_[b].store(x + 1, std::memory_order_release);
-            cellsDone += bottom - top;
+                WaitForColumn(b - 1, x + count - 1);
+            cellsDone += RenderColumns(u0, x, count);
+            columnsDone_[b].store(x + count, std::memory_order_release);
         }
         columnsDone_[b].store(INT_MAX, std::memory_order_release);
     }
@@ -103,37 +111,71 @@ private:
         return SpreadAt(x - 2, y) + SpreadAt(x - 1, y) + SpreadAt(x, y) + SpreadAt(x + 1, y);
     }
 
-    void RenderColumnPiece(int x, int top, int bottom) {
-        std::uint64_t rowSums[4]; // rows y-2 .. y+1, indexed by row & 3
-        std::uint64_t window = 0;
+    void Start(ColumnCursor& c, int x, int top) {
+        c.x = x;
+        c.y = top;
+        c.pixel = picture_.Row(top) + x;
+        c.window = 0;
         for (int y = top - 2; y <= top + 1; ++y) {
-            rowSums[y & 3] = RowSum(x, y);
-            window += rowSums[y & 3];
+            c.rowSums[y & 3] = RowSum(x, y);
+            c.window += c.rowSums[y & 3];
         }
-        const std::ptrdiff_t stride = picture_.Stride();
-        PixelWord* pixel = picture_.Row(top) + x;
-        for (int y = top; y < bottom; ++y, pixel += stride) {
-            const PixelWord original = *pixel;
-            PixelWord result;
-            if (tables_.greyOverride) {
-                result = tables_.greyOverrideWord[GreyOfWord(original)];
-            } else {
-                // The sums start from the working values: seventeen terms.
-                result = FinishEffect(
-                    tables_, (WorkingChannel(tables_, original, 0) + RedSum(window)) / 16,
-                    (WorkingChannel(tables_, original, 1) + GreenSum(window)) / 16,
-                    (WorkingChannel(tables_, original, 2) + BlueSum(window)) / 16);
+    }
+
+    void Step(ColumnCursor& c) {
+        const PixelWord original = *c.pixel;
+        PixelWord result;
+        if (tables_.greyOverride) {
+            result = tables_.greyOverrideWord[GreyOfWord(original)];
+        } else {
+            // The sums start from the working values: seventeen terms.
+            result = FinishEffect(tables_,
+                                  (WorkingChannel(tables_, original, 0) + RedSum(c.window)) / 16,
+                                  (WorkingChannel(tables_, original, 1) + GreenSum(c.window)) / 16,
+                                  (WorkingChannel(tables_, original, 2) + BlueSum(c.window)) / 16);
+        }
+        *c.pixel = result;
+        const int y = c.y;
+        // Later windows see the rendered pixel.
+        const std::uint64_t change = Spread(result) - Spread(original);
+        c.rowSums[y & 3] += change;
+        // Slide down: row y-2 leaves, row y+2 enters.
+        c.window += change - c.rowSums[(y - 2) & 3];
+        c.rowSums[(y + 2) & 3] = RowSum(c.x, y + 2);
+        c.window += c.rowSums[(y + 2) & 3];
+        ++c.y;
+        c.pixel += picture_.Stride();
+    }
+
+    // Columns x .. x+count-1 of the band starting at u0, advanced together.
+    long long RenderColumns(int u0, int x, int count) {
+        ColumnCursor cursors[kColumnsTogether];
+        int firstStep[kColumnsTogether];
+        int lastStep[kColumnsTogether];
+        long long cells = 0;
+        for (int j = 0; j < count; ++j) {
+            // Step s renders row u0 - 3(x + j) + s of column x + j.
+            const int rowAtStep0 = u0 - kSkew * (x + j);
+            const int top = std::max(0, rowAtStep0);
+            const int bottom = std::min(height_, rowAtStep0 + kBandHeight);
+            firstStep[j] = top - rowAtStep0;
+            lastStep[j] = bottom - rowAtStep0; // exclusive
+            cells += std::max(0, bottom - top);
+        }
+        for (int s = 0; s < kBandHeight; ++s) {
+            for (int j = 0; j < count; ++j) {
+                if (s < firstStep[j] || s >= lastStep[j])
+                    continue;
+                // A column's sums start only when it reaches its first row,
+                // once its left neighbours have rendered the rows they read.
+                if (s == firstStep[j]) {
+                    const int top = u0 - kSkew * (x + j) + s;
+                    Start(cursors[j], x + j, top);
+                }
+                Step(cursors[j]);
             }
-            *pixel = result;
-            // Later windows see the rendered pixel.
-            const std::uint64_t change = Spread(result) - Spread(original);
-            rowSums[y & 3] += change;
-            window += change;
-            // Slide down: row y-2 leaves, row y+2 enters.
-            window -= rowSums[(y - 2) & 3];
-            rowSums[(y + 2) & 3] = RowSum(x, y + 2);
-            window += rowSums[(y + 2) & 3];
         }
+        return cells;
     }
 
     PictureSurface& picture_;

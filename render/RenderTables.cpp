@@ -55,6 +55,24 @@ PixelWord GreyOverrideWord(const RenderSettings& s, std::int32_t e, const double
     return word;
 }
 
+// newColor after the brightness step, or after the brush's boost of its
+// strictly dominant channel.
+PixelWord ReplacedWord(const EffectTables& t) {
+    std::int32_t c[3] = {t.newChannels[0], t.newChannels[1], t.newChannels[2]};
+    if (!t.impressionBrush) {
+        for (auto& v : c)
+            v = t.brightness[v];
+    } else {
+        for (int k = 0; k < 3; ++k) {
+            if (c[k] > c[(k + 1) % 3] && c[k] > c[(k + 2) % 3]) {
+                c[k] = t.boost[c[k]];
+                break;
+            }
+        }
+    }
+    return WordOf(c[0], c[1], c[2]);
+}
+
 } // namespace
 
 bool SettingsFitTables(const RenderSettings& s) {
@@ -119,8 +137,14 @@ EffectTables MakeEffectTables(const RenderSettings& s) {
             t.fused[j][v] = entry;
         }
     }
-    t.replacedWord = WordOf(t.brightness[t.newChannels[0]], t.brightness[t.newChannels[1]],
-                            t.brightness[t.newChannels[2]]);
+    for (int k = 0; k < 3; ++k) {
+        for (std::int32_t v = 0; v < 272; ++v) {
+            const std::uint32_t l = t.level[k][v];
+            t.levelled[k][v] = l | (static_cast<std::uint32_t>(t.brightness[l]) << 8) |
+                               (t.replaceEnabled && t.matches[k][l] ? kLevelledMatches : 0);
+        }
+    }
+    t.replacedWord = ReplacedWord(t);
     return t;
 }
 

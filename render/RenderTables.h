@@ -61,8 +61,16 @@ struct EffectTables {
     // result bit position, with bit 24 + k set when working channel k matches
     // oldColor. Used when neither the brush nor the blur is on.
     std::array<std::array<std::uint32_t, 256>, 3> fused{};
-    PixelWord replacedWord = 0; // the result when all three channels match
+    // The result when all three channels match: newColor, brightened
+    // without the brush, boosted with it.
+    PixelWord replacedWord = 0;
+    // Per working channel value (0..271): the levelled value in bits 0-7, its
+    // brightness result in bits 8-15, and kLevelledMatches when it lies
+    // within replaceDepth of oldColor (and replacement is on).
+    std::array<std::array<std::uint32_t, 272>, 3> levelled{};
 };
+
+inline constexpr std::uint32_t kLevelledMatches = 1u << 16;
 
 EffectTables MakeEffectTables(const RenderSettings& settings);
 
@@ -70,25 +78,21 @@ EffectTables MakeEffectTables(const RenderSettings& settings);
 // levels: replacement, then brightness or the brush.
 inline PixelWord FinishEffect(const EffectTables& t, std::int32_t r, std::int32_t g,
                               std::int32_t b) {
-    r = t.level[0][r];
-    g = t.level[1][g];
-    b = t.level[2][b];
-    if (t.replaceEnabled && t.matches[0][r] && t.matches[1][g] && t.matches[2][b]) {
-        r = t.newChannels[0];
-        g = t.newChannels[1];
-        b = t.newChannels[2];
-    }
+    const std::uint32_t er = t.levelled[0][r], eg = t.levelled[1][g], eb = t.levelled[2][b];
+    if (er & eg & eb & kLevelledMatches)
+        return t.replacedWord;
     if (!t.impressionBrush) {
-        r = t.brightness[r];
-        g = t.brightness[g];
-        b = t.brightness[b];
-    } else if (r > g && r > b) {
-        r = t.boost[r];
-    } else if (g > r && g > b) {
-        g = t.boost[g];
-    } else if (b > r && b > g) {
-        b = t.boost[b];
+        return 0xFF000000u | ((er & 0xFF00u) << 8) | (eg & 0xFF00u) | ((eb >> 8) & 0xFFu);
     }
+    r = er & 0xFF;
+    g = eg & 0xFF;
+    b = eb & 0xFF;
+    if (r > g && r > b)
+        r = t.boost[r];
+    else if (g > r && g > b)
+        g = t.boost[g];
+    else if (b > r && b > g)
+        b = t.boost[b];
     return 0xFF000000u | (static_cast<std::uint32_t>(r) << 16) |
            (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
 }
