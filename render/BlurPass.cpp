@@ -18,6 +18,7 @@
 // enters once and leaves once, the three channels packed in one word.
 #include "BlurPass.h"
 
+#include "BlurQuad.h"
 #include "ParallelChunks.h"
 #include "RenderTables.h"
 
@@ -31,47 +32,28 @@ namespace kolvira {
 namespace {
 
 constexpr int kBandHeight = 96;
-constexpr int kColumnsTogether = 4;
 constexpr int kSkew = 3; // rows between neighbouring columns of a band
 
-// Blue in bits 0-15, red in 16-31, green in 32-47: sums of up to 257
-// channel values never carry from one lane into the next.
-inline std::uint64_t Spread(PixelWord w) {
-    return (w & 0x00FF00FFu) | (static_cast<std::uint64_t>(w & 0xFF00u) << 24);
-}
-inline std::int32_t RedSum(std::uint64_t s) {
-    return static_cast<std::int32_t>((s >> 16) & 0xFFFF);
-}
-inline std::int32_t GreenSum(std::uint64_t s) {
-    return static_cast<std::int32_t>((s >> 32) & 0xFFFF);
-}
-inline std::int32_t BlueSum(std::uint64_t s) {
-    return static_cast<std::int32_t>(s & 0xFFFF);
-}
-
 constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
-
-// One column's progress down its piece of a band.
-struct ColumnCursor {
-    int x = 0;
-    int y = 0; // the next row to render
-    PixelWord* pixel = nullptr;
-    std::uint64_t rowSums[4]; // rows y-2 .. y+1, indexed by row & 3
-    std::uint64_t window = 0;
-};
 
 class BlurBands {
 public:
     BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g)
         : picture_(picture), tables_(MakeEffectTables(settings)),
           width_(std::min(g.areaWidth, picture.Width())),
-          height_(std::min(g.areaHeight, picture.Height())) {
+          height_(std::min(g.areaHeight, picture.Height())), quadSteps_(SelectedBlurQuadSteps()) {
         bandCount_ = width_ > 0 && height_ > 0
                          ? (height_ + kSkew * (width_ - 1) + kBandHeight - 1) / kBandHeight
                          : 0;
         columnsDone_ = std::make_unique<std::atomic<int>[]>(std::max(bandCount_, 1));
         for (int b = 0; b < bandCount_; ++b)
             columnsDone_[b] = 0;
+        if (tables_.greyOverride)
+            quadSteps_ = nullptr; // the grey looks ignore the blur; never sent here
+        if (quadSteps_) {
+            quadTables_ = std::make_unique<BlurQuadTables>();
+            MakeBlurQuadTables(tables_, *quadTables_);
+        }
     }
 
     int BandCount() const { return bandCount_; }
@@ -81,8 +63,8 @@ public:
         const int u0 = b * kBandHeight;
         const int firstColumn = std::max(0, (u0 - height_) / kSkew);
         const int endColumn = std::min(width_, u0 / kSkew + kBandHeight / kSkew + 1);
-        for (int x = firstColumn; x < endColumn; x += kColumnsTogether) {
-            const int count = std::min(kColumnsTogether, endColumn - x);
+        for (int x = firstColumn; x < endColumn; x += kBlurQuad) {
+            const int count = std::min(kBlurQuad, endColumn - x);
             if (b > 0)
                 WaitForColumn(b - 1, x + count - 1);
             cellsDone += RenderColumns(u0, x, count);
@@ -111,68 +93,74 @@ private:
         return SpreadAt(x - 2, y) + SpreadAt(x - 1, y) + SpreadAt(x, y) + SpreadAt(x + 1, y);
     }
 
-    void Start(ColumnCursor& c, int x, int top) {
-        c.x = x;
-        c.y = top;
-        c.pixel = picture_.Row(top) + x;
-        c.window = 0;
-        for (int y = top - 2; y <= top + 1; ++y) {
-            c.rowSums[y & 3] = RowSum(x, y);
-            c.window += c.rowSums[y & 3];
+    // Column j starts at step s on row `top`: its window covers rows
+    // top-2 .. top+1.
+    void Start(BlurQuadState& q, int j, int x, int top, int s) {
+        q.window[j] = 0;
+        for (int d = -2; d <= 1; ++d) {
+            q.ring[(s + d) & 3][j] = RowSum(x, top + d);
+            q.window[j] += q.ring[(s + d) & 3][j];
         }
     }
 
-    void Step(ColumnCursor& c) {
-        const PixelWord original = *c.pixel;
-        PixelWord result;
-        if (tables_.greyOverride) {
-            result = tables_.greyOverrideWord[GreyOfWord(original)];
-        } else {
-            // The sums start from the working values: seventeen terms.
-            result = FinishEffect(tables_,
-                                  (WorkingChannel(tables_, original, 0) + RedSum(c.window)) / 16,
-                                  (WorkingChannel(tables_, original, 1) + GreenSum(c.window)) / 16,
-                                  (WorkingChannel(tables_, original, 2) + BlueSum(c.window)) / 16);
-        }
-        *c.pixel = result;
-        const int y = c.y;
-        // Later windows see the rendered pixel.
+    // Renders column j's pixel (x, y) at step s.
+    void Step(BlurQuadState& q, int j, int x, int y, int s) {
+        PixelWord* pixel = picture_.Row(y) + x;
+        const PixelWord original = *pixel;
+        const std::uint64_t window = q.window[j];
+        // The sums start from the working values: seventeen terms.
+        const PixelWord result =
+            FinishEffect(tables_, (WorkingChannel(tables_, original, 0) + RedSum(window)) / 16,
+                         (WorkingChannel(tables_, original, 1) + GreenSum(window)) / 16,
+                         (WorkingChannel(tables_, original, 2) + BlueSum(window)) / 16);
+        *pixel = result;
+        // Later windows see the rendered pixel; row y-2 leaves, y+2 enters.
         const std::uint64_t change = Spread(result) - Spread(original);
-        c.rowSums[y & 3] += change;
-        // Slide down: row y-2 leaves, row y+2 enters.
-        c.window += change - c.rowSums[(y - 2) & 3];
-        c.rowSums[(y + 2) & 3] = RowSum(c.x, y + 2);
-        c.window += c.rowSums[(y + 2) & 3];
-        ++c.y;
-        c.pixel += picture_.Stride();
+        q.ring[s & 3][j] += change;
+        const std::uint64_t entering = RowSum(x, y + 2);
+        q.window[j] += change - q.ring[(s - 2) & 3][j] + entering;
+        q.ring[(s + 2) & 3][j] = entering;
     }
 
-    // Columns x .. x+count-1 of the band starting at u0, advanced together.
+    // Columns x .. x+count-1 of the band starting at u0, advanced together:
+    // step s renders row u0 - 3(x + j) + s of column x + j.
     long long RenderColumns(int u0, int x, int count) {
-        ColumnCursor cursors[kColumnsTogether];
-        int firstStep[kColumnsTogether];
-        int lastStep[kColumnsTogether];
+        BlurQuadState q;
+        int rowAtStep0[kBlurQuad], firstStep[kBlurQuad], endStep[kBlurQuad];
         long long cells = 0;
         for (int j = 0; j < count; ++j) {
-            // Step s renders row u0 - 3(x + j) + s of column x + j.
-            const int rowAtStep0 = u0 - kSkew * (x + j);
-            const int top = std::max(0, rowAtStep0);
-            const int bottom = std::min(height_, rowAtStep0 + kBandHeight);
-            firstStep[j] = top - rowAtStep0;
-            lastStep[j] = bottom - rowAtStep0; // exclusive
-            cells += std::max(0, bottom - top);
+            rowAtStep0[j] = u0 - kSkew * (x + j);
+            const int top = std::max(0, rowAtStep0[j]);
+            const int bottom = std::min(height_, rowAtStep0[j] + kBandHeight);
+            firstStep[j] = top - rowAtStep0[j];
+            endStep[j] = std::max(bottom - rowAtStep0[j], firstStep[j]);
+            cells += endStep[j] - firstStep[j];
+        }
+        // The vector steps need all four columns under way, away from the
+        // left and right edges, and the entering row inside the picture.
+        int vectorFirst = 0, vectorEnd = 0;
+        if (quadSteps_ && count == kBlurQuad && x >= 2 && x + kBlurQuad < picture_.Width()) {
+            vectorFirst = firstStep[kBlurQuad - 1];
+            vectorEnd = std::min(endStep[0], picture_.Height() - 2 - rowAtStep0[0]);
         }
         for (int s = 0; s < kBandHeight; ++s) {
+            if (s == vectorFirst && vectorFirst < vectorEnd) {
+                for (int j = 0; j < count; ++j)
+                    if (firstStep[j] == s)
+                        Start(q, j, x + j, rowAtStep0[j] + s, s);
+                quadSteps_(*quadTables_, picture_.Row(rowAtStep0[0] + s) + x, picture_.Stride(), q,
+                           vectorFirst, vectorEnd);
+                s = vectorEnd - 1;
+                continue;
+            }
             for (int j = 0; j < count; ++j) {
-                if (s < firstStep[j] || s >= lastStep[j])
+                if (s < firstStep[j] || s >= endStep[j])
                     continue;
                 // A column's sums start only when it reaches its first row,
                 // once its left neighbours have rendered the rows they read.
-                if (s == firstStep[j]) {
-                    const int top = u0 - kSkew * (x + j) + s;
-                    Start(cursors[j], x + j, top);
-                }
-                Step(cursors[j]);
+                if (s == firstStep[j])
+                    Start(q, j, x + j, rowAtStep0[j] + s, s);
+                Step(q, j, x + j, rowAtStep0[j] + s, s);
             }
         }
         return cells;
@@ -182,6 +170,8 @@ private:
     EffectTables tables_;
     int width_;
     int height_;
+    BlurQuadStepsFunction quadSteps_;
+    std::unique_ptr<BlurQuadTables> quadTables_;
     int bandCount_ = 0;
     std::unique_ptr<std::atomic<int>[]> columnsDone_;
 };
