@@ -37,9 +37,11 @@ void RunPlainPass(PictureSurface& picture, const RenderSettings& settings, const
 } // namespace
 
 int ResolveThreadCount(int requested) {
+    // More threads than this only cost memory and start-up time.
+    constexpr int kMostThreads = 256;
     if (requested > 0)
-        return requested;
-    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+        return std::min(requested, kMostThreads);
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
 
 void RenderPicture(PictureSurface& picture, const RenderSettings& settings, const RenderRect& area,

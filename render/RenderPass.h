@@ -18,9 +18,11 @@ struct RenderRect {
     int bottom = 0;
 };
 
-// Called with the percentage of cells done, floor(100 * k / N), each time it
-// changes and in increasing order: every value the sequential pass would show,
-// starting with 0. Always called on the thread that runs RenderPicture.
+// Called with the position of the progress bar, floor(100 * k / N) once cell
+// k (counting from 0) of the N cells is done, each time it changes and in
+// increasing order: every value the sequential pass would show, from 0 up to
+// floor(100 * (N - 1) / N), which is below 100. Always called on the thread
+// that runs RenderPicture.
 using ProgressCallback = std::function<void(int percent)>;
 
 struct RenderOptions {
@@ -35,7 +37,7 @@ struct RenderOptions {
 void RenderPicture(PictureSurface& picture, const RenderSettings& settings, const RenderRect& area,
                    const ProgressCallback& progress = {}, const RenderOptions& options = {});
 
-// The number of worker threads RenderOptions{threads} stands for.
+// The number of worker threads RenderOptions{threads} stands for (at most 256).
 int ResolveThreadCount(int requested);
 
 } // namespace kolvira

@@ -1,8 +1,10 @@
 #include "RenderTables.h"
 #include "Truncate.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace kolvira {
 namespace {
@@ -71,6 +73,67 @@ PixelWord ReplacedWord(const EffectTables& t) {
         }
     }
     return WordOf(c[0], c[1], c[2]);
+}
+
+// A scale with min(v x whole + ((v x fraction) >> 16), 255) == table[v] for
+// every v in 0..255, if there is one.
+std::optional<EffectTables::Scale> FixedPointScale(const std::uint8_t* table) {
+    const auto apply = [](EffectTables::Scale s, unsigned v) {
+        return std::min(v * s.whole + ((v * s.fraction) >> 16), 255u);
+    };
+    for (long long whole = 0; whole <= 2; ++whole) {
+        long long lowest = 0, highest = 65535;
+        for (long long v = 1; v < 256; ++v) {
+            const long long rest = table[v] - whole * v; // what the fraction must add
+            if (table[v] == 255) {
+                lowest = std::max(lowest, (rest * 65536 + v - 1) / v);
+            } else if (rest < 0) {
+                lowest = highest + 1;
+                break;
+            } else {
+                lowest = std::max(lowest, (rest * 65536 + v - 1) / v);
+                highest = std::min(highest, ((rest + 1) * 65536 + v - 1) / v - 1);
+            }
+        }
+        if (lowest > highest)
+            continue;
+        const EffectTables::Scale scale{static_cast<std::uint16_t>(whole),
+                                        static_cast<std::uint16_t>(lowest)};
+        bool exact = true;
+        for (unsigned v = 0; v < 256 && exact; ++v)
+            exact = apply(scale, v) == table[v];
+        if (exact)
+            return scale;
+    }
+    return std::nullopt;
+}
+
+void MakeFixedPoint(EffectTables& t) {
+    auto& f = t.fixedPoint;
+    for (int k = 0; k < 3; ++k) {
+        const auto level = FixedPointScale(t.level[k].data());
+        if (!level)
+            return;
+        f.level[k] = *level;
+        // Levels rise with the channel, so the matching ones form a range.
+        int first = 256, last = -1;
+        for (int v = 0; v < 256; ++v) {
+            if (t.replaceEnabled && t.matches[k][v]) {
+                first = std::min(first, v);
+                last = v;
+            }
+        }
+        for (int v = first; v <= last; ++v)
+            if (!t.matches[k][v])
+                return;
+        f.matchAbove[k] = static_cast<std::int16_t>(first - 1);
+        f.matchBelow[k] = static_cast<std::int16_t>(last + 1);
+    }
+    const auto brightness = FixedPointScale(t.brightness.data());
+    if (!brightness)
+        return;
+    f.brightness = *brightness;
+    f.usable = true;
 }
 
 } // namespace
@@ -145,6 +208,7 @@ EffectTables MakeEffectTables(const RenderSettings& s) {
         }
     }
     t.replacedWord = ReplacedWord(t);
+    MakeFixedPoint(t);
     return t;
 }
 

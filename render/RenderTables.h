@@ -68,6 +68,23 @@ struct EffectTables {
     // brightness result in bits 8-15, and kLevelledMatches when it lies
     // within replaceDepth of oldColor (and replacement is on).
     std::array<std::array<std::uint32_t, 272>, 3> levelled{};
+
+    // The same steps in 16-bit integer arithmetic, where it gives exactly the
+    // tables' values for every channel value c in 0..255 (checked when the
+    // tables are made): a scaled channel is
+    // min(c x whole + ((c x fraction) >> 16), 255). A levelled channel
+    // matches oldColor when matchAbove[k] < level < matchBelow[k].
+    struct Scale {
+        std::uint16_t whole = 0;
+        std::uint16_t fraction = 0;
+    };
+    struct {
+        bool usable = false;
+        std::array<Scale, 3> level{};
+        Scale brightness{};
+        std::array<std::int16_t, 3> matchAbove{};
+        std::array<std::int16_t, 3> matchBelow{};
+    } fixedPoint;
 };
 
 inline constexpr std::uint32_t kLevelledMatches = 1u << 16;

@@ -1,0 +1,272 @@
+#include "CommandLine.h"
+
+#include "OptionValues.h"
+#include "PictureWriting.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kolvira::cli {
+namespace {
+
+// Applies an option's value to the options; returns what is wrong with the
+// value, or an empty string.
+using ValueSetter = std::function<QString(CliOptions&, const QString&)>;
+using Switch = bool RenderSettings::*;
+
+struct OptionDefinition {
+    const char* longName; // without the leading "--"
+    char shortName;       // 0 when there is none
+    bool takesValue;
+    ValueSetter apply;
+};
+
+template <typename T> QString Store(const ParsedValue<T>& parsed, T& target) {
+    if (parsed.ok())
+        target = parsed.value;
+    return parsed.problem;
+}
+
+ValueSetter SetLevel(double RenderSettings::*field) {
+    return [field](CliOptions& o, const QString& v) {
+        return Store(ParseLevel(v), o.settings.*field);
+    };
+}
+
+ValueSetter SetSwitch(Switch field) {
+    return [field](CliOptions& o, const QString&) {
+        o.settings.*field = true;
+        return QString();
+    };
+}
+
+ValueSetter SetColor(COLORREF RenderSettings::*field) {
+    return [field](CliOptions& o, const QString& v) {
+        return Store(ParseHexColor(v), o.settings.*field);
+    };
+}
+
+// An integer option that must be at least `minimum`.
+ValueSetter SetCount(int CliOptions::*field, int minimum) {
+    return [field, minimum](CliOptions& o, const QString& v) {
+        const ParsedValue<std::int32_t> parsed = ParseInt32(v);
+        if (!parsed.ok())
+            return parsed.problem;
+        if (parsed.value < minimum)
+            return QStringLiteral("must be at least %1").arg(minimum);
+        o.*field = parsed.value;
+        return QString();
+    };
+}
+
+ValueSetter SetPath(QString CliOptions::*field) {
+    return [field](CliOptions& o, const QString& v) {
+        o.*field = v;
+        return v.isEmpty() ? QStringLiteral("must not be empty") : QString();
+    };
+}
+
+QString SetFormat(CliOptions& o, const QString& v) {
+    o.batchSuffix = (v.startsWith(u'.') ? v.mid(1) : v).toLower();
+    return o.batchSuffix.isEmpty() ? QStringLiteral("must not be empty") : QString();
+}
+
+QString SetBrushSize(CliOptions& o, const QString& v) {
+    const QString problem = Store(ParseInt32(v), o.settings.brushSize);
+    // The brush dialog never stores an edge below one pixel.
+    o.settings.brushSize = std::max(o.settings.brushSize, 1);
+    return problem;
+}
+
+QString SetQuiet(CliOptions& o, const QString&) {
+    o.quiet = true;
+    return {};
+}
+
+ValueSetter SetAction(CliAction action) {
+    return [action](CliOptions& o, const QString&) {
+        o.action = action;
+        return QString();
+    };
+}
+
+const std::vector<OptionDefinition>& OptionTable() {
+    static const std::vector<OptionDefinition> table = {
+        {"output", 'o', true, SetPath(&CliOptions::outputFile)},
+        {"output-dir", 'd', true, SetPath(&CliOptions::outputDir)},
+        {"format", 0, true, SetFormat},
+        {"style", 0, true,
+         [](CliOptions& o, const QString& v) {
+             return Store(ParseStyleName(v), o.settings.style);
+         }},
+        {"pen-press", 0, true, SetLevel(&RenderSettings::penPress)},
+        {"details", 0, true, SetLevel(&RenderSettings::details)},
+        {"brightness", 0, true, SetLevel(&RenderSettings::brightness)},
+        {"red", 0, true, SetLevel(&RenderSettings::redLevel)},
+        {"green", 0, true, SetLevel(&RenderSettings::greenLevel)},
+        {"blue", 0, true, SetLevel(&RenderSettings::blueLevel)},
+        {"invert", 0, false, SetSwitch(&RenderSettings::invertColors)},
+        {"shift", 0, false, SetSwitch(&RenderSettings::shiftColors)},
+        {"sandy-sky", 0, false, SetSwitch(&RenderSettings::sandySky)},
+        {"blur", 0, false, SetSwitch(&RenderSettings::blur)},
+        {"impression-brush", 0, false, SetSwitch(&RenderSettings::impressionBrush)},
+        {"stamp", 0, false, SetSwitch(&RenderSettings::stamp)},
+        {"bw-photo", 0, false, SetSwitch(&RenderSettings::blackWhitePhoto)},
+        {"bw-dream", 0, false, SetSwitch(&RenderSettings::blackWhiteDream)},
+        {"old-color", 0, true, SetColor(&RenderSettings::oldColor)},
+        {"new-color", 0, true, SetColor(&RenderSettings::newColor)},
+        {"depth", 0, true,
+         [](CliOptions& o, const QString& v) {
+             return Store(ParseInt32(v), o.settings.replaceDepth);
+         }},
+        {"brush-size", 0, true, SetBrushSize},
+        {"width", 0, true, SetCount(&CliOptions::width, 1)},
+        {"threads", 0, true, SetCount(&CliOptions::threads, 0)},
+        {"quiet", 'q', false, SetQuiet},
+        {"help", 'h', false, SetAction(CliAction::ShowHelp)},
+        {"version", 0, false, SetAction(CliAction::ShowVersion)},
+    };
+    return table;
+}
+
+const OptionDefinition* FindLong(const QString& name) {
+    for (const OptionDefinition& option : OptionTable()) {
+        if (name == QLatin1String(option.longName))
+            return &option;
+    }
+    return nullptr;
+}
+
+const OptionDefinition* FindShort(QChar name) {
+    for (const OptionDefinition& option : OptionTable()) {
+        if (option.shortName != 0 && name == QLatin1Char(option.shortName))
+            return &option;
+    }
+    return nullptr;
+}
+
+// Checks the combination of inputs and outputs once every option is read,
+// and settles the output format.
+QString CheckOutputs(CliOptions& o) {
+    if (o.inputs.isEmpty())
+        return QStringLiteral("no input picture given");
+    if (o.inputs.contains(QString()))
+        return QStringLiteral("an input file name is empty");
+    const bool toFile = !o.outputFile.isEmpty();
+    const bool toDir = !o.outputDir.isEmpty();
+    if (toFile && toDir)
+        return QStringLiteral("-o and -d cannot be used together");
+    if (!toFile && !toDir)
+        return QStringLiteral("no output given: use -o OUTPUT or -d OUTDIR");
+    if (toFile && o.inputs.size() > 1)
+        return QStringLiteral("-o takes a single input picture; use -d OUTDIR for several");
+    if (toFile && !o.batchSuffix.isEmpty())
+        return QStringLiteral(
+            "--format applies only with -d; with -o the extension names the format");
+    if (toFile) {
+        const QString suffix = QFileInfo(o.outputFile).suffix();
+        o.writerFormat = WriterFormatForSuffix(suffix);
+        if (o.writerFormat.isEmpty())
+            return QStringLiteral("cannot tell the output format from '%1': use an extension such "
+                                  "as .png or .jpg")
+                .arg(o.outputFile);
+        return {};
+    }
+    if (o.batchSuffix.isEmpty())
+        o.batchSuffix = QStringLiteral("png");
+    o.writerFormat = WriterFormatForSuffix(o.batchSuffix);
+    if (o.writerFormat.isEmpty())
+        return QStringLiteral("unknown output format '%1' for --format").arg(o.batchSuffix);
+    return {};
+}
+
+} // namespace
+
+RenderSettings DefaultRenderSettings() {
+    RenderSettings s;
+    s.active = true;
+    s.style = kStylePen;
+    s.penPress = 0.25;
+    s.details = 0.75;
+    s.brightness = 0.5;
+    s.redLevel = 0.5;
+    s.greenLevel = 0.5;
+    s.blueLevel = 0.5;
+    s.replaceDepth = 40;
+    s.brushSize = 2;
+    return s;
+}
+
+ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
+    ParsedCommandLine result;
+    CliOptions& o = result.options;
+    o.settings = DefaultRenderSettings();
+    auto fail = [&result](const QString& problem) {
+        result.error = problem;
+        return result;
+    };
+
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (optionsEnded || !arg.startsWith(u'-') || arg == u"-") {
+            o.inputs << arg;
+            continue;
+        }
+        if (arg == u"--") {
+            optionsEnded = true;
+            continue;
+        }
+
+        // Split "--name=value", "-xVALUE", "--name" and "-x" into option and inline value.
+        const OptionDefinition* option = nullptr;
+        QString shownName = arg;
+        std::optional<QString> inlineValue;
+        if (arg.startsWith(u"--")) {
+            const qsizetype equals = arg.indexOf(u'=');
+            shownName = equals < 0 ? arg : arg.left(equals);
+            if (equals >= 0)
+                inlineValue = arg.mid(equals + 1);
+            option = FindLong(shownName.mid(2));
+        } else {
+            shownName = arg.left(2);
+            option = FindShort(arg[1]);
+            if (arg.size() > 2 && option != nullptr && option->takesValue) {
+                inlineValue = arg.mid(2);
+            } else if (arg.size() > 2) {
+                option = nullptr; // switches are not bundled: "-qh" is not "-q -h"
+                shownName = arg;
+            }
+        }
+        if (option == nullptr)
+            return fail(QStringLiteral("unknown option '%1'").arg(shownName));
+
+        QString value;
+        if (option->takesValue) {
+            if (inlineValue) {
+                value = *inlineValue;
+            } else if (i + 1 < arguments.size()) {
+                value = arguments[++i]; // taken as is, so "--depth -5" works
+            } else {
+                return fail(QStringLiteral("option '%1' needs a value").arg(shownName));
+            }
+        } else if (inlineValue) {
+            return fail(QStringLiteral("option '%1' takes no value").arg(shownName));
+        }
+
+        const QString problem = option->apply(o, value);
+        if (!problem.isEmpty())
+            return fail(
+                QStringLiteral("invalid value '%1' for %2: %3").arg(value, shownName, problem));
+        if (o.action != CliAction::Render)
+            return result;
+    }
+    result.error = CheckOutputs(o);
+    return result;
+}
+
+} // namespace kolvira::cli

@@ -1,0 +1,41 @@
+// The command line of kolvira-render, parsed into what one run does: which
+// pictures to render, with which settings, and where the results go.
+#pragma once
+
+#include "RenderSettings.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace kolvira::cli {
+
+enum class CliAction { Render, ShowHelp, ShowVersion };
+
+struct CliOptions {
+    CliAction action = CliAction::Render;
+    RenderSettings settings;
+    int threads = 0;    // 0: one per core
+    int width = 0;      // scale the photo to this width first; 0 keeps its size
+    bool quiet = false; // no progress bar, no decoder warnings
+    QStringList inputs;
+    QString outputFile;      // -o: the one output picture
+    QString outputDir;       // -d: the folder the batch's pictures go to
+    QString batchSuffix;     // -d: the extension of the batch's output names
+    QByteArray writerFormat; // the QImageWriter format of the output
+};
+
+// The record a run starts from before its options are applied.
+RenderSettings DefaultRenderSettings();
+
+struct ParsedCommandLine {
+    CliOptions options;
+    QString error; // one line naming the problem; empty when the line is valid
+    bool ok() const { return error.isEmpty(); }
+};
+
+// `arguments` excludes the program name. Stops at the first problem; --help
+// and --version take effect where they stand, ignoring what follows.
+ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+} // namespace kolvira::cli

@@ -1,0 +1,75 @@
+#include "HelpText.h"
+
+namespace kolvira::cli {
+
+QString HelpText() {
+    return QStringLiteral(R"(Usage: kolvira-render [options] INPUT -o OUTPUT
+       kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+
+Renders photographs as drawings. Each photo is turned upright, put on black
+(which shows through its transparent pixels) and rendered once at its own
+size or the --width given. Photos of up to 200 megapixels are opened.
+
+Output:
+  -o, --output FILE       write the one INPUT's drawing to FILE; its extension
+                          names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
+                          webp and the other formats Qt writes)
+  -d, --output-dir DIR    write each INPUT's drawing to DIR/<name>.<format>;
+                          DIR is created if it does not exist
+      --format FORMAT     the format of the -d outputs (default png)
+      --width N           first scale the photo smoothly to N pixels wide,
+                          keeping its proportions
+Outputs never replace an input picture; an output is replaced only once the
+new picture is completely written.
+
+Drawing:
+      --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
+                          revolution, or effects for the photo effects
+                          (default pen)
+The levels below take the values the program stores for its sliders, from
+0.0 to 1.0, where 0.0 is the slider's "more" end and 1.0 its "less" end:
+      --pen-press V       pen pressure (default 0.25)
+      --details V         details (default 0.75)
+      --brightness V      brightness (default 0.5)
+      --red V             red level (default 0.5)
+      --green V           green level (default 0.5)
+      --blue V            blue level (default 0.5)
+
+Effects:
+      --invert            invert the colours
+      --shift             shift the colours
+      --sandy-sky         sandy sky
+      --blur              blur
+      --impression-brush  paint in blocks with the impression brush
+      --brush-size N      the impression brush's block edge in pixels (default 2,
+                          at least 1)
+      --stamp             stamp
+      --bw-photo          black-white photo
+      --bw-dream          black-white dream
+      --old-color RRGGBB  the colour to replace (hex, '#' optional; default 000000)
+      --new-color RRGGBB  its replacement (default 000000)
+      --depth N           how many channel steps around the old colour are
+                          replaced (default 40; 0 or less replaces nothing)
+
+Running:
+      --threads N         worker threads (default 0: one per core)
+  -q, --quiet             no progress bar and no decoder warnings
+  -h, --help              show this help and exit
+      --version           show the version and exit
+Options may stand before or after the inputs; '--' ends the options.
+
+Exit status: 0 when every picture was written, 1 when a picture could not be
+read or written, 2 when the command line is wrong.
+
+Examples:
+  kolvira-render photo.jpg -o drawing.png
+  kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
+  kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+)");
+}
+
+QString VersionText() {
+    return QStringLiteral("kolvira-render " KOLVIRA_VERSION "\n");
+}
+
+} // namespace kolvira::cli

@@ -1,0 +1,82 @@
+#include "OptionValues.h"
+
+#include "RenderSettings.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace kolvira::cli {
+namespace {
+
+constexpr std::array<const char*, 8> kStyleNames = {
+    "pen", "pencil", "coal", "water-color", "picasso", "rainbow", "revolution", "effects",
+};
+static_assert(kStyleNames.size() == kStylePhotoEffects + 1);
+
+// std::from_chars does not skip blanks or take a '+' sign, unlike strtod;
+// a leading '+' is still accepted so that "+0.5" means what it says.
+std::string NumberText(const QString& text) {
+    std::string s = text.toStdString();
+    if (s.size() > 1 && s[0] == '+' && s[1] != '-' && s[1] != '+')
+        s.erase(0, 1);
+    return s;
+}
+
+bool IsHexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
+}
+
+} // namespace
+
+ParsedValue<double> ParseLevel(const QString& text) {
+    const std::string s = NumberText(text);
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || end != s.data() + s.size() || error == std::errc::invalid_argument)
+        return {0.0, QStringLiteral("not a number")};
+    // Overflow and underflow both come back as result_out_of_range.
+    if (error == std::errc::result_out_of_range || !std::isfinite(value) || value < 0.0 ||
+        value > 1.0)
+        return {0.0, QStringLiteral("must be from 0.0 to 1.0")};
+    return {value + 0.0, {}}; // + 0.0 turns -0.0 into 0.0
+}
+
+ParsedValue<std::int32_t> ParseInt32(const QString& text) {
+    const std::string s = NumberText(text);
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (s.empty() || end != s.data() + s.size() || error == std::errc::invalid_argument)
+        return {0, QStringLiteral("not an integer")};
+    if (error == std::errc::result_out_of_range)
+        return {0, QStringLiteral("out of the 32-bit integer range")};
+    return {value, {}};
+}
+
+ParsedValue<COLORREF> ParseHexColor(const QString& text) {
+    const QString digits = text.startsWith(u'#') ? text.mid(1) : text;
+    if (digits.size() != 6 || !std::all_of(digits.begin(), digits.end(), IsHexDigit))
+        return {0, QStringLiteral("expected six hex digits RRGGBB")};
+    const unsigned rgb = digits.toUInt(nullptr, 16);
+    return {MakeColorref(rgb >> 16, rgb >> 8, rgb), {}};
+}
+
+ParsedValue<std::int32_t> ParseStyleName(const QString& text) {
+    for (std::size_t i = 0; i < kStyleNames.size(); ++i) {
+        if (text == QLatin1String(kStyleNames[i]))
+            return {static_cast<std::int32_t>(i), {}};
+    }
+    return {0, QStringLiteral("expected one of ") + StyleNameList(QStringLiteral(", "))};
+}
+
+QString StyleNameList(const QString& separator) {
+    QStringList names;
+    for (const char* name : kStyleNames)
+        names << QLatin1String(name);
+    return names.join(separator);
+}
+
+} // namespace kolvira::cli
