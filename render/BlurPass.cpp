@@ -18,7 +18,7 @@
 // enters once and leaves once, the three channels packed in one word.
 #include "BlurPass.h"
 
-#include "BlurQuad.h"
+#include "BlurColumns.h"
 #include "ParallelChunks.h"
 #include "RenderTables.h"
 
@@ -31,7 +31,7 @@
 namespace kolvira {
 namespace {
 
-constexpr int kBandHeight = 96;
+constexpr int kBandHeight = 48;
 constexpr int kSkew = 3; // rows between neighbouring columns of a band
 
 constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
@@ -41,7 +41,8 @@ public:
     BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g)
         : picture_(picture), tables_(MakeEffectTables(settings)),
           width_(std::min(g.areaWidth, picture.Width())),
-          height_(std::min(g.areaHeight, picture.Height())), quadSteps_(SelectedBlurQuadSteps()) {
+          height_(std::min(g.areaHeight, picture.Height())),
+          columnSteps_(SelectedBlurColumnsSteps()) {
         bandCount_ = width_ > 0 && height_ > 0
                          ? (height_ + kSkew * (width_ - 1) + kBandHeight - 1) / kBandHeight
                          : 0;
@@ -49,10 +50,10 @@ public:
         for (int b = 0; b < bandCount_; ++b)
             columnsDone_[b] = 0;
         if (tables_.greyOverride)
-            quadSteps_ = nullptr; // the grey looks ignore the blur; never sent here
-        if (quadSteps_) {
-            quadTables_ = std::make_unique<BlurQuadTables>();
-            MakeBlurQuadTables(tables_, *quadTables_);
+            columnSteps_ = nullptr; // the grey looks ignore the blur; never sent here
+        if (columnSteps_) {
+            columnTables_ = std::make_unique<BlurColumnsTables>();
+            MakeBlurColumnsTables(tables_, *columnTables_);
         }
     }
 
@@ -63,8 +64,8 @@ public:
         const int u0 = b * kBandHeight;
         const int firstColumn = std::max(0, (u0 - height_) / kSkew);
         const int endColumn = std::min(width_, u0 / kSkew + kBandHeight / kSkew + 1);
-        for (int x = firstColumn; x < endColumn; x += kBlurQuad) {
-            const int count = std::min(kBlurQuad, endColumn - x);
+        for (int x = firstColumn; x < endColumn; x += kBlurColumns) {
+            const int count = std::min(kBlurColumns, endColumn - x);
             if (b > 0)
                 WaitForColumn(b - 1, x + count - 1);
             cellsDone += RenderColumns(u0, x, count);
@@ -95,7 +96,7 @@ private:
 
     // Column j starts at step s on row `top`: its window covers rows
     // top-2 .. top+1.
-    void Start(BlurQuadState& q, int j, int x, int top, int s) {
+    void Start(BlurColumnsState& q, int j, int x, int top, int s) {
         q.window[j] = 0;
         for (int d = -2; d <= 1; ++d) {
             q.ring[(s + d) & 3][j] = RowSum(x, top + d);
@@ -104,7 +105,7 @@ private:
     }
 
     // Renders column j's pixel (x, y) at step s.
-    void Step(BlurQuadState& q, int j, int x, int y, int s) {
+    void Step(BlurColumnsState& q, int j, int x, int y, int s) {
         PixelWord* pixel = picture_.Row(y) + x;
         const PixelWord original = *pixel;
         const std::uint64_t window = q.window[j];
@@ -125,8 +126,8 @@ private:
     // Columns x .. x+count-1 of the band starting at u0, advanced together:
     // step s renders row u0 - 3(x + j) + s of column x + j.
     long long RenderColumns(int u0, int x, int count) {
-        BlurQuadState q;
-        int rowAtStep0[kBlurQuad], firstStep[kBlurQuad], endStep[kBlurQuad];
+        BlurColumnsState q;
+        int rowAtStep0[kBlurColumns], firstStep[kBlurColumns], endStep[kBlurColumns];
         long long cells = 0;
         for (int j = 0; j < count; ++j) {
             rowAtStep0[j] = u0 - kSkew * (x + j);
@@ -139,8 +140,9 @@ private:
         // The vector steps need all four columns under way, away from the
         // left and right edges, and the entering row inside the picture.
         int vectorFirst = 0, vectorEnd = 0;
-        if (quadSteps_ && count == kBlurQuad && x >= 2 && x + kBlurQuad < picture_.Width()) {
-            vectorFirst = firstStep[kBlurQuad - 1];
+        if (columnSteps_ && count == kBlurColumns && x >= 2 &&
+            x + kBlurColumns < picture_.Width()) {
+            vectorFirst = firstStep[kBlurColumns - 1];
             vectorEnd = std::min(endStep[0], picture_.Height() - 2 - rowAtStep0[0]);
         }
         for (int s = 0; s < kBandHeight; ++s) {
@@ -148,8 +150,8 @@ private:
                 for (int j = 0; j < count; ++j)
                     if (firstStep[j] == s)
                         Start(q, j, x + j, rowAtStep0[j] + s, s);
-                quadSteps_(*quadTables_, picture_.Row(rowAtStep0[0] + s) + x, picture_.Stride(), q,
-                           vectorFirst, vectorEnd);
+                columnSteps_(*columnTables_, picture_.Row(rowAtStep0[0] + s) + x, picture_.Stride(),
+                             q, vectorFirst, vectorEnd);
                 s = vectorEnd - 1;
                 continue;
             }
@@ -170,8 +172,8 @@ private:
     EffectTables tables_;
     int width_;
     int height_;
-    BlurQuadStepsFunction quadSteps_;
-    std::unique_ptr<BlurQuadTables> quadTables_;
+    BlurColumnsStepsFunction columnSteps_;
+    std::unique_ptr<BlurColumnsTables> columnTables_;
     int bandCount_ = 0;
     std::unique_ptr<std::atomic<int>[]> columnsDone_;
 };

@@ -103,17 +103,19 @@ private:
         const int step = geometry_.step;
         const int top = std::max(y - step, 0);
         const int bottom = std::min(y, picture_.Height());
+        if (top >= bottom)
+            return;
+        // Paint the first row cell by cell, then copy it to the others.
         const int width = picture_.Width();
-        for (int row = top; row < bottom; ++row) {
-            PixelWord* line = picture_.Row(row);
-            for (int cell = 1; cell < geometry_.columns; ++cell) {
-                const int left = (cell - 1) * step;
-                if (left >= width)
-                    break;
-                const int right = std::min(left + step, width);
-                std::fill(line + left, line + right, colours[cell]);
-            }
+        PixelWord* first = picture_.Row(top);
+        int painted = 0;
+        for (int cell = 1; cell < geometry_.columns && painted < width; ++cell) {
+            const int right = std::min(painted + step, width);
+            std::fill(first + painted, first + right, colours[cell]);
+            painted = right;
         }
+        for (int row = top + 1; row < bottom; ++row)
+            std::copy_n(first, painted, picture_.Row(row));
     }
 
     PictureSurface& picture_;

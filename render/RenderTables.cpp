@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 namespace kolvira {
 namespace {
@@ -75,35 +76,54 @@ PixelWord ReplacedWord(const EffectTables& t) {
     return WordOf(c[0], c[1], c[2]);
 }
 
-// A scale with min(v x whole + ((v x fraction) >> 16), 255) == table[v] for
-// every v in 0..255, if there is one.
+unsigned ApplyScale(EffectTables::Scale s, unsigned v) {
+    return std::min(v * s.whole + ((v * s.fraction + s.offset) >> 16), 255u);
+}
+
+// The offsets that make v x whole + ((v x fraction + offset) >> 16) give
+// table[v] for every v below the clamp, as [lowest, highest].
+std::pair<long long, long long> OffsetRange(const std::uint8_t* table, long long whole,
+                                            long long fraction) {
+    long long lowest = 0, highest = 65535;
+    for (long long v = 1; v < 256; ++v) {
+        const long long need = (table[v] - whole * v) * 65536 - v * fraction;
+        lowest = std::max(lowest, need);
+        if (table[v] < 255)
+            highest = std::min(highest, need + 65535);
+    }
+    return {lowest, highest};
+}
+
+// A scale that gives table[v] for every v in 0..255, if there is one. The
+// tables come from double-precision steps, which now and then land one below
+// an exact product; the offset absorbs most of those.
 std::optional<EffectTables::Scale> FixedPointScale(const std::uint8_t* table) {
-    const auto apply = [](EffectTables::Scale s, unsigned v) {
-        return std::min(v * s.whole + ((v * s.fraction) >> 16), 255u);
-    };
+    if (table[0] != 0)
+        return std::nullopt;
     for (long long whole = 0; whole <= 2; ++whole) {
+        // The fractions that fit without an offset; with one, a little less.
         long long lowest = 0, highest = 65535;
         for (long long v = 1; v < 256; ++v) {
-            const long long rest = table[v] - whole * v; // what the fraction must add
-            if (table[v] == 255) {
-                lowest = std::max(lowest, (rest * 65536 + v - 1) / v);
-            } else if (rest < 0) {
-                lowest = highest + 1;
-                break;
-            } else {
-                lowest = std::max(lowest, (rest * 65536 + v - 1) / v);
+            const long long rest = table[v] - whole * v;
+            lowest = std::max(lowest, (rest * 65536 + v - 1) / v);
+            if (table[v] < 255)
                 highest = std::min(highest, ((rest + 1) * 65536 + v - 1) / v - 1);
-            }
         }
-        if (lowest > highest)
-            continue;
-        const EffectTables::Scale scale{static_cast<std::uint16_t>(whole),
-                                        static_cast<std::uint16_t>(lowest)};
-        bool exact = true;
-        for (unsigned v = 0; v < 256 && exact; ++v)
-            exact = apply(scale, v) == table[v];
-        if (exact)
-            return scale;
+        const long long first = std::clamp(std::min(lowest, highest) - 256, 0LL, 65535LL);
+        const long long last = std::clamp(lowest, 0LL, 65535LL);
+        for (long long fraction = last; fraction >= first; --fraction) {
+            const auto [offsetLow, offsetHigh] = OffsetRange(table, whole, fraction);
+            if (offsetLow > offsetHigh)
+                continue;
+            const EffectTables::Scale scale{static_cast<std::uint16_t>(whole),
+                                            static_cast<std::uint16_t>(fraction),
+                                            static_cast<std::uint16_t>(offsetLow)};
+            bool exact = true;
+            for (unsigned v = 0; v < 256 && exact; ++v)
+                exact = ApplyScale(scale, v) == table[v];
+            if (exact)
+                return scale;
+        }
     }
     return std::nullopt;
 }

@@ -72,11 +72,12 @@ struct EffectTables {
     // The same steps in 16-bit integer arithmetic, where it gives exactly the
     // tables' values for every channel value c in 0..255 (checked when the
     // tables are made): a scaled channel is
-    // min(c x whole + ((c x fraction) >> 16), 255). A levelled channel
-    // matches oldColor when matchAbove[k] < level < matchBelow[k].
+    // min(c x whole + ((c x fraction + offset) >> 16), 255). A levelled
+    // channel matches oldColor when matchAbove[k] < level < matchBelow[k].
     struct Scale {
         std::uint16_t whole = 0;
         std::uint16_t fraction = 0;
+        std::uint16_t offset = 0;
     };
     struct {
         bool usable = false;

@@ -233,8 +233,8 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
     // Working channel k goes to result byte 2 - k and comes from picture
     // byte 2 - source[k]; the alpha byte is cleared.
     alignas(32) std::uint8_t route[32];
-    alignas(32) std::uint16_t levelWhole[16], levelFraction[16], brightWhole[16],
-        brightFraction[16];
+    alignas(32) std::uint16_t levelWhole[16], levelFraction[16], levelCarry[16], brightWhole[16],
+        brightFraction[16], brightCarry[16];
     alignas(32) std::int16_t above[16], below[16];
     for (int i = 0; i < 32; ++i) {
         const int byte = i % 4;
@@ -245,10 +245,18 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
     for (int i = 0; i < 16; ++i) {
         const int lane = i % 4;
         const int k = 2 - lane;
+        // A carry into the upper half happens when the low half of c x fraction
+        // exceeds 65535 - offset; compared as signed numbers after flipping
+        // the top bit.
+        const auto carryAbove = [](const EffectTables::Scale& scale) {
+            return static_cast<std::uint16_t>((65535 - scale.offset) ^ 0x8000);
+        };
         levelWhole[i] = lane == 3 ? 0 : f.level[k].whole;
         levelFraction[i] = lane == 3 ? 0 : f.level[k].fraction;
+        levelCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.level[k]);
         brightWhole[i] = lane == 3 ? 0 : f.brightness.whole;
         brightFraction[i] = lane == 3 ? 0 : f.brightness.fraction;
+        brightCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.brightness);
         above[i] = lane == 3 ? -1 : f.matchAbove[k];
         below[i] = lane == 3 ? 1 : f.matchBelow[k];
     }
@@ -257,19 +265,23 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
     };
     const __m256i routeShuffle = load(route);
     const __m256i invert = _mm256_set1_epi32(t.routing.invertMask * 0x010101);
-    const __m256i levelW = load(levelWhole), levelF = load(levelFraction);
-    const __m256i brightW = load(brightWhole), brightF = load(brightFraction);
+    const __m256i levelW = load(levelWhole), levelF = load(levelFraction),
+                  levelC = load(levelCarry);
+    const __m256i brightW = load(brightWhole), brightF = load(brightFraction),
+                  brightC = load(brightCarry);
+    const __m256i topBit = _mm256_set1_epi16(static_cast<short>(0x8000));
     const __m256i matchAbove = load(above), matchBelow = load(below);
     const __m256i max255 = _mm256_set1_epi16(255);
     const __m256i zero = _mm256_setzero_si256();
     const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
     const __m256i allOnes = _mm256_set1_epi32(-1);
     const __m256i replaced = _mm256_set1_epi32(static_cast<int>(t.replacedWord));
-    // min(c x whole + ((c x fraction) >> 16), 255) per 16-bit lane.
-    const auto scale = [&](__m256i c, __m256i whole, __m256i fraction) {
-        return _mm256_min_epu16(
-            _mm256_add_epi16(_mm256_mullo_epi16(c, whole), _mm256_mulhi_epu16(c, fraction)),
-            max255);
+    // min(c x whole + ((c x fraction + offset) >> 16), 255) per 16-bit lane.
+    const auto scale = [&](__m256i c, __m256i whole, __m256i fraction, __m256i carryAbove) {
+        const __m256i low = _mm256_mullo_epi16(c, fraction);
+        const __m256i carry = _mm256_cmpgt_epi16(_mm256_xor_si256(low, topBit), carryAbove);
+        const __m256i high = _mm256_sub_epi16(_mm256_mulhi_epu16(c, fraction), carry);
+        return _mm256_min_epu16(_mm256_add_epi16(_mm256_mullo_epi16(c, whole), high), max255);
     };
     const auto matching = [&](__m256i level) {
         return _mm256_and_si256(_mm256_cmpgt_epi16(level, matchAbove),
@@ -279,11 +291,12 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
     for (; x + 8 <= count; x += 8) {
         const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
         const __m256i working = _mm256_xor_si256(_mm256_shuffle_epi8(w, routeShuffle), invert);
-        const __m256i levelLow = scale(_mm256_unpacklo_epi8(working, zero), levelW, levelF);
-        const __m256i levelHigh = scale(_mm256_unpackhi_epi8(working, zero), levelW, levelF);
+        const __m256i levelLow = scale(_mm256_unpacklo_epi8(working, zero), levelW, levelF, levelC);
+        const __m256i levelHigh =
+            scale(_mm256_unpackhi_epi8(working, zero), levelW, levelF, levelC);
         const __m256i result =
-            _mm256_or_si256(_mm256_packus_epi16(scale(levelLow, brightW, brightF),
-                                                scale(levelHigh, brightW, brightF)),
+            _mm256_or_si256(_mm256_packus_epi16(scale(levelLow, brightW, brightF, brightC),
+                                                scale(levelHigh, brightW, brightF, brightC)),
                             opaque);
         const __m256i matches = _mm256_packs_epi16(matching(levelLow), matching(levelHigh));
         const __m256i isReplaced = _mm256_cmpeq_epi32(matches, allOnes);

@@ -1,4 +1,4 @@
-// Four neighbouring columns of the blur pass advanced together, one row each
+// Eight neighbouring columns of the blur pass advanced together, one row each
 // per step (see BlurPass.cpp for why that order is exact). The state is kept
 // so that the plain steps and the vector steps can take turns.
 #pragma once
@@ -11,7 +11,7 @@
 
 namespace kolvira {
 
-inline constexpr int kBlurQuad = 4;
+inline constexpr int kBlurColumns = 8;
 
 // Per-channel sums packed in one word: blue in bits 0-15, green in 16-31,
 // red in 32-47 (bits 48-63 are never read). Sums of up to 257 channel values
@@ -29,15 +29,15 @@ inline std::int32_t RedSum(std::uint64_t s) {
     return static_cast<std::int32_t>((s >> 32) & 0xFFFF);
 }
 
-struct BlurQuadState {
+struct BlurColumnsState {
     // ring[s & 3][j]: column j's four-pixel sum of the row it renders at step s.
-    std::uint64_t ring[4][kBlurQuad];
+    std::uint64_t ring[4][kBlurColumns];
     // Column j's sum over its current 4 x 4 window.
-    std::uint64_t window[kBlurQuad];
+    std::uint64_t window[kBlurColumns];
 };
 
 // What the vector steps look up, laid out for them.
-struct BlurQuadTables {
+struct BlurColumnsTables {
     // levelled[L * 272 + v] for the 16-bit lanes L = 0 (blue), 1 (green),
     // 2 (red); lane 3 (alpha) reads entry 3 * 272, which keeps the alpha byte
     // at 0xFF and counts as matching.
@@ -48,18 +48,18 @@ struct BlurQuadTables {
     PixelWord replacedWord;
 };
 
-void MakeBlurQuadTables(const EffectTables& effects, BlurQuadTables& out);
+void MakeBlurColumnsTables(const EffectTables& effects, BlurColumnsTables& out);
 
-// Runs steps firstStep .. endStep-1 on four columns that lie at least two
+// Runs steps firstStep .. endStep-1 on eight columns that lie at least two
 // pixels from the left edge and two from the right, with every row they read
 // inside the picture. `pixel` is column 0's pixel at firstStep; column j's is
 // 3j rows higher and j to the right. The blur must be on, without the brush
 // and without a grey look.
-using BlurQuadStepsFunction = void (*)(const BlurQuadTables&, PixelWord* pixel,
-                                       std::ptrdiff_t stride, BlurQuadState&, int firstStep,
-                                       int endStep);
+using BlurColumnsStepsFunction = void (*)(const BlurColumnsTables&, PixelWord* pixel,
+                                          std::ptrdiff_t stride, BlurColumnsState&, int firstStep,
+                                          int endStep);
 
 // The vector steps for this processor, or null where there are none.
-BlurQuadStepsFunction SelectedBlurQuadSteps();
+BlurColumnsStepsFunction SelectedBlurColumnsSteps();
 
 } // namespace kolvira

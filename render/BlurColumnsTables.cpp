@@ -1,12 +1,13 @@
-#include "BlurQuad.h"
+#include "BlurColumns.h"
 
 namespace kolvira {
 
 #if KOLVIRA_HAVE_AVX2_KERNELS
-void BlurQuadStepsAvx2(const BlurQuadTables&, PixelWord*, std::ptrdiff_t, BlurQuadState&, int, int);
+void BlurColumnsStepsAvx2(const BlurColumnsTables&, PixelWord*, std::ptrdiff_t, BlurColumnsState&,
+                          int, int);
 #endif
 
-void MakeBlurQuadTables(const EffectTables& effects, BlurQuadTables& out) {
+void MakeBlurColumnsTables(const EffectTables& effects, BlurColumnsTables& out) {
     for (int lane = 0; lane < 3; ++lane) {
         const int k = 2 - lane; // working channel: 0 red, 1 green, 2 blue
         for (int v = 0; v < 272; ++v)
@@ -36,11 +37,11 @@ void MakeBlurQuadTables(const EffectTables& effects, BlurQuadTables& out) {
     out.replacedWord = effects.replacedWord;
 }
 
-BlurQuadStepsFunction SelectedBlurQuadSteps() {
+BlurColumnsStepsFunction SelectedBlurColumnsSteps() {
 #if KOLVIRA_HAVE_AVX2_KERNELS
     static const bool avx2 = __builtin_cpu_supports("avx2");
     if (avx2)
-        return BlurQuadStepsAvx2;
+        return BlurColumnsStepsAvx2;
 #endif
     return nullptr;
 }
