@@ -59,7 +59,8 @@ using BlurColumnsStepsFunction = void (*)(const BlurColumnsTables&, PixelWord* p
                                           std::ptrdiff_t stride, BlurColumnsState&, int firstStep,
                                           int endStep);
 
-// The vector steps for this processor, or null where there are none.
-BlurColumnsStepsFunction SelectedBlurColumnsSteps();
+// The vector steps for this processor, or null where there are none (or
+// when portable code is asked for).
+BlurColumnsStepsFunction SelectedBlurColumnsSteps(bool portableCode);
 
 } // namespace kolvira

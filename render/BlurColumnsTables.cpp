@@ -37,10 +37,10 @@ void MakeBlurColumnsTables(const EffectTables& effects, BlurColumnsTables& out) 
     out.replacedWord = effects.replacedWord;
 }
 
-BlurColumnsStepsFunction SelectedBlurColumnsSteps() {
+BlurColumnsStepsFunction SelectedBlurColumnsSteps(bool portableCode) {
 #if KOLVIRA_HAVE_AVX2_KERNELS
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2)
+    if (avx2 && !portableCode)
         return BlurColumnsStepsAvx2;
 #endif
     return nullptr;

@@ -38,11 +38,12 @@ constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
 
 class BlurBands {
 public:
-    BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g)
+    BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g,
+              bool portableCode)
         : picture_(picture), tables_(MakeEffectTables(settings)),
           width_(std::min(g.areaWidth, picture.Width())),
           height_(std::min(g.areaHeight, picture.Height())),
-          columnSteps_(SelectedBlurColumnsSteps()) {
+          columnSteps_(SelectedBlurColumnsSteps(portableCode)) {
         bandCount_ = width_ > 0 && height_ > 0
                          ? (height_ + kSkew * (width_ - 1) + kBandHeight - 1) / kBandHeight
                          : 0;
@@ -181,8 +182,9 @@ private:
 } // namespace
 
 void RunBlurPass(PictureSurface& picture, const RenderSettings& settings,
-                 const PassGeometry& geometry, ProgressTracker& progress, int threads) {
-    BlurBands bands(picture, settings, geometry);
+                 const PassGeometry& geometry, ProgressTracker& progress, int threads,
+                 bool portableCode) {
+    BlurBands bands(picture, settings, geometry, portableCode);
     std::atomic<long long> done{0};
     // Chunks are taken in increasing order, so band b-1 has always been
     // started before band b waits on it.

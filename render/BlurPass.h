@@ -10,6 +10,7 @@
 namespace kolvira {
 
 void RunBlurPass(PictureSurface& picture, const RenderSettings& settings,
-                 const PassGeometry& geometry, ProgressTracker& progress, int threads);
+                 const PassGeometry& geometry, ProgressTracker& progress, int threads,
+                 bool portableCode);
 
 } // namespace kolvira

@@ -16,9 +16,10 @@ namespace {
 class BandedRender {
 public:
     BandedRender(PictureSurface& picture, const RenderSettings& settings,
-                 const PassGeometry& geometry)
+                 const PassGeometry& geometry, bool portableCode)
         : picture_(picture), geometry_(geometry), brush_(settings.impressionBrush),
-          effects_(settings.style == kStylePhotoEffects), kernels_(SelectedRowKernels()) {
+          effects_(settings.style == kStylePhotoEffects),
+          kernels_(SelectedRowKernels(portableCode)) {
         if (effects_)
             effectTables_ = MakeEffectTables(settings);
         else
@@ -133,8 +134,9 @@ private:
 } // namespace
 
 void RunIndependentPass(PictureSurface& picture, const RenderSettings& settings,
-                        const PassGeometry& geometry, ProgressTracker& progress, int threads) {
-    BandedRender render(picture, settings, geometry);
+                        const PassGeometry& geometry, ProgressTracker& progress, int threads,
+                        bool portableCode) {
+    BandedRender render(picture, settings, geometry, portableCode);
     std::vector<std::vector<PixelWord>> colours(threads);
     std::vector<CellRowScratch> scratch(threads);
     std::atomic<long long> done{0};

@@ -9,6 +9,7 @@
 namespace kolvira {
 
 void RunIndependentPass(PictureSurface& picture, const RenderSettings& settings,
-                        const PassGeometry& geometry, ProgressTracker& progress, int threads);
+                        const PassGeometry& geometry, ProgressTracker& progress, int threads,
+                        bool portableCode);
 
 } // namespace kolvira

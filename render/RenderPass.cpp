@@ -62,9 +62,9 @@ void RenderPicture(PictureSurface& picture, const RenderSettings& settings, cons
     if (!SettingsFitTables(settings) || (blurReadsRendered && settings.impressionBrush))
         RunPlainPass(picture, settings, geometry, tracker);
     else if (blurReadsRendered)
-        RunBlurPass(picture, settings, geometry, tracker, threads);
+        RunBlurPass(picture, settings, geometry, tracker, threads, options.portableCode);
     else
-        RunIndependentPass(picture, settings, geometry, tracker, threads);
+        RunIndependentPass(picture, settings, geometry, tracker, threads, options.portableCode);
     tracker.Advance(cells);
 }
 

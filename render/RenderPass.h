@@ -29,6 +29,9 @@ struct RenderOptions {
     int threads = 0; // 0: one per core
     // Areas with fewer cells than this per thread use fewer threads.
     long long minCellsPerThread = 1 << 16;
+    // Skip the code written for particular processors (AVX2) and use the
+    // plain code every x86-64 runs: for tests and comparisons.
+    bool portableCode = false;
 };
 
 // Renders columns 0..W-1 and rows 0..H-1 of `picture`, W and H being the

@@ -10,10 +10,10 @@ extern const RowKernels kRowKernels;
 }
 #endif
 
-const RowKernels& SelectedRowKernels() {
+const RowKernels& SelectedRowKernels(bool portableCode) {
 #if KOLVIRA_HAVE_AVX2_KERNELS
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    if (avx2)
+    if (avx2 && !portableCode)
         return kernels_avx2::kRowKernels;
 #endif
     return kernels_generic::kRowKernels;

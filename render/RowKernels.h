@@ -41,7 +41,7 @@ struct RowKernels {
     const char* name;
 };
 
-// The kernels for this processor.
-const RowKernels& SelectedRowKernels();
+// The kernels for this processor, or the plain x86-64 ones when asked.
+const RowKernels& SelectedRowKernels(bool portableCode);
 
 } // namespace kolvira

@@ -101,19 +101,24 @@ void ExpectSameAsReference(const RenderSettings& s, const Shape& shape, std::mt1
     auto expectedSurface = expected.Surface();
     const auto positions = ReferenceRenderPicture(expectedSurface, settings, area);
 
-    for (int threads : {1, 2, 7}) {
-        TestPicture actual = original;
-        auto surface = actual.Surface();
-        std::vector<int> seen;
-        RenderOptions options;
-        options.threads = threads;
-        options.minCellsPerThread = 1;
-        RenderPicture(
-            surface, settings, area, [&](int p) { seen.push_back(p); }, options);
-        ASSERT_EQ(actual.Words(), expected.Words())
-            << Describe(settings) << " on " << shape.width << "x" << shape.height << " area "
-            << area.right << "x" << area.bottom << ", " << threads << " threads";
-        ASSERT_EQ(seen, positions) << Describe(settings);
+    // Every thread count, with the AVX2 code and with the plain code.
+    for (bool portable : {false, true}) {
+        for (int threads : {1, 2, 7}) {
+            TestPicture actual = original;
+            auto surface = actual.Surface();
+            std::vector<int> seen;
+            RenderOptions options;
+            options.threads = threads;
+            options.minCellsPerThread = 1;
+            options.portableCode = portable;
+            RenderPicture(
+                surface, settings, area, [&](int p) { seen.push_back(p); }, options);
+            ASSERT_EQ(actual.Words(), expected.Words())
+                << Describe(settings) << " on " << shape.width << "x" << shape.height << " area "
+                << area.right << "x" << area.bottom << ", " << threads << " threads"
+                << (portable ? ", portable code" : "");
+            ASSERT_EQ(seen, positions) << Describe(settings);
+        }
     }
 }
 
