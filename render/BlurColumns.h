@@ -39,8 +39,8 @@ struct BlurColumnsState {
 // What the vector steps look up, laid out for them.
 struct BlurColumnsTables {
     // levelled[L * 272 + v] for the 16-bit lanes L = 0 (blue), 1 (green),
-    // 2 (red); lane 3 (alpha) reads entry 3 * 272, which keeps the alpha byte
-    // at 0xFF and counts as matching.
+    // 2 (red); lane 3 (alpha) reads entries from 3 * 272 on, which keep the
+    // alpha byte at 0xFF and count as matching.
     alignas(32) std::uint32_t levelled[4 * 272];
     // Picks the working channels out of a pixel's 16-bit lanes.
     alignas(32) std::uint8_t routeShuffle[32];
@@ -53,11 +53,13 @@ void MakeBlurColumnsTables(const EffectTables& effects, BlurColumnsTables& out);
 // Runs steps firstStep .. endStep-1 on eight columns that lie at least two
 // pixels from the left edge and two from the right, with every row they read
 // inside the picture. `pixel` is column 0's pixel at firstStep; column j's is
-// 3j rows higher and j to the right. The blur must be on, without the brush
+// 3j rows higher and j to the right. With startSums, every column starts at
+// firstStep, its sums made from the two rows above it on; otherwise `state`
+// holds them. The blur must be on, without the brush
 // and without a grey look.
 using BlurColumnsStepsFunction = void (*)(const BlurColumnsTables&, PixelWord* pixel,
                                           std::ptrdiff_t stride, BlurColumnsState&, int firstStep,
-                                          int endStep);
+                                          int endStep, bool startSums);
 
 // The vector steps for this processor, or null where there are none (or
 // when portable code is asked for).

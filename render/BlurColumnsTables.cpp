@@ -4,7 +4,7 @@ namespace kolvira {
 
 #if KOLVIRA_HAVE_AVX2_KERNELS
 void BlurColumnsStepsAvx2(const BlurColumnsTables&, PixelWord*, std::ptrdiff_t, BlurColumnsState&,
-                          int, int);
+                          int, int, bool);
 #endif
 
 void MakeBlurColumnsTables(const EffectTables& effects, BlurColumnsTables& out) {

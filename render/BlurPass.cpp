@@ -148,11 +148,15 @@ private:
         }
         for (int s = 0; s < kBandHeight; ++s) {
             if (s == vectorFirst && vectorFirst < vectorEnd) {
-                for (int j = 0; j < count; ++j)
+                // Columns starting together, with all the rows they first
+                // read inside the picture, start in the vector code too.
+                const bool startTogether = firstStep[0] == s && firstStep[kBlurColumns - 1] == s &&
+                                           rowAtStep0[kBlurColumns - 1] + s - 2 >= 0;
+                for (int j = 0; j < count && !startTogether; ++j)
                     if (firstStep[j] == s)
                         Start(q, j, x + j, rowAtStep0[j] + s, s);
                 columnSteps_(*columnTables_, picture_.Row(rowAtStep0[0] + s) + x, picture_.Stride(),
-                             q, vectorFirst, vectorEnd);
+                             q, vectorFirst, vectorEnd, startTogether);
                 s = vectorEnd - 1;
                 continue;
             }
