@@ -102,15 +102,16 @@ inline PixelWord FinishEffect(const EffectTables& t, std::int32_t r, std::int32_
     if (!t.impressionBrush) {
         return 0xFF000000u | ((er & 0xFF00u) << 8) | (eg & 0xFF00u) | ((eb >> 8) & 0xFFu);
     }
+    // The brush boosts the strictly dominant channel, if there is one.
     r = er & 0xFF;
     g = eg & 0xFF;
     b = eb & 0xFF;
-    if (r > g && r > b)
-        r = t.boost[r];
-    else if (g > r && g > b)
-        g = t.boost[g];
-    else if (b > r && b > g)
-        b = t.boost[b];
+    const bool redDominates = (r > g) & (r > b);
+    const bool greenDominates = (g > r) & (g > b);
+    const bool blueDominates = (b > r) & (b > g);
+    r = redDominates ? t.boost[r] : r;
+    g = greenDominates ? t.boost[g] : g;
+    b = blueDominates ? t.boost[b] : b;
     return 0xFF000000u | (static_cast<std::uint32_t>(r) << 16) |
            (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
 }
