@@ -200,30 +200,9 @@ inline PixelWord EffectWordGeneral(const EffectTables& t, PixelWord w) {
 }
 
 #if defined(__AVX2__)
-// Eight pixels at a time, the table look-ups done by gathers.
+// A table look-up for eight lanes at once.
 inline __m256i Gather(const std::uint32_t* table, __m256i index) {
     return _mm256_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
-}
-
-int FusedEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
-    const __m256i byte = _mm256_set1_epi32(0xFF);
-    const __m256i allMatch = _mm256_set1_epi32(7);
-    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
-    const __m256i replaced = _mm256_set1_epi32(static_cast<int>(t.replacedWord));
-    int x = 0;
-    for (; x + 8 <= count; x += 8) {
-        const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
-        const __m256i r = _mm256_and_si256(_mm256_srli_epi32(w, 16), byte);
-        const __m256i g = _mm256_and_si256(_mm256_srli_epi32(w, 8), byte);
-        const __m256i b = _mm256_and_si256(w, byte);
-        const __m256i v = _mm256_or_si256(
-            _mm256_or_si256(Gather(t.fused[0].data(), r), Gather(t.fused[1].data(), g)),
-            Gather(t.fused[2].data(), b));
-        const __m256i isReplaced = _mm256_cmpeq_epi32(_mm256_srli_epi32(v, 24), allMatch);
-        const __m256i result = _mm256_blendv_epi8(_mm256_or_si256(v, opaque), replaced, isReplaced);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), result);
-    }
-    return x;
 }
 
 // Without gathers: the levels and the brightness as 16-bit multiplications,
@@ -327,9 +306,6 @@ int GreyOverrideSweep(const EffectTables& t, const PixelWord* row, PixelWord* ou
 int FixedPointEffectSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
     return 0;
 }
-int FusedEffectSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
-    return 0;
-}
 int GreyOverrideSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
     return 0;
 }
@@ -343,8 +319,9 @@ void EffectRow(const EffectTables& t, const CellRowInput& in, int areaWidth, int
         const int count = std::min(areaWidth, in.pictureWidth);
         const PixelWord* row = in.row;
         if (step == 1 && !t.greyOverride && !t.impressionBrush) {
-            x = t.fixedPoint.usable ? FixedPointEffectSweep(t, row, out, count)
-                                    : FusedEffectSweep(t, row, out, count);
+            // Where the 16-bit arithmetic cannot follow the tables, plain
+            // look-ups are as fast here as gathers.
+            x = t.fixedPoint.usable ? FixedPointEffectSweep(t, row, out, count) : 0;
             for (; x < count; ++x)
                 out[x] = EffectWordFused(t, row[x]);
             cell = x;
