@@ -36,6 +36,4 @@ constexpr PixelWord ColorrefToWord(COLORREF c) {
     return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
 
-inline constexpr PixelWord kWhiteWord = 0xFFFFFFFFu;
-
 } // namespace kolvira

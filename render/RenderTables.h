@@ -116,11 +116,6 @@ inline PixelWord FinishEffect(const EffectTables& t, std::int32_t r, std::int32_
            (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
 }
 
-// Channel k (0 red, 1 green, 2 blue) of a picture word.
-inline std::int32_t ChannelOf(PixelWord w, int k) {
-    return static_cast<std::int32_t>((w >> (16 - 8 * k)) & 0xFFu);
-}
-
 // Working channel k (0..255) of a picture word.
 inline std::int32_t WorkingChannel(const EffectTables& t, PixelWord w, int k) {
     return static_cast<std::int32_t>((w >> t.routing.shift[k]) & 0xFFu) ^ t.routing.invertMask;
