@@ -1,5 +1,7 @@
 #include "InputProtection.h"
 
+#include "NativeNames.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +15,7 @@ namespace {
 // stat() follows symbolic links, so a link and its target share an identity.
 std::optional<std::pair<unsigned long long, unsigned long long>> IdentityOf(const QString& path) {
     struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+    if (::stat(NativeFileName(path).constData(), &info) != 0)
         return std::nullopt;
     return std::pair<unsigned long long, unsigned long long>(info.st_dev, info.st_ino);
 }

@@ -1,10 +1,12 @@
 #include "PhotoLoading.h"
 
 #include "CodecMessages.h"
+#include "NativeNames.h"
 
-#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+
+#include <sys/stat.h>
 
 namespace kolvira::cli {
 namespace {
@@ -32,11 +34,24 @@ LoadedPhoto Failed(const QString& reason) {
 
 // The photo as decoded, upright, in whatever format the decoder gives.
 LoadedPhoto Decode(const QString& path) {
-    if (QFileInfo(path).isDir())
+    struct stat info {};
+    if (::stat(NativeFileName(path).constData(), &info) == 0 && S_ISDIR(info.st_mode))
         return Failed(QStringLiteral("is a folder, not a picture"));
 
     QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
-    QImageReader reader(path);
+    // A name Qt cannot spell is opened by its bytes; the decoder then goes by
+    // the content alone.
+    std::unique_ptr<QFile> file;
+    QImageReader reader;
+    if (IsLossyName(path)) {
+        QString error;
+        file = OpenForReading(path, error);
+        if (!file->isOpen())
+            return Failed(error);
+        reader.setDevice(file.get());
+    } else {
+        reader.setFileName(path);
+    }
     reader.setAutoTransform(true);
     CodecMessages messages;           // reading the header may already make the codec speak
     const QSize size = reader.size(); // invalid when the format tells it only by decoding

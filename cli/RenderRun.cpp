@@ -1,6 +1,7 @@
 #include "RenderRun.h"
 
 #include "InputProtection.h"
+#include "NativeNames.h"
 #include "PhotoLoading.h"
 #include "PictureWriting.h"
 #include "ProgressBar.h"
@@ -25,7 +26,14 @@ void Report(const Failure& failure) {
                  qPrintable(failure.reason));
 }
 
+// Qt writes by its own text of a name, so a name it cannot spell would be
+// written as another one.
+const QString kUnspellableName =
+    QStringLiteral("its name is not valid in the system's encoding; choose another name");
+
 std::optional<Failure> PrepareOutputDir(const QString& dir) {
+    if (IsLossyName(dir))
+        return Failure{dir, kUnspellableName};
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
         return Failure{dir, QStringLiteral("exists and is not a folder")};
@@ -46,6 +54,8 @@ public:
             return Failure{input, QStringLiteral("not written: '%1' is already the output of '%2'")
                                       .arg(output, taken.value())};
         outputsTaken_.insert(target, input);
+        if (IsLossyName(output))
+            return Failure{output, kUnspellableName};
         if (const QString overwritten = inputs_.InputAt(output); !overwritten.isEmpty())
             return Failure{
                 output,

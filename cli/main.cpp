@@ -1,6 +1,7 @@
 // kolvira-render: renders photographs as drawings from the command line.
 #include "CommandLine.h"
 #include "HelpText.h"
+#include "NativeNames.h"
 #include "RenderRun.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,7 @@ int main(int argc, char** argv) {
     // Taken before QCoreApplication, which may remove arguments meant for Qt.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << ArgumentText(argv[i]);
     // Qt finds its image format plugins through the application object.
     QCoreApplication application(argc, argv);
 
