@@ -25,7 +25,6 @@ PixelWord WordOf(std::int32_t r, std::int32_t g, std::int32_t b) {
 
 ChannelRouting MakeRouting(const RenderSettings& s) {
     ChannelRouting routing;
-    routing.inverted = s.invertColors;
     auto& src = routing.source;
     if (s.shiftColors)
         src = {src[1], src[2], src[0]};
@@ -212,7 +211,7 @@ EffectTables MakeEffectTables(const RenderSettings& s) {
         const int j = t.routing.source[k];
         const int shift = 16 - 8 * k;
         for (std::int32_t v = 0; v < 256; ++v) {
-            const std::int32_t working = t.routing.inverted ? 255 - v : v;
+            const std::int32_t working = v ^ t.routing.invertMask;
             const std::int32_t levelled = t.level[k][working];
             std::uint32_t entry = static_cast<std::uint32_t>(t.brightness[levelled]) << shift;
             if (t.replaceEnabled && t.matches[k][levelled])

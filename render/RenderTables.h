@@ -29,10 +29,9 @@ StyleParams MakeStyleParams(const RenderSettings& settings);
 
 // The working channels 0, 1, 2 (r, g, b) after inversion, rotation and swap:
 // working channel k is picture channel source[k] (0 red, 1 green, 2 blue),
-// taken as 255 minus itself when inverted.
+// taken as 255 minus itself (c ^ 0xFF) when the colours are inverted.
 struct ChannelRouting {
     std::array<int, 3> source{0, 1, 2};
-    bool inverted = false;
     // For picking working channel k out of a picture word:
     // ((word >> shift[k]) & 0xFF) ^ invertMask.
     std::array<int, 3> shift{16, 8, 0};

@@ -12,9 +12,11 @@
 
 namespace kolvira::cli::test {
 
-CliResult RunCli(const QStringList& arguments, const QString& workingDir) {
+namespace {
+
+CliResult Run(const QString& program, const QStringList& arguments, const QString& workingDir) {
     QProcess process;
-    process.setProgram(QStringLiteral(KOLVIRA_RENDER_PROGRAM));
+    process.setProgram(program);
     process.setArguments(arguments);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
@@ -26,6 +28,17 @@ CliResult RunCli(const QStringList& arguments, const QString& workingDir) {
     result.out = QString::fromLocal8Bit(process.readAllStandardOutput());
     result.err = QString::fromLocal8Bit(process.readAllStandardError());
     return result;
+}
+
+} // namespace
+
+CliResult RunCli(const QStringList& arguments, const QString& workingDir) {
+    return Run(QStringLiteral(KOLVIRA_RENDER_PROGRAM), arguments, workingDir);
+}
+
+CliResult RunCliInShell(const QString& script, const QString& workingDir) {
+    return Run(QStringLiteral("/bin/sh"),
+               {QStringLiteral("-c"), script, QStringLiteral(KOLVIRA_RENDER_PROGRAM)}, workingDir);
 }
 
 QImage MakePhoto(int width, int height) {

@@ -21,6 +21,10 @@ struct CliResult {
 // Runs kolvira-render in `workingDir` (the test's own when empty).
 CliResult RunCli(const QStringList& arguments, const QString& workingDir = {});
 
+// Runs a shell script in which "$0" is kolvira-render: for arguments that
+// QProcess cannot pass, such as file names that are not valid UTF-8.
+CliResult RunCliInShell(const QString& script, const QString& workingDir = {});
+
 // Gradients and hard edges, so that every style has something to draw.
 QImage MakePhoto(int width, int height);
 void SavePhoto(const QImage& photo, const QString& path);
