@@ -2,10 +2,6 @@
 
 #include <QHash>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-
 namespace kolvira::cli {
 namespace {
 
@@ -30,18 +26,6 @@ QByteArray NativeFileName(const QString& name) {
 
 bool IsLossyName(const QString& name) {
     return LossyNames().contains(name);
-}
-
-std::unique_ptr<QFile> OpenForReading(const QString& name, QString& error) {
-    auto file = std::make_unique<QFile>();
-    const int descriptor = ::open(NativeFileName(name).constData(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        error = QString::fromLocal8Bit(std::strerror(errno));
-        return file;
-    }
-    if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
-        error = file->errorString();
-    return file;
 }
 
 } // namespace kolvira::cli

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QString>
 
-#include <memory>
-
 namespace kolvira::cli {
 
 // The text for a command-line argument; remembers its bytes when the text
@@ -21,9 +19,5 @@ QByteArray NativeFileName(const QString& name);
 
 // Whether the name came from an argument the text cannot give back.
 bool IsLossyName(const QString& name);
-
-// The file opened for reading by its bytes; on failure the file is not open
-// and `error` says why.
-std::unique_ptr<QFile> OpenForReading(const QString& name, QString& error);
 
 } // namespace kolvira::cli

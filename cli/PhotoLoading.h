@@ -3,6 +3,8 @@
 // smoothly scaled to a given width.
 #pragma once
 
+#include "PhotoDecoding.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -11,10 +13,7 @@
 
 namespace kolvira::cli {
 
-// The largest photo, and the largest scaled picture, that is opened.
-inline constexpr std::int64_t kMaxPixels = 200'000'000;
-// What QImageReader may allocate while decoding; enough for kMaxPixels.
-inline constexpr int kDecodeAllocationLimitMB = 2048;
+// The largest scaled picture is kMaxPixels too, like the largest photo.
 
 struct LoadedPhoto {
     QImage picture;       // Format_RGB32; null when loading failed

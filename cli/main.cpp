@@ -2,6 +2,7 @@
 #include "CommandLine.h"
 #include "HelpText.h"
 #include "NativeNames.h"
+#include "PhotoDecoding.h"
 #include "RenderRun.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv) {
     using namespace kolvira::cli;
+    kolvira::ApplyDecodeLimits();
 
     // Taken before QCoreApplication, which may remove arguments meant for Qt.
     QStringList arguments;

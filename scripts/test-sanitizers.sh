@@ -12,6 +12,6 @@ cmake --build build-asan --parallel "$(nproc)"
 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
 
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF \
-  -DKOLVIRA_BUILD_CLI=OFF -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
+  -DKOLVIRA_BUILD_QT=OFF -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
 cmake --build build-tsan --parallel "$(nproc)"
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --parallel "$(nproc)"

@@ -9,7 +9,7 @@
 
 #include <cstdio>
 
-namespace kolvira::cli {
+namespace kolvira {
 
 class CodecMessages {
 public:
@@ -35,4 +35,4 @@ private:
 // only "Unknown error" or "Unable to read image data" to offer.
 QString FailureReason(const QString& qtReason, const QStringList& codecMessages);
 
-} // namespace kolvira::cli
+} // namespace kolvira

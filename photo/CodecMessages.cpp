@@ -2,7 +2,7 @@
 
 #include <unistd.h>
 
-namespace kolvira::cli {
+namespace kolvira {
 namespace {
 
 CodecMessages* activeCollector = nullptr;
@@ -76,4 +76,4 @@ QString FailureReason(const QString& qtReason, const QStringList& codecMessages)
     return QStringLiteral("%1 (%2)").arg(qtReason, details);
 }
 
-} // namespace kolvira::cli
+} // namespace kolvira

@@ -1,0 +1,31 @@
+#include "AboutDialog.h"
+
+#include "CommandIcons.h"
+#include "DialogUnits.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+CDia_About::CDia_About(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Kolvira"));
+    setFont(DialogFont());
+    const DialogUnits units(font());
+
+    auto* icon = new QLabel(this);
+    const QRect iconRect = units.Rect(11, 17, 20, 20);
+    icon->setPixmap(kolvira::ApplicationIcon().pixmap(iconRect.size()));
+    icon->setGeometry(iconRect);
+
+    auto* name = new QLabel(QStringLiteral("Kolvira Version 1.2"), this);
+    name->setTextFormat(Qt::PlainText);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    name->setGeometry(units.Rect(40, 10, 119, 8));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("IDOK"));
+    ok->setDefault(true);
+    ok->setGeometry(units.Rect(178, 7, 50, 16));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(units.X(235), units.Y(55));
+}

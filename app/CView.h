@@ -1,0 +1,27 @@
+// What every view of a document window offers the frame: its widget, its
+// initial update once it sits on its document, and the commands it handles.
+// The main window enables exactly the commands the active view's route
+// handles, so a view's HandlesCommand decides which menu items and toolbar
+// buttons are live while it is active.
+#pragma once
+
+class QWidget;
+class CKolviraDoc;
+
+class CView {
+public:
+    virtual ~CView() = default;
+
+    virtual QWidget* Widget() = 0;
+    // Runs once, after the view has been attached to its document and its
+    // frame exists (but before the frame is shown).
+    virtual void OnInitialUpdate() = 0;
+    virtual bool HandlesCommand(int commandId) const = 0;
+    virtual void OnCommand(int commandId) = 0;
+
+    CKolviraDoc* GetDocument() const { return document_; }
+    void AttachDocument(CKolviraDoc* document) { document_ = document; }
+
+private:
+    CKolviraDoc* document_ = nullptr;
+};

@@ -1,0 +1,22 @@
+// The frame of every document window: an MDI sub-window holding one view.
+// Closing it detaches the view from its document.
+#pragma once
+
+#include <QMdiSubWindow>
+
+class CView;
+
+class CChildFrame : public QMdiSubWindow {
+    Q_OBJECT
+
+public:
+    explicit CChildFrame(CView* view);
+    ~CChildFrame() override;
+
+    CView* View() const { return view_; }
+
+private:
+    void DetachView();
+
+    CView* view_;
+};

@@ -1,0 +1,38 @@
+#include "CommandActions.h"
+
+#include "CommandIcons.h"
+#include "MenuResources.h"
+
+#include <QAction>
+#include <QWidget>
+
+CommandActions::CommandActions(QWidget* owner) : QObject(owner), owner_(owner) {
+    // The accelerator table: every key of it belongs to a command, also to
+    // those no window handles (undo, cut, copy, paste, next pane), which
+    // then stay disabled and do nothing.
+    std::map<int, QList<QKeySequence>> keys;
+    for (const kolvira::Accelerator& accelerator : kolvira::Accelerators())
+        keys[accelerator.id].append(accelerator.keys);
+    for (const auto& [id, sequences] : keys) {
+        QAction* action = Action(id);
+        action->setShortcuts(sequences);
+        action->setShortcutContext(Qt::WindowShortcut);
+        owner_->addAction(action);
+    }
+}
+
+QAction* CommandActions::Action(int commandId) {
+    if (const auto found = actions_.find(commandId); found != actions_.end())
+        return found->second;
+    auto* action = new QAction(owner_);
+    action->setData(commandId);
+    const kolvira::CommandPrompt prompt = kolvira::PromptOf(commandId);
+    action->setStatusTip(prompt.prompt);
+    if (!prompt.tooltip.isEmpty())
+        action->setToolTip(prompt.tooltip);
+    action->setIcon(kolvira::CommandIcon(commandId));
+    connect(action, &QAction::triggered, this,
+            [this, commandId] { emit commandTriggered(commandId); });
+    actions_.emplace(commandId, action);
+    return action;
+}

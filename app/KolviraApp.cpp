@@ -1,0 +1,165 @@
+#include "KolviraApp.h"
+
+#include "AboutDialog.h"
+#include "ChildFrame.h"
+#include "CommandIcons.h"
+#include "CommandIds.h"
+#include "DocTemplate.h"
+#include "KolviraDoc.h"
+#include "KolviraView.h"
+#include "ListViewPhotos.h"
+#include "MainFrame.h"
+#include "OpenFileDialog.h"
+
+#include <QFile>
+#include <QMdiArea>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+using namespace kolvira;
+
+CKolviraApp* theApp = nullptr;
+
+CKolviraApp::CKolviraApp() : recentFiles_(kRecentFileCount) {
+    theApp = this;
+}
+
+CKolviraApp::~CKolviraApp() {
+    ExitInstance();
+    theApp = nullptr;
+}
+
+bool CKolviraApp::InitInstance() {
+    recentFiles_.Load();
+    // The photo template comes first: the search for an open document by
+    // file name walks the templates in this order.
+    templates_.push_back(
+        std::make_unique<CMultiDocTemplate>(129, DocumentKind::Photo, QStringLiteral("Kolvira"),
+                                            PhotoWindowIcon(), [] { return new CKolviraView(); }));
+    photoTemplate = templates_.back().get();
+    templates_.push_back(std::make_unique<CMultiDocTemplate>(
+        130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
+        [] { return new CListView_Photos(); }));
+    mosaicTemplate = templates_.back().get();
+
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+    for (const auto& docTemplate : templates_)
+        docTemplate->SetMdiArea(mainFrame_->MdiArea());
+    mainFrame_->show();
+    return true;
+}
+
+void CKolviraApp::ExitInstance() {
+    if (mainFrame_ != nullptr)
+        mainFrame_->MdiArea()->closeAllSubWindows();
+    mainFrame_.reset();
+    photoTemplate = nullptr;
+    mosaicTemplate = nullptr;
+    templates_.clear();
+}
+
+std::vector<CMultiDocTemplate*> CKolviraApp::Templates() const {
+    std::vector<CMultiDocTemplate*> list;
+    for (const auto& docTemplate : templates_)
+        list.push_back(docTemplate.get());
+    return list;
+}
+
+QPrinter& CKolviraApp::Printer() {
+    if (printer_ == nullptr)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
+    QString error;
+    CKolviraDoc* made = mosaicTemplate->OpenDocumentFile(path, true, &error);
+    if (made == nullptr) {
+        QMessageBox::warning(mainFrame_.get(), QStringLiteral("Kolvira"),
+                             QStringLiteral("Cannot open %1:\n%2.")
+                                 .arg(QFile::decodeName(QByteArray::fromStdString(path)), error));
+        recentFiles_.Remove(path);
+        return nullptr;
+    }
+    recentFiles_.Add(path);
+    // The standard open: the first document already open under this path,
+    // searched template by template, comes to the front.
+    for (CMultiDocTemplate* docTemplate : Templates()) {
+        if (CKolviraDoc* open = docTemplate->FindDocument(path)) {
+            const std::vector<CChildFrame*> frames = FramesOf(open);
+            if (!frames.empty()) {
+                mainFrame_->MdiArea()->setActiveSubWindow(frames.front());
+                frames.front()->raise();
+            }
+            return open;
+        }
+    }
+    return made;
+}
+
+bool CKolviraApp::HandlesCommand(int commandId) const {
+    switch (commandId) {
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+    case ID_FILE_PRINT_SETUP:
+    case ID_APP_ABOUT:
+    case ID_APP_EXIT:
+        return true;
+    default:
+        return commandId >= ID_FILE_MRU_FIRST &&
+               commandId < ID_FILE_MRU_FIRST + static_cast<int>(recentFiles_.Paths().size());
+    }
+}
+
+void CKolviraApp::OnCommand(int commandId) {
+    switch (commandId) {
+    case ID_FILE_NEW:
+        OnFileNew();
+        break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        break;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        break;
+    case ID_APP_ABOUT:
+        OnAppAbout();
+        break;
+    case ID_APP_EXIT:
+        mainFrame_->close();
+        break;
+    default:
+        if (commandId >= ID_FILE_MRU_FIRST && commandId <= ID_FILE_MRU_LAST)
+            OnRecentFile(commandId - ID_FILE_MRU_FIRST);
+        break;
+    }
+}
+
+// New makes a photo window, the only kind with a name for New; it shows the
+// photo last opened from a Mosaic, or nothing.
+void CKolviraApp::OnFileNew() {
+    photoTemplate->OpenDocumentFile({}, true);
+}
+
+void CKolviraApp::OnFileOpen() {
+    const std::string path = AskForImageFile(mainFrame_.get());
+    if (!path.empty())
+        OpenDocumentFile(path);
+}
+
+void CKolviraApp::OnFilePrintSetup() {
+    QPageSetupDialog dialog(&Printer(), mainFrame_.get());
+    dialog.exec();
+}
+
+void CKolviraApp::OnAppAbout() {
+    CDia_About about(mainFrame_.get());
+    about.exec();
+}
+
+void CKolviraApp::OnRecentFile(int index) {
+    const std::vector<std::string>& paths = recentFiles_.Paths();
+    if (index >= 0 && index < static_cast<int>(paths.size()))
+        OpenDocumentFile(std::string(paths[index]));
+}

@@ -1,0 +1,64 @@
+// The application object: starts the program (settings, the recent-file
+// list, the photo and Mosaic templates, the main window), owns the open
+// path by which every chosen file becomes a Mosaic window, and handles the
+// application-wide commands (New, Open, Print Setup, About, Exit, recent files).
+#pragma once
+
+#include "RecentFiles.h"
+
+#include <QObject>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class CKolviraDoc;
+class CMainFrame;
+class CMultiDocTemplate;
+class QPrinter;
+
+class CKolviraApp : public QObject {
+    Q_OBJECT
+
+public:
+    CKolviraApp();
+    ~CKolviraApp() override;
+
+    // Makes the templates and the main window and shows it; false when the
+    // program cannot run.
+    bool InitInstance();
+    // Closes every window; after this no document or view exists.
+    void ExitInstance();
+
+    // Opens a Mosaic window over the file's folder, then brings the first
+    // window opened on that file to the front. A file that cannot be opened
+    // is reported once, in one message box. Returns the document in front.
+    CKolviraDoc* OpenDocumentFile(const std::string& path);
+
+    bool HandlesCommand(int commandId) const;
+    void OnCommand(int commandId);
+
+    CMultiDocTemplate* photoTemplate = nullptr;
+    CMultiDocTemplate* mosaicTemplate = nullptr;
+
+    std::vector<CMultiDocTemplate*> Templates() const;
+    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    RecentFiles& Recent() { return recentFiles_; }
+    // The printer chosen with Print Setup, used by every print job.
+    QPrinter& Printer();
+
+private:
+    void OnFileNew();
+    void OnFileOpen();
+    void OnFilePrintSetup();
+    void OnAppAbout();
+    void OnRecentFile(int index);
+
+    RecentFiles recentFiles_;
+    std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+// The one application object, while it exists.
+extern CKolviraApp* theApp;

@@ -1,0 +1,70 @@
+// The program's one top-level window: the MDI area holding the document
+// windows, the menus of the active window's kind, the toolbar and the status
+// bar. It owns the progress bar and the renderer that the views use, and it
+// routes every command to the active view, its document, itself or the
+// application, enabling exactly the commands that route handles.
+#pragma once
+
+#include "Renderer.h"
+#include "StatusProgress.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class CChildFrame;
+class CKolviraApp;
+class CView;
+class CommandActions;
+class KolviraStatusBar;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CKolviraApp& app);
+    ~CMainFrame() override;
+
+    QMdiArea* MdiArea() const { return mdiArea_; }
+    KolviraStatusBar* StatusBar() const { return statusBar_; }
+    QToolBar* ToolBar() const { return toolBar_; }
+    CommandActions& Actions() const { return *actions_; }
+
+    // The frame and view of the active document window (the last one
+    // activated, also while the main window itself is inactive).
+    CChildFrame* ActiveFrame() const;
+    CView* ActiveView() const;
+    // 128 with no document window, else 129 (photo) or 130 (Mosaic).
+    int CurrentMenuId() const { return menuId_; }
+
+    bool RouteHandles(int commandId) const;
+    void OnCommand(int commandId);
+    // Enables each action by the route, shows the right menu and title.
+    void UpdateCommandUI();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateToolBar();
+    void RebuildMenus();
+    void FillRecentFiles(QMenu* menu);
+    void UpdateTitle();
+    bool FrameHandles(int commandId) const;
+    void OnFrameCommand(int commandId);
+    void ArrangeIcons();
+    void CloseActiveDocument();
+    void RestoreLayout();
+
+    CKolviraApp& app_;
+    QMdiArea* mdiArea_ = nullptr;
+    KolviraStatusBar* statusBar_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    std::unique_ptr<StatusProgress> progress_;
+    Renderer renderer_;
+    CommandActions* actions_ = nullptr;
+    int menuId_ = 0;
+};

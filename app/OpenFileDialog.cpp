@@ -1,0 +1,52 @@
+#include "OpenFileDialog.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTimer>
+
+namespace {
+
+const char* const kAllFilesFilter = "All Files (*)";
+
+// The filter's label separates its patterns with "; ", which the file dialog
+// would take as part of each pattern, and the dialog would match names case
+// by case; the list shows what the filter says, in any letter case.
+void ApplyPatterns(QFileDialog& dialog) {
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    if (model == nullptr)
+        return;
+    const bool images = dialog.selectedNameFilter() == QLatin1String(kImageFilesFilter);
+    model->setNameFilters(images ? ImageFilePatterns() : QStringList{QStringLiteral("*")});
+}
+
+} // namespace
+
+QStringList ImageFilePatterns() {
+    return {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+            QStringLiteral("*.png"), QStringLiteral("*.tif")};
+}
+
+void PrepareImageFileDialog(QFileDialog& dialog) {
+    dialog.setWindowTitle(QStringLiteral("Open"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters({QLatin1String(kImageFilesFilter), QLatin1String(kAllFilesFilter)});
+    dialog.selectNameFilter(QLatin1String(kImageFilesFilter));
+    ApplyPatterns(dialog);
+    // The dialog sets its own patterns when a filter is chosen; ours follow.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog] {
+        QTimer::singleShot(0, &dialog, [&dialog] { ApplyPatterns(dialog); });
+    });
+    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
+                     [&dialog] { ApplyPatterns(dialog); });
+}
+
+std::string AskForImageFile(QWidget* parent) {
+    QFileDialog dialog(parent);
+    PrepareImageFileDialog(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}

@@ -1,0 +1,41 @@
+// The renderer the views share: drawing a photo scaled to a width, and the
+// render pass over a picture with the wait cursor and the status-bar
+// progress. It keeps no state; a view may hand in its own cache of the
+// scaled photo so that repaints do not scale again.
+#pragma once
+
+#include "RenderSettings.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+class QPainter;
+
+// The photo as last scaled for a view, reused while photo and size stay.
+struct ScaledPhotoCache {
+    qint64 photoKey = 0;
+    QImage image;
+};
+
+class Renderer {
+public:
+    // Draws `photo` at (0, 0) scaled to the width of `rect` with its
+    // proportions kept, into exactly the integer rectangle, and returns the
+    // drawn size. A photo of width 0 draws nothing and gives (width, 100).
+    QSize DrawScaledPhoto(QPainter& painter, const QImage& photo, const QRect& rect,
+                          ScaledPhotoCache* cache = nullptr) const;
+
+    // The render pass over the columns and rows of `area` of `picture`
+    // (Format_RGB32), in place, with the wait cursor and the progress bar.
+    void RenderPicture(QImage& picture, const kolvira::RenderSettings& settings,
+                       const QRect& area) const;
+};
+
+// The height of a photo scaled to `width`: photo height x width / photo
+// width, truncated, in 64 bits.
+qint64 ScaledPhotoHeight(QSize photoSize, int width);
+
+// Set while the main window exists; the views reach the renderer only
+// through it.
+extern Renderer* theRenderer;

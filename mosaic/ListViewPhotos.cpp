@@ -1,0 +1,178 @@
+#include "ListViewPhotos.h"
+
+#include "CommandIds.h"
+#include "ImageDiscovery.h"
+#include "KolviraDoc.h"
+#include "PhotoTemplate.h"
+#include "StatusProgress.h"
+#include "ThumbnailBuilder.h"
+#include "ThumbnailCache.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+using namespace kolvira;
+
+namespace {
+
+QString LabelOf(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(GetFileName(path)));
+}
+
+// A cell of the sheet: the thumbnail with its label below it, wide enough
+// for a usual file name even under the smallest thumbnails.
+QSize GridSizeFor(const QFontMetrics& metrics, int thumbWidth, int thumbHeight) {
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("IMG_0000.jpg"));
+    return QSize(std::max(thumbWidth, labelWidth) + 16, thumbHeight + metrics.height() + 14);
+}
+
+} // namespace
+
+CListView_Photos::CListView_Photos() {
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setTextElideMode(Qt::ElideMiddle);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) { currentItem = row; });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { OpenEntry(row(item)); });
+}
+
+void CListView_Photos::OnInitialUpdate() {
+    const std::string directory = GetDirectory(GetDocument()->GetPathName());
+    GetDocument()->SetTitle(directory.empty()
+                                ? QStringLiteral("/")
+                                : QFile::decodeName(QByteArray::fromStdString(directory)));
+    ScanDirectory(directory, photoPaths, {});
+    BuildMosaic();
+}
+
+bool CListView_Photos::HandlesCommand(int commandId) const {
+    return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE;
+}
+
+void CListView_Photos::OnCommand(int commandId) {
+    switch (commandId) {
+    case ID_REFRESH_MOSAIC:
+        BuildMosaic();
+        break;
+    case ID_MORE_SIZE:
+        MoreSize();
+        break;
+    case ID_LESS_SIZE:
+        LessSize();
+        break;
+    default:
+        break;
+    }
+}
+
+void CListView_Photos::BuildMosaic() {
+    const std::size_t count = photoPaths.size();
+    setUpdatesEnabled(false);
+    clear();
+    setIconSize(QSize(thumbWidth, thumbHeight));
+    setGridSize(GridSizeFor(fontMetrics(), thumbWidth, thumbHeight));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (theProgress != nullptr)
+        theProgress->Show(QStringLiteral(" "));
+
+    std::vector<QByteArray> paths;
+    paths.reserve(count);
+    for (const std::string& path : photoPaths)
+        paths.push_back(QByteArray::fromStdString(path));
+    std::vector<bool> readable(count, false);
+    BuildThumbnails(paths, thumbWidth, SharedThumbnailCache(),
+                    [&](std::size_t k, const QImage& thumbnail) {
+                        if (thumbnail.isNull())
+                            return;
+                        readable[k] = true;
+                        addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)),
+                                                    LabelOf(photoPaths[k])));
+                        if (theProgress != nullptr)
+                            theProgress->SetPosition(static_cast<int>(100 * k / count));
+                    });
+    // A file that is no image gets no entry and leaves the list, so that
+    // entry k always stands for path k.
+    std::vector<std::string> readablePaths;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (readable[k])
+            readablePaths.push_back(std::move(photoPaths[k]));
+    }
+    photoPaths = std::move(readablePaths);
+
+    setUpdatesEnabled(true);
+    QApplication::restoreOverrideCursor();
+    if (theProgress != nullptr)
+        theProgress->Finish();
+    currentItem = 0;
+}
+
+void CListView_Photos::SetThumbWidth(int width) {
+    thumbWidth = width;
+    thumbHeight = static_cast<int>(width * 0.75);
+    BuildMosaic();
+}
+
+void CListView_Photos::MoreSize() {
+    if (thumbWidth < kLargestThumbWidth)
+        SetThumbWidth(thumbWidth + kThumbWidthStep);
+}
+
+void CListView_Photos::LessSize() {
+    if (thumbWidth > kSmallestThumbWidth)
+        SetThumbWidth(thumbWidth - kThumbWidthStep);
+}
+
+void CListView_Photos::RemoveSelectedEntries() {
+    std::vector<int> selected;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        selected.push_back(index.row());
+    std::sort(selected.begin(), selected.end());
+    // Each removal moves the later paths down by one.
+    for (std::size_t i = 0; i < selected.size(); ++i)
+        photoPaths.erase(photoPaths.begin() + (selected[i] - static_cast<int>(i)));
+    BuildMosaic();
+}
+
+void CListView_Photos::OpenEntry(int index) {
+    if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
+        QMessageBox::critical(this, QStringLiteral("Kolvira"),
+                              QStringLiteral("Encountered an improper argument."));
+        return;
+    }
+    OpenPhotoWindow(photoPaths[index]);
+}
+
+void CListView_Photos::keyPressEvent(QKeyEvent* event) {
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OpenEntry(currentItem);
+        break;
+    case Qt::Key_Delete:
+        RemoveSelectedEntries();
+        break;
+    case Qt::Key_R:
+        BuildMosaic();
+        break;
+    case Qt::Key_Plus:
+        if (keypad)
+            MoreSize();
+        break;
+    case Qt::Key_Minus:
+        if (keypad)
+            LessSize();
+        break;
+    default:
+        break;
+    }
+    // The list's own keys (arrows, Home, End, letters) keep working.
+    QListWidget::keyPressEvent(event);
+}

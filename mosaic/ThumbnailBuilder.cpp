@@ -1,0 +1,129 @@
+#include "ThumbnailBuilder.h"
+
+#include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+namespace kolvira {
+namespace {
+
+struct Made {
+    QImage image;
+    bool fromCache = false;
+};
+
+Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache) {
+    const std::optional<ThumbnailKey> key = KeyOfFile(path);
+    if (key) {
+        if (const std::optional<Thumbnail> cached = cache.Find(*key);
+            cached && (cached->image.isNull() || CoversWidth(*cached, width)))
+            return {ScaleThumbnail(*cached, width), true};
+    }
+    Thumbnail decoded = DecodeThumbnail(path, width);
+    QImage image = ScaleThumbnail(decoded, width);
+    if (key)
+        cache.Store(*key, std::move(decoded));
+    return {std::move(image), false};
+}
+
+// The files handed out to the workers and their results, which the caller
+// takes in order. A worker takes a file only while fewer than `ahead` files
+// are made or being made beyond what the caller has taken, so the results
+// held stay bounded however slow the caller is.
+class Build {
+public:
+    Build(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache, std::size_t ahead)
+        : paths_(paths), width_(width), cache_(cache), ahead_(ahead), results_(paths.size()) {}
+
+    void Work() {
+        std::unique_lock lock(mutex_);
+        while (true) {
+            space_.wait(lock, [&] {
+                return stopping_ || next_ >= paths_.size() || next_ < taken_ + ahead_;
+            });
+            if (stopping_ || next_ >= paths_.size())
+                return;
+            const std::size_t k = next_++;
+            lock.unlock();
+            Made made = MakeThumbnail(paths_[k], width_, cache_);
+            lock.lock();
+            results_[k] = std::move(made);
+            if (k == taken_)
+                ready_.notify_one();
+        }
+    }
+
+    Made Take(std::size_t k) {
+        std::unique_lock lock(mutex_);
+        ready_.wait(lock, [&] { return results_[k].has_value(); });
+        Made made = std::move(*results_[k]);
+        results_[k].reset();
+        taken_ = k + 1;
+        space_.notify_all();
+        return made;
+    }
+
+    void Stop() {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+        space_.notify_all();
+    }
+
+private:
+    const std::vector<QByteArray>& paths_;
+    const int width_;
+    ThumbnailCache& cache_;
+    const std::size_t ahead_;
+
+    std::mutex mutex_;
+    std::condition_variable space_; // workers wait for room ahead of the caller
+    std::condition_variable ready_; // the caller waits for its next result
+    std::vector<std::optional<Made>> results_;
+    std::size_t next_ = 0;  // the next file to hand to a worker
+    std::size_t taken_ = 0; // files the caller has taken
+    bool stopping_ = false;
+};
+
+std::size_t WorkerCount(int threads, std::size_t files) {
+    const std::size_t wanted = threads > 0
+                                   ? static_cast<std::size_t>(threads)
+                                   : std::max<std::size_t>(1, std::thread::hardware_concurrency());
+    return std::min(wanted, files);
+}
+
+} // namespace
+
+ThumbnailBuildStats
+BuildThumbnails(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache,
+                const std::function<void(std::size_t k, const QImage& thumbnail)>& deliver,
+                int threads) {
+    ThumbnailBuildStats stats;
+    const std::size_t workerCount = WorkerCount(threads, paths.size());
+    if (workerCount == 0)
+        return stats;
+    Build build(paths, width, cache, 2 * workerCount + 2);
+    std::vector<std::jthread> workers;
+    // Declared after the workers, so it stops them before they are joined,
+    // also when deliver() throws.
+    struct StopOnExit {
+        Build& build;
+        ~StopOnExit() { build.Stop(); }
+    };
+    const StopOnExit stopOnExit{build};
+    workers.reserve(workerCount);
+    for (std::size_t i = 0; i < workerCount; ++i)
+        workers.emplace_back([&build] { build.Work(); });
+
+    for (std::size_t k = 0; k < paths.size(); ++k) {
+        const Made made = build.Take(k);
+        ++(made.fromCache ? stats.fromCache : stats.decoded);
+        if (made.image.isNull())
+            ++stats.unreadable;
+        deliver(k, made.image);
+    }
+    return stats;
+}
+
+} // namespace kolvira

@@ -1,0 +1,34 @@
+// Building the thumbnails of a Mosaic: decoded on worker threads, handed to
+// the caller one by one in the order of the files.
+#pragma once
+
+#include "ThumbnailCache.h"
+
+#include <QByteArray>
+#include <QImage>
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+namespace kolvira {
+
+struct ThumbnailBuildStats {
+    int decoded = 0;    // files decoded
+    int fromCache = 0;  // files served from the cache
+    int unreadable = 0; // null thumbnails delivered, whether decoded or cached
+};
+
+// Makes the thumbnails of `paths` at `width` (20..200) and calls
+// deliver(k, image) on the calling thread for k = 0..n-1 in order, with a
+// null image for a file that cannot be read; returns when all are delivered.
+// Meanwhile `threads` workers (0: one per core) decode one photo each at a
+// time, running at most a few files ahead of the caller. A cached thumbnail of
+// the file as it is now, at least `width` wide, is scaled instead of decoded;
+// every decode is stored in `cache`.
+ThumbnailBuildStats
+BuildThumbnails(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache,
+                const std::function<void(std::size_t k, const QImage& thumbnail)>& deliver,
+                int threads = 0);
+
+} // namespace kolvira

@@ -1,0 +1,142 @@
+#include "ThumbnailDecoding.h"
+
+#include "ExifThumbnail.h"
+#include "PhotoDecoding.h"
+#include "PhotoScaling.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QTransform>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace kolvira {
+namespace {
+
+constexpr int kThumbnailDecodeQuality = 25;
+
+using Transformations = QImageIOHandler::Transformations;
+
+bool TurnsAQuarter(Transformations transformation) {
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+QSize Upright(QSize stored, Transformations transformation) {
+    return TurnsAQuarter(transformation) ? stored.transposed() : stored;
+}
+
+// The stored picture turned upright, in Qt's order: mirrored and flipped
+// first, then a quarter turn clockwise.
+QImage Transformed(QImage image, Transformations transformation) {
+    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip)
+        image = image.mirrored(mirror, flip);
+    if (TurnsAQuarter(transformation))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+// The EXIF thumbnail of `file` upright, when it is at least `minWidth` wide
+// and has the photo's proportions (cameras often pad a 3:2 photo's thumbnail
+// to 4:3 with black bars); null otherwise.
+QImage UsableExifThumbnail(QByteArray jpeg, QSize photoSize, Transformations transformation,
+                           int minWidth) {
+    if (jpeg.isEmpty())
+        return {};
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    reader.setAutoTransform(false); // the photo's orientation applies, not the thumbnail's own
+    const QSize size = Upright(reader.size(), transformation);
+    if (!size.isValid() || size.width() < minWidth ||
+        std::abs(size.height() - ThumbnailHeight(photoSize, size.width())) > 1)
+        return {};
+    const QImage stored = reader.read();
+    if (stored.isNull())
+        return {};
+    return FlattenOnBlack(Transformed(stored, transformation));
+}
+
+Thumbnail Unreadable(QString reason) {
+    Thumbnail thumbnail;
+    thumbnail.error = std::move(reason);
+    return thumbnail;
+}
+
+} // namespace
+
+int ThumbnailHeight(QSize photoSize, int width) {
+    if (photoSize.width() <= 0)
+        return 1;
+    const std::int64_t height = std::int64_t{photoSize.height()} * width / photoSize.width();
+    return static_cast<int>(std::clamp<std::int64_t>(height, 1, std::numeric_limits<int>::max()));
+}
+
+bool CoversWidth(const Thumbnail& thumbnail, int width) {
+    return !thumbnail.image.isNull() &&
+           (thumbnail.image.width() >= width || thumbnail.image.size() == thumbnail.photoSize);
+}
+
+Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth) {
+    PhotoReader opened = OpenPhotoReader(nativePath);
+    if (!opened.reader)
+        return Unreadable(opened.error);
+    QImageReader& reader = *opened.reader;
+
+    // Taken before the reader reads the header, while the file is at its start.
+    const QByteArray exifJpeg = ReadExifThumbnail(*opened.file);
+
+    Thumbnail thumbnail;
+    const Transformations transformation = reader.transformation();
+    const QSize storedSize = reader.size(); // invalid when the format tells it only by decoding
+    const int width = std::max(minWidth, kLargestThumbWidth);
+    if (storedSize.isValid()) {
+        if (HasTooManyPixels(storedSize.width(), storedSize.height()))
+            return Unreadable(TooManyPixelsReason(storedSize.width(), storedSize.height()));
+        thumbnail.photoSize = Upright(storedSize, transformation);
+        thumbnail.image =
+            UsableExifThumbnail(exifJpeg, thumbnail.photoSize, transformation, minWidth);
+        if (!thumbnail.image.isNull()) {
+            thumbnail.fromExif = true;
+            return thumbnail;
+        }
+        // A JPEG decodes straight to 1/2, 1/4 or 1/8 of its size, then the
+        // rest is scaled. The size is taken in the file's orientation.
+        if (thumbnail.photoSize.width() > width) {
+            const QSize upright(width, ThumbnailHeight(thumbnail.photoSize, width));
+            reader.setScaledSize(Upright(upright, transformation));
+            // Below 50 the JPEG decoder takes its fast integer transform and
+            // plain upsampling: no visible loss at thumbnail size.
+            reader.setQuality(kThumbnailDecodeQuality);
+        }
+    }
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull())
+        return Unreadable(reader.errorString());
+    if (!storedSize.isValid()) {
+        if (HasTooManyPixels(image.width(), image.height()))
+            return Unreadable(TooManyPixelsReason(image.width(), image.height()));
+        thumbnail.photoSize = image.size();
+        if (image.width() > width)
+            image = image.scaled(width, ThumbnailHeight(image.size(), width), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    }
+    thumbnail.image = FlattenOnBlack(image);
+    return thumbnail;
+}
+
+QImage ScaleThumbnail(const Thumbnail& source, int width) {
+    if (source.image.isNull() || width <= 0)
+        return {};
+    const QSize size(width, ThumbnailHeight(source.photoSize, width));
+    if (HasTooManyPixels(size.width(), size.height()))
+        return {};
+    return ScalePhoto(source.image, size);
+}
+
+} // namespace kolvira

@@ -1,0 +1,48 @@
+// The one document class of both kinds of window. It holds no picture data:
+// its path name lets an open document be found again by file, its title is
+// what the window captions show, and it lives as long as it has views.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+class CView;
+class CMultiDocTemplate;
+
+class CKolviraDoc : public QObject {
+    Q_OBJECT
+
+public:
+    CKolviraDoc(CMultiDocTemplate* docTemplate, QString defaultTitle);
+
+    // Native bytes of the file the document was opened from; empty for a new one.
+    const std::string& GetPathName() const { return pathName_; }
+    void SetPathName(const std::string& pathName) { pathName_ = pathName; }
+
+    const QString& GetTitle() const { return title_; }
+    void SetTitle(const QString& title);
+
+    CMultiDocTemplate* GetDocTemplate() const { return template_; }
+
+    const std::vector<CView*>& Views() const { return views_; }
+    void AddView(CView* view);
+    // Its template destroys the document when the last view has gone.
+    void RemoveView(CView* view);
+
+    // Nothing in the program ever changes a document's file, so closing
+    // never asks whether to save.
+    bool IsModified() const { return false; }
+
+signals:
+    void titleChanged();
+    void viewsChanged();
+
+private:
+    CMultiDocTemplate* template_;
+    std::string pathName_;
+    QString title_;
+    std::vector<CView*> views_;
+};

@@ -1,0 +1,138 @@
+#include "KolviraView.h"
+
+#include "ChildFrame.h"
+#include "KolviraDoc.h"
+#include "PhotoDecoding.h"
+#include "PhotoScaling.h"
+#include "PhotoTemplate.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace {
+
+// The scroll range leaves out this much of the drawn width: the photo is
+// scaled to the window's outer width, of which frame and scroll bar take part.
+constexpr int kScrollWidthAllowance = 32;
+// A fitted frame is this much taller than the view's client area.
+constexpr int kFrameHeightAllowance = 32;
+constexpr qint64 kLargestFrameWidth = 32767;
+
+} // namespace
+
+CKolviraView::CKolviraView() : photoPath(pendingPhotoPath) {
+    setFrameShape(QFrame::StyledPanel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The view paints every pixel itself: no background fill first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAutoFillBackground(false);
+}
+
+CKolviraView::~CKolviraView() = default;
+
+void CKolviraView::OnInitialUpdate() {
+    GetDocument()->SetTitle(QFile::decodeName(QByteArray::fromStdString(photoPath)));
+    SetScrollSizes(QSize(0, 0));
+    if (photoPath.empty())
+        return;
+    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(photoPath));
+    if (decoded.image.isNull()) {
+        loadError = decoded.error;
+        return;
+    }
+    // Transparent parts show black, as in kolvira-render's output.
+    photo = kolvira::FlattenOnBlack(decoded.image);
+    settings.replaceDepth = 40;
+    settings.brushSize = 2;
+}
+
+bool CKolviraView::HandlesCommand(int) const {
+    return false;
+}
+
+void CKolviraView::OnCommand(int) {}
+
+QRect CKolviraView::WindowRect() const {
+    return QRect(0, 0, width(), height());
+}
+
+void CKolviraView::SetScrollSizes(QSize total) {
+    const QSize client = viewport()->size();
+    QScrollBar* bars[2] = {horizontalScrollBar(), verticalScrollBar()};
+    const int totals[2] = {std::max(0, total.width()), std::max(0, total.height())};
+    const int clients[2] = {client.width(), client.height()};
+    for (int i = 0; i < 2; ++i) {
+        bars[i]->setRange(0, std::max(0, totals[i] - clients[i]));
+        bars[i]->setPageStep(std::max(1, clients[i]));
+        bars[i]->setSingleStep(std::max(1, totals[i] / 100));
+    }
+}
+
+// Only what lies outside the picture is filled, so a repaint never wipes
+// the photo first.
+void CKolviraView::ErasePictureSurroundings(QPainter& painter, QPoint offset) const {
+    const QColor background = palette().color(QPalette::Base);
+    const QRect visible(offset, viewport()->size());
+    const QRegion outside = QRegion(visible) - QRegion(0, 0, pictureWidth, pictureHeight);
+    for (const QRect& rect : outside)
+        painter.fillRect(rect, background);
+}
+
+void CKolviraView::paintEvent(QPaintEvent*) {
+    QPainter painter(viewport());
+    const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    painter.translate(-offset);
+
+    if (!renderedPicture.isNull()) {
+        painter.drawImage(QPoint(0, 0), renderedPicture, QRect(0, 0, pictureWidth, pictureHeight));
+        ErasePictureSurroundings(painter, offset);
+        return;
+    }
+    if (!photo.isNull()) {
+        const QSize drawn =
+            theRenderer->DrawScaledPhoto(painter, photo, WindowRect(), &scaledPhoto_);
+        pictureWidth = drawn.width();
+        pictureHeight = drawn.height();
+        SetScrollSizes(QSize(pictureWidth - kScrollWidthAllowance, pictureHeight));
+    }
+    ErasePictureSurroundings(painter, offset);
+    if (settings.active)
+        DrawPreview(painter);
+}
+
+// The render pass over the window's width and height from the picture's
+// top-left corner, on the photo as drawn and the background around it.
+void CKolviraView::DrawPreview(QPainter& painter) {
+    const QRect window = WindowRect();
+    QImage canvas(window.size(), QImage::Format_RGB32);
+    canvas.fill(palette().color(QPalette::Base));
+    if (!photo.isNull()) {
+        QPainter canvasPainter(&canvas);
+        theRenderer->DrawScaledPhoto(canvasPainter, photo, window, &scaledPhoto_);
+    }
+    theRenderer->RenderPicture(canvas, settings, window);
+    painter.drawImage(QPoint(0, 0), canvas);
+}
+
+void CKolviraView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
+
+// Gives the frame the picture's proportions at the view's current height.
+void CKolviraView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget* frame = parentWidget();
+    while (frame != nullptr && qobject_cast<CChildFrame*>(frame) == nullptr)
+        frame = frame->parentWidget();
+    if (frame != nullptr && pictureHeight > 0) {
+        const int clientHeight = viewport()->height();
+        const qint64 outerWidth = qint64{pictureWidth} * clientHeight / pictureHeight;
+        frame->resize(static_cast<int>(std::clamp<qint64>(outerWidth, 1, kLargestFrameWidth)),
+                      clientHeight + kFrameHeightAllowance);
+    }
+    QAbstractScrollArea::mouseDoubleClickEvent(event);
+}

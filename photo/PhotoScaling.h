@@ -1,0 +1,20 @@
+// How a decoded photo becomes the picture that is shown and rendered: its
+// transparent parts painted over black, and scaling to a size by area
+// averaging (a large photo shrunk to a window stays free of aliasing). The
+// photo window, the Mosaic and kolvira-render share these, so a picture
+// rendered by the program and by kolvira-render is the same to the byte.
+#pragma once
+
+#include <QImage>
+#include <QSize>
+
+namespace kolvira {
+
+// Format_RGB32, transparent parts black.
+QImage FlattenOnBlack(const QImage& image);
+
+// `photo` scaled smoothly to exactly `size`, Format_RGB32; a copy when it
+// already has that size. Null when the picture cannot be allocated.
+QImage ScalePhoto(const QImage& photo, QSize size);
+
+} // namespace kolvira

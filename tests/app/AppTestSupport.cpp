@@ -1,0 +1,209 @@
+#include "AppTestSupport.h"
+
+#include "CView.h"
+#include "ChildFrame.h"
+#include "KolviraApp.h"
+#include "KolviraView.h"
+#include "ListViewPhotos.h"
+#include "MainFrame.h"
+#include "PhotoDecoding.h"
+#include "PhotoTemplate.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <cstdlib>
+
+namespace kolvira::test {
+
+void PrepareTestProgram() {
+    QStandardPaths::setTestModeEnabled(true);
+    // Each test program keeps its settings apart, so that test programs
+    // running side by side never clear each other's recent files.
+    static QTemporaryDir settingsHome;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsHome.path());
+    QApplication::setOrganizationName(QStringLiteral("Kolvira"));
+    QApplication::setApplicationName(QStringLiteral("Kolvira"));
+    ApplyDecodeLimits();
+}
+
+QColor QuadrantColourAt(QSize size, int x, int y) {
+    const bool right = x >= size.width() / 2;
+    const bool bottom = y >= size.height() / 2;
+    if (!bottom)
+        return right ? QColor(Qt::green) : QColor(Qt::red);
+    return right ? QColor(Qt::white) : QColor(Qt::blue);
+}
+
+QImage QuadrantPhoto(QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    const int midX = size.width() / 2;
+    const int midY = size.height() / 2;
+    QPainter painter(&image);
+    painter.fillRect(0, 0, midX, midY, QuadrantColourAt(size, 0, 0));
+    painter.fillRect(midX, 0, size.width() - midX, midY, QuadrantColourAt(size, midX, 0));
+    painter.fillRect(0, midY, midX, size.height() - midY, QuadrantColourAt(size, 0, midY));
+    painter.fillRect(midX, midY, size.width() - midX, size.height() - midY,
+                     QuadrantColourAt(size, midX, midY));
+    return image;
+}
+
+bool ColoursClose(const QColor& a, const QColor& b, int tolerance) {
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+PhotoFolder::PhotoFolder() = default;
+
+std::string PhotoFolder::AddPhoto(const QString& name, QSize size) {
+    const QString path = dir_.filePath(name);
+    if (!QuadrantPhoto(size).save(path, nullptr, 95))
+        return {};
+    return PathOf(name);
+}
+
+std::string PhotoFolder::AddNonImage(const QString& name) {
+    QFile file(dir_.filePath(name));
+    if (!file.open(QIODevice::WriteOnly) || file.write("no picture in here\n") < 0)
+        return {};
+    return PathOf(name);
+}
+
+bool PhotoFolder::Remove(const QString& name) {
+    return QFile::remove(dir_.filePath(name));
+}
+
+std::string PhotoFolder::PathOf(const QString& name) const {
+    return QFile::encodeName(dir_.filePath(name)).toStdString();
+}
+
+std::unique_ptr<CKolviraApp> StartApp(bool clearSettings) {
+    if (clearSettings)
+        QSettings().clear();
+    // A new run of the program has opened no photo yet.
+    pendingPhotoPath.clear();
+    auto app = std::make_unique<CKolviraApp>();
+    if (!app->InitInstance())
+        return nullptr;
+    CMainFrame* frame = app->MainFrame();
+    frame->resize(1000, 700);
+    frame->activateWindow();
+    if (!QTest::qWaitForWindowActive(frame))
+        return nullptr;
+    return app;
+}
+
+void FlushDeferredDeletes() {
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+void StopApp(std::unique_ptr<CKolviraApp>& app) {
+    app.reset();
+    FlushDeferredDeletes();
+}
+
+QStringList LeftoverWindows() {
+    FlushDeferredDeletes();
+    QStringList left;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        const bool ours = qobject_cast<CMainFrame*>(widget) != nullptr ||
+                          qobject_cast<QMessageBox*>(widget) != nullptr;
+        if (widget->isVisible() || ours)
+            left << QStringLiteral("%1 \"%2\"")
+                        .arg(QString::fromLatin1(widget->metaObject()->className()),
+                             widget->windowTitle());
+    }
+    return left;
+}
+
+CMainFrame* MainFrame() {
+    return theApp != nullptr ? theApp->MainFrame() : nullptr;
+}
+
+CChildFrame* ActiveChildFrame() {
+    return MainFrame() != nullptr ? MainFrame()->ActiveFrame() : nullptr;
+}
+
+namespace {
+
+QWidget* ActiveViewWidget() {
+    CMainFrame* frame = MainFrame();
+    if (frame == nullptr || frame->ActiveView() == nullptr)
+        return nullptr;
+    return frame->ActiveView()->Widget();
+}
+
+} // namespace
+
+CListView_Photos* ActiveMosaic() {
+    return qobject_cast<CListView_Photos*>(ActiveViewWidget());
+}
+
+CKolviraView* ActivePhotoView() {
+    return qobject_cast<CKolviraView*>(ActiveViewWidget());
+}
+
+int DocumentWindowCount() {
+    return MainFrame() != nullptr ? MainFrame()->MdiArea()->subWindowList().size() : 0;
+}
+
+CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic) {
+    QTest::keyClick(mosaic, Qt::Key_Return);
+    return ActivePhotoView();
+}
+
+void DoubleClick(QWidget* widget, QPoint at) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseDClick(widget, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
+}
+
+QStringList MenuTitles(const CMainFrame* frame) {
+    QStringList titles;
+    for (const QAction* action : frame->menuBar()->actions())
+        titles << action->text();
+    return titles;
+}
+
+QMenu* MenuNamed(const CMainFrame* frame, const QString& title) {
+    for (const QAction* action : frame->menuBar()->actions()) {
+        if (action->text() == title)
+            return action->menu();
+    }
+    return nullptr;
+}
+
+QStringList ItemTexts(const QMenu* menu) {
+    QStringList texts;
+    for (const QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+MessageBoxCloser::MessageBoxCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { CloseVisibleBoxes(); });
+    timer_.start(10);
+}
+
+void MessageBoxCloser::CloseVisibleBoxes() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(widget);
+        if (box != nullptr && box->isVisible()) {
+            texts_ << box->text();
+            box->reject();
+        }
+    }
+}
+
+} // namespace kolvira::test

@@ -1,0 +1,108 @@
+// What the window tests share: a folder of generated photos, the program
+// started in-process with settings of its own, the active views, a closer
+// for message boxes, and the check that a test left no window behind.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <memory>
+#include <string>
+
+class CChildFrame;
+class CKolviraApp;
+class CKolviraView;
+class CListView_Photos;
+class CMainFrame;
+class QMenu;
+class QWidget;
+
+namespace kolvira::test {
+
+// Once per test program, before any setting is read: settings go to a
+// folder of this test program's own (and Qt's test locations), under the
+// program's own names, and photos decode within the program's limits.
+void PrepareTestProgram();
+
+// A photo in four quadrants, red and green above, blue and white below:
+// recognisable after scaling and JPEG compression.
+QImage QuadrantPhoto(QSize size);
+QColor QuadrantColourAt(QSize size, int x, int y);
+
+// Whether every channel differs by at most `tolerance`.
+bool ColoursClose(const QColor& a, const QColor& b, int tolerance = 24);
+
+// A temporary folder of photos, removed with the object.
+class PhotoFolder {
+public:
+    PhotoFolder();
+    bool IsValid() const { return dir_.isValid(); }
+
+    // Writes a quadrant photo in the format of the name's extension and
+    // returns its path as native bytes.
+    std::string AddPhoto(const QString& name, QSize size);
+    // A file with an image's name that holds no image.
+    std::string AddNonImage(const QString& name);
+    bool Remove(const QString& name);
+
+    std::string PathOf(const QString& name) const;
+    QString Directory() const { return dir_.path(); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+// Starts the program as main() does, on cleared settings unless told to
+// keep them, with its main window shown and a size that leaves room for
+// the windows and the status bar's progress bar.
+std::unique_ptr<CKolviraApp> StartApp(bool clearSettings = true);
+
+// Destroys the program and runs the deletions it left pending.
+void StopApp(std::unique_ptr<CKolviraApp>& app);
+void FlushDeferredDeletes();
+
+// The top-level windows still shown or still existing of the program's own
+// kinds; empty once a test has cleaned up after itself.
+QStringList LeftoverWindows();
+
+CMainFrame* MainFrame();
+CChildFrame* ActiveChildFrame();
+CListView_Photos* ActiveMosaic();
+CKolviraView* ActivePhotoView();
+int DocumentWindowCount();
+
+// Opens the Mosaic's current entry with Enter, as the user does; the new
+// photo window's view, or null.
+CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic);
+
+// A left double-click as a mouse gives it: press, release, double-click,
+// release.
+void DoubleClick(QWidget* widget, QPoint at);
+
+QStringList MenuTitles(const CMainFrame* frame);
+QMenu* MenuNamed(const CMainFrame* frame, const QString& title);
+// The texts of a menu's items, "-" standing for a separator.
+QStringList ItemTexts(const QMenu* menu);
+
+// Closes every message box as soon as it shows and counts them, so that a
+// modal box cannot hold a test up.
+class MessageBoxCloser {
+public:
+    MessageBoxCloser();
+    int Count() const { return texts_.size(); }
+    const QStringList& Texts() const { return texts_; }
+
+private:
+    void CloseVisibleBoxes();
+
+    QTimer timer_;
+    QStringList texts_;
+};
+
+} // namespace kolvira::test

@@ -1,0 +1,224 @@
+// The Mosaic window: its entries and their order, the thumbnail size steps,
+// removing entries, rebuilding, and opening an entry in a photo window.
+#include "AppTestSupport.h"
+
+#include "CommandActions.h"
+#include "CommandIds.h"
+#include "DocTemplate.h"
+#include "KolviraApp.h"
+#include "KolviraDoc.h"
+#include "KolviraView.h"
+#include "ListViewPhotos.h"
+#include "MainFrame.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+class MosaicViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareTestProgram(); }
+    void init();
+    void cleanup();
+
+    void entriesFollowTheNamesAtTheStartingSize();
+    void filesThatAreNoImagesLeaveTheList();
+    void thumbnailsGrowAndShrinkInSteps_data();
+    void thumbnailsGrowAndShrinkInSteps();
+    void deleteDropsTheSelectedEntriesOnly();
+    void rebuildingDropsFilesThatHaveGone_data();
+    void rebuildingDropsFilesThatHaveGone();
+    void anEntryOpensInAPhotoWindow_data();
+    void anEntryOpensInAPhotoWindow();
+
+private:
+    // Writes the photos, opens the first and returns the Mosaic shown.
+    CListView_Photos* OpenMosaicOf(const QStringList& names);
+    QStringList Labels(const CListView_Photos* mosaic) const;
+    std::vector<std::string> PathsOf(const QStringList& names) const;
+
+    std::unique_ptr<PhotoFolder> photos_;
+    std::unique_ptr<CKolviraApp> app_;
+};
+
+void MosaicViewTest::init() {
+    photos_ = std::make_unique<PhotoFolder>();
+    QVERIFY(photos_->IsValid());
+    app_ = StartApp();
+    QVERIFY(app_ != nullptr);
+}
+
+void MosaicViewTest::cleanup() {
+    StopApp(app_);
+    photos_.reset();
+    const QStringList left = LeftoverWindows();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
+}
+
+CListView_Photos* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
+    for (const QString& name : names)
+        photos_->AddPhoto(name, {80, 60});
+    if (theApp->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr)
+        return nullptr;
+    return ActiveMosaic();
+}
+
+QStringList MosaicViewTest::Labels(const CListView_Photos* mosaic) const {
+    QStringList labels;
+    for (int row = 0; row < mosaic->count(); ++row)
+        labels << mosaic->item(row)->text();
+    return labels;
+}
+
+std::vector<std::string> MosaicViewTest::PathsOf(const QStringList& names) const {
+    std::vector<std::string> paths;
+    for (const QString& name : names)
+        paths.push_back(photos_->PathOf(name));
+    return paths;
+}
+
+void MosaicViewTest::entriesFollowTheNamesAtTheStartingSize() {
+    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    QVERIFY(mosaic != nullptr);
+    QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg", "C.jpg"}));
+    QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg", "C.jpg"}));
+    QCOMPARE(mosaic->iconSize(), QSize(100, 75));
+    for (int row = 0; row < mosaic->count(); ++row)
+        QVERIFY(!mosaic->item(row)->icon().isNull());
+}
+
+void MosaicViewTest::filesThatAreNoImagesLeaveTheList() {
+    photos_->AddNonImage("x.jpg");
+    CListView_Photos* mosaic = OpenMosaicOf({"a.jpg", "b.jpg"});
+    QVERIFY(mosaic != nullptr);
+    QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg"}));
+    QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg"}));
+}
+
+// The toolbar's More and Less size and the keypad's + and - step the width
+// by 20 between 20 and 200; the main keyboard's + and - do nothing.
+void MosaicViewTest::thumbnailsGrowAndShrinkInSteps_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<int>("times");
+    QTest::addColumn<QSize>("iconSize");
+    QTest::newRow("More size x4") << "more" << 4 << QSize(180, 135);
+    QTest::newRow("More size x5") << "more" << 5 << QSize(200, 150);
+    QTest::newRow("More size x6") << "more" << 6 << QSize(200, 150);
+    QTest::newRow("Less size x4") << "less" << 4 << QSize(20, 15);
+    QTest::newRow("Less size x5") << "less" << 5 << QSize(20, 15);
+    QTest::newRow("keypad + x2") << "keypad +" << 2 << QSize(140, 105);
+    QTest::newRow("keypad - x2") << "keypad -" << 2 << QSize(60, 45);
+    QTest::newRow("plain +") << "+" << 1 << QSize(100, 75);
+    QTest::newRow("plain -") << "-" << 1 << QSize(100, 75);
+}
+
+void MosaicViewTest::thumbnailsGrowAndShrinkInSteps() {
+    QFETCH(QString, input);
+    QFETCH(int, times);
+    QFETCH(QSize, iconSize);
+    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    QVERIFY(mosaic != nullptr);
+    CommandActions& actions = MainFrame()->Actions();
+    for (int i = 0; i < times; ++i) {
+        if (input == "more")
+            actions.Action(ID_MORE_SIZE)->trigger();
+        else if (input == "less")
+            actions.Action(ID_LESS_SIZE)->trigger();
+        else if (input == "keypad +")
+            QTest::keyClick(mosaic, Qt::Key_Plus, Qt::KeypadModifier);
+        else if (input == "keypad -")
+            QTest::keyClick(mosaic, Qt::Key_Minus, Qt::KeypadModifier);
+        else
+            QTest::keyClick(mosaic, input.front().toLatin1());
+    }
+    QCOMPARE(mosaic->iconSize(), iconSize);
+    QCOMPARE(QSize(mosaic->thumbWidth, mosaic->thumbHeight), iconSize);
+    QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg", "C.jpg"}));
+}
+
+void MosaicViewTest::deleteDropsTheSelectedEntriesOnly() {
+    CListView_Photos* mosaic = OpenMosaicOf({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
+    QVERIFY(mosaic != nullptr);
+    QCOMPARE(mosaic->count(), 5);
+    QItemSelectionModel* selection = mosaic->selectionModel();
+    selection->select(mosaic->model()->index(1, 0), QItemSelectionModel::Select);
+    selection->select(mosaic->model()->index(3, 0), QItemSelectionModel::Select);
+
+    QTest::keyClick(mosaic, Qt::Key_Delete);
+
+    QCOMPARE(mosaic->photoPaths, PathsOf({"p0.jpg", "p2.jpg", "p4.jpg"}));
+    QCOMPARE(Labels(mosaic), QStringList({"p0.jpg", "p2.jpg", "p4.jpg"}));
+    // The files themselves stay.
+    QVERIFY(QFile::exists(photos_->Directory() + "/p1.jpg"));
+    QVERIFY(QFile::exists(photos_->Directory() + "/p3.jpg"));
+}
+
+void MosaicViewTest::rebuildingDropsFilesThatHaveGone_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("R key") << "R";
+    QTest::newRow("Refresh command") << "Refresh";
+}
+
+void MosaicViewTest::rebuildingDropsFilesThatHaveGone() {
+    QFETCH(QString, how);
+    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    QVERIFY(mosaic != nullptr);
+    QVERIFY(photos_->Remove("b.jpg"));
+    QCOMPARE(mosaic->count(), 3);
+
+    if (how == "R")
+        QTest::keyClick(mosaic, Qt::Key_R);
+    else
+        MainFrame()->Actions().Action(ID_REFRESH_MOSAIC)->trigger();
+
+    QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "C.jpg"}));
+    QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "C.jpg"}));
+}
+
+// Enter opens the current entry (the first right after a build); a
+// double-click opens the entry under the pointer.
+void MosaicViewTest::anEntryOpensInAPhotoWindow_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("Enter after the build") << "Enter" << -1 << "a.jpg";
+    QTest::newRow("Enter on the third entry") << "Enter" << 2 << "C.jpg";
+    QTest::newRow("double-click on the second entry") << "double-click" << 1 << "b.jpg";
+    QTest::newRow("double-click on the third entry") << "double-click" << 2 << "C.jpg";
+}
+
+void MosaicViewTest::anEntryOpensInAPhotoWindow() {
+    QFETCH(QString, how);
+    QFETCH(int, row);
+    QFETCH(QString, opened);
+    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    QVERIFY(mosaic != nullptr);
+
+    if (how == "Enter") {
+        if (row >= 0)
+            mosaic->setCurrentRow(row);
+        QTest::keyClick(mosaic, Qt::Key_Return);
+    } else {
+        const QRect cell = mosaic->visualItemRect(mosaic->item(row));
+        QVERIFY(!cell.isEmpty());
+        DoubleClick(mosaic->viewport(), cell.center());
+    }
+
+    QCOMPARE(DocumentWindowCount(), 2);
+    CKolviraView* view = ActivePhotoView();
+    QVERIFY(view != nullptr);
+    const std::string path = photos_->PathOf(opened);
+    QCOMPARE(view->photoPath, path);
+    QCOMPARE(view->GetDocument()->GetTitle(), QFile::decodeName(QByteArray::fromStdString(path)));
+    QCOMPARE(view->photo.size(), QSize(80, 60));
+    // The Mosaic's document is not the photo's.
+    QCOMPARE(theApp->mosaicTemplate->Documents().size(), std::size_t{1});
+}
+
+QTEST_MAIN(MosaicViewTest)
+#include "MosaicViewTest.moc"

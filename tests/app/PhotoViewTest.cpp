@@ -1,0 +1,157 @@
+// The photo window: the photo scaled to the window's outer width, the
+// double-click that fits the frame to the photo, and the empty window New
+// makes before any photo was opened.
+#include "AppTestSupport.h"
+
+#include "ChildFrame.h"
+#include "CommandIds.h"
+#include "KolviraApp.h"
+#include "KolviraDoc.h"
+#include "KolviraView.h"
+#include "ListViewPhotos.h"
+#include "MainFrame.h"
+
+#include <QTest>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+class PhotoViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareTestProgram(); }
+    void init();
+    void cleanup();
+
+    void photoIsDrawnAtTheWindowWidth_data();
+    void photoIsDrawnAtTheWindowWidth();
+    void doubleClickFitsTheFrameToThePhoto_data();
+    void doubleClickFitsTheFrameToThePhoto();
+    void newBeforeAnyPhotoGivesAnEmptyWindow_data();
+    void newBeforeAnyPhotoGivesAnEmptyWindow();
+
+private:
+    // Opens the photo's folder and the photo from its Mosaic; the photo
+    // view once it has drawn the photo.
+    CKolviraView* ShowPhoto(const QString& name, QSize size);
+
+    std::unique_ptr<PhotoFolder> photos_;
+    std::unique_ptr<CKolviraApp> app_;
+};
+
+void PhotoViewTest::init() {
+    photos_ = std::make_unique<PhotoFolder>();
+    QVERIFY(photos_->IsValid());
+    app_ = StartApp();
+    QVERIFY(app_ != nullptr);
+}
+
+void PhotoViewTest::cleanup() {
+    StopApp(app_);
+    photos_.reset();
+    const QStringList left = LeftoverWindows();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
+}
+
+CKolviraView* PhotoViewTest::ShowPhoto(const QString& name, QSize size) {
+    if (theApp->OpenDocumentFile(photos_->AddPhoto(name, size)) == nullptr)
+        return nullptr;
+    CKolviraView* view = OpenCurrentEntry(ActiveMosaic());
+    if (view == nullptr || !QTest::qWaitForWindowExposed(view))
+        return nullptr;
+    if (!QTest::qWaitFor([view] { return view->pictureHeight > 0; }))
+        return nullptr;
+    return view;
+}
+
+void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
+    QTest::addColumn<QSize>("photoSize");
+    QTest::newRow("landscape") << QSize(640, 480);
+    QTest::newRow("portrait, taller than the window") << QSize(300, 900);
+    QTest::newRow("small, enlarged") << QSize(60, 40);
+}
+
+void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
+    QFETCH(QSize, photoSize);
+    CKolviraView* view = ShowPhoto("photo.png", photoSize);
+    QVERIFY(view != nullptr);
+
+    // Scaled to the outer width, frame and scroll bar included.
+    QCOMPARE(view->pictureWidth, view->width());
+    QCOMPARE(view->pictureHeight, photoSize.height() * view->width() / photoSize.width());
+
+    // The quadrants' edges fall where the scale puts them.
+    const QImage shown = view->viewport()->grab().toImage();
+    const int midX = view->pictureWidth / 2;
+    const int midY = view->pictureHeight / 2;
+    const struct {
+        QPoint at;
+        QColor colour;
+    } probes[] = {{{10, 10}, Qt::red},
+                  {{midX - 6, 10}, Qt::red},
+                  {{midX + 6, 10}, Qt::green},
+                  {{10, midY - 6}, Qt::red},
+                  {{10, midY + 6}, Qt::blue}};
+    for (const auto& probe : probes) {
+        if (!shown.rect().contains(probe.at))
+            continue;
+        const QColor seen = shown.pixelColor(probe.at);
+        QVERIFY2(ColoursClose(seen, probe.colour),
+                 qPrintable(QStringLiteral("(%1, %2) shows %3, expected %4")
+                                .arg(probe.at.x())
+                                .arg(probe.at.y())
+                                .arg(seen.name(), probe.colour.name())));
+    }
+}
+
+// The frame takes the picture's proportions at the view's height, 32 pixels
+// taller than the view's client area.
+void PhotoViewTest::doubleClickFitsTheFrameToThePhoto_data() {
+    QTest::addColumn<QSize>("photoSize");
+    QTest::newRow("4:3") << QSize(640, 480);
+    QTest::newRow("wide") << QSize(800, 200);
+}
+
+void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
+    QFETCH(QSize, photoSize);
+    CKolviraView* view = ShowPhoto("photo.jpg", photoSize);
+    QVERIFY(view != nullptr);
+    const int clientHeight = view->viewport()->height();
+    const QSize fitted(view->pictureWidth * clientHeight / view->pictureHeight, clientHeight + 32);
+
+    DoubleClick(view->viewport(), QPoint(20, 20));
+
+    QCOMPARE(ActiveChildFrame()->size(), fitted);
+}
+
+void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("New command") << "command";
+    QTest::newRow("Ctrl+N") << "keys";
+}
+
+void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
+    QFETCH(QString, how);
+    if (how == "command")
+        MainFrame()->OnCommand(ID_FILE_NEW);
+    else
+        QTest::keyClick(MainFrame(), Qt::Key_N, Qt::ControlModifier);
+
+    QCOMPARE(DocumentWindowCount(), 1);
+    CKolviraView* view = ActivePhotoView();
+    QVERIFY(view != nullptr);
+    const QString title = view->GetDocument()->GetTitle();
+    QVERIFY2(title.isEmpty() || title.startsWith("Kolvira"), qPrintable(title));
+    QVERIFY(view->photo.isNull());
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    view->viewport()->grab();
+    QCOMPARE(view->pictureHeight, 0);
+
+    const QSize frameSize = ActiveChildFrame()->size();
+    DoubleClick(view->viewport(), QPoint(20, 20));
+    QCOMPARE(ActiveChildFrame()->size(), frameSize);
+}
+
+QTEST_MAIN(PhotoViewTest)
+#include "PhotoViewTest.moc"

@@ -1,0 +1,121 @@
+// The progress bar in the status bar's message pane: where it sits beside
+// its text, that there is never more than one, and that nothing of it
+// stays once an operation has finished.
+#include "AppTestSupport.h"
+
+#include "KolviraApp.h"
+#include "MainFrame.h"
+#include "StatusBar.h"
+#include "StatusProgress.h"
+
+#include <QProgressBar>
+#include <QTest>
+
+using namespace kolvira::test;
+
+class StatusProgressTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { PrepareTestProgram(); }
+    void init();
+    void cleanup();
+
+    void barSitsRightOfItsText_data();
+    void barSitsRightOfItsText();
+    void aSecondShowReplacesTheBar();
+    void finishLeavesNoBarAndNoMessage();
+    void aMosaicBuildLeavesNoBarAndNoMessage();
+
+private:
+    KolviraStatusBar* StatusBar() const { return MainFrame()->StatusBar(); }
+    QList<QProgressBar*> Bars() const { return StatusBar()->findChildren<QProgressBar*>(); }
+
+    std::unique_ptr<PhotoFolder> photos_;
+    std::unique_ptr<CKolviraApp> app_;
+};
+
+void StatusProgressTest::init() {
+    photos_ = std::make_unique<PhotoFolder>();
+    QVERIFY(photos_->IsValid());
+    app_ = StartApp();
+    QVERIFY(app_ != nullptr);
+    QVERIFY(theProgress != nullptr);
+}
+
+void StatusProgressTest::cleanup() {
+    StopApp(app_);
+    photos_.reset();
+    QVERIFY(theProgress == nullptr);
+    const QStringList left = LeftoverWindows();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
+}
+
+// 5.5 pixels a character, truncated; an empty text leaves 2 pixels.
+void StatusProgressTest::barSitsRightOfItsText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("left");
+    QTest::newRow("60 characters, 50 kept") << QString(60, QLatin1Char('x')) << 275;
+    QTest::newRow("50 characters") << QString(50, QLatin1Char('x')) << 275;
+    QTest::newRow("7 characters") << QStringLiteral("Drawing") << 38;
+    QTest::newRow("one space") << QStringLiteral(" ") << 5;
+    QTest::newRow("empty") << QString() << 2;
+}
+
+void StatusProgressTest::barSitsRightOfItsText() {
+    QFETCH(QString, text);
+    QFETCH(int, left);
+    const QString kept = text.left(StatusProgress::kLongestText);
+    const int paneRight = StatusBar()->MessagePaneRect().right() + 1;
+    QCOMPARE(StatusProgressGeometry(kept.size(), paneRight).left(), left);
+
+    theProgress->Show(text);
+
+    QCOMPARE(StatusBar()->currentMessage(), kept);
+    QProgressBar* bar = theProgress->Bar();
+    QVERIFY(bar != nullptr);
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    // From the text to 5 pixels short of the indicators, 14 pixels high.
+    QCOMPARE(bar->geometry(), QRect(QPoint(left, 2), QPoint(paneRight - 6, 15)));
+    theProgress->Finish();
+}
+
+void StatusProgressTest::aSecondShowReplacesTheBar() {
+    theProgress->Show(QStringLiteral("first"));
+    theProgress->SetPosition(60);
+    QCOMPARE(theProgress->Bar()->value(), 60);
+
+    theProgress->Show(QStringLiteral("second"));
+
+    QCOMPARE(Bars().size(), 1);
+    QCOMPARE(Bars().front(), theProgress->Bar());
+    QCOMPARE(theProgress->Bar()->value(), 0);
+    QCOMPARE(StatusBar()->currentMessage(), QStringLiteral("second"));
+    theProgress->Finish();
+}
+
+void StatusProgressTest::finishLeavesNoBarAndNoMessage() {
+    theProgress->Show(QStringLiteral("Drawing"));
+    theProgress->SetPosition(50);
+
+    theProgress->Finish();
+
+    QVERIFY(theProgress->Bar() == nullptr);
+    QVERIFY(Bars().isEmpty());
+    QVERIFY(StatusBar()->currentMessage().isEmpty());
+}
+
+void StatusProgressTest::aMosaicBuildLeavesNoBarAndNoMessage() {
+    photos_->AddPhoto("b.jpg", {64, 48});
+    photos_->AddPhoto("C.jpg", {64, 48});
+    StatusBar()->showMessage(QStringLiteral("before the build"));
+
+    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+
+    QVERIFY(Bars().isEmpty());
+    QVERIFY(StatusBar()->currentMessage().isEmpty());
+}
+
+QTEST_MAIN(StatusProgressTest)
+#include "StatusProgressTest.moc"
