@@ -52,18 +52,19 @@ QSize Renderer::DrawScaledPhoto(QPainter& painter, const QImage& photo, const QR
 }
 
 void Renderer::RenderPicture(QImage& picture, const kolvira::RenderSettings& settings,
-                             const QRect& area) const {
+                             const QRect& area, bool showProgress) const {
     kolvira::PictureSurface surface = kolvira::SurfaceOf(picture);
     const kolvira::RenderRect rect{area.left(), area.top(), area.left() + area.width(),
                                    area.top() + area.height()};
+    StatusProgress* progress = showProgress ? theProgress : nullptr;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (theProgress != nullptr)
-        theProgress->Show(QStringLiteral(" "));
-    kolvira::RenderPicture(surface, settings, rect, [](int percent) {
-        if (theProgress != nullptr)
-            theProgress->SetPosition(percent);
+    if (progress != nullptr)
+        progress->Show(QStringLiteral(" "));
+    kolvira::RenderPicture(surface, settings, rect, [progress](int percent) {
+        if (progress != nullptr)
+            progress->SetPosition(percent);
     });
     QApplication::restoreOverrideCursor();
-    if (theProgress != nullptr)
-        theProgress->Finish();
+    if (progress != nullptr)
+        progress->Finish();
 }

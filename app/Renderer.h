@@ -27,9 +27,12 @@ public:
                           ScaledPhotoCache* cache = nullptr) const;
 
     // The render pass over the columns and rows of `area` of `picture`
-    // (Format_RGB32), in place, with the wait cursor and the progress bar.
-    void RenderPicture(QImage& picture, const kolvira::RenderSettings& settings,
-                       const QRect& area) const;
+    // (Format_RGB32), in place, with the wait cursor and, when asked for,
+    // the progress bar. A pass run while a widget paints must not ask for
+    // it: the bar's immediate repaints would paint into the window's
+    // backing store under the painter that is still at work there.
+    void RenderPicture(QImage& picture, const kolvira::RenderSettings& settings, const QRect& area,
+                       bool showProgress = true) const;
 };
 
 // The height of a photo scaled to `width`: photo height x width / photo

@@ -115,7 +115,7 @@ void CKolviraView::DrawPreview(QPainter& painter) {
         QPainter canvasPainter(&canvas);
         theRenderer->DrawScaledPhoto(canvasPainter, photo, window, &scaledPhoto_);
     }
-    theRenderer->RenderPicture(canvas, settings, window);
+    theRenderer->RenderPicture(canvas, settings, window, /*showProgress=*/false);
     painter.drawImage(QPoint(0, 0), canvas);
 }
 

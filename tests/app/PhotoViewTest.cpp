@@ -13,6 +13,10 @@
 
 #include <QTest>
 
+#include "ImageSurface.h"
+#include "PhotoScaling.h"
+#include "RenderPass.h"
+
 using namespace kolvira;
 using namespace kolvira::test;
 
@@ -30,6 +34,7 @@ private slots:
     void doubleClickFitsTheFrameToThePhoto();
     void newBeforeAnyPhotoGivesAnEmptyWindow_data();
     void newBeforeAnyPhotoGivesAnEmptyWindow();
+    void activeSettingsPreviewTheRenderPassOverThePhoto();
 
 private:
     // Opens the photo's folder and the photo from its Mosaic; the photo
@@ -151,6 +156,36 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
     const QSize frameSize = ActiveChildFrame()->size();
     DoubleClick(view->viewport(), QPoint(20, 20));
     QCOMPARE(ActiveChildFrame()->size(), frameSize);
+}
+
+// While the settings are active every paint shows the render pass over the
+// photo as drawn: the window's pixels are those of the pass run over the
+// scaled photo and the background around it.
+void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
+    const QSize photoSize(640, 480);
+    CKolviraView* view = ShowPhoto("photo.png", photoSize);
+    QVERIFY(view != nullptr);
+    view->settings.active = true;
+    view->settings.style = kStylePicasso;
+    view->settings.penPress = 0.25;
+    view->settings.details = 0.75;
+    view->viewport()->repaint();
+    const QImage shown = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+
+    QImage expected(view->WindowRect().size(), QImage::Format_RGB32);
+    expected.fill(view->palette().color(QPalette::Base));
+    const QImage scaled = ScalePhoto(view->photo, QSize(view->pictureWidth, view->pictureHeight));
+    for (int y = 0; y < scaled.height() && y < expected.height(); ++y)
+        std::copy_n(reinterpret_cast<const QRgb*>(scaled.constScanLine(y)), scaled.width(),
+                    reinterpret_cast<QRgb*>(expected.scanLine(y)));
+    PictureSurface surface = SurfaceOf(expected);
+    RenderPicture(surface, view->settings, {0, 0, expected.width(), expected.height()});
+
+    const QRect visible = shown.rect().intersected(expected.rect());
+    QVERIFY(!visible.isEmpty());
+    for (int y = visible.top(); y <= visible.bottom(); y += 7)
+        for (int x = visible.left(); x <= visible.right(); x += 5)
+            QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
 }
 
 QTEST_MAIN(PhotoViewTest)
