@@ -24,13 +24,10 @@
 using namespace kolvira;
 using namespace kolvira::test;
 
-class AppShellTest : public QObject {
+class AppShellTest : public AppTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareTestProgram(); }
-    void init();
-    void cleanup();
 
     void startsWithMenu128AndNoDocumentWindow();
     void toolBarOffersOnlyOpenWithoutADocument();
@@ -45,25 +42,7 @@ private slots:
 
     void closingNeverAsksToSave_data();
     void closingNeverAsksToSave();
-
-private:
-    std::unique_ptr<PhotoFolder> photos_;
-    std::unique_ptr<CKolviraApp> app_;
 };
-
-void AppShellTest::init() {
-    photos_ = std::make_unique<PhotoFolder>();
-    QVERIFY(photos_->IsValid());
-    app_ = StartApp();
-    QVERIFY(app_ != nullptr);
-}
-
-void AppShellTest::cleanup() {
-    StopApp(app_);
-    photos_.reset();
-    const QStringList left = LeftoverWindows();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
-}
 
 void AppShellTest::startsWithMenu128AndNoDocumentWindow() {
     CMainFrame* frame = MainFrame();

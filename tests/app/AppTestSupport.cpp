@@ -1,5 +1,7 @@
 #include "AppTestSupport.h"
 
+#include "StatusProgress.h"
+
 #include "CView.h"
 #include "ChildFrame.h"
 #include "KolviraApp.h"
@@ -106,6 +108,26 @@ void FlushDeferredDeletes() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+void AppTestCase::initTestCase() {
+    PrepareTestProgram();
+}
+
+void AppTestCase::init() {
+    photos_ = std::make_unique<PhotoFolder>();
+    QVERIFY(photos_->IsValid());
+    app_ = StartApp();
+    QVERIFY(app_ != nullptr);
+    QVERIFY(theProgress != nullptr);
+}
+
+void AppTestCase::cleanup() {
+    StopApp(app_);
+    photos_.reset();
+    QVERIFY(theProgress == nullptr);
+    const QStringList left = LeftoverWindows();
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
 }
 
 void StopApp(std::unique_ptr<CKolviraApp>& app) {

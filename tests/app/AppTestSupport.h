@@ -3,8 +3,11 @@
 // for message boxes, and the check that a test left no window behind.
 #pragma once
 
+#include "KolviraApp.h"
+
 #include <QColor>
 #include <QImage>
+#include <QObject>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -16,7 +19,6 @@
 #include <string>
 
 class CChildFrame;
-class CKolviraApp;
 class CKolviraView;
 class CListView_Photos;
 class CMainFrame;
@@ -56,6 +58,21 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// A test class each of whose tests runs on a freshly started program over a
+// new photo folder, and finds no window left over afterwards.
+class AppTestCase : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+protected:
+    std::unique_ptr<PhotoFolder> photos_;
+    std::unique_ptr<CKolviraApp> app_;
 };
 
 // Starts the program as main() does, on cleared settings unless told to

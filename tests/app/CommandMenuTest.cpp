@@ -20,36 +20,15 @@
 using namespace kolvira;
 using namespace kolvira::test;
 
-class CommandMenuTest : public QObject {
+class CommandMenuTest : public AppTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareTestProgram(); }
-    void init();
-    void cleanup();
 
     void menusFollowTheActiveWindowKind_data();
     void menusFollowTheActiveWindowKind();
     void newWindowNumbersTheCaptionsUntilOneCloses();
-
-private:
-    std::unique_ptr<PhotoFolder> photos_;
-    std::unique_ptr<CKolviraApp> app_;
 };
-
-void CommandMenuTest::init() {
-    photos_ = std::make_unique<PhotoFolder>();
-    QVERIFY(photos_->IsValid());
-    app_ = StartApp();
-    QVERIFY(app_ != nullptr);
-}
-
-void CommandMenuTest::cleanup() {
-    StopApp(app_);
-    photos_.reset();
-    const QStringList left = LeftoverWindows();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
-}
 
 // Only a Mosaic refreshes and resizes; the two menus differ in the refresh
 // item's text.

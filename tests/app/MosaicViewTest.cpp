@@ -18,13 +18,10 @@
 using namespace kolvira;
 using namespace kolvira::test;
 
-class MosaicViewTest : public QObject {
+class MosaicViewTest : public AppTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareTestProgram(); }
-    void init();
-    void cleanup();
 
     void entriesFollowTheNamesAtTheStartingSize();
     void filesThatAreNoImagesLeaveTheList();
@@ -41,24 +38,7 @@ private:
     CListView_Photos* OpenMosaicOf(const QStringList& names);
     QStringList Labels(const CListView_Photos* mosaic) const;
     std::vector<std::string> PathsOf(const QStringList& names) const;
-
-    std::unique_ptr<PhotoFolder> photos_;
-    std::unique_ptr<CKolviraApp> app_;
 };
-
-void MosaicViewTest::init() {
-    photos_ = std::make_unique<PhotoFolder>();
-    QVERIFY(photos_->IsValid());
-    app_ = StartApp();
-    QVERIFY(app_ != nullptr);
-}
-
-void MosaicViewTest::cleanup() {
-    StopApp(app_);
-    photos_.reset();
-    const QStringList left = LeftoverWindows();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
-}
 
 CListView_Photos* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
     for (const QString& name : names)

@@ -20,13 +20,10 @@
 using namespace kolvira;
 using namespace kolvira::test;
 
-class PhotoViewTest : public QObject {
+class PhotoViewTest : public AppTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareTestProgram(); }
-    void init();
-    void cleanup();
 
     void photoIsDrawnAtTheWindowWidth_data();
     void photoIsDrawnAtTheWindowWidth();
@@ -40,24 +37,7 @@ private:
     // Opens the photo's folder and the photo from its Mosaic; the photo
     // view once it has drawn the photo.
     CKolviraView* ShowPhoto(const QString& name, QSize size);
-
-    std::unique_ptr<PhotoFolder> photos_;
-    std::unique_ptr<CKolviraApp> app_;
 };
-
-void PhotoViewTest::init() {
-    photos_ = std::make_unique<PhotoFolder>();
-    QVERIFY(photos_->IsValid());
-    app_ = StartApp();
-    QVERIFY(app_ != nullptr);
-}
-
-void PhotoViewTest::cleanup() {
-    StopApp(app_);
-    photos_.reset();
-    const QStringList left = LeftoverWindows();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
-}
 
 CKolviraView* PhotoViewTest::ShowPhoto(const QString& name, QSize size) {
     if (theApp->OpenDocumentFile(photos_->AddPhoto(name, size)) == nullptr)

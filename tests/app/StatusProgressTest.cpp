@@ -13,13 +13,10 @@
 
 using namespace kolvira::test;
 
-class StatusProgressTest : public QObject {
+class StatusProgressTest : public AppTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { PrepareTestProgram(); }
-    void init();
-    void cleanup();
 
     void barSitsRightOfItsText_data();
     void barSitsRightOfItsText();
@@ -30,26 +27,7 @@ private slots:
 private:
     KolviraStatusBar* StatusBar() const { return MainFrame()->StatusBar(); }
     QList<QProgressBar*> Bars() const { return StatusBar()->findChildren<QProgressBar*>(); }
-
-    std::unique_ptr<PhotoFolder> photos_;
-    std::unique_ptr<CKolviraApp> app_;
 };
-
-void StatusProgressTest::init() {
-    photos_ = std::make_unique<PhotoFolder>();
-    QVERIFY(photos_->IsValid());
-    app_ = StartApp();
-    QVERIFY(app_ != nullptr);
-    QVERIFY(theProgress != nullptr);
-}
-
-void StatusProgressTest::cleanup() {
-    StopApp(app_);
-    photos_.reset();
-    QVERIFY(theProgress == nullptr);
-    const QStringList left = LeftoverWindows();
-    QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
-}
 
 // 5.5 pixels a character, truncated; an empty text leaves 2 pixels.
 void StatusProgressTest::barSitsRightOfItsText_data() {
