@@ -16,5 +16,5 @@ cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH
   -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
 cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_thumbnail_tests
 export TSAN_OPTIONS=halt_on_error=1
-build-tsan/tests/render/kolvira_render_tests --gtest_brief=1
-build-tsan/tests/mosaic/kolvira_thumbnail_tests --gtest_brief=1
+build-tsan/bin/kolvira_render_tests --gtest_brief=1
+build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1
