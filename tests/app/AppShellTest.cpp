@@ -12,9 +12,12 @@
 #include "KolviraView.h"
 #include "ListViewPhotos.h"
 #include "MainFrame.h"
+#include "OpenFileDialog.h"
 #include "StatusBar.h"
 
 #include <QAction>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenu>
@@ -37,6 +40,7 @@ private slots:
     void openingAgainShowsWhichWindowComesToTheFront_data();
     void openingAgainShowsWhichWindowComesToTheFront();
     void aMissingFileIsReportedOnceAndMakesNoWindow();
+    void openDialogListsImageFilesInAnyLetterCase();
 
     void recentFilesComeBackNewestFirstInTheNextRun();
 
@@ -204,6 +208,35 @@ void AppShellTest::closingNeverAsksToSave() {
     QCOMPARE(boxes.Count(), 0);
     if (windowsLeft == 1)
         QVERIFY(ActiveMosaic() != nullptr);
+}
+
+// The filter's label separates its patterns with "; " and camera files are
+// often named .JPG: the dialog must still list every image file, and only those.
+void AppShellTest::openDialogListsImageFilesInAnyLetterCase() {
+    // The dialog goes by names alone (and Qt writes no GIF).
+    for (const QString& name : {"a.jpg", "B.JPG", "c.Png", "d.bmp", "e.gif", "f.tif", "notes.txt"})
+        photos_->AddNonImage(name);
+    QFileDialog dialog;
+    PrepareImageFileDialog(dialog);
+    dialog.setDirectory(photos_->Directory());
+    QCOMPARE(dialog.nameFilters().front(),
+             QStringLiteral("Image Files (*.bmp; *.gif; *.jpg; *.png; *.tif)"));
+
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    QVERIFY(model != nullptr);
+    const QModelIndex folder = model->index(photos_->Directory());
+    auto listed = [&] {
+        QStringList names;
+        for (int row = 0; row < model->rowCount(folder); ++row) {
+            const QModelIndex entry = model->index(row, 0, folder);
+            // Entries the filter turns away are either hidden or disabled.
+            if (model->flags(entry).testFlag(Qt::ItemIsEnabled))
+                names << model->fileName(entry);
+        }
+        names.sort(Qt::CaseInsensitive);
+        return names.join(QLatin1Char(' '));
+    };
+    QTRY_COMPARE(listed(), QStringLiteral("a.jpg B.JPG c.Png d.bmp e.gif f.tif"));
 }
 
 QTEST_MAIN(AppShellTest)
