@@ -16,8 +16,6 @@
 namespace kolvira {
 namespace {
 
-constexpr int kThumbnailDecodeQuality = 25;
-
 using Transformations = QImageIOHandler::Transformations;
 
 bool TurnsAQuarter(Transformations transformation) {
@@ -109,9 +107,6 @@ Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth) {
         if (thumbnail.photoSize.width() > width) {
             const QSize upright(width, ThumbnailHeight(thumbnail.photoSize, width));
             reader.setScaledSize(Upright(upright, transformation));
-            // Below 50 the JPEG decoder takes its fast integer transform and
-            // plain upsampling: no visible loss at thumbnail size.
-            reader.setQuality(kThumbnailDecodeQuality);
         }
     }
     reader.setAutoTransform(true);
