@@ -1,5 +1,7 @@
 #include "CommandIcons.h"
 
+#include "CommandIds.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -14,16 +16,6 @@
 
 namespace kolvira {
 namespace {
-
-// The toolbar's command ids.
-constexpr int kOpenCommand = 57601;
-constexpr int kPrintCommand = 57607;
-constexpr int kPrintPreviewCommand = 57609;
-constexpr int kRefreshMosaicCommand = 32783;
-constexpr int kLargerTilesCommand = 32786;
-constexpr int kSmallerTilesCommand = 32787;
-constexpr int kPaintDialogCommand = 32771;
-constexpr int kPhotoEditorCommand = 32774;
 
 // One small palette for every icon keeps the toolbar looking like one set.
 constexpr QColor kOutline{0x30, 0x30, 0x30};
@@ -555,14 +547,14 @@ struct CommandDrawing {
 };
 
 constexpr std::array kCommandDrawings{
-    CommandDrawing{kOpenCommand, DrawOpen},
-    CommandDrawing{kPrintPreviewCommand, DrawPrintPreview},
-    CommandDrawing{kPrintCommand, DrawPrint},
-    CommandDrawing{kRefreshMosaicCommand, DrawRefreshMosaic},
-    CommandDrawing{kLargerTilesCommand, DrawLargerTiles},
-    CommandDrawing{kSmallerTilesCommand, DrawSmallerTiles},
-    CommandDrawing{kPaintDialogCommand, DrawPaintDialog},
-    CommandDrawing{kPhotoEditorCommand, DrawPhotoEditor},
+    CommandDrawing{ID_FILE_OPEN, DrawOpen},
+    CommandDrawing{ID_FILE_PRINT_PREVIEW, DrawPrintPreview},
+    CommandDrawing{ID_FILE_PRINT, DrawPrint},
+    CommandDrawing{ID_REFRESH_MOSAIC, DrawRefreshMosaic},
+    CommandDrawing{ID_MORE_SIZE, DrawLargerTiles},
+    CommandDrawing{ID_LESS_SIZE, DrawSmallerTiles},
+    CommandDrawing{ID_PAINT, DrawPaintDialog},
+    CommandDrawing{ID_PHOTO_EDITOR, DrawPhotoEditor},
 };
 
 } // namespace
