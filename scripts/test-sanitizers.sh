@@ -15,6 +15,6 @@ ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
 cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_thumbnail_tests
-export TSAN_OPTIONS=halt_on_error=1
+export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp"
 build-tsan/bin/kolvira_render_tests --gtest_brief=1
 build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1
