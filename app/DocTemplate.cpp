@@ -2,22 +2,17 @@
 
 #include "CView.h"
 #include "ChildFrame.h"
+#include "ImageDiscovery.h"
 #include "KolviraDoc.h"
+#include "NativePath.h"
 #include "PhotoDecoding.h"
 
-#include <QFile>
 #include <QMdiArea>
 #include <QWidget>
 
 #include <algorithm>
 
 namespace {
-
-QString FileNameTitle(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return QFile::decodeName(
-        QByteArray::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1)));
-}
 
 // New windows take three quarters of the area, as a new MDI child usually does.
 QSize DefaultFrameSize(const QMdiArea* area) {
@@ -46,8 +41,8 @@ CKolviraDoc* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool m
             return nullptr;
         }
     }
-    const QString title =
-        path.empty() ? documentName_ + QString::number(++untitledCount_) : FileNameTitle(path);
+    const QString title = path.empty() ? documentName_ + QString::number(++untitledCount_)
+                                       : ShownPath(kolvira::GetFileName(path));
     auto* document = new CKolviraDoc(this, title);
     document->setParent(this); // whatever is open when the program ends goes with its template
     document->SetPathName(path);

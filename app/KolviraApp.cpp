@@ -9,9 +9,9 @@
 #include "KolviraView.h"
 #include "ListViewPhotos.h"
 #include "MainFrame.h"
+#include "NativePath.h"
 #include "OpenFileDialog.h"
 
-#include <QFile>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -77,8 +77,7 @@ CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
     CKolviraDoc* made = mosaicTemplate->OpenDocumentFile(path, true, &error);
     if (made == nullptr) {
         QMessageBox::warning(mainFrame_.get(), QStringLiteral("Kolvira"),
-                             QStringLiteral("Cannot open %1:\n%2.")
-                                 .arg(QFile::decodeName(QByteArray::fromStdString(path)), error));
+                             QStringLiteral("Cannot open %1:\n%2.").arg(ShownPath(path), error));
         recentFiles_.Remove(path);
         return nullptr;
     }
@@ -161,5 +160,5 @@ void CKolviraApp::OnAppAbout() {
 void CKolviraApp::OnRecentFile(int index) {
     const std::vector<std::string>& paths = recentFiles_.Paths();
     if (index >= 0 && index < static_cast<int>(paths.size()))
-        OpenDocumentFile(std::string(paths[index]));
+        OpenDocumentFile(std::string(paths[index])); // a copy: opening reorders the list
 }

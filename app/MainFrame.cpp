@@ -10,11 +10,11 @@
 #include "KolviraApp.h"
 #include "KolviraDoc.h"
 #include "MenuResources.h"
+#include "NativePath.h"
 #include "RecentFiles.h"
 #include "StatusBar.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -63,7 +63,10 @@ CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
     theRenderer = &renderer_;
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
-    connect(&app_.Recent(), &RecentFiles::changed, this, &CMainFrame::RebuildMenus);
+    connect(&app_.Recent(), &RecentFiles::changed, this, [this] {
+        RebuildMenus();
+        EnableCommandsByRoute();
+    });
     for (CMultiDocTemplate* docTemplate : app_.Templates())
         connect(docTemplate, &CMultiDocTemplate::documentsChanged, this,
                 &CMainFrame::UpdateCommandUI);
@@ -226,16 +229,26 @@ void CMainFrame::UpdateCommandUI() {
         menuId_ = menuId;
         RebuildMenus();
     }
-    for (const auto& [id, action] : actions_->All())
-        action->setEnabled(RouteHandles(id));
+    EnableCommandsByRoute();
     actions_->Action(ID_VIEW_TOOLBAR)->setChecked(toolBar_->isVisibleTo(this));
     actions_->Action(ID_VIEW_STATUS_BAR)->setChecked(statusBar_->isVisibleTo(this));
     UpdateTitle();
 }
 
+void CMainFrame::EnableCommandsByRoute() {
+    for (const auto& [id, action] : actions_->All())
+        action->setEnabled(RouteHandles(id));
+}
+
 void CMainFrame::RebuildMenus() {
+    // The popups go with the menu bar's old contents (later: a recent file
+    // chosen from one of them is still being handled).
+    for (QAction* popup : menuBar()->actions()) {
+        if (popup->menu() != nullptr)
+            popup->menu()->deleteLater();
+    }
     menuBar()->clear();
-    for (const MenuPopup& popup : MenuResource(menuId_ == 0 ? kMenuNoDocument : menuId_)) {
+    for (const MenuPopup& popup : MenuResource(menuId_)) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
         for (const MenuItem& item : popup.items) {
             if (item.id == 0) {
@@ -253,8 +266,6 @@ void CMainFrame::RebuildMenus() {
         // view's state (not only its kind) may change what it handles.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
     }
-    for (const auto& [id, action] : actions_->All())
-        action->setEnabled(RouteHandles(id));
 }
 
 void CMainFrame::FillRecentFiles(QMenu* menu) {
@@ -267,7 +278,7 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
     }
     for (std::size_t i = 0; i < paths.size(); ++i) {
         QAction* action = actions_->Action(ID_FILE_MRU_FIRST + static_cast<int>(i));
-        QString name = QFile::decodeName(QByteArray::fromStdString(paths[i]));
+        QString name = ShownPath(paths[i]);
         name.replace(QLatin1Char('&'), QLatin1String("&&"));
         action->setText(QStringLiteral("&%1 %2").arg(i + 1 == 10 ? 0 : i + 1).arg(name));
         menu->addAction(action);

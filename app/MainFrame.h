@@ -51,6 +51,7 @@ protected:
 private:
     void CreateToolBar();
     void RebuildMenus();
+    void EnableCommandsByRoute();
     void FillRecentFiles(QMenu* menu);
     void UpdateTitle();
     bool FrameHandles(int commandId) const;

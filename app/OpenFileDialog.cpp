@@ -9,6 +9,12 @@ namespace {
 
 const char* const kAllFilesFilter = "All Files (*)";
 
+// The patterns the image filter stands for.
+QStringList ImageFilePatterns() {
+    return {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
+            QStringLiteral("*.png"), QStringLiteral("*.tif")};
+}
+
 // The filter's label separates its patterns with "; ", which the file dialog
 // would take as part of each pattern, and the dialog would match names case
 // by case; the list shows what the filter says, in any letter case.
@@ -22,11 +28,6 @@ void ApplyPatterns(QFileDialog& dialog) {
 
 } // namespace
 
-QStringList ImageFilePatterns() {
-    return {QStringLiteral("*.bmp"), QStringLiteral("*.gif"), QStringLiteral("*.jpg"),
-            QStringLiteral("*.png"), QStringLiteral("*.tif")};
-}
-
 void PrepareImageFileDialog(QFileDialog& dialog) {
     dialog.setWindowTitle(QStringLiteral("Open"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -39,8 +40,6 @@ void PrepareImageFileDialog(QFileDialog& dialog) {
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog] {
         QTimer::singleShot(0, &dialog, [&dialog] { ApplyPatterns(dialog); });
     });
-    QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog,
-                     [&dialog] { ApplyPatterns(dialog); });
 }
 
 std::string AskForImageFile(QWidget* parent) {

@@ -2,8 +2,6 @@
 // all files. Returns the chosen file's native path, or empty.
 #pragma once
 
-#include <QStringList>
-
 #include <string>
 
 class QFileDialog;
@@ -15,6 +13,3 @@ std::string AskForImageFile(QWidget* parent);
 
 // The dialog AskForImageFile runs, for tests that drive it.
 void PrepareImageFileDialog(QFileDialog& dialog);
-
-// The name patterns the image filter stands for.
-QStringList ImageFilePatterns();

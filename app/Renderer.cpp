@@ -20,16 +20,12 @@ constexpr qint64 kLargestCachedPixels = 64'000'000;
 
 } // namespace
 
-qint64 ScaledPhotoHeight(QSize photoSize, int width) {
-    return qint64{photoSize.height()} * width / photoSize.width();
-}
-
 QSize Renderer::DrawScaledPhoto(QPainter& painter, const QImage& photo, const QRect& rect,
                                 ScaledPhotoCache* cache) const {
     const int width = rect.width();
     if (photo.width() == 0)
         return QSize(width, 100);
-    const qint64 height64 = ScaledPhotoHeight(photo.size(), width);
+    const qint64 height64 = kolvira::ProportionalHeight(photo.size(), width);
     const int height =
         static_cast<int>(std::min<qint64>(height64, std::numeric_limits<int>::max()));
     const QRect target(0, 0, width, height);

@@ -35,10 +35,6 @@ public:
                        bool showProgress = true) const;
 };
 
-// The height of a photo scaled to `width`: photo height x width / photo
-// width, truncated, in 64 bits.
-qint64 ScaledPhotoHeight(QSize photoSize, int width);
-
 // Set while the main window exists; the views reach the renderer only
 // through it.
 extern Renderer* theRenderer;

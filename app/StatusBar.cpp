@@ -50,10 +50,6 @@ void KolviraStatusBar::UpdateLockIndicators() {
                                             : QString());
 }
 
-QString KolviraStatusBar::IndicatorText(int pane) const {
-    return indicators_[pane]->text();
-}
-
 bool KolviraStatusBar::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     // A key event passes the filter once per widget it propagates to; the

@@ -18,9 +18,6 @@ public:
     // Reads the lock keys again and updates the indicators.
     void UpdateLockIndicators();
 
-    // The three indicator texts as shown (empty while a lock is off).
-    QString IndicatorText(int pane) const;
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -39,9 +39,8 @@ LoadedPhoto Decode(const QString& path) {
 } // namespace
 
 std::int64_t ScaledHeight(int width, int height, int targetWidth) {
-    const std::int64_t scaled = std::int64_t{height} * targetWidth / width;
     // A very wide photo can come to no rows at all; the picture keeps one.
-    return std::max<std::int64_t>(scaled, 1);
+    return std::max<std::int64_t>(ProportionalHeight(QSize(width, height), targetWidth), 1);
 }
 
 LoadedPhoto LoadPhoto(const QString& path, int targetWidth) {

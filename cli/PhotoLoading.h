@@ -13,8 +13,6 @@
 
 namespace kolvira::cli {
 
-// The largest scaled picture is kMaxPixels too, like the largest photo.
-
 struct LoadedPhoto {
     QImage picture;       // Format_RGB32; null when loading failed
     QString error;        // the reason for a failure

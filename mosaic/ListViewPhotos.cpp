@@ -3,13 +3,13 @@
 #include "CommandIds.h"
 #include "ImageDiscovery.h"
 #include "KolviraDoc.h"
+#include "NativePath.h"
 #include "PhotoTemplate.h"
 #include "StatusProgress.h"
 #include "ThumbnailBuilder.h"
 #include "ThumbnailCache.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -18,7 +18,7 @@ using namespace kolvira;
 namespace {
 
 QString LabelOf(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(GetFileName(path)));
+    return ShownPath(GetFileName(path));
 }
 
 // A cell of the sheet: the thumbnail with its label below it, wide enough
@@ -45,9 +45,7 @@ CListView_Photos::CListView_Photos() {
 
 void CListView_Photos::OnInitialUpdate() {
     const std::string directory = GetDirectory(GetDocument()->GetPathName());
-    GetDocument()->SetTitle(directory.empty()
-                                ? QStringLiteral("/")
-                                : QFile::decodeName(QByteArray::fromStdString(directory)));
+    GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
     ScanDirectory(directory, photoPaths, {});
     BuildMosaic();
 }

@@ -68,10 +68,9 @@ Thumbnail Unreadable(QString reason) {
 } // namespace
 
 int ThumbnailHeight(QSize photoSize, int width) {
-    if (photoSize.width() <= 0)
-        return 1;
-    const std::int64_t height = std::int64_t{photoSize.height()} * width / photoSize.width();
-    return static_cast<int>(std::clamp<std::int64_t>(height, 1, std::numeric_limits<int>::max()));
+    // A photo more than `width` times wider than high still gets one row.
+    return static_cast<int>(std::clamp<std::int64_t>(ProportionalHeight(photoSize, width), 1,
+                                                     std::numeric_limits<int>::max()));
 }
 
 bool CoversWidth(const Thumbnail& thumbnail, int width) {

@@ -32,10 +32,6 @@ public:
     // Its template destroys the document when the last view has gone.
     void RemoveView(CView* view);
 
-    // Nothing in the program ever changes a document's file, so closing
-    // never asks whether to save.
-    bool IsModified() const { return false; }
-
 signals:
     void titleChanged();
     void viewsChanged();

@@ -2,11 +2,11 @@
 
 #include "ChildFrame.h"
 #include "KolviraDoc.h"
+#include "NativePath.h"
 #include "PhotoDecoding.h"
 #include "PhotoScaling.h"
 #include "PhotoTemplate.h"
 
-#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -36,15 +36,13 @@ CKolviraView::CKolviraView() : photoPath(pendingPhotoPath) {
 CKolviraView::~CKolviraView() = default;
 
 void CKolviraView::OnInitialUpdate() {
-    GetDocument()->SetTitle(QFile::decodeName(QByteArray::fromStdString(photoPath)));
+    GetDocument()->SetTitle(ShownPath(photoPath));
     SetScrollSizes(QSize(0, 0));
     if (photoPath.empty())
         return;
     kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(photoPath));
-    if (decoded.image.isNull()) {
-        loadError = decoded.error;
-        return;
-    }
+    if (decoded.image.isNull())
+        return; // the window stays empty
     // Transparent parts show black, as in kolvira-render's output.
     photo = kolvira::FlattenOnBlack(decoded.image);
     settings.replaceDepth = 40;

@@ -39,7 +39,6 @@ public:
     QImage photo;           // upright, on black, Format_RGB32; null when not loaded
     QImage renderedPicture; // the kept rendering; null until there is one
     kolvira::RenderSettings settings;
-    QString loadError; // why `photo` is null, when loading failed
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,6 +4,12 @@
 
 namespace kolvira {
 
+std::int64_t ProportionalHeight(QSize size, int width) {
+    if (size.width() <= 0)
+        return 0;
+    return std::int64_t{size.height()} * width / size.width();
+}
+
 QImage FlattenOnBlack(const QImage& image) {
     if (!image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB32);

@@ -8,7 +8,14 @@
 #include <QImage>
 #include <QSize>
 
+#include <cstdint>
+
 namespace kolvira {
+
+// The height of a picture of `size` scaled to `width` with its proportions
+// kept: height x width / picture width, truncated, in 64 bits (the product
+// passes 32 bits for large photos). 0 for a picture of no width.
+std::int64_t ProportionalHeight(QSize size, int width);
 
 // Format_RGB32, transparent parts black.
 QImage FlattenOnBlack(const QImage& image);

@@ -214,8 +214,8 @@ void AppShellTest::closingNeverAsksToSave() {
 // often named .JPG: the dialog must still list every image file, and only those.
 void AppShellTest::openDialogListsImageFilesInAnyLetterCase() {
     // The dialog goes by names alone (and Qt writes no GIF).
-    for (const QString& name : {"a.jpg", "B.JPG", "c.Png", "d.bmp", "e.gif", "f.tif", "notes.txt"})
-        photos_->AddNonImage(name);
+    for (const char* name : {"a.jpg", "B.JPG", "c.Png", "d.bmp", "e.gif", "f.tif", "notes.txt"})
+        photos_->AddNonImage(QString::fromLatin1(name));
     QFileDialog dialog;
     PrepareImageFileDialog(dialog);
     dialog.setDirectory(photos_->Directory());

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QToolBar>
 
@@ -70,6 +71,13 @@ void CommandMenuTest::menusFollowTheActiveWindowKind() {
     }
     QVERIFY(frame->Actions().Action(ID_FILE_CLOSE)->isEnabled());
     QVERIFY(frame->Actions().Action(ID_WINDOW_NEW)->isEnabled());
+
+    // Each switch of menus leaves only the popups shown: none pile up.
+    FlushDeferredDeletes();
+    int popups = 0;
+    for (const QMenu* menu : frame->menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        popups += menu->title().isEmpty() ? 0 : 1; // the bar's own overflow menu has no title
+    QCOMPARE(popups, 4);
 }
 
 void CommandMenuTest::newWindowNumbersTheCaptionsUntilOneCloses() {
