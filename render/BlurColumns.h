@@ -19,6 +19,8 @@ inline constexpr int kBlurColumns = 8;
 inline std::uint64_t Spread(PixelWord w) {
     return (w & 0xFFu) | ((w & 0xFF00u) << 8) | (static_cast<std::uint64_t>(w & 0xFF0000u) << 16);
 }
+// A pixel outside the picture counts as white.
+inline constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
 inline std::int32_t BlueSum(std::uint64_t s) {
     return static_cast<std::int32_t>(s & 0xFFFF);
 }

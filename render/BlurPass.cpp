@@ -34,8 +34,6 @@ namespace {
 constexpr int kBandHeight = 48;
 constexpr int kSkew = 3; // rows between neighbouring columns of a band
 
-constexpr std::uint64_t kWhiteSpread = 0x000000FF00FF00FFull;
-
 class BlurBands {
 public:
     BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g,

@@ -1,5 +1,6 @@
 #include "IndependentPass.h"
 
+#include "BlurColumns.h"
 #include "ParallelChunks.h"
 #include "RowKernels.h"
 
@@ -13,6 +14,11 @@ namespace {
 // Rows of cells are grouped into bands; threads take whole bands. A band's
 // last cell row reads two picture rows that the next band paints over, so
 // those two rows are copied before any thread starts.
+//
+// The blur with the impression brush belongs here too once the blocks are
+// two pixels or more: a cell's 4 x 4 window (two columns left, two rows
+// above, one right and below) then never reaches a block painted before it,
+// so it reads the photo as it was, like every other setting.
 class BandedRender {
 public:
     BandedRender(PictureSurface& picture, const RenderSettings& settings,
@@ -24,6 +30,7 @@ public:
             effectTables_ = MakeEffectTables(settings);
         else
             styleParams_ = MakeStyleParams(settings);
+        blurredBlocks_ = effects_ && settings.blur && brush_ && !effectTables_.greyOverride;
         const int step = geometry_.step;
         cellRowsPerBand_ = std::max(1, 64 / step);
         bandCount_ = (geometry_.rows + cellRowsPerBand_ - 1) / cellRowsPerBand_;
@@ -55,7 +62,9 @@ public:
                 brush_ ? geometry_.areaWidth : std::min(geometry_.areaWidth, picture_.Width());
             if (!brush_)
                 input.row = out;
-            if (effects_)
+            if (blurredBlocks_)
+                BlurredCellRow(band, y, colours);
+            else if (effects_)
                 kernels_.effectRow(effectTables_, input, width, step, out);
             else
                 kernels_.styleRow(styleParams_, input, width, step, out, scratch);
@@ -98,6 +107,29 @@ private:
         return picture_.Row(y);
     }
 
+    // The colours of cell row y with the blur: each cell's own working
+    // channels plus the sums of its 4 x 4 window, over sixteen.
+    void BlurredCellRow(int band, int y, std::vector<PixelWord>& colours) {
+        const PixelWord* rows[4];
+        for (int d = -2; d <= 1; ++d)
+            rows[d + 2] = y + d >= 0 ? RowToRead(band, y + d) : nullptr;
+        const int width = picture_.Width();
+        const EffectTables& t = effectTables_;
+        for (int cell = 0; cell < geometry_.columns; ++cell) {
+            const int x = cell * geometry_.step;
+            std::uint64_t window = 0;
+            for (const PixelWord* row : rows) {
+                for (int px = x - 2; px <= x + 1; ++px)
+                    window += row != nullptr && px >= 0 && px < width ? Spread(row[px])
+                                                                      : kWhiteSpread;
+            }
+            const PixelWord own = rows[2] != nullptr && x < width ? rows[2][x] : 0xFFFFFFFFu;
+            colours[cell] = FinishEffect(t, (WorkingChannel(t, own, 0) + RedSum(window)) / 16,
+                                         (WorkingChannel(t, own, 1) + GreenSum(window)) / 16,
+                                         (WorkingChannel(t, own, 2) + BlueSum(window)) / 16);
+        }
+    }
+
     // With the impression brush each cell paints the step x step block just
     // above and to the left of its sample point.
     void PaintBlocks(int y, const std::vector<PixelWord>& colours) {
@@ -123,6 +155,7 @@ private:
     const PassGeometry& geometry_;
     const bool brush_;
     const bool effects_;
+    bool blurredBlocks_ = false;
     const RowKernels& kernels_;
     StyleParams styleParams_;
     EffectTables effectTables_;

@@ -16,7 +16,7 @@ namespace {
 // The pass as plainly as it can be written: columns outer, rows inner, each
 // cell's colour read from the picture as it stands. Used where the fast
 // passes do not apply: slider values outside 0..1, unknown styles, and the
-// blur together with the impression brush.
+// blur together with one-pixel blocks of the impression brush.
 void RunPlainPass(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g,
                   ProgressTracker& progress) {
     const int step = g.step;
@@ -59,9 +59,10 @@ void RenderPicture(PictureSurface& picture, const RenderSettings& settings, cons
     const bool blurReadsRendered = settings.style == kStylePhotoEffects && settings.blur &&
                                    !settings.stamp && !settings.blackWhitePhoto &&
                                    !settings.blackWhiteDream;
-    if (!SettingsFitTables(settings) || (blurReadsRendered && settings.impressionBrush))
+    if (!SettingsFitTables(settings) ||
+        (blurReadsRendered && settings.impressionBrush && geometry.step < 2))
         RunPlainPass(picture, settings, geometry, tracker);
-    else if (blurReadsRendered)
+    else if (blurReadsRendered && !settings.impressionBrush)
         RunBlurPass(picture, settings, geometry, tracker, threads, options.portableCode);
     else
         RunIndependentPass(picture, settings, geometry, tracker, threads, options.portableCode);
