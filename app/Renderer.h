@@ -4,6 +4,7 @@
 // scaled photo so that repaints do not scale again.
 #pragma once
 
+#include "PhotoScaling.h"
 #include "RenderSettings.h"
 
 #include <QImage>
@@ -12,19 +13,13 @@
 
 class QPainter;
 
-// The photo as last scaled for a view, reused while photo and size stay.
-struct ScaledPhotoCache {
-    qint64 photoKey = 0;
-    QImage image;
-};
-
 class Renderer {
 public:
     // Draws `photo` at (0, 0) scaled to the width of `rect` with its
     // proportions kept, into exactly the integer rectangle, and returns the
     // drawn size. A photo of width 0 draws nothing and gives (width, 100).
     QSize DrawScaledPhoto(QPainter& painter, const QImage& photo, const QRect& rect,
-                          ScaledPhotoCache* cache = nullptr) const;
+                          kolvira::ScaledPhotoCache* cache = nullptr) const;
 
     // The render pass over the columns and rows of `area` of `picture`
     // (Format_RGB32), in place, with the wait cursor and, when asked for,

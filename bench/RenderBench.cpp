@@ -1,6 +1,7 @@
 // Speed of the render pass on a 24-megapixel picture, beside a memcpy of the
 // same buffer. Every figure is reported as ns_per_px so that runs can be
 // compared as ratios; run with --benchmark_format=json for scripts.
+#include "RenderCases.h"
 #include "RenderPass.h"
 
 #include <benchmark/benchmark.h>
@@ -15,6 +16,7 @@ namespace {
 
 using kolvira::PixelWord;
 using kolvira::RenderSettings;
+using kolvira::bench::Cases;
 
 constexpr int kWidth = 6000;
 constexpr int kHeight = 4000;
@@ -72,53 +74,6 @@ void BM_Render(benchmark::State& state, RenderSettings settings, int threads) {
         benchmark::ClobberMemory();
     }
     SetPerPixelCounter(state);
-}
-
-RenderSettings Style(int style) {
-    RenderSettings s;
-    s.active = true;
-    s.style = style;
-    s.penPress = 0.25;
-    s.details = 0.75;
-    s.brightness = s.redLevel = s.greenLevel = s.blueLevel = 0.5;
-    s.replaceDepth = 40;
-    s.brushSize = 2;
-    return s;
-}
-
-struct Case {
-    const char* name;
-    RenderSettings settings;
-};
-
-std::vector<Case> Cases() {
-    // The Photo Editor's opening levels, with switches and a replacement.
-    auto effects = Style(kolvira::kStylePhotoEffects);
-    effects.invertColors = true;
-    effects.sandySky = true;
-    effects.oldColor = 0x00408060;
-    effects.newColor = 0x000000FF;
-    auto blur = effects;
-    blur.blur = true;
-    auto brush = effects;
-    brush.impressionBrush = true;
-    // Red at slider position 70: one of the few levels whose double-precision
-    // steps the 16-bit arithmetic cannot follow, so table look-ups are used.
-    auto lookups = effects;
-    lookups.redLevel = kolvira::SliderValue(70);
-    return {
-        {"pen", Style(kolvira::kStylePen)},
-        {"pencil", Style(kolvira::kStylePencil)},
-        {"coal", Style(kolvira::kStyleCoal)},
-        {"water-color", Style(kolvira::kStyleWaterColor)},
-        {"picasso", Style(kolvira::kStylePicasso)},
-        {"rainbow", Style(kolvira::kStyleRainbow)},
-        {"revolution", Style(kolvira::kStyleRevolution)},
-        {"effects", effects},
-        {"effects-blur", blur},
-        {"brush", brush},
-        {"effects-lookups", lookups},
-    };
 }
 
 } // namespace

@@ -49,12 +49,6 @@ void CKolviraView::OnInitialUpdate() {
     settings.brushSize = 2;
 }
 
-bool CKolviraView::HandlesCommand(int) const {
-    return false;
-}
-
-void CKolviraView::OnCommand(int) {}
-
 QRect CKolviraView::WindowRect() const {
     return QRect(0, 0, width(), height());
 }
@@ -87,34 +81,49 @@ void CKolviraView::paintEvent(QPaintEvent*) {
     painter.translate(-offset);
 
     if (!renderedPicture.isNull()) {
-        painter.drawImage(QPoint(0, 0), renderedPicture, QRect(0, 0, pictureWidth, pictureHeight));
-        ErasePictureSurroundings(painter, offset);
-        return;
-    }
-    if (!photo.isNull()) {
-        const QSize drawn =
-            theRenderer->DrawScaledPhoto(painter, photo, WindowRect(), &scaledPhoto_);
-        pictureWidth = drawn.width();
-        pictureHeight = drawn.height();
-        SetScrollSizes(QSize(pictureWidth - kScrollWidthAllowance, pictureHeight));
+        // An Apply over a kept picture previews what OK would keep.
+        const QImage& shown = showApplied_ ? FinalPicture(/*showProgress=*/false) : renderedPicture;
+        painter.drawImage(QPoint(0, 0), shown, QRect(0, 0, pictureWidth, pictureHeight));
+    } else {
+        DrawLivePhoto(painter);
     }
     ErasePictureSurroundings(painter, offset);
-    if (settings.active)
+    if (renderedPicture.isNull() && settings.active)
         DrawPreview(painter);
 }
 
+void CKolviraView::DrawLivePhoto(QPainter& painter) {
+    if (photo.isNull())
+        return;
+    const QSize drawn = theRenderer->DrawScaledPhoto(painter, photo, WindowRect(), &scaledPhoto_);
+    pictureWidth = drawn.width();
+    pictureHeight = drawn.height();
+    SetScrollSizes(QSize(pictureWidth - kScrollWidthAllowance, pictureHeight));
+}
+
+QRgb CKolviraView::BackgroundColor() const {
+    return palette().color(QPalette::Base).rgb();
+}
+
 // The render pass over the window's width and height from the picture's
-// top-left corner, on the photo as drawn and the background around it.
+// top-left corner, on the photo as drawn and the background around it. The
+// rendered canvas is kept, so only a change renders again.
 void CKolviraView::DrawPreview(QPainter& painter) {
-    const QRect window = WindowRect();
-    QImage canvas(window.size(), QImage::Format_RGB32);
-    canvas.fill(palette().color(QPalette::Base));
-    if (!photo.isNull()) {
-        QPainter canvasPainter(&canvas);
-        theRenderer->DrawScaledPhoto(canvasPainter, photo, window, &scaledPhoto_);
-    }
-    theRenderer->RenderPicture(canvas, settings, window, /*showProgress=*/false);
+    const QImage& canvas = preview_.Preview(
+        photo, WindowRect().size(), BackgroundColor(), settings,
+        [](QImage& picture, const kolvira::RenderSettings& applied) {
+            theRenderer->RenderPicture(picture, applied, picture.rect(), /*showProgress=*/false);
+        });
     painter.drawImage(QPoint(0, 0), canvas);
+}
+
+void CKolviraView::RepaintAfterApply() {
+    showApplied_ = true;
+    RepaintNow();
+}
+
+void CKolviraView::RepaintNow() {
+    viewport()->repaint();
 }
 
 void CKolviraView::scrollContentsBy(int, int) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "CView.h"
+#include "PreviewCache.h"
 #include "RenderSettings.h"
 #include "Renderer.h"
 
@@ -31,6 +32,11 @@ public:
     // included), from (0, 0): the photo is scaled to its width.
     QRect WindowRect() const;
 
+    // What a dialog's Apply asks for once it has written `settings`: the
+    // view shows the photo rendered with them (also over a kept picture,
+    // until the dialog closes) and is repainted before this returns.
+    void RepaintAfterApply();
+
     bool pickNewColorNext = false;
     QString statusText;
     std::string photoPath; // native bytes
@@ -42,13 +48,34 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
 private:
     void SetScrollSizes(QSize total);
     void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
+    void DrawLivePhoto(QPainter& painter);
     void DrawPreview(QPainter& painter);
+    QRgb BackgroundColor() const;
+    // Invalidates the whole window and repaints it before returning.
+    void RepaintNow();
 
-    ScaledPhotoCache scaledPhoto_;
+    // The Paint and Photo Editor commands (StyleCommands.cpp).
+    template <class Dialog> void RunRenderDialog();
+    // The photo at the picture's size on black, rendered with `settings`:
+    // what OK keeps, and what an Apply previews once a picture is kept.
+    const QImage& FinalPicture(bool showProgress);
+
+    // The colour probe and the replacement-colour pick (ColorProbe.cpp).
+    QRgb ShownPixel(QPoint point);
+    void ProbeColor(QPoint point);
+    void PickReplacementColor(QPoint point);
+    void ShowStatusText();
+
+    kolvira::ScaledPhotoCache scaledPhoto_;
+    kolvira::PreviewCache preview_;
+    // Set by an Apply while a dialog is open, so the view shows the applied
+    // settings even over a kept picture; cleared when the dialog closes.
+    bool showApplied_ = false;
 };

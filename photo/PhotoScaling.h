@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QSize>
 
+class QPainter;
+
 #include <cstdint>
 
 namespace kolvira {
@@ -23,5 +25,19 @@ QImage FlattenOnBlack(const QImage& image);
 // `photo` scaled smoothly to exactly `size`, Format_RGB32; a copy when it
 // already has that size. Null when the picture cannot be allocated.
 QImage ScalePhoto(const QImage& photo, QSize size);
+
+// The photo as last scaled for one window, reused while photo and size stay.
+struct ScaledPhotoCache {
+    qint64 photoKey = 0;
+    QImage image;
+};
+
+// Draws `photo` at (0, 0) scaled to `width` with its proportions kept, into
+// exactly the integer rectangle, and returns the drawn size. A photo of
+// width 0 draws nothing and gives (width, 100). The pixels are those of
+// ScalePhoto at that size; with a cache, a repaint at the same size blits
+// the copy scaled before.
+QSize DrawPhotoAtWidth(QPainter& painter, const QImage& photo, int width,
+                       ScaledPhotoCache* cache = nullptr);
 
 } // namespace kolvira

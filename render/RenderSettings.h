@@ -52,6 +52,18 @@ struct RenderSettings {
     CKolviraView* ownerView = nullptr; // the view the dialogs redraw; not owned
 };
 
+// Whether two records render the same picture: every field but the owner.
+inline bool SameParameters(const RenderSettings& a, const RenderSettings& b) {
+    return a.active == b.active && a.invertColors == b.invertColors &&
+           a.shiftColors == b.shiftColors && a.sandySky == b.sandySky && a.blur == b.blur &&
+           a.impressionBrush == b.impressionBrush && a.stamp == b.stamp &&
+           a.blackWhitePhoto == b.blackWhitePhoto && a.blackWhiteDream == b.blackWhiteDream &&
+           a.style == b.style && a.replaceDepth == b.replaceDepth && a.brushSize == b.brushSize &&
+           a.penPress == b.penPress && a.details == b.details && a.brightness == b.brightness &&
+           a.redLevel == b.redLevel && a.greenLevel == b.greenLevel && a.blueLevel == b.blueLevel &&
+           a.oldColor == b.oldColor && a.newColor == b.newColor;
+}
+
 // The value a slider at `position` (0..100) stores.
 constexpr double SliderValue(int position) {
     return 1.0 - position / 100.0;

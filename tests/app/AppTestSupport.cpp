@@ -67,8 +67,11 @@ bool ColoursClose(const QColor& a, const QColor& b, int tolerance) {
 PhotoFolder::PhotoFolder() = default;
 
 std::string PhotoFolder::AddPhoto(const QString& name, QSize size) {
-    const QString path = dir_.filePath(name);
-    if (!QuadrantPhoto(size).save(path, nullptr, 95))
+    return AddPicture(name, QuadrantPhoto(size));
+}
+
+std::string PhotoFolder::AddPicture(const QString& name, const QImage& picture) {
+    if (!picture.save(dir_.filePath(name), nullptr, 95))
         return {};
     return PathOf(name);
 }
@@ -183,6 +186,22 @@ int DocumentWindowCount() {
 CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic) {
     QTest::keyClick(mosaic, Qt::Key_Return);
     return ActivePhotoView();
+}
+
+CKolviraView* ShowPhoto(const std::string& path) {
+    if (path.empty() || theApp->OpenDocumentFile(path) == nullptr)
+        return nullptr;
+    CKolviraView* view = OpenCurrentEntry(ActiveMosaic());
+    if (view == nullptr || !QTest::qWaitForWindowExposed(view))
+        return nullptr;
+    if (!QTest::qWaitFor([view] { return view->pictureHeight > 0; }))
+        return nullptr;
+    // The first paint sets the scroll range; let the scroll bars settle.
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+        view->viewport()->grab();
+    }
+    return view;
 }
 
 void DoubleClick(QWidget* widget, QPoint at) {

@@ -49,6 +49,8 @@ public:
     // Writes a quadrant photo in the format of the name's extension and
     // returns its path as native bytes.
     std::string AddPhoto(const QString& name, QSize size);
+    // Writes `picture` in the format of the name's extension.
+    std::string AddPicture(const QString& name, const QImage& picture);
     // A file with an image's name that holds no image.
     std::string AddNonImage(const QString& name);
     bool Remove(const QString& name);
@@ -97,6 +99,10 @@ int DocumentWindowCount();
 // Opens the Mosaic's current entry with Enter, as the user does; the new
 // photo window's view, or null.
 CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic);
+
+// Opens the photo's folder and the photo from its Mosaic; the photo view
+// once it has drawn the photo, else null.
+CKolviraView* ShowPhoto(const std::string& path);
 
 // A left double-click as a mouse gives it: press, release, double-click,
 // release.

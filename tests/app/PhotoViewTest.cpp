@@ -32,23 +32,7 @@ private slots:
     void newBeforeAnyPhotoGivesAnEmptyWindow_data();
     void newBeforeAnyPhotoGivesAnEmptyWindow();
     void activeSettingsPreviewTheRenderPassOverThePhoto();
-
-private:
-    // Opens the photo's folder and the photo from its Mosaic; the photo
-    // view once it has drawn the photo.
-    CKolviraView* ShowPhoto(const QString& name, QSize size);
 };
-
-CKolviraView* PhotoViewTest::ShowPhoto(const QString& name, QSize size) {
-    if (theApp->OpenDocumentFile(photos_->AddPhoto(name, size)) == nullptr)
-        return nullptr;
-    CKolviraView* view = OpenCurrentEntry(ActiveMosaic());
-    if (view == nullptr || !QTest::qWaitForWindowExposed(view))
-        return nullptr;
-    if (!QTest::qWaitFor([view] { return view->pictureHeight > 0; }))
-        return nullptr;
-    return view;
-}
 
 void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
     QTest::addColumn<QSize>("photoSize");
@@ -59,7 +43,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
 
 void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
     QFETCH(QSize, photoSize);
-    CKolviraView* view = ShowPhoto("photo.png", photoSize);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
 
     // Scaled to the outer width, frame and scroll bar included.
@@ -100,7 +84,7 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto_data() {
 
 void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     QFETCH(QSize, photoSize);
-    CKolviraView* view = ShowPhoto("photo.jpg", photoSize);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.jpg", photoSize));
     QVERIFY(view != nullptr);
     const int clientHeight = view->viewport()->height();
     const QSize fitted(view->pictureWidth * clientHeight / view->pictureHeight, clientHeight + 32);
@@ -143,7 +127,7 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
 // scaled photo and the background around it.
 void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
     const QSize photoSize(640, 480);
-    CKolviraView* view = ShowPhoto("photo.png", photoSize);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
     view->settings.active = true;
     view->settings.style = kStylePicasso;

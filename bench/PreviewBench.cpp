@@ -1,0 +1,101 @@
+// Speed of the photo window's preview: what one Apply costs on a 1600 x 1200
+// window (the photo drawn to the window's width, the render pass over the
+// window, the result copied to the screen), and what a repaint costs once
+// the preview is kept (scrolling, exposing, reading a shown pixel).
+#include "ImageSurface.h"
+#include "PreviewCache.h"
+#include "RenderCases.h"
+#include "RenderPass.h"
+
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+using kolvira::PreviewCache;
+using kolvira::RenderSettings;
+
+const QSize kWindow(1600, 1200);
+const QRgb kBackground = qRgb(255, 255, 255);
+
+// A 12-megapixel photo-like picture with gradients, bands and noise.
+const QImage& BenchPhoto() {
+    static const QImage photo = [] {
+        QImage image(4000, 3000, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const int band = ((x / 500) + (y / 400)) % 3;
+                const int noise = static_cast<int>((x * 7919u + y * 104729u) % 13u) - 6;
+                line[x] = qRgb(std::clamp(x * 255 / image.width() / (band + 1) + noise, 0, 255),
+                               std::clamp(y * 255 / image.height() + noise, 0, 255),
+                               std::clamp(128 + 60 * band + noise, 0, 255));
+            }
+        }
+        return image;
+    }();
+    return photo;
+}
+
+void RenderOnAllCores(QImage& canvas, const RenderSettings& settings) {
+    kolvira::PictureSurface surface = kolvira::SurfaceOf(canvas);
+    kolvira::RenderPicture(surface, settings, {0, 0, canvas.width(), canvas.height()});
+}
+
+// One paint: the kept preview copied to the window.
+void Paint(QImage& window, PreviewCache& cache, const RenderSettings& settings) {
+    const QImage& preview =
+        cache.Preview(BenchPhoto(), kWindow, kBackground, settings, RenderOnAllCores);
+    QPainter painter(&window);
+    painter.drawImage(QPoint(0, 0), preview);
+}
+
+// Apply: new settings, so the preview is rendered again; the scaled photo
+// is kept, as it is in the view while its width stays.
+void BM_ApplyPreview(benchmark::State& state, RenderSettings settings) {
+    QImage window(kWindow, QImage::Format_RGB32);
+    PreviewCache cache;
+    Paint(window, cache, settings);
+    for (auto _ : state) {
+        cache.Clear();
+        Paint(window, cache, settings);
+        benchmark::DoNotOptimize(window.constBits());
+    }
+}
+
+void BM_RepaintKeptPreview(benchmark::State& state) {
+    QImage window(kWindow, QImage::Format_RGB32);
+    PreviewCache cache;
+    const RenderSettings settings = kolvira::bench::Style(kolvira::kStyleCoal);
+    Paint(window, cache, settings);
+    for (auto _ : state) {
+        Paint(window, cache, settings);
+        benchmark::DoNotOptimize(window.constBits());
+    }
+}
+
+const bool registered = [] {
+    std::vector<kolvira::bench::Case> cases = kolvira::bench::Cases();
+    // The Photo Editor opens with the impression brush on, so "Blur" alone
+    // comes with it unless the user clears it.
+    RenderSettings blurBrush = kolvira::bench::Style(kolvira::kStylePhotoEffects);
+    blurBrush.blur = blurBrush.impressionBrush = true;
+    cases.push_back({"blur-brush", blurBrush});
+    for (const auto& c : cases) {
+        const std::string name = std::string("BM_ApplyPreview/") + c.name;
+        benchmark::RegisterBenchmark(name.c_str(), BM_ApplyPreview, c.settings)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
+    }
+    benchmark::RegisterBenchmark("BM_RepaintKeptPreview", BM_RepaintKeptPreview)
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace

@@ -1,0 +1,21 @@
+// The settings the benchmarks render with: each drawing style at the Paint
+// dialog's opening sliders, and the photo effects in a few combinations.
+#pragma once
+
+#include "RenderSettings.h"
+
+#include <vector>
+
+namespace kolvira::bench {
+
+struct Case {
+    const char* name;
+    RenderSettings settings;
+};
+
+// `style` with the sliders and numbers a first Apply of the dialogs writes.
+RenderSettings Style(int style);
+
+std::vector<Case> Cases();
+
+} // namespace kolvira::bench

@@ -1,0 +1,3 @@
+#include "CurrentSettings.h"
+
+kolvira::RenderSettings* currentSettings = nullptr;

@@ -1,0 +1,436 @@
+// The photo window's Paint and Photo Editor commands as a user runs them:
+// Apply previews behind the dialog, OK keeps the picture rendered from the
+// photo, Cancel brings back every setting and what was shown; and the two
+// mouse actions that read the colour shown under the pointer.
+#include "AppTestSupport.h"
+
+#include "CommandIds.h"
+#include "KolviraView.h"
+#include "MainFrame.h"
+#include "PaintDialog.h"
+#include "PhotoEditorDialog.h"
+#include "StatusBar.h"
+
+#include "ImageSurface.h"
+#include "PhotoScaling.h"
+#include "PreviewCache.h"
+#include "RenderPass.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QProcess>
+#include <QSlider>
+#include <QTest>
+
+#include <functional>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+namespace {
+
+// Runs `steps` on the modal window of type D as soon as it is shown; the
+// steps close it. A window that is not closed by them is rejected, so a
+// failing test cannot hang.
+template <class D> void WhenModalOpens(std::function<void(D&)> steps) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, steps] {
+        auto* modal = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (modal == nullptr)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        steps(*modal);
+        if (modal->isVisible())
+            modal->reject();
+    });
+    timer->start();
+}
+
+void Click(QWidget& dialog, const char* name) {
+    auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    QVERIFY2(button != nullptr, name);
+    button->click();
+}
+
+void SetSlider(QWidget& dialog, const char* name, int position) {
+    auto* slider = dialog.findChild<QSlider*>(QString::fromLatin1(name));
+    QVERIFY2(slider != nullptr, name);
+    slider->setValue(position);
+}
+
+QImage Shown(CKolviraView* view) {
+    return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// What the picture kept on OK must be: the photo drawn on black at the
+// picture's size, and the render pass over it.
+QImage ExpectedPicture(const CKolviraView* view, const RenderSettings& settings) {
+    QImage picture(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    DrawPhotoAtWidth(painter, view->photo, view->pictureWidth);
+    painter.end();
+    PictureSurface surface = SurfaceOf(picture);
+    RenderPicture(surface, settings, {0, 0, picture.width(), picture.height()});
+    return picture;
+}
+
+// Whether the window shows `picture` at its top-left corner, as far as the
+// window reaches.
+bool ShowsPicture(CKolviraView* view, const QImage& picture) {
+    const QImage shown = Shown(view);
+    const QRect visible = shown.rect().intersected(picture.rect());
+    if (visible.isEmpty())
+        return false;
+    for (int y = visible.top(); y <= visible.bottom(); ++y)
+        for (int x = visible.left(); x <= visible.right(); ++x)
+            if (shown.pixel(x, y) != picture.pixel(x, y))
+                return false;
+    return true;
+}
+
+void RunCommand(int commandId) {
+    MainFrame()->OnCommand(commandId);
+}
+
+} // namespace
+
+class RenderCommandsTest : public AppTestCase {
+    Q_OBJECT
+
+private slots:
+    void applyPreviewsAndOkKeepsTheRenderedPhoto();
+    void keptPictureEqualsKolviraRender();
+    void photoEditorStartsFromTheViewsNumbers();
+    void cancelRestoresEverySettingAndTheWindow_data();
+    void cancelRestoresEverySettingAndTheWindow();
+    void okWithoutApplyRendersTheRecordAsItWas();
+    void secondOkRendersFromThePhotoAgain();
+    void applyOverAKeptPicturePreviewsAndCancelKeepsIt();
+    void rightClicksPickOldAndNewColoursInTurn();
+    void probeReportsTheColourAsShown();
+    void previewIsRenderedOnlyWhenItsInputsChange();
+};
+
+void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    QVERIFY(view != nullptr);
+    const QImage before = Shown(view);
+
+    bool previewed = false;
+    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
+        Click(dialog, "IDC_1009"); // Coal
+        SetSlider(dialog, "IDC_1002", 60);
+        Click(dialog, "IDC_1006"); // Apply
+        previewed = Shown(view) != before;
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PAINT);
+
+    QVERIFY(previewed);
+    QCOMPARE(view->settings.style, int{kStyleCoal});
+    QCOMPARE(view->settings.details, 0.4);
+    QCOMPARE(view->settings.penPress, 0.25);
+    QVERIFY(view->settings.active);
+    QCOMPARE(view->settings.ownerView, view);
+    QCOMPARE(view->renderedPicture, ExpectedPicture(view, view->settings));
+    QVERIFY(ShowsPicture(view, view->renderedPicture));
+}
+
+// The window and the batch renderer make the same picture of the same photo
+// at the same width with the same settings, to the byte.
+void RenderCommandsTest::keptPictureEqualsKolviraRender() {
+    const std::string photoPath = photos_->AddPhoto("photo.jpg", QSize(900, 600));
+    CKolviraView* view = ShowPhoto(photoPath);
+    QVERIFY(view != nullptr);
+
+    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
+        Click(dialog, "IDC_1008"); // Picasso
+        SetSlider(dialog, "IDC_1007", 30);
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PAINT);
+    QVERIFY(!view->renderedPicture.isNull());
+
+    const QString output = photos_->Directory() + QStringLiteral("/rendered.png");
+    QProcess render;
+    render.start(QStringLiteral(KOLVIRA_RENDER_EXE), {"--quiet",
+                                                      "--style",
+                                                      "picasso",
+                                                      "--pen-press",
+                                                      "0.7",
+                                                      "--details",
+                                                      "0.75",
+                                                      "--brightness",
+                                                      "0",
+                                                      "--red",
+                                                      "0",
+                                                      "--green",
+                                                      "0",
+                                                      "--blue",
+                                                      "0",
+                                                      "--width",
+                                                      QString::number(view->pictureWidth),
+                                                      QFile::decodeName(photoPath.c_str()),
+                                                      "-o",
+                                                      output});
+    QVERIFY(render.waitForFinished(60000));
+    QCOMPARE(render.exitCode(), 0);
+    const QImage rendered = QImage(output).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(rendered, view->renderedPicture);
+}
+
+void RenderCommandsTest::photoEditorStartsFromTheViewsNumbers() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
+    QVERIFY(view != nullptr);
+    view->settings.penPress = 0.125;
+
+    WhenModalOpens<CDia_PhotoEditor>([&](CDia_PhotoEditor& dialog) {
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PHOTO_EDITOR);
+
+    const RenderSettings& s = view->settings;
+    QCOMPARE(s.style, int{kStylePhotoEffects});
+    QVERIFY(s.active);
+    QCOMPARE(s.replaceDepth, 40);
+    QCOMPARE(s.brushSize, 2);
+    QVERIFY(s.impressionBrush);
+    QVERIFY(!s.invertColors && !s.shiftColors && !s.sandySky && !s.blur && !s.stamp &&
+            !s.blackWhitePhoto && !s.blackWhiteDream);
+    for (double level : {s.brightness, s.redLevel, s.greenLevel, s.blueLevel})
+        QCOMPARE(level, 0.5);
+    QCOMPARE(s.penPress, 0.125); // the Photo Editor leaves the strokes alone
+    QCOMPARE(view->renderedPicture, ExpectedPicture(view, s));
+}
+
+void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow_data() {
+    QTest::addColumn<int>("commandId");
+    QTest::newRow("Paint") << int{ID_PAINT};
+    QTest::newRow("Photo Editor") << int{ID_PHOTO_EDITOR};
+}
+
+// Several Applies, then Cancel: the record is as it was when the dialog
+// opened and the window shows the photo as before.
+void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
+    QFETCH(int, commandId);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    QVERIFY(view != nullptr);
+    view->settings.oldColor = 0x00112233;
+    const QImage before = Shown(view);
+    RenderSettings opened = view->settings;
+    opened.ownerView = view;
+
+    int applies = 0;
+    auto applyTwiceThenCancel = [&](QWidget& dialog, const char* firstChoice,
+                                    const char* secondChoice) {
+        Click(dialog, firstChoice);
+        Click(dialog, "IDC_1006");
+        applies += !SameParameters(view->settings, opened);
+        Click(dialog, secondChoice);
+        Click(dialog, "IDC_1006");
+        applies += !SameParameters(view->settings, opened);
+        Click(dialog, "IDCANCEL");
+    };
+    if (commandId == ID_PAINT)
+        WhenModalOpens<CDia_Paint>(
+            [&](CDia_Paint& d) { applyTwiceThenCancel(d, "IDC_1011", "IDC_1004"); });
+    else
+        WhenModalOpens<CDia_PhotoEditor>(
+            [&](CDia_PhotoEditor& d) { applyTwiceThenCancel(d, "IDC_1012", "IDC_1024"); });
+    RunCommand(commandId);
+
+    QCOMPARE(applies, 2);
+    QVERIFY(SameParameters(view->settings, opened));
+    QCOMPARE(view->settings.ownerView, view);
+    QVERIFY(view->renderedPicture.isNull());
+    QCOMPARE(Shown(view), before);
+}
+
+void RenderCommandsTest::okWithoutApplyRendersTheRecordAsItWas() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    const RenderSettings fresh = view->settings;
+
+    WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) { Click(dialog, "IDOK"); });
+    RunCommand(ID_PAINT);
+
+    QVERIFY(SameParameters(view->settings, fresh));
+    QVERIFY(!view->settings.active);
+    QCOMPARE(view->renderedPicture.size(), QSize(view->pictureWidth, view->pictureHeight));
+    QCOMPARE(view->renderedPicture, ExpectedPicture(view, fresh));
+}
+
+// Inverting twice would give the first picture back: the second OK must
+// invert the photo, not the picture kept before.
+void RenderCommandsTest::secondOkRendersFromThePhotoAgain() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    auto invert = [](CDia_PhotoEditor& dialog) {
+        Click(dialog, "IDC_1021"); // no impression brush
+        Click(dialog, "IDC_1009"); // Inversed colors
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDOK");
+    };
+    WhenModalOpens<CDia_PhotoEditor>(invert);
+    RunCommand(ID_PHOTO_EDITOR);
+    const QImage first = view->renderedPicture;
+
+    view->resize(view->width() + 40, view->height()); // a kept picture keeps its size
+    WhenModalOpens<CDia_PhotoEditor>(invert);
+    RunCommand(ID_PHOTO_EDITOR);
+
+    QCOMPARE(view->renderedPicture, first);
+    QCOMPARE(view->renderedPicture, ExpectedPicture(view, view->settings));
+    QCOMPARE(QColor(first.pixel(5, 5)), QColor(0, 255, 255)); // red inverted
+}
+
+void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    QVERIFY(view != nullptr);
+    WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) {
+        Click(dialog, "IDC_1009");
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PAINT);
+    const QImage kept = view->renderedPicture;
+    const RenderSettings keptSettings = view->settings;
+
+    bool previewedRainbow = false;
+    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
+        Click(dialog, "IDC_1010"); // Rainbow
+        Click(dialog, "IDC_1006");
+        previewedRainbow = ShowsPicture(view, ExpectedPicture(view, view->settings));
+        Click(dialog, "IDCANCEL");
+    });
+    RunCommand(ID_PAINT);
+
+    QVERIFY(previewedRainbow);
+    QVERIFY(SameParameters(view->settings, keptSettings));
+    QCOMPARE(view->renderedPicture, kept);
+    QVERIFY(ShowsPicture(view, kept));
+}
+
+// Right clicks pick the colour to replace, then its replacement, then the
+// colour to replace again; each pick is announced in a message box and
+// then in the status bar, and the Photo Editor opens with the picks.
+void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 320)));
+    QVERIFY(view != nullptr);
+    const QPoint red(40, 40), green(view->pictureWidth - 40, 40),
+        blue(40, view->pictureHeight - 40);
+
+    struct Pick {
+        QPoint at;
+        QString box;
+        QString status;
+    } picks[] = {
+        {red, "You have selected an \"old color\" for replacing:\n\nRed = 255, Green = 0, Blue = 0",
+         "Selected old color for replacing: Red = 255, Green = 0, Blue = 0"},
+        {green,
+         "You have selected a \"new color\" for replacing:\n\nRed = 0, Green = 255, Blue = 0",
+         "Selected new color for replacing: Red = 0, Green = 255, Blue = 0"},
+        {blue,
+         "You have selected an \"old color\" for replacing:\n\nRed = 0, Green = 0, Blue = 255",
+         "Selected old color for replacing: Red = 0, Green = 0, Blue = 255"},
+    };
+    for (const Pick& pick : picks) {
+        QString boxText, statusWhileShown;
+        bool information = false;
+        WhenModalOpens<QMessageBox>([&](QMessageBox& box) {
+            boxText = box.text();
+            information = box.icon() == QMessageBox::Information && box.windowTitle() == "Kolvira";
+            statusWhileShown = MainFrame()->StatusBar()->currentMessage();
+            box.accept();
+        });
+        QTest::mousePress(view->viewport(), Qt::RightButton, {}, pick.at);
+        QCOMPARE(boxText, pick.box);
+        QVERIFY(information);
+        QVERIFY(statusWhileShown != pick.status);
+        QCOMPARE(MainFrame()->StatusBar()->currentMessage(), pick.status);
+        QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, pick.at);
+    }
+    QCOMPARE(view->settings.oldColor, MakeColorref(0, 0, 255));
+    QCOMPARE(view->settings.newColor, MakeColorref(0, 255, 0));
+    QVERIFY(view->pickNewColorNext);
+
+    COLORREF shownOld = 0, shownNew = 0;
+    WhenModalOpens<CDia_PhotoEditor>([&](CDia_PhotoEditor& dialog) {
+        shownOld = dialog.oldColor;
+        shownNew = dialog.newColor;
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDCANCEL");
+    });
+    RunCommand(ID_PHOTO_EDITOR);
+    QCOMPARE(shownOld, MakeColorref(0, 0, 255));
+    QCOMPARE(shownNew, MakeColorref(0, 255, 0));
+    QVERIFY(view->pickNewColorNext); // dialogs leave the turn alone
+}
+
+void RenderCommandsTest::probeReportsTheColourAsShown() {
+    QImage nearlyWhite(640, 160, QImage::Format_RGB32);
+    nearlyWhite.fill(QColor(255, 255, 254));
+    CKolviraView* view = ShowPhoto(photos_->AddPicture("white.png", nearlyWhite));
+    QVERIFY(view != nullptr);
+    auto probe = [view](QPoint at) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        return MainFrame()->StatusBar()->currentMessage();
+    };
+
+    QCOMPARE(probe(QPoint(30, 30)), QString("Red = 255, Green = 255, Blue = 254, Middle = 254"));
+
+    // Below the picture: the window's background.
+    const QColor base = view->palette().color(QPalette::Base);
+    const QPoint below(30, view->pictureHeight + 20);
+    QVERIFY(below.y() < view->viewport()->height());
+    QCOMPARE(probe(below), QString("Red = %1, Green = %2, Blue = %3, Middle = %4")
+                               .arg(base.red())
+                               .arg(base.green())
+                               .arg(base.blue())
+                               .arg((base.red() + base.green() + base.blue()) / 3));
+
+    // On a kept picture: the rendered colour, not the photo's.
+    WhenModalOpens<CDia_PhotoEditor>([](CDia_PhotoEditor& dialog) {
+        Click(dialog, "IDC_1021");
+        Click(dialog, "IDC_1009");
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PHOTO_EDITOR);
+    QCOMPARE(probe(QPoint(30, 30)), QString("Red = 0, Green = 0, Blue = 1, Middle = 0"));
+}
+
+void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
+    const QImage photo = QuadrantPhoto(QSize(200, 100));
+    PreviewCache cache;
+    int renders = 0;
+    const PreviewCache::RenderFunction count = [&renders](QImage&, const RenderSettings&) {
+        ++renders;
+    };
+    RenderSettings settings;
+    settings.active = true;
+
+    cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
+    cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
+    settings.ownerView = reinterpret_cast<CKolviraView*>(&renders); // not a parameter
+    cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
+    QCOMPARE(renders, 1);
+    QCOMPARE(cache.DrawnSize(), QSize(300, 150));
+
+    settings.details = 0.5;
+    cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
+    cache.Preview(photo, QSize(320, 200), qRgb(255, 255, 255), settings, count);
+    cache.Preview(photo, QSize(320, 200), qRgb(0, 0, 0), settings, count);
+    cache.Preview(photo.copy(), QSize(320, 200), qRgb(0, 0, 0), settings, count);
+    QCOMPARE(renders, 5);
+}
+
+QTEST_MAIN(RenderCommandsTest)
+#include "RenderCommandsTest.moc"

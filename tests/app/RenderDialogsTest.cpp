@@ -1,0 +1,497 @@
+// The Paint and Photo Editor dialogs driven directly: their controls, what
+// Apply writes into the record and what it leaves alone, that closing writes
+// nothing, the number boxes, and the colour swatches with the colour dialog.
+#include "CurrentSettings.h"
+#include "DecimalText.h"
+#include "DialogUnits.h"
+#include "DigitsEdit.h"
+#include "PaintDialog.h"
+#include "PhotoEditorDialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <limits>
+
+using CloseDialog = std::function<void(QDialog&)>;
+Q_DECLARE_METATYPE(CloseDialog)
+
+using kolvira::MakeColorref;
+using kolvira::RenderSettings;
+
+namespace {
+
+constexpr int kInt32Max = std::numeric_limits<std::int32_t>::max();
+
+// As a freshly opened photo's view holds it.
+RenderSettings FreshPhotoRecord() {
+    RenderSettings record;
+    record.replaceDepth = 40;
+    record.brushSize = 2;
+    return record;
+}
+
+// Every field away from what the dialogs write when untouched.
+RenderSettings MarkedRecord() {
+    RenderSettings r;
+    r.invertColors = r.shiftColors = r.sandySky = r.blur = true;
+    r.stamp = r.blackWhitePhoto = r.blackWhiteDream = true;
+    r.style = kolvira::kStyleRainbow;
+    r.replaceDepth = -3;
+    r.brushSize = 9;
+    r.penPress = r.details = r.brightness = r.redLevel = r.greenLevel = r.blueLevel = 0.61;
+    r.oldColor = MakeColorref(10, 20, 30);
+    r.newColor = MakeColorref(200, 100, 50);
+    return r;
+}
+
+// The names of the fields that differ, so that a failure says which.
+QStringList ChangedFields(const RenderSettings& a, const RenderSettings& b) {
+    QStringList changed;
+    const auto note = [&](bool differs, const char* name) {
+        if (differs) {
+            changed << QString::fromLatin1(name);
+        }
+    };
+#define NOTE(field) note(a.field != b.field, #field)
+    // clang-format off
+    NOTE(active); NOTE(invertColors); NOTE(shiftColors); NOTE(sandySky); NOTE(blur);
+    NOTE(impressionBrush); NOTE(stamp); NOTE(blackWhitePhoto); NOTE(blackWhiteDream);
+    NOTE(style); NOTE(replaceDepth); NOTE(brushSize); NOTE(penPress); NOTE(details);
+    NOTE(brightness); NOTE(redLevel); NOTE(greenLevel); NOTE(blueLevel);
+    NOTE(oldColor); NOTE(newColor); NOTE(ownerView);
+    // clang-format on
+#undef NOTE
+    return changed;
+}
+
+template <typename Control = QWidget> Control* Find(const QWidget& dialog, int id) {
+    return dialog.findChild<Control*>(QStringLiteral("IDC_%1").arg(id));
+}
+
+template <typename Control = QWidget> Control* Find(const QWidget& dialog, const char* name) {
+    return dialog.findChild<Control*>(QString::fromLatin1(name));
+}
+
+// As the view's command does: the record first, then the dialog shows.
+void Open(QDialog& dialog, RenderSettings& record) {
+    currentSettings = &record;
+    dialog.show();
+}
+
+void Apply(const QDialog& dialog) {
+    Find<QPushButton>(dialog, 1006)->click();
+}
+
+// Check boxes and radio buttons take clicks on their indicator and text only.
+void ClickIndicator(QAbstractButton* button) {
+    const int middle = button->height() / 2;
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(middle, middle));
+}
+
+// The controls Tab visits, in order, as "name" or "name text".
+QStringList TabStops(QWidget& dialog) {
+    QStringList stops;
+    for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0) {
+            const auto* button = qobject_cast<QAbstractButton*>(w);
+            stops << (button ? w->objectName() + u' ' + button->text() : w->objectName());
+        }
+    }
+    return stops;
+}
+
+QStringList LabelTexts(const QWidget& dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        texts << label->text();
+    }
+    return texts;
+}
+
+QRect InPixels(int x, int y, int width, int height) {
+    return DialogUnits(DialogFont()).Rect(x, y, width, height);
+}
+
+QColor PixelOf(QWidget* widget, int x, int y) {
+    return widget->grab().toImage().pixelColor(x, y);
+}
+
+QStringList EffectsOn(const RenderSettings& r) {
+    QStringList on;
+    const auto note = [&](bool set, const char* name) {
+        if (set) {
+            on << QString::fromLatin1(name);
+        }
+    };
+#define NOTE(field) note(r.field, #field)
+    // clang-format off
+    NOTE(invertColors); NOTE(shiftColors); NOTE(sandySky); NOTE(blur);
+    NOTE(impressionBrush); NOTE(stamp); NOTE(blackWhitePhoto); NOTE(blackWhiteDream);
+    // clang-format on
+#undef NOTE
+    return on;
+}
+
+// Clicks `button` and answers the colour dialog it opens: picks `chosen` and
+// accepts, or cancels when `chosen` is invalid. Gives the colour the dialog
+// opened with, or an invalid one when it was not a parentless modal.
+QColor ClickAndAnswerColorDialog(QAbstractButton* button, QColor chosen) {
+    QColor opened;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) {
+            return;
+        }
+        poll.stop();
+        opened = dialog->parentWidget() == nullptr ? dialog->currentColor() : QColor();
+        if (chosen.isValid()) {
+            dialog->setCurrentColor(chosen);
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    poll.start(10);
+    button->click();
+    return opened;
+}
+
+} // namespace
+
+class RenderDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { currentSettings = nullptr; }
+
+    void decimalPrefix_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("value");
+        QTest::newRow("plus") << "+8" << 8;
+        QTest::newRow("space after the sign") << "- 5" << 0;
+        QTest::newRow("white space first") << " \t\n\v\f\r7" << 7;
+        QTest::newRow("largest") << "2147483647" << kInt32Max;
+        QTest::newRow("too large") << "99999999999999999999" << kInt32Max;
+        QTest::newRow("smallest") << "-2147483648" << -kInt32Max - 1;
+        QTest::newRow("too small") << "-2147483649" << -kInt32Max - 1;
+    }
+
+    void decimalPrefix() {
+        QFETCH(QString, text);
+        QFETCH(int, value);
+        QCOMPARE(kolvira::DecimalPrefix(text.toStdString()), value);
+    }
+
+    void digitsEditRefusesTypedNonDigitsButTakesPastes() {
+        DigitsEdit edit;
+        edit.show();
+        QTest::keyClicks(&edit, QStringLiteral("4a2 -b.7"));
+        QCOMPARE(edit.text(), QStringLiteral("427"));
+        // Editing keys and shortcuts still work.
+        QTest::keyClick(&edit, Qt::Key_Backspace);
+        QTest::keyClick(&edit, Qt::Key_Home);
+        QTest::keyClick(&edit, Qt::Key_Delete);
+        QCOMPARE(edit.text(), QStringLiteral("2"));
+        QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+        QApplication::clipboard()->setText(QStringLiteral(" 12abc"));
+        QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit.text(), QStringLiteral(" 12abc"));
+    }
+
+    // Each dialog, its controls moved, closed each way while DoModal runs.
+    void closingWritesNothing_data() {
+        QTest::addColumn<bool>("photoEditor");
+        QTest::addColumn<CloseDialog>("close");
+        QTest::addColumn<int>("result");
+        struct Closing {
+            const char* how;
+            int result;
+            CloseDialog close;
+        };
+        const Closing closings[] = {
+            {"OK", 1, [](QDialog& d) { Find<QPushButton>(d, "IDOK")->click(); }},
+            {"Enter", 1, [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }},
+            {"Cancel", 2, [](QDialog& d) { Find<QPushButton>(d, "IDCANCEL")->click(); }},
+            {"Esc", 2, [](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+            {"close box", 2, [](QDialog& d) { d.close(); }},
+        };
+        for (bool photoEditor : {false, true}) {
+            for (const Closing& c : closings) {
+                QTest::addRow("%s, %s", photoEditor ? "Photo Editor" : "Paint", c.how)
+                    << photoEditor << c.close << c.result;
+            }
+        }
+    }
+
+    void closingWritesNothing() {
+        QFETCH(bool, photoEditor);
+        QFETCH(CloseDialog, close);
+        QFETCH(int, result);
+        const RenderSettings before = MarkedRecord();
+        RenderSettings record = before;
+        currentSettings = &record;
+        CDia_Paint paint;
+        CDia_PhotoEditor editor;
+        QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
+        QTimer::singleShot(0, &dialog, [&] {
+            for (QSlider* slider : dialog.findChildren<QSlider*>()) {
+                slider->setValue(3);
+            }
+            ClickIndicator(Find<QAbstractButton>(dialog, 1010));
+            editor.oldColor = MakeColorref(1, 2, 3);
+            close(dialog);
+        });
+
+        QCOMPARE(photoEditor ? editor.DoModal() : paint.DoModal(), result);
+        QCOMPARE(ChangedFields(before, record), QStringList());
+    }
+
+    void paintLayout() {
+        CDia_Paint dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Paint"));
+        QCOMPARE(dialog.size(), InPixels(0, 0, 247, 247).size());
+        QCOMPARE(TabStops(dialog),
+                 QStringList({"IDOK OK", "IDC_1003 Pen", "IDC_1005 Pencil", "IDC_1009 Coal",
+                              "IDC_1004 Water color", "IDC_1008 Picasso", "IDC_1010 Rainbow",
+                              "IDC_1011 Revolution", "IDC_1007", "IDC_1002", "IDC_1006 Apply",
+                              "IDCANCEL Cancel"}));
+        QCOMPARE(LabelTexts(dialog), QStringList({"Details:", "more", "less", "Pen press:"}));
+        QVERIFY(Find<QPushButton>(dialog, "IDOK")->isDefault());
+        QCOMPARE(Find(dialog, "IDOK")->geometry(), InPixels(190, 226, 50, 14));
+        QCOMPARE(Find(dialog, 1004)->geometry(), InPixels(21, 68, 71, 10));
+        QCOMPARE(Find(dialog, 1002)->geometry(), InPixels(55, 187, 185, 19));
+        QCOMPARE(Find<QSlider>(dialog, 1002)->pageStep(), 20);
+    }
+
+    void paintUntouchedApplyWritesOnlyItsFourFields() {
+        const RenderSettings before = MarkedRecord();
+        RenderSettings record = before;
+        CDia_Paint dialog;
+        Open(dialog, record);
+
+        Apply(dialog);
+
+        QCOMPARE(ChangedFields(before, record),
+                 QStringList({"active", "style", "penPress", "details"}));
+        QVERIFY(record.active);
+        QCOMPARE(record.style, int(kolvira::kStylePen));
+        QCOMPARE(record.penPress, 0.25);
+        QCOMPARE(record.details, 0.75);
+    }
+
+    // The keys take the sliders to the ends of their range.
+    void paintSliderEnds() {
+        RenderSettings record;
+        CDia_Paint dialog;
+        Open(dialog, record);
+        QTest::keyClick(Find(dialog, 1007), Qt::Key_Home);
+        QTest::keyClick(Find(dialog, 1002), Qt::Key_End);
+        Apply(dialog);
+        QCOMPARE(record.penPress, 1.0);
+        QCOMPARE(record.details, 0.0);
+    }
+
+    void paintRadioButtonsGiveTheirStyles_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<int>("style");
+        const int ids[] = {1003, 1005, 1009, 1004, 1008, 1010, 1011};
+        for (int style = 0; style < 7; ++style) {
+            QTest::addRow("%d", ids[style]) << ids[style] << style;
+        }
+    }
+
+    void paintRadioButtonsGiveTheirStyles() {
+        QFETCH(int, id);
+        QFETCH(int, style);
+        RenderSettings record = MarkedRecord();
+        CDia_Paint dialog;
+        Open(dialog, record);
+
+        ClickIndicator(Find<QRadioButton>(dialog, id));
+        Apply(dialog);
+
+        QCOMPARE(record.style, style);
+    }
+
+    void paintReopensAtPenWhateverTheRecordHolds() {
+        RenderSettings record = MarkedRecord(); // "Rainbow", sliders at 39
+        CDia_Paint dialog;
+        QVERIFY(!Find<QRadioButton>(dialog, 1003)->isChecked()); // nothing set before it shows
+        Open(dialog, record);
+        QVERIFY(Find<QRadioButton>(dialog, 1003)->isChecked());
+        QCOMPARE(Find<QSlider>(dialog, 1007)->value(), 75);
+        QCOMPARE(Find<QSlider>(dialog, 1002)->value(), 25);
+    }
+
+    void photoEditorLayout() {
+        CDia_PhotoEditor dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Photo Editor"));
+        QCOMPARE(dialog.size(), InPixels(0, 0, 274, 286).size());
+        QCOMPARE(TabStops(dialog),
+                 QStringList({"IDOK OK", "IDC_1009 Inversed colors", "IDC_1010 Shifted colors",
+                              "IDC_1011 Sandy sky", "IDC_1012 Blur",
+                              "IDC_1021 Impression   brush:", "IDC_1022", "IDC_1023 Stamp",
+                              "IDC_1024 Black-white photo", "IDC_1025 Black-white dream",
+                              "IDC_1013", "IDC_1014", "IDC_1015", "IDC_1018 old", "IDC_1019 new",
+                              "IDC_1020", "IDC_1008", "IDC_1006 Apply", "IDCANCEL Cancel"}));
+        QCOMPARE(LabelTexts(dialog), QStringList({"more", "less", "Brightness:", "Red:", "Green:",
+                                                  "Blue:", "Replace:", "with", "depth:"}));
+        QCOMPARE(Find(dialog, 1022)->geometry(), InPixels(229, 22, 24, 14));
+        QCOMPARE(Find(dialog, 1016)->geometry(), InPixels(53, 190, 23, 12));
+        QCOMPARE(Find(dialog, 1017)->geometry(), InPixels(138, 190, 23, 12));
+        QCOMPARE(Find(dialog, 1008)->geometry(), InPixels(67, 226, 185, 19));
+        QCOMPARE(int(Find<QLineEdit>(dialog, 1020)->alignment() & Qt::AlignHorizontal_Mask),
+                 int(Qt::AlignHCenter));
+        // The frame around the controls lies beneath them, so clicks reach them.
+        dialog.show();
+        QCOMPARE(dialog.childAt(Find(dialog, 1012)->geometry().center()), Find(dialog, 1012));
+    }
+
+    void photoEditorOpensAtFixedSwitchesAndTheRecordsValues() {
+        RenderSettings record = MarkedRecord();
+        CDia_PhotoEditor dialog;
+        Open(dialog, record);
+
+        QStringList checked;
+        for (const QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->isChecked()) {
+                checked << box->objectName();
+            }
+        }
+        QCOMPARE(checked, QStringList({"IDC_1021"}));
+        for (const QSlider* slider : dialog.findChildren<QSlider*>()) {
+            QCOMPARE(slider->value(), 50);
+        }
+        QCOMPARE(Find<QLineEdit>(dialog, 1020)->text(), QStringLiteral("-3"));
+        QCOMPARE(Find<QLineEdit>(dialog, 1022)->text(), QStringLiteral("9"));
+        QCOMPARE(PixelOf(Find(dialog, 1017), 5, 5), QColor(200, 100, 50));
+    }
+
+    // On a fresh photo's record as a Paint Apply left it.
+    void photoEditorUntouchedApply() {
+        RenderSettings before = FreshPhotoRecord();
+        before.active = true;
+        before.style = kolvira::kStylePicasso;
+        before.penPress = 0.25;
+        before.details = 0.75;
+        RenderSettings record = before;
+        CDia_PhotoEditor dialog;
+        Open(dialog, record);
+
+        Apply(dialog);
+
+        QCOMPARE(ChangedFields(before, record),
+                 QStringList({"impressionBrush", "style", "brightness", "redLevel", "greenLevel",
+                              "blueLevel"}));
+        QCOMPARE(record.style, int(kolvira::kStylePhotoEffects));
+        for (double level :
+             {record.brightness, record.redLevel, record.greenLevel, record.blueLevel}) {
+            QCOMPARE(level, 0.5);
+        }
+    }
+
+    // A click flips a switch from how it opened; Apply clears every flag the
+    // record held and sets those checked.
+    void photoEditorSwitchesSetTheirFlags_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QStringList>("on");
+        QTest::newRow("1009") << 1009 << QStringList({"invertColors", "impressionBrush"});
+        QTest::newRow("1010") << 1010 << QStringList({"shiftColors", "impressionBrush"});
+        QTest::newRow("1011") << 1011 << QStringList({"sandySky", "impressionBrush"});
+        QTest::newRow("1012") << 1012 << QStringList({"blur", "impressionBrush"});
+        QTest::newRow("1021") << 1021 << QStringList();
+        QTest::newRow("1023") << 1023 << QStringList({"impressionBrush", "stamp"});
+        QTest::newRow("1024") << 1024 << QStringList({"impressionBrush", "blackWhitePhoto"});
+        QTest::newRow("1025") << 1025 << QStringList({"impressionBrush", "blackWhiteDream"});
+    }
+
+    void photoEditorSwitchesSetTheirFlags() {
+        QFETCH(int, id);
+        QFETCH(QStringList, on);
+        RenderSettings record = MarkedRecord();
+        CDia_PhotoEditor dialog;
+        Open(dialog, record);
+
+        ClickIndicator(Find<QCheckBox>(dialog, id));
+        Apply(dialog);
+
+        QCOMPARE(EffectsOn(record), on);
+    }
+
+    void photoEditorReadsTheNumberBoxes_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<int>("brush");
+        QTest::newRow("digits then letters") << "12abc" << 12 << 12;
+        QTest::newRow("letters") << "abc" << 0 << 1;
+        QTest::newRow("empty") << "" << 0 << 1;
+        QTest::newRow("negative") << "-5" << -5 << 1;
+        QTest::newRow("one") << "1" << 1 << 1;
+        QTest::newRow("spaces first") << "  7" << 7 << 7;
+        QTest::newRow("beyond 32 bits") << "3000000000" << kInt32Max << kInt32Max;
+    }
+
+    // Pasted, since most of these cannot be typed.
+    void photoEditorReadsTheNumberBoxes() {
+        QFETCH(QString, text);
+        QFETCH(int, depth);
+        QFETCH(int, brush);
+        RenderSettings record = FreshPhotoRecord();
+        CDia_PhotoEditor dialog;
+        Open(dialog, record);
+        for (int id : {1020, 1022}) {
+            Find<QLineEdit>(dialog, id)->selectAll();
+            Find<QLineEdit>(dialog, id)->insert(text);
+        }
+
+        Apply(dialog);
+
+        QCOMPARE(record.replaceDepth, depth);
+        QCOMPARE(record.brushSize, brush);
+    }
+
+    // The colour dialog opens parentless on black; a cancel changes nothing, a
+    // choice shows in the swatch at once and reaches the record on Apply. The
+    // colour covers the swatch but for its top and left frame lines.
+    void photoEditorColourChoice() {
+        const RenderSettings before = MarkedRecord();
+        RenderSettings record = before;
+        CDia_PhotoEditor dialog;
+        Open(dialog, record);
+        QWidget* swatch = Find(dialog, 1016);
+
+        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor()),
+                 QColor(Qt::black));
+        QCOMPARE(dialog.oldColor, before.oldColor);
+        QCOMPARE(PixelOf(swatch, 5, 5), QColor(10, 20, 30));
+
+        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor(7, 120, 240)),
+                 QColor(Qt::black));
+        QCOMPARE(dialog.oldColor, MakeColorref(7, 120, 240));
+        const int right = swatch->width() - 1;
+        const int bottom = swatch->height() - 1;
+        QCOMPARE(PixelOf(swatch, right, 0), QColor(Qt::black));
+        QCOMPARE(PixelOf(swatch, 0, bottom), QColor(Qt::black));
+        QCOMPARE(PixelOf(swatch, 1, 1), QColor(7, 120, 240));
+        QCOMPARE(PixelOf(swatch, right, bottom), QColor(7, 120, 240));
+        QCOMPARE(ChangedFields(before, record), QStringList());
+
+        Apply(dialog);
+        QCOMPARE(record.oldColor, MakeColorref(7, 120, 240));
+        QCOMPARE(record.newColor, before.newColor);
+    }
+};
+
+QTEST_MAIN(RenderDialogsTest)
+#include "RenderDialogsTest.moc"
