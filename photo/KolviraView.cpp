@@ -1,6 +1,7 @@
 #include "KolviraView.h"
 
 #include "ChildFrame.h"
+#include "CurrentSettings.h"
 #include "KolviraDoc.h"
 #include "NativePath.h"
 #include "PhotoDecoding.h"
@@ -33,7 +34,10 @@ CKolviraView::CKolviraView() : photoPath(pendingPhotoPath) {
     viewport()->setAutoFillBackground(false);
 }
 
-CKolviraView::~CKolviraView() = default;
+CKolviraView::~CKolviraView() {
+    if (currentSettings == &settings)
+        currentSettings = nullptr;
+}
 
 void CKolviraView::OnInitialUpdate() {
     GetDocument()->SetTitle(ShownPath(photoPath));

@@ -74,7 +74,7 @@ private:
     void ShowStatusText();
 
     kolvira::ScaledPhotoCache scaledPhoto_;
-    kolvira::PreviewCache preview_;
+    kolvira::PreviewCache preview_{&scaledPhoto_};
     // Set by an Apply while a dialog is open, so the view shows the applied
     // settings even over a kept picture; cleared when the dialog closes.
     bool showApplied_ = false;

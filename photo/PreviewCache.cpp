@@ -20,7 +20,7 @@ const QImage& PreviewCache::Preview(const QImage& photo, QSize size, QRgb backgr
     QSize drawn(size.width(), 0);
     if (!photo.isNull()) {
         QPainter painter(&canvas);
-        drawn = DrawPhotoAtWidth(painter, photo, size.width(), &scaledPhoto_);
+        drawn = DrawPhotoAtWidth(painter, photo, size.width(), scaledPhoto_);
     }
     render(canvas, settings);
 

@@ -18,6 +18,13 @@ namespace kolvira {
 
 class PreviewCache {
 public:
+    // The photo's scaled copy is kept in `scaledPhoto` when given (a view
+    // shares the one it draws the photo from), else in a cache of its own.
+    explicit PreviewCache(ScaledPhotoCache* scaledPhoto = nullptr)
+        : scaledPhoto_(scaledPhoto != nullptr ? scaledPhoto : &ownScaledPhoto_) {}
+    PreviewCache(const PreviewCache&) = delete;
+    PreviewCache& operator=(const PreviewCache&) = delete;
+
     // Runs the render pass over the whole of the given canvas, in place.
     using RenderFunction = std::function<void(QImage& canvas, const RenderSettings& settings)>;
 
@@ -35,7 +42,8 @@ public:
     void Clear();
 
 private:
-    ScaledPhotoCache scaledPhoto_;
+    ScaledPhotoCache ownScaledPhoto_;
+    ScaledPhotoCache* scaledPhoto_;
     QImage canvas_;
     qint64 photoKey_ = 0;
     QRgb background_ = 0;

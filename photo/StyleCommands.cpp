@@ -46,6 +46,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
         viewport()->update();
     } else {
         settings = settingsSnapshot;
+        preview_.Clear(); // the applied settings' picture is not wanted any more
         RepaintNow();
     }
 }
