@@ -8,6 +8,8 @@
 #include "PhotoDecoding.h"
 
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -18,6 +20,21 @@ namespace {
 QSize DefaultFrameSize(const QMdiArea* area) {
     const QSize room = area->viewport()->size();
     return QSize(std::max(320, room.width() * 3 / 4), std::max(240, room.height() * 3 / 4));
+}
+
+// New windows cascade from the top-left corner, each one a title bar's
+// height further in, and start again at the corner when the next would not
+// fit; left to itself the MDI area puts a window where it overlaps least,
+// which is often mostly outside the visible area.
+QPoint CascadePosition(const QMdiArea* area, const QMdiSubWindow* frame) {
+    const int step = frame->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, frame) + 4;
+    const QSize room = area->viewport()->size();
+    const int others = static_cast<int>(area->subWindowList().size()) - 1;
+    const int fitting = std::max(1, std::min((room.width() - frame->width()) / step,
+                                             (room.height() - frame->height()) / step) +
+                                        1);
+    const int place = std::max(others, 0) % fitting;
+    return QPoint(place * step, place * step);
 }
 
 } // namespace
@@ -71,6 +88,7 @@ CChildFrame* CMultiDocTemplate::MakeFrame(CKolviraDoc* document, bool makeVisibl
     if (mdiArea_ != nullptr) {
         mdiArea_->addSubWindow(frame);
         frame->resize(DefaultFrameSize(mdiArea_));
+        frame->move(CascadePosition(mdiArea_, frame));
     }
     view->OnInitialUpdate();
     UpdateCaptions(document);

@@ -41,6 +41,7 @@ private slots:
     void openingAgainShowsWhichWindowComesToTheFront();
     void aMissingFileIsReportedOnceAndMakesNoWindow();
     void openDialogListsImageFilesInAnyLetterCase();
+    void newWindowsCascadeInsideTheArea();
 
     void recentFilesComeBackNewestFirstInTheNextRun();
 
@@ -108,6 +109,25 @@ void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
     QCOMPARE(ActiveChildFrame()->windowTitle(), photos_->Directory());
     QCOMPARE(MainFrame()->windowTitle(), "Kolvira - " + photos_->Directory());
     QCOMPARE(MainFrame()->CurrentMenuId(), 130);
+}
+
+// Each new window starts a title bar further in from the one before, and
+// the cascade starts again at the corner before a window would stick out.
+void AppShellTest::newWindowsCascadeInsideTheArea() {
+    const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
+    QVERIFY(theApp->OpenDocumentFile(path) != nullptr);
+    CListView_Photos* mosaic = ActiveMosaic();
+    const QRect area = MainFrame()->MdiArea()->viewport()->rect();
+    QList<QPoint> corners;
+    for (int i = 0; i < 8; ++i) {
+        QVERIFY(OpenCurrentEntry(mosaic) != nullptr);
+        const QRect placed = ActiveChildFrame()->geometry();
+        QVERIFY2(area.contains(placed), qPrintable(QStringLiteral("window %1 sticks out").arg(i)));
+        corners << placed.topLeft();
+    }
+    QVERIFY(corners[0].x() > 0 && corners[0].x() == corners[0].y());
+    QVERIFY(corners[1].x() > corners[0].x());
+    QVERIFY(corners.count(QPoint(0, 0)) >= 1); // started again
 }
 
 // The first document open under the path comes to the front; a file not yet
