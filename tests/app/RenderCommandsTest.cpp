@@ -113,6 +113,7 @@ private slots:
     void applyOverAKeptPicturePreviewsAndCancelKeepsIt();
     void rightClicksPickOldAndNewColoursInTurn();
     void probeReportsTheColourAsShown();
+    void dialogsOnAWindowWithoutAPhoto();
     void previewIsRenderedOnlyWhenItsInputsChange();
 };
 
@@ -405,6 +406,29 @@ void RenderCommandsTest::probeReportsTheColourAsShown() {
     });
     RunCommand(ID_PHOTO_EDITOR);
     QCOMPARE(probe(QPoint(30, 30)), QString("Red = 0, Green = 0, Blue = 1, Middle = 0"));
+}
+
+// New before any photo gives a window with nothing drawn: Apply, OK and the
+// probe find no picture and must not fail.
+void RenderCommandsTest::dialogsOnAWindowWithoutAPhoto() {
+    RunCommand(ID_FILE_NEW);
+    CKolviraView* view = ActivePhotoView();
+    QVERIFY(view != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(view));
+    QVERIFY(MainFrame()->RouteHandles(ID_PAINT));
+
+    WhenModalOpens<CDia_PhotoEditor>([](CDia_PhotoEditor& dialog) {
+        Click(dialog, "IDC_1006");
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PHOTO_EDITOR);
+
+    QCOMPARE(view->settings.brushSize, 1); // nothing set it to 2: no photo was decoded
+    QVERIFY(view->renderedPicture.isNull());
+    const QColor base = view->palette().color(QPalette::Base);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QVERIFY(MainFrame()->StatusBar()->currentMessage().startsWith(
+        QStringLiteral("Red = %1, ").arg(base.red())));
 }
 
 void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
