@@ -1,9 +1,9 @@
 // The About box: the program's icon, name and version, and OK.
 #pragma once
 
-#include <QDialog>
+#include "CDialog.h"
 
-class CDia_About : public QDialog {
+class CDia_About : public CDialog {
     Q_OBJECT
 
 public:

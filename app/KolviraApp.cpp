@@ -154,7 +154,7 @@ void CKolviraApp::OnFilePrintSetup() {
 
 void CKolviraApp::OnAppAbout() {
     CDia_About about(mainFrame_.get());
-    about.exec();
+    about.DoModal();
 }
 
 void CKolviraApp::OnRecentFile(int index) {

@@ -15,7 +15,6 @@ using kolvira::ID_PHOTO_EDITOR;
 
 namespace {
 
-constexpr int kDialogOk = 1;
 constexpr QRgb kPictureBackground = qRgb(0, 0, 0);
 
 } // namespace
@@ -40,7 +39,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
 
     const int result = dialog.DoModal();
     showApplied_ = false;
-    if (result == kDialogOk) {
+    if (result == CDialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
         renderedPicture = FinalPicture(/*showProgress=*/true);
         viewport()->update();

@@ -97,10 +97,6 @@ double SliderSetting(const QSlider& slider) {
     return 1.0 - slider.value() / static_cast<double>(slider.maximum());
 }
 
-int RunModal(QDialog& dialog) {
-    return dialog.exec() == QDialog::Accepted ? kIdOk : kIdCancel;
-}
-
 void RepaintOwnerView(const RenderSettings& settings) {
     if (settings.ownerView != nullptr) {
         settings.ownerView->RepaintAfterApply();

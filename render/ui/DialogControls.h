@@ -1,6 +1,6 @@
 // What the Paint and Photo Editor dialogs share: the ids their controls are
 // named by, the placing of controls in dialog units, the value a slider
-// stands for, and the modal run and the view repaint of their commands.
+// stands for, and and the view repaint after Apply.
 #pragma once
 
 #include "DialogUnits.h"
@@ -20,8 +20,6 @@ class QWidget;
 
 namespace kolvira {
 
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
 inline constexpr int kIdApply = 1006;
 
 // The object name of a numbered control: "IDC_1007".
@@ -74,10 +72,6 @@ void ResetSlider(QSlider& slider, int position);
 // The value a slider stands for: 1.0 at its left end ("less") down to 0.0
 // at its right end ("more").
 double SliderSetting(const QSlider& slider);
-
-// Runs a dialog modally: 1 when it closes with OK, 2 with Cancel, Esc or
-// the close box.
-int RunModal(QDialog& dialog);
 
 // After an Apply has written `settings`: the view they belong to shows
 // them before this returns.

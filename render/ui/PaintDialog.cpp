@@ -40,7 +40,7 @@ constexpr std::array<StyleButton, 7> kStyleButtons{{
 
 } // namespace
 
-CDia_Paint::CDia_Paint(QWidget* parent) : QDialog(parent) {
+CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
     DialogLayout layout(*this, QStringLiteral("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
@@ -61,20 +61,6 @@ CDia_Paint::CDia_Paint(QWidget* parent) : QDialog(parent) {
     layout.Label(QStringLiteral("more"), Qt::AlignRight, {194, 145, 46, 8});
     layout.Label(QStringLiteral("less"), Qt::AlignLeft, {55, 145, 46, 8});
     layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, {7, 171, 38, 8});
-}
-
-int CDia_Paint::DoModal() {
-    return RunModal(*this);
-}
-
-// The caller points currentSettings at the record between constructing the
-// dialog and running it, so the record is taken on the first show.
-void CDia_Paint::showEvent(QShowEvent* event) {
-    if (!initialised_) {
-        initialised_ = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(event);
 }
 
 void CDia_Paint::OnInitDialog() {

@@ -5,32 +5,26 @@
 // 25 whatever the record holds.
 #pragma once
 
+#include "CDialog.h"
 #include "RenderSettings.h"
-
-#include <QDialog>
 
 class QButtonGroup;
 class QSlider;
 
-class CDia_Paint : public QDialog {
+class CDia_Paint : public CDialog {
     Q_OBJECT
 
 public:
     explicit CDia_Paint(QWidget* parent = nullptr);
 
-    // 1 for OK, 2 for Cancel, Esc or the close box.
-    int DoModal();
-
 protected:
-    void showEvent(QShowEvent* event) override;
+    void OnInitDialog() override;
 
 private:
-    void OnInitDialog();
     void OnApply();
 
     QButtonGroup* styles_ = nullptr; // the radio buttons, by control id
     QSlider* penPress_ = nullptr;
     QSlider* details_ = nullptr;
     kolvira::RenderSettings* settings_ = nullptr;
-    bool initialised_ = false;
 };

@@ -60,7 +60,7 @@ std::int32_t NumberIn(const DigitsEdit& edit) {
 
 } // namespace
 
-CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : QDialog(parent) {
+CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : CDialog(parent) {
     DialogLayout layout(*this, QStringLiteral("Photo Editor"), 274, 286);
 
     layout.OkButton({217, 265, 50, 14});
@@ -100,20 +100,6 @@ CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : QDialog(parent) {
                  {138, 190, 23, 12});
     layout.Label(QStringLiteral("with"), Qt::AlignHCenter, {112, 194, 20, 8});
     layout.Label(QStringLiteral("depth:"), Qt::AlignRight, {198, 194, 25, 8});
-}
-
-int CDia_PhotoEditor::DoModal() {
-    return RunModal(*this);
-}
-
-// The caller points currentSettings at the record between constructing the
-// dialog and running it, so the record is taken on the first show.
-void CDia_PhotoEditor::showEvent(QShowEvent* event) {
-    if (!initialised_) {
-        initialised_ = true;
-        OnInitDialog();
-    }
-    QDialog::showEvent(event);
 }
 
 // The switches and sliders open at fixed positions; the colours and the two

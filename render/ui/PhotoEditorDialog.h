@@ -5,10 +5,9 @@
 // photo effects and redraws the view; OK and Cancel write nothing.
 #pragma once
 
+#include "CDialog.h"
 #include "Colorref.h"
 #include "RenderSettings.h"
-
-#include <QDialog>
 
 #include <array>
 
@@ -16,14 +15,11 @@ class DigitsEdit;
 class QCheckBox;
 class QSlider;
 
-class CDia_PhotoEditor : public QDialog {
+class CDia_PhotoEditor : public CDialog {
     Q_OBJECT
 
 public:
     explicit CDia_PhotoEditor(QWidget* parent = nullptr);
-
-    // 1 for OK, 2 for Cancel, Esc or the close box.
-    int DoModal();
 
     // The colour to replace and its replacement as the swatches show them:
     // taken from the record at opening, changed by "old" and "new", and
@@ -32,10 +28,9 @@ public:
     kolvira::COLORREF newColor = 0;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void OnInitDialog() override;
 
 private:
-    void OnInitDialog();
     void OnApply();
     void ChooseColor(kolvira::COLORREF& color);
 
@@ -47,5 +42,4 @@ private:
     QSlider* greenLevel_ = nullptr;
     QSlider* blueLevel_ = nullptr;
     kolvira::RenderSettings* settings_ = nullptr;
-    bool initialised_ = false;
 };
