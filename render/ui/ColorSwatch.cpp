@@ -6,7 +6,9 @@
 
 ColorSwatch::ColorSwatch(ColorSource color, QWidget* parent)
     : QWidget(parent), color_(std::move(color)) {
-    setAttribute(Qt::WA_OpaquePaintEvent); // the frame and the fill cover every pixel
+    // Not marked opaque, although frame and fill cover every pixel: Qt does
+    // not repaint opaque children when their dialog repaints, and the
+    // dialog's repaint is what shows a newly chosen colour.
 }
 
 void ColorSwatch::paintEvent(QPaintEvent*) {

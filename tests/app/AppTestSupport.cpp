@@ -188,6 +188,15 @@ CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic) {
     return ActivePhotoView();
 }
 
+PaintCounter::PaintCounter(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject*, QEvent* event) {
+    count += event->type() == QEvent::Paint;
+    return false;
+}
+
 CKolviraView* ShowPhoto(const std::string& path) {
     if (path.empty() || theApp->OpenDocumentFile(path) == nullptr)
         return nullptr;

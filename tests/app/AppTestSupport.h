@@ -113,6 +113,15 @@ QMenu* MenuNamed(const CMainFrame* frame, const QString& title);
 // The texts of a menu's items, "-" standing for a separator.
 QStringList ItemTexts(const QMenu* menu);
 
+// Counts the paint events a widget receives, to tell a repaint that reached
+// the screen from pixels that only a grab() rendered.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    int count = 0;
+};
+
 // Closes every message box as soon as it shows and counts them, so that a
 // modal box cannot hold a test up.
 class MessageBoxCloser {

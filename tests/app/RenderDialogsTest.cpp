@@ -1,6 +1,7 @@
 // The Paint and Photo Editor dialogs driven directly: their controls, what
 // Apply writes into the record and what it leaves alone, that closing writes
 // nothing, the number boxes, and the colour swatches with the colour dialog.
+#include "AppTestSupport.h"
 #include "CurrentSettings.h"
 #include "DecimalText.h"
 #include "DialogUnits.h"
@@ -454,9 +455,11 @@ private slots:
         QCOMPARE(dialog.oldColor, before.oldColor);
         QCOMPARE(PixelOf(swatch, 5, 5), QColor(10, 20, 30));
 
+        kolvira::test::PaintCounter swatchPaints(swatch);
         QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor(7, 120, 240)),
                  QColor(Qt::black));
         QCOMPARE(dialog.oldColor, MakeColorref(7, 120, 240));
+        QVERIFY(swatchPaints.count > 0); // repainted on the screen, not only when grabbed
         const int right = swatch->width() - 1;
         const int bottom = swatch->height() - 1;
         QCOMPARE(PixelOf(swatch, right, 0), QColor(Qt::black));
