@@ -1,7 +1,9 @@
 // The photo window's view: one photo, drawn at the top-left corner scaled to
 // the width of the view's window, scrolling down when it is taller. While
 // its settings are active it previews the render pass over the photo; once
-// a rendering has been kept it shows that picture instead.
+// a rendering has been kept (OK in the Paint or Photo Editor dialog) it
+// shows that picture instead, except while an Apply in an open dialog
+// previews the next one.
 #pragma once
 
 #include "CView.h"
