@@ -50,6 +50,7 @@ protected:
 
 private:
     void CreateToolBar();
+    void AddWindowKeys();
     void RebuildMenus();
     void EnableCommandsByRoute();
     void FillRecentFiles(QMenu* menu);
