@@ -19,7 +19,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QSettings>
-#include <QShortcut>
 #include <QToolBar>
 #include <QWhatsThis>
 
@@ -64,7 +63,6 @@ CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
     theRenderer = &renderer_;
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
-    AddWindowKeys();
     connect(&app_.Recent(), &RecentFiles::changed, this, [this] {
         RebuildMenus();
         EnableCommandsByRoute();
@@ -215,17 +213,6 @@ void CMainFrame::ArrangeIcons() {
         window->move(next.x(), next.y() - size.height());
         next.rx() += size.width();
     }
-}
-
-// The keys an MDI program's window menus give on Windows: Ctrl+F6 and
-// Ctrl+Shift+F6 go to the next and the previous document window. (Each
-// document window closes itself on Ctrl+F4, and the MDI area cycles with
-// Ctrl+Tab.)
-void CMainFrame::AddWindowKeys() {
-    auto* next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F6), this);
-    connect(next, &QShortcut::activated, mdiArea_, &QMdiArea::activateNextSubWindow);
-    auto* previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6), this);
-    connect(previous, &QShortcut::activated, mdiArea_, &QMdiArea::activatePreviousSubWindow);
 }
 
 void CMainFrame::CloseActiveDocument() {

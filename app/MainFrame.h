@@ -50,7 +50,6 @@ protected:
 
 private:
     void CreateToolBar();
-    void AddWindowKeys();
     void RebuildMenus();
     void EnableCommandsByRoute();
     void FillRecentFiles(QMenu* menu);

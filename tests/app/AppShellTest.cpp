@@ -16,7 +16,6 @@
 #include "StatusBar.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLabel>
@@ -43,7 +42,6 @@ private slots:
     void aMissingFileIsReportedOnceAndMakesNoWindow();
     void openDialogListsImageFilesInAnyLetterCase();
     void newWindowsCascadeInsideTheArea();
-    void ctrlF6GoesToTheNextWindowAndCtrlF4ClosesIt();
 
     void recentFilesComeBackNewestFirstInTheNextRun();
 
@@ -130,24 +128,6 @@ void AppShellTest::newWindowsCascadeInsideTheArea() {
     QVERIFY(corners[0].x() > 0 && corners[0].x() == corners[0].y());
     QVERIFY(corners[1].x() > corners[0].x());
     QVERIFY(corners.count(QPoint(0, 0)) >= 1); // started again
-}
-
-void AppShellTest::ctrlF6GoesToTheNextWindowAndCtrlF4ClosesIt() {
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
-    CKolviraView* photo = OpenCurrentEntry(ActiveMosaic());
-    QVERIFY(photo != nullptr);
-    QCOMPARE(DocumentWindowCount(), 2);
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6, Qt::ControlModifier);
-    QVERIFY(ActiveMosaic() != nullptr);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6,
-                    Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(ActivePhotoView(), photo);
-
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
-    FlushDeferredDeletes();
-    QCOMPARE(DocumentWindowCount(), 1);
-    QVERIFY(ActiveMosaic() != nullptr);
 }
 
 // The first document open under the path comes to the front; a file not yet
