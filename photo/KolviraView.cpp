@@ -84,6 +84,12 @@ void CKolviraView::paintEvent(QPaintEvent*) {
     const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
     painter.translate(-offset);
 
+    const bool previewing = renderedPicture.isNull() && settings.active;
+    if (previewing) {
+        // The preview covers the window's rectangle: draw the photo and the
+        // background only where it does not reach (when scrolled down).
+        painter.setClipRegion(QRegion(QRect(offset, viewport()->size())) - QRegion(WindowRect()));
+    }
     if (!renderedPicture.isNull()) {
         // An Apply over a kept picture previews what OK would keep.
         const QImage& shown = showApplied_ ? FinalPicture(/*showProgress=*/false) : renderedPicture;
@@ -92,8 +98,10 @@ void CKolviraView::paintEvent(QPaintEvent*) {
         DrawLivePhoto(painter);
     }
     ErasePictureSurroundings(painter, offset);
-    if (renderedPicture.isNull() && settings.active)
+    if (previewing) {
+        painter.setClipping(false);
         DrawPreview(painter);
+    }
 }
 
 void CKolviraView::DrawLivePhoto(QPainter& painter) {
