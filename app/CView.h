@@ -5,6 +5,9 @@
 // buttons are live while it is active.
 #pragma once
 
+#include <string>
+#include <vector>
+
 class QWidget;
 class CKolviraDoc;
 
@@ -18,6 +21,9 @@ public:
     virtual void OnInitialUpdate() = 0;
     virtual bool HandlesCommand(int commandId) const = 0;
     virtual void OnCommand(int commandId) = 0;
+    // The photos the view shows or lists (native paths): nothing the
+    // program saves or prints to a file may replace them.
+    virtual std::vector<std::string> PhotoFiles() const { return {}; }
 
     CKolviraDoc* GetDocument() const { return document_; }
     void AttachDocument(CKolviraDoc* document) { document_ = document; }

@@ -28,6 +28,7 @@ QAction* CommandActions::Action(int commandId) {
     action->setData(commandId);
     const kolvira::CommandPrompt prompt = kolvira::PromptOf(commandId);
     action->setStatusTip(prompt.prompt);
+    action->setWhatsThis(prompt.prompt); // what context help (Shift+F1) shows
     if (!prompt.tooltip.isEmpty())
         action->setToolTip(prompt.tooltip);
     action->setIcon(kolvira::CommandIcon(commandId));

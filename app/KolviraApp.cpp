@@ -11,6 +11,7 @@
 #include "MainFrame.h"
 #include "NativePath.h"
 #include "OpenFileDialog.h"
+#include "StatusBar.h"
 
 #include <QMdiArea>
 #include <QMessageBox>
@@ -67,9 +68,18 @@ std::vector<CMultiDocTemplate*> CKolviraApp::Templates() const {
 }
 
 QPrinter& CKolviraApp::Printer() {
-    if (printer_ == nullptr)
+    if (printer_ == nullptr) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Pages start at the printer's own printable area, as with any
+        // printer driver; a PDF has no unprintable edge.
+        printer_->setPageMargins(QMarginsF(0, 0, 0, 0));
+    }
     return *printer_;
+}
+
+void ShowStatusMessage(const QString& text) {
+    if (theApp != nullptr && theApp->MainFrame() != nullptr)
+        theApp->MainFrame()->StatusBar()->showMessage(text);
 }
 
 CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {

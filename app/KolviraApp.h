@@ -62,3 +62,6 @@ private:
 
 // The one application object, while it exists.
 extern CKolviraApp* theApp;
+
+// Shows `text` in the main window's message pane, when there is a main window.
+void ShowStatusMessage(const QString& text);

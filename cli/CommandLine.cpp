@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <vector>
 
@@ -63,6 +64,19 @@ ValueSetter SetCount(int CliOptions::*field, int minimum) {
     };
 }
 
+// An integer option that must lie in minimum..maximum.
+ValueSetter SetRanged(int CliOptions::*field, int minimum, int maximum) {
+    return [field, minimum, maximum](CliOptions& o, const QString& v) {
+        const ParsedValue<std::int32_t> parsed = ParseInt32(v);
+        if (!parsed.ok())
+            return parsed.problem;
+        if (parsed.value < minimum || parsed.value > maximum)
+            return QStringLiteral("must be from %1 to %2").arg(minimum).arg(maximum);
+        o.*field = parsed.value;
+        return QString();
+    };
+}
+
 ValueSetter SetPath(QString CliOptions::*field) {
     return [field](CliOptions& o, const QString& v) {
         o.*field = v;
@@ -85,6 +99,12 @@ QString SetBrushSize(CliOptions& o, const QString& v) {
 QString SetQuiet(CliOptions& o, const QString&) {
     o.quiet = true;
     return {};
+}
+
+QString SetContactSheet(CliOptions& o, const QString& v) {
+    o.action = CliAction::ContactSheet;
+    o.sheetFolder = v;
+    return v.isEmpty() ? QStringLiteral("must not be empty") : QString();
 }
 
 ValueSetter SetAction(CliAction action) {
@@ -126,6 +146,10 @@ const std::vector<OptionDefinition>& OptionTable() {
         {"brush-size", 0, true, SetBrushSize},
         {"width", 0, true, SetCount(&CliOptions::width, 1)},
         {"threads", 0, true, SetCount(&CliOptions::threads, 0)},
+        {"contact-sheet", 0, true, SetContactSheet},
+        {"thumb-width", 0, true,
+         SetRanged(&CliOptions::thumbWidth, kMinThumbWidth, kMaxThumbWidth)},
+        {"dpi", 0, true, SetRanged(&CliOptions::sheetDpi, kMinSheetDpi, kMaxSheetDpi)},
         {"quiet", 'q', false, SetQuiet},
         {"help", 'h', false, SetAction(CliAction::ShowHelp)},
         {"version", 0, false, SetAction(CliAction::ShowVersion)},
@@ -149,9 +173,44 @@ const OptionDefinition* FindShort(QChar name) {
     return nullptr;
 }
 
+// An option as it stood on the command line.
+struct GivenOption {
+    const OptionDefinition* option;
+    QString shownName;
+};
+
+bool IsOneOf(const OptionDefinition* option, std::initializer_list<const char*> longNames) {
+    return std::any_of(longNames.begin(), longNames.end(), [option](const char* name) {
+        return QLatin1String(option->longName) == QLatin1String(name);
+    });
+}
+
+// The options that make sense for a contact sheet; the drawing, effect and
+// output-folder options would be silently ignored, so they are refused.
+bool AppliesToContactSheet(const OptionDefinition* option) {
+    return IsOneOf(option, {"output", "contact-sheet", "thumb-width", "dpi", "threads", "quiet"});
+}
+
+QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& given) {
+    for (const GivenOption& g : given) {
+        if (!AppliesToContactSheet(g.option))
+            return QStringLiteral("%1 cannot be used with --contact-sheet").arg(g.shownName);
+    }
+    if (!o.inputs.isEmpty())
+        return QStringLiteral("--contact-sheet takes no input pictures, only its folder (got '%1')")
+            .arg(o.inputs.first());
+    if (o.outputFile.isEmpty())
+        return QStringLiteral("no output given: use -o SHEET.pdf");
+    return {};
+}
+
 // Checks the combination of inputs and outputs once every option is read,
 // and settles the output format.
-QString CheckOutputs(CliOptions& o) {
+QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
+    for (const GivenOption& g : given) {
+        if (IsOneOf(g.option, {"thumb-width", "dpi"}))
+            return QStringLiteral("%1 applies only with --contact-sheet").arg(g.shownName);
+    }
     if (o.inputs.isEmpty())
         return QStringLiteral("no input picture given");
     if (o.inputs.contains(QString()))
@@ -210,6 +269,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     };
 
+    std::vector<GivenOption> given;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
@@ -262,11 +322,23 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         if (!problem.isEmpty())
             return fail(
                 QStringLiteral("invalid value '%1' for %2: %3").arg(value, shownName, problem));
-        if (o.action != CliAction::Render)
+        if (o.action == CliAction::ShowHelp || o.action == CliAction::ShowVersion)
             return result;
+        given.push_back({option, shownName});
     }
-    result.error = CheckOutputs(o);
+    result.error =
+        o.action == CliAction::ContactSheet ? CheckContactSheet(o, given) : CheckOutputs(o, given);
     return result;
+}
+
+bool AsksForContactSheet(const QStringList& arguments) {
+    for (const QString& arg : arguments) {
+        if (arg == u"--")
+            return false;
+        if (arg == u"--contact-sheet" || arg.startsWith(u"--contact-sheet="))
+            return true;
+    }
+    return false;
 }
 
 } // namespace kolvira::cli

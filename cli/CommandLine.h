@@ -1,5 +1,6 @@
 // The command line of kolvira-render, parsed into what one run does: which
-// pictures to render, with which settings, and where the results go.
+// pictures to render, with which settings, and where the results go; or which
+// folder to print as a contact sheet.
 #pragma once
 
 #include "RenderSettings.h"
@@ -10,7 +11,7 @@
 
 namespace kolvira::cli {
 
-enum class CliAction { Render, ShowHelp, ShowVersion };
+enum class CliAction { Render, ContactSheet, ShowHelp, ShowVersion };
 
 struct CliOptions {
     CliAction action = CliAction::Render;
@@ -23,7 +24,18 @@ struct CliOptions {
     QString outputDir;       // -d: the folder the batch's pictures go to
     QString batchSuffix;     // -d: the extension of the batch's output names
     QByteArray writerFormat; // the QImageWriter format of the output
+
+    // --contact-sheet: the folder whose photos go on the sheet, written to outputFile.
+    QString sheetFolder;
+    int thumbWidth = 100; // the Mosaic's default cell width
+    int sheetDpi = 600;   // the PDF's resolution
 };
+
+// The ranges of --thumb-width (the Mosaic's cell widths) and --dpi.
+inline constexpr int kMinThumbWidth = 20;
+inline constexpr int kMaxThumbWidth = 200;
+inline constexpr int kMinSheetDpi = 72;
+inline constexpr int kMaxSheetDpi = 4800;
 
 // The record a run starts from before its options are applied.
 RenderSettings DefaultRenderSettings();
@@ -37,5 +49,9 @@ struct ParsedCommandLine {
 // `arguments` excludes the program name. Stops at the first problem; --help
 // and --version take effect where they stand, ignoring what follows.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
+
+// Whether the arguments ask for a contact sheet, which needs fonts and so a
+// GUI application; looked at before the application object exists.
+bool AsksForContactSheet(const QStringList& arguments);
 
 } // namespace kolvira::cli

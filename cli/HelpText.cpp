@@ -5,10 +5,12 @@ namespace kolvira::cli {
 QString HelpText() {
     return QStringLiteral(R"(Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+       kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renders photographs as drawings. Each photo is turned upright, put on black
 (which shows through its transparent pixels) and rendered once at its own
 size or the --width given. Photos of up to 200 megapixels are opened.
+With --contact-sheet it prints the photos of a folder as the Mosaic does.
 
 Output:
   -o, --output FILE       write the one INPUT's drawing to FILE; its extension
@@ -51,6 +53,17 @@ Effects:
       --depth N           how many channel steps around the old colour are
                           replaced (default 40; 0 or less replaces nothing)
 
+Contact sheet:
+      --contact-sheet DIR the photos of DIR (jpg, bmp, gif, tif, png, cur, wmf,
+                          emf, ico; sorted by name) as thumbnails captioned
+                          "number, name", written as a PDF of A4 pages to -o;
+                          files that cannot be read are left out and named
+      --thumb-width N     the thumbnails' width in screen pixels, 20 to 200
+                          (default 100); their height is three quarters of it
+      --dpi N             the PDF's resolution, 72 to 4800 dots per inch
+                          (default 600)
+Only -o, --threads and --quiet go with --contact-sheet.
+
 Running:
       --threads N         worker threads (default 0: one per core)
   -q, --quiet             no progress bar and no decoder warnings
@@ -59,12 +72,14 @@ Running:
 Options may stand before or after the inputs; '--' ends the options.
 
 Exit status: 0 when every picture was written, 1 when a picture could not be
-read or written, 2 when the command line is wrong.
+read or written, 2 when the command line is wrong. A contact sheet is written
+even when photos were left out of it; the exit status is 1 then.
 
 Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+  kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
 )");
 }
 

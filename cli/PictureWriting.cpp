@@ -1,39 +1,12 @@
 #include "PictureWriting.h"
 
-#include "CodecMessages.h"
-
 #include <QDir>
 #include <QFileInfo>
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace kolvira::cli {
 
-QByteArray WriterFormatForSuffix(const QString& suffix) {
-    const QByteArray format = suffix.toLower().toLatin1();
-    if (format.isEmpty() || !QImageWriter::supportedImageFormats().contains(format))
-        return {};
-    return format;
-}
-
 QString BatchOutputPath(const QString& outputDir, const QString& input, const QString& suffix) {
     return QDir(outputDir).filePath(QFileInfo(input).completeBaseName() + u'.' + suffix);
-}
-
-QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-
-    CodecMessages messages;
-    QImageWriter writer(&file, format);
-    const bool encoded = writer.write(picture);
-    const QStringList codecMessages = messages.Finish();
-    if (!encoded)
-        return FailureReason(writer.errorString(), codecMessages); // QSaveFile drops the temporary
-    if (!file.commit())
-        return file.errorString();
-    return {};
 }
 
 } // namespace kolvira::cli

@@ -1,25 +1,17 @@
-// Writing a rendered picture: the format an extension names, the output
-// names of a batch, and the write itself, which replaces the target only once
-// the whole picture is encoded.
+// The output names of a batch; the pictures themselves are written by
+// kolvira::WritePicture, as the program's Save As writes them.
 #pragma once
 
-#include <QByteArray>
-#include <QImage>
+#include "PictureFiles.h"
+
 #include <QString>
 
 namespace kolvira::cli {
 
-// The QImageWriter format for a file extension (any case, without the dot),
-// or an empty array when Qt cannot write that format.
-QByteArray WriterFormatForSuffix(const QString& suffix);
+using kolvira::WritePicture;
+using kolvira::WriterFormatForSuffix;
 
 // OUTDIR/<complete base name of the input>.<suffix>
 QString BatchOutputPath(const QString& outputDir, const QString& input, const QString& suffix);
-
-// Encodes `picture` into `path` through a temporary file in the same folder
-// that is renamed over `path` only when complete: on failure nothing is left
-// behind and an existing file at `path` is untouched. Returns the reason for a
-// failure, or an empty string.
-QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format);
 
 } // namespace kolvira::cli

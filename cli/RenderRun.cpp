@@ -1,5 +1,6 @@
 #include "RenderRun.h"
 
+#include "FailureReport.h"
 #include "InputProtection.h"
 #include "NativeNames.h"
 #include "PhotoLoading.h"
@@ -10,30 +11,14 @@
 #include <QFileInfo>
 #include <QHash>
 
-#include <cstdio>
 #include <optional>
 
 namespace kolvira::cli {
 namespace {
 
-struct Failure {
-    QString file;
-    QString reason;
-};
-
-void Report(const Failure& failure) {
-    std::fprintf(stderr, "kolvira-render: %s: %s\n", qPrintable(failure.file),
-                 qPrintable(failure.reason));
-}
-
-// Qt writes by its own text of a name, so a name it cannot spell would be
-// written as another one.
-const QString kUnspellableName =
-    QStringLiteral("its name is not valid in the system's encoding; choose another name");
-
 std::optional<Failure> PrepareOutputDir(const QString& dir) {
     if (IsLossyName(dir))
-        return Failure{dir, kUnspellableName};
+        return Failure{dir, UnspellableNameReason()};
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
         return Failure{dir, QStringLiteral("exists and is not a folder")};
@@ -55,7 +40,7 @@ public:
                                       .arg(output, taken.value())};
         outputsTaken_.insert(target, input);
         if (IsLossyName(output))
-            return Failure{output, kUnspellableName};
+            return Failure{output, UnspellableNameReason()};
         if (const QString overwritten = inputs_.InputAt(output); !overwritten.isEmpty())
             return Failure{
                 output,

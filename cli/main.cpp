@@ -1,11 +1,12 @@
-// kolvira-render: renders photographs as drawings from the command line.
+// kolvira-render: renders photographs as drawings from the command line, and
+// prints a folder's photos as a contact sheet.
+#include "ApplicationObject.h"
 #include "CommandLine.h"
+#include "ContactSheetRun.h"
 #include "HelpText.h"
 #include "NativeNames.h"
 #include "PhotoDecoding.h"
 #include "RenderRun.h"
-
-#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -13,12 +14,12 @@ int main(int argc, char** argv) {
     using namespace kolvira::cli;
     kolvira::ApplyDecodeLimits();
 
-    // Taken before QCoreApplication, which may remove arguments meant for Qt.
+    // Taken before the application object, which may remove arguments meant for Qt.
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << ArgumentText(argv[i]);
-    // Qt finds its image format plugins through the application object.
-    QCoreApplication application(argc, argv);
+    // A contact sheet's captions need fonts, which only a GUI application has.
+    const auto application = MakeApplication(argc, argv, AsksForContactSheet(arguments));
 
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (!parsed.ok()) {
@@ -33,6 +34,8 @@ int main(int argc, char** argv) {
     case CliAction::ShowVersion:
         std::fputs(qPrintable(VersionText()), stdout);
         return 0;
+    case CliAction::ContactSheet:
+        return RunContactSheet(parsed.options);
     case CliAction::Render:
         break;
     }

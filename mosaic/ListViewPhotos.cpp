@@ -1,6 +1,7 @@
 #include "ListViewPhotos.h"
 
 #include "CommandIds.h"
+#include "ContactSheet.h"
 #include "ImageDiscovery.h"
 #include "KolviraDoc.h"
 #include "NativePath.h"
@@ -8,6 +9,7 @@
 #include "StatusProgress.h"
 #include "ThumbnailBuilder.h"
 #include "ThumbnailCache.h"
+#include "ThumbnailDecoding.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,10 +18,6 @@
 using namespace kolvira;
 
 namespace {
-
-QString LabelOf(const std::string& path) {
-    return ShownPath(GetFileName(path));
-}
 
 // A cell of the sheet: the thumbnail with its label below it, wide enough
 // for a usual file name even under the smallest thumbnails.
@@ -31,6 +29,10 @@ QSize GridSizeFor(const QFontMetrics& metrics, int thumbWidth, int thumbHeight) 
 } // namespace
 
 CListView_Photos::CListView_Photos() {
+    setWhatsThis(QStringLiteral(
+        "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
+        "thumbnail or press Enter to open the photo; Delete takes entries off the list "
+        "(never off the disk); keypad + and - change the thumbnail size."));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -51,7 +53,9 @@ void CListView_Photos::OnInitialUpdate() {
 }
 
 bool CListView_Photos::HandlesCommand(int commandId) const {
-    return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE;
+    return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE ||
+           commandId == ID_LESS_SIZE || commandId == ID_FILE_SAVE || commandId == ID_FILE_SAVE_AS ||
+           IsPrintCommand(commandId);
 }
 
 void CListView_Photos::OnCommand(int commandId) {
@@ -65,7 +69,15 @@ void CListView_Photos::OnCommand(int commandId) {
     case ID_LESS_SIZE:
         LessSize();
         break;
+    case ID_FILE_SAVE:
+        OnFileSave();
+        break;
+    case ID_FILE_SAVE_AS:
+        OnFileSaveAs();
+        break;
     default:
+        if (IsPrintCommand(commandId))
+            RunPrintCommand(commandId, *this, window());
         break;
     }
 }
@@ -74,6 +86,7 @@ void CListView_Photos::BuildMosaic() {
     const std::size_t count = photoPaths.size();
     setUpdatesEnabled(false);
     clear();
+    thumbnails.clear();
     setIconSize(QSize(thumbWidth, thumbHeight));
     setGridSize(GridSizeFor(fontMetrics(), thumbWidth, thumbHeight));
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -90,8 +103,9 @@ void CListView_Photos::BuildMosaic() {
                         if (thumbnail.isNull())
                             return;
                         readable[k] = true;
+                        thumbnails.push_back(thumbnail);
                         addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)),
-                                                    LabelOf(photoPaths[k])));
+                                                    EntryLabel(photoPaths[k])));
                         if (theProgress != nullptr)
                             theProgress->SetPosition(static_cast<int>(100 * k / count));
                     });
@@ -113,7 +127,7 @@ void CListView_Photos::BuildMosaic() {
 
 void CListView_Photos::SetThumbWidth(int width) {
     thumbWidth = width;
-    thumbHeight = static_cast<int>(width * 0.75);
+    thumbHeight = ThumbCellHeight(width);
     BuildMosaic();
 }
 

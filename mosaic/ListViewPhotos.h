@@ -5,13 +5,16 @@
 #pragma once
 
 #include "CView.h"
+#include "ContactSheet.h"
+#include "PrintCommands.h"
 
+#include <QImage>
 #include <QListWidget>
 
 #include <string>
 #include <vector>
 
-class CListView_Photos : public QListWidget, public CView {
+class CListView_Photos : public QListWidget, public CView, public CPrintable {
     Q_OBJECT
 
 public:
@@ -21,6 +24,21 @@ public:
     void OnInitialUpdate() override;
     bool HandlesCommand(int commandId) const override;
     void OnCommand(int commandId) override;
+    std::vector<std::string> PhotoFiles() const override;
+
+    // Printing: the thumbnails as a captioned contact sheet, as many pages
+    // as they fill (MosaicPrinting.cpp).
+    QString PrintJobName() const override;
+    int PageCount(const QPagedPaintDevice& device) override;
+    bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) override;
+    // The entries as they are now, at the current thumbnail size.
+    kolvira::ContactSheet Sheet() const;
+
+    // Save and Save As export the contact sheet as a PDF; Save asks for a
+    // name the first time (never the photo the window was opened from).
+    void OnFileSaveAs();
+    void OnFileSave();
+    bool SaveSheetAs(const QString& path);
 
     // Makes every entry anew from photoPaths at the current size. Files that
     // cannot be read as images leave photoPaths, so entry k is path k.
@@ -40,10 +58,13 @@ public:
     int thumbWidth = 100;
     int thumbHeight = 75;
     std::vector<std::string> photoPaths; // native bytes, in scan order
+    std::vector<QImage> thumbnails;      // entry k's thumbnail, as last built
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetThumbWidth(int width);
+
+    QString savedPath_; // where Save writes; empty until the first save
 };

@@ -13,6 +13,11 @@ namespace kolvira {
 // The Mosaic's largest cell width.
 inline constexpr int kLargestThumbWidth = 200;
 
+// The height of the Mosaic's thumbnail cells `width` wide: three quarters.
+inline int ThumbCellHeight(int width) {
+    return static_cast<int>(width * 0.75);
+}
+
 // The height of a thumbnail `width` wide of a photo of `photoSize`: the
 // proportional height truncated, at least 1.
 int ThumbnailHeight(QSize photoSize, int width);

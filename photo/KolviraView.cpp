@@ -26,6 +26,10 @@ constexpr qint64 kLargestFrameWidth = 32767;
 } // namespace
 
 CKolviraView::CKolviraView() : photoPath(pendingPhotoPath) {
+    setWhatsThis(QStringLiteral(
+        "The photo window: the photo at the window's width. Paint and Photo Editor turn "
+        "it into a drawing; a left click shows the colour under the pointer, right "
+        "clicks pick the colours to replace. Double-click to fit the window to the photo."));
     setFrameShape(QFrame::StyledPanel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

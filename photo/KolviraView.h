@@ -8,6 +8,7 @@
 
 #include "CView.h"
 #include "PreviewCache.h"
+#include "PrintCommands.h"
 #include "RenderSettings.h"
 #include "Renderer.h"
 
@@ -17,7 +18,7 @@
 
 #include <string>
 
-class CKolviraView : public QAbstractScrollArea, public CView {
+class CKolviraView : public QAbstractScrollArea, public CView, public CPrintable {
     Q_OBJECT
 
 public:
@@ -29,6 +30,26 @@ public:
     void OnInitialUpdate() override;
     bool HandlesCommand(int commandId) const override;
     void OnCommand(int commandId) override;
+    std::vector<std::string> PhotoFiles() const override;
+
+    // Printing: one page with the picture the window shows, at the size it
+    // has on the screen, from the page's top-left corner (PhotoPrinting.cpp).
+    QString PrintJobName() const override;
+    int PageCount(const QPagedPaintDevice& device) override;
+    bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) override;
+
+    // The picture the window shows, at its drawn size: the kept rendering,
+    // else the photo at the window's width, rendered while the settings are
+    // active. Null when there is no photo.
+    QImage ShownPicture();
+
+    // Save As: asks for a name and writes ShownPicture there; Save writes
+    // to the name chosen last, asking the first time (PhotoSaving.cpp).
+    void OnFileSaveAs();
+    void OnFileSave();
+    // Writes ShownPicture to `path`; false, after telling the user why,
+    // when it cannot.
+    bool SavePictureAs(const QString& path);
 
     // The outer rectangle of the view's window (frame and scroll bars
     // included), from (0, 0): the photo is scaled to its width.
@@ -80,4 +101,6 @@ private:
     // Set by an Apply while a dialog is open, so the view shows the applied
     // settings even over a kept picture; cleared when the dialog closes.
     bool showApplied_ = false;
+    // Where Save writes; empty until the first Save or Save As.
+    QString savedPath_;
 };

@@ -1,6 +1,7 @@
-// The photo view's Paint and Photo Editor commands: the dialog edits the
-// view's settings in place, Apply previews them, OK renders the photo off
-// screen and keeps the picture, and Cancel puts every setting back.
+// The photo view's commands, and its Paint and Photo Editor commands in
+// particular: the dialog edits the view's settings in place, Apply previews
+// them, OK renders the photo off screen and keeps the picture, and Cancel
+// puts every setting back.
 #include "KolviraView.h"
 
 #include "CommandIds.h"
@@ -20,14 +21,37 @@ constexpr QRgb kPictureBackground = qRgb(0, 0, 0);
 } // namespace
 
 bool CKolviraView::HandlesCommand(int commandId) const {
-    return commandId == ID_PAINT || commandId == ID_PHOTO_EDITOR;
+    switch (commandId) {
+    case ID_PAINT:
+    case ID_PHOTO_EDITOR:
+        return true;
+    case kolvira::ID_FILE_SAVE:
+    case kolvira::ID_FILE_SAVE_AS:
+        return !photo.isNull() || !renderedPicture.isNull(); // something to write
+    default:
+        return IsPrintCommand(commandId);
+    }
 }
 
 void CKolviraView::OnCommand(int commandId) {
-    if (commandId == ID_PAINT)
+    switch (commandId) {
+    case ID_PAINT:
         RunRenderDialog<CDia_Paint>();
-    else if (commandId == ID_PHOTO_EDITOR)
+        break;
+    case ID_PHOTO_EDITOR:
         RunRenderDialog<CDia_PhotoEditor>();
+        break;
+    case kolvira::ID_FILE_SAVE:
+        OnFileSave();
+        break;
+    case kolvira::ID_FILE_SAVE_AS:
+        OnFileSaveAs();
+        break;
+    default:
+        if (IsPrintCommand(commandId))
+            RunPrintCommand(commandId, *this, window());
+        break;
+    }
 }
 
 template <class Dialog> void CKolviraView::RunRenderDialog() {

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-image-formats-plugins libexif-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  poppler-utils fonts-liberation2
 )
 
 missing=()

@@ -15,6 +15,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <QApplication>
+
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -136,5 +139,24 @@ private:
     QTimer timer_;
     QStringList texts_;
 };
+
+// Runs `steps` on the modal window of type D as soon as it is shown; the
+// steps close it. A window that is not closed by them is rejected, so a
+// failing test cannot hang.
+template <class D> inline void WhenModalOpens(std::function<void(D&)> steps) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, steps] {
+        auto* modal = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (modal == nullptr)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        steps(*modal);
+        if (modal->isVisible())
+            modal->reject();
+    });
+    timer->start();
+}
 
 } // namespace kolvira::test

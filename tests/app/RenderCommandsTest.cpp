@@ -31,25 +31,6 @@ using namespace kolvira::test;
 
 namespace {
 
-// Runs `steps` on the modal window of type D as soon as it is shown; the
-// steps close it. A window that is not closed by them is rejected, so a
-// failing test cannot hang.
-template <class D> void WhenModalOpens(std::function<void(D&)> steps) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, steps] {
-        auto* modal = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (modal == nullptr)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        steps(*modal);
-        if (modal->isVisible())
-            modal->reject();
-    });
-    timer->start();
-}
-
 void Click(QWidget& dialog, const char* name) {
     auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(name));
     QVERIFY2(button != nullptr, name);

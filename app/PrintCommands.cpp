@@ -1,0 +1,171 @@
+#include "PrintCommands.h"
+
+#include "CommandIds.h"
+#include "KolviraApp.h"
+#include "SaveTargets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+using namespace kolvira;
+
+QPrinter& ApplicationPrinter() {
+    if (theApp != nullptr)
+        return theApp->Printer();
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+namespace {
+
+void ReportFailure(QWidget* parent, const QString& reason) {
+    QMessageBox::warning(parent, QStringLiteral("Kolvira"),
+                         QStringLiteral("Cannot print:\n%1").arg(reason));
+}
+
+// Prints the chosen pages on the printer itself (a real printer, or a PDF
+// file the print dialog named, which goes through PrintToPdfFile so that it
+// is written safely).
+void PrintChosenPages(CPrintable& view, QPrinter& printer, const QPageRanges& pages,
+                      QWidget* parent) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString failure;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString path = printer.outputFileName();
+        failure = path.isEmpty() ? QStringLiteral("No file was named for the PDF.")
+                                 : PrintToPdfFile(view, printer, path, pages);
+        if (failure.isEmpty())
+            ShowStatusMessage(QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
+    } else {
+        if (!view.PrintPages(printer, pages))
+            failure = QStringLiteral("The printer could not be started.");
+    }
+    QApplication::restoreOverrideCursor();
+    if (!failure.isEmpty())
+        ReportFailure(parent, failure);
+}
+
+// The pages the print dialog chose: a list such as "1-2, 5", a range from
+// one page to another, or every page (empty).
+QPageRanges ChosenPages(const QPrinter& printer) {
+    if (!printer.pageRanges().isEmpty())
+        return printer.pageRanges();
+    QPageRanges pages;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
+        pages.addRange(printer.fromPage(), std::max(printer.fromPage(), printer.toPage()));
+    return pages;
+}
+
+void PrintWithDialog(CPrintable& view, QWidget* parent) {
+    QPrinter& printer = ApplicationPrinter();
+    const int pages = view.PageCount(printer);
+    // The dialog names a PDF after the document.
+    printer.setDocName(view.PrintJobName());
+    QPrintDialog dialog(&printer, parent);
+    dialog.setMinMax(1, pages);
+    dialog.setFromTo(1, pages);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintChosenPages(view, printer, ChosenPages(printer), parent);
+}
+
+void PrintWithoutDialog(CPrintable& view, QWidget* parent) {
+    QPrinter& printer = ApplicationPrinter();
+    const bool hasPrinter = printer.outputFormat() == QPrinter::NativeFormat &&
+                            !printer.printerName().isEmpty() &&
+                            !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+    if (hasPrinter) {
+        printer.setDocName(view.PrintJobName());
+        PrintChosenPages(view, printer, {}, parent);
+        return;
+    }
+    const QString path = DirectPrintPdfPath(view.PrintJobName());
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const QString failure = PrintToPdfFile(view, printer, path);
+    QApplication::restoreOverrideCursor();
+    if (failure.isEmpty())
+        ShowStatusMessage(
+            QStringLiteral("No printer: printed to %1").arg(QDir::toNativeSeparators(path)));
+    else
+        ReportFailure(parent, failure);
+}
+
+void ShowPrintPreview(CPrintable& view, QWidget* parent) {
+    QPrintPreviewDialog preview(&ApplicationPrinter(), parent);
+    preview.setWindowTitle(QStringLiteral("Print Preview - %1").arg(view.PrintJobName()));
+    if (parent != nullptr)
+        preview.resize(parent->size() * 0.9);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&view](QPrinter* printer) { view.PrintPages(*printer, {}); });
+    preview.exec();
+}
+
+} // namespace
+
+bool IsPrintCommand(int commandId) {
+    return commandId == ID_FILE_PRINT || commandId == ID_FILE_PRINT_DIRECT ||
+           commandId == ID_FILE_PRINT_PREVIEW;
+}
+
+void RunPrintCommand(int commandId, CPrintable& view, QWidget* parent) {
+    switch (commandId) {
+    case ID_FILE_PRINT:
+        PrintWithDialog(view, parent);
+        break;
+    case ID_FILE_PRINT_DIRECT:
+        PrintWithoutDialog(view, parent);
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        ShowPrintPreview(view, parent);
+        break;
+    default:
+        break;
+    }
+}
+
+QString PrintToPdfFile(CPrintable& view, const QPrinter& printer, const QString& path,
+                       const QPageRanges& pages) {
+    if (const QString refusal = RefusalToReplacePhoto(path); !refusal.isEmpty())
+        return refusal;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Kolvira"));
+        pdf.setTitle(view.PrintJobName());
+        pdf.setResolution(printer.resolution());
+        pdf.setPageLayout(printer.pageLayout());
+        if (!view.PrintPages(pdf, pages))
+            return QStringLiteral("The PDF could not be made.");
+    }
+    if (!file.commit())
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return {};
+}
+
+QString DirectPrintPdfPath(const QString& jobName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QString base = jobName;
+    base.replace(u'/', u'_');
+    if (base.isEmpty() || base.startsWith(u'.'))
+        base.prepend(QStringLiteral("Kolvira"));
+    const QDir dir(folder);
+    QString path = dir.filePath(base + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
+    return path;
+}

@@ -1,0 +1,97 @@
+// Speed of what printing and saving make: a contact sheet of N thumbnails
+// written as a PDF (what the Mosaic's Save As, its printout and
+// kolvira-render --contact-sheet do), a photo window's page as a PDF, and
+// the window's picture saved as PNG. All in memory-backed temporary files.
+#include "ContactSheet.h"
+#include "PictureFiles.h"
+#include "PrintScale.h"
+
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Fonts need a GUI application; the benchmarks make one on first use.
+void EnsureGuiApplication() {
+    static int argc = 1;
+    static char name[] = "kolvira-bench";
+    static char* argv[] = {name, nullptr};
+    if (QCoreApplication::instance() == nullptr) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication application(argc, argv);
+    }
+}
+
+// A photo-like picture: smooth gradients with noise, so that encoders and
+// the PDF's compression work as on real photos.
+QImage PhotoLike(QSize size, quint32 seed) {
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(seed);
+    for (int y = 0; y < size.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int noise = static_cast<int>(random.bounded(24));
+            line[x] = qRgb((x * 255 / size.width() + noise) & 255,
+                           (y * 255 / size.height() + noise) & 255, (x + y + noise) & 255);
+        }
+    }
+    return image;
+}
+
+void BM_ContactSheetPdf(benchmark::State& state) {
+    EnsureGuiApplication();
+    const int count = static_cast<int>(state.range(0));
+    kolvira::ContactSheet sheet;
+    for (int k = 0; k < count; ++k) {
+        sheet.thumbnails.push_back(PhotoLike(QSize(100, 75), static_cast<quint32>(k)));
+        sheet.labels << QStringLiteral("IMG_%1.JPG").arg(k, 4, 10, QChar(u'0'));
+    }
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    for (auto _ : state) {
+        const QString failure = kolvira::WriteContactSheetPdf(sheet, path, 600, QSizeF(96, 96));
+        if (!failure.isEmpty())
+            state.SkipWithError(failure.toUtf8().constData());
+    }
+    state.counters["pages"] = (count + 90) / 91;
+}
+
+void BM_PhotoPagePdf(benchmark::State& state) {
+    EnsureGuiApplication();
+    const QImage picture = PhotoLike(QSize(1600, 1200), 1);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("photo.pdf"));
+    for (auto _ : state) {
+        QPdfWriter pdf(path);
+        pdf.setResolution(600);
+        pdf.setPageLayout(
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        QPainter painter(&pdf);
+        const QSizeF scale = kolvira::ScreenToDeviceScale(pdf, QSizeF(96, 96));
+        painter.scale(scale.width(), scale.height());
+        painter.drawImage(QPoint(0, 0), picture);
+    }
+}
+
+void BM_SavePicturePng(benchmark::State& state) {
+    const QImage picture = PhotoLike(QSize(1600, 1200), 2);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("picture.png"));
+    for (auto _ : state) {
+        const QString failure = kolvira::WritePicture(picture, path, "png");
+        if (!failure.isEmpty())
+            state.SkipWithError(failure.toUtf8().constData());
+    }
+}
+
+BENCHMARK(BM_ContactSheetPdf)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PhotoPagePdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SavePicturePng)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

@@ -1,0 +1,160 @@
+#include "ContactSheetRun.h"
+
+#include "ContactSheet.h"
+#include "FailureReport.h"
+#include "ImageDiscovery.h"
+#include "InputProtection.h"
+#include "NativeNames.h"
+#include "NativePath.h"
+#include "PrintScale.h"
+#include "ProgressBar.h"
+#include "ThumbnailBuilder.h"
+#include "ThumbnailCache.h"
+#include "ThumbnailDecoding.h"
+#include "WarningCollector.h"
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <dirent.h>
+
+namespace kolvira::cli {
+namespace {
+
+static_assert(kMaxThumbWidth == kLargestThumbWidth, "--thumb-width ends at the Mosaic's largest");
+
+// Nothing is made twice in one run: the cache only has to keep the few files
+// the workers are ahead by, to tell why one of them could not be read.
+constexpr std::size_t kCacheBytes = 32u << 20;
+
+// The folder as the file system's bytes, without trailing slashes so that its
+// photos read "folder/name"; the root stays "/".
+std::string FolderPath(const QString& folder) {
+    std::string path = NativeFileName(folder).toStdString();
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+// Why the folder cannot be listed, or an empty string. The scan takes such a
+// folder for an empty one, so it is tried here first.
+QString FolderProblem(const std::string& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        const int error = errno;
+        return QStringLiteral("cannot read the folder: %1")
+            .arg(QString::fromLocal8Bit(std::strerror(error)));
+    }
+    ::closedir(listing);
+    return {};
+}
+
+// The photos as text that gives their bytes back, even for a name that is not
+// valid in the system's encoding.
+QStringList PhotoNames(const std::vector<std::string>& photos) {
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(photos.size()));
+    for (const std::string& photo : photos)
+        names << ArgumentText(photo.c_str());
+    return names;
+}
+
+// Why a photo got no thumbnail: the builder stored the failed decode in the cache.
+QString UnreadableReason(const ThumbnailCache& cache, const QByteArray& path) {
+    const std::optional<ThumbnailKey> key = KeyOfFile(path);
+    if (!key)
+        return QStringLiteral("the file is gone");
+    if (const std::optional<Thumbnail> made = cache.Find(*key); made && !made->error.isEmpty())
+        return made->error;
+    return QStringLiteral("no thumbnail can be made of it");
+}
+
+struct BuiltSheet {
+    ContactSheet sheet;
+    int leftOut = 0;
+};
+
+// The Mosaic's entries: a thumbnail and label for each photo that can be
+// read, in the scan's order; each one left out, and what the decoders warned
+// about, is reported as it comes. The workers decode ahead of the entries, so
+// a warning cannot be told to belong to one photo: it names the folder.
+BuiltSheet BuildSheet(const std::vector<std::string>& photos, const CliOptions& options) {
+    BuiltSheet built;
+    ContactSheet& sheet = built.sheet;
+    sheet.thumbWidth = options.thumbWidth;
+    sheet.thumbHeight = ThumbCellHeight(options.thumbWidth);
+
+    std::vector<QByteArray> paths;
+    paths.reserve(photos.size());
+    for (const std::string& photo : photos)
+        paths.push_back(QByteArray::fromStdString(photo));
+
+    ThumbnailCache cache(kCacheBytes);
+    ProgressBar progress(stderr, !options.quiet && IsTerminal(stderr));
+    WarningCollector warnings;
+    const auto reportWarnings = [&] {
+        const QStringList taken = warnings.Take();
+        if (options.quiet || taken.isEmpty())
+            return;
+        progress.Finish(); // the messages get lines of their own
+        for (const QString& warning : taken)
+            Report({options.sheetFolder, QStringLiteral("warning: ") + warning});
+    };
+    progress.Start(options.sheetFolder);
+    BuildThumbnails(
+        paths, options.thumbWidth, cache,
+        [&](std::size_t k, const QImage& thumbnail) {
+            reportWarnings();
+            if (thumbnail.isNull()) {
+                progress.Finish(); // the message gets a line of its own
+                Report({ShownPath(photos[k]),
+                        QStringLiteral("left out: ") + UnreadableReason(cache, paths[k])});
+                ++built.leftOut;
+            } else {
+                sheet.thumbnails.push_back(thumbnail);
+                sheet.labels << EntryLabel(photos[k]);
+            }
+            progress.Show(static_cast<int>(100 * (k + 1) / paths.size()));
+        },
+        options.threads);
+    reportWarnings();
+    progress.Finish();
+    return built;
+}
+
+} // namespace
+
+int RunContactSheet(const CliOptions& options) {
+    const QString& output = options.outputFile;
+    if (IsLossyName(output)) {
+        Report({output, UnspellableNameReason()});
+        return 1;
+    }
+    const std::string folder = FolderPath(options.sheetFolder);
+    if (const QString problem = FolderProblem(folder); !problem.isEmpty()) {
+        Report({options.sheetFolder, problem});
+        return 1;
+    }
+
+    std::vector<std::string> photos;
+    ScanDirectory(folder, photos, {});
+    // Checked before the long build, against every photo found, readable or not.
+    if (const QString photo = InputFiles(PhotoNames(photos)).InputAt(output); !photo.isEmpty()) {
+        Report({output, QStringLiteral("refusing to write over the photo '%1'").arg(photo)});
+        return 1;
+    }
+
+    const BuiltSheet built = BuildSheet(photos, options);
+    if (const QString reason =
+            WriteContactSheetPdf(built.sheet, output, options.sheetDpi, ScreenDpi());
+        !reason.isEmpty()) {
+        Report({output, reason});
+        return 1;
+    }
+    return built.leftOut > 0 ? 1 : 0;
+}
+
+} // namespace kolvira::cli

@@ -1,0 +1,16 @@
+#include "FailureReport.h"
+
+#include <cstdio>
+
+namespace kolvira::cli {
+
+void Report(const Failure& failure) {
+    std::fprintf(stderr, "kolvira-render: %s: %s\n", qPrintable(failure.file),
+                 qPrintable(failure.reason));
+}
+
+QString UnspellableNameReason() {
+    return QStringLiteral("its name is not valid in the system's encoding; choose another name");
+}
+
+} // namespace kolvira::cli

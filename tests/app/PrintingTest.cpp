@@ -1,0 +1,381 @@
+// Printing and saving both kinds of window as a user does it, checked in
+// the files themselves: the PDF's pages (pdfinfo, pdftotext, pdftoppm) and
+// the saved picture's pixels; and the photo that is never written over.
+#include "AppTestSupport.h"
+
+#include "ChildFrame.h"
+#include "CommandIds.h"
+#include "KolviraView.h"
+#include "ListViewPhotos.h"
+#include "MainFrame.h"
+#include "PrintCommands.h"
+#include "PrintScale.h"
+#include "StatusBar.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+namespace {
+
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PdfPageCount(const QString& pdf) {
+    const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
+    for (const QString& line : info.split(u'\n')) {
+        if (line.startsWith(QLatin1String("Pages:")))
+            return line.mid(6).trimmed().toInt();
+    }
+    return -1;
+}
+
+QString PdfPageSize(const QString& pdf) {
+    for (const QString& line : Run(QStringLiteral("pdfinfo"), {pdf}).split(u'\n')) {
+        if (line.startsWith(QLatin1String("Page size:")))
+            return line.mid(10).trimmed();
+    }
+    return {};
+}
+
+QStringList PdfPageLines(const QString& pdf, int page) {
+    const QString text =
+        Run(QStringLiteral("pdftotext"),
+            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
+             QString::number(page), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QStringList lines;
+    for (const QString& line : text.split(u'\n')) {
+        if (!line.simplified().isEmpty())
+            lines << line.simplified();
+    }
+    return lines;
+}
+
+// The page rendered at the screen's 96 DPI: one pixel per logical unit.
+QImage PdfPageAtScreenSize(const QString& pdf, int page) {
+    const QString prefix = pdf + QStringLiteral(".page");
+    Run(QStringLiteral("pdftoppm"),
+        {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"), QString::number(page),
+         QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
+         QStringLiteral("-png"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png"));
+}
+
+// Root may write into a read-only folder; this thread gives that power up
+// while the object lives, so that a test sees what a user would.
+class WithoutPermissionOverride {
+public:
+    WithoutPermissionOverride() {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+        syscall(SYS_capset, &header_, reduced);
+    }
+    ~WithoutPermissionOverride() { syscall(SYS_capset, &header_, saved_); }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] = {};
+};
+
+} // namespace
+
+class PrintingTest : public AppTestCase {
+    Q_OBJECT
+
+private slots:
+    void photoPrintsAtItsScreenSizeFromTheTopLeftCorner();
+    void photoPrintsTheKeptRendering();
+    void mosaicPrintsEveryThumbnailOnTheFewestPages();
+    void printPreviewShowsThePagesOfThePrintout();
+    void printDialogPrintsTheChosenPagesToAFile();
+    void printWithoutDialogMakesAPdfWhenThereIsNoPrinter();
+    void saveAsWritesTheShownPictureInTheNamedFormat_data();
+    void saveAsWritesTheShownPictureInTheNamedFormat();
+    void saveAsksForANameOnlyTheFirstTime();
+    void savingNeverReplacesAPhoto();
+    void failedSaveLeavesNoFileBehind();
+
+private:
+    CListView_Photos* MosaicOf(int count);
+    QString OutputPath(const QString& name) const { return output_.filePath(name); }
+    QTemporaryDir output_;
+};
+
+CListView_Photos* PrintingTest::MosaicOf(int count) {
+    std::string first;
+    for (int k = 0; k < count; ++k) {
+        const std::string path =
+            photos_->AddPhoto(QStringLiteral("p%1.jpg").arg(k, 3, 10, QChar(u'0')), QSize(40, 30));
+        if (k == 0)
+            first = path;
+    }
+    if (first.empty() || theApp->OpenDocumentFile(first) == nullptr)
+        return nullptr;
+    return ActiveMosaic();
+}
+
+void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    QPdfWriter at600(OutputPath("scale.pdf"));
+    at600.setResolution(600);
+    QCOMPARE(ScreenToDeviceScale(at600, ScreenDpi()), QSizeF(6.25, 6.25));
+
+    const QString pdf = OutputPath("photo.pdf");
+    QCOMPARE(PrintToPdfFile(*view, ApplicationPrinter(), pdf), QString());
+    QCOMPARE(PdfPageCount(pdf), 1);
+    QVERIFY2(PdfPageSize(pdf).contains(QLatin1String("(A4)")), qPrintable(PdfPageSize(pdf)));
+
+    // At 96 DPI the page shows the window's picture pixel for pixel, from
+    // the corner, with nothing beyond it.
+    const QImage page = PdfPageAtScreenSize(pdf, 1);
+    QVERIFY(!page.isNull());
+    const int w = view->pictureWidth;
+    const int h = view->pictureHeight;
+    QVERIFY(ColoursClose(page.pixelColor(2, 2), Qt::red));
+    QVERIFY(ColoursClose(page.pixelColor(w - 3, 2), Qt::green));
+    QVERIFY(ColoursClose(page.pixelColor(2, h - 3), Qt::blue));
+    QVERIFY(ColoursClose(page.pixelColor(w + 2, 2), Qt::white, 2));
+    QVERIFY(ColoursClose(page.pixelColor(2, h + 2), Qt::white, 2));
+}
+
+void PrintingTest::photoPrintsTheKeptRendering() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
+    view->renderedPicture.fill(QColor(Qt::magenta));
+
+    const QString pdf = OutputPath("rendered.pdf");
+    QCOMPARE(PrintToPdfFile(*view, ApplicationPrinter(), pdf), QString());
+    const QImage page = PdfPageAtScreenSize(pdf, 1);
+    QVERIFY(ColoursClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
+                         Qt::magenta, 2));
+}
+
+// A4 at 96 DPI holds 7 x 13 cells of 110 x 85: 200 thumbnails fill three
+// pages, numbered on from page to page, at any printer resolution.
+void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
+    CListView_Photos* mosaic = MosaicOf(200);
+    QVERIFY(mosaic != nullptr);
+    QCOMPARE(mosaic->count(), 200);
+
+    for (int dpi : {300, 720, 1200}) {
+        ApplicationPrinter().setResolution(dpi);
+        const QString pdf = OutputPath(QStringLiteral("sheet%1.pdf").arg(dpi));
+        QVERIFY(mosaic->SaveSheetAs(pdf));
+        QCOMPARE(PdfPageCount(pdf), 3);
+        const QStringList first = PdfPageLines(pdf, 1);
+        QVERIFY2(!first.isEmpty() && first[0].startsWith(QLatin1String("0, p000.jpg 1, p001.jpg")),
+                 qPrintable(first.value(0)));
+        QCOMPARE(first.size(), 13); // rows
+        const QStringList second = PdfPageLines(pdf, 2);
+        QVERIFY2(!second.isEmpty() && second[0].startsWith(QLatin1String("91, p091.jpg")),
+                 qPrintable(second.value(0)));
+        QVERIFY(PdfPageLines(pdf, 3).join(u' ').endsWith(QLatin1String("199, p199.jpg")));
+    }
+
+    // Larger thumbnails: 6 x 11 cells of 130 x 100.
+    mosaic->MoreSize();
+    const QString larger = OutputPath("larger.pdf");
+    QVERIFY(mosaic->SaveSheetAs(larger));
+    QCOMPARE(PdfPageCount(larger), 4);
+
+    // The thumbnails themselves are printed: the first one's red corner.
+    const QImage page = PdfPageAtScreenSize(larger, 1);
+    QVERIFY(ColoursClose(page.pixelColor(5, 5), Qt::red));
+}
+
+void PrintingTest::printPreviewShowsThePagesOfThePrintout() {
+    CListView_Photos* mosaic = MosaicOf(92);
+    QVERIFY(mosaic != nullptr);
+    int previewPages = -1;
+    WhenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
+        auto* pages = preview.findChild<QPrintPreviewWidget*>();
+        if (pages != nullptr) {
+            pages->updatePreview();
+            previewPages = pages->pageCount();
+        }
+        preview.reject();
+    });
+    MainFrame()->OnCommand(ID_FILE_PRINT_PREVIEW);
+    QCOMPARE(previewPages, 2);
+}
+
+void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
+    CListView_Photos* mosaic = MosaicOf(200);
+    QVERIFY(mosaic != nullptr);
+    const QString pdf = OutputPath("chosen.pdf");
+    QPrinter& printer = ApplicationPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    WhenModalOpens<QPrintDialog>([](QPrintDialog& dialog) {
+        // "Pages from 2 to 3" on the dialog's second tab.
+        auto* range = dialog.findChild<QRadioButton*>(QStringLiteral("printRange"));
+        auto* from = dialog.findChild<QSpinBox*>(QStringLiteral("from"));
+        auto* to = dialog.findChild<QSpinBox*>(QStringLiteral("to"));
+        QVERIFY(range != nullptr && from != nullptr && to != nullptr);
+        QCOMPARE(to->maximum(), 3); // the Mosaic's pages
+        range->setChecked(true);
+        to->setValue(3);
+        from->setValue(2);
+        dialog.accept();
+    });
+    MainFrame()->OnCommand(ID_FILE_PRINT);
+    QCOMPARE(PdfPageCount(pdf), 2);
+    QVERIFY(PdfPageLines(pdf, 1).value(0).startsWith(QLatin1String("91, p091.jpg")));
+}
+
+void PrintingTest::printWithoutDialogMakesAPdfWhenThereIsNoPrinter() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    const QByteArray home = qgetenv("HOME");
+    const QString newHome = OutputPath("home");
+    QVERIFY(QDir().mkpath(newHome));
+    qputenv("HOME", QFile::encodeName(newHome));
+    view->OnCommand(ID_FILE_PRINT_DIRECT);
+    view->OnCommand(ID_FILE_PRINT_DIRECT); // a second job does not replace the first
+    qputenv("HOME", home);
+
+    QCOMPARE(PdfPageCount(OutputPath("home/photo.pdf")), 1);
+    QCOMPARE(PdfPageCount(OutputPath("home/photo (2).pdf")), 1);
+    const QString message = MainFrame()->StatusBar()->currentMessage();
+    QVERIFY2(message.contains(OutputPath("home/photo (2).pdf")), qPrintable(message));
+}
+
+void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<bool>("lossless");
+    QTest::newRow("png") << "out.png" << QByteArray("png") << true;
+    QTest::newRow("no extension: png") << "out" << QByteArray("png") << true;
+    QTest::newRow("jpeg") << "out.JPG" << QByteArray("jpeg") << false;
+    QTest::newRow("bmp") << "out.bmp" << QByteArray("bmp") << true;
+    QTest::newRow("tiff") << "out.tiff" << QByteArray("tiff") << true;
+}
+
+void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    QFETCH(bool, lossless);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    const QImage shown = view->ShownPicture();
+    QCOMPARE(shown.size(), QSize(view->pictureWidth, view->pictureHeight));
+
+    QVERIFY(view->SavePictureAs(OutputPath(name)));
+    QImageReader reader(OutputPath(name));
+    QCOMPARE(reader.format(), format);
+    const QImage saved = reader.read().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(saved.size(), shown.size());
+    if (lossless)
+        QCOMPARE(saved, shown);
+    else
+        QVERIFY(ColoursClose(saved.pixelColor(10, 10), shown.pixelColor(10, 10), 8));
+}
+
+void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    const QString target = OutputPath("kept.png");
+    int dialogs = 0;
+    WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+        ++dialogs;
+        dialog.selectFile(target);
+        static_cast<QDialog&>(dialog).accept(); // as the Save button does, once a name is typed
+    });
+    MainFrame()->OnCommand(ID_FILE_SAVE);
+    QCOMPARE(dialogs, 1);
+    QVERIFY(QFile::exists(target));
+
+    // Render something, then Save again: same file, no dialog.
+    view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
+    view->renderedPicture.fill(Qt::yellow);
+    QFile::remove(target);
+    MainFrame()->OnCommand(ID_FILE_SAVE);
+    QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->renderedPicture);
+    QCOMPARE(dialogs, 1);
+    QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 100));
+}
+
+// The window's photo by its path, a symbolic link or a hard link to it,
+// and on a Mosaic any listed photo and the file it was opened from.
+void PrintingTest::savingNeverReplacesAPhoto() {
+    const std::string photoPath = photos_->AddPhoto("photo.png", QSize(400, 300));
+    CKolviraView* view = ShowPhoto(photoPath);
+    QVERIFY(view != nullptr);
+    CListView_Photos* mosaic = nullptr;
+    for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window))
+            mosaic = mosaic != nullptr ? mosaic : dynamic_cast<CListView_Photos*>(frame->View());
+    }
+    QVERIFY(mosaic != nullptr);
+    const QString photo = QFile::decodeName(QByteArray::fromStdString(photoPath));
+    QFile::link(photo, OutputPath("link.png"));
+    QVERIFY(::link(photoPath.c_str(), QFile::encodeName(OutputPath("hard.png")).constData()) == 0);
+    QFile original(photo);
+    QVERIFY(original.open(QIODevice::ReadOnly));
+    const QByteArray bytes = original.readAll();
+
+    MessageBoxCloser boxes;
+    QVERIFY(!view->SavePictureAs(photo));
+    QVERIFY(!view->SavePictureAs(OutputPath("link.png")));
+    QVERIFY(!view->SavePictureAs(OutputPath("hard.png")));
+    QVERIFY(!mosaic->SaveSheetAs(photo));
+    QCOMPARE(boxes.Count(), 4);
+    for (const QString& text : boxes.Texts())
+        QVERIFY2(text.contains(QLatin1String("never writes over a photo")), qPrintable(text));
+    QFile again(photo);
+    QVERIFY(again.open(QIODevice::ReadOnly));
+    QCOMPARE(again.readAll(), bytes);
+    QVERIFY(QFileInfo(OutputPath("link.png")).isSymLink());
+
+    // A name Kolvira cannot write a picture as is refused, not saved as PNG.
+    QVERIFY(!view->SavePictureAs(OutputPath("out.gif")));
+    QVERIFY(!QFile::exists(OutputPath("out.gif")));
+}
+
+void PrintingTest::failedSaveLeavesNoFileBehind() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    QDir locked(OutputPath("locked"));
+    QVERIFY(QDir().mkpath(locked.path()));
+    QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::ExeOwner);
+    MessageBoxCloser boxes;
+    {
+        WithoutPermissionOverride asAUser;
+        QVERIFY(!view->SavePictureAs(locked.filePath("out.png")));
+    }
+    QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QCOMPARE(boxes.Count(), 1);
+    QVERIFY(boxes.Texts().value(0).contains(QLatin1String("Cannot save")));
+    QCOMPARE(locked.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+QTEST_MAIN(PrintingTest)
+#include "PrintingTest.moc"

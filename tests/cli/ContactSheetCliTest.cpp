@@ -1,0 +1,252 @@
+// kolvira-render --contact-sheet: a folder's photos printed as the Mosaic's
+// contact sheet, checked in the PDF itself with poppler's pdfinfo and
+// pdftotext; and the ways such a run fails.
+#include "CliTestSupport.h"
+#include "CommandLine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace kolvira::cli::test {
+namespace {
+
+// What a poppler tool prints for a PDF; empty when it fails.
+QString Poppler(const QString& tool, const QStringList& arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+struct PdfInfo {
+    int pages = 0;
+    std::string pageSize; // as pdfinfo prints it, e.g. "595 x 842 pts (A4)"
+};
+
+PdfInfo ReadPdfInfo(const QString& pdf) {
+    const QString info = Poppler("pdfinfo", {pdf});
+    PdfInfo result;
+    result.pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
+    result.pageSize =
+        QRegularExpression(R"(Page size:\s+(.*))").match(info).captured(1).trimmed().toStdString();
+    return result;
+}
+
+// The text lines of one page (from 1) in reading order.
+std::vector<std::string> PageText(const QString& pdf, int page) {
+    const QString text =
+        Poppler("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    std::vector<std::string> lines;
+    for (const QString& line : text.split(u'\n')) {
+        if (const QString trimmed = line.trimmed(); !trimmed.isEmpty())
+            lines.push_back(trimmed.toStdString());
+    }
+    return lines;
+}
+
+// Qt writes the A4 page box in whole points.
+const std::string kA4 = "595 x 842 pts (A4)";
+
+// One folder of 200 small JPEGs, p000.jpg to p199.jpg, for the whole suite.
+class ContactSheetCliTest : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        work_ = std::make_unique<QTemporaryDir>();
+        ASSERT_TRUE(work_->isValid());
+        ASSERT_TRUE(QDir(work_->path()).mkpath("photos") && QDir(work_->path()).mkpath("empty"));
+        const QImage photo = MakePhoto(40, 30);
+        for (int i = 0; i < 200; ++i)
+            SavePhoto(photo, Path(QStringLiteral("photos/p%1.jpg").arg(i, 3, 10, QChar(u'0'))));
+    }
+    static void TearDownTestSuite() { work_.reset(); }
+
+    static QString Path(const QString& name) { return work_->filePath(name); }
+    static CliResult Sheet(const QStringList& arguments) {
+        return RunCli(QStringList{"--quiet"} + arguments, work_->path());
+    }
+
+private:
+    static inline std::unique_ptr<QTemporaryDir> work_;
+};
+
+TEST_F(ContactSheetCliTest, PagesFollowTheMosaicGridAtEveryResolution) {
+    struct Case {
+        QStringList options;
+        int pages;
+        const char* firstOnPage2;
+    };
+    // A4 is about 794 x 1123 screen pixels: 110 x 85 cells give 7 x 13 per
+    // page, 210 x 160 cells 3 x 7.
+    const Case cases[] = {
+        {{}, 3, "91, p091.jpg"},
+        {{"--dpi", "720"}, 3, "91, p091.jpg"},
+        {{"--dpi", "300"}, 3, "91, p091.jpg"},
+        {{"--thumb-width", "200"}, 10, "21, p021.jpg"},
+    };
+    int run = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString());
+        const QString name =
+            QStringLiteral("sheet%1.pdf").arg(++run); // none left by an earlier case
+        const QString pdf = Path(name);
+        const CliResult result =
+            Sheet(QStringList{"--contact-sheet", "photos", "-o", name} + c.options);
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+
+        const PdfInfo info = ReadPdfInfo(pdf);
+        EXPECT_EQ(info.pages, c.pages);
+        EXPECT_EQ(info.pageSize, kA4);
+        const std::vector<std::string> first = PageText(pdf, 1);
+        ASSERT_FALSE(first.empty());
+        EXPECT_EQ(first.front(), "0, p000.jpg");
+        const std::vector<std::string> second = PageText(pdf, 2);
+        ASSERT_FALSE(second.empty());
+        EXPECT_EQ(second.front(), c.firstOnPage2);
+        const std::vector<std::string> last = PageText(pdf, c.pages);
+        ASSERT_FALSE(last.empty());
+        EXPECT_EQ(last.back(), "199, p199.jpg");
+    }
+}
+
+TEST_F(ContactSheetCliTest, EmptyFolderGivesOneBlankPage) {
+    const CliResult result = Sheet({"--contact-sheet", "empty/", "-o", "blank.pdf"});
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const PdfInfo info = ReadPdfInfo(Path("blank.pdf"));
+    EXPECT_EQ(info.pages, 1);
+    EXPECT_EQ(info.pageSize, kA4);
+    EXPECT_TRUE(PageText(Path("blank.pdf"), 1).empty());
+}
+
+// Like the Mosaic, a file that is no picture gets no entry, so the next
+// photo takes its number; the run says so and exits 1.
+TEST_F(ContactSheetCliTest, UnreadableFileIsLeftOutAndNamed) {
+    ASSERT_TRUE(QDir(Path("")).mkpath("mixed"));
+    SavePhoto(MakePhoto(40, 30), Path("mixed/a.jpg"));
+    WriteBytes(Path("mixed/x.jpg"), "just some text\n");
+    SavePhoto(MakePhoto(30, 40), Path("mixed/z.png"));
+
+    const CliResult result = Sheet({"--contact-sheet", "mixed", "-o", "mixed.pdf"});
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_EQ(result.errLines().size(), 1) << result.err.toStdString();
+    EXPECT_TRUE(result.err.startsWith("kolvira-render: mixed/x.jpg: left out: "))
+        << result.err.toStdString();
+    EXPECT_EQ(PageText(Path("mixed.pdf"), 1), (std::vector<std::string>{"0, a.jpg", "1, z.png"}));
+}
+
+TEST_F(ContactSheetCliTest, BadCommandLinesExitTwoAndWriteNothing) {
+    const QStringList sheet = {"--contact-sheet", "photos", "-o", "bad.pdf"};
+    const std::pair<QStringList, const char*> cases[] = {
+        {{"--contact-sheet", "photos"}, "no output given"},
+        {sheet + QStringList{"--thumb-width", "10"}, "must be from 20 to 200"},
+        {sheet + QStringList{"--thumb-width", "300"}, "must be from 20 to 200"},
+        {sheet + QStringList{"--dpi", "0"}, "must be from 72 to 4800"},
+        {sheet + QStringList{"--dpi", "4801"}, "must be from 72 to 4800"},
+        {sheet + QStringList{"--style", "coal"}, "--style cannot be used with --contact-sheet"},
+        {sheet + QStringList{"--blur"}, "--blur cannot be used with --contact-sheet"},
+        {sheet + QStringList{"--width", "300"}, "--width cannot be used"},
+        {{"--contact-sheet", "photos", "-d", "out"}, "-d cannot be used"},
+        {sheet + QStringList{"photos/p000.jpg"}, "takes no input pictures"},
+        {{"photos/p000.jpg", "-o", "bad.png", "--dpi", "300"}, "only with --contact-sheet"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const CliResult result = Sheet(arguments);
+        EXPECT_EQ(result.exitCode, 2);
+        ASSERT_EQ(result.errLines().size(), 2) << result.err.toStdString();
+        EXPECT_TRUE(result.errLines()[0].startsWith("kolvira-render: "));
+        EXPECT_TRUE(result.errLines()[0].contains(QString::fromUtf8(message)))
+            << result.err.toStdString();
+        EXPECT_FALSE(QFile::exists(Path("bad.pdf")));
+        EXPECT_FALSE(QFile::exists(Path("bad.png")));
+    }
+}
+
+TEST_F(ContactSheetCliTest, MissingFolderFailsAndWritesNothing) {
+    const CliResult result = Sheet({"--contact-sheet", "missing", "-o", "none.pdf"});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err.toStdString(),
+              "kolvira-render: missing: cannot read the folder: No such file or directory\n");
+    EXPECT_FALSE(QFile::exists(Path("none.pdf")));
+}
+
+TEST_F(ContactSheetCliTest, NeverWritesOverAPhoto) {
+    ASSERT_TRUE(QFile::link(Path("photos/p007.jpg"), Path("link.jpg")));
+    const QByteArray photo = ReadBytes(Path("photos/p007.jpg"));
+    for (const char* output : {"photos/p007.jpg", "photos/../photos/p007.jpg", "link.jpg"}) {
+        SCOPED_TRACE(output);
+        const CliResult result = Sheet({"--contact-sheet", "photos", "-o", output});
+        EXPECT_EQ(result.exitCode, 1);
+        ASSERT_EQ(result.errLines().size(), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains("refusing to write over the photo 'photos/p007.jpg'"))
+            << result.err.toStdString();
+        EXPECT_EQ(ReadBytes(Path("photos/p007.jpg")), photo);
+    }
+    EXPECT_TRUE(QFileInfo(Path("link.jpg")).isSymLink());
+}
+
+TEST_F(ContactSheetCliTest, FailedWriteLeavesNoFile) {
+    // A folder that is a file fails for everyone; a read-only one not for root.
+    WriteBytes(Path("plain"), "not a folder");
+    QStringList outputs = {"plain/sheet.pdf"};
+    ASSERT_TRUE(QDir(Path("")).mkpath("locked"));
+    if (::geteuid() != 0) {
+        ASSERT_TRUE(QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::ExeOwner));
+        outputs << "locked/sheet.pdf";
+    }
+    for (const QString& output : outputs) {
+        SCOPED_TRACE(output.toStdString());
+        const CliResult result = Sheet({"--contact-sheet", "empty", "-o", output});
+        EXPECT_EQ(result.exitCode, 1);
+        ASSERT_EQ(result.errLines().size(), 1) << result.err.toStdString();
+        EXPECT_TRUE(result.err.startsWith("kolvira-render: " + output + ": "));
+    }
+    EXPECT_TRUE(DirEntries(Path("locked")).isEmpty());
+    QFile::setPermissions(Path("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(ContactSheetCommandLineTest, OptionsLandInTheirFields) {
+    const ParsedCommandLine defaults = ParseCommandLine({"--contact-sheet", "dir", "-o", "s.pdf"});
+    ASSERT_TRUE(defaults.ok()) << defaults.error.toStdString();
+    EXPECT_EQ(defaults.options.action, CliAction::ContactSheet);
+    EXPECT_EQ(defaults.options.sheetFolder, "dir");
+    EXPECT_EQ(defaults.options.outputFile, "s.pdf");
+    EXPECT_EQ(defaults.options.thumbWidth, 100);
+    EXPECT_EQ(defaults.options.sheetDpi, 600);
+
+    const ParsedCommandLine set = ParseCommandLine(
+        {"-os.pdf", "--thumb-width=20", "--dpi", "4800", "--threads", "2", "--contact-sheet=d"});
+    ASSERT_TRUE(set.ok()) << set.error.toStdString();
+    EXPECT_EQ(set.options.sheetFolder, "d");
+    EXPECT_EQ(set.options.thumbWidth, 20);
+    EXPECT_EQ(set.options.sheetDpi, 4800);
+    EXPECT_EQ(set.options.threads, 2);
+
+    EXPECT_EQ(ParseCommandLine({"--contact-sheet", "d", "--help"}).options.action,
+              CliAction::ShowHelp);
+    EXPECT_FALSE(ParseCommandLine({"--contact-sheet=", "-o", "s.pdf"}).ok());
+}
+
+TEST(ContactSheetCommandLineTest, ToldApartBeforeParsing) {
+    EXPECT_TRUE(AsksForContactSheet({"-q", "--contact-sheet", "d"}));
+    EXPECT_TRUE(AsksForContactSheet({"--contact-sheet=d"}));
+    EXPECT_FALSE(AsksForContactSheet({"in.jpg", "-o", "out.png"}));
+    EXPECT_FALSE(AsksForContactSheet({"-o", "out.png", "--", "--contact-sheet"}));
+}
+
+} // namespace
+} // namespace kolvira::cli::test
