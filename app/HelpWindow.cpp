@@ -4,7 +4,18 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-void ShowHelpTopics(QWidget* mainWindow) {
+// The help page is compiled into the program's static library; nothing else
+// refers to it there, so the linker would leave it out unless asked for.
+static void RegisterHelpPage() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)registered;
+}
+
+QTextBrowser* ShowHelpTopics(QWidget* mainWindow) {
+    RegisterHelpPage();
     static QPointer<QTextBrowser> browser;
     if (browser == nullptr) {
         browser = new QTextBrowser(mainWindow);
@@ -18,4 +29,5 @@ void ShowHelpTopics(QWidget* mainWindow) {
     browser->show();
     browser->raise();
     browser->activateWindow();
+    return browser;
 }

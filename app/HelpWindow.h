@@ -1,6 +1,8 @@
 // The help window: the bundled help page in a browser window, one per program.
 #pragma once
 
+class QTextBrowser;
 class QWidget;
 
-void ShowHelpTopics(QWidget* mainWindow);
+// Shows the help window, made on first use, and returns it.
+QTextBrowser* ShowHelpTopics(QWidget* mainWindow);

@@ -22,7 +22,9 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolBar>
+#include <QWhatsThis>
 
 using namespace kolvira;
 using namespace kolvira::test;
@@ -47,6 +49,8 @@ private slots:
 
     void closingNeverAsksToSave_data();
     void closingNeverAsksToSave();
+
+    void helpTopicsShowTheBundledPage();
 };
 
 void AppShellTest::startsWithMenu128AndNoDocumentWindow() {
@@ -257,6 +261,30 @@ void AppShellTest::openDialogListsImageFilesInAnyLetterCase() {
         return names.join(QLatin1Char(' '));
     };
     QTRY_COMPARE(listed(), QStringLiteral("a.jpg B.JPG c.Png d.bmp e.gif f.tif"));
+}
+
+// F1 and Help Topics open the page that comes inside the program; Shift+F1
+// asks for the object to explain.
+void AppShellTest::helpTopicsShowTheBundledPage() {
+    for (int command : {ID_HELP, ID_HELP_FINDER}) {
+        MainFrame()->OnCommand(command);
+        QTextBrowser* browser = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            browser = browser != nullptr ? browser : qobject_cast<QTextBrowser*>(window);
+        QVERIFY(browser != nullptr && browser->isVisible());
+        const QString text = browser->toPlainText();
+        for (const char* topic : {"Mosaic", "Paint", "Photo Editor", "Printing", "Saving",
+                                  "kolvira-render --contact-sheet"})
+            QVERIFY2(text.contains(QLatin1String(topic)), topic);
+        browser->close();
+    }
+
+    // Shift+F1: what's-this mode, with its prompt.
+    MainFrame()->OnCommand(ID_CONTEXT_HELP);
+    QVERIFY(QWhatsThis::inWhatsThisMode());
+    QCOMPARE(MainFrame()->StatusBar()->currentMessage(),
+             QStringLiteral("Select an object on which to get Help"));
+    QWhatsThis::leaveWhatsThisMode();
 }
 
 QTEST_MAIN(AppShellTest)

@@ -117,6 +117,7 @@ private slots:
     void saveAsWritesTheShownPictureInTheNamedFormat_data();
     void saveAsWritesTheShownPictureInTheNamedFormat();
     void saveAsksForANameOnlyTheFirstTime();
+    void mosaicSaveAsksForAPdfName();
     void savingNeverReplacesAPhoto();
     void failedSaveLeavesNoFileBehind();
 
@@ -320,6 +321,24 @@ void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
     QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->renderedPicture);
     QCOMPARE(dialogs, 1);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 100));
+}
+
+// A Mosaic's document is the photo it was opened from: Save asks for a new
+// PDF instead of writing there.
+void PrintingTest::mosaicSaveAsksForAPdfName() {
+    CListView_Photos* mosaic = MosaicOf(3);
+    QVERIFY(mosaic != nullptr);
+    QString suggested;
+    WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+        suggested = dialog.selectedFiles().value(0);
+        dialog.selectFile(OutputPath("mosaic.pdf"));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    MainFrame()->OnCommand(ID_FILE_SAVE);
+    QVERIFY2(suggested.endsWith(QLatin1String(" contact sheet.pdf")), qPrintable(suggested));
+    QCOMPARE(PdfPageCount(OutputPath("mosaic.pdf")), 1);
+    QCOMPARE(QImageReader(photos_->Directory() + QStringLiteral("/p000.jpg")).format(),
+             QByteArray("jpeg"));
 }
 
 // The window's photo by its path, a symbolic link or a hard link to it,
