@@ -8,6 +8,7 @@
 #include "KolviraView.h"
 #include "ListViewPhotos.h"
 #include "MainFrame.h"
+#include "PdfPages.h"
 #include "PrintCommands.h"
 #include "PrintScale.h"
 #include "StatusBar.h"
@@ -23,7 +24,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QProcess>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
@@ -36,54 +36,6 @@ using namespace kolvira;
 using namespace kolvira::test;
 
 namespace {
-
-QString Run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int PdfPageCount(const QString& pdf) {
-    const QString info = Run(QStringLiteral("pdfinfo"), {pdf});
-    for (const QString& line : info.split(u'\n')) {
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    }
-    return -1;
-}
-
-QString PdfPageSize(const QString& pdf) {
-    for (const QString& line : Run(QStringLiteral("pdfinfo"), {pdf}).split(u'\n')) {
-        if (line.startsWith(QLatin1String("Page size:")))
-            return line.mid(10).trimmed();
-    }
-    return {};
-}
-
-QStringList PdfPageLines(const QString& pdf, int page) {
-    const QString text =
-        Run(QStringLiteral("pdftotext"),
-            {QStringLiteral("-f"), QString::number(page), QStringLiteral("-l"),
-             QString::number(page), QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    QStringList lines;
-    for (const QString& line : text.split(u'\n')) {
-        if (!line.simplified().isEmpty())
-            lines << line.simplified();
-    }
-    return lines;
-}
-
-// The page rendered at the screen's 96 DPI: one pixel per logical unit.
-QImage PdfPageAtScreenSize(const QString& pdf, int page) {
-    const QString prefix = pdf + QStringLiteral(".page");
-    Run(QStringLiteral("pdftoppm"),
-        {QStringLiteral("-r"), QStringLiteral("96"), QStringLiteral("-f"), QString::number(page),
-         QStringLiteral("-l"), QString::number(page), QStringLiteral("-singlefile"),
-         QStringLiteral("-png"), pdf, prefix});
-    return QImage(prefix + QStringLiteral(".png"));
-}
 
 // Root may write into a read-only folder; this thread gives that power up
 // while the object lives, so that a test sees what a user would.
@@ -185,20 +137,18 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 200);
 
-    for (int dpi : {300, 720, 1200}) {
-        ApplicationPrinter().setResolution(dpi);
-        const QString pdf = OutputPath(QStringLiteral("sheet%1.pdf").arg(dpi));
-        QVERIFY(mosaic->SaveSheetAs(pdf));
-        QCOMPARE(PdfPageCount(pdf), 3);
-        const QStringList first = PdfPageLines(pdf, 1);
-        QVERIFY2(!first.isEmpty() && first[0].startsWith(QLatin1String("0, p000.jpg 1, p001.jpg")),
-                 qPrintable(first.value(0)));
-        QCOMPARE(first.size(), 13); // rows
-        const QStringList second = PdfPageLines(pdf, 2);
-        QVERIFY2(!second.isEmpty() && second[0].startsWith(QLatin1String("91, p091.jpg")),
-                 qPrintable(second.value(0)));
-        QVERIFY(PdfPageLines(pdf, 3).join(u' ').endsWith(QLatin1String("199, p199.jpg")));
-    }
+    // 720 DPI: far above six times the screen's, where a count from the
+    // printer's dots lost thumbnails.
+    ApplicationPrinter().setResolution(720);
+    const QString pdf = OutputPath(QStringLiteral("sheet.pdf"));
+    QVERIFY(mosaic->SaveSheetAs(pdf));
+    QCOMPARE(PdfPageCount(pdf), 3);
+    const QStringList first = PdfPageLines(pdf, 1);
+    QVERIFY2(first.value(0).startsWith(QLatin1String("0, p000.jpg 1, p001.jpg")),
+             qPrintable(first.value(0)));
+    QCOMPARE(first.size(), 13); // rows
+    QVERIFY(PdfPageLines(pdf, 2).value(0).startsWith(QLatin1String("91, p091.jpg")));
+    QVERIFY(PdfPageLines(pdf, 3).join(u' ').endsWith(QLatin1String("199, p199.jpg")));
 
     // Larger thumbnails: 6 x 11 cells of 130 x 100.
     mosaic->MoreSize();

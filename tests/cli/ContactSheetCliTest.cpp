@@ -3,12 +3,11 @@
 // pdftotext; and the ways such a run fails.
 #include "CliTestSupport.h"
 #include "CommandLine.h"
+#include "PdfPages.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,44 +21,12 @@
 namespace kolvira::cli::test {
 namespace {
 
-// What a poppler tool prints for a PDF; empty when it fails.
-QString Poppler(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(60'000) || process.exitStatus() != QProcess::NormalExit ||
-        process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-struct PdfInfo {
-    int pages = 0;
-    std::string pageSize; // as pdfinfo prints it, e.g. "595 x 842 pts (A4)"
-};
-
-PdfInfo ReadPdfInfo(const QString& pdf) {
-    const QString info = Poppler("pdfinfo", {pdf});
-    PdfInfo result;
-    result.pages = QRegularExpression(R"(Pages:\s+(\d+))").match(info).captured(1).toInt();
-    result.pageSize =
-        QRegularExpression(R"(Page size:\s+(.*))").match(info).captured(1).trimmed().toStdString();
-    return result;
-}
-
-// The text lines of one page (from 1) in reading order.
-std::vector<std::string> PageText(const QString& pdf, int page) {
-    const QString text =
-        Poppler("pdftotext", {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    std::vector<std::string> lines;
-    for (const QString& line : text.split(u'\n')) {
-        if (const QString trimmed = line.trimmed(); !trimmed.isEmpty())
-            lines.push_back(trimmed.toStdString());
-    }
-    return lines;
-}
+using kolvira::test::PdfPageCount;
+using kolvira::test::PdfPageLines;
+using kolvira::test::PdfPageSize;
 
 // Qt writes the A4 page box in whole points.
-const std::string kA4 = "595 x 842 pts (A4)";
+const QString kA4 = QStringLiteral("595 x 842 pts (A4)");
 
 // One folder of 200 small JPEGs, p000.jpg to p199.jpg, for the whole suite.
 class ContactSheetCliTest : public testing::Test {
@@ -108,28 +75,21 @@ TEST_F(ContactSheetCliTest, PagesFollowTheMosaicGridAtEveryResolution) {
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
         EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
 
-        const PdfInfo info = ReadPdfInfo(pdf);
-        EXPECT_EQ(info.pages, c.pages);
-        EXPECT_EQ(info.pageSize, kA4);
-        const std::vector<std::string> first = PageText(pdf, 1);
-        ASSERT_FALSE(first.empty());
-        EXPECT_EQ(first.front(), "0, p000.jpg");
-        const std::vector<std::string> second = PageText(pdf, 2);
-        ASSERT_FALSE(second.empty());
-        EXPECT_EQ(second.front(), c.firstOnPage2);
-        const std::vector<std::string> last = PageText(pdf, c.pages);
-        ASSERT_FALSE(last.empty());
-        EXPECT_EQ(last.back(), "199, p199.jpg");
+        EXPECT_EQ(PdfPageCount(pdf), c.pages);
+        EXPECT_EQ(PdfPageSize(pdf), kA4);
+        // Each line of text is one row of captions.
+        EXPECT_TRUE(PdfPageLines(pdf, 1).value(0).startsWith("0, p000.jpg 1, p001.jpg"));
+        EXPECT_TRUE(PdfPageLines(pdf, 2).value(0).startsWith(c.firstOnPage2));
+        EXPECT_TRUE(PdfPageLines(pdf, c.pages).join(' ').endsWith("199, p199.jpg"));
     }
 }
 
 TEST_F(ContactSheetCliTest, EmptyFolderGivesOneBlankPage) {
     const CliResult result = Sheet({"--contact-sheet", "empty/", "-o", "blank.pdf"});
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-    const PdfInfo info = ReadPdfInfo(Path("blank.pdf"));
-    EXPECT_EQ(info.pages, 1);
-    EXPECT_EQ(info.pageSize, kA4);
-    EXPECT_TRUE(PageText(Path("blank.pdf"), 1).empty());
+    EXPECT_EQ(PdfPageCount(Path("blank.pdf")), 1);
+    EXPECT_EQ(PdfPageSize(Path("blank.pdf")), kA4);
+    EXPECT_TRUE(PdfPageLines(Path("blank.pdf"), 1).isEmpty());
 }
 
 // Like the Mosaic, a file that is no picture gets no entry, so the next
@@ -145,7 +105,7 @@ TEST_F(ContactSheetCliTest, UnreadableFileIsLeftOutAndNamed) {
     ASSERT_EQ(result.errLines().size(), 1) << result.err.toStdString();
     EXPECT_TRUE(result.err.startsWith("kolvira-render: mixed/x.jpg: left out: "))
         << result.err.toStdString();
-    EXPECT_EQ(PageText(Path("mixed.pdf"), 1), (std::vector<std::string>{"0, a.jpg", "1, z.png"}));
+    EXPECT_EQ(PdfPageLines(Path("mixed.pdf"), 1), QStringList{"0, a.jpg 1, z.png"});
 }
 
 TEST_F(ContactSheetCliTest, BadCommandLinesExitTwoAndWriteNothing) {
