@@ -3,8 +3,8 @@
 #include "CommandIds.h"
 #include "KolviraApp.h"
 #include "SaveTargets.h"
+#include "WaitCursor.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -39,7 +39,6 @@ void ReportFailure(QWidget* parent, const QString& reason) {
 // is written safely).
 void PrintChosenPages(CPrintable& view, QPrinter& printer, const QPageRanges& pages,
                       QWidget* parent) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     QString failure;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString path = printer.outputFileName();
@@ -48,10 +47,10 @@ void PrintChosenPages(CPrintable& view, QPrinter& printer, const QPageRanges& pa
         if (failure.isEmpty())
             ShowStatusMessage(QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
     } else {
+        const WaitCursor busy;
         if (!view.PrintPages(printer, pages))
             failure = QStringLiteral("The printer could not be started.");
     }
-    QApplication::restoreOverrideCursor();
     if (!failure.isEmpty())
         ReportFailure(parent, failure);
 }
@@ -91,9 +90,7 @@ void PrintWithoutDialog(CPrintable& view, QWidget* parent) {
         return;
     }
     const QString path = DirectPrintPdfPath(view.PrintJobName());
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure = PrintToPdfFile(view, printer, path);
-    QApplication::restoreOverrideCursor();
     if (failure.isEmpty())
         ShowStatusMessage(
             QStringLiteral("No printer: printed to %1").arg(QDir::toNativeSeparators(path)));
@@ -138,6 +135,7 @@ QString PrintToPdfFile(CPrintable& view, const QPrinter& printer, const QString&
                        const QPageRanges& pages) {
     if (const QString refusal = RefusalToReplacePhoto(path); !refusal.isEmpty())
         return refusal;
+    const WaitCursor busy;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());

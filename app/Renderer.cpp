@@ -4,8 +4,7 @@
 #include "PhotoScaling.h"
 #include "RenderPass.h"
 #include "StatusProgress.h"
-
-#include <QApplication>
+#include "WaitCursor.h"
 
 Renderer* theRenderer = nullptr;
 
@@ -20,14 +19,15 @@ void Renderer::RenderPicture(QImage& picture, const kolvira::RenderSettings& set
     const kolvira::RenderRect rect{area.left(), area.top(), area.left() + area.width(),
                                    area.top() + area.height()};
     StatusProgress* progress = showProgress ? theProgress : nullptr;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (progress != nullptr)
-        progress->Show(QStringLiteral(" "));
-    kolvira::RenderPicture(surface, settings, rect, [progress](int percent) {
+    {
+        const WaitCursor busy;
         if (progress != nullptr)
-            progress->SetPosition(percent);
-    });
-    QApplication::restoreOverrideCursor();
+            progress->Show(QStringLiteral(" "));
+        kolvira::RenderPicture(surface, settings, rect, [progress](int percent) {
+            if (progress != nullptr)
+                progress->SetPosition(percent);
+        });
+    }
     if (progress != nullptr)
         progress->Finish();
 }

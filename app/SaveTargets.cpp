@@ -6,6 +6,7 @@
 #include "MainFrame.h"
 #include "NativePath.h"
 #include "PictureFiles.h"
+#include "WaitCursor.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -79,6 +80,7 @@ QString SavePictureFile(const QImage& picture, const QString& path) {
         return QStringLiteral("There is no picture to save.");
     if (const QString refusal = RefusalToReplacePhoto(path); !refusal.isEmpty())
         return refusal;
+    const WaitCursor busy;
     return WritePicture(picture, path, format);
 }
 
