@@ -201,6 +201,10 @@ QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& g
             .arg(o.inputs.first());
     if (o.outputFile.isEmpty())
         return QStringLiteral("no output given: use -o SHEET.pdf");
+    // The sheet is always a PDF; a picture's name would hide that.
+    if (QFileInfo(o.outputFile).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
+        return QStringLiteral("a contact sheet is a PDF: name it SHEET.pdf (got '%1')")
+            .arg(o.outputFile);
     return {};
 }
 

@@ -68,6 +68,15 @@ void CListView_Photos::OnFileSave() {
 }
 
 bool CListView_Photos::SaveSheetAs(const QString& path) {
+    // The sheet is always a PDF; a picture's name would hide that. (A
+    // photo's own name is refused as such, below.)
+    if (RefusalToReplacePhoto(path).isEmpty() &&
+        QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0) {
+        ReportSaveFailure(
+            window(), path,
+            QStringLiteral("A contact sheet is saved as PDF: end the name with .pdf."));
+        return false;
+    }
     if (const QString failure = PrintToPdfFile(*this, ApplicationPrinter(), path);
         !failure.isEmpty()) {
         ReportSaveFailure(window(), path, failure);

@@ -287,6 +287,10 @@ void PrintingTest::mosaicSaveAsksForAPdfName() {
     MainFrame()->OnCommand(ID_FILE_SAVE);
     QVERIFY2(suggested.endsWith(QLatin1String(" contact sheet.pdf")), qPrintable(suggested));
     QCOMPARE(PdfPageCount(OutputPath("mosaic.pdf")), 1);
+    MessageBoxCloser boxes;
+    QVERIFY(!mosaic->SaveSheetAs(OutputPath("mosaic.png")));
+    QCOMPARE(boxes.Count(), 1);
+    QVERIFY(!QFile::exists(OutputPath("mosaic.png")));
     QCOMPARE(QImageReader(photos_->Directory() + QStringLiteral("/p000.jpg")).format(),
              QByteArray("jpeg"));
 }

@@ -112,6 +112,7 @@ TEST_F(ContactSheetCliTest, BadCommandLinesExitTwoAndWriteNothing) {
     const QStringList sheet = {"--contact-sheet", "photos", "-o", "bad.pdf"};
     const std::pair<QStringList, const char*> cases[] = {
         {{"--contact-sheet", "photos"}, "no output given"},
+        {{"--contact-sheet", "photos", "-o", "bad.png"}, "a contact sheet is a PDF"},
         {sheet + QStringList{"--thumb-width", "10"}, "must be from 20 to 200"},
         {sheet + QStringList{"--thumb-width", "300"}, "must be from 20 to 200"},
         {sheet + QStringList{"--dpi", "0"}, "must be from 72 to 4800"},
@@ -145,9 +146,14 @@ TEST_F(ContactSheetCliTest, MissingFolderFailsAndWritesNothing) {
 }
 
 TEST_F(ContactSheetCliTest, NeverWritesOverAPhoto) {
-    ASSERT_TRUE(QFile::link(Path("photos/p007.jpg"), Path("link.jpg")));
+    // The sheet's name must end in .pdf, so a photo is reached only through
+    // a link so named.
+    ASSERT_TRUE(QFile::link(Path("photos/p007.jpg"), Path("link.pdf")));
+    ASSERT_EQ(::link(QFile::encodeName(Path("photos/p007.jpg")).constData(),
+                     QFile::encodeName(Path("hard.pdf")).constData()),
+              0);
     const QByteArray photo = ReadBytes(Path("photos/p007.jpg"));
-    for (const char* output : {"photos/p007.jpg", "photos/../photos/p007.jpg", "link.jpg"}) {
+    for (const char* output : {"link.pdf", "photos/../hard.pdf"}) {
         SCOPED_TRACE(output);
         const CliResult result = Sheet({"--contact-sheet", "photos", "-o", output});
         EXPECT_EQ(result.exitCode, 1);
@@ -156,7 +162,7 @@ TEST_F(ContactSheetCliTest, NeverWritesOverAPhoto) {
             << result.err.toStdString();
         EXPECT_EQ(ReadBytes(Path("photos/p007.jpg")), photo);
     }
-    EXPECT_TRUE(QFileInfo(Path("link.jpg")).isSymLink());
+    EXPECT_TRUE(QFileInfo(Path("link.pdf")).isSymLink());
 }
 
 TEST_F(ContactSheetCliTest, FailedWriteLeavesNoFile) {
