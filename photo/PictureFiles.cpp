@@ -6,11 +6,6 @@
 #include <QSaveFile>
 
 namespace kolvira {
-namespace {
-
-constexpr int kPngQuality = 50;
-
-} // namespace
 
 QByteArray WriterFormatForSuffix(const QString& suffix) {
     const QByteArray format = suffix.toLower().toLatin1();
@@ -26,10 +21,6 @@ QString WritePicture(const QImage& picture, const QString& path, const QByteArra
 
     CodecMessages messages;
     QImageWriter writer(&file, format);
-    // Qt's default PNG compression takes 2.7 times as long for a photo-sized
-    // picture as this middle setting, to save 2.5 % of the bytes.
-    if (format == "png")
-        writer.setQuality(kPngQuality);
     const bool encoded = writer.write(picture);
     const QStringList codecMessages = messages.Finish();
     if (!encoded)
