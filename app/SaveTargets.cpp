@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <sys/stat.h>
 
@@ -93,6 +94,13 @@ QString AskForSaveName(QWidget* parent, const QString& caption, const QString& s
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(filters);
     dialog.setDefaultSuffix(defaultSuffix);
+    // A name typed without an extension takes the chosen type's.
+    QObject::connect(
+        &dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+            static const QRegularExpression firstPattern(QStringLiteral("\\*\\.(\\w+)"));
+            if (const auto match = firstPattern.match(filter); match.hasMatch())
+                dialog.setDefaultSuffix(match.captured(1));
+        });
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(QFileInfo(suggested).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -13,6 +13,7 @@
 #include "PrintScale.h"
 #include "StatusBar.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -69,6 +70,7 @@ private slots:
     void saveAsWritesTheShownPictureInTheNamedFormat_data();
     void saveAsWritesTheShownPictureInTheNamedFormat();
     void saveAsksForANameOnlyTheFirstTime();
+    void chosenFileTypeGivesTheExtension();
     void mosaicSaveAsksForAPdfName();
     void savingNeverReplacesAPhoto();
     void failedSaveLeavesNoFileBehind();
@@ -271,6 +273,21 @@ void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
     QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->renderedPicture);
     QCOMPARE(dialogs, 1);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 100));
+}
+
+// A name typed without an extension takes the type chosen in the dialog.
+void PrintingTest::chosenFileTypeGivesTheExtension() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    QVERIFY(view != nullptr);
+    WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+        auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(types != nullptr);
+        QTest::keyClick(types, Qt::Key_Down); // JPEG, the second type
+        dialog.selectFile(OutputPath("typed"));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    MainFrame()->OnCommand(ID_FILE_SAVE_AS);
+    QCOMPARE(QImageReader(OutputPath("typed.jpg")).format(), QByteArray("jpeg"));
 }
 
 // A Mosaic's document is the photo it was opened from: Save asks for a new
