@@ -20,13 +20,6 @@
 
 using namespace kolvira;
 
-QPrinter& ApplicationPrinter() {
-    if (theApp != nullptr)
-        return theApp->Printer();
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
-}
-
 namespace {
 
 void ReportFailure(QWidget* parent, const QString& reason) {
@@ -67,7 +60,7 @@ QPageRanges ChosenPages(const QPrinter& printer) {
 }
 
 void PrintWithDialog(CPrintable& view, QWidget* parent) {
-    QPrinter& printer = ApplicationPrinter();
+    QPrinter& printer = theApp->Printer();
     const int pages = view.PageCount(printer);
     // The dialog names a PDF after the document.
     printer.setDocName(view.PrintJobName());
@@ -80,7 +73,7 @@ void PrintWithDialog(CPrintable& view, QWidget* parent) {
 }
 
 void PrintWithoutDialog(CPrintable& view, QWidget* parent) {
-    QPrinter& printer = ApplicationPrinter();
+    QPrinter& printer = theApp->Printer();
     const bool hasPrinter = printer.outputFormat() == QPrinter::NativeFormat &&
                             !printer.printerName().isEmpty() &&
                             !QPrinterInfo::printerInfo(printer.printerName()).isNull();
@@ -99,7 +92,7 @@ void PrintWithoutDialog(CPrintable& view, QWidget* parent) {
 }
 
 void ShowPrintPreview(CPrintable& view, QWidget* parent) {
-    QPrintPreviewDialog preview(&ApplicationPrinter(), parent);
+    QPrintPreviewDialog preview(&theApp->Printer(), parent);
     preview.setWindowTitle(QStringLiteral("Print Preview - %1").arg(view.PrintJobName()));
     if (parent != nullptr)
         preview.resize(parent->size() * 0.9);

@@ -28,10 +28,6 @@ public:
 
 bool IsPrintCommand(int commandId);
 
-// The printer chosen with Print Setup (a PDF printer without a program
-// object, as in tests).
-QPrinter& ApplicationPrinter();
-
 // Runs Print, Print without dialog or Print Preview for `view` on the
 // application's printer; dialogs and messages belong to `parent`.
 void RunPrintCommand(int commandId, CPrintable& view, QWidget* parent);

@@ -66,6 +66,8 @@ QString RefusalToReplacePhoto(const QString& target) {
 }
 
 QString SavePictureFile(const QImage& picture, const QString& path) {
+    if (const QString refusal = RefusalToReplacePhoto(path); !refusal.isEmpty())
+        return refusal;
     const QString suffix = QFileInfo(path).suffix().toLower();
     static const QStringList kSavedSuffixes = {QStringLiteral("png"),  QStringLiteral("jpg"),
                                                QStringLiteral("jpeg"), QStringLiteral("bmp"),
@@ -79,8 +81,6 @@ QString SavePictureFile(const QImage& picture, const QString& path) {
         return QStringLiteral("This system cannot write .%1 files.").arg(suffix);
     if (picture.isNull())
         return QStringLiteral("There is no picture to save.");
-    if (const QString refusal = RefusalToReplacePhoto(path); !refusal.isEmpty())
-        return refusal;
     const WaitCursor busy;
     return WritePicture(picture, path, format);
 }

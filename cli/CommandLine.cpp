@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
 #include "OptionValues.h"
-#include "PictureWriting.h"
+#include "PictureFiles.h"
 
 #include <QFileInfo>
 

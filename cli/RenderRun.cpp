@@ -4,6 +4,7 @@
 #include "InputProtection.h"
 #include "NativeNames.h"
 #include "PhotoLoading.h"
+#include "PictureFiles.h"
 #include "PictureWriting.h"
 #include "ProgressBar.h"
 

@@ -48,11 +48,10 @@ QString CaptionText(int index, const QString& label) {
     return QStringLiteral("%1, %2").arg(index).arg(label);
 }
 
-ContactSheetLayout LayoutContactSheet(const ContactSheet& sheet, const QPaintDevice& device,
-                                      QSizeF screenDpi) {
+ContactSheetLayout LayoutContactSheet(int count, int thumbWidth, int thumbHeight,
+                                      const QPaintDevice& device, QSizeF screenDpi) {
     const QSizeF page = LogicalPageSize(device, screenDpi);
-    return ContactSheetLayout(sheet.Count(), sheet.thumbWidth, sheet.thumbHeight, page.width(),
-                              page.height());
+    return ContactSheetLayout(count, thumbWidth, thumbHeight, page.width(), page.height());
 }
 
 void PaintContactSheetPage(QPainter& painter, const ContactSheet& sheet,
@@ -90,7 +89,8 @@ void PaintContactSheetPage(QPainter& painter, const ContactSheet& sheet,
 
 bool PrintContactSheet(QPagedPaintDevice& device, const ContactSheet& sheet,
                        const QPageRanges& pages, QSizeF screenDpi) {
-    const ContactSheetLayout layout = LayoutContactSheet(sheet, device, screenDpi);
+    const ContactSheetLayout layout =
+        LayoutContactSheet(sheet.Count(), sheet.thumbWidth, sheet.thumbHeight, device, screenDpi);
     QPainter painter;
     if (!painter.begin(&device))
         return false;

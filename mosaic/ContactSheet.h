@@ -35,9 +35,9 @@ QString EntryLabel(const std::string& nativePath);
 // "index, label": the caption under a thumbnail.
 QString CaptionText(int index, const QString& label);
 
-// The sheet's grid on the paintable area of `device`.
-ContactSheetLayout LayoutContactSheet(const ContactSheet& sheet, const QPaintDevice& device,
-                                      QSizeF screenDpi);
+// The grid of `count` thumbnails on the paintable area of `device`.
+ContactSheetLayout LayoutContactSheet(int count, int thumbWidth, int thumbHeight,
+                                      const QPaintDevice& device, QSizeF screenDpi);
 
 // Paints one page (from 1) with `painter` set to logical units (one unit
 // one screen pixel), the page's top-left corner at the origin.

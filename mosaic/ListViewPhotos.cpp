@@ -54,8 +54,7 @@ void CListView_Photos::OnInitialUpdate() {
 
 bool CListView_Photos::HandlesCommand(int commandId) const {
     return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE ||
-           commandId == ID_LESS_SIZE || commandId == ID_FILE_SAVE || commandId == ID_FILE_SAVE_AS ||
-           IsPrintCommand(commandId);
+           commandId == ID_LESS_SIZE || IsSaveCommand(commandId) || IsPrintCommand(commandId);
 }
 
 void CListView_Photos::OnCommand(int commandId) {
@@ -69,15 +68,8 @@ void CListView_Photos::OnCommand(int commandId) {
     case ID_LESS_SIZE:
         LessSize();
         break;
-    case ID_FILE_SAVE:
-        OnFileSave();
-        break;
-    case ID_FILE_SAVE_AS:
-        OnFileSaveAs();
-        break;
     default:
-        if (IsPrintCommand(commandId))
-            RunPrintCommand(commandId, *this, window());
+        RunFileCommand(commandId, *this, *this, window());
         break;
     }
 }

@@ -6,6 +6,7 @@
 
 #include "CView.h"
 #include "ContactSheet.h"
+#include "FileCommands.h"
 #include "PrintCommands.h"
 
 #include <QImage>
@@ -14,7 +15,7 @@
 #include <string>
 #include <vector>
 
-class CListView_Photos : public QListWidget, public CView, public CPrintable {
+class CListView_Photos : public QListWidget, public CView, public CPrintable, public CSaveable {
     Q_OBJECT
 
 public:
@@ -33,12 +34,6 @@ public:
     bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) override;
     // The entries as they are now, at the current thumbnail size.
     kolvira::ContactSheet Sheet() const;
-
-    // Save and Save As export the contact sheet as a PDF; Save asks for a
-    // name the first time (never the photo the window was opened from).
-    void OnFileSaveAs();
-    void OnFileSave();
-    bool SaveSheetAs(const QString& path);
 
     // Makes every entry anew from photoPaths at the current size. Files that
     // cannot be read as images leave photoPaths, so entry k is path k.
@@ -63,8 +58,12 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
+    // Save and Save As write the contact sheet as a PDF; the first Save asks
+    // for a name, so it never goes to the photo the window was opened from.
+    SaveDialogText SaveDialog() const override;
+    QString SuggestedSaveName() const override;
+    QString WriteSavedFile(const QString& path) override;
+
 private:
     void SetThumbWidth(int width);
-
-    QString savedPath_; // where Save writes; empty until the first save
 };

@@ -33,7 +33,7 @@ QString CListView_Photos::PrintJobName() const {
 }
 
 int CListView_Photos::PageCount(const QPagedPaintDevice& device) {
-    return LayoutContactSheet(Sheet(), device, ScreenDpi()).PageCount();
+    return LayoutContactSheet(count(), thumbWidth, thumbHeight, device, ScreenDpi()).PageCount();
 }
 
 bool CListView_Photos::PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) {
@@ -47,42 +47,26 @@ std::vector<std::string> CListView_Photos::PhotoFiles() const {
     return files;
 }
 
-void CListView_Photos::OnFileSaveAs() {
-    QString suggested = savedPath_;
-    if (suggested.isEmpty()) {
-        const std::string directory = GetDirectory(GetDocument()->GetPathName());
-        suggested = QDir(ShownPath(directory)).filePath(PrintJobName() + QStringLiteral(".pdf"));
-    }
-    const QString path =
-        AskForSaveName(window(), QStringLiteral("Save Contact Sheet As"), suggested,
-                       {QStringLiteral("PDF document (*.pdf)")}, QStringLiteral("pdf"));
-    if (!path.isEmpty())
-        SaveSheetAs(path);
+CSaveable::SaveDialogText CListView_Photos::SaveDialog() const {
+    return {QStringLiteral("Save Contact Sheet As"),
+            {QStringLiteral("PDF document (*.pdf)")},
+            QStringLiteral("pdf")};
 }
 
-void CListView_Photos::OnFileSave() {
-    if (savedPath_.isEmpty())
-        OnFileSaveAs();
-    else
-        SaveSheetAs(savedPath_);
+// In the photos' folder: "<folder> contact sheet.pdf".
+QString CListView_Photos::SuggestedSaveName() const {
+    const std::string directory = GetDirectory(GetDocument()->GetPathName());
+    return QDir(ShownPath(directory)).filePath(PrintJobName() + QStringLiteral(".pdf"));
 }
 
-bool CListView_Photos::SaveSheetAs(const QString& path) {
-    // The sheet is always a PDF; a picture's name would hide that. (A
-    // photo's own name is refused as such, below.)
-    if (RefusalToReplacePhoto(path).isEmpty() &&
-        QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0) {
-        ReportSaveFailure(
-            window(), path,
-            QStringLiteral("A contact sheet is saved as PDF: end the name with .pdf."));
-        return false;
+QString CListView_Photos::WriteSavedFile(const QString& path) {
+    // The sheet is always a PDF; a picture's name would hide that. A photo's
+    // own name gets the reason that matters more.
+    if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0) {
+        const QString refusal = RefusalToReplacePhoto(path);
+        return !refusal.isEmpty()
+                   ? refusal
+                   : QStringLiteral("A contact sheet is saved as PDF: end the name with .pdf.");
     }
-    if (const QString failure = PrintToPdfFile(*this, ApplicationPrinter(), path);
-        !failure.isEmpty()) {
-        ReportSaveFailure(window(), path, failure);
-        return false;
-    }
-    savedPath_ = path;
-    ShowStatusMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
-    return true;
+    return PrintToPdfFile(*this, theApp->Printer(), path);
 }

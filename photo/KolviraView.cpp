@@ -124,13 +124,16 @@ QRgb CKolviraView::BackgroundColor() const {
 // The render pass over the window's width and height from the picture's
 // top-left corner, on the photo as drawn and the background around it. The
 // rendered canvas is kept, so only a change renders again.
+const QImage& CKolviraView::LivePreview() {
+    return preview_.Preview(photo, WindowRect().size(), BackgroundColor(), settings,
+                            [](QImage& picture, const kolvira::RenderSettings& applied) {
+                                theRenderer->RenderPicture(picture, applied, picture.rect(),
+                                                           /*showProgress=*/false);
+                            });
+}
+
 void CKolviraView::DrawPreview(QPainter& painter) {
-    const QImage& canvas = preview_.Preview(
-        photo, WindowRect().size(), BackgroundColor(), settings,
-        [](QImage& picture, const kolvira::RenderSettings& applied) {
-            theRenderer->RenderPicture(picture, applied, picture.rect(), /*showProgress=*/false);
-        });
-    painter.drawImage(QPoint(0, 0), canvas);
+    painter.drawImage(QPoint(0, 0), LivePreview());
 }
 
 void CKolviraView::RepaintAfterApply() {

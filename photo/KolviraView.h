@@ -7,6 +7,7 @@
 #pragma once
 
 #include "CView.h"
+#include "FileCommands.h"
 #include "PreviewCache.h"
 #include "PrintCommands.h"
 #include "RenderSettings.h"
@@ -18,7 +19,7 @@
 
 #include <string>
 
-class CKolviraView : public QAbstractScrollArea, public CView, public CPrintable {
+class CKolviraView : public QAbstractScrollArea, public CView, public CPrintable, public CSaveable {
     Q_OBJECT
 
 public:
@@ -42,14 +43,6 @@ public:
     // else the photo at the window's width, rendered while the settings are
     // active. Null when there is no photo.
     QImage ShownPicture();
-
-    // Save As: asks for a name and writes ShownPicture there; Save writes
-    // to the name chosen last, asking the first time (PhotoSaving.cpp).
-    void OnFileSaveAs();
-    void OnFileSave();
-    // Writes ShownPicture to `path`; false, after telling the user why,
-    // when it cannot.
-    bool SavePictureAs(const QString& path);
 
     // The outer rectangle of the view's window (frame and scroll bars
     // included), from (0, 0): the photo is scaled to its width.
@@ -75,10 +68,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 
+    // Saving writes ShownPicture as PNG, JPEG, BMP or TIFF (PhotoSaving.cpp).
+    SaveDialogText SaveDialog() const override;
+    QString SuggestedSaveName() const override;
+    QString WriteSavedFile(const QString& path) override;
+
 private:
     void SetScrollSizes(QSize total);
     void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
     void DrawLivePhoto(QPainter& painter);
+    // The render pass over the window's rectangle, kept until it changes.
+    const QImage& LivePreview();
     void DrawPreview(QPainter& painter);
     QRgb BackgroundColor() const;
     // Invalidates the whole window and repaints it before returning.
@@ -101,6 +101,4 @@ private:
     // Set by an Apply while a dialog is open, so the view shows the applied
     // settings even over a kept picture; cleared when the dialog closes.
     bool showApplied_ = false;
-    // Where Save writes; empty until the first Save or Save As.
-    QString savedPath_;
 };

@@ -10,34 +10,18 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-#include <algorithm>
-#include <climits>
-
 QImage CKolviraView::ShownPicture() {
     if (!renderedPicture.isNull())
-        return renderedPicture.copy(0, 0, pictureWidth, pictureHeight);
+        return renderedPicture; // made at the picture's size
     if (photo.isNull())
         return {};
     if (settings.active) {
-        // The live preview, as the window paints it.
-        const QImage& canvas =
-            preview_.Preview(photo, WindowRect().size(), BackgroundColor(), settings,
-                             [](QImage& picture, const kolvira::RenderSettings& applied) {
-                                 theRenderer->RenderPicture(picture, applied, picture.rect(),
-                                                            /*showProgress=*/false);
-                             });
+        // The live preview as the window paints it, cut to the photo.
+        const QImage& canvas = LivePreview();
         const QSize drawn = preview_.DrawnSize();
         return canvas.copy(0, 0, drawn.width(), drawn.height());
     }
-    const int width = WindowRect().width();
-    const QSize drawn(width, static_cast<int>(std::min<std::int64_t>(
-                                 kolvira::ProportionalHeight(photo.size(), width), INT_MAX)));
-    QImage picture(drawn, QImage::Format_RGB32);
-    if (picture.isNull())
-        return picture;
-    QPainter painter(&picture);
-    kolvira::DrawPhotoAtWidth(painter, photo, width, &scaledPhoto_);
-    return picture;
+    return kolvira::PhotoAtWidth(photo, WindowRect().width(), &scaledPhoto_);
 }
 
 QString CKolviraView::PrintJobName() const {

@@ -41,30 +41,56 @@ QImage ScalePhoto(const QImage& photo, QSize size) {
         .convertToFormat(QImage::Format_RGB32);
 }
 
+namespace {
+
+// The integer rectangle a photo fills at `width`.
+QSize SizeAtWidth(const QImage& photo, int width) {
+    return QSize(width,
+                 static_cast<int>(std::min<std::int64_t>(ProportionalHeight(photo.size(), width),
+                                                         std::numeric_limits<int>::max())));
+}
+
+bool Cacheable(QSize size) {
+    return qint64{size.width()} * size.height() <= kLargestCachedPixels;
+}
+
+const QImage& ScaledCopy(const QImage& photo, QSize size, ScaledPhotoCache& cache) {
+    if (cache.photoKey != photo.cacheKey() || cache.image.size() != size) {
+        cache.image = ScalePhoto(photo, size);
+        cache.photoKey = photo.cacheKey();
+    }
+    return cache.image;
+}
+
+} // namespace
+
+QImage PhotoAtWidth(const QImage& photo, int width, ScaledPhotoCache* cache) {
+    const QSize size = SizeAtWidth(photo, width);
+    if (size.isEmpty())
+        return {};
+    if (cache == nullptr || !Cacheable(size))
+        return ScalePhoto(photo, size);
+    return ScaledCopy(photo, size, *cache);
+}
+
 QSize DrawPhotoAtWidth(QPainter& painter, const QImage& photo, int width, ScaledPhotoCache* cache) {
     if (photo.width() == 0)
         return QSize(width, 100);
-    const int height = static_cast<int>(std::min<std::int64_t>(
-        ProportionalHeight(photo.size(), width), std::numeric_limits<int>::max()));
-    const QRect target(0, 0, width, height);
-    if (width <= 0 || height <= 0)
-        return QSize(width, height);
+    const QSize size = SizeAtWidth(photo, width);
+    if (size.isEmpty())
+        return size;
 
-    if (qint64{width} * height <= kLargestCachedPixels) {
+    if (Cacheable(size)) {
         ScaledPhotoCache scratch;
-        ScaledPhotoCache& scaled = cache != nullptr ? *cache : scratch;
-        if (scaled.photoKey != photo.cacheKey() || scaled.image.size() != target.size()) {
-            scaled.image = ScalePhoto(photo, target.size());
-            scaled.photoKey = photo.cacheKey();
-        }
-        painter.drawImage(QPoint(0, 0), scaled.image);
+        painter.drawImage(QPoint(0, 0),
+                          ScaledCopy(photo, size, cache != nullptr ? *cache : scratch));
     } else {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(target, photo);
+        painter.drawImage(QRect(QPoint(0, 0), size), photo);
         painter.restore();
     }
-    return QSize(width, height);
+    return size;
 }
 
 } // namespace kolvira

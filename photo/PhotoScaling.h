@@ -32,6 +32,11 @@ struct ScaledPhotoCache {
     QImage image;
 };
 
+// `photo` scaled to `width` with its proportions kept: the pixels
+// DrawPhotoAtWidth draws, taken from `cache` when it holds them (and kept
+// there). Null for a photo of no width or a picture too large to allocate.
+QImage PhotoAtWidth(const QImage& photo, int width, ScaledPhotoCache* cache = nullptr);
+
 // Draws `photo` at (0, 0) scaled to `width` with its proportions kept, into
 // exactly the integer rectangle, and returns the drawn size. A photo of
 // width 0 draws nothing and gives (width, 100). The pixels are those of

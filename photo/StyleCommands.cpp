@@ -25,10 +25,9 @@ bool CKolviraView::HandlesCommand(int commandId) const {
     case ID_PAINT:
     case ID_PHOTO_EDITOR:
         return true;
-    case kolvira::ID_FILE_SAVE:
-    case kolvira::ID_FILE_SAVE_AS:
-        return !photo.isNull() || !renderedPicture.isNull(); // something to write
     default:
+        if (IsSaveCommand(commandId))
+            return !photo.isNull() || !renderedPicture.isNull(); // something to write
         return IsPrintCommand(commandId);
     }
 }
@@ -41,15 +40,8 @@ void CKolviraView::OnCommand(int commandId) {
     case ID_PHOTO_EDITOR:
         RunRenderDialog<CDia_PhotoEditor>();
         break;
-    case kolvira::ID_FILE_SAVE:
-        OnFileSave();
-        break;
-    case kolvira::ID_FILE_SAVE_AS:
-        OnFileSaveAs();
-        break;
     default:
-        if (IsPrintCommand(commandId))
-            RunPrintCommand(commandId, *this, window());
+        RunFileCommand(commandId, *this, *this, window());
         break;
     }
 }

@@ -102,7 +102,7 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     QCOMPARE(ScreenToDeviceScale(at600, ScreenDpi()), QSizeF(6.25, 6.25));
 
     const QString pdf = OutputPath("photo.pdf");
-    QCOMPARE(PrintToPdfFile(*view, ApplicationPrinter(), pdf), QString());
+    QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
     QCOMPARE(PdfPageCount(pdf), 1);
     QVERIFY2(PdfPageSize(pdf).contains(QLatin1String("(A4)")), qPrintable(PdfPageSize(pdf)));
 
@@ -126,7 +126,7 @@ void PrintingTest::photoPrintsTheKeptRendering() {
     view->renderedPicture.fill(QColor(Qt::magenta));
 
     const QString pdf = OutputPath("rendered.pdf");
-    QCOMPARE(PrintToPdfFile(*view, ApplicationPrinter(), pdf), QString());
+    QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
     const QImage page = PdfPageAtScreenSize(pdf, 1);
     QVERIFY(ColoursClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
                          Qt::magenta, 2));
@@ -141,9 +141,9 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
 
     // 720 DPI: far above six times the screen's, where a count from the
     // printer's dots lost thumbnails.
-    ApplicationPrinter().setResolution(720);
+    theApp->Printer().setResolution(720);
     const QString pdf = OutputPath(QStringLiteral("sheet.pdf"));
-    QVERIFY(mosaic->SaveSheetAs(pdf));
+    QVERIFY(mosaic->SaveAs(pdf, mosaic));
     QCOMPARE(PdfPageCount(pdf), 3);
     const QStringList first = PdfPageLines(pdf, 1);
     QVERIFY2(first.value(0).startsWith(QLatin1String("0, p000.jpg 1, p001.jpg")),
@@ -155,7 +155,7 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
     // Larger thumbnails: 6 x 11 cells of 130 x 100.
     mosaic->MoreSize();
     const QString larger = OutputPath("larger.pdf");
-    QVERIFY(mosaic->SaveSheetAs(larger));
+    QVERIFY(mosaic->SaveAs(larger, mosaic));
     QCOMPARE(PdfPageCount(larger), 4);
 
     // The thumbnails themselves are printed: the first one's red corner.
@@ -183,7 +183,7 @@ void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
     CListView_Photos* mosaic = MosaicOf(200);
     QVERIFY(mosaic != nullptr);
     const QString pdf = OutputPath("chosen.pdf");
-    QPrinter& printer = ApplicationPrinter();
+    QPrinter& printer = theApp->Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     WhenModalOpens<QPrintDialog>([](QPrintDialog& dialog) {
@@ -240,7 +240,7 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
     const QImage shown = view->ShownPicture();
     QCOMPARE(shown.size(), QSize(view->pictureWidth, view->pictureHeight));
 
-    QVERIFY(view->SavePictureAs(OutputPath(name)));
+    QVERIFY(view->SaveAs(OutputPath(name), view));
     QImageReader reader(OutputPath(name));
     QCOMPARE(reader.format(), format);
     const QImage saved = reader.read().convertToFormat(QImage::Format_RGB32);
@@ -305,7 +305,7 @@ void PrintingTest::mosaicSaveAsksForAPdfName() {
     QVERIFY2(suggested.endsWith(QLatin1String(" contact sheet.pdf")), qPrintable(suggested));
     QCOMPARE(PdfPageCount(OutputPath("mosaic.pdf")), 1);
     MessageBoxCloser boxes;
-    QVERIFY(!mosaic->SaveSheetAs(OutputPath("mosaic.png")));
+    QVERIFY(!mosaic->SaveAs(OutputPath("mosaic.png"), mosaic));
     QCOMPARE(boxes.Count(), 1);
     QVERIFY(!QFile::exists(OutputPath("mosaic.png")));
     QCOMPARE(QImageReader(photos_->Directory() + QStringLiteral("/p000.jpg")).format(),
@@ -332,10 +332,10 @@ void PrintingTest::savingNeverReplacesAPhoto() {
     const QByteArray bytes = original.readAll();
 
     MessageBoxCloser boxes;
-    QVERIFY(!view->SavePictureAs(photo));
-    QVERIFY(!view->SavePictureAs(OutputPath("link.png")));
-    QVERIFY(!view->SavePictureAs(OutputPath("hard.png")));
-    QVERIFY(!mosaic->SaveSheetAs(photo));
+    QVERIFY(!view->SaveAs(photo, view));
+    QVERIFY(!view->SaveAs(OutputPath("link.png"), view));
+    QVERIFY(!view->SaveAs(OutputPath("hard.png"), view));
+    QVERIFY(!mosaic->SaveAs(photo, mosaic));
     QCOMPARE(boxes.Count(), 4);
     for (const QString& text : boxes.Texts())
         QVERIFY2(text.contains(QLatin1String("never writes over a photo")), qPrintable(text));
@@ -345,7 +345,7 @@ void PrintingTest::savingNeverReplacesAPhoto() {
     QVERIFY(QFileInfo(OutputPath("link.png")).isSymLink());
 
     // A name Kolvira cannot write a picture as is refused, not saved as PNG.
-    QVERIFY(!view->SavePictureAs(OutputPath("out.gif")));
+    QVERIFY(!view->SaveAs(OutputPath("out.gif"), view));
     QVERIFY(!QFile::exists(OutputPath("out.gif")));
 }
 
@@ -358,7 +358,7 @@ void PrintingTest::failedSaveLeavesNoFileBehind() {
     MessageBoxCloser boxes;
     {
         WithoutPermissionOverride asAUser;
-        QVERIFY(!view->SavePictureAs(locked.filePath("out.png")));
+        QVERIFY(!view->SaveAs(locked.filePath("out.png"), view));
     }
     QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(boxes.Count(), 1);
