@@ -2,38 +2,25 @@
 
 #include "PhotoScaling.h"
 
-#include "CodecMessages.h"
 #include "NativeNames.h"
 
 namespace kolvira::cli {
 namespace {
-
-// libjpeg fills in the missing rest of a cut-off JPEG with grey and only
-// warns about it; such a photo is refused rather than rendered half grey.
-bool SaysDataEndsEarly(const QStringList& messages) {
-    for (const QString& message : messages) {
-        if (message.contains(QLatin1String("premature end"), Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
 
 LoadedPhoto Failed(const QString& reason) {
     return {{}, reason, {}};
 }
 
 // The photo as decoded, upright, in whatever format the decoder gives, with
-// what the codec said on the way.
+// what the codec said on the way. A damaged photo is refused rather than
+// rendered half grey.
 LoadedPhoto Decode(const QString& path) {
-    CodecMessages messages; // reading the header may already make the codec speak
     DecodedPhoto decoded = DecodePhoto(NativeFileName(path));
-    const QStringList codecMessages = messages.Finish();
     if (decoded.image.isNull())
-        return Failed(FailureReason(decoded.error, codecMessages));
-    if (SaysDataEndsEarly(codecMessages))
-        return Failed(QStringLiteral("the picture data ends early (%1)")
-                          .arg(codecMessages.join(QStringLiteral("; "))));
-    return {std::move(decoded.image), {}, codecMessages};
+        return Failed(decoded.error);
+    if (!decoded.damage.isEmpty())
+        return Failed(QStringLiteral("the picture is damaged: %1").arg(decoded.damage));
+    return {std::move(decoded.image), {}, decoded.warnings};
 }
 
 } // namespace

@@ -23,7 +23,7 @@ Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache) {
     }
     Thumbnail decoded = DecodeThumbnail(path, width);
     QImage image = ScaleThumbnail(decoded, width);
-    if (key)
+    if (key && !decoded.timedOut)
         cache.Store(*key, std::move(decoded));
     return {std::move(image), false};
 }

@@ -1,5 +1,6 @@
 #include "ThumbnailDecoding.h"
 
+#include "DecodeWatchdog.h"
 #include "ExifThumbnail.h"
 #include "PhotoDecoding.h"
 #include "PhotoScaling.h"
@@ -78,14 +79,17 @@ bool CoversWidth(const Thumbnail& thumbnail, int width) {
            (thumbnail.image.width() >= width || thumbnail.image.size() == thumbnail.photoSize);
 }
 
-Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth) {
-    PhotoReader opened = OpenPhotoReader(nativePath);
+namespace {
+
+// DecodeThumbnail's work, on the watchdog's thread.
+Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomic<bool>& stop) {
+    PhotoReader opened = OpenPhotoReader(nativePath, stop);
     if (!opened.reader)
         return Unreadable(opened.error);
     QImageReader& reader = *opened.reader;
 
     // Taken before the reader reads the header, while the file is at its start.
-    const QByteArray exifJpeg = ReadExifThumbnail(*opened.file);
+    const QByteArray exifJpeg = ReadExifThumbnail(*opened.watched);
 
     Thumbnail thumbnail;
     const Transformations transformation = reader.transformation();
@@ -122,6 +126,22 @@ Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth) {
     }
     thumbnail.image = FlattenOnBlack(image);
     return thumbnail;
+}
+
+} // namespace
+
+Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth,
+                          std::chrono::milliseconds timeLimit) {
+    std::optional<Thumbnail> decoded = RunWithinTime<Thumbnail>(
+        [nativePath, minWidth](const std::atomic<bool>& stop) {
+            return DecodeNow(nativePath, minWidth, stop);
+        },
+        timeLimit);
+    if (decoded)
+        return std::move(*decoded);
+    Thumbnail abandoned = Unreadable(TookTooLongReason(timeLimit));
+    abandoned.timedOut = true;
+    return abandoned;
 }
 
 QImage ScaleThumbnail(const Thumbnail& source, int width) {

@@ -8,7 +8,13 @@
 #include <QSize>
 #include <QString>
 
+#include <chrono>
+
 namespace kolvira {
+
+// How long a thumbnail may take to decode; the workers deliver in order, so
+// a slow file holds up the ones after it.
+inline constexpr std::chrono::milliseconds kThumbnailDecodeTime{5'000};
 
 // The Mosaic's largest cell width.
 inline constexpr int kLargestThumbWidth = 200;
@@ -27,6 +33,7 @@ struct Thumbnail {
     QSize photoSize;       // the photo's upright size
     QString error;         // why the image is null
     bool fromExif = false; // made from the thumbnail embedded in the EXIF data
+    bool timedOut = false; // given up after the time limit; worth another try later
 };
 
 // Whether `thumbnail` can be scaled down to `width` without losing detail: it
@@ -36,7 +43,9 @@ bool CoversWidth(const Thumbnail& thumbnail, int width);
 // A thumbnail at least `minWidth` wide (unless the photo is narrower) with the
 // photo's proportions; JPEGs are decoded to kLargestThumbWidth at least, so
 // that a larger cell later needs no new decode. Not yet scaled to the cell.
-Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth);
+// A damaged photo gives what could be decoded of it.
+Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth,
+                          std::chrono::milliseconds timeLimit = kThumbnailDecodeTime);
 
 // `source` smoothly scaled to `width` x ThumbnailHeight(photoSize, width); a
 // copy when it has that size already. Null when the source is.

@@ -1,11 +1,20 @@
 #include "CodecMessages.h"
 
+#include <mutex>
 #include <unistd.h>
 
 namespace kolvira {
 namespace {
 
-CodecMessages* activeCollector = nullptr;
+thread_local CodecMessages* threadCollector = nullptr;
+
+// The handler that was in place before the router, for the messages of
+// threads that collect nothing.
+QtMessageHandler handlerBeforeRouter = nullptr;
+std::once_flag routerInstalled;
+
+// Held by the collector that has stderr redirected.
+std::mutex stderrOwner;
 
 QStringList ReadLines(std::FILE* file) {
     QByteArray text;
@@ -23,48 +32,67 @@ QStringList ReadLines(std::FILE* file) {
 
 } // namespace
 
+void RouteMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (threadCollector != nullptr)
+        threadCollector->qtMessages_ << message.trimmed();
+    else if (handlerBeforeRouter != nullptr)
+        handlerBeforeRouter(type, context, message);
+    else
+        qt_message_output(type, context, message);
+}
+
 CodecMessages::CodecMessages() {
-    activeCollector = this;
-    previousHandler_ = qInstallMessageHandler(&CodecMessages::Collect);
-    std::fflush(stderr);
-    capturedStderr_ = std::tmpfile();
-    if (capturedStderr_ != nullptr) {
-        savedStderr_ = ::dup(STDERR_FILENO);
-        if (savedStderr_ < 0 || ::dup2(::fileno(capturedStderr_), STDERR_FILENO) < 0) {
-            // Without a copy of stderr to return to, leave stderr alone.
-            if (savedStderr_ >= 0)
-                ::close(savedStderr_);
-            savedStderr_ = -1;
-            std::fclose(capturedStderr_);
-            capturedStderr_ = nullptr;
-        }
-    }
+    // Installed once and left in place: swapping handlers per collector
+    // would race between threads.
+    std::call_once(routerInstalled,
+                   [] { handlerBeforeRouter = qInstallMessageHandler(RouteMessage); });
+    threadCollector = this;
+    CaptureStderr();
 }
 
 CodecMessages::~CodecMessages() {
     Finish();
 }
 
+void CodecMessages::CaptureStderr() {
+    if (!stderrOwner.try_lock())
+        return;
+    std::fflush(stderr);
+    capturedStderr_ = std::tmpfile();
+    if (capturedStderr_ != nullptr) {
+        savedStderr_ = ::dup(STDERR_FILENO);
+        if (savedStderr_ >= 0 && ::dup2(::fileno(capturedStderr_), STDERR_FILENO) >= 0)
+            return;
+        // Without a copy of stderr to return to, leave stderr alone.
+        if (savedStderr_ >= 0)
+            ::close(savedStderr_);
+        savedStderr_ = -1;
+        std::fclose(capturedStderr_);
+        capturedStderr_ = nullptr;
+    }
+    stderrOwner.unlock();
+}
+
+void CodecMessages::ReleaseStderr() {
+    if (capturedStderr_ == nullptr)
+        return;
+    std::fflush(stderr);
+    ::dup2(savedStderr_, STDERR_FILENO);
+    ::close(savedStderr_);
+    qtMessages_ << ReadLines(capturedStderr_);
+    std::fclose(capturedStderr_);
+    capturedStderr_ = nullptr;
+    stderrOwner.unlock();
+}
+
 QStringList CodecMessages::Finish() {
     if (finished_)
         return {};
     finished_ = true;
-    qInstallMessageHandler(previousHandler_);
-    activeCollector = nullptr;
-    QStringList messages = qtMessages_;
-    if (capturedStderr_ != nullptr) {
-        std::fflush(stderr);
-        ::dup2(savedStderr_, STDERR_FILENO);
-        ::close(savedStderr_);
-        messages << ReadLines(capturedStderr_);
-        std::fclose(capturedStderr_);
-    }
-    return messages;
-}
-
-void CodecMessages::Collect(QtMsgType, const QMessageLogContext&, const QString& message) {
-    if (activeCollector != nullptr)
-        activeCollector->qtMessages_ << message.trimmed();
+    if (threadCollector == this)
+        threadCollector = nullptr;
+    ReleaseStderr();
+    return qtMessages_;
 }
 
 QString FailureReason(const QString& qtReason, const QStringList& codecMessages) {

@@ -11,9 +11,13 @@
 
 namespace kolvira {
 
+// Collects the Qt messages of the thread that made it, so that decoders on
+// other threads (the Mosaic's workers) neither add to nor lose their own
+// messages. Stderr belongs to the whole process: only one collector at a time
+// takes it over; the others leave it alone.
 class CodecMessages {
 public:
-    CodecMessages(); // starts collecting; one collector at a time, on one thread
+    CodecMessages(); // starts collecting; one collector per thread at a time
     ~CodecMessages();
     CodecMessages(const CodecMessages&) = delete;
     CodecMessages& operator=(const CodecMessages&) = delete;
@@ -23,12 +27,13 @@ public:
 
 private:
     QStringList qtMessages_;
-    QtMessageHandler previousHandler_ = nullptr;
     std::FILE* capturedStderr_ = nullptr;
     int savedStderr_ = -1;
     bool finished_ = false;
 
-    static void Collect(QtMsgType, const QMessageLogContext&, const QString& message);
+    void CaptureStderr();
+    void ReleaseStderr();
+    friend void RouteMessage(QtMsgType, const QMessageLogContext&, const QString&);
 };
 
 // Qt's reason for a failure, completed with what the codec said: Qt often has

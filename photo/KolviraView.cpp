@@ -2,6 +2,7 @@
 
 #include "ChildFrame.h"
 #include "CurrentSettings.h"
+#include "KolviraApp.h"
 #include "KolviraDoc.h"
 #include "NativePath.h"
 #include "PhotoDecoding.h"
@@ -49,8 +50,15 @@ void CKolviraView::OnInitialUpdate() {
     if (photoPath.empty())
         return;
     kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(photoPath));
-    if (decoded.image.isNull())
-        return; // the window stays empty
+    if (decoded.image.isNull()) {
+        // The window stays empty; the status bar says why.
+        ShowStatusMessage(
+            QStringLiteral("Cannot show %1: %2").arg(ShownPath(photoPath), decoded.error));
+        return;
+    }
+    if (!decoded.damage.isEmpty())
+        ShowStatusMessage(QStringLiteral("%1 is damaged: %2; showing what could be read")
+                              .arg(ShownPath(photoPath), decoded.damage));
     // Transparent parts show black, as in kolvira-render's output.
     photo = kolvira::FlattenOnBlack(decoded.image);
     settings.replaceDepth = 40;

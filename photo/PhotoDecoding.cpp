@@ -1,5 +1,9 @@
 #include "PhotoDecoding.h"
 
+#include "CodecMessages.h"
+#include "DamageSigns.h"
+#include "DecodeWatchdog.h"
+
 #include <QtGlobal>
 
 #include <cerrno>
@@ -27,12 +31,52 @@ QString NotAFileReason(mode_t mode) {
     return QStringLiteral("is not a regular file");
 }
 
+QString TooLargeFileReason(std::int64_t bytes) {
+    return QStringLiteral("the file is %1 MB, more than the limit of %2 MB")
+        .arg(bytes >> 20)
+        .arg(kMaxFileBytes >> 20);
+}
+
 // The lower-case extension of the file name, the last component of the path.
 QByteArray ExtensionOf(const QByteArray& nativePath) {
     const qsizetype dot = nativePath.lastIndexOf('.');
     if (dot < 0 || dot < nativePath.lastIndexOf('/'))
         return {};
     return nativePath.mid(dot + 1).toLower();
+}
+
+DecodedPhoto Refused(QString reason) {
+    DecodedPhoto refused;
+    refused.error = std::move(reason);
+    return refused;
+}
+
+// DecodePhoto's work, on the watchdog's thread.
+DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& stop) {
+    CodecMessages messages; // reading the header may already make the codec speak
+    PhotoReader opened = OpenPhotoReader(nativePath, stop);
+    if (!opened.reader)
+        return Refused(FailureReason(opened.error, messages.Finish()));
+    QImageReader& reader = *opened.reader;
+    reader.setAutoTransform(true);
+    const QSize size = reader.size(); // invalid when the format tells it only by decoding
+    if (size.isValid() && HasTooManyPixels(size.width(), size.height()))
+        return Refused(TooManyPixelsReason(size.width(), size.height()));
+
+    opened.watched->WatchForRunningOut();
+    QImage photo = reader.read();
+    const QStringList codecMessages = messages.Finish();
+    if (opened.watched->Stopped())
+        return Refused(QStringLiteral("the decode was called off"));
+    if (photo.isNull())
+        return Refused(FailureReason(reader.errorString(), codecMessages));
+    if (HasTooManyPixels(photo.width(), photo.height()))
+        return Refused(TooManyPixelsReason(photo.width(), photo.height()));
+
+    DecodedPhoto decoded{std::move(photo), {}, DamageSign(codecMessages), codecMessages};
+    if (decoded.damage.isEmpty() && opened.watched->RanOut())
+        decoded.damage = EndsEarlyReason();
+    return decoded;
 }
 
 } // namespace
@@ -42,6 +86,9 @@ void ApplyDecodeLimits() {
     // it off) and reads the variable once, on its first look at the limit.
     qunsetenv("QT_IMAGEIO_MAXALLOC");
     QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
+    // The codecs' message router goes in first, under any handler a part of
+    // the program installs for a while later.
+    CodecMessages().Finish();
 }
 
 std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& error) {
@@ -61,6 +108,8 @@ std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& erro
         return fail(SystemError(errno));
     if (!S_ISREG(info.st_mode))
         return fail(NotAFileReason(info.st_mode));
+    if (info.st_size > kMaxFileBytes)
+        return fail(TooLargeFileReason(info.st_size));
     const int flags = ::fcntl(descriptor, F_GETFL);
     if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0)
         return fail(SystemError(errno));
@@ -71,13 +120,14 @@ std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& erro
     return file;
 }
 
-PhotoReader OpenPhotoReader(const QByteArray& nativePath) {
+PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop) {
     PhotoReader opened;
     opened.file = OpenPhotoFile(nativePath, opened.error);
     if (!opened.file)
         return opened;
+    opened.watched = std::make_unique<WatchedPhotoFile>(*opened.file, stop);
     // The file has no name Qt knows, so the reader goes by the content.
-    opened.reader = std::make_unique<QImageReader>(opened.file.get());
+    opened.reader = std::make_unique<QImageReader>(opened.watched.get());
     if (opened.reader->canRead())
         return opened;
     // Some formats have no signature to be recognised by; the extension
@@ -85,11 +135,11 @@ PhotoReader OpenPhotoReader(const QByteArray& nativePath) {
     // reader stays, for its plainer "Unsupported image format".
     const QByteArray extension = ExtensionOf(nativePath);
     if (!extension.isEmpty() && QImageReader::supportedImageFormats().contains(extension)) {
-        opened.file->seek(0);
-        auto byExtension = std::make_unique<QImageReader>(opened.file.get(), extension);
+        opened.watched->seek(0);
+        auto byExtension = std::make_unique<QImageReader>(opened.watched.get(), extension);
         if (byExtension->canRead())
             opened.reader = std::move(byExtension);
-        opened.file->seek(0);
+        opened.watched->seek(0);
     }
     return opened;
 }
@@ -105,21 +155,17 @@ QString TooManyPixelsReason(std::int64_t width, std::int64_t height) {
         .arg(kMaxPixels / 1'000'000);
 }
 
-DecodedPhoto DecodePhoto(const QByteArray& nativePath) {
-    PhotoReader opened = OpenPhotoReader(nativePath);
-    if (!opened.reader)
-        return {{}, opened.error};
-    QImageReader& reader = *opened.reader;
-    reader.setAutoTransform(true);
-    const QSize size = reader.size(); // invalid when the format tells it only by decoding
-    if (size.isValid() && HasTooManyPixels(size.width(), size.height()))
-        return {{}, TooManyPixelsReason(size.width(), size.height())};
-    QImage photo = reader.read();
-    if (photo.isNull())
-        return {{}, reader.errorString()};
-    if (HasTooManyPixels(photo.width(), photo.height()))
-        return {{}, TooManyPixelsReason(photo.width(), photo.height())};
-    return {std::move(photo), {}};
+QString TookTooLongReason(std::chrono::milliseconds limit) {
+    return QStringLiteral("decoding took longer than %1 s, the limit").arg(limit.count() / 1000.0);
+}
+
+DecodedPhoto DecodePhoto(const QByteArray& nativePath, std::chrono::milliseconds timeLimit) {
+    std::optional<DecodedPhoto> decoded = RunWithinTime<DecodedPhoto>(
+        [nativePath](const std::atomic<bool>& stop) { return DecodeNow(nativePath, stop); },
+        timeLimit);
+    if (!decoded)
+        return Refused(TookTooLongReason(timeLimit));
+    return std::move(*decoded);
 }
 
 } // namespace kolvira

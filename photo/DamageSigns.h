@@ -1,0 +1,20 @@
+// Recognising a damaged photo from what its decoder said. Decoders such as
+// libjpeg fill a cut-off or corrupted picture with grey and only warn, so the
+// warnings are all there is to go by. Warnings about harmless oddities (a few
+// stray bytes after the picture, a colour profile libpng dislikes) are not
+// damage.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kolvira {
+
+// The first of `codecMessages` that tells of missing or corrupted picture
+// data; empty when none does.
+QString DamageSign(const QStringList& codecMessages);
+
+// The reason given for a photo whose file ended before its picture did.
+QString EndsEarlyReason();
+
+} // namespace kolvira
