@@ -10,7 +10,9 @@
 #include "KolviraView.h"
 #include "ListViewPhotos.h"
 #include "MainFrame.h"
+#include "StatusBar.h"
 
+#include <QFile>
 #include <QTest>
 
 #include "ImageSurface.h"
@@ -32,6 +34,7 @@ private slots:
     void newBeforeAnyPhotoGivesAnEmptyWindow_data();
     void newBeforeAnyPhotoGivesAnEmptyWindow();
     void activeSettingsPreviewTheRenderPassOverThePhoto();
+    void statusBarSaysWhyAPhotoIsIncompleteOrMissing();
 };
 
 void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
@@ -150,6 +153,33 @@ void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
     for (int y = visible.top(); y <= visible.bottom(); y += 7)
         for (int x = visible.left(); x <= visible.right(); x += 5)
             QCOMPARE(shown.pixel(x, y), expected.pixel(x, y));
+}
+
+// A cut-off photo shows what could be decoded and the status bar says it is
+// damaged; a photo that turned unreadable after the Mosaic listed it leaves
+// the window empty, with the reason.
+void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
+    const std::string damaged = photos_->AddPhoto("damaged.jpg", QSize(400, 300));
+    QVERIFY(QFile::resize(QString::fromStdString(damaged), 4000));
+    QVERIFY(theApp->OpenDocumentFile(damaged) != nullptr);
+    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(mosaic != nullptr);
+    QCOMPARE(mosaic->count(), 1); // listed with what decoded
+    CKolviraView* view = OpenCurrentEntry(mosaic);
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->photo.size(), QSize(400, 300));
+    QString message = MainFrame()->StatusBar()->currentMessage();
+    QVERIFY2(message.contains("damaged.jpg is damaged: ") && message.contains("premature end"),
+             qPrintable(message));
+
+    photos_->Remove("damaged.jpg");
+    photos_->AddNonImage("damaged.jpg");
+    view = OpenCurrentEntry(mosaic);
+    QVERIFY(view != nullptr);
+    QVERIFY(view->photo.isNull());
+    message = MainFrame()->StatusBar()->currentMessage();
+    QVERIFY2(message.startsWith("Cannot show ") && message.contains("damaged.jpg: "),
+             qPrintable(message));
 }
 
 QTEST_MAIN(PhotoViewTest)

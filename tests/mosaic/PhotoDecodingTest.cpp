@@ -1,7 +1,10 @@
 // The one decoding routine under the thumbnails, kolvira-render and the photo
 // window: what it refuses to open, and the decoders' allocation limit.
 #include "PhotoDecoding.h"
+#include "CodecMessages.h"
+#include "DamageSigns.h"
 #include "TestPhotos.h"
+#include "ThumbnailDecoding.h"
 
 #include <QTemporaryDir>
 
@@ -9,6 +12,8 @@
 
 #include <cstdlib>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace kolvira::test {
 namespace {
@@ -54,6 +59,83 @@ TEST(PhotoDecodingTest, RefusesAnOversizedPhotoFromItsHeader) {
     const DecodedPhoto photo = DecodePhoto(Native(dir.filePath("huge.bmp")));
     EXPECT_TRUE(photo.image.isNull());
     EXPECT_EQ(photo.error, "20000x10001 pixels is more than the limit of 200 megapixels");
+}
+
+TEST(PhotoDecodingTest, RefusesAFileOverTheSizeCapWithoutReadingIt) {
+    QTemporaryDir dir;
+    const QByteArray sparse = Native(dir.filePath("sparse.jpg"));
+    WriteFile(dir.filePath("sparse.jpg"), {});
+    ASSERT_EQ(::truncate(sparse.constData(), kMaxFileBytes + 1), 0); // no blocks written
+    const DecodedPhoto photo = DecodePhoto(sparse);
+    EXPECT_TRUE(photo.image.isNull());
+    EXPECT_EQ(photo.error, "the file is 1024 MB, more than the limit of 1024 MB");
+}
+
+// Decoders return what they could read of a cut-off file with at most a
+// warning; the damage is told apart from a complete photo.
+TEST(PhotoDecodingTest, DamagedPhotoGivesWhatDecodedAndSaysWhy) {
+    QTemporaryDir dir;
+    const QImage photo = Quadrants({160, 120});
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* damage; // "" for a complete file
+    } const cases[] = {
+        {"whole.jpg", Encoded(photo, "jpg"), ""},
+        {"whole.gif", Gif(photo), ""},
+        {"half.jpg", Encoded(photo, "jpg").first(Encoded(photo, "jpg").size() / 2),
+         "premature end"},
+        {"half.gif", Gif(photo).first(Gif(photo).size() / 2), "ends before the picture"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteFile(dir.filePath(c.name), c.bytes);
+        const DecodedPhoto decoded = DecodePhoto(Native(dir.filePath(c.name)));
+        ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+        EXPECT_EQ(decoded.image.size(), photo.size());
+        if (*c.damage == 0)
+            EXPECT_TRUE(decoded.damage.isEmpty()) << decoded.damage.toStdString();
+        else
+            EXPECT_TRUE(decoded.damage.contains(c.damage, Qt::CaseInsensitive))
+                << decoded.damage.toStdString();
+    }
+}
+
+TEST(PhotoDecodingTest, OnlyDataLossCountsAsDamage) {
+    EXPECT_EQ(DamageSign({"Corrupt JPEG data: 2 extraneous bytes before marker 0xd9",
+                          "libpng warning: iCCP: known incorrect sRGB profile"}),
+              "");
+    EXPECT_EQ(DamageSign({"Unknown JFIF revision", "Premature end of JPEG file"}),
+              "Premature end of JPEG file");
+    EXPECT_EQ(DamageSign({"Corrupt JPEG data: bad Huffman code"}),
+              "Corrupt JPEG data: bad Huffman code");
+}
+
+// A decode past its time is given up; the caller gets a reason, not a hang.
+TEST(PhotoDecodingTest, GivesUpADecodeThatRunsOutOfTime) {
+    QTemporaryDir dir;
+    WriteFile(dir.filePath("slow.jpg"), Encoded(Quadrants({2000, 1500}), "jpg"));
+    const QByteArray path = Native(dir.filePath("slow.jpg"));
+    const DecodedPhoto photo = DecodePhoto(path, std::chrono::milliseconds(0));
+    EXPECT_TRUE(photo.image.isNull());
+    EXPECT_EQ(photo.error, "decoding took longer than 0 s, the limit");
+    const Thumbnail thumbnail = DecodeThumbnail(path, 100, std::chrono::milliseconds(0));
+    EXPECT_TRUE(thumbnail.image.isNull());
+    EXPECT_TRUE(thumbnail.timedOut); // not kept as unreadable
+    EXPECT_FALSE(DecodePhoto(path).image.isNull());
+}
+
+// The Mosaic's workers decode while the photo window opens a photo: each
+// collector hears its own thread only.
+TEST(CodecMessagesTest, CollectsTheMessagesOfItsOwnThread) {
+    CodecMessages collector;
+    std::thread([] {
+        CodecMessages other;
+        qWarning("from the worker");
+        EXPECT_EQ(other.Finish(), QStringList{"from the worker"});
+    }).join();
+    qWarning("from the caller");
+    EXPECT_EQ(collector.Finish(), QStringList{"from the caller"});
 }
 
 // Qt reads QT_IMAGEIO_MAXALLOC once, at its first look at the limit, so this
