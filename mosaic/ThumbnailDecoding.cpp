@@ -147,9 +147,18 @@ Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth,
 QImage ScaleThumbnail(const Thumbnail& source, int width) {
     if (source.image.isNull() || width <= 0)
         return {};
-    const QSize size(width, ThumbnailHeight(source.photoSize, width));
-    if (HasTooManyPixels(size.width(), size.height()))
-        return {};
+    QSize size(width, ThumbnailHeight(source.photoSize, width));
+    // A photo hundreds of times taller than wide (1 x 20000) would make a
+    // thumbnail of hundreds of megabytes. The Mosaic fits each thumbnail into
+    // its cell anyway, so such a one is made narrower instead, to fit a box
+    // kTallestThumbnail times as high as wide: it looks the same in the cell.
+    const std::int64_t tallest = std::int64_t{kTallestThumbnail} * width;
+    if (size.height() > tallest) {
+        const std::int64_t narrowed = std::int64_t{source.photoSize.width()} * tallest /
+                                      std::max(1, source.photoSize.height());
+        size =
+            QSize(static_cast<int>(std::max<std::int64_t>(narrowed, 1)), static_cast<int>(tallest));
+    }
     return ScalePhoto(source.image, size);
 }
 

@@ -47,8 +47,12 @@ bool CoversWidth(const Thumbnail& thumbnail, int width);
 Thumbnail DecodeThumbnail(const QByteArray& nativePath, int minWidth,
                           std::chrono::milliseconds timeLimit = kThumbnailDecodeTime);
 
-// `source` smoothly scaled to `width` x ThumbnailHeight(photoSize, width); a
-// copy when it has that size already. Null when the source is.
+// How many times its width a thumbnail may be high.
+inline constexpr int kTallestThumbnail = 4;
+
+// `source` smoothly scaled to `width` x ThumbnailHeight(photoSize, width), or
+// narrower when that is more than kTallestThumbnail times `width`; a copy when
+// it has that size already. Null when the source is.
 QImage ScaleThumbnail(const Thumbnail& source, int width);
 
 } // namespace kolvira

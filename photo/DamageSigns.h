@@ -14,6 +14,12 @@ namespace kolvira {
 // data; empty when none does.
 QString DamageSign(const QStringList& codecMessages);
 
+// Whether the BMP that starts with `header` (its first 54 bytes or more)
+// needs more than `fileSize` bytes for its rows. Qt's BMP reader returns what
+// it read of a cut-off file without a word. Compressed BMPs, whose length
+// the header does not tell, count as complete.
+bool BmpEndsEarly(const QByteArray& header, qint64 fileSize);
+
 // The reason given for a photo whose file ended before its picture did.
 QString EndsEarlyReason();
 

@@ -51,6 +51,15 @@ DecodedPhoto Refused(QString reason) {
     return refused;
 }
 
+bool BmpCutOff(const QByteArray& format, QFile& file) {
+    if (format != "bmp")
+        return false;
+    QByteArray header(64, '\0');
+    // pread leaves the decoder's position in the file alone.
+    const ssize_t got = ::pread(file.handle(), header.data(), header.size(), 0);
+    return got > 0 && BmpEndsEarly(header.first(got), file.size());
+}
+
 // DecodePhoto's work, on the watchdog's thread.
 DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& stop) {
     CodecMessages messages; // reading the header may already make the codec speak
@@ -63,6 +72,7 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
     if (size.isValid() && HasTooManyPixels(size.width(), size.height()))
         return Refused(TooManyPixelsReason(size.width(), size.height()));
 
+    const QByteArray format = reader.format(); // told only before the read
     opened.watched->WatchForRunningOut();
     QImage photo = reader.read();
     const QStringList codecMessages = messages.Finish();
@@ -74,7 +84,7 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
         return Refused(TooManyPixelsReason(photo.width(), photo.height()));
 
     DecodedPhoto decoded{std::move(photo), {}, DamageSign(codecMessages), codecMessages};
-    if (decoded.damage.isEmpty() && opened.watched->RanOut())
+    if (decoded.damage.isEmpty() && (opened.watched->RanOut() || BmpCutOff(format, *opened.file)))
         decoded.damage = EndsEarlyReason();
     return decoded;
 }

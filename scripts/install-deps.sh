@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   poppler-utils fonts-liberation2
+  python3 python3-pil
 )
 
 missing=()

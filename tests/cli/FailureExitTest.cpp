@@ -40,7 +40,10 @@ TEST(FailureExitTest, ExitsWithItsCodeAndNamesTheProblem) {
     const FailureCase cases[] = {
         {NoFile, {"in.png", "-o", "out.png"}, 1, "kolvira-render: in.png: "},
         {TextNamedPng, {"in.png", "-o", "out.png"}, 1, "kolvira-render: in.png: "},
-        {TruncatedJpeg, {"in.jpg", "-o", "out.png"}, 1, "kolvira-render: in.jpg: "},
+        {TruncatedJpeg,
+         {"in.jpg", "-o", "out.png"},
+         1,
+         "kolvira-render: in.jpg: the picture is damaged: "},
         {NoFile, {".", "-o", "out.png"}, 1, "kolvira-render: .: "},
         {GoodPhoto, {"in.png", "-d", "in.png"}, 1, "kolvira-render: in.png: "}, // OUTDIR a file
         {GoodPhoto,

@@ -86,6 +86,8 @@ TEST(PhotoDecodingTest, DamagedPhotoGivesWhatDecodedAndSaysWhy) {
         {"half.jpg", Encoded(photo, "jpg").first(Encoded(photo, "jpg").size() / 2),
          "premature end"},
         {"half.gif", Gif(photo).first(Gif(photo).size() / 2), "ends before the picture"},
+        {"whole.bmp", Encoded(photo, "bmp"), ""},
+        {"most.bmp", Encoded(photo, "bmp").chopped(100), "ends before the picture"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -160,5 +160,16 @@ TEST_F(ThumbnailTest, WhatIsNoPhotoGivesANullThumbnailAndAReason) {
     EXPECT_TRUE(DecodeThumbnail(huge, 100).error.contains("megapixels"));
 }
 
+// A 2 x 20000 strip at width 100 would be 100 x 1000000; made as narrow as
+// fits 4 widths of height, it looks the same fitted into the cell.
+TEST_F(ThumbnailTest, VeryTallPhotoGivesANarrowerThumbnailNotAGiantOne) {
+    QImage strip(2, 20000, QImage::Format_RGB32);
+    strip.fill(Qt::red);
+    const Thumbnail thumbnail = DecodeThumbnail(Write("strip.png", Encoded(strip, "png")), 100);
+    EXPECT_EQ(thumbnail.photoSize, strip.size());
+    EXPECT_EQ(ScaleThumbnail(thumbnail, 100).size(), QSize(1, 400));
+    EXPECT_EQ(ScaleThumbnail(thumbnail, 200).size(), QSize(1, 800));
+}
+
 } // namespace
 } // namespace kolvira::test
