@@ -49,6 +49,7 @@ void CListView_Photos::OnInitialUpdate() {
     const std::string directory = GetDirectory(GetDocument()->GetPathName());
     GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
     ScanDirectory(directory, photoPaths, {});
+    scannedPaths_ = photoPaths;
     BuildMosaic();
 }
 

@@ -66,4 +66,8 @@ protected:
 
 private:
     void SetThumbWidth(int width);
+
+    // Every photo the scan found, entries dropped or unreadable included: a
+    // save or a print never replaces one of them while the Mosaic is open.
+    std::vector<std::string> scannedPaths_;
 };

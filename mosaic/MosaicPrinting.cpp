@@ -41,7 +41,7 @@ bool CListView_Photos::PrintPages(QPagedPaintDevice& device, const QPageRanges& 
 }
 
 std::vector<std::string> CListView_Photos::PhotoFiles() const {
-    std::vector<std::string> files = photoPaths;
+    std::vector<std::string> files = scannedPaths_;
     if (GetDocument() != nullptr)
         files.push_back(GetDocument()->GetPathName());
     return files;
