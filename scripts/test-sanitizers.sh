@@ -13,10 +13,13 @@ cmake --build build-asan --parallel "$(nproc)"
 export KOLVIRA_SANITIZED=1
 ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
 
-# Only the code that runs threads: the render pass and the thumbnail build.
+# Only the code that runs threads: the render pass, the thumbnail build and
+# the decodes, each on a watchdog thread.
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
-cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_thumbnail_tests
+cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_thumbnail_tests \
+  kolvira_hostile_corpus_tests
 export TSAN_OPTIONS="halt_on_error=1 suppressions=$PWD/scripts/tsan.supp"
 build-tsan/bin/kolvira_render_tests --gtest_brief=1
 build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1
+build-tsan/bin/kolvira_hostile_corpus_tests --gtest_brief=1
