@@ -35,10 +35,10 @@ QStringList ReadLines(std::FILE* file) {
 void RouteMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
     if (threadCollector != nullptr)
         threadCollector->qtMessages_ << message.trimmed();
-    else if (handlerBeforeRouter != nullptr)
+    else if (handlerBeforeRouter != nullptr) // Qt hands over its default handler when none was set
         handlerBeforeRouter(type, context, message);
     else
-        qt_message_output(type, context, message);
+        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
 CodecMessages::CodecMessages() {
