@@ -15,8 +15,9 @@ std::int32_t Scaled(std::int32_t channel, double gain) {
     return ClampHigh(TruncateToInt((channel * gain) * 2.0));
 }
 
+// In 64 bits: a level far outside 0..1 truncates a channel to INT_MIN.
 bool WithinDepth(std::int32_t value, unsigned reference, std::int32_t depth) {
-    return std::abs(value - static_cast<std::int32_t>(reference)) < depth;
+    return std::abs(std::int64_t{value} - reference) < depth;
 }
 
 } // namespace
