@@ -36,7 +36,9 @@ struct RenderOptions {
 
 // Renders columns 0..W-1 and rows 0..H-1 of `picture`, W and H being the
 // width and height of `area`. The area may reach beyond the picture: reads
-// there count as white and writes are clipped.
+// there count as white and writes are clipped. An area more than 2^31 - 1
+// wide or high, or one where stepping a brush cell past its last cell would
+// overflow an int, is left alone.
 void RenderPicture(PictureSurface& picture, const RenderSettings& settings, const RenderRect& area,
                    const ProgressCallback& progress = {}, const RenderOptions& options = {});
 

@@ -11,7 +11,16 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH
 cmake --build build-asan --parallel "$(nproc)"
 # Tests that bound how long a hostile file may take allow for the slowdown.
 export KOLVIRA_SANITIZED=1
-ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"
+# Reports go to files: a decode sends stderr to a temporary file while the
+# codecs speak, and a report written there would be lost with it.
+rm -f build-asan/sanitizer-report.*
+export ASAN_OPTIONS="log_path=$PWD/build-asan/sanitizer-report"
+export UBSAN_OPTIONS="log_path=$PWD/build-asan/sanitizer-report:print_stacktrace=1"
+if ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"; then
+  cat build-asan/sanitizer-report.* 2>/dev/null || true
+  exit 1
+fi
+unset ASAN_OPTIONS UBSAN_OPTIONS
 
 # Only the code that runs threads: the render pass, the thumbnail build and
 # the decodes, each on a watchdog thread.

@@ -1,0 +1,223 @@
+#!/usr/bin/python3
+"""Writes seed inputs for LoadPhotoFuzzer and LoadThumbnailFuzzer: small
+pictures in every format Kolvira may open, each behind the two bytes the
+targets read first (the file name's extension, the thumbnail width).
+
+Usage: make_photo_seeds.py OUTDIR   (created when missing)
+
+Deterministic: the pictures come from fixed seeds. Needs PIL (python3-pil).
+"""
+import io
+import os
+import random
+import struct
+import sys
+import zlib
+
+from PIL import Image, ImageDraw
+
+# The extension list of fuzz/PhotoFuzzInput.cpp, in its order: the first
+# byte of an input is an index into it ("" is the bare /proc/self/fd/N path).
+EXTENSIONS = ["", "jpg", "png", "bmp", "gif", "tif", "ico", "cur", "tga",
+              "wbmp", "pgm", "xbm", "xpm", "webp", "icns", "svg", "mng"]
+
+# Thumbnail widths chosen by the second byte: 20 + byte % 181.
+SMALL_WIDTH, LARGE_WIDTH = 0, 180
+
+
+def photo(width, height, seed, mode="RGB"):
+    """A picture with edges, gradients and noise, like a small photograph."""
+    rng = random.Random(seed)
+    image = Image.new("RGB", (width, height))
+    pixels = image.load()
+    for y in range(height):
+        for x in range(width):
+            pixels[x, y] = ((x * 255) // max(width - 1, 1), (y * 255) // max(height - 1, 1),
+                            rng.randrange(256))
+    draw = ImageDraw.Draw(image)
+    draw.ellipse((width // 4, height // 4, 3 * width // 4, 3 * height // 4), fill=(250, 240, 20))
+    draw.line((0, height - 1, width - 1, 0), fill=(0, 0, 0), width=2)
+    return image.convert(mode)
+
+
+def encoded(image, fmt, **options):
+    out = io.BytesIO()
+    image.save(out, fmt, **options)
+    return out.getvalue()
+
+
+def exif_segment(orientation, thumbnail=b""):
+    """An APP1 EXIF segment: IFD0 with the orientation, and IFD1 pointing at
+    an embedded JPEG thumbnail when one is given."""
+    def ifd(entries, next_offset):
+        data = struct.pack("<H", len(entries))
+        for tag, kind, count, value in entries:
+            data += struct.pack("<HHII", tag, kind, count, value)
+        return data + struct.pack("<I", next_offset)
+
+    ifd0_offset = 8
+    ifd0_size = 2 + 12 + 4
+    ifd1_offset = ifd0_offset + ifd0_size if thumbnail else 0
+    tiff = b"II*\x00" + struct.pack("<I", ifd0_offset)
+    tiff += ifd([(0x0112, 3, 1, orientation)], ifd1_offset)
+    if thumbnail:
+        ifd1_size = 2 + 3 * 12 + 4
+        thumb_offset = ifd1_offset + ifd1_size
+        tiff += ifd([(0x0103, 3, 1, 6),  # compression: JPEG
+                     (0x0201, 4, 1, thumb_offset), (0x0202, 4, 1, len(thumbnail))], 0)
+        tiff += thumbnail
+    payload = b"Exif\x00\x00" + tiff
+    return b"\xff\xe1" + struct.pack(">H", len(payload) + 2) + payload
+
+
+def with_exif(jpeg, orientation, thumbnail=b""):
+    """`jpeg` with an EXIF segment right after its SOI marker."""
+    return jpeg[:2] + exif_segment(orientation, thumbnail) + jpeg[2:]
+
+
+def cursor_from_icon(icon):
+    """An ICO file turned into a CUR: type 2, hotspot at (1, 2)."""
+    data = bytearray(icon)
+    data[2:4] = struct.pack("<H", 2)
+    count = struct.unpack("<H", data[4:6])[0]
+    for i in range(count):
+        entry = 6 + 16 * i
+        data[entry + 4:entry + 8] = struct.pack("<HH", 1, 2)
+    return bytes(data)
+
+
+def wbmp(image):
+    """A WBMP (type 0): width and height as multi-byte integers, 1 bit per pixel."""
+    mono = image.convert("1")
+    width, height = mono.size
+    data = bytes([0, 0, width, height])  # both below 128: one byte each
+    pixels = mono.load()
+    for y in range(height):
+        row = 0
+        bits = 0
+        line = b""
+        for x in range(width):
+            row = (row << 1) | (1 if pixels[x, y] else 0)
+            bits += 1
+            if bits == 8:
+                line += bytes([row])
+                row, bits = 0, 0
+        if bits:
+            line += bytes([row << (8 - bits)])
+        data += line
+    return data
+
+
+def icns(image):
+    """An ICNS file holding one 16 x 16 PNG entry ("icp4"); PIL's own writer
+    stores every size up to 1024 pixels."""
+    png = encoded(image.resize((16, 16)), "PNG")
+    entry = b"icp4" + struct.pack(">I", 8 + len(png)) + png
+    return b"icns" + struct.pack(">I", 8 + len(entry)) + entry
+
+
+def png_claiming(width, height):
+    """A PNG whose header claims `width` x `height` over a few bytes of data."""
+    def chunk(kind, data):
+        crc = zlib.crc32(kind + data) & 0xFFFFFFFF
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", crc)
+    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(b"\0" * 64)) + chunk(b"IEND", b""))
+
+
+def jpeg_claiming(width, height):
+    """A small baseline JPEG whose frame header claims `width` x `height`."""
+    data = bytearray(encoded(photo(16, 16, 30), "JPEG", quality=50))
+    frame = data.find(b"\xff\xc0")
+    data[frame + 5:frame + 9] = struct.pack(">HH", height, width)
+    return bytes(data)
+
+
+XPM = b"""/* XPM */
+static char * small_xpm[] = {
+"4 3 3 1",
+"  c #000000",
+". c #FF0000",
+"+ c None",
+" .+ ",
+".+ .",
+"+ .+"};
+"""
+
+SVG = (b'<svg xmlns="http://www.w3.org/2000/svg" width="40" height="30">'
+       b'<rect width="40" height="30" fill="#3050a0"/>'
+       b'<circle cx="20" cy="15" r="10" fill="yellow"/></svg>')
+
+
+def seeds():
+    """(name, extension, thumbnail width byte, content) for every seed."""
+    base = photo(48, 36, 1)
+    yield "jpeg-baseline", "", SMALL_WIDTH, encoded(base, "JPEG", quality=80)
+    yield "jpeg-progressive", "", LARGE_WIDTH, encoded(base, "JPEG", quality=60, progressive=True)
+    yield "jpeg-grey", "jpg", SMALL_WIDTH, encoded(base.convert("L"), "JPEG", quality=70)
+    yield "jpeg-cmyk", "", SMALL_WIDTH, encoded(base.convert("CMYK"), "JPEG", quality=70)
+    yield "jpeg-420", "", 10, encoded(photo(33, 17, 2), "JPEG", quality=50, subsampling=2)
+    wide = photo(64, 48, 3)
+    thumb = encoded(photo(40, 30, 3), "JPEG", quality=50)
+    yield "jpeg-exif-thumb", "", SMALL_WIDTH, with_exif(encoded(wide, "JPEG", quality=40), 1, thumb)
+    tall_thumb = encoded(photo(30, 40, 4), "JPEG", quality=50)
+    yield ("jpeg-exif-6-thumb", "", SMALL_WIDTH,
+           with_exif(encoded(photo(64, 48, 4), "JPEG", quality=40), 6, tall_thumb))
+    for orientation in (3, 5, 8):
+        yield (f"jpeg-exif-{orientation}", "", LARGE_WIDTH,
+               with_exif(encoded(photo(30, 20, orientation), "JPEG", quality=60), orientation))
+    yield "png-rgb", "", SMALL_WIDTH, encoded(base, "PNG")
+    yield "png-rgba", "", SMALL_WIDTH, encoded(photo(24, 16, 5, "RGBA"), "PNG")
+    yield "png-palette", "", SMALL_WIDTH, encoded(base.convert("P"), "PNG", transparency=3)
+    yield "png-grey", "png", SMALL_WIDTH, encoded(base.convert("L"), "PNG")
+    yield "png-16bit", "", SMALL_WIDTH, encoded(photo(20, 12, 6, "L").point(lambda v: v * 257, "I"), "PNG")
+    yield "png-interlaced", "", SMALL_WIDTH, encoded(photo(20, 12, 7), "PNG", interlace=1)
+    yield "png-1x300", "", SMALL_WIDTH, encoded(photo(1, 300, 8), "PNG")
+    yield "png-300x1", "", LARGE_WIDTH, encoded(photo(300, 1, 9), "PNG")
+    yield "bmp-24", "", SMALL_WIDTH, encoded(photo(20, 15, 10), "BMP")
+    yield "bmp-8", "bmp", SMALL_WIDTH, encoded(photo(20, 15, 11).convert("P"), "BMP")
+    yield "bmp-1", "", SMALL_WIDTH, encoded(photo(20, 15, 12).convert("1"), "BMP")
+    yield "gif", "", SMALL_WIDTH, encoded(photo(20, 15, 13).convert("P"), "GIF")
+    frames = [photo(12, 9, 20 + i).convert("P") for i in range(3)]
+    animated = io.BytesIO()
+    frames[0].save(animated, "GIF", save_all=True, append_images=frames[1:], duration=50, loop=0)
+    yield "gif-animated", "gif", SMALL_WIDTH, animated.getvalue()
+    yield "tiff-raw", "", SMALL_WIDTH, encoded(photo(16, 12, 14), "TIFF")
+    yield "tiff-lzw", "tif", SMALL_WIDTH, encoded(photo(16, 12, 15, "RGBA"), "TIFF",
+                                                    compression="tiff_lzw")
+    icon = encoded(photo(32, 32, 16, "RGBA"), "ICO", sizes=[(16, 16), (32, 32)])
+    yield "ico", "ico", SMALL_WIDTH, icon
+    yield "cur", "cur", SMALL_WIDTH, cursor_from_icon(icon)
+    yield "tga", "tga", SMALL_WIDTH, encoded(photo(10, 8, 17), "TGA")
+    yield "tga-rle", "tga", SMALL_WIDTH, encoded(photo(10, 8, 18), "TGA", compression="tga_rle")
+    yield "wbmp", "wbmp", SMALL_WIDTH, wbmp(photo(20, 10, 19))
+    yield "pgm", "", SMALL_WIDTH, encoded(photo(10, 8, 20, "L"), "PPM")
+    yield "ppm", "pgm", SMALL_WIDTH, encoded(photo(10, 8, 21), "PPM")
+    yield "xbm", "xbm", SMALL_WIDTH, encoded(photo(16, 8, 22, "1"), "XBM")
+    yield "xpm", "xpm", SMALL_WIDTH, XPM
+    yield "webp-lossy", "", SMALL_WIDTH, encoded(photo(20, 14, 23), "WEBP", quality=50)
+    yield "webp-lossless", "webp", SMALL_WIDTH, encoded(photo(20, 14, 24, "RGBA"), "WEBP",
+                                                        lossless=True)
+    yield "icns", "icns", SMALL_WIDTH, icns(photo(16, 16, 25, "RGBA"))
+    yield "svg", "svg", SMALL_WIDTH, SVG
+    # Headers claiming sizes just under and far over the pixel limit.
+    yield "png-claims-14000x14000", "", SMALL_WIDTH, png_claiming(14000, 14000)
+    yield "png-claims-30000x20000", "", SMALL_WIDTH, png_claiming(30000, 20000)
+    yield "jpeg-claims-14000x14000", "", LARGE_WIDTH, jpeg_claiming(14000, 14000)
+    yield "jpeg-claims-30000x20000", "", SMALL_WIDTH, jpeg_claiming(30000, 20000)
+
+
+def main():
+    if len(sys.argv) != 2:
+        sys.exit("usage: make_photo_seeds.py OUTDIR")
+    outdir = sys.argv[1]
+    os.makedirs(outdir, exist_ok=True)
+    for name, extension, width_byte, content in seeds():
+        header = bytes([EXTENSIONS.index(extension), width_byte])
+        with open(os.path.join(outdir, f"seed-{name}"), "wb") as out:
+            out.write(header + content)
+
+
+if __name__ == "__main__":
+    main()
