@@ -79,7 +79,7 @@ void CodecMessages::ReleaseStderr() {
     std::fflush(stderr);
     ::dup2(savedStderr_, STDERR_FILENO);
     ::close(savedStderr_);
-    qtMessages_ << ReadLines(capturedStderr_);
+    stderrLines_ = ReadLines(capturedStderr_);
     std::fclose(capturedStderr_);
     capturedStderr_ = nullptr;
     stderrOwner.unlock();
@@ -92,7 +92,7 @@ QStringList CodecMessages::Finish() {
     if (threadCollector == this)
         threadCollector = nullptr;
     ReleaseStderr();
-    return qtMessages_;
+    return qtMessages_ + stderrLines_;
 }
 
 QString FailureReason(const QString& qtReason, const QStringList& codecMessages) {

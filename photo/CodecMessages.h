@@ -22,11 +22,16 @@ public:
     CodecMessages(const CodecMessages&) = delete;
     CodecMessages& operator=(const CodecMessages&) = delete;
 
-    // Stops collecting and returns the messages, one per line, in order.
+    // Stops collecting and returns the messages, one per line, in order:
+    // this thread's Qt messages, then the lines written to stderr.
     QStringList Finish();
+    // This thread's Qt messages alone, once finished. Stderr may also carry
+    // lines of other threads' decodes.
+    const QStringList& OwnMessages() const { return qtMessages_; }
 
 private:
     QStringList qtMessages_;
+    QStringList stderrLines_;
     std::FILE* capturedStderr_ = nullptr;
     int savedStderr_ = -1;
     bool finished_ = false;

@@ -83,7 +83,9 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
     if (HasTooManyPixels(photo.width(), photo.height()))
         return Refused(TooManyPixelsReason(photo.width(), photo.height()));
 
-    DecodedPhoto decoded{std::move(photo), {}, DamageSign(codecMessages), codecMessages};
+    // Only this decode's own messages tell of damage: stderr may hold lines
+    // of decodes on other threads.
+    DecodedPhoto decoded{std::move(photo), {}, DamageSign(messages.OwnMessages()), codecMessages};
     if (decoded.damage.isEmpty() && (opened.watched->RanOut() || BmpCutOff(format, *opened.file)))
         decoded.damage = EndsEarlyReason();
     return decoded;
