@@ -5,7 +5,7 @@
 // the padding.
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
-#include "PixelColor.h"
+#include "ReferencePass.h"
 #include "RenderFuzzCase.h"
 
 #include <cstdio>
@@ -24,33 +24,12 @@ struct PassResult {
     std::vector<int> positions; // the progress reported, in order
 };
 
-// The pass as RenderPicture's result is defined: columns outer, rows inner,
-// each cell's colour read from the picture as it stands and written in place.
+// The pass as RenderPicture's result is defined: the plain sequential pass
+// the render tests measure the fast one by.
 PassResult SequentialPass(const RenderFuzzCase& c) {
     PassResult result{c.pixels, {}};
     PictureSurface picture = c.Surface(result.pixels);
-    const RenderSettings& s = c.settings;
-    const long long width = static_cast<long long>(c.area.right) - c.area.left;
-    const long long height = static_cast<long long>(c.area.bottom) - c.area.top;
-    const int step = s.impressionBrush ? s.brushSize : 1;
-    const long long cells = fuzz::CellCount(s, c.area);
-    if (cells == 0)
-        return result; // a long row of no height would still be walked
-    long long k = 0;
-    for (long long x = 0; x < width; x += step) {
-        for (long long y = 0; y < height; y += step) {
-            const int cx = static_cast<int>(x), cy = static_cast<int>(y);
-            const COLORREF colour = PixelColor(picture, cx, cy, s);
-            if (s.impressionBrush)
-                picture.FillSolidRect(cx - step, cy - step, step, step, colour);
-            else
-                picture.SetPixel(cx, cy, colour);
-            const int position = static_cast<int>(100 * k / cells);
-            if (result.positions.empty() || result.positions.back() != position)
-                result.positions.push_back(position);
-            ++k;
-        }
-    }
+    result.positions = test::ReferenceRenderPicture(picture, c.settings, c.area);
     return result;
 }
 
