@@ -9,11 +9,6 @@
 
 using namespace kolvira;
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    fuzz::PrepareDecoding();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fuzz::PhotoFuzzInput input = fuzz::WritePhotoInput(data, size);
     const fuzz::DecodeThreadsEnd decodeThreadsEnd;

@@ -1,5 +1,7 @@
 #include "PhotoFuzzInput.h"
 
+#include "FuzzTarget.h"
+
 #include "PhotoDecoding.h"
 #include "ThumbnailDecoding.h"
 
@@ -118,22 +120,6 @@ int ThreadCount() {
 
 } // namespace
 
-void PrepareDecoding() {
-    // Like both programs, run inside an application object: with one, Qt
-    // keeps the image plugins on the main thread, although the decodes that
-    // load them run on threads of their own that end. It lives to the end.
-    static int argc = 1;
-    static char name[] = "kolvira-fuzz";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);
-    // Qt scales large pictures on its global thread pool, whose idle threads
-    // would otherwise stay 30 s and hold up every DecodeThreadsEnd.
-    QThreadPool::globalInstance()->setExpiryTimeout(0);
-    ApplyDecodeLimits();
-    qInstallMessageHandler(IgnoreMessage);
-    ThePhotoFile();
-}
-
 PhotoFuzzInput WritePhotoInput(const std::uint8_t* data, std::size_t size) {
     const std::uint8_t nameChoice = size > 0 ? data[0] : 0;
     const std::uint8_t widthChoice = size > 1 ? data[1] : 0;
@@ -162,3 +148,22 @@ DecodeThreadsEnd::~DecodeThreadsEnd() {
 }
 
 } // namespace kolvira::fuzz
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // Like both programs, run inside an application object: with one, Qt
+    // keeps the image plugins on the main thread, although the decodes that
+    // load them run on threads of their own that end. It lives to the end.
+    static int argc = 1;
+    static char name[] = "kolvira-fuzz";
+    static char* argv[] = {name, nullptr};
+    new QCoreApplication(argc, argv);
+    // Qt scales large pictures on its global thread pool, whose idle threads
+    // would otherwise stay 30 s and hold up every DecodeThreadsEnd.
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
+    // Silenced first, so that the codec message router goes on top and the
+    // decodes still hear their own messages.
+    qInstallMessageHandler(kolvira::fuzz::IgnoreMessage);
+    kolvira::ApplyDecodeLimits();
+    kolvira::fuzz::ThePhotoFile();
+    return 0;
+}

@@ -11,17 +11,16 @@
 #include <cstddef>
 #include <cstdint>
 
+// The photo fuzzers' LLVMFuzzerInitialize is defined with these: it makes
+// the application object and sets the decoders' limits as the programs do at
+// start, and keeps Qt's messages off the fuzzer's output.
+
 namespace kolvira::fuzz {
 
 struct PhotoFuzzInput {
     QByteArray path;     // the file holding the input after its two bytes
     int thumbWidth = 20; // 20 to kLargestThumbWidth, the Mosaic's cell widths
 };
-
-// Makes the application object and sets the decoders' limits as the
-// programs do at start, and keeps Qt's messages off the fuzzer's output.
-// Call once, before the first input.
-void PrepareDecoding();
 
 // Writes the content part of `data` to the photo file (replacing the last
 // input's) and tells where to read it. Aborts when the file cannot be

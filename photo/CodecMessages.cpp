@@ -41,11 +41,15 @@ void RouteMessage(QtMsgType type, const QMessageLogContext& context, const QStri
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-CodecMessages::CodecMessages() {
+void InstallCodecMessageRouter() {
     // Installed once and left in place: swapping handlers per collector
     // would race between threads.
     std::call_once(routerInstalled,
                    [] { handlerBeforeRouter = qInstallMessageHandler(RouteMessage); });
+}
+
+CodecMessages::CodecMessages() {
+    InstallCodecMessageRouter();
     threadCollector = this;
     CaptureStderr();
 }

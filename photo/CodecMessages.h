@@ -41,6 +41,12 @@ private:
     friend void RouteMessage(QtMsgType, const QMessageLogContext&, const QString&);
 };
 
+// Puts the router that hands Qt messages to each thread's collector in
+// place, once; the first collector does it too. Called at program start, so
+// that the router sits under any handler a part of the program installs for
+// a while later.
+void InstallCodecMessageRouter();
+
 // Qt's reason for a failure, completed with what the codec said: Qt often has
 // only "Unknown error" or "Unable to read image data" to offer.
 QString FailureReason(const QString& qtReason, const QStringList& codecMessages);

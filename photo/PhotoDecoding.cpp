@@ -98,9 +98,7 @@ void ApplyDecodeLimits() {
     // it off) and reads the variable once, on its first look at the limit.
     qunsetenv("QT_IMAGEIO_MAXALLOC");
     QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
-    // The codecs' message router goes in first, under any handler a part of
-    // the program installs for a while later.
-    CodecMessages().Finish();
+    InstallCodecMessageRouter();
 }
 
 std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& error) {
