@@ -1,7 +1,6 @@
 #include "RenderFuzzCase.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace kolvira::fuzz {
@@ -108,19 +107,6 @@ void PrintCase(std::FILE* out, const RenderFuzzCase& c) {
                  s.brushSize, s.penPress, s.details, s.brightness, s.redLevel, s.greenLevel,
                  s.blueLevel, s.oldColor, s.newColor, c.width, c.height, c.stride, c.area.left,
                  c.area.top, c.area.right, c.area.bottom);
-}
-
-long long CellCount(const RenderSettings& settings, const RenderRect& area) {
-    const long long width = static_cast<long long>(area.right) - area.left;
-    const long long height = static_cast<long long>(area.bottom) - area.top;
-    if (width <= 0 || height <= 0)
-        return 0;
-    const long long step = settings.impressionBrush ? settings.brushSize : 1;
-    // The pass steps from cell to cell in int, and leaves an area alone when
-    // the step past its last cell would overflow.
-    if (width - 1 + step > INT32_MAX || height - 1 + step > INT32_MAX)
-        return 0;
-    return ((width + step - 1) / step) * ((height + step - 1) / step);
 }
 
 } // namespace kolvira::fuzz

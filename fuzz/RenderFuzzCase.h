@@ -38,10 +38,4 @@ RenderFuzzCase ReadRenderCase(FuzzBytes& bytes);
 // The case in words (not the pixels), for the report of a failed check.
 void PrintCase(std::FILE* out, const RenderFuzzCase& c);
 
-// The number of cells of a pass over `area`: W x H sample points, or with
-// the impression brush one per brushSize x brushSize block, partial ones
-// counted. 0 when the area is empty, or so large that stepping past its last
-// cell would overflow an int: the pass renders nothing then.
-long long CellCount(const RenderSettings& settings, const RenderRect& area);
-
 } // namespace kolvira::fuzz

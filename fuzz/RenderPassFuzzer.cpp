@@ -5,6 +5,7 @@
 // the padding.
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
+#include "PassGeometry.h"
 #include "ReferencePass.h"
 #include "RenderFuzzCase.h"
 
@@ -72,7 +73,7 @@ void CheckPass(const RenderFuzzCase& c, const PassResult& pass, const PassResult
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::FuzzBytes bytes(data, size);
     const RenderFuzzCase c = fuzz::ReadRenderCase(bytes);
-    if (fuzz::CellCount(c.settings, c.area) > kMostCells)
+    if (MakePassGeometry(c.settings, c.area).cellCount() > kMostCells)
         return 0;
     // The passes under test first, so that a fault they share with the
     // sequential pass is reported in them.

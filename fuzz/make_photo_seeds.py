@@ -9,12 +9,14 @@ Deterministic: the pictures come from fixed seeds. Needs PIL (python3-pil).
 """
 import io
 import os
-import random
 import struct
 import sys
-import zlib
 
-from PIL import Image, ImageDraw
+# The hostile corpus's picture makers: one landscape and one way to write a
+# header claiming a size, for the tests and the fuzzers alike.
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "corpus"))
+from make_hostile_corpus import (encoded, icon_dib, icon_file, jpeg_claiming,  # noqa: E402
+                                 photo as landscape, png_file)
 
 # The extension list of fuzz/PhotoFuzzInput.cpp, in its order: the first
 # byte of an input is an index into it ("" is the bare /proc/self/fd/N path).
@@ -26,24 +28,8 @@ SMALL_WIDTH, LARGE_WIDTH = 0, 180
 
 
 def photo(width, height, seed, mode="RGB"):
-    """A picture with edges, gradients and noise, like a small photograph."""
-    rng = random.Random(seed)
-    image = Image.new("RGB", (width, height))
-    pixels = image.load()
-    for y in range(height):
-        for x in range(width):
-            pixels[x, y] = ((x * 255) // max(width - 1, 1), (y * 255) // max(height - 1, 1),
-                            rng.randrange(256))
-    draw = ImageDraw.Draw(image)
-    draw.ellipse((width // 4, height // 4, 3 * width // 4, 3 * height // 4), fill=(250, 240, 20))
-    draw.line((0, height - 1, width - 1, 0), fill=(0, 0, 0), width=2)
-    return image.convert(mode)
-
-
-def encoded(image, fmt, **options):
-    out = io.BytesIO()
-    image.save(out, fmt, **options)
-    return out.getvalue()
+    """The corpus's small landscape, in `mode`."""
+    return landscape((width, height), seed).convert(mode)
 
 
 def exif_segment(orientation, thumbnail=b""):
@@ -75,17 +61,6 @@ def with_exif(jpeg, orientation, thumbnail=b""):
     return jpeg[:2] + exif_segment(orientation, thumbnail) + jpeg[2:]
 
 
-def cursor_from_icon(icon):
-    """An ICO file turned into a CUR: type 2, hotspot at (1, 2)."""
-    data = bytearray(icon)
-    data[2:4] = struct.pack("<H", 2)
-    count = struct.unpack("<H", data[4:6])[0]
-    for i in range(count):
-        entry = 6 + 16 * i
-        data[entry + 4:entry + 8] = struct.pack("<HH", 1, 2)
-    return bytes(data)
-
-
 def wbmp(image):
     """A WBMP (type 0): width and height as multi-byte integers, 1 bit per pixel."""
     mono = image.convert("1")
@@ -108,30 +83,17 @@ def wbmp(image):
     return data
 
 
+def png_claiming(size):
+    """A PNG whose header claims `size` over a few bytes of data."""
+    return png_file(size, 8, 2, bytes(64))
+
+
 def icns(image):
     """An ICNS file holding one 16 x 16 PNG entry ("icp4"); PIL's own writer
     stores every size up to 1024 pixels."""
     png = encoded(image.resize((16, 16)), "PNG")
     entry = b"icp4" + struct.pack(">I", 8 + len(png)) + png
     return b"icns" + struct.pack(">I", 8 + len(entry)) + entry
-
-
-def png_claiming(width, height):
-    """A PNG whose header claims `width` x `height` over a few bytes of data."""
-    def chunk(kind, data):
-        crc = zlib.crc32(kind + data) & 0xFFFFFFFF
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", crc)
-    header = struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
-            chunk(b"IDAT", zlib.compress(b"\0" * 64)) + chunk(b"IEND", b""))
-
-
-def jpeg_claiming(width, height):
-    """A small baseline JPEG whose frame header claims `width` x `height`."""
-    data = bytearray(encoded(photo(16, 16, 30), "JPEG", quality=50))
-    frame = data.find(b"\xff\xc0")
-    data[frame + 5:frame + 9] = struct.pack(">HH", height, width)
-    return bytes(data)
 
 
 XPM = b"""/* XPM */
@@ -186,9 +148,9 @@ def seeds():
     yield "tiff-raw", "", SMALL_WIDTH, encoded(photo(16, 12, 14), "TIFF")
     yield "tiff-lzw", "tif", SMALL_WIDTH, encoded(photo(16, 12, 15, "RGBA"), "TIFF",
                                                     compression="tiff_lzw")
-    icon = encoded(photo(32, 32, 16, "RGBA"), "ICO", sizes=[(16, 16), (32, 32)])
-    yield "ico", "ico", SMALL_WIDTH, icon
-    yield "cur", "cur", SMALL_WIDTH, cursor_from_icon(icon)
+    icon = photo(32, 32, 16, "RGBA")
+    yield "ico", "ico", SMALL_WIDTH, encoded(icon, "ICO", sizes=[(16, 16), (32, 32)])
+    yield "cur", "cur", SMALL_WIDTH, icon_file(2, [(16, 16, 1, 2, icon_dib(icon.resize((16, 16))))])
     yield "tga", "tga", SMALL_WIDTH, encoded(photo(10, 8, 17), "TGA")
     yield "tga-rle", "tga", SMALL_WIDTH, encoded(photo(10, 8, 18), "TGA", compression="tga_rle")
     yield "wbmp", "wbmp", SMALL_WIDTH, wbmp(photo(20, 10, 19))
@@ -202,10 +164,10 @@ def seeds():
     yield "icns", "icns", SMALL_WIDTH, icns(photo(16, 16, 25, "RGBA"))
     yield "svg", "svg", SMALL_WIDTH, SVG
     # Headers claiming sizes just under and far over the pixel limit.
-    yield "png-claims-14000x14000", "", SMALL_WIDTH, png_claiming(14000, 14000)
-    yield "png-claims-30000x20000", "", SMALL_WIDTH, png_claiming(30000, 20000)
-    yield "jpeg-claims-14000x14000", "", LARGE_WIDTH, jpeg_claiming(14000, 14000)
-    yield "jpeg-claims-30000x20000", "", SMALL_WIDTH, jpeg_claiming(30000, 20000)
+    yield "png-claims-14000x14000", "", SMALL_WIDTH, png_claiming((14000, 14000))
+    yield "png-claims-30000x20000", "", SMALL_WIDTH, png_claiming((30000, 20000))
+    yield "jpeg-claims-14000x14000", "", LARGE_WIDTH, jpeg_claiming((14000, 14000), progressive=False)
+    yield "jpeg-claims-30000x20000", "", SMALL_WIDTH, jpeg_claiming((30000, 20000), progressive=False)
 
 
 def main():
