@@ -1,7 +1,7 @@
-#include "AboutDialog.h"
+#include "app/AboutDialog.h"
 
-#include "CommandIcons.h"
-#include "DialogUnits.h"
+#include "app/CommandIcons.h"
+#include "framework/DialogUnits.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
 // The About box: the program's icon, name and version, and OK.
 #pragma once
 
-#include "CDialog.h"
+#include "framework/CDialog.h"
 
 class CDia_About : public CDialog {
     Q_OBJECT

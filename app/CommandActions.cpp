@@ -1,7 +1,7 @@
-#include "CommandActions.h"
+#include "app/CommandActions.h"
 
-#include "CommandIcons.h"
-#include "MenuResources.h"
+#include "app/CommandIcons.h"
+#include "app/MenuResources.h"
 
 #include <QAction>
 #include <QWidget>

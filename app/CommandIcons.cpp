@@ -1,6 +1,6 @@
-#include "CommandIcons.h"
+#include "app/CommandIcons.h"
 
-#include "CommandIds.h"
+#include "framework/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

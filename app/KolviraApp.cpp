@@ -1,17 +1,18 @@
-#include "KolviraApp.h"
+#include "app/KolviraApp.h"
 
-#include "AboutDialog.h"
-#include "ChildFrame.h"
-#include "CommandIcons.h"
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "KolviraDoc.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
-#include "NativePath.h"
-#include "OpenFileDialog.h"
-#include "StatusBar.h"
+#include "app/AboutDialog.h"
+#include "app/CommandIcons.h"
+#include "app/MainFrame.h"
+#include "app/OpenFileDialog.h"
+#include "app/StatusBar.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/KolviraDoc.h"
+#include "framework/StatusProgress.h"
+#include "imageio/NativePath.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
 
 #include <QMdiArea>
 #include <QMessageBox>
@@ -35,18 +36,25 @@ bool CKolviraApp::InitInstance() {
     recentFiles_.Load();
     // The photo template comes first: the search for an open document by
     // file name walks the templates in this order.
-    templates_.push_back(
-        std::make_unique<CMultiDocTemplate>(129, DocumentKind::Photo, QStringLiteral("Kolvira"),
-                                            PhotoWindowIcon(), [] { return new CKolviraView(); }));
+    templates_.push_back(std::make_unique<CMultiDocTemplate>(
+        129, DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
+        [](const CView* sibling) {
+            // A further window shows its document's photo.
+            if (const auto* view = dynamic_cast<const CKolviraView*>(sibling))
+                return new CKolviraView(view->photoPath);
+            return new CKolviraView();
+        }));
     photoTemplate = templates_.back().get();
     templates_.push_back(std::make_unique<CMultiDocTemplate>(
         130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
-        [] { return new CListView_Photos(); }));
+        [](const CView*) { return new CListView_Photos(); }));
     mosaicTemplate = templates_.back().get();
 
     mainFrame_ = std::make_unique<CMainFrame>(*this);
-    for (const auto& docTemplate : templates_)
+    for (const auto& docTemplate : templates_) {
         docTemplate->SetMdiArea(mainFrame_->MdiArea());
+        docTemplate->SetHost(this);
+    }
     mainFrame_->show();
     return true;
 }
@@ -77,9 +85,41 @@ QPrinter& CKolviraApp::Printer() {
     return *printer_;
 }
 
-void ShowStatusMessage(const QString& text) {
-    if (theApp != nullptr && theApp->MainFrame() != nullptr)
-        theApp->MainFrame()->StatusBar()->showMessage(text);
+void CKolviraApp::ShowStatusMessage(const QString& text) {
+    if (mainFrame_ == nullptr)
+        return;
+    mainFrame_->StatusBar()->showMessage(text);
+    // Shown at once: the message often comes just before a long decode or
+    // a modal box.
+    mainFrame_->StatusBar()->repaint();
+}
+
+StatusProgress* CKolviraApp::Progress() {
+    return theProgress;
+}
+
+void CKolviraApp::OpenPhotoWindow(const std::string& path) {
+    pendingPhotoPath = path;
+    if (photoTemplate != nullptr)
+        photoTemplate->OpenDocumentFile({}, true);
+}
+
+kolvira::ProtectedFiles CKolviraApp::OpenPhotos() const {
+    kolvira::ProtectedFiles photos;
+    if (mainFrame_ == nullptr)
+        return photos;
+    for (QMdiSubWindow* window : mainFrame_->MdiArea()->subWindowList()) {
+        const auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame == nullptr || frame->View() == nullptr)
+            continue;
+        for (const std::string& path : frame->View()->PhotoFiles())
+            photos.Add(QByteArray::fromStdString(path), ShownPath(path));
+    }
+    return photos;
+}
+
+QWidget* CKolviraApp::DialogParent() const {
+    return mainFrame_.get();
 }
 
 CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {

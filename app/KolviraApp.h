@@ -2,9 +2,11 @@
 // list, the photo and Mosaic templates, the main window), owns the open
 // path by which every chosen file becomes a Mosaic window, and handles the
 // application-wide commands (New, Open, Print Setup, About, Exit, recent files).
+// It is the host the document windows reach the program through.
 #pragma once
 
-#include "RecentFiles.h"
+#include "app/RecentFiles.h"
+#include "framework/WindowHost.h"
 
 #include <QObject>
 
@@ -17,7 +19,7 @@ class CMainFrame;
 class CMultiDocTemplate;
 class QPrinter;
 
-class CKolviraApp : public QObject {
+class CKolviraApp : public QObject, public CWindowHost {
     Q_OBJECT
 
 public:
@@ -44,8 +46,14 @@ public:
     std::vector<CMultiDocTemplate*> Templates() const;
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     RecentFiles& Recent() { return recentFiles_; }
-    // The printer chosen with Print Setup, used by every print job.
-    QPrinter& Printer();
+
+    // What the document windows ask of the program.
+    void ShowStatusMessage(const QString& text) override;
+    StatusProgress* Progress() override;
+    void OpenPhotoWindow(const std::string& path) override;
+    kolvira::ProtectedFiles OpenPhotos() const override;
+    QPrinter& Printer() override;
+    QWidget* DialogParent() const override;
 
 private:
     void OnFileNew();
@@ -62,6 +70,3 @@ private:
 
 // The one application object, while it exists.
 extern CKolviraApp* theApp;
-
-// Shows `text` in the main window's message pane, when there is a main window.
-void ShowStatusMessage(const QString& text);

@@ -1,18 +1,18 @@
-#include "MainFrame.h"
+#include "app/MainFrame.h"
 
-#include "CView.h"
-#include "ChildFrame.h"
-#include "CommandActions.h"
-#include "CommandIcons.h"
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "HelpWindow.h"
-#include "KolviraApp.h"
-#include "KolviraDoc.h"
-#include "MenuResources.h"
-#include "NativePath.h"
-#include "RecentFiles.h"
-#include "StatusBar.h"
+#include "app/CommandActions.h"
+#include "app/CommandIcons.h"
+#include "app/HelpWindow.h"
+#include "app/KolviraApp.h"
+#include "app/MenuResources.h"
+#include "app/RecentFiles.h"
+#include "app/StatusBar.h"
+#include "framework/CView.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/KolviraDoc.h"
+#include "imageio/NativePath.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -58,7 +58,8 @@ CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
     statusBar_->setObjectName(QStringLiteral("statusBar"));
     setStatusBar(statusBar_);
 
-    progress_ = std::make_unique<StatusProgress>(statusBar_);
+    progress_ = std::make_unique<StatusProgress>(
+        statusBar_, [bar = statusBar_] { return bar->MessagePaneRect(); });
     theProgress = progress_.get();
     theRenderer = &renderer_;
 

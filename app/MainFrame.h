@@ -5,8 +5,8 @@
 // application, enabling exactly the commands that route handles.
 #pragma once
 
-#include "Renderer.h"
-#include "StatusProgress.h"
+#include "framework/StatusProgress.h"
+#include "photowindow/Renderer.h"
 
 #include <QMainWindow>
 

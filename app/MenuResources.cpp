@@ -1,6 +1,6 @@
-#include "MenuResources.h"
+#include "app/MenuResources.h"
 
-#include "CommandIds.h"
+#include "framework/CommandIds.h"
 
 #include <map>
 

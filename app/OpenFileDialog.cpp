@@ -1,4 +1,4 @@
-#include "OpenFileDialog.h"
+#include "app/OpenFileDialog.h"
 
 #include <QFile>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
-#include "StatusBar.h"
+#include "app/StatusBar.h"
 
-#include "LockKeys.h"
+#include "app/LockKeys.h"
 
 #include <QApplication>
 #include <QEvent>

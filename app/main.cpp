@@ -1,7 +1,7 @@
 // Kolvira: turns photographs into drawings, applies photo effects and shows
 // a folder's photos as a sheet of thumbnails.
-#include "KolviraApp.h"
-#include "PhotoDecoding.h"
+#include "app/KolviraApp.h"
+#include "imageio/PhotoDecoding.h"
 
 #include <QApplication>
 

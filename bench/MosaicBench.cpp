@@ -2,7 +2,7 @@
 // (KOLVIRA_BENCH_PHOTOS): a first build with an empty cache, and a rebuild at
 // a larger cell size from the cache. Reported as whole-build time and as
 // ms_per_image.
-#include "ThumbnailBuilder.h"
+#include "mosaic/ThumbnailBuilder.h"
 
 #include <QDir>
 #include <QFile>

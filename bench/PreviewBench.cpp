@@ -2,10 +2,10 @@
 // window (the photo drawn to the window's width, the render pass over the
 // window, the result copied to the screen), and what a repaint costs once
 // the preview is kept (scrolling, exposing, reading a shown pixel).
-#include "ImageSurface.h"
-#include "PreviewCache.h"
 #include "RenderCases.h"
-#include "RenderPass.h"
+#include "imageio/ImageSurface.h"
+#include "photowindow/PreviewCache.h"
+#include "render/RenderPass.h"
 
 #include <QPainter>
 
@@ -18,7 +18,7 @@
 namespace {
 
 using kolvira::PreviewCache;
-using kolvira::RenderSettings;
+using kolvira::RenderParameters;
 
 const QSize kWindow(1600, 1200);
 const QRgb kBackground = qRgb(255, 255, 255);
@@ -42,13 +42,13 @@ const QImage& BenchPhoto() {
     return photo;
 }
 
-void RenderOnAllCores(QImage& canvas, const RenderSettings& settings) {
+void RenderOnAllCores(QImage& canvas, const RenderParameters& settings) {
     kolvira::PictureSurface surface = kolvira::SurfaceOf(canvas);
     kolvira::RenderPicture(surface, settings, {0, 0, canvas.width(), canvas.height()});
 }
 
 // One paint: the kept preview copied to the window.
-void Paint(QImage& window, PreviewCache& cache, const RenderSettings& settings) {
+void Paint(QImage& window, PreviewCache& cache, const RenderParameters& settings) {
     const QImage& preview =
         cache.Preview(BenchPhoto(), kWindow, kBackground, settings, RenderOnAllCores);
     QPainter painter(&window);
@@ -58,7 +58,7 @@ void Paint(QImage& window, PreviewCache& cache, const RenderSettings& settings) 
 // Apply: new settings, so the preview is rendered again (the pen press
 // alternates, which changes no cost); the scaled photo and the last canvas
 // are kept, as they are in the view while its size stays.
-void BM_ApplyPreview(benchmark::State& state, RenderSettings settings) {
+void BM_ApplyPreview(benchmark::State& state, RenderParameters settings) {
     QImage window(kWindow, QImage::Format_RGB32);
     PreviewCache cache;
     Paint(window, cache, settings);
@@ -74,7 +74,7 @@ void BM_ApplyPreview(benchmark::State& state, RenderSettings settings) {
 void BM_RepaintKeptPreview(benchmark::State& state) {
     QImage window(kWindow, QImage::Format_RGB32);
     PreviewCache cache;
-    const RenderSettings settings = kolvira::bench::Style(kolvira::kStyleCoal);
+    const RenderParameters settings = kolvira::bench::Style(kolvira::kStyleCoal);
     Paint(window, cache, settings);
     for (auto _ : state) {
         Paint(window, cache, settings);
@@ -86,7 +86,7 @@ const bool registered = [] {
     std::vector<kolvira::bench::Case> cases = kolvira::bench::Cases();
     // The Photo Editor opens with the impression brush on, so "Blur" alone
     // comes with it unless the user clears it.
-    RenderSettings blurBrush = kolvira::bench::Style(kolvira::kStylePhotoEffects);
+    RenderParameters blurBrush = kolvira::bench::Style(kolvira::kStylePhotoEffects);
     blurBrush.blur = blurBrush.impressionBrush = true;
     cases.push_back({"blur-brush", blurBrush});
     for (const auto& c : cases) {

@@ -2,12 +2,12 @@
 // written as a PDF (what the Mosaic's Save As, its printout and
 // kolvira-render --contact-sheet do), a photo window's page as a PDF, and
 // the window's picture saved as PNG. All in memory-backed temporary files.
-#include "ContactSheet.h"
-#include "ImageSurface.h"
-#include "PictureFiles.h"
-#include "PrintScale.h"
 #include "RenderCases.h"
-#include "RenderPass.h"
+#include "imageio/ImageSurface.h"
+#include "imageio/PictureFiles.h"
+#include "imageio/PrintScale.h"
+#include "mosaic/ContactSheet.h"
+#include "render/RenderPass.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>

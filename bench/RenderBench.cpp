@@ -2,7 +2,7 @@
 // same buffer. Every figure is reported as ns_per_px so that runs can be
 // compared as ratios; run with --benchmark_format=json for scripts.
 #include "RenderCases.h"
-#include "RenderPass.h"
+#include "render/RenderPass.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,7 +15,7 @@
 namespace {
 
 using kolvira::PixelWord;
-using kolvira::RenderSettings;
+using kolvira::RenderParameters;
 using kolvira::bench::Cases;
 
 constexpr int kWidth = 6000;
@@ -60,7 +60,7 @@ void BM_Memcpy(benchmark::State& state) {
     SetPerPixelCounter(state);
 }
 
-void BM_Render(benchmark::State& state, RenderSettings settings, int threads) {
+void BM_Render(benchmark::State& state, RenderParameters settings, int threads) {
     const auto& source = SourcePicture();
     std::vector<PixelWord> picture(source.size());
     kolvira::PictureSurface surface(picture.data(), kWidth, kHeight, kWidth);

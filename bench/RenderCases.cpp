@@ -2,8 +2,8 @@
 
 namespace kolvira::bench {
 
-RenderSettings Style(int style) {
-    RenderSettings s;
+RenderParameters Style(int style) {
+    RenderParameters s;
     s.active = true;
     s.style = style;
     s.penPress = 0.25;

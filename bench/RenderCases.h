@@ -2,7 +2,7 @@
 // dialog's opening sliders, and the photo effects in a few combinations.
 #pragma once
 
-#include "RenderSettings.h"
+#include "render/RenderParameters.h"
 
 #include <vector>
 
@@ -10,11 +10,11 @@ namespace kolvira::bench {
 
 struct Case {
     const char* name;
-    RenderSettings settings;
+    RenderParameters settings;
 };
 
 // `style` with the sliders and numbers a first Apply of the dialogs writes.
-RenderSettings Style(int style);
+RenderParameters Style(int style);
 
 std::vector<Case> Cases();
 

@@ -1,4 +1,4 @@
-#include "ApplicationObject.h"
+#include "cli/ApplicationObject.h"
 
 #include <QGuiApplication>
 

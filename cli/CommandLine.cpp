@@ -1,7 +1,7 @@
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
-#include "OptionValues.h"
-#include "PictureFiles.h"
+#include "cli/OptionValues.h"
+#include "imageio/PictureFiles.h"
 
 #include <QFileInfo>
 
@@ -17,7 +17,7 @@ namespace {
 // Applies an option's value to the options; returns what is wrong with the
 // value, or an empty string.
 using ValueSetter = std::function<QString(CliOptions&, const QString&)>;
-using Switch = bool RenderSettings::*;
+using Switch = bool RenderParameters::*;
 
 struct OptionDefinition {
     const char* longName; // without the leading "--"
@@ -32,7 +32,7 @@ template <typename T> QString Store(const ParsedValue<T>& parsed, T& target) {
     return parsed.problem;
 }
 
-ValueSetter SetLevel(double RenderSettings::*field) {
+ValueSetter SetLevel(double RenderParameters::*field) {
     return [field](CliOptions& o, const QString& v) {
         return Store(ParseLevel(v), o.settings.*field);
     };
@@ -45,7 +45,7 @@ ValueSetter SetSwitch(Switch field) {
     };
 }
 
-ValueSetter SetColor(COLORREF RenderSettings::*field) {
+ValueSetter SetColor(COLORREF RenderParameters::*field) {
     return [field](CliOptions& o, const QString& v) {
         return Store(ParseHexColor(v), o.settings.*field);
     };
@@ -123,22 +123,22 @@ const std::vector<OptionDefinition>& OptionTable() {
          [](CliOptions& o, const QString& v) {
              return Store(ParseStyleName(v), o.settings.style);
          }},
-        {"pen-press", 0, true, SetLevel(&RenderSettings::penPress)},
-        {"details", 0, true, SetLevel(&RenderSettings::details)},
-        {"brightness", 0, true, SetLevel(&RenderSettings::brightness)},
-        {"red", 0, true, SetLevel(&RenderSettings::redLevel)},
-        {"green", 0, true, SetLevel(&RenderSettings::greenLevel)},
-        {"blue", 0, true, SetLevel(&RenderSettings::blueLevel)},
-        {"invert", 0, false, SetSwitch(&RenderSettings::invertColors)},
-        {"shift", 0, false, SetSwitch(&RenderSettings::shiftColors)},
-        {"sandy-sky", 0, false, SetSwitch(&RenderSettings::sandySky)},
-        {"blur", 0, false, SetSwitch(&RenderSettings::blur)},
-        {"impression-brush", 0, false, SetSwitch(&RenderSettings::impressionBrush)},
-        {"stamp", 0, false, SetSwitch(&RenderSettings::stamp)},
-        {"bw-photo", 0, false, SetSwitch(&RenderSettings::blackWhitePhoto)},
-        {"bw-dream", 0, false, SetSwitch(&RenderSettings::blackWhiteDream)},
-        {"old-color", 0, true, SetColor(&RenderSettings::oldColor)},
-        {"new-color", 0, true, SetColor(&RenderSettings::newColor)},
+        {"pen-press", 0, true, SetLevel(&RenderParameters::penPress)},
+        {"details", 0, true, SetLevel(&RenderParameters::details)},
+        {"brightness", 0, true, SetLevel(&RenderParameters::brightness)},
+        {"red", 0, true, SetLevel(&RenderParameters::redLevel)},
+        {"green", 0, true, SetLevel(&RenderParameters::greenLevel)},
+        {"blue", 0, true, SetLevel(&RenderParameters::blueLevel)},
+        {"invert", 0, false, SetSwitch(&RenderParameters::invertColors)},
+        {"shift", 0, false, SetSwitch(&RenderParameters::shiftColors)},
+        {"sandy-sky", 0, false, SetSwitch(&RenderParameters::sandySky)},
+        {"blur", 0, false, SetSwitch(&RenderParameters::blur)},
+        {"impression-brush", 0, false, SetSwitch(&RenderParameters::impressionBrush)},
+        {"stamp", 0, false, SetSwitch(&RenderParameters::stamp)},
+        {"bw-photo", 0, false, SetSwitch(&RenderParameters::blackWhitePhoto)},
+        {"bw-dream", 0, false, SetSwitch(&RenderParameters::blackWhiteDream)},
+        {"old-color", 0, true, SetColor(&RenderParameters::oldColor)},
+        {"new-color", 0, true, SetColor(&RenderParameters::newColor)},
         {"depth", 0, true,
          [](CliOptions& o, const QString& v) {
              return Store(ParseInt32(v), o.settings.replaceDepth);
@@ -249,8 +249,8 @@ QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
 
 } // namespace
 
-RenderSettings DefaultRenderSettings() {
-    RenderSettings s;
+RenderParameters DefaultRenderSettings() {
+    RenderParameters s;
     s.active = true;
     s.style = kStylePen;
     s.penPress = 0.25;

@@ -3,7 +3,7 @@
 // folder to print as a contact sheet.
 #pragma once
 
-#include "RenderSettings.h"
+#include "render/RenderParameters.h"
 
 #include <QByteArray>
 #include <QString>
@@ -15,7 +15,7 @@ enum class CliAction { Render, ContactSheet, ShowHelp, ShowVersion };
 
 struct CliOptions {
     CliAction action = CliAction::Render;
-    RenderSettings settings;
+    RenderParameters settings;
     int threads = 0;    // 0: one per core
     int width = 0;      // scale the photo to this width first; 0 keeps its size
     bool quiet = false; // no progress bar, no decoder warnings
@@ -38,7 +38,7 @@ inline constexpr int kMinSheetDpi = 72;
 inline constexpr int kMaxSheetDpi = 4800;
 
 // The record a run starts from before its options are applied.
-RenderSettings DefaultRenderSettings();
+RenderParameters DefaultRenderSettings();
 
 struct ParsedCommandLine {
     CliOptions options;

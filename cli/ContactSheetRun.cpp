@@ -1,17 +1,17 @@
-#include "ContactSheetRun.h"
+#include "cli/ContactSheetRun.h"
 
-#include "ContactSheet.h"
-#include "FailureReport.h"
-#include "ImageDiscovery.h"
-#include "InputProtection.h"
-#include "NativeNames.h"
-#include "NativePath.h"
-#include "PrintScale.h"
-#include "ProgressBar.h"
-#include "ThumbnailBuilder.h"
-#include "ThumbnailCache.h"
-#include "ThumbnailDecoding.h"
-#include "WarningCollector.h"
+#include "cli/FailureReport.h"
+#include "cli/InputProtection.h"
+#include "cli/NativeNames.h"
+#include "cli/ProgressBar.h"
+#include "cli/WarningCollector.h"
+#include "imageio/NativePath.h"
+#include "imageio/PrintScale.h"
+#include "mosaic/ContactSheet.h"
+#include "mosaic/ImageDiscovery.h"
+#include "mosaic/ThumbnailBuilder.h"
+#include "mosaic/ThumbnailCache.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 #include <cerrno>
 #include <cstring>
@@ -142,7 +142,8 @@ int RunContactSheet(const CliOptions& options) {
     std::vector<std::string> photos;
     ScanDirectory(folder, photos, {});
     // Checked before the long build, against every photo found, readable or not.
-    if (const QString photo = InputFiles(PhotoNames(photos)).InputAt(output); !photo.isEmpty()) {
+    if (const QString photo = InputFiles(PhotoNames(photos)).FileAt(NativeFileName(output));
+        !photo.isEmpty()) {
         Report({output, QStringLiteral("refusing to write over the photo '%1'").arg(photo)});
         return 1;
     }

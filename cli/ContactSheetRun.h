@@ -3,7 +3,7 @@
 // file as the Mosaic prints its contact sheet.
 #pragma once
 
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 namespace kolvira::cli {
 

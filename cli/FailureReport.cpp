@@ -1,4 +1,4 @@
-#include "FailureReport.h"
+#include "cli/FailureReport.h"
 
 #include <cstdio>
 

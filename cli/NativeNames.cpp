@@ -1,4 +1,4 @@
-#include "NativeNames.h"
+#include "cli/NativeNames.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "OptionValues.h"
+#include "cli/OptionValues.h"
 
-#include "RenderSettings.h"
+#include "render/RenderParameters.h"
 
 #include <algorithm>
 #include <array>

@@ -3,7 +3,7 @@
 // in a few words that the caller puts after the option's name.
 #pragma once
 
-#include "Colorref.h"
+#include "render/Colorref.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
-#include "PhotoLoading.h"
+#include "cli/PhotoLoading.h"
 
-#include "PhotoScaling.h"
+#include "imageio/PhotoScaling.h"
 
-#include "NativeNames.h"
+#include "cli/NativeNames.h"
 
 namespace kolvira::cli {
 namespace {

@@ -3,7 +3,7 @@
 // smoothly scaled to a given width.
 #pragma once
 
-#include "PhotoDecoding.h"
+#include "imageio/PhotoDecoding.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "PictureWriting.h"
+#include "cli/PictureWriting.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,12 +1,12 @@
-#include "RenderRun.h"
+#include "cli/RenderRun.h"
 
-#include "FailureReport.h"
-#include "InputProtection.h"
-#include "NativeNames.h"
-#include "PhotoLoading.h"
-#include "PictureFiles.h"
-#include "PictureWriting.h"
-#include "ProgressBar.h"
+#include "cli/FailureReport.h"
+#include "cli/InputProtection.h"
+#include "cli/NativeNames.h"
+#include "cli/PhotoLoading.h"
+#include "cli/PictureWriting.h"
+#include "cli/ProgressBar.h"
+#include "imageio/PictureFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ std::optional<Failure> PrepareOutputDir(const QString& dir) {
 class Run {
 public:
     explicit Run(const CliOptions& options)
-        : options_(options), inputs_(options.inputs),
+        : options_(options), inputs_(InputFiles(options.inputs)),
           progress_(stderr, !options.quiet && IsTerminal(stderr)) {}
 
     std::optional<Failure> RenderFile(const QString& input, const QString& output) {
@@ -42,7 +42,8 @@ public:
         outputsTaken_.insert(target, input);
         if (IsLossyName(output))
             return Failure{output, UnspellableNameReason()};
-        if (const QString overwritten = inputs_.InputAt(output); !overwritten.isEmpty())
+        if (const QString overwritten = inputs_.FileAt(NativeFileName(output));
+            !overwritten.isEmpty())
             return Failure{
                 output,
                 QStringLiteral("refusing to write over the input picture '%1'").arg(overwritten)};
@@ -69,14 +70,14 @@ public:
 
 private:
     const CliOptions& options_;
-    const InputFiles inputs_;
+    const ProtectedFiles inputs_;
     ProgressBar progress_;
     QHash<QString, QString> outputsTaken_; // resolved output path -> the input it is for
 };
 
 } // namespace
 
-void RenderInPlace(QImage& picture, const RenderSettings& settings, int threads,
+void RenderInPlace(QImage& picture, const RenderParameters& settings, int threads,
                    const ProgressCallback& progress) {
     PictureSurface surface(reinterpret_cast<PixelWord*>(picture.bits()), picture.width(),
                            picture.height(), picture.bytesPerLine() / 4);

@@ -1,4 +1,4 @@
-#include "WarningCollector.h"
+#include "cli/WarningCollector.h"
 
 #include <atomic>
 #include <utility>

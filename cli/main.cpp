@@ -1,12 +1,12 @@
 // kolvira-render: renders photographs as drawings from the command line, and
 // prints a folder's photos as a contact sheet.
-#include "ApplicationObject.h"
-#include "CommandLine.h"
-#include "ContactSheetRun.h"
-#include "HelpText.h"
-#include "NativeNames.h"
-#include "PhotoDecoding.h"
-#include "RenderRun.h"
+#include "cli/ApplicationObject.h"
+#include "cli/CommandLine.h"
+#include "cli/ContactSheetRun.h"
+#include "cli/HelpText.h"
+#include "cli/NativeNames.h"
+#include "cli/RenderRun.h"
+#include "imageio/PhotoDecoding.h"
 
 #include <cstdio>
 

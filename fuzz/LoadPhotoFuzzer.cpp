@@ -3,8 +3,8 @@
 // and kolvira-render decode it.
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
-#include "PhotoDecoding.h"
 #include "PhotoFuzzInput.h"
+#include "imageio/PhotoDecoding.h"
 
 using namespace kolvira;
 

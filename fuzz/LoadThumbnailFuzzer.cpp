@@ -3,9 +3,9 @@
 // width of 20 to 200 pixels, then scaled to that cell as the Mosaic shows it.
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
-#include "PhotoDecoding.h"
 #include "PhotoFuzzInput.h"
-#include "ThumbnailDecoding.h"
+#include "imageio/PhotoDecoding.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 using namespace kolvira;
 

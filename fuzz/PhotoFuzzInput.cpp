@@ -2,8 +2,8 @@
 
 #include "FuzzTarget.h"
 
-#include "PhotoDecoding.h"
-#include "ThumbnailDecoding.h"
+#include "imageio/PhotoDecoding.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>

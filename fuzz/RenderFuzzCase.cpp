@@ -28,7 +28,7 @@ std::int32_t Number(FuzzBytes& bytes, int smallest) {
     return IsCommon(tag) ? smallest + tag : bytes.Take<std::int32_t>();
 }
 
-void ReadSwitches(FuzzBytes& bytes, RenderSettings& s) {
+void ReadSwitches(FuzzBytes& bytes, RenderParameters& s) {
     const std::uint8_t first = bytes.Byte();
     const std::uint8_t second = bytes.Byte();
     bool* const switches[] = {
@@ -39,8 +39,8 @@ void ReadSwitches(FuzzBytes& bytes, RenderSettings& s) {
         *switches[i] = (bits >> i) & 1u;
 }
 
-RenderSettings ReadSettings(FuzzBytes& bytes) {
-    RenderSettings s;
+RenderParameters ReadSettings(FuzzBytes& bytes) {
+    RenderParameters s;
     ReadSwitches(bytes, s);
     s.style = Style(bytes);
     s.replaceDepth = Number(bytes, -8);
@@ -93,7 +93,7 @@ RenderFuzzCase ReadRenderCase(FuzzBytes& bytes) {
 }
 
 void PrintCase(std::FILE* out, const RenderFuzzCase& c) {
-    const RenderSettings& s = c.settings;
+    const RenderParameters& s = c.settings;
     std::fprintf(out,
                  "  active %d invert %d shift %d sandy %d blur %d brush %d stamp %d "
                  "bw-photo %d bw-dream %d\n"

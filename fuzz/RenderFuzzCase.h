@@ -9,7 +9,7 @@
 #pragma once
 
 #include "FuzzBytes.h"
-#include "RenderPass.h"
+#include "render/RenderPass.h"
 
 #include <cstddef>
 #include <cstdio>
@@ -21,7 +21,7 @@ namespace kolvira::fuzz {
 inline constexpr PixelWord kPaddingWord = 0x5AA5C33Cu;
 
 struct RenderFuzzCase {
-    RenderSettings settings;
+    RenderParameters settings;
     int width = 1; // 1..64
     int height = 1;
     std::ptrdiff_t stride = 1;     // width plus 0..3 words of padding

@@ -5,9 +5,9 @@
 // the padding.
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
-#include "PassGeometry.h"
 #include "ReferencePass.h"
 #include "RenderFuzzCase.h"
+#include "render/PassGeometry.h"
 
 #include <cstdio>
 #include <vector>

@@ -1,8 +1,8 @@
-#include "ContactSheet.h"
+#include "mosaic/ContactSheet.h"
 
-#include "ImageDiscovery.h"
-#include "NativePath.h"
-#include "PrintScale.h"
+#include "imageio/NativePath.h"
+#include "imageio/PrintScale.h"
+#include "mosaic/ImageDiscovery.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>

@@ -4,7 +4,7 @@
 // (the Mosaic's Save As and kolvira-render --contact-sheet).
 #pragma once
 
-#include "ContactSheetLayout.h"
+#include "mosaic/ContactSheetLayout.h"
 
 #include <QImage>
 #include <QPageRanges>

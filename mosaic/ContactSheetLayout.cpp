@@ -1,4 +1,4 @@
-#include "ContactSheetLayout.h"
+#include "mosaic/ContactSheetLayout.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "ImageDiscovery.h"
+#include "mosaic/ImageDiscovery.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "ThumbnailBuilder.h"
+#include "mosaic/ThumbnailBuilder.h"
 
 #include <algorithm>
 #include <condition_variable>

@@ -2,7 +2,7 @@
 // the caller one by one in the order of the files.
 #pragma once
 
-#include "ThumbnailCache.h"
+#include "mosaic/ThumbnailCache.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ThumbnailCache.h"
+#include "mosaic/ThumbnailCache.h"
 
 #include <QHashFunctions>
 

@@ -3,7 +3,7 @@
 // use from several threads: the builder's workers look up and store in it.
 #pragma once
 
-#include "ThumbnailDecoding.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 #include <QByteArray>
 

@@ -1,9 +1,9 @@
-#include "ThumbnailDecoding.h"
+#include "mosaic/ThumbnailDecoding.h"
 
-#include "DecodeWatchdog.h"
-#include "ExifThumbnail.h"
-#include "PhotoDecoding.h"
-#include "PhotoScaling.h"
+#include "imageio/DecodeWatchdog.h"
+#include "imageio/ExifThumbnail.h"
+#include "imageio/PhotoDecoding.h"
+#include "imageio/PhotoScaling.h"
 
 #include <QBuffer>
 #include <QImageReader>

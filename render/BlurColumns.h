@@ -3,8 +3,8 @@
 // so that the plain steps and the vector steps can take turns.
 #pragma once
 
-#include "Colorref.h"
-#include "RenderTables.h"
+#include "render/Colorref.h"
+#include "render/RenderTables.h"
 
 #include <cstddef>
 #include <cstdint>

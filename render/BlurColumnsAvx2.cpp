@@ -1,6 +1,6 @@
 // The blur's column steps with AVX2: each column's channel sums sit in one
 // 64-bit quarter of a vector, as 16-bit lanes blue, green, red, alpha.
-#include "BlurColumns.h"
+#include "render/BlurColumns.h"
 
 #include <immintrin.h>
 

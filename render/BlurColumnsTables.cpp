@@ -1,4 +1,4 @@
-#include "BlurColumns.h"
+#include "render/BlurColumns.h"
 
 namespace kolvira {
 

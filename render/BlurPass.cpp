@@ -16,11 +16,11 @@
 //
 // Within a column the 4 x 4 sums slide down: each row's four-pixel sum
 // enters once and leaves once, the three channels packed in one word.
-#include "BlurPass.h"
+#include "render/BlurPass.h"
 
-#include "BlurColumns.h"
-#include "ParallelChunks.h"
-#include "RenderTables.h"
+#include "render/BlurColumns.h"
+#include "render/ParallelChunks.h"
+#include "render/RenderTables.h"
 
 #include <algorithm>
 #include <atomic>
@@ -36,7 +36,7 @@ constexpr int kSkew = 3; // rows between neighbouring columns of a band
 
 class BlurBands {
 public:
-    BlurBands(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g,
+    BlurBands(PictureSurface& picture, const RenderParameters& settings, const PassGeometry& g,
               bool portableCode)
         : picture_(picture), tables_(MakeEffectTables(settings)),
           width_(std::min(g.areaWidth, picture.Width())),
@@ -183,7 +183,7 @@ private:
 
 } // namespace
 
-void RunBlurPass(PictureSurface& picture, const RenderSettings& settings,
+void RunBlurPass(PictureSurface& picture, const RenderParameters& settings,
                  const PassGeometry& geometry, ProgressTracker& progress, int threads,
                  bool portableCode) {
     BlurBands bands(picture, settings, geometry, portableCode);

@@ -4,12 +4,12 @@
 // exactly the result of the column-by-column order, faster.
 #pragma once
 
-#include "PassGeometry.h"
-#include "ProgressTracker.h"
+#include "render/PassGeometry.h"
+#include "render/ProgressTracker.h"
 
 namespace kolvira {
 
-void RunBlurPass(PictureSurface& picture, const RenderSettings& settings,
+void RunBlurPass(PictureSurface& picture, const RenderParameters& settings,
                  const PassGeometry& geometry, ProgressTracker& progress, int threads,
                  bool portableCode);
 

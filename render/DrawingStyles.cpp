@@ -1,8 +1,8 @@
 // The seven drawing styles, pixel by pixel, read straight from the picture.
 // Every style paints edges (a strong grey-level change towards the right or
 // lower neighbour) as strokes; the style decides the colour of the rest.
-#include "PixelColor.h"
-#include "Truncate.h"
+#include "render/PixelColor.h"
+#include "render/Truncate.h"
 
 #include <cstdlib>
 
@@ -62,7 +62,7 @@ int GreyGradient(const PictureSurface& picture, int x, int y, GradientDirection 
     return y > 0 ? GreyOf(picture.GetPixel(x, y + 1)) - GreyOf(picture.GetPixel(x, y)) : 0;
 }
 
-COLORREF PixelColor(const PictureSurface& picture, int x, int y, const RenderSettings& settings) {
+COLORREF PixelColor(const PictureSurface& picture, int x, int y, const RenderParameters& settings) {
     const COLORREF pixel = picture.GetPixel(x, y);
     const int r = static_cast<int>(RedOf(pixel));
     const int g = static_cast<int>(GreenOf(pixel));

@@ -1,8 +1,8 @@
-#include "IndependentPass.h"
+#include "render/IndependentPass.h"
 
-#include "BlurColumns.h"
-#include "ParallelChunks.h"
-#include "RowKernels.h"
+#include "render/BlurColumns.h"
+#include "render/ParallelChunks.h"
+#include "render/RowKernels.h"
 
 #include <algorithm>
 #include <atomic>
@@ -21,7 +21,7 @@ namespace {
 // so it reads the photo as it was, like every other setting.
 class BandedRender {
 public:
-    BandedRender(PictureSurface& picture, const RenderSettings& settings,
+    BandedRender(PictureSurface& picture, const RenderParameters& settings,
                  const PassGeometry& geometry, bool portableCode)
         : picture_(picture), geometry_(geometry), brush_(settings.impressionBrush),
           effects_(settings.style == kStylePhotoEffects),
@@ -120,8 +120,8 @@ private:
             std::uint64_t window = 0;
             for (const PixelWord* row : rows) {
                 for (int px = x - 2; px <= x + 1; ++px)
-                    window += row != nullptr && px >= 0 && px < width ? Spread(row[px])
-                                                                      : kWhiteSpread;
+                    window +=
+                        row != nullptr && px >= 0 && px < width ? Spread(row[px]) : kWhiteSpread;
             }
             const PixelWord own = rows[2] != nullptr && x < width ? rows[2][x] : 0xFFFFFFFFu;
             colours[cell] = FinishEffect(t, (WorkingChannel(t, own, 0) + RedSum(window)) / 16,
@@ -166,7 +166,7 @@ private:
 
 } // namespace
 
-void RunIndependentPass(PictureSurface& picture, const RenderSettings& settings,
+void RunIndependentPass(PictureSurface& picture, const RenderParameters& settings,
                         const PassGeometry& geometry, ProgressTracker& progress, int threads,
                         bool portableCode) {
     BandedRender render(picture, settings, geometry, portableCode);

@@ -2,13 +2,13 @@
 // pass has already written, so rows of cells can be worked out on all cores.
 #pragma once
 
-#include "PassGeometry.h"
-#include "ProgressTracker.h"
-#include "RenderTables.h"
+#include "render/PassGeometry.h"
+#include "render/ProgressTracker.h"
+#include "render/RenderTables.h"
 
 namespace kolvira {
 
-void RunIndependentPass(PictureSurface& picture, const RenderSettings& settings,
+void RunIndependentPass(PictureSurface& picture, const RenderParameters& settings,
                         const PassGeometry& geometry, ProgressTracker& progress, int threads,
                         bool portableCode);
 

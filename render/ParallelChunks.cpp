@@ -1,4 +1,4 @@
-#include "ParallelChunks.h"
+#include "render/ParallelChunks.h"
 
 #include <atomic>
 #include <chrono>

@@ -1,8 +1,8 @@
-#include "PassGeometry.h"
+#include "render/PassGeometry.h"
 
 namespace kolvira {
 
-PassGeometry MakePassGeometry(const RenderSettings& settings, const RenderRect& area) {
+PassGeometry MakePassGeometry(const RenderParameters& settings, const RenderRect& area) {
     PassGeometry g;
     // 64-bit differences: the area comes from window rectangles of any size.
     const long long width = static_cast<long long>(area.right) - area.left;

@@ -2,9 +2,9 @@
 // area, and how the area meets the picture.
 #pragma once
 
-#include "PictureSurface.h"
-#include "RenderPass.h"
-#include "RenderSettings.h"
+#include "render/PictureSurface.h"
+#include "render/RenderParameters.h"
+#include "render/RenderPass.h"
 
 #include <cstdint>
 
@@ -19,6 +19,6 @@ struct PassGeometry {
     long long cellCount() const { return static_cast<long long>(columns) * rows; }
 };
 
-PassGeometry MakePassGeometry(const RenderSettings& settings, const RenderRect& area);
+PassGeometry MakePassGeometry(const RenderParameters& settings, const RenderRect& area);
 
 } // namespace kolvira

@@ -1,8 +1,8 @@
 // The photo effects (style 7), pixel by pixel: inversion, channel rotation
 // and swap, the 4 x 4 blur, levels, colour replacement, brightness or the
 // impression brush, and the three grey looks that override the rest.
-#include "PixelColor.h"
-#include "Truncate.h"
+#include "render/PixelColor.h"
+#include "render/Truncate.h"
 
 #include <cstdlib>
 #include <utility>
@@ -23,7 +23,7 @@ bool WithinDepth(std::int32_t value, unsigned reference, std::int32_t depth) {
 } // namespace
 
 COLORREF PhotoEffectColor(const PictureSurface& picture, int x, int y, unsigned red, unsigned green,
-                          unsigned blue, unsigned grey, const RenderSettings& s) {
+                          unsigned blue, unsigned grey, const RenderParameters& s) {
     const double fr = 1.0 - s.redLevel;
     const double fg = 1.0 - s.greenLevel;
     const double fb = 1.0 - s.blueLevel;

@@ -3,7 +3,7 @@
 // outside the picture give CLR_INVALID; writes outside it are clipped.
 #pragma once
 
-#include "Colorref.h"
+#include "render/Colorref.h"
 
 #include <cstddef>
 

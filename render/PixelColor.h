@@ -3,8 +3,8 @@
 // per-pixel definition; the render pass computes the same colours in bulk.
 #pragma once
 
-#include "PictureSurface.h"
-#include "RenderSettings.h"
+#include "render/PictureSurface.h"
+#include "render/RenderParameters.h"
 
 namespace kolvira {
 
@@ -14,11 +14,11 @@ enum GradientDirection : int { kHorizontal = 1, kVertical = 2 };
 // neighbour; 0 in column 0 (horizontal) and row 0 (vertical).
 int GreyGradient(const PictureSurface& picture, int x, int y, GradientDirection direction);
 
-COLORREF PixelColor(const PictureSurface& picture, int x, int y, const RenderSettings& settings);
+COLORREF PixelColor(const PictureSurface& picture, int x, int y, const RenderParameters& settings);
 
 // The style-7 colour of the pixel at (x, y) with channels red, green, blue
 // and grey level grey (the photo effects).
 COLORREF PhotoEffectColor(const PictureSurface& picture, int x, int y, unsigned red, unsigned green,
-                          unsigned blue, unsigned grey, const RenderSettings& settings);
+                          unsigned blue, unsigned grey, const RenderParameters& settings);
 
 } // namespace kolvira

@@ -1,4 +1,4 @@
-#include "ProgressTracker.h"
+#include "render/ProgressTracker.h"
 
 #include <limits>
 

@@ -2,7 +2,7 @@
 // floor(100 k / N) for each finished cell k, passed on only when it changes.
 #pragma once
 
-#include "RenderPass.h"
+#include "render/RenderPass.h"
 
 namespace kolvira {
 

@@ -1,11 +1,11 @@
-#include "RenderPass.h"
+#include "render/RenderPass.h"
 
-#include "BlurPass.h"
-#include "IndependentPass.h"
-#include "PassGeometry.h"
-#include "PixelColor.h"
-#include "ProgressTracker.h"
-#include "RenderTables.h"
+#include "render/BlurPass.h"
+#include "render/IndependentPass.h"
+#include "render/PassGeometry.h"
+#include "render/PixelColor.h"
+#include "render/ProgressTracker.h"
+#include "render/RenderTables.h"
 
 #include <algorithm>
 #include <thread>
@@ -17,7 +17,7 @@ namespace {
 // cell's colour read from the picture as it stands. Used where the fast
 // passes do not apply: slider values outside 0..1, unknown styles, and the
 // blur together with one-pixel blocks of the impression brush.
-void RunPlainPass(PictureSurface& picture, const RenderSettings& settings, const PassGeometry& g,
+void RunPlainPass(PictureSurface& picture, const RenderParameters& settings, const PassGeometry& g,
                   ProgressTracker& progress) {
     const int step = g.step;
     long long done = 0;
@@ -44,8 +44,9 @@ int ResolveThreadCount(int requested) {
     return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
 }
 
-void RenderPicture(PictureSurface& picture, const RenderSettings& settings, const RenderRect& area,
-                   const ProgressCallback& progress, const RenderOptions& options) {
+void RenderPicture(PictureSurface& picture, const RenderParameters& settings,
+                   const RenderRect& area, const ProgressCallback& progress,
+                   const RenderOptions& options) {
     const PassGeometry geometry = MakePassGeometry(settings, area);
     const long long cells = geometry.cellCount();
     if (cells == 0)

@@ -4,8 +4,8 @@
 // number of threads.
 #pragma once
 
-#include "PictureSurface.h"
-#include "RenderSettings.h"
+#include "render/PictureSurface.h"
+#include "render/RenderParameters.h"
 
 #include <functional>
 
@@ -39,8 +39,9 @@ struct RenderOptions {
 // there count as white and writes are clipped. An area more than 2^31 - 1
 // wide or high, or one where stepping a brush cell past its last cell would
 // overflow an int, is left alone.
-void RenderPicture(PictureSurface& picture, const RenderSettings& settings, const RenderRect& area,
-                   const ProgressCallback& progress = {}, const RenderOptions& options = {});
+void RenderPicture(PictureSurface& picture, const RenderParameters& settings,
+                   const RenderRect& area, const ProgressCallback& progress = {},
+                   const RenderOptions& options = {});
 
 // The number of worker threads RenderOptions{threads} stands for (at most 256).
 int ResolveThreadCount(int requested);

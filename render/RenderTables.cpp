@@ -1,5 +1,5 @@
-#include "RenderTables.h"
-#include "Truncate.h"
+#include "render/RenderTables.h"
+#include "render/Truncate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +23,7 @@ PixelWord WordOf(std::int32_t r, std::int32_t g, std::int32_t b) {
            ((static_cast<std::uint32_t>(g) & 0xFFu) << 8) | (static_cast<std::uint32_t>(b) & 0xFFu);
 }
 
-ChannelRouting MakeRouting(const RenderSettings& s) {
+ChannelRouting MakeRouting(const RenderParameters& s) {
     ChannelRouting routing;
     auto& src = routing.source;
     if (s.shiftColors)
@@ -36,7 +36,7 @@ ChannelRouting MakeRouting(const RenderSettings& s) {
     return routing;
 }
 
-PixelWord GreyOverrideWord(const RenderSettings& s, std::int32_t e, const double gains[3]) {
+PixelWord GreyOverrideWord(const RenderParameters& s, std::int32_t e, const double gains[3]) {
     const double fB = 1.0 - s.brightness;
     PixelWord word = 0;
     if (s.stamp) {
@@ -157,13 +157,13 @@ void MakeFixedPoint(EffectTables& t) {
 
 } // namespace
 
-bool SettingsFitTables(const RenderSettings& s) {
+bool SettingsFitTables(const RenderParameters& s) {
     return s.style >= kStylePen && s.style <= kStylePhotoEffects && IsUnitValue(s.penPress) &&
            IsUnitValue(s.details) && IsUnitValue(s.brightness) && IsUnitValue(s.redLevel) &&
            IsUnitValue(s.greenLevel) && IsUnitValue(s.blueLevel);
 }
 
-StyleParams MakeStyleParams(const RenderSettings& s) {
+StyleParams MakeStyleParams(const RenderParameters& s) {
     StyleParams p;
     p.style = s.style;
     // Gradients are whole numbers, so |g| > t exactly when |g| > floor(t);
@@ -175,7 +175,7 @@ StyleParams MakeStyleParams(const RenderSettings& s) {
     return p;
 }
 
-EffectTables MakeEffectTables(const RenderSettings& s) {
+EffectTables MakeEffectTables(const RenderParameters& s) {
     EffectTables t;
     t.routing = MakeRouting(s);
     const double gains[3] = {1.0 - s.redLevel, 1.0 - s.greenLevel, 1.0 - s.blueLevel};

@@ -4,8 +4,8 @@
 // per-pixel definition in DrawingStyles.cpp and PhotoEffects.cpp.
 #pragma once
 
-#include "Colorref.h"
-#include "RenderSettings.h"
+#include "render/Colorref.h"
+#include "render/RenderParameters.h"
 
 #include <array>
 #include <cstdint>
@@ -14,7 +14,7 @@ namespace kolvira {
 
 // True when every slider value lies in 0..1 and the style is 0..7: the range
 // the tables are built for. Anything else takes the plain per-pixel pass.
-bool SettingsFitTables(const RenderSettings& settings);
+bool SettingsFitTables(const RenderParameters& settings);
 
 struct StyleParams {
     std::int32_t style = 0;
@@ -25,7 +25,7 @@ struct StyleParams {
     PixelWord strokeWord = 0; // the colour of an edge
 };
 
-StyleParams MakeStyleParams(const RenderSettings& settings);
+StyleParams MakeStyleParams(const RenderParameters& settings);
 
 // The working channels 0, 1, 2 (r, g, b) after inversion, rotation and swap:
 // working channel k is picture channel source[k] (0 red, 1 green, 2 blue),
@@ -89,7 +89,7 @@ struct EffectTables {
 
 inline constexpr std::uint32_t kLevelledMatches = 1u << 16;
 
-EffectTables MakeEffectTables(const RenderSettings& settings);
+EffectTables MakeEffectTables(const RenderParameters& settings);
 
 // The result word for working channels r, g, b (each 0..270) after the
 // levels: replacement, then brightness or the brush.

@@ -1,4 +1,4 @@
-#include "RowKernels.h"
+#include "render/RowKernels.h"
 
 namespace kolvira {
 namespace kernels_generic {

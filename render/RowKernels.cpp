@@ -1,7 +1,7 @@
 // Built once per instruction set: KOLVIRA_KERNEL_NS names the namespace of
 // this build. The loops are written so that the compiler can vectorise them:
 // no calls, and selections instead of branches.
-#include "RowKernels.h"
+#include "render/RowKernels.h"
 
 #include <algorithm>
 #include <cstdlib>

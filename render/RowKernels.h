@@ -4,8 +4,8 @@
 // architecture), and the faster one the processor runs is chosen at start.
 #pragma once
 
-#include "Colorref.h"
-#include "RenderTables.h"
+#include "render/Colorref.h"
+#include "render/RenderTables.h"
 
 #include <vector>
 

@@ -3,17 +3,17 @@
 // without questions.
 #include "AppTestSupport.h"
 
-#include "ChildFrame.h"
-#include "CommandActions.h"
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "KolviraApp.h"
-#include "KolviraDoc.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
-#include "OpenFileDialog.h"
-#include "StatusBar.h"
+#include "app/CommandActions.h"
+#include "app/KolviraApp.h"
+#include "app/MainFrame.h"
+#include "app/OpenFileDialog.h"
+#include "app/StatusBar.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/KolviraDoc.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
 
 #include <QAction>
 #include <QFileDialog>

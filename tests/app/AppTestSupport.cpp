@@ -1,15 +1,14 @@
 #include "AppTestSupport.h"
 
-#include "StatusProgress.h"
+#include "framework/StatusProgress.h"
 
-#include "CView.h"
-#include "ChildFrame.h"
-#include "KolviraApp.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
-#include "PhotoDecoding.h"
-#include "PhotoTemplate.h"
+#include "app/KolviraApp.h"
+#include "app/MainFrame.h"
+#include "framework/CView.h"
+#include "framework/ChildFrame.h"
+#include "imageio/PhotoDecoding.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 // for message boxes, and the check that a test left no window behind.
 #pragma once
 
-#include "KolviraApp.h"
+#include "app/KolviraApp.h"
 
 #include <QColor>
 #include <QImage>

@@ -2,14 +2,14 @@
 // the Window menu's New Window with the numbered captions it brings.
 #include "AppTestSupport.h"
 
-#include "ChildFrame.h"
-#include "CommandActions.h"
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "KolviraApp.h"
-#include "KolviraDoc.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
+#include "app/CommandActions.h"
+#include "app/KolviraApp.h"
+#include "app/MainFrame.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/KolviraDoc.h"
+#include "mosaicwindow/ListViewPhotos.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -2,14 +2,14 @@
 // removing entries, rebuilding, and opening an entry in a photo window.
 #include "AppTestSupport.h"
 
-#include "CommandActions.h"
-#include "CommandIds.h"
-#include "DocTemplate.h"
-#include "KolviraApp.h"
-#include "KolviraDoc.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
+#include "app/CommandActions.h"
+#include "app/KolviraApp.h"
+#include "app/MainFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
+#include "framework/KolviraDoc.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
 
 #include <QAction>
 #include <QFile>

@@ -3,21 +3,21 @@
 // makes before any photo was opened.
 #include "AppTestSupport.h"
 
-#include "ChildFrame.h"
-#include "CommandIds.h"
-#include "KolviraApp.h"
-#include "KolviraDoc.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
-#include "StatusBar.h"
+#include "app/KolviraApp.h"
+#include "app/MainFrame.h"
+#include "app/StatusBar.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/KolviraDoc.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
 
 #include <QFile>
 #include <QTest>
 
-#include "ImageSurface.h"
-#include "PhotoScaling.h"
-#include "RenderPass.h"
+#include "imageio/ImageSurface.h"
+#include "imageio/PhotoScaling.h"
+#include "render/RenderPass.h"
 
 using namespace kolvira;
 using namespace kolvira::test;

@@ -5,14 +5,14 @@
 // hold nothing new, not even for a moment.
 #include "AppTestSupport.h"
 
-#include "CView.h"
-#include "CommandActions.h"
-#include "CommandIds.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
-#include "PaintDialog.h"
 #include "PdfPages.h"
+#include "app/CommandActions.h"
+#include "app/MainFrame.h"
+#include "framework/CView.h"
+#include "framework/CommandIds.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
+#include "photowindow/PaintDialog.h"
 
 #include <QAbstractButton>
 #include <QCryptographicHash>

@@ -3,15 +3,15 @@
 // the saved picture's pixels; and the photo that is never written over.
 #include "AppTestSupport.h"
 
-#include "ChildFrame.h"
-#include "CommandIds.h"
-#include "KolviraView.h"
-#include "ListViewPhotos.h"
-#include "MainFrame.h"
 #include "PdfPages.h"
-#include "PrintCommands.h"
-#include "PrintScale.h"
-#include "StatusBar.h"
+#include "app/MainFrame.h"
+#include "app/StatusBar.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/PrintCommands.h"
+#include "imageio/PrintScale.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/KolviraView.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -143,7 +143,7 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
     // printer's dots lost thumbnails.
     theApp->Printer().setResolution(720);
     const QString pdf = OutputPath(QStringLiteral("sheet.pdf"));
-    QVERIFY(mosaic->SaveAs(pdf, mosaic));
+    QVERIFY(mosaic->SaveAs(pdf, *mosaic->Host()));
     QCOMPARE(PdfPageCount(pdf), 3);
     const QStringList first = PdfPageLines(pdf, 1);
     QVERIFY2(first.value(0).startsWith(QLatin1String("0, p000.jpg 1, p001.jpg")),
@@ -155,7 +155,7 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
     // Larger thumbnails: 6 x 11 cells of 130 x 100.
     mosaic->MoreSize();
     const QString larger = OutputPath("larger.pdf");
-    QVERIFY(mosaic->SaveAs(larger, mosaic));
+    QVERIFY(mosaic->SaveAs(larger, *mosaic->Host()));
     QCOMPARE(PdfPageCount(larger), 4);
 
     // The thumbnails themselves are printed: the first one's red corner.
@@ -240,7 +240,7 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
     const QImage shown = view->ShownPicture();
     QCOMPARE(shown.size(), QSize(view->pictureWidth, view->pictureHeight));
 
-    QVERIFY(view->SaveAs(OutputPath(name), view));
+    QVERIFY(view->SaveAs(OutputPath(name), *view->Host()));
     QImageReader reader(OutputPath(name));
     QCOMPARE(reader.format(), format);
     const QImage saved = reader.read().convertToFormat(QImage::Format_RGB32);
@@ -305,7 +305,7 @@ void PrintingTest::mosaicSaveAsksForAPdfName() {
     QVERIFY2(suggested.endsWith(QLatin1String(" contact sheet.pdf")), qPrintable(suggested));
     QCOMPARE(PdfPageCount(OutputPath("mosaic.pdf")), 1);
     MessageBoxCloser boxes;
-    QVERIFY(!mosaic->SaveAs(OutputPath("mosaic.png"), mosaic));
+    QVERIFY(!mosaic->SaveAs(OutputPath("mosaic.png"), *mosaic->Host()));
     QCOMPARE(boxes.Count(), 1);
     QVERIFY(!QFile::exists(OutputPath("mosaic.png")));
     QCOMPARE(QImageReader(photos_->Directory() + QStringLiteral("/p000.jpg")).format(),
@@ -332,10 +332,10 @@ void PrintingTest::savingNeverReplacesAPhoto() {
     const QByteArray bytes = original.readAll();
 
     MessageBoxCloser boxes;
-    QVERIFY(!view->SaveAs(photo, view));
-    QVERIFY(!view->SaveAs(OutputPath("link.png"), view));
-    QVERIFY(!view->SaveAs(OutputPath("hard.png"), view));
-    QVERIFY(!mosaic->SaveAs(photo, mosaic));
+    QVERIFY(!view->SaveAs(photo, *view->Host()));
+    QVERIFY(!view->SaveAs(OutputPath("link.png"), *view->Host()));
+    QVERIFY(!view->SaveAs(OutputPath("hard.png"), *view->Host()));
+    QVERIFY(!mosaic->SaveAs(photo, *mosaic->Host()));
     QCOMPARE(boxes.Count(), 4);
     for (const QString& text : boxes.Texts())
         QVERIFY2(text.contains(QLatin1String("never writes over a photo")), qPrintable(text));
@@ -345,7 +345,7 @@ void PrintingTest::savingNeverReplacesAPhoto() {
     QVERIFY(QFileInfo(OutputPath("link.png")).isSymLink());
 
     // A name Kolvira cannot write a picture as is refused, not saved as PNG.
-    QVERIFY(!view->SaveAs(OutputPath("out.gif"), view));
+    QVERIFY(!view->SaveAs(OutputPath("out.gif"), *view->Host()));
     QVERIFY(!QFile::exists(OutputPath("out.gif")));
 }
 
@@ -358,7 +358,7 @@ void PrintingTest::failedSaveLeavesNoFileBehind() {
     MessageBoxCloser boxes;
     {
         WithoutPermissionOverride asAUser;
-        QVERIFY(!view->SaveAs(locked.filePath("out.png"), view));
+        QVERIFY(!view->SaveAs(locked.filePath("out.png"), *view->Host()));
     }
     QFile::setPermissions(locked.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(boxes.Count(), 1);

@@ -4,17 +4,17 @@
 // mouse actions that read the colour shown under the pointer.
 #include "AppTestSupport.h"
 
-#include "CommandIds.h"
-#include "KolviraView.h"
-#include "MainFrame.h"
-#include "PaintDialog.h"
-#include "PhotoEditorDialog.h"
-#include "StatusBar.h"
+#include "app/MainFrame.h"
+#include "app/StatusBar.h"
+#include "framework/CommandIds.h"
+#include "photowindow/KolviraView.h"
+#include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoEditorDialog.h"
 
-#include "ImageSurface.h"
-#include "PhotoScaling.h"
-#include "PreviewCache.h"
-#include "RenderPass.h"
+#include "imageio/ImageSurface.h"
+#include "imageio/PhotoScaling.h"
+#include "photowindow/PreviewCache.h"
+#include "render/RenderPass.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -196,10 +196,10 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
                                     const char* secondChoice) {
         Click(dialog, firstChoice);
         Click(dialog, "IDC_1006");
-        applies += !SameParameters(view->settings, opened);
+        applies += !(view->settings.Parameters() == opened.Parameters());
         Click(dialog, secondChoice);
         Click(dialog, "IDC_1006");
-        applies += !SameParameters(view->settings, opened);
+        applies += !(view->settings.Parameters() == opened.Parameters());
         Click(dialog, "IDCANCEL");
     };
     if (commandId == ID_PAINT)
@@ -211,7 +211,7 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
     RunCommand(commandId);
 
     QCOMPARE(applies, 2);
-    QVERIFY(SameParameters(view->settings, opened));
+    QVERIFY((view->settings.Parameters() == opened.Parameters()));
     QCOMPARE(view->settings.ownerView, view);
     QVERIFY(view->renderedPicture.isNull());
     QCOMPARE(Shown(view), before);
@@ -225,7 +225,7 @@ void RenderCommandsTest::okWithoutApplyRendersTheRecordAsItWas() {
     WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) { Click(dialog, "IDOK"); });
     RunCommand(ID_PAINT);
 
-    QVERIFY(SameParameters(view->settings, fresh));
+    QVERIFY((view->settings.Parameters() == fresh.Parameters()));
     QVERIFY(!view->settings.active);
     QCOMPARE(view->renderedPicture.size(), QSize(view->pictureWidth, view->pictureHeight));
     QCOMPARE(view->renderedPicture, ExpectedPicture(view, fresh));
@@ -277,7 +277,7 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
     RunCommand(ID_PAINT);
 
     QVERIFY(previewedRainbow);
-    QVERIFY(SameParameters(view->settings, keptSettings));
+    QVERIFY((view->settings.Parameters() == keptSettings.Parameters()));
     QCOMPARE(view->renderedPicture, kept);
     QVERIFY(ShowsPicture(view, kept));
 }
@@ -398,7 +398,7 @@ void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
     const QImage photo = QuadrantPhoto(QSize(200, 100));
     PreviewCache cache;
     int renders = 0;
-    const PreviewCache::RenderFunction count = [&renders](QImage&, const RenderSettings&) {
+    const PreviewCache::RenderFunction count = [&renders](QImage&, const RenderParameters&) {
         ++renders;
     };
     RenderSettings settings;

@@ -2,12 +2,12 @@
 // Apply writes into the record and what it leaves alone, that closing writes
 // nothing, the number boxes, and the colour swatches with the colour dialog.
 #include "AppTestSupport.h"
-#include "CurrentSettings.h"
-#include "DecimalText.h"
-#include "DialogUnits.h"
-#include "DigitsEdit.h"
-#include "PaintDialog.h"
-#include "PhotoEditorDialog.h"
+#include "framework/DialogUnits.h"
+#include "photowindow/CurrentSettings.h"
+#include "photowindow/DecimalText.h"
+#include "photowindow/DigitsEdit.h"
+#include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoEditorDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,10 +3,10 @@
 // stays once an operation has finished.
 #include "AppTestSupport.h"
 
-#include "KolviraApp.h"
-#include "MainFrame.h"
-#include "StatusBar.h"
-#include "StatusProgress.h"
+#include "app/KolviraApp.h"
+#include "app/MainFrame.h"
+#include "app/StatusBar.h"
+#include "framework/StatusProgress.h"
 
 #include <QProgressBar>
 #include <QTest>

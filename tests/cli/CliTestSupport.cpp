@@ -1,6 +1,6 @@
 #include "CliTestSupport.h"
 
-#include "RenderPass.h"
+#include "render/RenderPass.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,7 +76,7 @@ QStringList DirEntries(const QString& dir) {
                                QDir::NoDotAndDotDot);
 }
 
-QImage RenderInProcess(const QImage& onBlack, const RenderSettings& settings) {
+QImage RenderInProcess(const QImage& onBlack, const RenderParameters& settings) {
     QImage picture = onBlack.convertToFormat(QImage::Format_RGB32);
     PictureSurface surface(reinterpret_cast<PixelWord*>(picture.bits()), picture.width(),
                            picture.height(), picture.bytesPerLine() / 4);

@@ -2,7 +2,7 @@
 // small test photos and reading files back.
 #pragma once
 
-#include "RenderSettings.h"
+#include "render/RenderParameters.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -34,7 +34,7 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 QStringList DirEntries(const QString& dir); // hidden ones too
 
 // An opaque picture rendered in-process straight through the render core.
-QImage RenderInProcess(const QImage& onBlack, const RenderSettings& settings);
+QImage RenderInProcess(const QImage& onBlack, const RenderParameters& settings);
 
 // Equal as Format_RGB32 pictures, byte for byte.
 bool SamePixels(const QImage& a, const QImage& b);

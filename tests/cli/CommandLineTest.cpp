@@ -1,7 +1,7 @@
 // Parsing of kolvira-render's command line: each option lands in its own
 // field and nowhere else, and every kind of bad line is refused with one line
 // naming the problem.
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <gtest/gtest.h>
 
@@ -12,13 +12,13 @@ namespace kolvira::cli {
 namespace {
 
 auto Fields(const CliOptions& o) {
-    const RenderSettings& s = o.settings;
+    const RenderParameters& s = o.settings;
     return std::tuple(o.action, o.threads, o.width, o.quiet, o.inputs, o.outputFile, o.outputDir,
                       o.batchSuffix, o.writerFormat, s.active, s.invertColors, s.shiftColors,
                       s.sandySky, s.blur, s.impressionBrush, s.stamp, s.blackWhitePhoto,
                       s.blackWhiteDream, s.style, s.replaceDepth, s.brushSize, s.penPress,
                       s.details, s.brightness, s.redLevel, s.greenLevel, s.blueLevel, s.oldColor,
-                      s.newColor, s.ownerView);
+                      s.newColor);
 }
 
 const QStringList kInOut = {"in.jpg", "-o", "out.png"};
@@ -43,7 +43,7 @@ TEST(CommandLineTest, DefaultsAreTheDocumentedRecord) {
         o.inputs = {"in.jpg"};
         o.outputFile = "out.png";
         o.writerFormat = "png";
-        o.settings = RenderSettings{}; // every switch off, colours black
+        o.settings = RenderParameters{}; // every switch off, colours black
         o.settings.active = true;
         o.settings.penPress = 0.25;
         o.settings.details = 0.75;
@@ -55,24 +55,24 @@ TEST(CommandLineTest, DefaultsAreTheDocumentedRecord) {
 }
 
 TEST(CommandLineTest, SwitchesLevelsAndStylesSetTheirFields) {
-    const std::pair<const char*, bool RenderSettings::*> switches[] = {
-        {"--invert", &RenderSettings::invertColors},
-        {"--shift", &RenderSettings::shiftColors},
-        {"--sandy-sky", &RenderSettings::sandySky},
-        {"--blur", &RenderSettings::blur},
-        {"--impression-brush", &RenderSettings::impressionBrush},
-        {"--stamp", &RenderSettings::stamp},
-        {"--bw-photo", &RenderSettings::blackWhitePhoto},
-        {"--bw-dream", &RenderSettings::blackWhiteDream},
+    const std::pair<const char*, bool RenderParameters::*> switches[] = {
+        {"--invert", &RenderParameters::invertColors},
+        {"--shift", &RenderParameters::shiftColors},
+        {"--sandy-sky", &RenderParameters::sandySky},
+        {"--blur", &RenderParameters::blur},
+        {"--impression-brush", &RenderParameters::impressionBrush},
+        {"--stamp", &RenderParameters::stamp},
+        {"--bw-photo", &RenderParameters::blackWhitePhoto},
+        {"--bw-dream", &RenderParameters::blackWhiteDream},
     };
     for (const auto& [option, field] : switches)
         ExpectParsedAs(kInOut + QStringList{option},
                        [&](CliOptions& o) { o.settings.*field = true; });
 
-    const std::pair<const char*, double RenderSettings::*> levels[] = {
-        {"--pen-press", &RenderSettings::penPress},    {"--details", &RenderSettings::details},
-        {"--brightness", &RenderSettings::brightness}, {"--red", &RenderSettings::redLevel},
-        {"--green", &RenderSettings::greenLevel},      {"--blue", &RenderSettings::blueLevel},
+    const std::pair<const char*, double RenderParameters::*> levels[] = {
+        {"--pen-press", &RenderParameters::penPress},    {"--details", &RenderParameters::details},
+        {"--brightness", &RenderParameters::brightness}, {"--red", &RenderParameters::redLevel},
+        {"--green", &RenderParameters::greenLevel},      {"--blue", &RenderParameters::blueLevel},
     };
     for (const auto& [option, field] : levels)
         ExpectParsedAs(kInOut + QStringList{option, "0.125"},

@@ -2,8 +2,8 @@
 // contact sheet, checked in the PDF itself with poppler's pdfinfo and
 // pdftotext; and the ways such a run fails.
 #include "CliTestSupport.h"
-#include "CommandLine.h"
 #include "PdfPages.h"
+#include "cli/CommandLine.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // Scaling a photo and drawing the progress bar, tested in-process.
-#include "PhotoLoading.h"
-#include "ProgressBar.h"
+#include "cli/PhotoLoading.h"
+#include "cli/ProgressBar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // kolvira-render run end to end on small photos: what it writes must be
 // exactly what the render core makes of the same picture in-process.
 #include "CliTestSupport.h"
-#include "CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -15,11 +15,11 @@ namespace kolvira::cli::test {
 namespace {
 
 TEST(RenderOutputTest, WritesWhatTheRenderCoreMakes) {
-    const std::pair<QStringList, std::function<void(RenderSettings&)>> cases[] = {
-        {{"--style", "pen"}, [](RenderSettings&) {}},
+    const std::pair<QStringList, std::function<void(RenderParameters&)>> cases[] = {
+        {{"--style", "pen"}, [](RenderParameters&) {}},
         {{"--style", "coal", "--pen-press", "0.1", "--details", "0.9", "--invert", "--threads",
           "2"},
-         [](RenderSettings& s) {
+         [](RenderParameters& s) {
              s.style = kStyleCoal;
              s.penPress = 0.1, s.details = 0.9;
              s.invertColors = true;
@@ -47,7 +47,7 @@ TEST(RenderOutputTest, WritesWhatTheRenderCoreMakes) {
           "F0E0D0",
           "--depth",
           "12"},
-         [](RenderSettings& s) {
+         [](RenderParameters& s) {
              s.style = kStylePhotoEffects;
              s.shiftColors = s.sandySky = s.blur = s.stamp = true;
              s.blackWhiteDream = s.impressionBrush = true;
@@ -69,7 +69,7 @@ TEST(RenderOutputTest, WritesWhatTheRenderCoreMakes) {
         ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
         EXPECT_TRUE(result.err.isEmpty()) << "no progress bar when stderr is no terminal";
 
-        RenderSettings settings = DefaultRenderSettings();
+        RenderParameters settings = DefaultRenderSettings();
         change(settings);
         const QImage written(dir.filePath("out.png"));
         EXPECT_TRUE(SamePixels(written, RenderInProcess(photo, settings)));

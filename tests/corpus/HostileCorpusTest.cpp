@@ -3,9 +3,9 @@
 // Mosaic does: each loads or is refused with a reason, within a second, and a
 // scan of the folder of FIFOs, link loops and the like lists exactly its
 // regular image files at once.
-#include "ImageDiscovery.h"
-#include "PhotoDecoding.h"
-#include "ThumbnailDecoding.h"
+#include "imageio/PhotoDecoding.h"
+#include "mosaic/ImageDiscovery.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 #include <QDir>
 #include <QElapsedTimer>

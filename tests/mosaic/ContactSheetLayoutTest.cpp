@@ -1,7 +1,7 @@
 // The contact sheet's grid and page count: every thumbnail gets a cell on
 // some page, pages hold whole rows and columns of cells, and the count of
 // pages is what the grid fills, whatever the printer's resolution.
-#include "ContactSheetLayout.h"
+#include "mosaic/ContactSheetLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The one decoding routine under the thumbnails, kolvira-render and the photo
 // window: what it refuses to open, and the decoders' allocation limit.
-#include "PhotoDecoding.h"
-#include "CodecMessages.h"
-#include "DamageSigns.h"
+#include "imageio/PhotoDecoding.h"
 #include "TestPhotos.h"
-#include "ThumbnailDecoding.h"
+#include "imageio/CodecMessages.h"
+#include "imageio/DamageSigns.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 #include <QTemporaryDir>
 

@@ -1,6 +1,6 @@
 // The cache of thumbnails and the parallel build that delivers them in order.
 #include "TestPhotos.h"
-#include "ThumbnailBuilder.h"
+#include "mosaic/ThumbnailBuilder.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // Thumbnails decoded from photo files made here: their sizes, orientation,
 // when the EXIF thumbnail serves, transparency, and files that are no photo.
 #include "TestPhotos.h"
-#include "ThumbnailDecoding.h"
+#include "mosaic/ThumbnailDecoding.h"
 
 #include <QPainter>
 #include <QTemporaryDir>

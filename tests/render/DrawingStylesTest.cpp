@@ -1,13 +1,13 @@
-#include "PixelColor.h"
 #include "TestPictures.h"
+#include "render/PixelColor.h"
 
 #include <gtest/gtest.h>
 
 namespace kolvira::test {
 namespace {
 
-RenderSettings StyleSettings(int style, double details = 0.75, double penPress = 0.25) {
-    RenderSettings s;
+RenderParameters StyleSettings(int style, double details = 0.75, double penPress = 0.25) {
+    RenderParameters s;
     s.active = true;
     s.style = style;
     s.details = details;
@@ -16,7 +16,7 @@ RenderSettings StyleSettings(int style, double details = 0.75, double penPress =
 }
 
 // The colour of the middle pixel of a flat 3 x 3 picture: never an edge.
-COLORREF FlatColour(const RenderSettings& s, COLORREF colour) {
+COLORREF FlatColour(const RenderParameters& s, COLORREF colour) {
     TestPicture picture(3, 3);
     picture.Fill(colour);
     auto surface = picture.Surface();
@@ -24,7 +24,7 @@ COLORREF FlatColour(const RenderSettings& s, COLORREF colour) {
 }
 
 // The middle pixel of a flat grey picture whose right neighbour has another grey.
-COLORREF StepColour(const RenderSettings& s, int grey, int rightGrey) {
+COLORREF StepColour(const RenderParameters& s, int grey, int rightGrey) {
     TestPicture picture(3, 3);
     picture.Fill(GreyRgb(grey));
     picture.Set(2, 1, GreyRgb(rightGrey));

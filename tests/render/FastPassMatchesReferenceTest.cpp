@@ -2,8 +2,8 @@
 // and settings: same bytes for every style, switch, brush size, picture shape
 // and thread count.
 #include "ReferencePass.h"
-#include "RenderPass.h"
 #include "TestPictures.h"
+#include "render/RenderPass.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@
 namespace kolvira::test {
 namespace {
 
-std::string Describe(const RenderSettings& s) {
+std::string Describe(const RenderParameters& s) {
     std::ostringstream out;
     out << "style " << s.style << " invert " << s.invertColors << " shift " << s.shiftColors
         << " sandy " << s.sandySky << " blur " << s.blur << " brush " << s.impressionBrush << "/"
@@ -49,8 +49,8 @@ public:
 
     bool Flip(double p = 0.5) { return std::bernoulli_distribution(p)(random_); }
 
-    RenderSettings Make(int style, int brushSize) {
-        RenderSettings s;
+    RenderParameters Make(int style, int brushSize) {
+        RenderParameters s;
         s.active = true;
         s.style = style;
         s.penPress = Slider();
@@ -87,13 +87,13 @@ struct Shape {
 
 const Shape kShapes[] = {{1, 1}, {2, 3}, {7, 5}, {1, 40}, {40, 1}, {33, 17}, {97, 130}};
 
-void ExpectSameAsReference(const RenderSettings& s, const Shape& shape, std::mt19937& random,
+void ExpectSameAsReference(const RenderParameters& s, const Shape& shape, std::mt19937& random,
                            RenderRect area) {
     TestPicture original(shape.width, shape.height);
     original.FillRandom(random);
     // Pick the replaced colour from the picture now and then, so that
     // replacement actually happens.
-    RenderSettings settings = s;
+    RenderParameters settings = s;
     if (std::bernoulli_distribution(0.5)(random))
         settings.oldColor = original.Get(shape.width / 2, shape.height / 2);
 
@@ -143,14 +143,14 @@ TEST(FastPass, PhotoEffectsMatchTheReference) {
 
 TEST(FastPass, EverySwitchAloneMatchesTheReference) {
     RandomSettings settings(3);
-    bool RenderSettings::*switches[] = {
-        &RenderSettings::invertColors,   &RenderSettings::shiftColors,
-        &RenderSettings::sandySky,       &RenderSettings::blur,
-        &RenderSettings::stamp,          &RenderSettings::blackWhitePhoto,
-        &RenderSettings::blackWhiteDream};
+    bool RenderParameters::*switches[] = {
+        &RenderParameters::invertColors,   &RenderParameters::shiftColors,
+        &RenderParameters::sandySky,       &RenderParameters::blur,
+        &RenderParameters::stamp,          &RenderParameters::blackWhitePhoto,
+        &RenderParameters::blackWhiteDream};
     for (auto flag : switches) {
         for (int brush : {0, 1, 2, 3}) {
-            RenderSettings s = settings.Make(kStylePhotoEffects, brush);
+            RenderParameters s = settings.Make(kStylePhotoEffects, brush);
             s.invertColors = s.shiftColors = s.sandySky = s.blur = false;
             s.stamp = s.blackWhitePhoto = s.blackWhiteDream = false;
             s.*flag = true;
@@ -172,7 +172,7 @@ TEST(FastPass, AreasLargerAndSmallerThanThePicture) {
 TEST(FastPass, SettingsOutsideTheSliderRangeStillMatch) {
     RandomSettings settings(5);
     for (int style : {0, 2, 7, 9, -1}) {
-        RenderSettings s = settings.Make(style, 0);
+        RenderParameters s = settings.Make(style, 0);
         s.details = 1.7;
         s.redLevel = -0.5;
         s.brightness = std::nan("");

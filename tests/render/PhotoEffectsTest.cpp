@@ -1,6 +1,6 @@
-#include "PixelColor.h"
-#include "RenderPass.h"
 #include "TestPictures.h"
+#include "render/PixelColor.h"
+#include "render/RenderPass.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@ namespace kolvira::test {
 namespace {
 
 // The Photo Editor's opening state: every slider in the middle.
-RenderSettings EffectSettings(const std::function<void(RenderSettings&)>& change = {}) {
-    RenderSettings s;
+RenderParameters EffectSettings(const std::function<void(RenderParameters&)>& change = {}) {
+    RenderParameters s;
     s.active = true;
     s.style = kStylePhotoEffects;
     s.brightness = s.redLevel = s.greenLevel = s.blueLevel = 0.5;
@@ -22,7 +22,7 @@ RenderSettings EffectSettings(const std::function<void(RenderSettings&)>& change
     return s;
 }
 
-COLORREF FlatEffect(const RenderSettings& s, COLORREF colour, int size = 3) {
+COLORREF FlatEffect(const RenderParameters& s, COLORREF colour, int size = 3) {
     TestPicture picture(size, size);
     picture.Fill(colour);
     auto surface = picture.Surface();
@@ -31,7 +31,7 @@ COLORREF FlatEffect(const RenderSettings& s, COLORREF colour, int size = 3) {
 
 struct EffectCase {
     const char* what;
-    std::function<void(RenderSettings&)> change;
+    std::function<void(RenderParameters&)> change;
     COLORREF in;
     COLORREF expected;
 };

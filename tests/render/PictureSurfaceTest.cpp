@@ -1,4 +1,4 @@
-#include "PictureSurface.h"
+#include "render/PictureSurface.h"
 #include "TestPictures.h"
 
 #include <gtest/gtest.h>

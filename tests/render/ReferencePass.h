@@ -3,8 +3,8 @@
 // place through the picture surface.
 #pragma once
 
-#include "PixelColor.h"
-#include "RenderPass.h"
+#include "render/PixelColor.h"
+#include "render/RenderPass.h"
 
 #include <climits>
 #include <vector>
@@ -15,7 +15,7 @@ namespace kolvira::test {
 // bits; an area whose brush step past its last cell would overflow an int is
 // left alone, as the fast pass leaves it.
 inline std::vector<int> ReferenceRenderPicture(PictureSurface& picture,
-                                               const RenderSettings& settings,
+                                               const RenderParameters& settings,
                                                const RenderRect& area) {
     std::vector<int> positions;
     const long long width = static_cast<long long>(area.right) - area.left;

@@ -1,7 +1,7 @@
-#include "RenderPass.h"
-#include "PixelColor.h"
+#include "render/RenderPass.h"
 #include "ReferencePass.h"
 #include "TestPictures.h"
+#include "render/PixelColor.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 namespace kolvira::test {
 namespace {
 
-RenderSettings PenSettings() {
-    RenderSettings s;
+RenderParameters PenSettings() {
+    RenderParameters s;
     s.active = true;
     s.style = kStylePen;
     s.details = 0.75;
@@ -19,15 +19,15 @@ RenderSettings PenSettings() {
     return s;
 }
 
-RenderSettings BrushSettings(int brushSize) {
-    RenderSettings s = PenSettings();
+RenderParameters BrushSettings(int brushSize) {
+    RenderParameters s = PenSettings();
     s.style = kStyleWaterColor;
     s.impressionBrush = true;
     s.brushSize = brushSize;
     return s;
 }
 
-std::vector<int> Positions(PictureSurface& surface, const RenderSettings& s, RenderRect area,
+std::vector<int> Positions(PictureSurface& surface, const RenderParameters& s, RenderRect area,
                            int threads = 1) {
     std::vector<int> seen;
     RenderOptions options;

@@ -2,8 +2,8 @@
 // than the picture (so stride mistakes show), filled by hand or at random.
 #pragma once
 
-#include "Colorref.h"
-#include "PictureSurface.h"
+#include "render/Colorref.h"
+#include "render/PictureSurface.h"
 
 #include <algorithm>
 #include <cstdint>

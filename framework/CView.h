@@ -1,0 +1,40 @@
+// What every view of a document window offers the frame: its widget, its
+// initial update once it sits on its document, and the commands it handles.
+// The main window enables exactly the commands the active view's route
+// handles, so a view's HandlesCommand decides which menu items and toolbar
+// buttons are live while it is active.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QWidget;
+class CKolviraDoc;
+class CWindowHost;
+
+class CView {
+public:
+    virtual ~CView() = default;
+
+    virtual QWidget* Widget() = 0;
+    // Runs once, after the view has been attached to its document and its
+    // frame exists (but before the frame is shown).
+    virtual void OnInitialUpdate() = 0;
+    virtual bool HandlesCommand(int commandId) const = 0;
+    virtual void OnCommand(int commandId) = 0;
+    // The photos the view shows or lists (native paths): nothing the
+    // program saves or prints to a file may replace them.
+    virtual std::vector<std::string> PhotoFiles() const { return {}; }
+
+    CKolviraDoc* GetDocument() const { return document_; }
+    void AttachDocument(CKolviraDoc* document) { document_ = document; }
+
+    // The program around the window, set by the template that made the view
+    // before its initial update; null for a view made on its own.
+    CWindowHost* Host() const { return host_; }
+    void AttachHost(CWindowHost* host) { host_ = host; }
+
+private:
+    CKolviraDoc* document_ = nullptr;
+    CWindowHost* host_ = nullptr;
+};

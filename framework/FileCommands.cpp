@@ -1,0 +1,65 @@
+#include "framework/FileCommands.h"
+
+#include "framework/CommandIds.h"
+#include "framework/PrintCommands.h"
+#include "framework/SaveTargets.h"
+#include "framework/WindowHost.h"
+
+#include <QDir>
+
+using namespace kolvira;
+
+void CSaveable::OnFileSave(CWindowHost& host) {
+    if (savedPath_.isEmpty())
+        OnFileSaveAs(host);
+    else
+        SaveAs(savedPath_, host);
+}
+
+void CSaveable::OnFileSaveAs(CWindowHost& host) {
+    const SaveDialogText text = SaveDialog();
+    QWidget* parent = host.DialogParent();
+    const QString path = AskForSaveName(parent, text.caption,
+                                        savedPath_.isEmpty() ? SuggestedSaveName() : savedPath_,
+                                        text.filters, text.defaultSuffix);
+    if (path.isEmpty())
+        return;
+    // A name that may not be written is refused before anyone is asked
+    // whether to replace it.
+    if (const QString refusal = RefusalToReplacePhoto(path, host.OpenPhotos());
+        !refusal.isEmpty()) {
+        ReportSaveFailure(parent, path, refusal);
+        return;
+    }
+    if (ConfirmReplace(parent, path))
+        SaveAs(path, host);
+}
+
+bool CSaveable::SaveAs(const QString& path, CWindowHost& host) {
+    QString failure = RefusalToReplacePhoto(path, host.OpenPhotos());
+    if (failure.isEmpty())
+        failure = WriteSavedFile(path);
+    if (!failure.isEmpty()) {
+        ReportSaveFailure(host.DialogParent(), path, failure);
+        return false;
+    }
+    savedPath_ = path;
+    host.ShowStatusMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+bool IsSaveCommand(int commandId) {
+    return commandId == ID_FILE_SAVE || commandId == ID_FILE_SAVE_AS;
+}
+
+bool RunFileCommand(int commandId, CSaveable& saving, CPrintable& printing, CWindowHost& host) {
+    if (commandId == ID_FILE_SAVE)
+        saving.OnFileSave(host);
+    else if (commandId == ID_FILE_SAVE_AS)
+        saving.OnFileSaveAs(host);
+    else if (IsPrintCommand(commandId))
+        RunPrintCommand(commandId, printing, host);
+    else
+        return false;
+    return true;
+}

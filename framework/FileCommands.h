@@ -1,0 +1,45 @@
+// The File commands a document window answers: Save, Save As and the print
+// commands. A window that saves says what its file is (the dialog's types,
+// a first name, how to write it); asking for the name, refusing to replace
+// an open photo, remembering the name for the next Save and reporting the
+// outcome are the same for every window.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class CPrintable;
+class CWindowHost;
+
+class CSaveable {
+public:
+    virtual ~CSaveable() = default;
+
+    // Save writes where the last save went, asking for a name the first time.
+    void OnFileSave(CWindowHost& host);
+    void OnFileSaveAs(CWindowHost& host);
+    // Writes the file to `path`; false, after telling the user why, when it
+    // cannot. An open photo is never replaced.
+    bool SaveAs(const QString& path, CWindowHost& host);
+
+protected:
+    struct SaveDialogText {
+        QString caption;
+        QStringList filters;   // the first one is chosen at first
+        QString defaultSuffix; // the first filter's extension
+    };
+    virtual SaveDialogText SaveDialog() const = 0;
+    // The name offered until the first save.
+    virtual QString SuggestedSaveName() const = 0;
+    // Writes the file at `path`: the reason for a failure, or an empty string.
+    virtual QString WriteSavedFile(const QString& path) = 0;
+
+private:
+    QString savedPath_; // empty until the first save
+};
+
+bool IsSaveCommand(int commandId);
+
+// Runs Save, Save As, Print, Print without dialog or Print Preview for a
+// window; false for any other command.
+bool RunFileCommand(int commandId, CSaveable& saving, CPrintable& printing, CWindowHost& host);

@@ -1,0 +1,167 @@
+#include "framework/PrintCommands.h"
+
+#include "framework/CommandIds.h"
+#include "framework/SaveTargets.h"
+#include "framework/StatusProgress.h"
+#include "framework/WaitCursor.h"
+#include "framework/WindowHost.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <algorithm>
+
+using namespace kolvira;
+
+namespace {
+
+void ReportFailure(QWidget* parent, const QString& reason) {
+    QMessageBox::warning(parent, QStringLiteral("Kolvira"),
+                         QStringLiteral("Cannot print:\n%1").arg(reason));
+}
+
+// Prints the chosen pages on the printer itself (a real printer, or a PDF
+// file the print dialog named, which goes through PrintToPdfFile so that it
+// is written safely).
+void PrintChosenPages(CPrintable& view, QPrinter& printer, const QPageRanges& pages,
+                      CWindowHost& host) {
+    QString failure;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString path = printer.outputFileName();
+        if (path.isEmpty())
+            failure = QStringLiteral("No file was named for the PDF.");
+        else
+            failure = RefusalToReplacePhoto(path, host.OpenPhotos());
+        if (failure.isEmpty())
+            failure = PrintToPdfFile(view, printer, path, pages);
+        if (failure.isEmpty())
+            host.ShowStatusMessage(
+                QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
+    } else {
+        const WaitCursor busy;
+        if (!view.PrintPages(printer, pages))
+            failure = QStringLiteral("The printer could not be started.");
+    }
+    if (!failure.isEmpty())
+        ReportFailure(host.DialogParent(), failure);
+}
+
+// The pages the print dialog chose: a list such as "1-2, 5", a range from
+// one page to another, or every page (empty).
+QPageRanges ChosenPages(const QPrinter& printer) {
+    if (!printer.pageRanges().isEmpty())
+        return printer.pageRanges();
+    QPageRanges pages;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0)
+        pages.addRange(printer.fromPage(), std::max(printer.fromPage(), printer.toPage()));
+    return pages;
+}
+
+void PrintWithDialog(CPrintable& view, CWindowHost& host) {
+    QPrinter& printer = host.Printer();
+    const int pages = view.PageCount(printer);
+    // The dialog names a PDF after the document.
+    printer.setDocName(view.PrintJobName());
+    QPrintDialog dialog(&printer, host.DialogParent());
+    dialog.setMinMax(1, pages);
+    dialog.setFromTo(1, pages);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PrintChosenPages(view, printer, ChosenPages(printer), host);
+}
+
+void PrintWithoutDialog(CPrintable& view, CWindowHost& host) {
+    QPrinter& printer = host.Printer();
+    const bool hasPrinter = printer.outputFormat() == QPrinter::NativeFormat &&
+                            !printer.printerName().isEmpty() &&
+                            !QPrinterInfo::printerInfo(printer.printerName()).isNull();
+    if (hasPrinter) {
+        printer.setDocName(view.PrintJobName());
+        PrintChosenPages(view, printer, {}, host);
+        return;
+    }
+    const QString path = DirectPrintPdfPath(view.PrintJobName());
+    const QString failure = PrintToPdfFile(view, printer, path);
+    if (failure.isEmpty())
+        host.ShowStatusMessage(
+            QStringLiteral("No printer: printed to %1").arg(QDir::toNativeSeparators(path)));
+    else
+        ReportFailure(host.DialogParent(), failure);
+}
+
+void ShowPrintPreview(CPrintable& view, CWindowHost& host) {
+    QWidget* parent = host.DialogParent();
+    QPrintPreviewDialog preview(&host.Printer(), parent);
+    preview.setWindowTitle(QStringLiteral("Print Preview - %1").arg(view.PrintJobName()));
+    if (parent != nullptr)
+        preview.resize(parent->size() * 0.9);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&view](QPrinter* printer) { view.PrintPages(*printer, {}); });
+    preview.exec();
+}
+
+} // namespace
+
+bool IsPrintCommand(int commandId) {
+    return commandId == ID_FILE_PRINT || commandId == ID_FILE_PRINT_DIRECT ||
+           commandId == ID_FILE_PRINT_PREVIEW;
+}
+
+void RunPrintCommand(int commandId, CPrintable& view, CWindowHost& host) {
+    switch (commandId) {
+    case ID_FILE_PRINT:
+        PrintWithDialog(view, host);
+        break;
+    case ID_FILE_PRINT_DIRECT:
+        PrintWithoutDialog(view, host);
+        break;
+    case ID_FILE_PRINT_PREVIEW:
+        ShowPrintPreview(view, host);
+        break;
+    default:
+        break;
+    }
+}
+
+QString PrintToPdfFile(CPrintable& view, const QPrinter& printer, const QString& path,
+                       const QPageRanges& pages) {
+    const WaitCursor busy;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    {
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Kolvira"));
+        pdf.setTitle(view.PrintJobName());
+        pdf.setResolution(printer.resolution());
+        pdf.setPageLayout(printer.pageLayout());
+        if (!view.PrintPages(pdf, pages))
+            return QStringLiteral("The PDF could not be made.");
+    }
+    if (!file.commit())
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return {};
+}
+
+QString DirectPrintPdfPath(const QString& jobName) {
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QString base = jobName;
+    base.replace(u'/', u'_');
+    if (base.isEmpty() || base.startsWith(u'.'))
+        base.prepend(QStringLiteral("Kolvira"));
+    const QDir dir(folder);
+    QString path = dir.filePath(base + QStringLiteral(".pdf"));
+    for (int n = 2; QFileInfo::exists(path) || QFileInfo(path).isSymLink(); ++n)
+        path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
+    return path;
+}

@@ -1,0 +1,32 @@
+// Where the program may write: saving a picture or a contact sheet, or
+// printing to a PDF file, never replaces a photo open in one of its
+// windows, whether it is named by the same path or reached through a link.
+#pragma once
+
+#include "imageio/ProtectedFiles.h"
+
+#include <QImage>
+#include <QString>
+
+class QWidget;
+
+// Why writing `target` is refused (it would replace one of `openPhotos`),
+// or an empty string when it may be written.
+QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos);
+
+// Writes `picture` to `path` as PNG, JPEG, BMP or TIFF, chosen by the
+// name's extension (PNG when it has none). The file appears only once it is
+// complete. Returns the reason for a failure, or an empty string.
+QString SavePictureFile(const QImage& picture, const QString& path);
+
+// Asks for the name of a new file in a save dialog, starting at
+// `suggested`; an empty string when the user cancels.
+QString AskForSaveName(QWidget* parent, const QString& caption, const QString& suggested,
+                       const QStringList& filters, const QString& defaultSuffix);
+
+// Asks whether to replace `path` when a file is there; true when there is
+// none or the user agrees.
+bool ConfirmReplace(QWidget* parent, const QString& path);
+
+// The message box shown when a save fails.
+void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reason);

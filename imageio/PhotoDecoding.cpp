@@ -1,0 +1,181 @@
+#include "imageio/PhotoDecoding.h"
+
+#include "imageio/CodecMessages.h"
+#include "imageio/DamageSigns.h"
+#include "imageio/DecodeWatchdog.h"
+
+#include <QtGlobal>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kolvira {
+namespace {
+
+QString SystemError(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString NotAFileReason(mode_t mode) {
+    if (S_ISDIR(mode))
+        return QStringLiteral("is a folder, not a picture");
+    if (S_ISFIFO(mode))
+        return QStringLiteral("is a pipe (FIFO), not a picture");
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return QStringLiteral("is a device, not a picture");
+    if (S_ISSOCK(mode))
+        return QStringLiteral("is a socket, not a picture");
+    return QStringLiteral("is not a regular file");
+}
+
+QString TooLargeFileReason(std::int64_t bytes) {
+    return QStringLiteral("the file is %1 MB, more than the limit of %2 MB")
+        .arg(bytes >> 20)
+        .arg(kMaxFileBytes >> 20);
+}
+
+// The lower-case extension of the file name, the last component of the path.
+QByteArray ExtensionOf(const QByteArray& nativePath) {
+    const qsizetype dot = nativePath.lastIndexOf('.');
+    if (dot < 0 || dot < nativePath.lastIndexOf('/'))
+        return {};
+    return nativePath.mid(dot + 1).toLower();
+}
+
+DecodedPhoto Refused(QString reason) {
+    DecodedPhoto refused;
+    refused.error = std::move(reason);
+    return refused;
+}
+
+bool BmpCutOff(const QByteArray& format, QFile& file) {
+    if (format != "bmp")
+        return false;
+    QByteArray header(64, '\0');
+    // pread leaves the decoder's position in the file alone.
+    const ssize_t got = ::pread(file.handle(), header.data(), header.size(), 0);
+    return got > 0 && BmpEndsEarly(header.first(got), file.size());
+}
+
+// DecodePhoto's work, on the watchdog's thread.
+DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& stop) {
+    CodecMessages messages; // reading the header may already make the codec speak
+    PhotoReader opened = OpenPhotoReader(nativePath, stop);
+    if (!opened.reader)
+        return Refused(FailureReason(opened.error, messages.Finish()));
+    QImageReader& reader = *opened.reader;
+    reader.setAutoTransform(true);
+    const QSize size = reader.size(); // invalid when the format tells it only by decoding
+    if (size.isValid() && HasTooManyPixels(size.width(), size.height()))
+        return Refused(TooManyPixelsReason(size.width(), size.height()));
+
+    const QByteArray format = reader.format(); // told only before the read
+    opened.watched->WatchForRunningOut();
+    QImage photo = reader.read();
+    const QStringList codecMessages = messages.Finish();
+    if (opened.watched->Stopped())
+        return Refused(QStringLiteral("the decode was called off"));
+    if (photo.isNull())
+        return Refused(FailureReason(reader.errorString(), codecMessages));
+    if (HasTooManyPixels(photo.width(), photo.height()))
+        return Refused(TooManyPixelsReason(photo.width(), photo.height()));
+
+    // Only this decode's own messages tell of damage: stderr may hold lines
+    // of decodes on other threads.
+    DecodedPhoto decoded{std::move(photo), {}, DamageSign(messages.OwnMessages()), codecMessages};
+    if (decoded.damage.isEmpty() && (opened.watched->RanOut() || BmpCutOff(format, *opened.file)))
+        decoded.damage = EndsEarlyReason();
+    return decoded;
+}
+
+} // namespace
+
+void ApplyDecodeLimits() {
+    // Qt lets QT_IMAGEIO_MAXALLOC override the limit set here ("0" switches
+    // it off) and reads the variable once, on its first look at the limit.
+    qunsetenv("QT_IMAGEIO_MAXALLOC");
+    QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
+    InstallCodecMessageRouter();
+}
+
+std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& error) {
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer.
+    const int descriptor = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        error = SystemError(errno);
+        return nullptr;
+    }
+    auto fail = [&](const QString& reason) {
+        ::close(descriptor);
+        error = reason;
+        return nullptr;
+    };
+    struct stat info {};
+    if (::fstat(descriptor, &info) != 0)
+        return fail(SystemError(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(NotAFileReason(info.st_mode));
+    if (info.st_size > kMaxFileBytes)
+        return fail(TooLargeFileReason(info.st_size));
+    const int flags = ::fcntl(descriptor, F_GETFL);
+    if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) < 0)
+        return fail(SystemError(errno));
+
+    auto file = std::make_unique<QFile>();
+    if (!file->open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return fail(file->errorString());
+    return file;
+}
+
+PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop) {
+    PhotoReader opened;
+    opened.file = OpenPhotoFile(nativePath, opened.error);
+    if (!opened.file)
+        return opened;
+    opened.watched = std::make_unique<WatchedPhotoFile>(*opened.file, stop);
+    // The file has no name Qt knows, so the reader goes by the content.
+    opened.reader = std::make_unique<QImageReader>(opened.watched.get());
+    if (opened.reader->canRead())
+        return opened;
+    // Some formats have no signature to be recognised by; the extension
+    // names the decoder to ask. When that one declines too, the content
+    // reader stays, for its plainer "Unsupported image format".
+    const QByteArray extension = ExtensionOf(nativePath);
+    if (!extension.isEmpty() && QImageReader::supportedImageFormats().contains(extension)) {
+        opened.watched->seek(0);
+        auto byExtension = std::make_unique<QImageReader>(opened.watched.get(), extension);
+        if (byExtension->canRead())
+            opened.reader = std::move(byExtension);
+        opened.watched->seek(0);
+    }
+    return opened;
+}
+
+bool HasTooManyPixels(std::int64_t width, std::int64_t height) {
+    return width * height > kMaxPixels;
+}
+
+QString TooManyPixelsReason(std::int64_t width, std::int64_t height) {
+    return QStringLiteral("%1x%2 pixels is more than the limit of %3 megapixels")
+        .arg(width)
+        .arg(height)
+        .arg(kMaxPixels / 1'000'000);
+}
+
+QString TookTooLongReason(std::chrono::milliseconds limit) {
+    return QStringLiteral("decoding took longer than %1 s, the limit").arg(limit.count() / 1000.0);
+}
+
+DecodedPhoto DecodePhoto(const QByteArray& nativePath, std::chrono::milliseconds timeLimit) {
+    std::optional<DecodedPhoto> decoded = RunWithinTime<DecodedPhoto>(
+        [nativePath](const std::atomic<bool>& stop) { return DecodeNow(nativePath, stop); },
+        timeLimit);
+    if (!decoded)
+        return Refused(TookTooLongReason(timeLimit));
+    return std::move(*decoded);
+}
+
+} // namespace kolvira

@@ -1,0 +1,78 @@
+// Opening and decoding a photo file, the one way kolvira-render, the photo
+// window and the Mosaic's thumbnails read a picture: by the file name's bytes,
+// never from a FIFO or a device, upright after its EXIF orientation, within
+// size limits checked before any pixel is decoded, and within a time limit.
+#pragma once
+
+#include "imageio/WatchedPhotoFile.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QImage>
+#include <QImageReader>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+
+namespace kolvira {
+
+// The largest photo that is opened.
+inline constexpr std::int64_t kMaxPixels = 200'000'000;
+// The largest file that is read: a 200-megapixel photo stored uncompressed
+// with 32 bits a pixel takes 800 MB.
+inline constexpr std::int64_t kMaxFileBytes = std::int64_t{1} << 30;
+// What QImageReader may allocate while decoding; enough for kMaxPixels.
+inline constexpr int kDecodeAllocationLimitMB = 2048;
+// How long a whole photo may take to decode; a 200-megapixel JPEG takes a
+// few seconds.
+inline constexpr std::chrono::milliseconds kPhotoDecodeTime{15'000};
+
+// Sets the decoders' allocation limit; called at program start, before any
+// picture is read. QT_IMAGEIO_MAXALLOC in the environment cannot lift it.
+void ApplyDecodeLimits();
+
+// The file at `nativePath`, open for reading. Only a regular file of at most
+// kMaxFileBytes is opened: a FIFO, a device or a folder is refused without
+// reading a byte (and without waiting for a writer). Null on failure, with
+// `error` saying why.
+std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& error);
+
+// A reader over an open photo file. The format is decided from the content;
+// when no decoder recognises it, the file name's extension names the format
+// (icons and cursors are found only that way). The reader reads through
+// `watched`, so the decode can be called off with `stop`.
+struct PhotoReader {
+    std::unique_ptr<QFile> file;
+    std::unique_ptr<WatchedPhotoFile> watched;
+    std::unique_ptr<QImageReader> reader; // null on failure
+    QString error;
+};
+PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop);
+
+// Whether a picture of `width` x `height` is larger than kMaxPixels, and the
+// reason given for refusing it.
+bool HasTooManyPixels(std::int64_t width, std::int64_t height);
+QString TooManyPixelsReason(std::int64_t width, std::int64_t height);
+
+// The reason given for a decode that was called off after `limit`.
+QString TookTooLongReason(std::chrono::milliseconds limit);
+
+struct DecodedPhoto {
+    QImage image;         // upright, in the decoder's own format; null on failure
+    QString error;        // why it is null
+    QString damage;       // why the picture is incomplete, when the file is damaged
+    QStringList warnings; // what the decoder said about a photo it did open
+};
+
+// The whole photo. One whose header gives more than kMaxPixels is refused
+// before it is decoded, and one that takes longer than `timeLimit` is given
+// up. A damaged file gives what could be decoded, with `damage` set.
+DecodedPhoto DecodePhoto(const QByteArray& nativePath,
+                         std::chrono::milliseconds timeLimit = kPhotoDecodeTime);
+
+} // namespace kolvira

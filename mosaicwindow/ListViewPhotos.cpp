@@ -1,0 +1,186 @@
+#include "mosaicwindow/ListViewPhotos.h"
+
+#include "framework/CommandIds.h"
+#include "framework/KolviraDoc.h"
+#include "framework/StatusProgress.h"
+#include "framework/WindowHost.h"
+#include "imageio/NativePath.h"
+#include "mosaic/ContactSheet.h"
+#include "mosaic/ImageDiscovery.h"
+#include "mosaic/ThumbnailBuilder.h"
+#include "mosaic/ThumbnailCache.h"
+#include "mosaic/ThumbnailDecoding.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+
+using namespace kolvira;
+
+namespace {
+
+// A cell of the sheet: the thumbnail with its label below it, wide enough
+// for a usual file name even under the smallest thumbnails.
+QSize GridSizeFor(const QFontMetrics& metrics, int thumbWidth, int thumbHeight) {
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("IMG_0000.jpg"));
+    return QSize(std::max(thumbWidth, labelWidth) + 16, thumbHeight + metrics.height() + 14);
+}
+
+} // namespace
+
+CListView_Photos::CListView_Photos() {
+    setWhatsThis(QStringLiteral(
+        "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
+        "thumbnail or press Enter to open the photo; Delete takes entries off the list "
+        "(never off the disk); keypad + and - change the thumbnail size."));
+    setViewMode(QListView::IconMode);
+    setMovement(QListView::Static);
+    setResizeMode(QListView::Adjust);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setTextElideMode(Qt::ElideMiddle);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) { currentItem = row; });
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { OpenEntry(row(item)); });
+}
+
+void CListView_Photos::OnInitialUpdate() {
+    const std::string directory = GetDirectory(GetDocument()->GetPathName());
+    GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
+    ScanDirectory(directory, photoPaths, {});
+    scannedPaths_ = photoPaths;
+    BuildMosaic();
+}
+
+bool CListView_Photos::HandlesCommand(int commandId) const {
+    return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE ||
+           commandId == ID_LESS_SIZE || IsSaveCommand(commandId) || IsPrintCommand(commandId);
+}
+
+void CListView_Photos::OnCommand(int commandId) {
+    switch (commandId) {
+    case ID_REFRESH_MOSAIC:
+        BuildMosaic();
+        break;
+    case ID_MORE_SIZE:
+        MoreSize();
+        break;
+    case ID_LESS_SIZE:
+        LessSize();
+        break;
+    default:
+        if (Host() != nullptr)
+            RunFileCommand(commandId, *this, *this, *Host());
+        break;
+    }
+}
+
+void CListView_Photos::BuildMosaic() {
+    const std::size_t count = photoPaths.size();
+    setUpdatesEnabled(false);
+    clear();
+    thumbnails.clear();
+    setIconSize(QSize(thumbWidth, thumbHeight));
+    setGridSize(GridSizeFor(fontMetrics(), thumbWidth, thumbHeight));
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    StatusProgress* progress = Host() != nullptr ? Host()->Progress() : nullptr;
+    if (progress != nullptr)
+        progress->Show(QStringLiteral(" "));
+
+    std::vector<QByteArray> paths;
+    paths.reserve(count);
+    for (const std::string& path : photoPaths)
+        paths.push_back(QByteArray::fromStdString(path));
+    std::vector<bool> readable(count, false);
+    BuildThumbnails(paths, thumbWidth, SharedThumbnailCache(),
+                    [&](std::size_t k, const QImage& thumbnail) {
+                        if (thumbnail.isNull())
+                            return;
+                        readable[k] = true;
+                        thumbnails.push_back(thumbnail);
+                        addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)),
+                                                    EntryLabel(photoPaths[k])));
+                        if (progress != nullptr)
+                            progress->SetPosition(static_cast<int>(100 * k / count));
+                    });
+    // A file that is no image gets no entry and leaves the list, so that
+    // entry k always stands for path k.
+    std::vector<std::string> readablePaths;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (readable[k])
+            readablePaths.push_back(std::move(photoPaths[k]));
+    }
+    photoPaths = std::move(readablePaths);
+
+    setUpdatesEnabled(true);
+    QApplication::restoreOverrideCursor();
+    if (progress != nullptr)
+        progress->Finish();
+    currentItem = 0;
+}
+
+void CListView_Photos::SetThumbWidth(int width) {
+    thumbWidth = width;
+    thumbHeight = ThumbCellHeight(width);
+    BuildMosaic();
+}
+
+void CListView_Photos::MoreSize() {
+    if (thumbWidth < kLargestThumbWidth)
+        SetThumbWidth(thumbWidth + kThumbWidthStep);
+}
+
+void CListView_Photos::LessSize() {
+    if (thumbWidth > kSmallestThumbWidth)
+        SetThumbWidth(thumbWidth - kThumbWidthStep);
+}
+
+void CListView_Photos::RemoveSelectedEntries() {
+    std::vector<int> selected;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        selected.push_back(index.row());
+    std::sort(selected.begin(), selected.end());
+    // Each removal moves the later paths down by one.
+    for (std::size_t i = 0; i < selected.size(); ++i)
+        photoPaths.erase(photoPaths.begin() + (selected[i] - static_cast<int>(i)));
+    BuildMosaic();
+}
+
+void CListView_Photos::OpenEntry(int index) {
+    if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
+        QMessageBox::critical(this, QStringLiteral("Kolvira"),
+                              QStringLiteral("Encountered an improper argument."));
+        return;
+    }
+    if (Host() != nullptr)
+        Host()->OpenPhotoWindow(photoPaths[index]);
+}
+
+void CListView_Photos::keyPressEvent(QKeyEvent* event) {
+    const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        OpenEntry(currentItem);
+        break;
+    case Qt::Key_Delete:
+        RemoveSelectedEntries();
+        break;
+    case Qt::Key_R:
+        BuildMosaic();
+        break;
+    case Qt::Key_Plus:
+        if (keypad)
+            MoreSize();
+        break;
+    case Qt::Key_Minus:
+        if (keypad)
+            LessSize();
+        break;
+    default:
+        break;
+    }
+    // The list's own keys (arrows, Home, End, letters) keep working.
+    QListWidget::keyPressEvent(event);
+}

@@ -1,0 +1,73 @@
+// The Mosaic window's view: a thumbnail, labelled with its file name, of
+// every image file in the folder of the photo the user opened. Thumbnails
+// grow and shrink in steps, entries can be dropped from the list, and a
+// double-click or Enter opens an entry in a photo window.
+#pragma once
+
+#include "framework/CView.h"
+#include "framework/FileCommands.h"
+#include "framework/PrintCommands.h"
+#include "mosaic/ContactSheet.h"
+
+#include <QImage>
+#include <QListWidget>
+
+#include <string>
+#include <vector>
+
+class CListView_Photos : public QListWidget, public CView, public CPrintable, public CSaveable {
+    Q_OBJECT
+
+public:
+    CListView_Photos();
+
+    QWidget* Widget() override { return this; }
+    void OnInitialUpdate() override;
+    bool HandlesCommand(int commandId) const override;
+    void OnCommand(int commandId) override;
+    std::vector<std::string> PhotoFiles() const override;
+
+    // Printing: the thumbnails as a captioned contact sheet, as many pages
+    // as they fill (MosaicPrinting.cpp).
+    QString PrintJobName() const override;
+    int PageCount(const QPagedPaintDevice& device) override;
+    bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) override;
+    // The entries as they are now, at the current thumbnail size.
+    kolvira::ContactSheet Sheet() const;
+
+    // Makes every entry anew from photoPaths at the current size. Files that
+    // cannot be read as images leave photoPaths, so entry k is path k.
+    void BuildMosaic();
+    void MoreSize();
+    void LessSize();
+    // Drops the selected entries from the list (never from the disk).
+    void RemoveSelectedEntries();
+    // Opens photo `index` in a new photo window.
+    void OpenEntry(int index);
+
+    static constexpr int kSmallestThumbWidth = 20;
+    static constexpr int kLargestThumbWidth = 200;
+    static constexpr int kThumbWidthStep = 20;
+
+    int currentItem = 0;
+    int thumbWidth = 100;
+    int thumbHeight = 75;
+    std::vector<std::string> photoPaths; // native bytes, in scan order
+    std::vector<QImage> thumbnails;      // entry k's thumbnail, as last built
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+    // Save and Save As write the contact sheet as a PDF; the first Save asks
+    // for a name, so it never goes to the photo the window was opened from.
+    SaveDialogText SaveDialog() const override;
+    QString SuggestedSaveName() const override;
+    QString WriteSavedFile(const QString& path) override;
+
+private:
+    void SetThumbWidth(int width);
+
+    // Every photo the scan found, entries dropped or unreadable included: a
+    // save or a print never replaces one of them while the Mosaic is open.
+    std::vector<std::string> scannedPaths_;
+};

@@ -1,0 +1,72 @@
+// Two mouse actions on the photo view read the colour as it is shown (the
+// rendered picture, the preview or the window's background): a left click
+// reports it in the status bar, a right click picks the colour to replace
+// and its replacement in turn.
+#include "photowindow/KolviraView.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+
+using kolvira::COLORREF;
+
+namespace {
+
+struct Channels {
+    int red, green, blue;
+};
+
+Channels ChannelsOf(QRgb pixel) {
+    return {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+}
+
+QString ChannelText(const Channels& c) {
+    return QStringLiteral("Red = %1, Green = %2, Blue = %3").arg(c.red).arg(c.green).arg(c.blue);
+}
+
+} // namespace
+
+void CKolviraView::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton)
+        ProbeColor(point);
+    else if (event->button() == Qt::RightButton)
+        PickReplacementColor(point);
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+// Paints the one pixel as the window shows it; the kept preview makes this
+// a blit, never a second render.
+QRgb CKolviraView::ShownPixel(QPoint point) {
+    const QImage shot = viewport()->grab(QRect(point, QSize(1, 1))).toImage();
+    return shot.isNull() ? BackgroundColor() : shot.pixel(0, 0);
+}
+
+void CKolviraView::ProbeColor(QPoint point) {
+    const Channels c = ChannelsOf(ShownPixel(point));
+    const int middle = (c.red + c.green + c.blue) / 3;
+    statusText = ChannelText(c) + QStringLiteral(", Middle = %1").arg(middle);
+    ShowStatusText();
+}
+
+void CKolviraView::PickReplacementColor(QPoint point) {
+    const Channels c = ChannelsOf(ShownPixel(point));
+    const COLORREF color = kolvira::MakeColorref(c.red, c.green, c.blue);
+    const bool pickingNew = pickNewColorNext;
+    (pickingNew ? settings.newColor : settings.oldColor) = color;
+    const QString which =
+        pickingNew ? QStringLiteral("a \"new color\"") : QStringLiteral("an \"old color\"");
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kolvira"),
+                    QStringLiteral("You have selected %1 for replacing:\n\n").arg(which) +
+                        ChannelText(c),
+                    QMessageBox::Ok, window());
+    box.exec();
+    statusText = QStringLiteral("Selected %1 color for replacing: ")
+                     .arg(pickingNew ? QStringLiteral("new") : QStringLiteral("old")) +
+                 ChannelText(c);
+    pickNewColorNext = !pickingNew;
+    ShowStatusText();
+}
+
+void CKolviraView::ShowStatusText() {
+    ShowStatus(statusText);
+}

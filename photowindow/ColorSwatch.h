@@ -1,0 +1,26 @@
+// A sample of a colour in a one-pixel black frame. The colour covers all of
+// the frame but its top and left lines.
+#pragma once
+
+#include "render/Colorref.h"
+
+#include <QWidget>
+
+#include <functional>
+
+class ColorSwatch : public QWidget {
+    Q_OBJECT
+
+public:
+    // Asked for the colour at every paint, so that repainting shows the
+    // colour its owner holds now.
+    using ColorSource = std::function<kolvira::COLORREF()>;
+
+    explicit ColorSwatch(ColorSource color, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ColorSource color_;
+};

@@ -1,0 +1,3 @@
+#include "photowindow/CurrentSettings.h"
+
+kolvira::RenderSettings* currentSettings = nullptr;

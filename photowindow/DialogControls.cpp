@@ -1,0 +1,106 @@
+#include "photowindow/DialogControls.h"
+
+#include "photowindow/KolviraView.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+
+namespace kolvira {
+
+namespace {
+
+constexpr int kSliderMaximum = 100;
+// A fifth of the range, as a trackbar pages by default.
+constexpr int kSliderPageStep = 20;
+
+} // namespace
+
+QString ControlName(int id) {
+    return QStringLiteral("IDC_%1").arg(id);
+}
+
+DialogLayout::DialogLayout(QDialog& dialog, const QString& caption, int width, int height)
+    : dialog_(dialog), units_(DialogFont()) {
+    dialog.setWindowTitle(caption);
+    dialog.setFont(DialogFont());
+    dialog.setFixedSize(units_.X(width), units_.Y(height));
+}
+
+QPushButton* DialogLayout::OkButton(DialogRect rect) {
+    auto* button = new QPushButton(QStringLiteral("OK"), &dialog_);
+    button->setObjectName(QStringLiteral("IDOK"));
+    button->setDefault(true);
+    Position(*button, rect);
+    QObject::connect(button, &QPushButton::clicked, &dialog_, &QDialog::accept);
+    return button;
+}
+
+QPushButton* DialogLayout::CancelButton(DialogRect rect) {
+    auto* button = new QPushButton(QStringLiteral("Cancel"), &dialog_);
+    button->setObjectName(QStringLiteral("IDCANCEL"));
+    Position(*button, rect);
+    QObject::connect(button, &QPushButton::clicked, &dialog_, &QDialog::reject);
+    return button;
+}
+
+QPushButton* DialogLayout::PushButton(int id, const QString& text, DialogRect rect) {
+    return Place(new QPushButton(text, &dialog_), id, rect);
+}
+
+QRadioButton* DialogLayout::RadioButton(int id, const QString& text, DialogRect rect) {
+    return Place(new QRadioButton(text, &dialog_), id, rect);
+}
+
+QCheckBox* DialogLayout::CheckBox(int id, const QString& text, DialogRect rect) {
+    return Place(new QCheckBox(text, &dialog_), id, rect);
+}
+
+QSlider* DialogLayout::Slider(int id, DialogRect rect) {
+    auto* slider = Place(new QSlider(Qt::Horizontal, &dialog_), id, rect);
+    slider->setRange(0, kSliderMaximum);
+    slider->setTickPosition(QSlider::NoTicks);
+    slider->setSingleStep(1);
+    slider->setPageStep(kSliderPageStep);
+    return slider;
+}
+
+QLabel* DialogLayout::Label(const QString& text, Qt::Alignment horizontal, DialogRect rect) {
+    auto* label = new QLabel(text, &dialog_);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(horizontal | Qt::AlignTop);
+    Position(*label, rect);
+    return label;
+}
+
+QGroupBox* DialogLayout::GroupBox(const QString& title, DialogRect rect) {
+    auto* box = new QGroupBox(title, &dialog_);
+    Position(*box, rect);
+    box->lower();
+    return box;
+}
+
+void DialogLayout::Position(QWidget& control, DialogRect rect) const {
+    control.setGeometry(units_.Rect(rect.x, rect.y, rect.width, rect.height));
+}
+
+void ResetSlider(QSlider& slider, int position) {
+    slider.setRange(0, kSliderMaximum);
+    slider.setValue(position);
+}
+
+double SliderSetting(const QSlider& slider) {
+    return 1.0 - slider.value() / static_cast<double>(slider.maximum());
+}
+
+void RepaintOwnerView(const RenderSettings& settings) {
+    if (settings.ownerView != nullptr) {
+        settings.ownerView->RepaintAfterApply();
+    }
+}
+
+} // namespace kolvira

@@ -1,0 +1,80 @@
+// What the Paint and Photo Editor dialogs share: the ids their controls are
+// named by, the placing of controls in dialog units, the value a slider
+// stands for, and and the view repaint after Apply.
+#pragma once
+
+#include "framework/DialogUnits.h"
+#include "photowindow/RenderSettings.h"
+
+#include <QString>
+#include <Qt>
+
+class QCheckBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QWidget;
+
+namespace kolvira {
+
+inline constexpr int kIdApply = 1006;
+
+// The object name of a numbered control: "IDC_1007".
+QString ControlName(int id);
+
+// A control's rectangle in dialog units.
+struct DialogRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// Gives a dialog its caption, font and fixed client size and makes its
+// controls. Controls are made in the order Tab visits them.
+class DialogLayout {
+public:
+    DialogLayout(QDialog& dialog, const QString& caption, int width, int height);
+
+    // "OK": the default button, closing with OK.
+    QPushButton* OkButton(DialogRect rect);
+    // "Cancel": closes with Cancel.
+    QPushButton* CancelButton(DialogRect rect);
+    QPushButton* PushButton(int id, const QString& text, DialogRect rect);
+    QRadioButton* RadioButton(int id, const QString& text, DialogRect rect);
+    QCheckBox* CheckBox(int id, const QString& text, DialogRect rect);
+    // Horizontal, 0..100, no tick marks.
+    QSlider* Slider(int id, DialogRect rect);
+    QLabel* Label(const QString& text, Qt::Alignment horizontal, DialogRect rect);
+    // Kept beneath the controls it frames, so that it takes none of their clicks.
+    QGroupBox* GroupBox(const QString& title, DialogRect rect);
+
+    // Names and places a control made elsewhere.
+    template <typename Control> Control* Place(Control* control, int id, DialogRect rect) {
+        control->setObjectName(ControlName(id));
+        Position(*control, rect);
+        return control;
+    }
+
+private:
+    void Position(QWidget& control, DialogRect rect) const;
+
+    QDialog& dialog_;
+    DialogUnits units_;
+};
+
+// Puts a slider back to its range 0..100 at `position`.
+void ResetSlider(QSlider& slider, int position);
+
+// The value a slider stands for: 1.0 at its left end ("less") down to 0.0
+// at its right end ("more").
+double SliderSetting(const QSlider& slider);
+
+// After an Apply has written `settings`: the view they belong to shows
+// them before this returns.
+void RepaintOwnerView(const RenderSettings& settings);
+
+} // namespace kolvira

@@ -1,0 +1,115 @@
+// The photo window's view: one photo, drawn at the top-left corner scaled to
+// the width of the view's window, scrolling down when it is taller. While
+// its settings are active it previews the render pass over the photo; once
+// a rendering has been kept (OK in the Paint or Photo Editor dialog) it
+// shows that picture instead, except while an Apply in an open dialog
+// previews the next one.
+#pragma once
+
+#include "framework/CView.h"
+#include "framework/FileCommands.h"
+#include "framework/PrintCommands.h"
+#include "photowindow/PreviewCache.h"
+#include "photowindow/RenderSettings.h"
+#include "photowindow/Renderer.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QString>
+
+#include <string>
+
+class StatusProgress;
+
+// The photo the next photo view shows: written by whoever opens a photo
+// window, copied by the view when it is made, never cleared (so New shows
+// the photo last opened from a Mosaic).
+extern std::string pendingPhotoPath;
+
+class CKolviraView : public QAbstractScrollArea, public CView, public CPrintable, public CSaveable {
+    Q_OBJECT
+
+public:
+    // Shows `path`: the pending photo for a new window, the document's
+    // photo for a further window on it.
+    explicit CKolviraView(const std::string& path = pendingPhotoPath);
+    ~CKolviraView() override;
+
+    QWidget* Widget() override { return this; }
+    void OnInitialUpdate() override;
+    bool HandlesCommand(int commandId) const override;
+    void OnCommand(int commandId) override;
+    std::vector<std::string> PhotoFiles() const override;
+
+    // Printing: one page with the picture the window shows, at the size it
+    // has on the screen, from the page's top-left corner (PhotoPrinting.cpp).
+    QString PrintJobName() const override;
+    int PageCount(const QPagedPaintDevice& device) override;
+    bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) override;
+
+    // The picture the window shows, at its drawn size: the kept rendering,
+    // else the photo at the window's width, rendered while the settings are
+    // active. Null when there is no photo.
+    QImage ShownPicture();
+
+    // The outer rectangle of the view's window (frame and scroll bars
+    // included), from (0, 0): the photo is scaled to its width.
+    QRect WindowRect() const;
+
+    // What a dialog's Apply asks for once it has written `settings`: the
+    // view shows the photo rendered with them (also over a kept picture,
+    // until the dialog closes) and is repainted before this returns.
+    void RepaintAfterApply();
+
+    bool pickNewColorNext = false;
+    QString statusText;
+    std::string photoPath; // native bytes
+    int pictureWidth = 32; // size of the picture as last drawn
+    int pictureHeight = 0;
+    QImage photo;           // upright, on black, Format_RGB32; null when not loaded
+    QImage renderedPicture; // the kept rendering; null until there is one
+    kolvira::RenderSettings settings;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+    // Saving writes ShownPicture as PNG, JPEG, BMP or TIFF (PhotoSaving.cpp).
+    SaveDialogText SaveDialog() const override;
+    QString SuggestedSaveName() const override;
+    QString WriteSavedFile(const QString& path) override;
+
+private:
+    void SetScrollSizes(QSize total);
+    void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
+    void DrawLivePhoto(QPainter& painter);
+    // The render pass over the window's rectangle, kept until it changes.
+    const QImage& LivePreview();
+    void DrawPreview(QPainter& painter);
+    QRgb BackgroundColor() const;
+    void ShowStatus(const QString& text) const;
+    // The status-bar progress for a pass that may show it, else null.
+    StatusProgress* ProgressFor(bool showProgress) const;
+    // Invalidates the whole window and repaints it before returning.
+    void RepaintNow();
+
+    // The Paint and Photo Editor commands (StyleCommands.cpp).
+    template <class Dialog> void RunRenderDialog();
+    // The photo at the picture's size on black, rendered with `settings`:
+    // what OK keeps, and what an Apply previews once a picture is kept.
+    const QImage& FinalPicture(bool showProgress);
+
+    // The colour probe and the replacement-colour pick (ColorProbe.cpp).
+    QRgb ShownPixel(QPoint point);
+    void ProbeColor(QPoint point);
+    void PickReplacementColor(QPoint point);
+    void ShowStatusText();
+
+    kolvira::ScaledPhotoCache scaledPhoto_;
+    kolvira::PreviewCache preview_{&scaledPhoto_};
+    // Set by an Apply while a dialog is open, so the view shows the applied
+    // settings even over a kept picture; cleared when the dialog closes.
+    bool showApplied_ = false;
+};

@@ -1,0 +1,30 @@
+// The Paint dialog: the drawing style and the "Pen press:" and "Details:"
+// sliders of a photo view's rendering. Apply writes them into the record
+// `currentSettings` points at when the dialog opens and redraws the view;
+// OK and Cancel write nothing. It opens at "Pen" with the sliders at 75 and
+// 25 whatever the record holds.
+#pragma once
+
+#include "framework/CDialog.h"
+#include "photowindow/RenderSettings.h"
+
+class QButtonGroup;
+class QSlider;
+
+class CDia_Paint : public CDialog {
+    Q_OBJECT
+
+public:
+    explicit CDia_Paint(QWidget* parent = nullptr);
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void OnApply();
+
+    QButtonGroup* styles_ = nullptr; // the radio buttons, by control id
+    QSlider* penPress_ = nullptr;
+    QSlider* details_ = nullptr;
+    kolvira::RenderSettings* settings_ = nullptr;
+};

@@ -1,0 +1,74 @@
+// The photo view's commands, and its Paint and Photo Editor commands in
+// particular: the dialog edits the view's settings in place, Apply previews
+// them, OK renders the photo off screen and keeps the picture, and Cancel
+// puts every setting back.
+#include "photowindow/KolviraView.h"
+
+#include "framework/CommandIds.h"
+#include "framework/WindowHost.h"
+#include "photowindow/CurrentSettings.h"
+#include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoEditorDialog.h"
+
+using kolvira::ID_PAINT;
+using kolvira::ID_PHOTO_EDITOR;
+
+namespace {
+
+constexpr QRgb kPictureBackground = qRgb(0, 0, 0);
+
+} // namespace
+
+bool CKolviraView::HandlesCommand(int commandId) const {
+    switch (commandId) {
+    case ID_PAINT:
+    case ID_PHOTO_EDITOR:
+        return true;
+    default:
+        if (IsSaveCommand(commandId))
+            return !photo.isNull() || !renderedPicture.isNull(); // something to write
+        return IsPrintCommand(commandId);
+    }
+}
+
+void CKolviraView::OnCommand(int commandId) {
+    switch (commandId) {
+    case ID_PAINT:
+        RunRenderDialog<CDia_Paint>();
+        break;
+    case ID_PHOTO_EDITOR:
+        RunRenderDialog<CDia_PhotoEditor>();
+        break;
+    default:
+        if (Host() != nullptr)
+            RunFileCommand(commandId, *this, *this, *Host());
+        break;
+    }
+}
+
+template <class Dialog> void CKolviraView::RunRenderDialog() {
+    Dialog dialog(Host() != nullptr ? Host()->DialogParent() : window());
+    settings.ownerView = this;
+    const kolvira::RenderSettings settingsSnapshot = settings;
+    currentSettings = &settings;
+
+    const int result = dialog.DoModal();
+    showApplied_ = false;
+    if (result == CDialog::kIdOk) {
+        // Rendered from the photo each time, so effects never pile up.
+        renderedPicture = FinalPicture(/*showProgress=*/true);
+        viewport()->update();
+    } else {
+        settings = settingsSnapshot;
+        preview_.Clear(); // the applied settings' picture is not wanted any more
+        RepaintNow();
+    }
+}
+
+const QImage& CKolviraView::FinalPicture(bool showProgress) {
+    return preview_.Preview(
+        photo, QSize(pictureWidth, pictureHeight), kPictureBackground, settings,
+        [this, showProgress](QImage& picture, const kolvira::RenderParameters& s) {
+            theRenderer->RenderPicture(picture, s, picture.rect(), ProgressFor(showProgress));
+        });
+}

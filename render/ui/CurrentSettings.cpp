@@ -1,3 +1,0 @@
-#include "CurrentSettings.h"
-
-kolvira::RenderSettings* currentSettings = nullptr;
