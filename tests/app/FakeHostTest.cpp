@@ -1,0 +1,1 @@
+// A photo view driven through a small fake host, without the program.
