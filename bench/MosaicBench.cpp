@@ -38,7 +38,7 @@ std::vector<QByteArray> BenchPhotos(benchmark::State& state) {
 void Build(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache, int threads) {
     BuildThumbnails(
         paths, width, cache,
-        [](std::size_t, const QImage& thumbnail) {
+        [](std::size_t, const QImage& thumbnail, QSize) {
             benchmark::DoNotOptimize(thumbnail.constBits());
         },
         threads);

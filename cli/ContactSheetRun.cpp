@@ -106,7 +106,7 @@ BuiltSheet BuildSheet(const std::vector<std::string>& photos, const CliOptions& 
     progress.Start(options.sheetFolder);
     BuildThumbnails(
         paths, options.thumbWidth, cache,
-        [&](std::size_t k, const QImage& thumbnail) {
+        [&](std::size_t k, const QImage& thumbnail, QSize) {
             reportWarnings();
             if (thumbnail.isNull()) {
                 progress.Finish(); // the message gets a line of its own

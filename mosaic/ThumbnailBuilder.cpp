@@ -11,6 +11,7 @@ namespace {
 
 struct Made {
     QImage image;
+    QSize photoSize;
     bool fromCache = false;
 };
 
@@ -19,13 +20,14 @@ Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache) {
     if (key) {
         if (const std::optional<Thumbnail> cached = cache.Find(*key);
             cached && (cached->image.isNull() || CoversWidth(*cached, width)))
-            return {ScaleThumbnail(*cached, width), true};
+            return {ScaleThumbnail(*cached, width), cached->photoSize, true};
     }
     Thumbnail decoded = DecodeThumbnail(path, width);
     QImage image = ScaleThumbnail(decoded, width);
+    const QSize photoSize = decoded.photoSize;
     if (key && !decoded.timedOut)
         cache.Store(*key, std::move(decoded));
-    return {std::move(image), false};
+    return {std::move(image), photoSize, false};
 }
 
 // The files handed out to the workers and their results, which the caller
@@ -95,10 +97,9 @@ std::size_t WorkerCount(int threads, std::size_t files) {
 
 } // namespace
 
-ThumbnailBuildStats
-BuildThumbnails(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache,
-                const std::function<void(std::size_t k, const QImage& thumbnail)>& deliver,
-                int threads) {
+ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int width,
+                                    ThumbnailCache& cache, const ThumbnailDelivery& deliver,
+                                    int threads) {
     ThumbnailBuildStats stats;
     const std::size_t workerCount = WorkerCount(threads, paths.size());
     if (workerCount == 0)
@@ -121,7 +122,7 @@ BuildThumbnails(const std::vector<QByteArray>& paths, int width, ThumbnailCache&
         ++(made.fromCache ? stats.fromCache : stats.decoded);
         if (made.image.isNull())
             ++stats.unreadable;
-        deliver(k, made.image);
+        deliver(k, made.image, made.photoSize);
     }
     return stats;
 }

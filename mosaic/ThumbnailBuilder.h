@@ -19,16 +19,20 @@ struct ThumbnailBuildStats {
     int unreadable = 0; // null thumbnails delivered, whether decoded or cached
 };
 
+// Receives thumbnail k and the size of its photo in pixels (upright).
+using ThumbnailDelivery =
+    std::function<void(std::size_t k, const QImage& thumbnail, QSize photoSize)>;
+
 // Makes the thumbnails of `paths` at `width` (20..200) and calls
-// deliver(k, image) on the calling thread for k = 0..n-1 in order, with a
-// null image for a file that cannot be read; returns when all are delivered.
+// deliver(k, image, photoSize) on the calling thread for k = 0..n-1 in order,
+// with a null image for a file that cannot be read; returns when all are
+// delivered.
 // Meanwhile `threads` workers (0: one per core) decode one photo each at a
 // time, running at most a few files ahead of the caller. A cached thumbnail of
 // the file as it is now, at least `width` wide, is scaled instead of decoded;
 // every decode is stored in `cache`.
-ThumbnailBuildStats
-BuildThumbnails(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache,
-                const std::function<void(std::size_t k, const QImage& thumbnail)>& deliver,
-                int threads = 0);
+ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int width,
+                                    ThumbnailCache& cache, const ThumbnailDelivery& deliver,
+                                    int threads = 0);
 
 } // namespace kolvira

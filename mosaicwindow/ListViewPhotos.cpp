@@ -19,11 +19,15 @@ using namespace kolvira;
 
 namespace {
 
-// A cell of the sheet: the thumbnail with its label below it, wide enough
-// for a usual file name even under the smallest thumbnails.
-QSize GridSizeFor(const QFontMetrics& metrics, int thumbWidth, int thumbHeight) {
-    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("IMG_0000.jpg"));
-    return QSize(std::max(thumbWidth, labelWidth) + 16, thumbHeight + metrics.height() + 14);
+// The tooltip of an entry: its whole name, which the caption may shorten,
+// and the photo's size.
+QString EntryToolTip(const QString& label, QSize photoSize) {
+    if (!photoSize.isValid())
+        return label;
+    return QStringLiteral("%1\n%2 × %3 pixels")
+        .arg(label)
+        .arg(photoSize.width())
+        .arg(photoSize.height());
 }
 
 } // namespace
@@ -40,6 +44,8 @@ CListView_Photos::CListView_Photos() {
     setTextElideMode(Qt::ElideMiddle);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    delegate_ = new ThumbnailDelegate(this);
+    setItemDelegate(delegate_);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) { currentItem = row; });
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OpenEntry(row(item)); });
@@ -81,8 +87,11 @@ void CListView_Photos::BuildMosaic() {
     setUpdatesEnabled(false);
     clear();
     thumbnails.clear();
-    setIconSize(QSize(thumbWidth, thumbHeight));
-    setGridSize(GridSizeFor(fontMetrics(), thumbWidth, thumbHeight));
+    const QSize thumbBox(thumbWidth, thumbHeight);
+    const QSize cell = MosaicCellSize(fontMetrics(), thumbBox);
+    setIconSize(thumbBox);
+    setGridSize(cell);
+    delegate_->SetSizes(thumbBox, cell);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     StatusProgress* progress = Host() != nullptr ? Host()->Progress() : nullptr;
     if (progress != nullptr)
@@ -94,13 +103,16 @@ void CListView_Photos::BuildMosaic() {
         paths.push_back(QByteArray::fromStdString(path));
     std::vector<bool> readable(count, false);
     BuildThumbnails(paths, thumbWidth, SharedThumbnailCache(),
-                    [&](std::size_t k, const QImage& thumbnail) {
+                    [&](std::size_t k, const QImage& thumbnail, QSize photoSize) {
                         if (thumbnail.isNull())
                             return;
                         readable[k] = true;
                         thumbnails.push_back(thumbnail);
-                        addItem(new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)),
-                                                    EntryLabel(photoPaths[k])));
+                        const QString label = EntryLabel(photoPaths[k]);
+                        auto* entry =
+                            new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)), label);
+                        entry->setToolTip(EntryToolTip(label, photoSize));
+                        addItem(entry);
                         if (progress != nullptr)
                             progress->SetPosition(static_cast<int>(100 * k / count));
                     });

@@ -8,6 +8,7 @@
 #include "framework/FileCommands.h"
 #include "framework/PrintCommands.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaicwindow/ThumbnailDelegate.h"
 
 #include <QImage>
 #include <QListWidget>
@@ -70,4 +71,5 @@ private:
     // Every photo the scan found, entries dropped or unreadable included: a
     // save or a print never replaces one of them while the Mosaic is open.
     std::vector<std::string> scannedPaths_;
+    ThumbnailDelegate* delegate_ = nullptr;
 };

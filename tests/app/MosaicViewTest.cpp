@@ -5,6 +5,7 @@
 #include "app/CommandActions.h"
 #include "app/KolviraApp.h"
 #include "app/MainFrame.h"
+#include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
 #include "framework/KolviraDoc.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPainter>
 #include <QTest>
 
 using namespace kolvira;
@@ -32,6 +34,7 @@ private slots:
     void rebuildingDropsFilesThatHaveGone();
     void anEntryOpensInAPhotoWindow_data();
     void anEntryOpensInAPhotoWindow();
+    void everyCellShowsItsWholeThumbnailAboveItsCaption();
 
 private:
     // Writes the photos, opens the first and returns the Mosaic shown.
@@ -198,6 +201,76 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     QCOMPARE(view->photo.size(), QSize(80, 60));
     // The Mosaic's document is not the photo's.
     QCOMPARE(theApp->mosaicTemplate->Documents().size(), std::size_t{1});
+}
+
+namespace {
+
+// The bounding box of the pixels in `area` of `shot` that are close to `colour`.
+QRect BoxOf(const QImage& shot, const QRect& area, const QColor& colour) {
+    QRect box;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (ColoursClose(shot.pixelColor(x, y), colour, 40))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+// Red photos of 4:3, 3:2 and 3:4: at every size the cell shows the whole
+// thumbnail, fitted to the thumbnail box, and the caption below it in dark
+// text; the tooltip names the file and its size in pixels.
+void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
+    const QSize shapes[] = {{400, 300}, {450, 300}, {300, 400}};
+    const QStringList names = {"four by three.png", "three by two.png", "portrait.png"};
+    for (int i = 0; i < 3; ++i) {
+        QImage red(shapes[i], QImage::Format_RGB32);
+        red.fill(Qt::red);
+        photos_->AddPicture(names[i], red);
+    }
+    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
+    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(mosaic != nullptr);
+    mosaic->window()->resize(1400, 1000);
+    ActiveChildFrame()->showMaximized();
+    mosaic->clearSelection();
+    mosaic->setCurrentRow(-1);
+    while (mosaic->thumbWidth > CListView_Photos::kSmallestThumbWidth)
+        mosaic->LessSize();
+
+    for (int width = 20; width <= 200; width += 20, mosaic->MoreSize()) {
+        QCOMPARE(mosaic->thumbWidth, width);
+        const int boxHeight = mosaic->thumbHeight;
+        QCoreApplication::processEvents();
+        const QImage shot = mosaic->viewport()->grab().toImage();
+        for (int row = 0; row < mosaic->count(); ++row) {
+            const QString label = mosaic->item(row)->text();
+            const QRect cell = mosaic->visualItemRect(mosaic->item(row));
+            const QRect red = BoxOf(shot, cell, Qt::red);
+            const QSize shape = shapes[names.indexOf(label)];
+            // Fitted into width x boxHeight with its proportions kept.
+            const QSize fitted = shape.scaled(width, boxHeight, Qt::KeepAspectRatio);
+            QVERIFY2(std::abs(red.width() - fitted.width()) <= 1 &&
+                         std::abs(red.height() - fitted.height()) <= 1,
+                     qPrintable(QStringLiteral("%1 at %2: red %3x%4, expected %5x%6")
+                                    .arg(label)
+                                    .arg(width)
+                                    .arg(red.width())
+                                    .arg(red.height())
+                                    .arg(fitted.width())
+                                    .arg(fitted.height())));
+            const QRect below(cell.left(), red.bottom() + 1, cell.width(),
+                              cell.bottom() - red.bottom());
+            const QRect text = BoxOf(shot, below, mosaic->palette().color(QPalette::Text));
+            QVERIFY2(!text.isEmpty(), qPrintable(label + QStringLiteral(" has no caption")));
+            QVERIFY(text.bottom() <= cell.bottom());
+            QVERIFY(mosaic->item(row)->toolTip().contains(label));
+            QVERIFY(mosaic->item(row)->toolTip().contains(
+                QStringLiteral("%1 × %2").arg(shape.width()).arg(shape.height())));
+        }
+        if (width == 200)
+            break;
+    }
 }
 
 QTEST_MAIN(MosaicViewTest)

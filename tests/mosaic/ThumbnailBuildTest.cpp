@@ -65,7 +65,7 @@ protected:
         Delivered delivered;
         delivered.stats = BuildThumbnails(
             paths_, width, cache,
-            [&](std::size_t k, const QImage& thumbnail) {
+            [&](std::size_t k, const QImage& thumbnail, QSize) {
                 EXPECT_EQ(k, delivered.thumbnails.size()) << "in order";
                 delivered.thumbnails.push_back(thumbnail);
             },
@@ -127,7 +127,7 @@ TEST(ThumbnailBuildBoundTest, WorkersStayAFewFilesAheadOfASlowCaller) {
     std::size_t storedWhileWaiting = 0;
     BuildThumbnails(
         paths, 100, cache,
-        [&](std::size_t k, const QImage&) {
+        [&](std::size_t k, const QImage&, QSize) {
             if (k == 0) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(300));
                 storedWhileWaiting = cache.BytesUsed();
