@@ -5,16 +5,15 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
+#include "imageio/AtomicFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -134,20 +133,12 @@ void RunPrintCommand(int commandId, CPrintable& view, CWindowHost& host) {
 QString PrintToPdfFile(CPrintable& view, const QPrinter& printer, const QString& path,
                        const QPageRanges& pages) {
     const WaitCursor busy;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    {
-        QPdfWriter pdf(&file);
-        pdf.setCreator(QStringLiteral("Kolvira"));
-        pdf.setTitle(view.PrintJobName());
-        pdf.setResolution(printer.resolution());
-        pdf.setPageLayout(printer.pageLayout());
-        if (!view.PrintPages(pdf, pages))
-            return QStringLiteral("The PDF could not be made.");
-    }
-    if (!file.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    const kolvira::PdfDocument document{view.PrintJobName(), printer.resolution(),
+                                        printer.pageLayout()};
+    const QString failure = kolvira::WritePdfAtomically(
+        path, document, [&](QPagedPaintDevice& pdf) { return view.PrintPages(pdf, pages); });
+    if (!failure.isEmpty())
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), failure);
     return {};
 }
 

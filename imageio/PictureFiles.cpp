@@ -1,9 +1,9 @@
 #include "imageio/PictureFiles.h"
 
+#include "imageio/AtomicFile.h"
 #include "imageio/CodecMessages.h"
 
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace kolvira {
 
@@ -15,19 +15,13 @@ QByteArray WriterFormatForSuffix(const QString& suffix) {
 }
 
 QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-
-    CodecMessages messages;
-    QImageWriter writer(&file, format);
-    const bool encoded = writer.write(picture);
-    const QStringList codecMessages = messages.Finish();
-    if (!encoded)
-        return FailureReason(writer.errorString(), codecMessages); // QSaveFile drops the temporary
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return WriteFileAtomically(path, [&](QIODevice& file) -> QString {
+        CodecMessages messages;
+        QImageWriter writer(&file, format);
+        const bool encoded = writer.write(picture);
+        const QStringList codecMessages = messages.Finish();
+        return encoded ? QString() : FailureReason(writer.errorString(), codecMessages);
+    });
 }
 
 } // namespace kolvira

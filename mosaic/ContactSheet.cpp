@@ -1,14 +1,14 @@
 #include "mosaic/ContactSheet.h"
 
+#include "imageio/AtomicFile.h"
 #include "imageio/NativePath.h"
 #include "imageio/PrintScale.h"
 #include "mosaic/ImageDiscovery.h"
 
 #include <QFontMetricsF>
+#include <QPagedPaintDevice>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -112,21 +112,12 @@ bool PrintContactSheet(QPagedPaintDevice& device, const ContactSheet& sheet,
 
 QString WriteContactSheetPdf(const ContactSheet& sheet, const QString& path, int dpi,
                              QSizeF screenDpi) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    {
-        QPdfWriter pdf(&file);
-        pdf.setCreator(QStringLiteral("Kolvira"));
-        pdf.setResolution(dpi);
-        pdf.setPageLayout(
-            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
-        if (!PrintContactSheet(pdf, sheet, {}, screenDpi))
-            return QStringLiteral("the PDF could not be written");
-    }
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    PdfDocument document;
+    document.resolution = dpi;
+    document.pageLayout = QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    return WritePdfAtomically(path, document, [&](QPagedPaintDevice& pdf) {
+        return PrintContactSheet(pdf, sheet, {}, screenDpi);
+    });
 }
 
 } // namespace kolvira
