@@ -92,6 +92,14 @@ public:
         return texts_.size() > earlier &&
                texts_.last().contains(QLatin1String("never writes over a photo"));
     }
+    // Whether the one box after the first `earlier` was a refusal: nobody
+    // was asked to replace a file that was not going to be written.
+    bool OnlyRefusedAPhoto(qsizetype earlier) const {
+        return texts_.size() == earlier + 1 && LastRefusedAPhoto(earlier);
+    }
+    bool AskedToReplace(qsizetype earlier) const {
+        return texts_.size() == earlier + 1 && texts_.last().contains(QLatin1String("replace"));
+    }
 
 private:
     void AnswerVisibleBoxes() {
@@ -203,15 +211,18 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     const QImage painted = view->renderedPicture;
     QVERIFY(!painted.isNull());
 
-    // Save As elsewhere writes the painting; onto the shown photo, one the
-    // Mosaic lists or one dropped from it, it is refused, even once the user
-    // agreed to replace it.
+    // Save As elsewhere writes the painting, asking before it replaces a
+    // file of its own; onto the shown photo, one the Mosaic lists or one
+    // dropped from it, it is refused without asking whether to replace it.
     SaveAsThroughTheDialog(output.filePath("painted.png"));
     QCOMPARE(QImage(output.filePath("painted.png")).convertToFormat(QImage::Format_RGB32), painted);
+    const qsizetype beforeAgain = boxes.Count();
+    SaveAsThroughTheDialog(output.filePath("painted.png"));
+    QVERIFY2(boxes.AskedToReplace(beforeAgain), qPrintable(boxes.All()));
     for (const QString& name : {shownName, listedName, QStringLiteral("old.bmp")}) {
         const qsizetype earlier = boxes.Count();
         SaveAsThroughTheDialog(folder.filePath(name));
-        QVERIFY2(boxes.LastRefusedAPhoto(earlier), qPrintable(boxes.All()));
+        QVERIFY2(boxes.OnlyRefusedAPhoto(earlier), qPrintable(boxes.All()));
     }
 
     // Printing: the photo window through the print dialog, the Mosaic
