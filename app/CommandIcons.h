@@ -1,5 +1,5 @@
-// The toolbar button images and window icons, drawn in code at 16, 32 and
-// 48 pixels so that the program ships no image files.
+// The toolbar button images and window icons: SVG files in res/icons,
+// compiled into the program and drawn at whatever size a screen asks for.
 #pragma once
 
 #include <QIcon>
