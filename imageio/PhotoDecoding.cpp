@@ -3,6 +3,7 @@
 #include "imageio/CodecMessages.h"
 #include "imageio/DamageSigns.h"
 #include "imageio/DecodeWatchdog.h"
+#include "imageio/ExtraFormats.h"
 
 #include <QtGlobal>
 
@@ -131,6 +132,7 @@ std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& erro
 }
 
 PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop) {
+    LinkExtraFormats();
     PhotoReader opened;
     opened.file = OpenPhotoFile(nativePath, opened.error);
     if (!opened.file)
