@@ -1,5 +1,7 @@
 #include "app/OpenFileDialog.h"
 
+#include "mosaic/ImageDiscovery.h"
+
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -15,6 +17,24 @@ QStringList ImageFilePatterns() {
             QStringLiteral("*.png"), QStringLiteral("*.tif")};
 }
 
+// Every extension a Mosaic lists, in the order of its tables.
+QStringList AllPicturePatterns() {
+    QStringList patterns;
+    const auto add = [&patterns](const auto& extensions) {
+        for (std::string_view extension : extensions)
+            patterns << QStringLiteral("*.") +
+                            QString::fromLatin1(extension.data(), extension.size()).toLower();
+    };
+    add(kolvira::imageExtensions);
+    add(kolvira::phoneAndCameraExtensions);
+    return patterns;
+}
+
+QString AllPicturesFilter() {
+    return QStringLiteral("%1 (%2)").arg(QLatin1String(kAllPicturesName),
+                                         AllPicturePatterns().join(QLatin1Char(' ')));
+}
+
 // The filter's label separates its patterns with "; ", which the file dialog
 // would take as part of each pattern, and the dialog would match names case
 // by case; the list shows what the filter says, in any letter case.
@@ -22,8 +42,13 @@ void ApplyPatterns(QFileDialog& dialog) {
     auto* model = dialog.findChild<QFileSystemModel*>();
     if (model == nullptr)
         return;
-    const bool images = dialog.selectedNameFilter() == QLatin1String(kImageFilesFilter);
-    model->setNameFilters(images ? ImageFilePatterns() : QStringList{QStringLiteral("*")});
+    const QString chosen = dialog.selectedNameFilter();
+    if (chosen == QLatin1String(kImageFilesFilter))
+        model->setNameFilters(ImageFilePatterns());
+    else if (chosen.startsWith(QLatin1String(kAllPicturesName)))
+        model->setNameFilters(AllPicturePatterns());
+    else
+        model->setNameFilters({QStringLiteral("*")});
 }
 
 } // namespace
@@ -33,7 +58,8 @@ void PrepareImageFileDialog(QFileDialog& dialog) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilters({QLatin1String(kImageFilesFilter), QLatin1String(kAllFilesFilter)});
+    dialog.setNameFilters(
+        {QLatin1String(kImageFilesFilter), AllPicturesFilter(), QLatin1String(kAllFilesFilter)});
     dialog.selectNameFilter(QLatin1String(kImageFilesFilter));
     ApplyPatterns(dialog);
     // The dialog sets its own patterns when a filter is chosen; ours follow.

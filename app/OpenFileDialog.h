@@ -1,5 +1,6 @@
-// The Open dialog: one filter for the image files the program opens, plus
-// all files. Returns the chosen file's native path, or empty.
+// The Open dialog: the classic filter of five image types, one of every
+// picture the program reads ("All Pictures"), and all files. Returns the
+// chosen file's native path, or empty.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@ class QFileDialog;
 class QWidget;
 
 inline constexpr char kImageFilesFilter[] = "Image Files (*.bmp; *.gif; *.jpg; *.png; *.tif)";
+inline constexpr char kAllPicturesName[] = "All Pictures";
 
 std::string AskForImageFile(QWidget* parent);
 

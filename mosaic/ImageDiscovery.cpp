@@ -27,11 +27,6 @@ std::string AsciiUpper(std::string text) {
     return text;
 }
 
-bool IsImageExtension(std::string_view upperExtension) {
-    return std::find(imageExtensions.begin(), imageExtensions.end(), upperExtension) !=
-           imageExtensions.end();
-}
-
 // Compares as NTFS lists names: ASCII letters as upper case, bytes unsigned.
 int CompareFolded(const std::string& a, const std::string& b) {
     const size_t common = std::min(a.size(), b.size());
@@ -58,6 +53,13 @@ bool IsRegularFile(int directoryFd, const char* name) {
 }
 
 } // namespace
+
+bool IsImageExtension(std::string_view upperExtension) {
+    const auto listed = [upperExtension](const auto& table) {
+        return std::find(table.begin(), table.end(), upperExtension) != table.end();
+    };
+    return listed(imageExtensions) || listed(phoneAndCameraExtensions);
+}
 
 std::string GetExtension(const std::string& path) {
     const size_t dot = path.rfind('.');

@@ -13,6 +13,15 @@ namespace kolvira {
 inline constexpr std::array<std::string_view, 9> imageExtensions = {
     "JPG", "BMP", "GIF", "TIF", "PNG", "CUR", "WMF", "EMF", "ICO"};
 
+// The formats of today's phones and cameras, listed beside those: HEIF and
+// AVIF, JPEG XL, WebP, and camera raw files.
+inline constexpr std::array<std::string_view, 14> phoneAndCameraExtensions = {
+    "HEIC", "HEIF", "AVIF", "JXL", "WEBP", "DNG", "CR2",
+    "CR3",  "NEF",  "ARW",  "ORF", "RW2",  "RAF", "PEF"};
+
+// Whether an extension, upper case and without the dot, is one of the above.
+bool IsImageExtension(std::string_view upperExtension);
+
 // The text after the last '.' of the whole path, "" when there is none.
 // A dot in a directory counts when the file name has none: "/a.b/c" gives "b/c".
 std::string GetExtension(const std::string& path);
@@ -25,7 +34,7 @@ std::string GetFileName(const std::string& path);
 
 // Appends directory + "/" + name for each image file of `directory` ("" is the
 // root) and returns how many it appended. Only names not starting with '.',
-// with an extension from imageExtensions (any case) and naming a regular file,
+// with an image extension (any case) and naming a regular file,
 // links followed, are listed. A non-empty `extensionFilter` also keeps only that
 // extension (any case). The new entries are sorted with ASCII letters compared
 // as upper case, then by raw bytes; what `paths` held before is left as it was.

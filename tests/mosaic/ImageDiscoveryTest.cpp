@@ -107,6 +107,20 @@ TEST(ImageDiscovery, FiltersByOneExtension) {
     EXPECT_EQ(ScanDirectory(dir.Path(), paths, ".jpg"), 0);
 }
 
+TEST(ImageDiscovery, ListsPhoneAndCameraFormatsBesideTheNine) {
+    ScratchDirectory dir;
+    dir.AddFiles({"IMG_1.HEIC", "b.heif", "c.avif", "d.JXL", "e.webp", "f.dng", "g.CR2", "h.cr3",
+                  "i.nef", "j.ARW", "k.orf", "l.rw2", "m.raf", "n.Pef", "o.jpg", "p.raw", "q.heics",
+                  "r.tiff"});
+    std::vector<std::string> paths;
+    EXPECT_EQ(ScanDirectory(dir.Path(), paths, ""), 15);
+    EXPECT_EQ(paths,
+              dir.Paths({"b.heif", "c.avif", "d.JXL", "e.webp", "f.dng", "g.CR2", "h.cr3", "i.nef",
+                         "IMG_1.HEIC", "j.ARW", "k.orf", "l.rw2", "m.raf", "n.Pef", "o.jpg"}));
+    paths.clear();
+    EXPECT_EQ(ScanDirectory(dir.Path(), paths, "heic"), 1);
+}
+
 TEST(ImageDiscovery, AppendsAndSortsOnlyItsOwnEntries) {
     ScratchDirectory dir;
     dir.AddFiles({"b.png", "a.png"});
