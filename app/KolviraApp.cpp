@@ -112,8 +112,8 @@ kolvira::ProtectedFiles CKolviraApp::OpenPhotos() const {
         const auto* frame = qobject_cast<CChildFrame*>(window);
         if (frame == nullptr || frame->View() == nullptr)
             continue;
-        for (const std::string& path : frame->View()->PhotoFiles())
-            photos.Add(QByteArray::fromStdString(path), ShownPath(path));
+        for (const kolvira::NativePath& path : frame->View()->PhotoFiles())
+            photos.Add(path);
     }
     return photos;
 }

@@ -5,7 +5,8 @@
 // buttons are live while it is active.
 #pragma once
 
-#include <string>
+#include "imageio/NativePath.h"
+
 #include <vector>
 
 class QWidget;
@@ -22,9 +23,9 @@ public:
     virtual void OnInitialUpdate() = 0;
     virtual bool HandlesCommand(int commandId) const = 0;
     virtual void OnCommand(int commandId) = 0;
-    // The photos the view shows or lists (native paths): nothing the
-    // program saves or prints to a file may replace them.
-    virtual std::vector<std::string> PhotoFiles() const { return {}; }
+    // The photos the view shows or lists: nothing the program saves or
+    // prints to a file may replace them.
+    virtual std::vector<kolvira::NativePath> PhotoFiles() const { return {}; }
 
     CKolviraDoc* GetDocument() const { return document_; }
     void AttachDocument(CKolviraDoc* document) { document_ = document; }

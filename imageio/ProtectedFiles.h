@@ -4,6 +4,8 @@
 // or through a folder reached by another path.
 #pragma once
 
+#include "imageio/NativePath.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QHash>
@@ -19,7 +21,7 @@ public:
     // `nativePath` is the file's name as the file system's bytes; `shown`
     // is what FileAt answers for it (the name as the user gave it).
     void Add(const QByteArray& nativePath, const QString& shown);
-    void Add(const QString& path) { Add(QFile::encodeName(path), path); }
+    void Add(const NativePath& path) { Add(path.ToByteArray(), path.Shown()); }
 
     // The protected file (as added) that writing `target` would replace, or
     // an empty string.

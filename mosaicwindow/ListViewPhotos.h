@@ -26,7 +26,7 @@ public:
     void OnInitialUpdate() override;
     bool HandlesCommand(int commandId) const override;
     void OnCommand(int commandId) override;
-    std::vector<std::string> PhotoFiles() const override;
+    std::vector<kolvira::NativePath> PhotoFiles() const override;
 
     // Printing: the thumbnails as a captioned contact sheet, as many pages
     // as they fill (MosaicPrinting.cpp).

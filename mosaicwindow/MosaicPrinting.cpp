@@ -40,8 +40,8 @@ bool CListView_Photos::PrintPages(QPagedPaintDevice& device, const QPageRanges& 
     return PrintContactSheet(device, Sheet(), pages, ScreenDpi());
 }
 
-std::vector<std::string> CListView_Photos::PhotoFiles() const {
-    std::vector<std::string> files = scannedPaths_;
+std::vector<NativePath> CListView_Photos::PhotoFiles() const {
+    std::vector<NativePath> files(scannedPaths_.begin(), scannedPaths_.end());
     if (GetDocument() != nullptr)
         files.push_back(GetDocument()->GetPathName());
     return files;

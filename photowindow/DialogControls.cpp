@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace kolvira {
 
@@ -60,12 +62,21 @@ QCheckBox* DialogLayout::CheckBox(int id, const QString& text, DialogRect rect) 
     return Place(new QCheckBox(text, &dialog_), id, rect);
 }
 
-QSlider* DialogLayout::Slider(int id, DialogRect rect) {
+QSlider* DialogLayout::Slider(int id, DialogRect rect, DialogRect label) {
     auto* slider = Place(new QSlider(Qt::Horizontal, &dialog_), id, rect);
     slider->setRange(0, kSliderMaximum);
     slider->setTickPosition(QSlider::NoTicks);
     slider->setSingleStep(1);
     slider->setPageStep(kSliderPageStep);
+    // The style draws the groove where it likes within the slider; the
+    // slider is made as high as the style wants and moved until the groove
+    // is level with the text.
+    const QRect given = slider->geometry();
+    const QRect text = units_.Rect(label.x, label.y, label.width, label.height);
+    const int height = slider->sizeHint().height();
+    slider->setGeometry(given.x(), text.center().y() - height / 2, given.width(), height);
+    const int grooveMiddle = slider->mapToParent(GrooveRect(*slider).center()).y();
+    slider->move(slider->x(), slider->y() + text.center().y() - grooveMiddle);
     return slider;
 }
 
@@ -86,6 +97,24 @@ QGroupBox* DialogLayout::GroupBox(const QString& title, DialogRect rect) {
 
 void DialogLayout::Position(QWidget& control, DialogRect rect) const {
     control.setGeometry(units_.Rect(rect.x, rect.y, rect.width, rect.height));
+}
+
+QRect GrooveRect(const QSlider& slider) {
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.subControls = QStyle::SC_None;
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.sliderPosition();
+    option.sliderValue = slider.value();
+    option.tickPosition = slider.tickPosition();
+    option.tickInterval = slider.tickInterval();
+    option.singleStep = slider.singleStep();
+    option.pageStep = slider.pageStep();
+    option.upsideDown = slider.invertedAppearance();
+    return slider.style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove,
+                                          &slider);
 }
 
 void ResetSlider(QSlider& slider, int position) {

@@ -1,11 +1,12 @@
 // What the Paint and Photo Editor dialogs share: the ids their controls are
 // named by, the placing of controls in dialog units, the value a slider
-// stands for, and and the view repaint after Apply.
+// stands for, and the view repaint after Apply.
 #pragma once
 
 #include "framework/DialogUnits.h"
 #include "photowindow/RenderSettings.h"
 
+#include <QRect>
 #include <QString>
 #include <Qt>
 
@@ -46,8 +47,10 @@ public:
     QPushButton* PushButton(int id, const QString& text, DialogRect rect);
     QRadioButton* RadioButton(int id, const QString& text, DialogRect rect);
     QCheckBox* CheckBox(int id, const QString& text, DialogRect rect);
-    // Horizontal, 0..100, no tick marks.
-    QSlider* Slider(int id, DialogRect rect);
+    // Horizontal, 0..100, no tick marks, across the width of `rect`, its
+    // groove level with the middle of `label`, the rectangle of the text
+    // beside it (the layouts line the text up with the groove).
+    QSlider* Slider(int id, DialogRect rect, DialogRect label);
     QLabel* Label(const QString& text, Qt::Alignment horizontal, DialogRect rect);
     // Kept beneath the controls it frames, so that it takes none of their clicks.
     QGroupBox* GroupBox(const QString& title, DialogRect rect);
@@ -65,6 +68,9 @@ private:
     QDialog& dialog_;
     DialogUnits units_;
 };
+
+// Where the style draws the slider's groove, in the slider's coordinates.
+QRect GrooveRect(const QSlider& slider);
 
 // Puts a slider back to its range 0..100 at `position`.
 void ResetSlider(QSlider& slider, int position);

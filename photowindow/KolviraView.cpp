@@ -13,15 +13,15 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
 // The scroll range leaves out this much of the drawn width: the photo is
 // scaled to the window's outer width, of which frame and scroll bar take part.
 constexpr int kScrollWidthAllowance = 32;
-// A fitted frame is this much taller than the view's client area.
-constexpr int kFrameHeightAllowance = 32;
-constexpr qint64 kLargestFrameWidth = 32767;
+// A fitted frame is never made larger than this either way.
+constexpr qint64 kLargestFrameSide = 32767;
 
 } // namespace
 
@@ -69,10 +69,19 @@ QRect CKolviraView::WindowRect() const {
     return QRect(0, 0, width(), height());
 }
 
+QSize CKolviraView::ScrollTotal(QSize picture) {
+    return QSize(picture.width() - kScrollWidthAllowance, picture.height());
+}
+
 void CKolviraView::SetScrollSizes(QSize total) {
+    scrollTotal_ = total;
+    UpdateScrollBars();
+}
+
+void CKolviraView::UpdateScrollBars() {
     const QSize client = viewport()->size();
     QScrollBar* bars[2] = {horizontalScrollBar(), verticalScrollBar()};
-    const int totals[2] = {std::max(0, total.width()), std::max(0, total.height())};
+    const int totals[2] = {std::max(0, scrollTotal_.width()), std::max(0, scrollTotal_.height())};
     const int clients[2] = {client.width(), client.height()};
     for (int i = 0; i < 2; ++i) {
         bars[i]->setRange(0, std::max(0, totals[i] - clients[i]));
@@ -122,7 +131,7 @@ void CKolviraView::DrawLivePhoto(QPainter& painter) {
     const QSize drawn = theRenderer->DrawScaledPhoto(painter, photo, WindowRect(), &scaledPhoto_);
     pictureWidth = drawn.width();
     pictureHeight = drawn.height();
-    SetScrollSizes(QSize(pictureWidth - kScrollWidthAllowance, pictureHeight));
+    SetScrollSizes(ScrollTotal(drawn));
 }
 
 QRgb CKolviraView::BackgroundColor() const {
@@ -141,16 +150,16 @@ StatusProgress* CKolviraView::ProgressFor(bool showProgress) const {
 // The render pass over the window's width and height from the picture's
 // top-left corner, on the photo as drawn and the background around it. The
 // rendered canvas is kept, so only a change renders again.
-const QImage& CKolviraView::LivePreview() {
-    return preview_.Preview(photo, WindowRect().size(), BackgroundColor(), settings,
-                            [](QImage& picture, const kolvira::RenderParameters& applied) {
-                                theRenderer->RenderPicture(picture, applied, picture.rect(),
-                                                           /*progress=*/nullptr);
-                            });
+const QImage& CKolviraView::LivePreview(bool showProgress) {
+    return preview_.Preview(
+        photo, WindowRect().size(), BackgroundColor(), settings,
+        [this, showProgress](QImage& picture, const kolvira::RenderParameters& applied) {
+            theRenderer->RenderPicture(picture, applied, picture.rect(), ProgressFor(showProgress));
+        });
 }
 
 void CKolviraView::DrawPreview(QPainter& painter) {
-    painter.drawImage(QPoint(0, 0), LivePreview());
+    painter.drawImage(QPoint(0, 0), LivePreview(/*showProgress=*/false));
 }
 
 void CKolviraView::RepaintAfterApply() {
@@ -159,6 +168,13 @@ void CKolviraView::RepaintAfterApply() {
 }
 
 void CKolviraView::RepaintNow() {
+    // The paint that follows finds the picture kept and only copies it.
+    if (!renderedPicture.isNull()) {
+        if (showApplied_)
+            FinalPicture(/*showProgress=*/true);
+    } else if (settings.active) {
+        LivePreview(/*showProgress=*/true);
+    }
     viewport()->repaint();
 }
 
@@ -166,16 +182,49 @@ void CKolviraView::scrollContentsBy(int, int) {
     viewport()->update();
 }
 
-// Gives the frame the picture's proportions at the view's current height.
+QSize CKolviraView::LivePictureSize(int width) const {
+    const qint64 height = kolvira::ProportionalHeight(photo.size(), width);
+    return QSize(width, static_cast<int>(std::min<qint64>(height, INT_MAX)));
+}
+
+// The live picture follows the window's width, so its range is that of the
+// picture the next paint draws; a kept picture keeps the range it was
+// rendered with. Either way the bars fit the new viewport at once.
+void CKolviraView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    if (renderedPicture.isNull() && !photo.isNull())
+        scrollTotal_ = ScrollTotal(LivePictureSize(WindowRect().width()));
+    UpdateScrollBars();
+}
+
+CChildFrame* CKolviraView::Frame() const {
+    for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(w))
+            return frame;
+    }
+    return nullptr;
+}
+
+// Gives the frame the picture's proportions at the view's current height,
+// sized so that the picture fills the client area exactly, without scroll
+// bars: what the frame and the view's border take is measured, not assumed.
+// A kept picture no longer scales, so the frame fits it as it is.
 void CKolviraView::mouseDoubleClickEvent(QMouseEvent* event) {
-    QWidget* frame = parentWidget();
-    while (frame != nullptr && qobject_cast<CChildFrame*>(frame) == nullptr)
-        frame = frame->parentWidget();
+    CChildFrame* frame = Frame();
     if (frame != nullptr && pictureHeight > 0) {
-        const int clientHeight = viewport()->height();
-        const qint64 outerWidth = qint64{pictureWidth} * clientHeight / pictureHeight;
-        frame->resize(static_cast<int>(std::clamp<qint64>(outerWidth, 1, kLargestFrameWidth)),
-                      clientHeight + kFrameHeightAllowance);
+        QSize picture(pictureWidth, pictureHeight);
+        if (renderedPicture.isNull()) {
+            const qint64 width = qint64{pictureWidth} * viewport()->height() / pictureHeight;
+            picture =
+                LivePictureSize(static_cast<int>(std::clamp<qint64>(width, 1, kLargestFrameSide)));
+            picture.setHeight(
+                static_cast<int>(std::min<qint64>(picture.height(), kLargestFrameSide)));
+        }
+        const int shownBarHeight =
+            horizontalScrollBar()->isVisible() ? horizontalScrollBar()->height() : 0;
+        const int frameWidth = frame->width() - width();
+        const int frameHeight = frame->height() - viewport()->height() - shownBarHeight;
+        frame->resize(picture.width() + frameWidth, picture.height() + frameHeight);
     }
     QAbstractScrollArea::mouseDoubleClickEvent(event);
 }

@@ -19,6 +19,7 @@
 
 #include <string>
 
+class CChildFrame;
 class StatusProgress;
 
 // The photo the next photo view shows: written by whoever opens a photo
@@ -39,7 +40,7 @@ public:
     void OnInitialUpdate() override;
     bool HandlesCommand(int commandId) const override;
     void OnCommand(int commandId) override;
-    std::vector<std::string> PhotoFiles() const override;
+    std::vector<kolvira::NativePath> PhotoFiles() const override;
 
     // Printing: one page with the picture the window shows, at the size it
     // has on the screen, from the page's top-left corner (PhotoPrinting.cpp).
@@ -75,6 +76,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    // Also told when the scroll bars come or go and the viewport changes.
+    void resizeEvent(QResizeEvent* event) override;
 
     // Saving writes ShownPicture as PNG, JPEG, BMP or TIFF (PhotoSaving.cpp).
     SaveDialogText SaveDialog() const override;
@@ -82,17 +85,28 @@ protected:
     QString WriteSavedFile(const QString& path) override;
 
 private:
+    // The size the scroll bars range over, kept so that every resize
+    // fits the bars to the new viewport.
     void SetScrollSizes(QSize total);
+    void UpdateScrollBars();
+    // The size the scroll bars range over for a picture of that size.
+    static QSize ScrollTotal(QSize picture);
+    // What the photo is drawn at in a window `width` wide, in the live state.
+    QSize LivePictureSize(int width) const;
+    // The frame the view sits in; null for a view shown on its own.
+    CChildFrame* Frame() const;
     void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
     void DrawLivePhoto(QPainter& painter);
     // The render pass over the window's rectangle, kept until it changes.
-    const QImage& LivePreview();
+    const QImage& LivePreview(bool showProgress);
     void DrawPreview(QPainter& painter);
     QRgb BackgroundColor() const;
     void ShowStatus(const QString& text) const;
     // The status-bar progress for a pass that may show it, else null.
     StatusProgress* ProgressFor(bool showProgress) const;
-    // Invalidates the whole window and repaints it before returning.
+    // Invalidates the whole window and repaints it before returning. What
+    // the paint shows is rendered first, with the status-bar progress: a
+    // pass run inside the paint could not show it.
     void RepaintNow();
 
     // The Paint and Photo Editor commands (StyleCommands.cpp).
@@ -112,4 +126,5 @@ private:
     // Set by an Apply while a dialog is open, so the view shows the applied
     // settings even over a kept picture; cleared when the dialog closes.
     bool showApplied_ = false;
+    QSize scrollTotal_;
 };

@@ -18,6 +18,9 @@ constexpr int kIdPenPress = 1007;
 constexpr int kIdDetails = 1002;
 constexpr int kPenPressAtOpening = 75;
 constexpr int kDetailsAtOpening = 25;
+// The texts beside the sliders, which the sliders' grooves line up with.
+constexpr DialogRect kPenPressText{7, 171, 38, 8};
+constexpr DialogRect kDetailsText{7, 198, 38, 8};
 
 struct StyleButton {
     int id;
@@ -52,15 +55,15 @@ CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
             layout.RadioButton(button.id, QString::fromLatin1(button.text), {21, button.y, 71, 10}),
             button.id);
     }
-    penPress_ = layout.Slider(kIdPenPress, {55, 159, 185, 19});
-    details_ = layout.Slider(kIdDetails, {55, 187, 185, 19});
+    penPress_ = layout.Slider(kIdPenPress, {55, 159, 185, 19}, kPenPressText);
+    details_ = layout.Slider(kIdDetails, {55, 187, 185, 19}, kDetailsText);
     auto* apply = layout.PushButton(kIdApply, QStringLiteral("Apply"), {7, 226, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &CDia_Paint::OnApply);
     layout.CancelButton({132, 226, 50, 14});
-    layout.Label(QStringLiteral("Details:"), Qt::AlignRight, {7, 198, 38, 8});
+    layout.Label(QStringLiteral("Details:"), Qt::AlignRight, kDetailsText);
     layout.Label(QStringLiteral("more"), Qt::AlignRight, {194, 145, 46, 8});
     layout.Label(QStringLiteral("less"), Qt::AlignLeft, {55, 145, 46, 8});
-    layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, {7, 171, 38, 8});
+    layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, kPenPressText);
 }
 
 void CDia_Paint::OnInitDialog() {

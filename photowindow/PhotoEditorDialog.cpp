@@ -25,6 +25,11 @@ constexpr int kIdNewColor = 1019;
 constexpr int kIdOldSwatch = 1016;
 constexpr int kIdNewSwatch = 1017;
 constexpr int kSliderAtOpening = 50;
+// The texts beside the sliders, which the sliders' grooves line up with.
+constexpr DialogRect kRedText{19, 126, 38, 8};
+constexpr DialogRect kGreenText{19, 142, 38, 8};
+constexpr DialogRect kBlueText{19, 158, 38, 8};
+constexpr DialogRect kBrightnessText{19, 237, 38, 8};
 
 struct EffectSwitch {
     int id;
@@ -72,15 +77,15 @@ CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : CDialog(parent) {
             brushSize_ = MakeNumberEdit(layout, this, kIdBrushSize, {229, 22, 24, 14});
         }
     }
-    redLevel_ = layout.Slider(1013, {67, 121, 185, 13});
-    greenLevel_ = layout.Slider(1014, {67, 137, 185, 13});
-    blueLevel_ = layout.Slider(1015, {67, 153, 185, 13});
+    redLevel_ = layout.Slider(1013, {67, 121, 185, 13}, kRedText);
+    greenLevel_ = layout.Slider(1014, {67, 137, 185, 13}, kGreenText);
+    blueLevel_ = layout.Slider(1015, {67, 153, 185, 13}, kBlueText);
     auto* chooseOld = layout.PushButton(kIdOldColor, QStringLiteral("old"), {82, 190, 23, 12});
     connect(chooseOld, &QAbstractButton::clicked, this, [this] { ChooseColor(oldColor); });
     auto* chooseNew = layout.PushButton(kIdNewColor, QStringLiteral("new"), {167, 190, 23, 12});
     connect(chooseNew, &QAbstractButton::clicked, this, [this] { ChooseColor(newColor); });
     replaceDepth_ = MakeNumberEdit(layout, this, kIdReplaceDepth, {229, 188, 24, 14});
-    brightness_ = layout.Slider(1008, {67, 226, 185, 19});
+    brightness_ = layout.Slider(1008, {67, 226, 185, 19}, kBrightnessText);
     auto* apply = layout.PushButton(kIdApply, QStringLiteral("Apply"), {7, 265, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &CDia_PhotoEditor::OnApply);
     layout.CancelButton({160, 265, 50, 14});
@@ -88,10 +93,10 @@ CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : CDialog(parent) {
     layout.GroupBox(QString(), {7, 7, 260, 252});
     layout.Label(QStringLiteral("more"), Qt::AlignRight, {206, 108, 46, 8});
     layout.Label(QStringLiteral("less"), Qt::AlignLeft, {67, 108, 46, 8});
-    layout.Label(QStringLiteral("Brightness:"), Qt::AlignRight, {19, 237, 38, 8});
-    layout.Label(QStringLiteral("Red:"), Qt::AlignRight, {19, 126, 38, 8});
-    layout.Label(QStringLiteral("Green:"), Qt::AlignRight, {19, 142, 38, 8});
-    layout.Label(QStringLiteral("Blue:"), Qt::AlignRight, {19, 158, 38, 8});
+    layout.Label(QStringLiteral("Brightness:"), Qt::AlignRight, kBrightnessText);
+    layout.Label(QStringLiteral("Red:"), Qt::AlignRight, kRedText);
+    layout.Label(QStringLiteral("Green:"), Qt::AlignRight, kGreenText);
+    layout.Label(QStringLiteral("Blue:"), Qt::AlignRight, kBlueText);
     // The replacement row: "Replace:" [old] old "with" [new] new "depth:" [depth].
     layout.Label(QStringLiteral("Replace:"), Qt::AlignRight, {17, 194, 32, 8});
     layout.Place(new ColorSwatch([this] { return oldColor; }, this), kIdOldSwatch,

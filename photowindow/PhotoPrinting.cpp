@@ -17,7 +17,7 @@ QImage CKolviraView::ShownPicture() {
         return {};
     if (settings.active) {
         // The live preview as the window paints it, cut to the photo.
-        const QImage& canvas = LivePreview();
+        const QImage& canvas = LivePreview(/*showProgress=*/false);
         const QSize drawn = preview_.DrawnSize();
         return canvas.copy(0, 0, drawn.width(), drawn.height());
     }

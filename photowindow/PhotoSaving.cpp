@@ -29,7 +29,7 @@ QString CKolviraView::WriteSavedFile(const QString& path) {
     return SavePictureFile(ShownPicture(), path);
 }
 
-std::vector<std::string> CKolviraView::PhotoFiles() const {
+std::vector<kolvira::NativePath> CKolviraView::PhotoFiles() const {
     if (photoPath.empty())
         return {};
     return {photoPath};

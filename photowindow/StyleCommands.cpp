@@ -4,9 +4,11 @@
 // puts every setting back.
 #include "photowindow/KolviraView.h"
 
+#include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/WindowHost.h"
 #include "photowindow/CurrentSettings.h"
+#include "photowindow/DialogPlacement.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
 
@@ -16,6 +18,12 @@ using kolvira::ID_PHOTO_EDITOR;
 namespace {
 
 constexpr QRgb kPictureBackground = qRgb(0, 0, 0);
+
+// Each kind of dialog opens where the last one of its kind was left.
+template <class Dialog> kolvira::DialogPlace& PlaceOf() {
+    static kolvira::DialogPlace place;
+    return place;
+}
 
 } // namespace
 
@@ -52,11 +60,16 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     const kolvira::RenderSettings settingsSnapshot = settings;
     currentSettings = &settings;
 
+    // Beside the photo window, so that Apply's preview stays in sight.
+    const QWidget* photoWindow = Frame();
+    PlaceOf<Dialog>().Open(dialog, photoWindow != nullptr ? *photoWindow : *window());
     const int result = dialog.DoModal();
+    PlaceOf<Dialog>().Closed(dialog);
     showApplied_ = false;
     if (result == CDialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
         renderedPicture = FinalPicture(/*showProgress=*/true);
+        SetScrollSizes(ScrollTotal(QSize(pictureWidth, pictureHeight)));
         viewport()->update();
     } else {
         settings = settingsSnapshot;

@@ -1,6 +1,6 @@
 // The photo window: the photo scaled to the window's outer width, the
-// double-click that fits the frame to the photo, and the empty window New
-// makes before any photo was opened.
+// scroll range over a kept picture, the double-click that fits the frame to
+// the photo, and the empty window New makes before any photo was opened.
 #include "AppTestSupport.h"
 
 #include "app/KolviraApp.h"
@@ -11,8 +11,11 @@
 #include "framework/KolviraDoc.h"
 #include "mosaicwindow/ListViewPhotos.h"
 #include "photowindow/KolviraView.h"
+#include "photowindow/PaintDialog.h"
 
 #include <QFile>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "imageio/ImageSurface.h"
@@ -22,6 +25,17 @@
 using namespace kolvira;
 using namespace kolvira::test;
 
+namespace {
+
+// Paint with OK: the view keeps its picture from then on.
+void KeepRenderedPicture(CKolviraView* view) {
+    WhenModalOpens<CDia_Paint>(
+        [](CDia_Paint& dialog) { dialog.findChild<QPushButton*>("IDOK")->click(); });
+    view->OnCommand(ID_PAINT);
+}
+
+} // namespace
+
 class PhotoViewTest : public AppTestCase {
     Q_OBJECT
 
@@ -29,6 +43,8 @@ private slots:
 
     void photoIsDrawnAtTheWindowWidth_data();
     void photoIsDrawnAtTheWindowWidth();
+    void keptPictureScrollsAsTheWindowChanges_data();
+    void keptPictureScrollsAsTheWindowChanges();
     void doubleClickFitsTheFrameToThePhoto_data();
     void doubleClickFitsTheFrameToThePhoto();
     void newBeforeAnyPhotoGivesAnEmptyWindow_data();
@@ -77,24 +93,88 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
     }
 }
 
-// The frame takes the picture's proportions at the view's height, 32 pixels
-// taller than the view's client area.
+// A kept picture no longer follows the window's width, but the scroll bars
+// still follow the window, as they do over the live photo: narrowed or
+// shortened, the window scrolls to the picture's last row and as far right
+// as the live range reaches.
+void PhotoViewTest::keptPictureScrollsAsTheWindowChanges_data() {
+    QTest::addColumn<QSize>("change");
+    QTest::newRow("narrower") << QSize(-300, 0);
+    QTest::newRow("shorter") << QSize(0, -150);
+    QTest::newRow("narrower and shorter") << QSize(-300, -150);
+    QTest::newRow("larger than the picture") << QSize(200, 300);
+}
+
+void PhotoViewTest::keptPictureScrollsAsTheWindowChanges() {
+    QFETCH(QSize, change);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 400)));
+    QVERIFY(view != nullptr);
+    KeepRenderedPicture(view);
+    QVERIFY(!view->renderedPicture.isNull());
+    const QSize picture(view->pictureWidth, view->pictureHeight);
+
+    CChildFrame* frame = ActiveChildFrame();
+    frame->resize(frame->size() + change);
+    QScrollBar* across = view->horizontalScrollBar();
+    QScrollBar* down = view->verticalScrollBar();
+    const auto client = [view] { return view->viewport()->size(); };
+    QTRY_COMPARE(across->maximum(), std::max(0, picture.width() - 32 - client().width()));
+    QTRY_COMPARE(down->maximum(), std::max(0, picture.height() - client().height()));
+    QCOMPARE(view->pictureWidth, picture.width()); // the kept picture does not rescale
+
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+    const QImage shown = view->viewport()->grab().toImage();
+    const QPoint corner(client().width() - 1, client().height() - 1);
+    const QPoint inPicture = corner + QPoint(across->value(), down->value());
+    if (QRect(QPoint(0, 0), picture).contains(inPicture))
+        QCOMPARE(shown.pixel(corner), view->renderedPicture.pixel(inPicture));
+    else
+        QCOMPARE(shown.pixelColor(corner), view->palette().color(QPalette::Base));
+}
+
+// The frame takes the picture's proportions at the view's height, sized so
+// that the picture fills the client area exactly: no strip of background
+// below it and no scroll bar. A kept picture, which no longer scales, is
+// fitted as it is.
 void PhotoViewTest::doubleClickFitsTheFrameToThePhoto_data() {
     QTest::addColumn<QSize>("photoSize");
-    QTest::newRow("4:3") << QSize(640, 480);
-    QTest::newRow("wide") << QSize(800, 200);
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("4:3") << QSize(640, 480) << false;
+    QTest::newRow("wide") << QSize(800, 200) << false;
+    QTest::newRow("portrait, scrolled before") << QSize(480, 640) << false;
+    QTest::newRow("kept picture") << QSize(640, 480) << true;
 }
 
 void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     QFETCH(QSize, photoSize);
+    QFETCH(bool, kept);
     CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.jpg", photoSize));
     QVERIFY(view != nullptr);
+    if (kept)
+        KeepRenderedPicture(view);
+    const QSize picture(view->pictureWidth, view->pictureHeight);
     const int clientHeight = view->viewport()->height();
-    const QSize fitted(view->pictureWidth * clientHeight / view->pictureHeight, clientHeight + 32);
 
     DoubleClick(view->viewport(), QPoint(20, 20));
 
-    QCOMPARE(ActiveChildFrame()->size(), fitted);
+    QTRY_COMPARE(view->viewport()->height(), view->pictureHeight);
+    QTRY_VERIFY(!view->horizontalScrollBar()->isVisible());
+    QTRY_VERIFY(!view->verticalScrollBar()->isVisible());
+    QCOMPARE(view->pictureWidth, view->width());
+    if (kept) {
+        QCOMPARE(QSize(view->pictureWidth, view->pictureHeight), picture);
+    } else {
+        // The client area keeps its height, as near as whole pixels allow.
+        QVERIFY2(std::abs(view->pictureHeight - clientHeight) <=
+                     photoSize.height() / photoSize.width() + 1,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(clientHeight).arg(view->pictureHeight)));
+    }
+    // The bottom row is the photo's bottom-left quadrant, blue.
+    const QImage shown = view->viewport()->grab().toImage();
+    const QColor bottom = shown.pixelColor(10, shown.height() - 1);
+    QVERIFY2(kept || ColoursClose(bottom, Qt::blue), qPrintable(bottom.name()));
+    QVERIFY(bottom != view->palette().color(QPalette::Base));
 }
 
 void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow_data() {

@@ -6,6 +6,7 @@
 
 #include "app/MainFrame.h"
 #include "app/StatusBar.h"
+#include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
@@ -96,6 +97,7 @@ private slots:
     void probeReportsTheColourAsShown();
     void dialogsOnAWindowWithoutAPhoto();
     void previewIsRenderedOnlyWhenItsInputsChange();
+    void dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft();
 };
 
 void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
@@ -417,6 +419,39 @@ void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
     cache.Preview(photo, QSize(320, 200), qRgb(0, 0, 0), settings, count);
     cache.Preview(photo.copy(), QSize(320, 200), qRgb(0, 0, 0), settings, count);
     QCOMPARE(renders, 5);
+}
+
+// The dialogs open right of the photo window, where Apply's preview stays
+// in sight; a dialog the user moved opens where it was left, and the other
+// kind still opens beside the window.
+void RenderCommandsTest::dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
+    QVERIFY(view != nullptr);
+    CChildFrame* frame = ActiveChildFrame();
+    frame->setGeometry(0, 0, 300, 250);
+    const QRect photoWindow(frame->mapToGlobal(QPoint(0, 0)), frame->size());
+
+    const auto openedAt = [](int commandId, QPoint moveTo = QPoint()) {
+        QRect opened;
+        const auto note = [&](QDialog& dialog) {
+            opened = dialog.frameGeometry();
+            if (!moveTo.isNull())
+                dialog.move(moveTo);
+            dialog.reject();
+        };
+        if (commandId == ID_PAINT)
+            WhenModalOpens<CDia_Paint>(note);
+        else
+            WhenModalOpens<CDia_PhotoEditor>(note);
+        RunCommand(commandId);
+        return opened;
+    };
+    const QRect paint = openedAt(ID_PAINT, QPoint(60, 50));
+    QCOMPARE(paint.topLeft(), QPoint(photoWindow.right() + 1, photoWindow.top()));
+
+    QCOMPARE(openedAt(ID_PAINT).topLeft(), QPoint(60, 50));
+    const QRect editor = openedAt(ID_PHOTO_EDITOR);
+    QCOMPARE(editor.topLeft(), QPoint(photoWindow.right() + 1, photoWindow.top()));
 }
 
 QTEST_MAIN(RenderCommandsTest)

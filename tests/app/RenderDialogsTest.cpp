@@ -1,10 +1,12 @@
 // The Paint and Photo Editor dialogs driven directly: their controls, what
 // Apply writes into the record and what it leaves alone, that closing writes
-// nothing, the number boxes, and the colour swatches with the colour dialog.
+// nothing, the number boxes, the colour swatches with the colour dialog,
+// and where the dialogs open.
 #include "AppTestSupport.h"
 #include "framework/DialogUnits.h"
 #include "photowindow/CurrentSettings.h"
 #include "photowindow/DecimalText.h"
+#include "photowindow/DialogPlacement.h"
 #include "photowindow/DigitsEdit.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
@@ -13,9 +15,12 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
 
@@ -112,6 +117,27 @@ QStringList TabStops(QWidget& dialog) {
 
 QRect InPixels(int x, int y, int width, int height) {
     return DialogUnits(DialogFont()).Rect(x, y, width, height);
+}
+
+// The middle of the groove the style draws, in the dialog's coordinates.
+int GrooveMiddle(const QSlider& slider) {
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = slider.orientation();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.value();
+    const QRect groove = slider.style()->subControlRect(QStyle::CC_Slider, &option,
+                                                        QStyle::SC_SliderGroove, &slider);
+    return slider.mapToParent(groove.center()).y();
+}
+
+QLabel* LabelReading(const QWidget& dialog, const QString& text) {
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->text() == text) {
+            return label;
+        }
+    }
+    return nullptr;
 }
 
 QColor PixelOf(QWidget* widget, int x, int y) {
@@ -335,6 +361,63 @@ private slots:
         // The frame around the controls lies beneath them, so clicks reach them.
         dialog.show();
         QCOMPARE(dialog.childAt(Find(dialog, 1012)->geometry().center()), Find(dialog, 1012));
+    }
+
+    // Each slider's groove is level with the text beside it.
+    void slidersLineUpWithTheirTexts_data() {
+        QTest::addColumn<bool>("photoEditor");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Pen press") << false << 1007 << "Pen press:";
+        QTest::newRow("Details") << false << 1002 << "Details:";
+        QTest::newRow("Red") << true << 1013 << "Red:";
+        QTest::newRow("Green") << true << 1014 << "Green:";
+        QTest::newRow("Blue") << true << 1015 << "Blue:";
+        QTest::newRow("Brightness") << true << 1008 << "Brightness:";
+    }
+
+    void slidersLineUpWithTheirTexts() {
+        QFETCH(bool, photoEditor);
+        QFETCH(int, id);
+        QFETCH(QString, text);
+        CDia_Paint paint;
+        CDia_PhotoEditor editor;
+        QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
+        dialog.show();
+        const QLabel* label = LabelReading(dialog, text);
+        QVERIFY(label != nullptr);
+
+        const int textMiddle = label->geometry().center().y();
+        const int grooveMiddle = GrooveMiddle(*Find<QSlider>(dialog, id));
+        QVERIFY2(std::abs(grooveMiddle - textMiddle) <= 1,
+                 qPrintable(
+                     QStringLiteral("groove at %1, text at %2").arg(grooveMiddle).arg(textMiddle)));
+    }
+
+    // Beside the photo window, right of it where the screen has room.
+    void dialogsOpenBesideThePhoto_data() {
+        QTest::addColumn<QRect>("photo");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("place");
+        const QRect screen(0, 0, 1000, 800); // for a dialog of 300 x 400
+        QTest::newRow("right") << QRect(100, 100, 400, 300) << screen << QPoint(500, 100);
+        QTest::newRow("left, no room right")
+            << QRect(500, 100, 400, 300) << screen << QPoint(200, 100);
+        QTest::newRow("no room either side, more on the left")
+            << QRect(200, 50, 650, 300) << screen << QPoint(0, 50);
+        QTest::newRow("no room either side, more on the right")
+            << QRect(100, 50, 650, 300) << screen << QPoint(700, 50);
+        QTest::newRow("kept above the screen's bottom")
+            << QRect(100, 600, 300, 150) << screen << QPoint(400, 400);
+        QTest::newRow("second screen")
+            << QRect(1100, 20, 300, 300) << QRect(1000, 0, 800, 600) << QPoint(1400, 20);
+    }
+
+    void dialogsOpenBesideThePhoto() {
+        QFETCH(QRect, photo);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, place);
+        QCOMPARE(kolvira::PlaceBeside(photo, QSize(300, 400), screen), place);
     }
 
     void photoEditorOpensAtFixedSwitchesAndTheRecordsValues() {
