@@ -8,17 +8,20 @@
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
+#include "framework/DocTemplate.h"
 #include "framework/KolviraDoc.h"
 #include "mosaicwindow/ListViewPhotos.h"
 #include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
 
 #include <QFile>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 
 #include "imageio/ImageSurface.h"
+#include "imageio/NativePath.h"
 #include "imageio/PhotoScaling.h"
 #include "render/RenderPass.h"
 
@@ -49,6 +52,7 @@ private slots:
     void doubleClickFitsTheFrameToThePhoto();
     void newBeforeAnyPhotoGivesAnEmptyWindow_data();
     void newBeforeAnyPhotoGivesAnEmptyWindow();
+    void newWindowShowsItsDocumentsPhoto();
     void activeSettingsPreviewTheRenderPassOverThePhoto();
     void statusBarSaysWhyAPhotoIsIncompleteOrMissing();
 };
@@ -203,6 +207,29 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
     const QSize frameSize = ActiveChildFrame()->size();
     DoubleClick(view->viewport(), QPoint(20, 20));
     QCOMPARE(ActiveChildFrame()->size(), frameSize);
+}
+
+// A further window on a photo document shows that photo, not the one opened
+// last from a Mosaic, and neither window takes the other's title.
+void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
+    const std::string first = photos_->AddPhoto("first.png", QSize(320, 240));
+    const std::string second = photos_->AddPhoto("second.png", QSize(240, 320));
+    CKolviraView* firstView = ShowPhoto(first);
+    QVERIFY(firstView != nullptr);
+    QVERIFY(ShowPhoto(second) != nullptr); // now the photo opened last
+    CChildFrame* firstFrame = nullptr;
+    for (CChildFrame* frame : FramesOf(firstView->GetDocument()))
+        firstFrame = frame;
+    QVERIFY(firstFrame != nullptr);
+    MainFrame()->MdiArea()->setActiveSubWindow(firstFrame);
+
+    MainFrame()->OnCommand(ID_WINDOW_NEW);
+    CKolviraView* newView = ActivePhotoView();
+    QVERIFY(newView != nullptr && newView != firstView);
+    QCOMPARE(newView->GetDocument(), firstView->GetDocument());
+    QCOMPARE(newView->photoPath, first);
+    QCOMPARE(newView->photo.size(), QSize(320, 240));
+    QCOMPARE(firstView->GetDocument()->GetTitle(), ShownPath(first));
 }
 
 // While the settings are active every paint shows the render pass over the
