@@ -216,7 +216,13 @@ void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
     const std::string second = photos_->AddPhoto("second.png", QSize(240, 320));
     CKolviraView* firstView = ShowPhoto(first);
     QVERIFY(firstView != nullptr);
-    QVERIFY(ShowPhoto(second) != nullptr); // now the photo opened last
+    QVERIFY(theApp->OpenDocumentFile(second) != nullptr);
+    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(mosaic != nullptr);
+    mosaic->setCurrentRow(1);
+    CKolviraView* secondView = OpenCurrentEntry(mosaic); // now the photo opened last
+    QVERIFY(secondView != nullptr);
+    QCOMPARE(secondView->photoPath, second);
     CChildFrame* firstFrame = nullptr;
     for (CChildFrame* frame : FramesOf(firstView->GetDocument()))
         firstFrame = frame;
