@@ -151,6 +151,11 @@ const std::vector<OptionDefinition>& OptionTable() {
          SetRanged(&CliOptions::thumbWidth, kMinThumbWidth, kMaxThumbWidth)},
         {"dpi", 0, true, SetRanged(&CliOptions::sheetDpi, kMinSheetDpi, kMaxSheetDpi)},
         {"quiet", 'q', false, SetQuiet},
+        {"strip", 0, false,
+         [](CliOptions& o, const QString&) {
+             o.strip = true;
+             return QString();
+         }},
         {"help", 'h', false, SetAction(CliAction::ShowHelp)},
         {"version", 0, false, SetAction(CliAction::ShowVersion)},
     };

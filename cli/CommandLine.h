@@ -19,6 +19,7 @@ struct CliOptions {
     int threads = 0;    // 0: one per core
     int width = 0;      // scale the photo to this width first; 0 keeps its size
     bool quiet = false; // no progress bar, no decoder warnings
+    bool strip = false; // write no metadata into the outputs
     QStringList inputs;
     QString outputFile;      // -o: the one output picture
     QString outputDir;       // -d: the folder the batch's pictures go to

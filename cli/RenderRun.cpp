@@ -62,7 +62,10 @@ public:
         progress_.Show(100); // the pass reports the cells it starts, so it stops short of 100
         progress_.Finish();
 
-        if (const QString reason = WritePicture(photo.picture, output, options_.writerFormat);
+        const CarriedMetadata metadata =
+            options_.strip ? CarriedMetadata() : CarriedMetadata::Of(NativeFileName(input));
+        if (const QString reason =
+                WritePicture(photo.picture, output, options_.writerFormat, metadata);
             !reason.isEmpty())
             return Failure{output, reason};
         return std::nullopt;

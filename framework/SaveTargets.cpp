@@ -20,7 +20,8 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
         .arg(QDir::toNativeSeparators(photo));
 }
 
-QString SavePictureFile(const QImage& picture, const QString& path) {
+QString SavePictureFile(const QImage& picture, const QString& path,
+                        const CarriedMetadata& metadata) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     static const QStringList kSavedSuffixes = {QStringLiteral("png"),  QStringLiteral("jpg"),
                                                QStringLiteral("jpeg"), QStringLiteral("bmp"),
@@ -35,7 +36,7 @@ QString SavePictureFile(const QImage& picture, const QString& path) {
     if (picture.isNull())
         return QStringLiteral("There is no picture to save.");
     const WaitCursor busy;
-    return WritePicture(picture, path, format);
+    return WritePicture(picture, path, format, metadata);
 }
 
 QString AskForSaveName(QWidget* parent, const QString& caption, const QString& suggested,

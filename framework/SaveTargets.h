@@ -3,6 +3,7 @@
 // windows, whether it is named by the same path or reached through a link.
 #pragma once
 
+#include "imageio/PictureMetadata.h"
 #include "imageio/ProtectedFiles.h"
 
 #include <QImage>
@@ -15,9 +16,11 @@ class QWidget;
 QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos);
 
 // Writes `picture` to `path` as PNG, JPEG, BMP or TIFF, chosen by the
-// name's extension (PNG when it has none). The file appears only once it is
-// complete. Returns the reason for a failure, or an empty string.
-QString SavePictureFile(const QImage& picture, const QString& path);
+// name's extension (PNG when it has none), carrying `metadata` where the
+// format can. The file appears only once it is complete. Returns the reason
+// for a failure, or an empty string.
+QString SavePictureFile(const QImage& picture, const QString& path,
+                        const kolvira::CarriedMetadata& metadata = {});
 
 // Asks for the name of a new file in a save dialog, starting at
 // `suggested`; an empty string when the user cancels.

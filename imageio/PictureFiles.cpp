@@ -3,6 +3,7 @@
 #include "imageio/AtomicFile.h"
 #include "imageio/CodecMessages.h"
 
+#include <QBuffer>
 #include <QImageWriter>
 
 namespace kolvira {
@@ -14,13 +15,37 @@ QByteArray WriterFormatForSuffix(const QString& suffix) {
     return format;
 }
 
-QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format) {
+namespace {
+
+// Encodes `picture` onto `device`: the reason for a failure, or an empty string.
+QString Encode(const QImage& picture, const QByteArray& format, QIODevice& device) {
+    CodecMessages messages;
+    QImageWriter writer(&device, format);
+    const bool encoded = writer.write(picture);
+    const QStringList codecMessages = messages.Finish();
+    return encoded ? QString() : FailureReason(writer.errorString(), codecMessages);
+}
+
+} // namespace
+
+QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format,
+                     const CarriedMetadata& metadata) {
+    if (metadata.IsEmpty() || !CarriedMetadata::FormatCarriesExif(format)) {
+        return WriteFileAtomically(path,
+                                   [&](QIODevice& file) { return Encode(picture, format, file); });
+    }
+    // The metadata goes into the encoded file, so it is made in memory first.
+    QByteArray encoded;
+    QBuffer buffer(&encoded);
+    buffer.open(QIODevice::WriteOnly);
+    if (const QString failure = Encode(picture, format, buffer); !failure.isEmpty())
+        return failure;
+    buffer.close();
+    metadata.WriteInto(encoded, picture.size()); // on failure the picture goes without
     return WriteFileAtomically(path, [&](QIODevice& file) -> QString {
-        CodecMessages messages;
-        QImageWriter writer(&file, format);
-        const bool encoded = writer.write(picture);
-        const QStringList codecMessages = messages.Finish();
-        return encoded ? QString() : FailureReason(writer.errorString(), codecMessages);
+        if (file.write(encoded) != encoded.size())
+            return file.errorString();
+        return {};
     });
 }
 

@@ -2,6 +2,8 @@
 // itself, which replaces the target only once the whole picture is encoded.
 #pragma once
 
+#include "imageio/PictureMetadata.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -14,8 +16,11 @@ QByteArray WriterFormatForSuffix(const QString& suffix);
 
 // Encodes `picture` into `path` through a temporary file in the same folder
 // that is renamed over `path` only when complete: on failure nothing is left
-// behind and an existing file at `path` is untouched. Returns the reason for a
+// behind and an existing file at `path` is untouched. A JPEG, PNG or TIFF
+// carries `metadata` (the photo's EXIF) when it can; a picture whose
+// metadata cannot be written is written without. Returns the reason for a
 // failure, or an empty string.
-QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format);
+QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format,
+                     const CarriedMetadata& metadata = {});
 
 } // namespace kolvira

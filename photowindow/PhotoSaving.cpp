@@ -26,7 +26,9 @@ QString CKolviraView::SuggestedSaveName() const {
 }
 
 QString CKolviraView::WriteSavedFile(const QString& path) {
-    return SavePictureFile(ShownPicture(), path);
+    // The photo's EXIF goes with the picture made from it.
+    return SavePictureFile(ShownPicture(), path,
+                           kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath)));
 }
 
 std::vector<kolvira::NativePath> CKolviraView::PhotoFiles() const {

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libexif-dev libx11-dev
-  libjxl-dev
+  libjxl-dev libexiv2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   poppler-utils fonts-liberation2

@@ -3,6 +3,7 @@
 // the saved picture's pixels; and the photo that is never written over.
 #include "AppTestSupport.h"
 
+#include "ExifFixture.h"
 #include "PdfPages.h"
 #include "app/MainFrame.h"
 #include "app/StatusBar.h"
@@ -70,6 +71,7 @@ private slots:
     void saveAsWritesTheShownPictureInTheNamedFormat_data();
     void saveAsWritesTheShownPictureInTheNamedFormat();
     void saveAsksForANameOnlyTheFirstTime();
+    void saveAsKeepsThePhotosMetadata();
     void chosenFileTypeGivesTheExtension();
     void mosaicSaveAsksForAPdfName();
     void savingNeverReplacesAPhoto();
@@ -249,6 +251,20 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
         QCOMPARE(saved, shown);
     else
         QVERIFY(ColoursClose(saved.pixelColor(10, 10), shown.pixelColor(10, 10), 8));
+}
+
+// The saved drawing carries the photo's date and camera, marked upright.
+void PrintingTest::saveAsKeepsThePhotosMetadata() {
+    const std::string photo = photos_->AddPhoto("camera.jpg", QSize(400, 300));
+    QVERIFY(kolvira::test::AddCameraExif(QFile::decodeName(QByteArray::fromStdString(photo)), 8));
+    CKolviraView* view = ShowPhoto(photo);
+    QVERIFY(view != nullptr);
+    QVERIFY(view->SaveAs(OutputPath("drawn.jpg"), *view->Host()));
+    const QMap<QString, QString> exif = kolvira::test::ReadExif(OutputPath("drawn.jpg"));
+    QCOMPARE(exif.value("Exif.Photo.DateTimeOriginal"),
+             kolvira::test::CameraExif().value("Exif.Photo.DateTimeOriginal"));
+    QCOMPARE(exif.value("Exif.Image.Model"), kolvira::test::CameraExif().value("Exif.Image.Model"));
+    QCOMPARE(exif.value("Exif.Image.Orientation"), QStringLiteral("1"));
 }
 
 void PrintingTest::saveAsksForANameOnlyTheFirstTime() {

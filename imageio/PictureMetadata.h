@@ -1,0 +1,34 @@
+// The metadata a picture made from a photo carries on: the photo's EXIF
+// (date, camera and exposure, GPS, copyright), adjusted to what the new
+// file holds: its pixels are upright and in sRGB, at their own size, and
+// the photo's small preview picture would show the photo, not the drawing,
+// so it is left out.
+#pragma once
+
+#include <QByteArray>
+#include <QSize>
+#include <QString>
+
+namespace kolvira {
+
+class CarriedMetadata {
+public:
+    // The EXIF of the photo at `nativePath`; empty when it has none or
+    // cannot be read (that never stops a picture from being written).
+    static CarriedMetadata Of(const QByteArray& nativePath);
+
+    bool IsEmpty() const { return exif_.isEmpty(); }
+
+    // Whether a file of this QImageWriter format can carry EXIF here.
+    static bool FormatCarriesExif(const QByteArray& format);
+
+    // Writes the EXIF into `encoded`, a whole JPEG, PNG or TIFF file of a
+    // picture of `pictureSize`, with orientation 1, colour space sRGB and no
+    // preview picture. Returns the reason for a failure, or an empty string.
+    QString WriteInto(QByteArray& encoded, QSize pictureSize) const;
+
+private:
+    QByteArray exif_; // the EXIF block as stored in a file, little-endian TIFF layout
+};
+
+} // namespace kolvira
