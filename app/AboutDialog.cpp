@@ -16,7 +16,7 @@ CDia_About::CDia_About(QWidget* parent) : CDialog(parent) {
     icon->setPixmap(kolvira::ApplicationIcon().pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* name = new QLabel(QStringLiteral("Kolvira Version 1.2"), this);
+    auto* name = new QLabel(QStringLiteral("Kolvira Version " KOLVIRA_VERSION), this);
     name->setTextFormat(Qt::PlainText);
     name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setGeometry(units.Rect(40, 10, 119, 8));

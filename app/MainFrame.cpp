@@ -7,6 +7,8 @@
 #include "app/MenuResources.h"
 #include "app/RecentFiles.h"
 #include "app/StatusBar.h"
+#include "app/WindowArrangement.h"
+#include "app/WindowMenu.h"
 #include "framework/CView.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
@@ -22,12 +24,19 @@
 #include <QToolBar>
 #include <QWhatsThis>
 
+#include <algorithm>
+
 using namespace kolvira;
 
 namespace {
 
 const char* const kGeometryKey = "MainWindow/geometry";
 const char* const kStateKey = "MainWindow/state";
+
+// The message pane's text while nothing has anything to say, and its text
+// in context-help mode.
+const QString kIdleText = QStringLiteral(" ");
+const QString kContextHelpPrompt = QStringLiteral("Select an object on which to get Help");
 
 // Toolbar 128: the buttons in order, 0 for a separator.
 constexpr int kToolBarButtons[] = {ID_FILE_OPEN,      ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT, 0,
@@ -52,6 +61,7 @@ CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
 
     actions_ = new CommandActions(this);
     connect(actions_, &CommandActions::commandTriggered, this, &CMainFrame::OnCommand);
+    AddWindowSwitchingKeys(*this, *mdiArea_);
     CreateToolBar();
 
     statusBar_ = new KolviraStatusBar(this);
@@ -63,7 +73,8 @@ CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
     theProgress = progress_.get();
     theRenderer = &renderer_;
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::UpdateCommandUI);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
+    connect(statusBar_, &QStatusBar::messageChanged, this, &CMainFrame::OnMessageChanged);
     connect(&app_.Recent(), &RecentFiles::changed, this, [this] {
         RebuildMenus();
         EnableCommandsByRoute();
@@ -80,6 +91,9 @@ CMainFrame::~CMainFrame() {
     // body has run: their closing signals must not reach this half-destroyed
     // window.
     disconnect(mdiArea_, nullptr, this, nullptr);
+    disconnect(statusBar_, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        disconnect(window, nullptr, this, nullptr);
     disconnect(&app_.Recent(), nullptr, this, nullptr);
     for (CMultiDocTemplate* docTemplate : app_.Templates())
         disconnect(docTemplate, nullptr, this, nullptr);
@@ -178,41 +192,25 @@ void CMainFrame::OnFrameCommand(int commandId) {
             document->GetDocTemplate()->OpenNewFrame(document);
         break;
     case ID_WINDOW_CASCADE:
-        mdiArea_->cascadeSubWindows();
+        CascadeWindows(*mdiArea_);
         break;
     case ID_WINDOW_TILE:
         mdiArea_->tileSubWindows();
         break;
     case ID_WINDOW_ARRANGE:
-        ArrangeIcons();
+        ArrangeIcons(*mdiArea_);
         break;
     case ID_HELP_FINDER:
     case ID_HELP:
     case ID_DEFAULT_HELP:
-        ShowHelpTopics(this);
+        ShowHelp();
         break;
     case ID_CONTEXT_HELP:
         QWhatsThis::enterWhatsThisMode();
-        statusBar_->showMessage(QStringLiteral("Select an object on which to get Help"));
+        statusBar_->showMessage(kContextHelpPrompt);
         break;
     default:
         break;
-    }
-}
-
-// Lines the minimised windows up along the bottom of the MDI area, left to
-// right, starting a row above when one is full.
-void CMainFrame::ArrangeIcons() {
-    const QRect area = mdiArea_->viewport()->rect();
-    QPoint next(0, area.bottom() + 1);
-    for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
-        if (!window->isMinimized())
-            continue;
-        const QSize size = window->size();
-        if (next.x() > 0 && next.x() + size.width() > area.width())
-            next = QPoint(0, next.y() - size.height());
-        window->move(next.x(), next.y() - size.height());
-        next.rx() += size.width();
     }
 }
 
@@ -266,6 +264,12 @@ void CMainFrame::RebuildMenus() {
         // Items are enabled by the route each time the menu opens, since a
         // view's state (not only its kind) may change what it handles.
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        const bool windowMenu =
+            std::any_of(popup.items.begin(), popup.items.end(),
+                        [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
+        if (windowMenu)
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, menu] { FillWindowList(*menu, *mdiArea_); });
     }
 }
 
@@ -287,11 +291,72 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
 }
 
 void CMainFrame::UpdateTitle() {
+    const CChildFrame* frame = ActiveFrame();
     const CView* view = ActiveView();
     QString title = QStringLiteral("Kolvira");
-    if (view != nullptr && view->GetDocument() != nullptr)
+    if (frame != nullptr && frame->isMaximized()) {
+        // A maximised window has lost its own title bar, so its caption goes
+        // here in brackets; the MDI area, which would add it after the
+        // document's title, leaves a title that already shows it alone.
+        title += QStringLiteral(" - [%1]").arg(frame->windowTitle());
+    } else if (view != nullptr && view->GetDocument() != nullptr) {
         title += QStringLiteral(" - ") + view->GetDocument()->GetTitle();
-    setWindowTitle(title);
+    }
+    if (windowTitle() != title)
+        setWindowTitle(title);
+}
+
+HelpWindow* CMainFrame::Help() const {
+    return help_;
+}
+
+void CMainFrame::ShowHelp() {
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(this);
+        help_->PlaceBeside(*this);
+    }
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void CMainFrame::ShowIdleText() {
+    statusBar_->showMessage(kIdleText);
+}
+
+void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
+    if (window != nullptr && window != lastActive_) {
+        // Prompts and probe texts of the window left behind are out of date;
+        // what the newly made window said while opening is not.
+        if (messageOwner_ != window)
+            ShowIdleText();
+        lastActive_ = window;
+        // Maximising and restoring change what the title shows.
+        connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle,
+                Qt::UniqueConnection);
+    } else if (window == nullptr && mdiArea_->subWindowList().isEmpty()) {
+        ShowIdleText();
+    }
+    UpdateCommandUI();
+}
+
+// A text belongs to the window being made, if one is (its view speaks before
+// the window shows), else to the active one.
+void CMainFrame::OnMessageChanged() {
+    const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
+    if (!windows.isEmpty() && !windows.back()->isVisible())
+        messageOwner_ = windows.back();
+    else
+        messageOwner_ = ActiveFrame();
+}
+
+// Every top-level window hears that context-help mode has ended, by a click
+// or by Esc.
+bool CMainFrame::event(QEvent* event) {
+    if (event->type() == QEvent::LeaveWhatsThisMode &&
+        statusBar_->currentMessage() == kContextHelpPrompt)
+        ShowIdleText();
+    return QMainWindow::event(event);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

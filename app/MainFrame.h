@@ -9,6 +9,7 @@
 #include "photowindow/Renderer.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
@@ -16,8 +17,10 @@ class CChildFrame;
 class CKolviraApp;
 class CView;
 class CommandActions;
+class HelpWindow;
 class KolviraStatusBar;
 class QMdiArea;
+class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
@@ -45,8 +48,12 @@ public:
     // Enables each action by the route, shows the right menu and title.
     void UpdateCommandUI();
 
+    // The help window while it is open, else null.
+    HelpWindow* Help() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void CreateToolBar();
@@ -56,9 +63,12 @@ private:
     void UpdateTitle();
     bool FrameHandles(int commandId) const;
     void OnFrameCommand(int commandId);
-    void ArrangeIcons();
     void CloseActiveDocument();
     void RestoreLayout();
+    void ShowHelp();
+    void ShowIdleText();
+    void OnWindowActivated(QMdiSubWindow* window);
+    void OnMessageChanged();
 
     CKolviraApp& app_;
     QMdiArea* mdiArea_ = nullptr;
@@ -68,4 +78,9 @@ private:
     Renderer renderer_;
     CommandActions* actions_ = nullptr;
     int menuId_ = 0;
+    QPointer<HelpWindow> help_;
+    // The document window last activated, and the one whose text the
+    // message pane shows: a text goes when another window is activated.
+    QPointer<QMdiSubWindow> lastActive_;
+    QPointer<QMdiSubWindow> messageOwner_;
 };

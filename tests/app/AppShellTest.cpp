@@ -1,9 +1,12 @@
 // The program's shell: the empty main window it starts with, opening files
-// into Mosaic windows, the recent-file list across runs, and closing
-// without questions.
+// into Mosaic windows, the recent-file list across runs, closing without
+// questions, arranging the windows, the title, the message pane's idle text,
+// help and the version.
 #include "AppTestSupport.h"
 
+#include "app/AboutDialog.h"
 #include "app/CommandActions.h"
+#include "app/HelpWindow.h"
 #include "app/KolviraApp.h"
 #include "app/MainFrame.h"
 #include "app/OpenFileDialog.h"
@@ -20,7 +23,13 @@
 #include <QFileSystemModel>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -50,7 +59,18 @@ private slots:
     void closingNeverAsksToSave_data();
     void closingNeverAsksToSave();
 
+    void windowArrangementsUseTheWholeArea_data();
+    void windowArrangementsUseTheWholeArea();
+    void maximisedWindowShowsItsTitleOnce();
+
+    void idleTextReturnsWhenItsCauseEnds_data();
+    void idleTextReturnsWhenItsCauseEnds();
+
     void helpTopicsShowTheBundledPage();
+    void helpWindowStaysClearOfTheBarsAndCloses_data();
+    void helpWindowStaysClearOfTheBarsAndCloses();
+
+    void aboutAndKolviraRenderShowOneVersion();
 };
 
 void AppShellTest::startsWithMenu128AndNoDocumentWindow() {
@@ -263,20 +283,168 @@ void AppShellTest::openDialogListsImageFilesInAnyLetterCase() {
     QTRY_COMPARE(listed(), QStringLiteral("a.jpg B.JPG c.Png d.bmp e.gif f.tif"));
 }
 
+// Cascade overlaps the windows a title bar apart at the largest size the
+// area allows; Tile shares the area out. Either way every window ends inside
+// the area, also one that was maximised or dragged partly out of it.
+void AppShellTest::windowArrangementsUseTheWholeArea_data() {
+    QTest::addColumn<int>("command");
+    QTest::addColumn<int>("windows");
+    QTest::addColumn<bool>("disarranged"); // one maximised, one dragged off
+    QTest::newRow("Cascade, 3 windows") << int(ID_WINDOW_CASCADE) << 3 << false;
+    QTest::newRow("Cascade, 3 windows out of place") << int(ID_WINDOW_CASCADE) << 3 << true;
+    QTest::newRow("Cascade, 14 windows start again") << int(ID_WINDOW_CASCADE) << 14 << false;
+    QTest::newRow("Tile, 3 windows") << int(ID_WINDOW_TILE) << 3 << false;
+    QTest::newRow("Tile, 5 windows out of place") << int(ID_WINDOW_TILE) << 5 << true;
+}
+
+void AppShellTest::windowArrangementsUseTheWholeArea() {
+    QFETCH(int, command);
+    QFETCH(int, windows);
+    QFETCH(bool, disarranged);
+    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    for (int i = 1; i < windows; ++i)
+        MainFrame()->OnCommand(ID_WINDOW_NEW);
+    QMdiArea* area = MainFrame()->MdiArea();
+    if (disarranged) {
+        const QList<QMdiSubWindow*> list = area->subWindowList();
+        list[0]->move(area->viewport()->width() - 40, area->viewport()->height() - 40);
+        list[1]->showMaximized();
+    }
+    QMdiSubWindow* active = area->activeSubWindow();
+
+    MainFrame()->OnCommand(command);
+
+    const QRect room = area->viewport()->rect();
+    const QList<QMdiSubWindow*> stack = area->subWindowList(QMdiArea::StackingOrder);
+    QCOMPARE(stack.size(), windows);
+    QCOMPARE(area->activeSubWindow(), active);
+    QRegion covered;
+    int coveredArea = 0;
+    for (const QMdiSubWindow* window : stack) {
+        QVERIFY(!window->isMaximized());
+        QVERIFY2(room.contains(window->geometry()), qPrintable(window->windowTitle()));
+        covered += window->geometry();
+        coveredArea += window->width() * window->height();
+    }
+    if (command == ID_WINDOW_TILE) {
+        QCOMPARE(covered, QRegion(room));
+        QCOMPARE(coveredArea, room.width() * room.height());
+        return;
+    }
+    // Bottom of the stack first: each a title bar further in, or back at
+    // the corner; the active one on top; the last of a cascade reaching the
+    // area's far corner.
+    QCOMPARE(stack.back(), active);
+    const int titleBar = stack.front()->contentsMargins().top();
+    QVERIFY(titleBar > 10);
+    QCOMPARE(stack.front()->pos(), QPoint(0, 0));
+    for (int i = 1; i < windows; ++i) {
+        const QPoint step = stack[i]->pos() - stack[i - 1]->pos();
+        QVERIFY2(step == QPoint(titleBar, titleBar) || stack[i]->pos() == QPoint(0, 0),
+                 qPrintable(QStringLiteral("window %1").arg(i)));
+        QCOMPARE(stack[i]->size(), stack[0]->size());
+    }
+    QVERIFY(stack[0]->width() >= room.width() / 2 && stack[0]->height() >= room.height() / 2);
+    QVERIFY(covered.boundingRect() == room);
+}
+
+// Maximised, the window's caption moves into the main title in brackets,
+// once; restored, the main title names the document again.
+void AppShellTest::maximisedWindowShowsItsTitleOnce() {
+    const std::string photo = photos_->AddPhoto("a.jpg", {64, 48});
+    QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
+    CChildFrame* mosaicFrame = ActiveChildFrame();
+    QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
+    CChildFrame* photoFrame = ActiveChildFrame();
+    const QString folder = photos_->Directory();
+    const QString photoTitle = photoFrame->windowTitle();
+    QVERIFY(photoTitle.endsWith("a.jpg"));
+
+    photoFrame->showMaximized();
+    QTRY_COMPARE(MainFrame()->windowTitle(), "Kolvira - [" + photoTitle + "]");
+    MainFrame()->MdiArea()->setActiveSubWindow(mosaicFrame);
+    QVERIFY(mosaicFrame->isMaximized());
+    QTRY_COMPARE(MainFrame()->windowTitle(), "Kolvira - [" + folder + "]");
+    mosaicFrame->showNormal();
+    QTRY_COMPARE(MainFrame()->windowTitle(), "Kolvira - " + folder);
+}
+
+// The message pane goes back to its idle text, a blank, once what showed a
+// text is over; a text a window shows while opening stays.
+void AppShellTest::idleTextReturnsWhenItsCauseEnds_data() {
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("context help left with Esc") << "Esc";
+    QTest::newRow("context help left with a click") << "click";
+    QTest::newRow("colour probe, then another window") << "probe";
+    QTest::newRow("menu prompt, then another window") << "prompt";
+    QTest::newRow("colour probe, then the last window closes") << "last window";
+    QTest::newRow("a new window's own message stays") << "new window";
+}
+
+void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
+    QFETCH(QString, cause);
+    KolviraStatusBar* statusBar = MainFrame()->StatusBar();
+    const std::string photo = photos_->AddPhoto("a.jpg", {64, 48});
+
+    if (cause == "Esc" || cause == "click") {
+        MainFrame()->OnCommand(ID_CONTEXT_HELP);
+        QCOMPARE(statusBar->currentMessage(),
+                 QStringLiteral("Select an object on which to get Help"));
+        if (cause == "Esc") {
+            QTest::keyClick(MainFrame(), Qt::Key_Escape);
+        } else {
+            QWidget* openButton = MainFrame()->ToolBar()->widgetForAction(
+                MainFrame()->Actions().Action(ID_FILE_OPEN));
+            QTest::mouseClick(openButton, Qt::LeftButton);
+            QWhatsThis::hideText();
+        }
+        QVERIFY(!QWhatsThis::inWhatsThisMode());
+    } else if (cause == "probe" || cause == "prompt") {
+        CKolviraView* view = ShowPhoto(photo);
+        QVERIFY(view != nullptr);
+        if (cause == "probe") {
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+            QVERIFY(statusBar->currentMessage().startsWith("Red = "));
+        } else {
+            QStatusTipEvent tip(QStringLiteral("Show Paint Dialog"));
+            QApplication::sendEvent(MainFrame(), &tip);
+            QCOMPARE(statusBar->currentMessage(), QStringLiteral("Show Paint Dialog"));
+        }
+        MainFrame()->MdiArea()->activatePreviousSubWindow();
+        QVERIFY(ActiveMosaic() != nullptr);
+    } else if (cause == "last window") {
+        theApp->OpenPhotoWindow(photo);
+        CKolviraView* view = ActivePhotoView();
+        QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
+        QVERIFY(statusBar->currentMessage().startsWith("Red = "));
+        MainFrame()->OnCommand(ID_FILE_CLOSE);
+        QTRY_COMPARE(DocumentWindowCount(), 0);
+    } else {
+        QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
+        theApp->OpenPhotoWindow(photos_->AddNonImage("broken.jpg"));
+        QVERIFY(ActivePhotoView() != nullptr);
+    }
+
+    if (cause == "new window")
+        QVERIFY2(statusBar->currentMessage().startsWith("Cannot show"),
+                 qPrintable(statusBar->currentMessage()));
+    else
+        QTRY_COMPARE(statusBar->currentMessage(), QStringLiteral(" "));
+}
+
 // F1 and Help Topics open the page that comes inside the program; Shift+F1
 // asks for the object to explain.
 void AppShellTest::helpTopicsShowTheBundledPage() {
     for (int command : {ID_HELP, ID_HELP_FINDER}) {
         MainFrame()->OnCommand(command);
-        QTextBrowser* browser = nullptr;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            browser = browser != nullptr ? browser : qobject_cast<QTextBrowser*>(window);
-        QVERIFY(browser != nullptr && browser->isVisible());
-        const QString text = browser->toPlainText();
+        HelpWindow* help = MainFrame()->Help();
+        QVERIFY(help != nullptr && help->isVisible());
+        const QString text = help->Browser()->toPlainText();
         for (const char* topic : {"Mosaic", "Paint", "Photo Editor", "Printing", "Saving",
                                   "kolvira-render --contact-sheet"})
             QVERIFY2(text.contains(QLatin1String(topic)), topic);
-        browser->close();
+        help->close();
     }
 
     // Shift+F1: what's-this mode, with its prompt.
@@ -285,6 +453,69 @@ void AppShellTest::helpTopicsShowTheBundledPage() {
     QCOMPARE(MainFrame()->StatusBar()->currentMessage(),
              QStringLiteral("Select an object on which to get Help"));
     QWhatsThis::leaveWhatsThisMode();
+}
+
+// The help window leaves the menu bar and the toolbar in sight, stays on
+// the screen, and closes like any window of its kind.
+void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses_data() {
+    QTest::addColumn<QString>("closeBy");
+    QTest::newRow("Close button") << "button";
+    QTest::newRow("Esc") << "Esc";
+    QTest::newRow("Ctrl+W") << "Ctrl+W";
+}
+
+void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses() {
+    QFETCH(QString, closeBy);
+    CMainFrame* frame = MainFrame();
+    frame->OnCommand(ID_HELP);
+    QPointer<HelpWindow> help = frame->Help();
+    QVERIFY(help != nullptr);
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+
+    auto globalRect = [](const QWidget* widget) {
+        return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    };
+    const QRect placed = help->frameGeometry();
+    QVERIFY(!placed.intersects(globalRect(frame->menuBar())));
+    QVERIFY(!placed.intersects(globalRect(frame->ToolBar())));
+    QVERIFY(placed.intersects(globalRect(frame->MdiArea())));
+    QVERIFY(frame->screen()->availableGeometry().contains(placed));
+    QVERIFY(placed.width() >= 400 && placed.height() >= 300);
+
+    if (closeBy == "button") {
+        QVERIFY(help->CloseButton() != nullptr);
+        QTest::mouseClick(help->CloseButton(), Qt::LeftButton);
+    } else {
+        help->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(help));
+        QTest::keySequence(help->Browser(), closeBy == "Esc" ? QKeySequence(Qt::Key_Escape)
+                                                             : QKeySequence(Qt::CTRL | Qt::Key_W));
+    }
+    QTRY_VERIFY(help == nullptr);
+}
+
+// One version, the project's: the About box says it as it always has, and
+// kolvira-render says the same.
+void AppShellTest::aboutAndKolviraRenderShowOneVersion() {
+    QString aboutText;
+    WhenModalOpens<CDia_About>([&](CDia_About& about) {
+        for (const QLabel* label : about.findChildren<QLabel*>()) {
+            if (label->text().startsWith("Kolvira"))
+                aboutText = label->text();
+        }
+        about.accept();
+    });
+    MainFrame()->OnCommand(ID_APP_ABOUT);
+    QCOMPARE(aboutText, QStringLiteral("Kolvira Version 1.2"));
+
+    const QString render = QCoreApplication::applicationDirPath() + "/kolvira-render";
+    if (!QFileInfo::exists(render))
+        QSKIP("kolvira-render has not been built");
+    QProcess process;
+    process.start(render, {"--version"});
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
+             "kolvira-render " + aboutText.mid(QStringLiteral("Kolvira Version ").size()) + "\n");
 }
 
 QTEST_MAIN(AppShellTest)
