@@ -21,6 +21,10 @@ Output:
       --format FORMAT     the format of the -d outputs (default png)
       --width N           first scale the photo smoothly to N pixels wide,
                           keeping its proportions
+      --strip             write no metadata; otherwise a JPEG, PNG or TIFF
+                          output carries the photo's EXIF (date, camera, GPS,
+                          copyright), marked upright and sRGB, without the
+                          photo's preview picture
 Outputs never replace an input picture; an output is replaced only once the
 new picture is completely written.
 
