@@ -34,29 +34,38 @@ QRect ThumbnailDelegate::CaptionRect(const QRect& cell, int lineHeight) const {
 
 void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                               const QModelIndex& index) const {
-    QStyleOptionViewItem item = option;
-    initStyleOption(&item, index);
     const QWidget* widget = option.widget;
     QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
-
-    // The selection and focus frame behind the whole cell, as the style draws them.
-    item.text.clear();
-    item.icon = QIcon();
-    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+    const bool selected = option.state.testFlag(QStyle::State_Selected);
+    const QPalette::ColorGroup group =
+        option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
 
     const QRect box = ThumbnailBox(option.rect);
     const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-    const QIcon::Mode mode =
-        option.state.testFlag(QStyle::State_Selected) ? QIcon::Selected : QIcon::Normal;
-    icon.paint(painter, box, Qt::AlignCenter, mode);
+    icon.paint(painter, box, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
 
+    // The caption, on the selection colour when selected, as list views show it.
     const QRect caption = CaptionRect(option.rect, option.fontMetrics.height());
     const QString text = option.fontMetrics.elidedText(index.data(Qt::DisplayRole).toString(),
                                                        Qt::ElideMiddle, caption.width());
-    const QPalette::ColorRole role =
-        option.state.testFlag(QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text;
-    style->drawItemText(painter, caption, Qt::AlignHCenter | Qt::AlignTop, option.palette, true,
-                        text, role);
+    const int textWidth = std::min(caption.width(), option.fontMetrics.horizontalAdvance(text) + 6);
+    const QRect textBox(caption.left() + (caption.width() - textWidth) / 2, caption.top(),
+                        textWidth, caption.height());
+    if (selected)
+        painter->fillRect(textBox, option.palette.brush(group, QPalette::Highlight));
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    painter->drawText(textBox, Qt::AlignCenter, text);
+
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(widget);
+        focus.rect = textBox;
+        focus.state = option.state;
+        focus.backgroundColor =
+            option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
+        style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
+    }
 }
 
 QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
