@@ -160,7 +160,7 @@ TEST_P(HostileCorpusTest, EveryFileLoadsOrIsRefusedWithAReasonWithinASecond) {
 
 INSTANTIATE_TEST_SUITE_P(Categories, HostileCorpusTest,
                          testing::Values("empty", "text", "truncated", "bitflips", "huge", "bombs",
-                                         "odd", "special"),
+                                         "odd", "formats", "special"),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return info.param;
                          });

@@ -521,6 +521,158 @@ def make_special(corpus):
     entry("link-to-a.jpg", "load", True, (160, 120), "symlink to a.jpg")
 
 
+# ---------------------------------------------------------------------------
+# The phone, camera and drawing formats: a valid file of each, cut off,
+# bit-flipped, and claiming more pixels than the limit in its header
+
+def tool_encoded(img, tool, args, suffix):
+    """img encoded by a command-line encoder (heif-enc, cjxl), or None when
+    the tool is missing (scripts/install-deps.sh installs them)."""
+    import shutil
+    import subprocess
+    import tempfile
+    if shutil.which(tool) is None:
+        return None
+    with tempfile.TemporaryDirectory() as scratch:
+        source = os.path.join(scratch, "in.png")
+        target = os.path.join(scratch, "out" + suffix)
+        img.convert("RGB").save(source)
+        subprocess.run([tool, *args, source, *(["-o", target] if tool == "heif-enc" else [target])],
+                       check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        with open(target, "rb") as f:
+            return f.read()
+
+
+def heif_claiming(data, size):
+    """A HEIF or AVIF whose 'ispe' box (the image's stored size) says size."""
+    at = data.find(b"ispe")
+    if at < 0:
+        return None
+    # box type, then version and flags (4 bytes), then width and height
+    return data[:at + 8] + struct.pack(">II", *size) + data[at + 16:]
+
+
+def webp_claiming(size):
+    """An extended WebP whose canvas is size, holding a 1x1 lossless picture."""
+    tiny = encoded(Image.new("RGB", (1, 1), (200, 30, 30)), "WEBP", lossless=True)
+    vp8l = tiny[12:]  # the VP8L chunk after RIFF size WEBP
+    w, h = size[0] - 1, size[1] - 1
+    vp8x = b"VP8X" + struct.pack("<I", 10) + bytes(4) + struct.pack("<I", w)[:3] + \
+        struct.pack("<I", h)[:3]
+    body = b"WEBP" + vp8x + vp8l
+    return b"RIFF" + struct.pack("<I", len(body)) + body
+
+
+def emf_file(frame_hundredths_mm, bounds, records=b""):
+    """An EMF: the header record (type 1) with its bounds in device units and
+    its frame in hundredths of a millimetre, then records and EMR_EOF."""
+    eof = struct.pack("<IIIII", 14, 20, 0, 0, 20)
+    header_size = 108
+    total = header_size + len(records) + len(eof)
+    header = struct.pack("<II", 1, header_size)
+    header += struct.pack("<iiii", *bounds)
+    header += struct.pack("<iiii", 0, 0, *frame_hundredths_mm)
+    count = 2 + record_count(records)  # the header and EOF besides
+    header += struct.pack("<IIIIHH", 0x464D4520, 0x10000, total, count, 2, 0)
+    header += struct.pack("<III", 0, 0, 0)        # description, its offset, palette entries
+    header += struct.pack("<ii", 1920, 1080)      # device size in pixels
+    header += struct.pack("<ii", 508, 286)        # device size in millimetres
+    header += bytes(header_size - len(header))
+    return header + records + eof
+
+
+def record_count(records):
+    """How many EMF records `records` holds, by their size fields."""
+    count, at = 0, 0
+    while at + 8 <= len(records):
+        at += struct.unpack("<I", records[at + 4:at + 8])[0]
+        count += 1
+    return count
+
+
+def emf_rectangle(colour, box):
+    """EMR_CREATEBRUSHINDIRECT (object 1), EMR_SELECTOBJECT, EMR_RECTANGLE."""
+    r, g, b = colour
+    brush = struct.pack("<IIIIII", 39, 24, 1, 0, r | g << 8 | b << 16, 0)
+    select = struct.pack("<III", 37, 12, 1)
+    rect = struct.pack("<II", 43, 24) + struct.pack("<iiii", *box)
+    return brush + select + rect
+
+
+def wmf_placeable(bbox, inch, records=b""):
+    """A placeable WMF: the 22-byte header (bounding box in units, units per
+    inch), the standard header, records and META_EOF."""
+    eof = struct.pack("<IH", 3, 0)
+    body = records + eof
+    size_words = (18 + len(body)) // 2
+    standard = struct.pack("<HHHIHIH", 1, 9, 0x300, size_words, 1, 7, 0)
+    placeable = struct.pack("<IH", 0x9AC6CDD7, 0) + struct.pack("<hhhh", *bbox) + \
+        struct.pack("<HI", inch, 0)
+    checksum = 0
+    for i in range(0, 20, 2):
+        checksum ^= struct.unpack("<H", placeable[i:i + 2])[0]
+    return placeable + struct.pack("<H", checksum) + standard + body
+
+
+def wmf_rectangle(colour, box):
+    r, g, b = colour
+    set_window = struct.pack("<IHhh", 5, 0x020B, 0, 0) + struct.pack("<IHhh", 5, 0x020C, 1000, 1000)
+    brush = struct.pack("<IHHIH", 7, 0x02FC, 0, r | g << 8 | b << 16, 0)
+    select = struct.pack("<IHH", 4, 0x012D, 0)
+    left, top, right, bottom = box
+    rect = struct.pack("<IHhhhh", 7, 0x041B, bottom, right, top, left)
+    return set_window + brush + select + rect
+
+
+def make_formats(corpus, img):
+    rng = random.Random(2027)
+    small = img.resize((320, 240))
+    valid = {}
+    heic = tool_encoded(small, "heif-enc", [], ".heic")
+    if heic:
+        valid["heic"] = (heic, "heic", "HEIC")
+    avif = tool_encoded(small, "heif-enc", ["-A"], ".avif")
+    if avif:
+        valid["avif"] = (avif, "avif", "AVIF")
+    jxl = tool_encoded(small, "cjxl", ["-d", "1"], ".jxl")
+    if jxl:
+        valid["jxl"] = (jxl, "jxl", "JPEG XL")
+    valid["webp"] = (encoded(small, "WEBP", quality=80), "webp", "lossy WebP")
+    valid["emf"] = (emf_file((8467, 6350), (0, 0, 319, 239),
+                             emf_rectangle((200, 40, 40), (20, 20, 160, 120))), "emf", "EMF")
+    valid["wmf"] = (wmf_placeable((0, 0, 1000, 750), 1000 * 96 // 320,
+                                  wmf_rectangle((40, 40, 200), (100, 100, 500, 400))),
+                    "wmf", "placeable WMF")
+    for kind, (data, ext, what) in valid.items():
+        # The metafiles are drawn at their header's size at 96 DPI: 320x240 too.
+        corpus.image("formats", f"{kind}-valid.{ext}", data, "load", small.size, f"a valid {what}")
+        corpus.image("formats", f"{kind}-cut-50.{ext}", data[:len(data) // 2], "either",
+                     note=f"{what} cut to half its {len(data)} bytes")
+        corpus.image("formats", f"{kind}-cut-40-bytes.{ext}", data[:40], "either",
+                     note=f"{what} cut to 40 bytes")
+        start = min(32, len(data) // 4)
+        for variant in (1, 2):
+            corpus.image("formats", f"{kind}-flips-{variant}.{ext}",
+                         flip_bits(data, rng, 6, start, len(data)), "either",
+                         note=f"{what} with 6 bits flipped past byte {start}")
+    for kind in ("heic", "avif"):
+        if kind in valid:
+            claim = heif_claiming(valid[kind][0], HUGE_SIZE)
+            if claim:
+                corpus.image("formats", f"{kind}-claims-huge.{kind}", claim, "refuse",
+                             note="ispe claims {}x{}".format(*HUGE_SIZE))
+    corpus.image("formats", "webp-claims-huge.webp", webp_claiming((16384, 16384)), "refuse",
+                 note="VP8X canvas claims 16384x16384")
+    corpus.image("formats", "emf-claims-huge.emf",
+                 emf_file((2_000_000, 2_000_000), (0, 0, 75590, 75590)), "refuse",
+                 note="frame claims 20 m by 20 m, 75591 pixels a side at 96 DPI")
+    corpus.image("formats", "wmf-claims-huge.wmf", wmf_placeable((0, 0, 30000, 30000), 1),
+                 "refuse", note="bounding box of 30000 inches at 1 unit per inch")
+    text = b"Not a raw file at all, only words.\n" * 40
+    for ext in ("dng", "cr2", "cr3", "nef", "arw", "heic", "jxl", "emf", "wmf"):
+        corpus.image("formats", f"text.{ext}", text, "refuse", note=f"plain text named .{ext}")
+
+
 def main(argv):
     if len(argv) != 2:
         sys.exit(f"usage: {argv[0]} OUTDIR")
@@ -540,6 +692,7 @@ def main(argv):
     make_huge(corpus)
     make_bombs(corpus)
     make_odd(corpus)
+    make_formats(corpus, img)
     make_special(corpus)
     corpus.check_every_entry_recorded()
     corpus.write_manifest()
