@@ -2,7 +2,11 @@
 # Builds the libFuzzer targets of fuzz/ with clang into build-fuzz/ and runs
 # them one after another, each for SECONDS (default 600) on one core.
 #
-#   scripts/fuzz.sh [SECONDS]
+#   scripts/fuzz.sh [SECONDS [TARGET...]]
+#
+# Without targets it runs all of them: the loaders, the render pass, and one
+# target per format read through a library of its own (HeifFuzzer,
+# JxlFuzzer, RawFuzzer, MetafileFuzzer).
 #
 # Each target's corpus (build-fuzz/work/<target>/corpus, not committed) starts
 # from tests/fuzz-regressions/<target>/ and, for the loaders, from small
@@ -18,9 +22,10 @@ cd "$(dirname "$0")/.."
 
 seconds="${1:-600}"
 if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
-  echo "usage: scripts/fuzz.sh [SECONDS-PER-TARGET]" >&2
+  echo "usage: scripts/fuzz.sh [SECONDS-PER-TARGET [TARGET...]]" >&2
   exit 2
 fi
+shift || true
 
 scripts/install-deps.sh
 if ! command -v clang++ >/dev/null ||
@@ -31,11 +36,15 @@ if ! command -v clang++ >/dev/null ||
 fi
 
 build=build-fuzz
-targets=(LoadPhotoFuzzer LoadThumbnailFuzzer RenderPassFuzzer)
-declare -A max_len=([LoadPhotoFuzzer]=65536 [LoadThumbnailFuzzer]=65536 [RenderPassFuzzer]=20000)
+all_targets=(LoadPhotoFuzzer LoadThumbnailFuzzer RenderPassFuzzer
+             HeifFuzzer JxlFuzzer RawFuzzer MetafileFuzzer)
+targets=("${@:-${all_targets[@]}}")
+declare -A max_len=([LoadPhotoFuzzer]=65536 [LoadThumbnailFuzzer]=65536 [RenderPassFuzzer]=20000
+                    [HeifFuzzer]=65536 [JxlFuzzer]=65536 [RawFuzzer]=65536 [MetafileFuzzer]=65536)
 # A thumbnail decode is given up after 5 s, before libFuzzer's timeout:
 # inputs that slow are kept too (slow-unit-*).
-declare -A slow_units=([LoadPhotoFuzzer]=10 [LoadThumbnailFuzzer]=4 [RenderPassFuzzer]=10)
+declare -A slow_units=([LoadPhotoFuzzer]=10 [LoadThumbnailFuzzer]=4 [RenderPassFuzzer]=10
+                       [HeifFuzzer]=4 [JxlFuzzer]=4 [RawFuzzer]=4 [MetafileFuzzer]=4)
 
 # Qt is not instrumented; everything of Kolvira's is.
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
