@@ -624,6 +624,50 @@ def wmf_rectangle(colour, box):
     return set_window + brush + select + rect
 
 
+def dng_file(size, seed):
+    """A small uncompressed DNG: a 16-bit RGGB mosaic with the tags a raw
+    developer needs (CFA layout, levels, colour matrix, white balance)."""
+    w, h = size
+    rng = random.Random(seed)
+    pixels = b"".join(struct.pack("<H", (x * 900 + y * 500 + rng.randrange(2000)) % 60000)
+                      for y in range(h) for x in range(w))
+    # tag, type (1 byte, 2 ASCII, 3 short, 4 long, 5 rational, 10 signed rational), values
+    entries = [(254, 4, [0]), (256, 4, [w]), (257, 4, [h]), (258, 3, [16]), (259, 3, [1]),
+               (262, 3, [32803]), (271, 2, b"Kolvira\0"), (272, 2, b"Corpus\0"), (273, 4, [0]),
+               (274, 3, [1]), (277, 3, [1]), (278, 4, [h]), (279, 4, [len(pixels)]),
+               (284, 3, [1]), (33421, 3, [2, 2]), (33422, 1, [0, 1, 1, 2]),
+               (50706, 1, [1, 4, 0, 0]), (50708, 2, b"Kolvira Corpus\0"), (50714, 4, [0]),
+               (50717, 4, [60000]),
+               (50721, 10, [(1, 1), (0, 1), (0, 1), (0, 1), (1, 1), (0, 1), (0, 1), (0, 1), (1, 1)]),
+               (50728, 5, [(1, 1), (1, 1), (1, 1)]), (50778, 3, [21])]
+    formats = {1: "B", 3: "H", 4: "I", 5: "II", 10: "ii"}
+
+    def pack(kind, values):
+        if kind == 2:
+            return bytes(values)
+        return b"".join(struct.pack("<" + formats[kind], *(v if isinstance(v, tuple) else (v,)))
+                        for v in values)
+
+    ifd_size = 2 + 12 * len(entries) + 4
+    extra_at = 8 + ifd_size
+    extra, records = b"", []
+    for tag, kind, values in entries:
+        data = pack(kind, values)
+        if len(data) <= 4:
+            field = data.ljust(4, b"\0")
+        else:
+            field = struct.pack("<I", extra_at + len(extra))
+            extra += data + b"\0" * (len(data) % 2)
+        records.append((tag, kind, len(values), field))
+    strip_at = extra_at + len(extra)
+    out = b"II*\0" + struct.pack("<IH", 8, len(entries))
+    for tag, kind, count, field in records:
+        if tag == 273:
+            field = struct.pack("<I", strip_at)
+        out += struct.pack("<HHI", tag, kind, count) + field
+    return out + struct.pack("<I", 0) + extra + pixels
+
+
 def make_formats(corpus, img):
     rng = random.Random(2027)
     small = img.resize((320, 240))
@@ -638,6 +682,7 @@ def make_formats(corpus, img):
     if jxl:
         valid["jxl"] = (jxl, "jxl", "JPEG XL")
     valid["webp"] = (encoded(small, "WEBP", quality=80), "webp", "lossy WebP")
+    valid["dng"] = (dng_file((64, 48), 5), "dng", "DNG")
     valid["emf"] = (emf_file((8467, 6350), (0, 0, 319, 239),
                              emf_rectangle((200, 40, 40), (20, 20, 160, 120))), "emf", "EMF")
     valid["wmf"] = (wmf_placeable((0, 0, 1000, 750), 1000 * 96 // 320,
@@ -645,7 +690,8 @@ def make_formats(corpus, img):
                     "wmf", "placeable WMF")
     for kind, (data, ext, what) in valid.items():
         # The metafiles are drawn at their header's size at 96 DPI: 320x240 too.
-        corpus.image("formats", f"{kind}-valid.{ext}", data, "load", small.size, f"a valid {what}")
+        size = (64, 48) if kind == "dng" else small.size
+        corpus.image("formats", f"{kind}-valid.{ext}", data, "load", size, f"a valid {what}")
         corpus.image("formats", f"{kind}-cut-50.{ext}", data[:len(data) // 2], "either",
                      note=f"{what} cut to half its {len(data)} bytes")
         corpus.image("formats", f"{kind}-cut-40-bytes.{ext}", data[:40], "either",
