@@ -2,6 +2,7 @@
 """Writes a corpus of hostile and odd picture files for Kolvira's tests.
 
     /usr/bin/python3 tests/corpus/make_hostile_corpus.py OUTDIR
+    /usr/bin/python3 tests/corpus/make_hostile_corpus.py --every-format OUTDIR
 
 OUTDIR is created if missing and must be empty. Everything is generated here
 with fixed seeds (standard library and PIL only), so the same PIL and zlib give
@@ -719,9 +720,43 @@ def make_formats(corpus, img):
         corpus.image("formats", f"text.{ext}", text, "refuse", note=f"plain text named .{ext}")
 
 
+def write_every_format(outdir):
+    """One valid picture of every format the Mosaic lists, 320x240 (the DNG
+    64x48), into outdir: for the tests that open, render and print them all."""
+    os.makedirs(outdir, exist_ok=True)
+    img = photo(PHOTO_SIZE, 3).resize((320, 240))
+    icon = photo((32, 32), 4).convert("RGBA")
+    files = {
+        "a photo.jpg": jpeg(img),
+        "b bitmap.bmp": encoded(img, "BMP"),
+        "c animation.gif": encoded(img.quantize(256), "GIF"),
+        "d scan.tif": encoded(img, "TIFF"),
+        "e screenshot.png": encoded(img, "PNG"),
+        "f icon.ico": encoded(icon, "ICO", sizes=[(32, 32)]),
+        "g cursor.cur": icon_file(2, [(32, 32, 1, 2, icon_dib(icon))]),
+        "h clip art.wmf": wmf_placeable((0, 0, 1000, 750), 300,
+                                        wmf_rectangle((40, 40, 200), (100, 100, 500, 400))),
+        "i clip art.emf": emf_file((8467, 6350), (0, 0, 319, 239),
+                                   emf_rectangle((200, 40, 40), (20, 20, 160, 120))),
+        "j phone.heic": tool_encoded(img, "heif-enc", [], ".heic"),
+        "k phone.avif": tool_encoded(img, "heif-enc", ["-A"], ".avif"),
+        "l picture.jxl": tool_encoded(img, "cjxl", ["-d", "1"], ".jxl"),
+        "m picture.webp": encoded(img, "WEBP", quality=80),
+        "n camera.dng": dng_file((64, 48), 5),
+    }
+    for name, data in files.items():
+        if data is None:
+            sys.exit(f"cannot make {name}: its encoder is missing")
+        with open(os.path.join(outdir, name), "wb") as f:
+            f.write(data)
+
+
 def main(argv):
+    if len(argv) == 3 and argv[1] == "--every-format":
+        write_every_format(argv[2])
+        return
     if len(argv) != 2:
-        sys.exit(f"usage: {argv[0]} OUTDIR")
+        sys.exit(f"usage: {argv[0]} OUTDIR | --every-format OUTDIR")
     root = argv[1]
     if os.path.lexists(root):
         if not os.path.isdir(root):
