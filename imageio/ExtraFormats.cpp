@@ -2,7 +2,10 @@
 
 #include <QtPlugin>
 
+Q_IMPORT_PLUGIN(HeifPlugin)
 Q_IMPORT_PLUGIN(JxlPlugin)
+Q_IMPORT_PLUGIN(MetafilePlugin)
+Q_IMPORT_PLUGIN(RawPlugin)
 
 namespace kolvira {
 

@@ -1,5 +1,7 @@
 #include "imageio/JxlFormat.h"
 
+#include "imageio/PhotoScaling.h"
+
 #include <QIODevice>
 #include <QImage>
 #include <QVariant>
@@ -94,6 +96,8 @@ bool JxlHandler::read(QImage* image) {
             break;
         }
         case JXL_DEC_FULL_IMAGE:
+            if (scaledSize_.isValid() && !scaledSize_.isEmpty())
+                picture = ShrinkForThumbnail(picture, scaledSize_);
             *image = std::move(picture);
             return true;
         case JXL_DEC_SUCCESS:
@@ -105,6 +109,8 @@ bool JxlHandler::read(QImage* image) {
 }
 
 QVariant JxlHandler::option(ImageOption option) const {
+    if (option == ScaledSize)
+        return scaledSize_;
     if (option != Size || device() == nullptr)
         return {};
     // The basic info sits in the first few hundred bytes.
@@ -112,8 +118,13 @@ QVariant JxlHandler::option(ImageOption option) const {
     return size.isValid() ? QVariant(size) : QVariant();
 }
 
+void JxlHandler::setOption(ImageOption option, const QVariant& value) {
+    if (option == ScaledSize)
+        scaledSize_ = value.toSize();
+}
+
 bool JxlHandler::supportsOption(ImageOption option) const {
-    return option == Size;
+    return option == Size || option == ScaledSize;
 }
 
 QImageIOPlugin::Capabilities JxlPlugin::capabilities(QIODevice* device,

@@ -13,11 +13,15 @@ public:
     bool canRead() const override;
     bool read(QImage* image) override;
     QVariant option(ImageOption option) const override;
+    void setOption(ImageOption option, const QVariant& value) override;
     bool supportsOption(ImageOption option) const override;
 
     // Whether the device's next bytes start a JPEG XL file (codestream or
     // container); nothing is consumed.
     static bool CanRead(QIODevice* device);
+
+private:
+    QSize scaledSize_; // asked for thumbnails; the decode is shrunk to it
 };
 
 class JxlPlugin : public QImageIOPlugin {

@@ -1,9 +1,11 @@
 #include "imageio/PhotoDecoding.h"
 
 #include "imageio/CodecMessages.h"
+#include "imageio/ColourProfile.h"
 #include "imageio/DamageSigns.h"
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/ExtraFormats.h"
+#include "imageio/RawFormat.h"
 
 #include <QtGlobal>
 
@@ -74,6 +76,7 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
         return Refused(TooManyPixelsReason(size.width(), size.height()));
 
     const QByteArray format = reader.format(); // told only before the read
+    const QImageIOHandler::Transformations transformation = reader.transformation();
     opened.watched->WatchForRunningOut();
     QImage photo = reader.read();
     const QStringList codecMessages = messages.Finish();
@@ -89,6 +92,8 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
     DecodedPhoto decoded{std::move(photo), {}, DamageSign(messages.OwnMessages()), codecMessages};
     if (decoded.damage.isEmpty() && (opened.watched->RanOut() || BmpCutOff(format, *opened.file)))
         decoded.damage = EndsEarlyReason();
+    // After the damage check: the profile is read from the file too.
+    decoded.image = InSrgb(std::move(decoded.image), *opened.watched, format, transformation);
     return decoded;
 }
 
@@ -140,12 +145,15 @@ PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool
     opened.watched = std::make_unique<WatchedPhotoFile>(*opened.file, stop);
     // The file has no name Qt knows, so the reader goes by the content.
     opened.reader = std::make_unique<QImageReader>(opened.watched.get());
-    if (opened.reader->canRead())
+    // Most camera raw files start like a TIFF file, and Qt's TIFF reader
+    // would show only the small preview at their start: for them the
+    // extension is asked first.
+    const QByteArray extension = ExtensionOf(nativePath);
+    if (opened.reader->canRead() && !IsCameraRawFormat(extension))
         return opened;
     // Some formats have no signature to be recognised by; the extension
     // names the decoder to ask. When that one declines too, the content
     // reader stays, for its plainer "Unsupported image format".
-    const QByteArray extension = ExtensionOf(nativePath);
     if (!extension.isEmpty() && QImageReader::supportedImageFormats().contains(extension)) {
         opened.watched->seek(0);
         auto byExtension = std::make_unique<QImageReader>(opened.watched.get(), extension);

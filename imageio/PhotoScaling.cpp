@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace kolvira {
 namespace {
@@ -39,6 +40,62 @@ QImage ScalePhoto(const QImage& photo, QSize size) {
         return photo.convertToFormat(QImage::Format_RGB32);
     return photo.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
         .convertToFormat(QImage::Format_RGB32);
+}
+
+namespace {
+
+// Each `factor` x `factor` block of `picture` (32 bits a pixel, premultiplied
+// when it has alpha) averaged into one pixel; the right and bottom edges that
+// do not fill a block are left out.
+QImage AverageBlocks(const QImage& picture, int factor) {
+    const int width = picture.width() / factor;
+    const int height = picture.height() / factor;
+    QImage shrunk(width, height, picture.format());
+    if (shrunk.isNull())
+        return shrunk;
+    const unsigned area = static_cast<unsigned>(factor * factor);
+    std::vector<unsigned> sums(static_cast<std::size_t>(width) * 4);
+    for (int y = 0; y < height; ++y) {
+        std::fill(sums.begin(), sums.end(), 0u);
+        for (int row = 0; row < factor; ++row) {
+            const auto* line =
+                reinterpret_cast<const QRgb*>(picture.constScanLine(y * factor + row));
+            for (int x = 0; x < width; ++x) {
+                unsigned* sum = &sums[static_cast<std::size_t>(x) * 4];
+                for (int column = 0; column < factor; ++column) {
+                    const QRgb pixel = line[x * factor + column];
+                    sum[0] += qAlpha(pixel);
+                    sum[1] += qRed(pixel);
+                    sum[2] += qGreen(pixel);
+                    sum[3] += qBlue(pixel);
+                }
+            }
+        }
+        auto* out = reinterpret_cast<QRgb*>(shrunk.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const unsigned* sum = &sums[static_cast<std::size_t>(x) * 4];
+            out[x] = qRgba(static_cast<int>(sum[1] / area), static_cast<int>(sum[2] / area),
+                           static_cast<int>(sum[3] / area), static_cast<int>(sum[0] / area));
+        }
+    }
+    return shrunk;
+}
+
+} // namespace
+
+QImage ShrinkForThumbnail(const QImage& picture, QSize size) {
+    if (picture.isNull() || size.isEmpty() || picture.size() == size)
+        return picture;
+    const int factor =
+        std::min(picture.width() / (2 * size.width()), picture.height() / (2 * size.height()));
+    if (factor < 2)
+        return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage::Format blockFormat =
+        picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    const QImage averaged = AverageBlocks(picture.convertToFormat(blockFormat), factor);
+    if (averaged.isNull())
+        return averaged;
+    return averaged.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 namespace {

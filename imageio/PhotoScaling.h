@@ -26,6 +26,12 @@ QImage FlattenOnBlack(const QImage& image);
 // already has that size. Null when the picture cannot be allocated.
 QImage ScalePhoto(const QImage& photo, QSize size);
 
+// `picture` shrunk to exactly `size` for a thumbnail: first averaged over
+// whole blocks of pixels down to about twice the size, which is cheap, then
+// scaled smoothly the rest of the way. Looks as a smooth scaling does at a
+// fraction of its cost when the picture is many times larger than `size`.
+QImage ShrinkForThumbnail(const QImage& picture, QSize size);
+
 // The photo as last scaled for one window, reused while photo and size stay.
 struct ScaledPhotoCache {
     qint64 photoKey = 0;

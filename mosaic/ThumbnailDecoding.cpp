@@ -1,5 +1,6 @@
 #include "mosaic/ThumbnailDecoding.h"
 
+#include "imageio/ColourProfile.h"
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/ExifThumbnail.h"
 #include "imageio/PhotoDecoding.h"
@@ -102,6 +103,7 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
         thumbnail.image =
             UsableExifThumbnail(exifJpeg, thumbnail.photoSize, transformation, minWidth);
         if (!thumbnail.image.isNull()) {
+            thumbnail.image = ExifThumbnailInSrgb(std::move(thumbnail.image), *opened.watched);
             thumbnail.fromExif = true;
             return thumbnail;
         }
@@ -113,6 +115,7 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
         }
     }
     reader.setAutoTransform(true);
+    const QByteArray format = reader.format(); // told only before the read
     QImage image = reader.read();
     if (image.isNull())
         return Unreadable(reader.errorString());
@@ -124,7 +127,9 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
             image = image.scaled(width, ThumbnailHeight(image.size(), width), Qt::IgnoreAspectRatio,
                                  Qt::SmoothTransformation);
     }
-    thumbnail.image = FlattenOnBlack(image);
+    // Converted once small: the cost is by the pixel.
+    thumbnail.image =
+        FlattenOnBlack(InSrgb(std::move(image), *opened.watched, format, transformation));
     return thumbnail;
 }
 

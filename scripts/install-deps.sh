@@ -6,7 +6,11 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libexif-dev libx11-dev
-  libjxl-dev libexiv2-dev
+  libjxl-dev libjxl-tools libexiv2-dev
+  libheif-dev libheif-examples
+  libraw-dev
+  libwmf-dev libemf2svg-dev libfontconfig-dev
+  liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   poppler-utils fonts-liberation2

@@ -2,7 +2,7 @@
 """Writes a corpus of hostile and odd picture files for Kolvira's tests.
 
     /usr/bin/python3 tests/corpus/make_hostile_corpus.py OUTDIR
-    /usr/bin/python3 tests/corpus/make_hostile_corpus.py --every-format OUTDIR
+    /usr/bin/python3 tests/corpus/make_hostile_corpus.py --every-format OUTDIR [WIDTH HEIGHT]
 
 OUTDIR is created if missing and must be empty. Everything is generated here
 with fixed seeds (standard library and PIL only), so the same PIL and zlib give
@@ -720,11 +720,13 @@ def make_formats(corpus, img):
         corpus.image("formats", f"text.{ext}", text, "refuse", note=f"plain text named .{ext}")
 
 
-def write_every_format(outdir):
-    """One valid picture of every format the Mosaic lists, 320x240 (the DNG
-    64x48), into outdir: for the tests that open, render and print them all."""
+def write_every_format(outdir, size=(320, 240)):
+    """One valid picture of every format the Mosaic lists, of `size` (the DNG
+    a fifth of it), into outdir: for the tests that open, render and print
+    them all, and for the benchmarks of each format."""
     os.makedirs(outdir, exist_ok=True)
-    img = photo(PHOTO_SIZE, 3).resize((320, 240))
+    w, h = size
+    img = photo(size, 3)
     icon = photo((32, 32), 4).convert("RGBA")
     files = {
         "a photo.jpg": jpeg(img),
@@ -734,15 +736,15 @@ def write_every_format(outdir):
         "e screenshot.png": encoded(img, "PNG"),
         "f icon.ico": encoded(icon, "ICO", sizes=[(32, 32)]),
         "g cursor.cur": icon_file(2, [(32, 32, 1, 2, icon_dib(icon))]),
-        "h clip art.wmf": wmf_placeable((0, 0, 1000, 750), 300,
+        "h clip art.wmf": wmf_placeable((0, 0, 1000, 750), 1000 * 96 // w,
                                         wmf_rectangle((40, 40, 200), (100, 100, 500, 400))),
-        "i clip art.emf": emf_file((8467, 6350), (0, 0, 319, 239),
+        "i clip art.emf": emf_file((w * 2540 // 96, h * 2540 // 96), (0, 0, w - 1, h - 1),
                                    emf_rectangle((200, 40, 40), (20, 20, 160, 120))),
         "j phone.heic": tool_encoded(img, "heif-enc", [], ".heic"),
         "k phone.avif": tool_encoded(img, "heif-enc", ["-A"], ".avif"),
         "l picture.jxl": tool_encoded(img, "cjxl", ["-d", "1"], ".jxl"),
         "m picture.webp": encoded(img, "WEBP", quality=80),
-        "n camera.dng": dng_file((64, 48), 5),
+        "n camera.dng": dng_file((w // 5 // 2 * 2, h // 5 // 2 * 2), 5),
     }
     for name, data in files.items():
         if data is None:
@@ -752,8 +754,9 @@ def write_every_format(outdir):
 
 
 def main(argv):
-    if len(argv) == 3 and argv[1] == "--every-format":
-        write_every_format(argv[2])
+    if len(argv) in (3, 5) and argv[1] == "--every-format":
+        size = (int(argv[3]), int(argv[4])) if len(argv) == 5 else (320, 240)
+        write_every_format(argv[2], size)
         return
     if len(argv) != 2:
         sys.exit(f"usage: {argv[0]} OUTDIR | --every-format OUTDIR")

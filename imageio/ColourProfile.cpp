@@ -1,0 +1,136 @@
+#include "imageio/ColourProfile.h"
+
+#include "imageio/CmykJpeg.h"
+#include "imageio/EmbeddedProfile.h"
+#include "imageio/LcmsConversion.h"
+
+#include <QColorSpace>
+#include <QTransform>
+
+#include <list>
+#include <mutex>
+
+namespace kolvira {
+namespace {
+
+// The formats whose Qt readers take the colour space from the profile the
+// file embeds, at the places ReadEmbeddedProfile looks.
+bool TakesItsProfileFromTheFile(const QByteArray& format) {
+    for (const char* named : {"jpeg", "jpg", "png", "tif", "tiff", "webp"}) {
+        if (format == named)
+            return true;
+    }
+    return false;
+}
+
+// An earlier colour space equal to `space`, or `space` itself. Qt makes a
+// colour space's lookup tables on its first conversion, which takes longer
+// than converting a thumbnail; the photos of one folder share a profile,
+// and each decode brings a new colour space object.
+QColorSpace Kept(const QColorSpace& space) {
+    constexpr std::size_t kKept = 8;
+    static std::mutex mutex;
+    static std::list<QColorSpace> kept; // most recently used first
+    const std::lock_guard lock(mutex);
+    for (auto it = kept.begin(); it != kept.end(); ++it) {
+        if (*it == space) {
+            kept.splice(kept.begin(), kept, it);
+            return *it;
+        }
+    }
+    kept.push_front(space);
+    if (kept.size() > kKept)
+        kept.pop_back();
+    return space;
+}
+
+QImage ConvertedFrom(QImage image, const QColorSpace& space) {
+    image.setColorSpace(Kept(space));
+    image.convertToColorSpace(QColorSpace::SRgb);
+    return image;
+}
+
+// The stored picture turned upright the way QImageReader turns it: mirrored
+// and flipped first, then a quarter turn clockwise.
+QImage Turned(QImage image, QImageIOHandler::Transformations transformation) {
+    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip)
+        image = std::move(image).mirrored(mirror, flip);
+    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+// The CMYK JPEG in `file` decoded again from its inks, converted through
+// `icc`, at `storedSize` and turned like the reader's picture; null when it
+// cannot be.
+QImage CmykJpegInSrgb(QIODevice& file, const QByteArray& icc, QSize storedSize,
+                      QImageIOHandler::Transformations transformation) {
+    if (!IsUsableCmykProfile(icc) || !file.seek(0))
+        return {};
+    QImage picture = InksToSrgb(DecodeCmykJpeg(file.read(file.size()), storedSize), icc);
+    if (picture.isNull())
+        return {};
+    if (picture.size() != storedSize)
+        picture = picture.scaled(storedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture = Turned(std::move(picture), transformation);
+    picture.setColorSpace(QColorSpace::SRgb);
+    return picture;
+}
+
+} // namespace
+
+QImage InSrgb(QImage image, QIODevice& file, const QByteArray& format,
+              QImageIOHandler::Transformations transformation) {
+    if (image.isNull())
+        return image;
+    const QColorSpace space = image.colorSpace();
+    if (space == QColorSpace::SRgb)
+        return image;
+    if (space.isValid()) {
+        // Qt also makes a colour space of a PNG's gAMA and cHRM chunks, which
+        // many programs fill in for plain sRGB pictures (gamma 2.2): that is
+        // no profile, and the picture is sRGB.
+        if (format == "png" && ReadEmbeddedProfile(file).icc.isEmpty()) {
+            image.setColorSpace(QColorSpace::SRgb);
+            return image;
+        }
+        return ConvertedFrom(std::move(image), space);
+    }
+    // Other readers (camera raw files look like TIFF files) give no colour
+    // space when their picture has none.
+    if (!TakesItsProfileFromTheFile(format))
+        return image;
+    const EmbeddedProfile embedded = ReadEmbeddedProfile(file);
+    if (!embedded.icc.isEmpty()) {
+        // Qt's reader has had the profile and could not use it.
+        if (embedded.container == PictureContainer::Jpeg && embedded.jpegComponents == 4) {
+            const bool turned = transformation.testFlag(QImageIOHandler::TransformationRotate90);
+            const QSize storedSize = turned ? image.size().transposed() : image.size();
+            QImage converted = CmykJpegInSrgb(file, embedded.icc, storedSize, transformation);
+            return converted.isNull() ? image : converted;
+        }
+        return LcmsToSrgb(std::move(image), embedded.icc);
+    }
+    if (embedded.exifAdobeRgb)
+        return ConvertedFrom(std::move(image), QColorSpace::AdobeRgb);
+    return image;
+}
+
+QImage ExifThumbnailInSrgb(QImage thumbnail, QIODevice& file) {
+    if (thumbnail.isNull())
+        return thumbnail;
+    const EmbeddedProfile embedded = ReadEmbeddedProfile(file);
+    // A CMYK photo's thumbnail is an ordinary RGB JPEG.
+    if (!embedded.icc.isEmpty() && embedded.jpegComponents != 4) {
+        const QColorSpace space = QColorSpace::fromIccProfile(embedded.icc);
+        return space.isValid() ? ConvertedFrom(std::move(thumbnail), space)
+                               : LcmsToSrgb(std::move(thumbnail), embedded.icc);
+    }
+    if (embedded.exifAdobeRgb)
+        return ConvertedFrom(std::move(thumbnail), QColorSpace::AdobeRgb);
+    return thumbnail;
+}
+
+} // namespace kolvira

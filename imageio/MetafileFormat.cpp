@@ -1,0 +1,153 @@
+#include "imageio/MetafileFormat.h"
+
+#include "imageio/EmfFormat.h"
+#include "imageio/PhotoDecoding.h"
+#include "imageio/WmfFormat.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QVariant>
+#include <QtDebug>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kolvira {
+namespace {
+
+// What recognising a metafile takes: the EMF signature sits at byte 40.
+constexpr qint64 kSignatureBytes = 44;
+// How much of the file the size is looked for in: the header, and for a WMF
+// without a placeable header the records that set up its window, which come
+// before the first that draws.
+constexpr qint64 kSizeLookahead = 64 * 1024;
+
+QByteArray FormatOfHead(QByteArrayView head) {
+    if (IsEmf(head))
+        return "emf";
+    if (IsWmf(head))
+        return "wmf";
+    return {};
+}
+
+// Whether the decode has been called off: every read of the watched file
+// fails then. Asked at the file's start, where a read never runs out.
+bool CalledOff(QIODevice* device) {
+    char byte = 0;
+    return device->peek(&byte, 1) < 0;
+}
+
+} // namespace
+
+int PixelsAt96Dpi(double inches) {
+    if (!(inches > 0))
+        return 0;
+    const double pixels = std::round(inches * 96);
+    return static_cast<int>(std::clamp(pixels, 1.0, double{std::numeric_limits<int>::max()}));
+}
+
+QImage WhiteCanvas(QSize size, QString& error) {
+    if (size.isEmpty()) {
+        error = QStringLiteral("the metafile gives no size");
+        return {};
+    }
+    if (HasTooManyPixels(size.width(), size.height())) {
+        error = TooManyPixelsReason(size.width(), size.height());
+        return {};
+    }
+    QImage canvas(size, QImage::Format_RGB32);
+    if (canvas.isNull()) {
+        error = QStringLiteral("there is not enough memory for a picture of %1x%2 pixels")
+                    .arg(size.width())
+                    .arg(size.height());
+        return {};
+    }
+    canvas.fill(Qt::white);
+    return canvas;
+}
+
+bool CanDrawText() {
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+QString TextLeftOutWarning() {
+    return QStringLiteral("the metafile's text is not drawn: the program runs without fonts");
+}
+
+QByteArray MetafileHandler::FormatOf(QIODevice* device) {
+    return device != nullptr ? FormatOfHead(device->peek(kSignatureBytes)) : QByteArray();
+}
+
+bool MetafileHandler::canRead() const {
+    const QByteArray format = FormatOf(device());
+    if (format.isEmpty())
+        return false;
+    setFormat(format);
+    return true;
+}
+
+bool MetafileHandler::read(QImage* image) {
+    QIODevice* file = device();
+    const QByteArray data = file->readAll();
+    const QByteArray format = FormatOfHead(data);
+    QString error;
+    QStringList warnings;
+    QImage picture;
+    if (format == "emf") {
+        picture = DrawEmf(data, scaledSize_, error, warnings);
+    } else if (format == "wmf") {
+        file->seek(0);
+        picture = DrawWmf(
+            data, scaledSize_, [file] { return CalledOff(file); }, error, warnings);
+    } else {
+        error = QStringLiteral("the file is not a Windows metafile");
+    }
+    // The decoding routine collects what a decoder says on its thread.
+    for (const QString& warning : warnings)
+        qWarning().noquote() << warning;
+    if (picture.isNull()) {
+        qWarning().noquote() << error;
+        return false;
+    }
+    *image = std::move(picture);
+    return true;
+}
+
+QVariant MetafileHandler::option(ImageOption option) const {
+    if (option != Size || device() == nullptr)
+        return {};
+    const QByteArray head = device()->peek(kSizeLookahead);
+    const QByteArray format = FormatOfHead(head);
+    const QSize size = format == "emf" ? EmfSize(head) : format == "wmf" ? WmfSize(head) : QSize();
+    return size.isValid() ? QVariant(size) : QVariant();
+}
+
+void MetafileHandler::setOption(ImageOption option, const QVariant& value) {
+    if (option == ScaledSize)
+        scaledSize_ = value.toSize();
+}
+
+bool MetafileHandler::supportsOption(ImageOption option) const {
+    return option == Size || option == ScaledSize;
+}
+
+QImageIOPlugin::Capabilities MetafilePlugin::capabilities(QIODevice* device,
+                                                          const QByteArray& format) const {
+    if (format == "wmf" || format == "emf")
+        return CanRead;
+    if (!format.isEmpty() || device == nullptr || !device->isReadable())
+        return {};
+    return MetafileHandler::FormatOf(device).isEmpty() ? Capabilities() : CanRead;
+}
+
+QImageIOHandler* MetafilePlugin::create(QIODevice* device, const QByteArray& format) const {
+    auto* handler = new MetafileHandler;
+    handler->setDevice(device);
+    const QByteArray found = MetafileHandler::FormatOf(device);
+    handler->setFormat(found.isEmpty() ? format : found);
+    return handler;
+}
+
+} // namespace kolvira
