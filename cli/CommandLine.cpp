@@ -350,4 +350,13 @@ bool AsksForContactSheet(const QStringList& arguments) {
     return false;
 }
 
+bool NeedsFonts(const QStringList& arguments) {
+    const auto metafile = [](const QString& arg) {
+        return arg.endsWith(u".wmf", Qt::CaseInsensitive) ||
+               arg.endsWith(u".emf", Qt::CaseInsensitive);
+    };
+    return AsksForContactSheet(arguments) ||
+           std::any_of(arguments.begin(), arguments.end(), metafile);
+}
+
 } // namespace kolvira::cli

@@ -55,4 +55,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 // GUI application; looked at before the application object exists.
 bool AsksForContactSheet(const QStringList& arguments);
 
+// Whether the run needs fonts: a contact sheet's captions, or the text in a
+// Windows metafile among the inputs.
+bool NeedsFonts(const QStringList& arguments);
+
 } // namespace kolvira::cli

@@ -12,6 +12,11 @@ Renders photographs as drawings. Each photo is turned upright, put on black
 size or the --width given. Photos of up to 200 megapixels are opened.
 With --contact-sheet it prints the photos of a folder as the Mosaic does.
 
+INPUT may be JPEG, BMP, GIF, TIFF, PNG, ICO, CUR, WMF and EMF (drawn at
+96 DPI on white), HEIC, HEIF, AVIF, JPEG XL, WebP, and camera raw files (DNG,
+CR2, CR3, NEF, ARW, ORF, RW2, RAF, PEF). A picture with a colour profile is
+converted to sRGB first.
+
 Output:
   -o, --output FILE       write the one INPUT's drawing to FILE; its extension
                           names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
@@ -58,8 +63,8 @@ Effects:
                           replaced (default 40; 0 or less replaces nothing)
 
 Contact sheet:
-      --contact-sheet DIR the photos of DIR (jpg, bmp, gif, tif, png, cur, wmf,
-                          emf, ico; sorted by name) as thumbnails captioned
+      --contact-sheet DIR the photos of DIR (the formats INPUT takes; sorted by
+                          name) as thumbnails captioned
                           "number, name", written as a PDF of A4 pages to -o;
                           files that cannot be read are left out and named
       --thumb-width N     the thumbnails' width in screen pixels, 20 to 200

@@ -18,8 +18,8 @@ int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << ArgumentText(argv[i]);
-    // A contact sheet's captions need fonts, which only a GUI application has.
-    const auto application = MakeApplication(argc, argv, AsksForContactSheet(arguments));
+    // Captions and a metafile's text need fonts, which only a GUI application has.
+    const auto application = MakeApplication(argc, argv, NeedsFonts(arguments));
 
     const ParsedCommandLine parsed = ParseCommandLine(arguments);
     if (!parsed.ok()) {

@@ -158,5 +158,26 @@ TEST(RenderOutputTest, BatchKeepsTheFirstOfTwoInputsWithOneOutputName) {
                            RenderInProcess(first, DefaultRenderSettings())));
 }
 
+// A metafile's text needs fonts: kolvira-render draws it as the window does.
+TEST(RenderOutputTest, DrawsTheTextOfAMetafile) {
+    // A placeable WMF, 320 x 240 at 96 DPI, writing "Kolvira" in bold Arial.
+    const QByteArray wmf = QByteArray::fromHex(
+        "d7cdc69a000000000000e803ee022c01000000003b57010009000003330000000100070000000000050000000b"
+        "0200000000050000000c02e803e8030f000000fb0288ff000000000000bc020000000000000000417269616c00"
+        "040000002d0100000a000000210507004b6f6c76697261002c016400030000000000");
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("lettering.wmf"), wmf);
+    const CliResult run = RunCli({"--style", "effects", "--brightness", "0.5",
+                                  dir.filePath("lettering.wmf"), "-o", dir.filePath("out.png")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QImage drawn(dir.filePath("out.png"));
+    ASSERT_EQ(drawn.size(), QSize(320, 240));
+    int dark = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            dark += qGray(drawn.pixel(x, y)) < 100;
+    EXPECT_GT(dark, 200) << "the letters are drawn";
+}
+
 } // namespace
 } // namespace kolvira::cli::test
