@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "BenchPhoto.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -20,23 +22,6 @@
 #include <chrono>
 
 namespace {
-
-// A photo-like picture: gradients, bands and noise, so that the JPEG holds
-// as much detail as a photo's.
-QImage PhotoLike() {
-    QImage image(4000, 3000, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int band = ((x / 500) + (y / 400)) % 3;
-            const int noise = static_cast<int>((x * 7919u + y * 104729u) % 13u) - 6;
-            line[x] = qRgb(std::clamp(x * 255 / image.width() / (band + 1) + noise, 0, 255),
-                           std::clamp(y * 255 / image.height() + noise, 0, 255),
-                           std::clamp(128 + 60 * band + noise, 0, 255));
-        }
-    }
-    return image;
-}
 
 void Put16(QByteArray& bytes, quint32 value) {
     bytes.append(char(value >> 8)).append(char(value & 0xFF));
@@ -69,7 +54,7 @@ QByteArray WithExifThumbnail(const QByteArray& jpeg, const QByteArray& thumbnail
 QByteArray BenchPhotoPath(bool p3, bool exifThumbnail) {
     static QTemporaryDir dir;
     static const std::array<QByteArray, 4> paths = [] {
-        QImage photo = PhotoLike();
+        QImage photo = kolvira::bench::BenchPhoto();
         QBuffer thumbnail;
         thumbnail.open(QIODevice::WriteOnly);
         photo.scaled(160, 120, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)

@@ -9,6 +9,8 @@
 
 #include <QPainter>
 
+#include "BenchPhoto.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -17,30 +19,13 @@
 
 namespace {
 
+using kolvira::bench::BenchPhoto;
+
 using kolvira::PreviewCache;
 using kolvira::RenderParameters;
 
 const QSize kWindow(1600, 1200);
 const QRgb kBackground = qRgb(255, 255, 255);
-
-// A 12-megapixel photo-like picture with gradients, bands and noise.
-const QImage& BenchPhoto() {
-    static const QImage photo = [] {
-        QImage image(4000, 3000, QImage::Format_RGB32);
-        for (int y = 0; y < image.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < image.width(); ++x) {
-                const int band = ((x / 500) + (y / 400)) % 3;
-                const int noise = static_cast<int>((x * 7919u + y * 104729u) % 13u) - 6;
-                line[x] = qRgb(std::clamp(x * 255 / image.width() / (band + 1) + noise, 0, 255),
-                               std::clamp(y * 255 / image.height() + noise, 0, 255),
-                               std::clamp(128 + 60 * band + noise, 0, 255));
-            }
-        }
-        return image;
-    }();
-    return photo;
-}
 
 void RenderOnAllCores(QImage& canvas, const RenderParameters& settings) {
     kolvira::PictureSurface surface = kolvira::SurfaceOf(canvas);
