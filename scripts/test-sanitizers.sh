@@ -16,11 +16,12 @@ export KOLVIRA_SANITIZED=1
 rm -f build-asan/sanitizer-report.*
 export ASAN_OPTIONS="log_path=$PWD/build-asan/sanitizer-report"
 export UBSAN_OPTIONS="log_path=$PWD/build-asan/sanitizer-report:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 if ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)"; then
   cat build-asan/sanitizer-report.* 2>/dev/null || true
   exit 1
 fi
-unset ASAN_OPTIONS UBSAN_OPTIONS
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 # Only the code that runs threads: the render pass, the thumbnail build and
 # the decodes, each on a watchdog thread.
