@@ -281,6 +281,16 @@ void AppShellTest::openDialogListsImageFilesInAnyLetterCase() {
         return names.join(QLatin1Char(' '));
     };
     QTRY_COMPARE(listed(), QStringLiteral("a.jpg B.JPG c.Png d.bmp e.gif f.tif"));
+
+    // The second filter, All Pictures, lists every format the program reads.
+    for (const char* name : {"g.HEIC", "h.avif", "i.jxl", "j.webp", "k.dng", "l.NEF", "m.wmf",
+                             "n.emf", "o.ico", "p.cur"})
+        photos_->AddNonImage(QString::fromLatin1(name));
+    QVERIFY(dialog.nameFilters().value(1).startsWith(QStringLiteral("All Pictures (")));
+    dialog.selectNameFilter(dialog.nameFilters().value(1));
+    emit dialog.filterSelected(dialog.nameFilters().value(1));
+    QTRY_COMPARE(listed(), QStringLiteral("a.jpg B.JPG c.Png d.bmp e.gif f.tif g.HEIC h.avif "
+                                          "i.jxl j.webp k.dng l.NEF m.wmf n.emf o.ico p.cur"));
 }
 
 // Cascade overlaps the windows a title bar apart at the largest size the
