@@ -59,7 +59,7 @@ rm -rf "$photo_seeds"
 # "#N ..." status line when the run stopped on a find.
 executions() {
   local n
-  n=$(grep -aoE '^stat::number_of_executed_units: [0-9]+' "$1" | grep -oE '[0-9]+$' || true)
+  n=$(grep -aoE '^stat::number_of_executed_units: [0-9]+' "$1" | grep -oE '[0-9]+$' | tail -n 1 || true)
   [[ -n "$n" ]] || n=$(grep -aoE '^#[0-9]+' "$1" | tail -n 1 | tr -d '#' || true)
   echo "${n:-0}"
 }
@@ -82,6 +82,11 @@ for target in "${targets[@]}"; do
     log="$work/logs/run-$run.log"
     export ASAN_OPTIONS="log_path=$PWD/$work/logs/asan"
     export UBSAN_OPTIONS="log_path=$PWD/$work/logs/ubsan:print_stacktrace=1"
+    # Leaks inside Debian's libraries (fontconfig's first font match) are not ours.
+    export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+    # LibRaw is built with OpenMP, whose pool threads outlive a decode and
+    # would hold up the wait for each input's decode threads to end.
+    export OMP_NUM_THREADS=1
     status=0
     "$build/bin/$target" "$work/corpus" -max_total_time=$((seconds - (SECONDS - started))) \
       -rss_limit_mb=4096 -timeout=10 -max_len="${max_len[$target]}" \
