@@ -1,5 +1,7 @@
 #include "imageio/HeifFormat.h"
 
+#include "imageio/FormatPlugin.h"
+
 #include "imageio/PhotoScaling.h"
 
 #include "imageio/PhotoDecoding.h"
@@ -397,18 +399,12 @@ bool HeifHandler::supportsOption(ImageOption option) const {
 
 QImageIOPlugin::Capabilities HeifPlugin::capabilities(QIODevice* device,
                                                       const QByteArray& format) const {
-    if (format == "heic" || format == "heif" || format == "avif")
-        return CanRead;
-    if (!format.isEmpty() || device == nullptr || !device->isReadable())
-        return {};
-    return HeifHandler::CanRead(device) ? CanRead : Capabilities();
+    const bool ownKey = format == "heic" || format == "heif" || format == "avif";
+    return ReadCapability(device, format, ownKey, HeifHandler::CanRead);
 }
 
 QImageIOHandler* HeifPlugin::create(QIODevice* device, const QByteArray& format) const {
-    auto* handler = new HeifHandler;
-    handler->setDevice(device);
-    handler->setFormat(format.isEmpty() ? QByteArray("heif") : format);
-    return handler;
+    return MakeHandler<HeifHandler>(device, format.isEmpty() ? QByteArray("heif") : format);
 }
 
 } // namespace kolvira

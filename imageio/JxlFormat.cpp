@@ -1,5 +1,7 @@
 #include "imageio/JxlFormat.h"
 
+#include "imageio/FormatPlugin.h"
+
 #include "imageio/PhotoScaling.h"
 
 #include <QIODevice>
@@ -129,18 +131,11 @@ bool JxlHandler::supportsOption(ImageOption option) const {
 
 QImageIOPlugin::Capabilities JxlPlugin::capabilities(QIODevice* device,
                                                      const QByteArray& format) const {
-    if (format == "jxl")
-        return CanRead;
-    if (!format.isEmpty() || device == nullptr || !device->isReadable())
-        return {};
-    return JxlHandler::CanRead(device) ? CanRead : Capabilities();
+    return ReadCapability(device, format, format == "jxl", JxlHandler::CanRead);
 }
 
 QImageIOHandler* JxlPlugin::create(QIODevice* device, const QByteArray& format) const {
-    auto* handler = new JxlHandler;
-    handler->setDevice(device);
-    handler->setFormat(format.isEmpty() ? QByteArray("jxl") : format);
-    return handler;
+    return MakeHandler<JxlHandler>(device, format.isEmpty() ? QByteArray("jxl") : format);
 }
 
 } // namespace kolvira

@@ -1,5 +1,7 @@
 #include "imageio/MetafileFormat.h"
 
+#include "imageio/FormatPlugin.h"
+
 #include "imageio/EmfFormat.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/WmfFormat.h"
@@ -135,19 +137,14 @@ bool MetafileHandler::supportsOption(ImageOption option) const {
 
 QImageIOPlugin::Capabilities MetafilePlugin::capabilities(QIODevice* device,
                                                           const QByteArray& format) const {
-    if (format == "wmf" || format == "emf")
-        return CanRead;
-    if (!format.isEmpty() || device == nullptr || !device->isReadable())
-        return {};
-    return MetafileHandler::FormatOf(device).isEmpty() ? Capabilities() : CanRead;
+    return ReadCapability(device, format, format == "wmf" || format == "emf",
+                          [](QIODevice* d) { return !MetafileHandler::FormatOf(d).isEmpty(); });
 }
 
+// Named by what the content is, an EMF behind a .wmf name included.
 QImageIOHandler* MetafilePlugin::create(QIODevice* device, const QByteArray& format) const {
-    auto* handler = new MetafileHandler;
-    handler->setDevice(device);
     const QByteArray found = MetafileHandler::FormatOf(device);
-    handler->setFormat(found.isEmpty() ? format : found);
-    return handler;
+    return MakeHandler<MetafileHandler>(device, found.isEmpty() ? format : found);
 }
 
 } // namespace kolvira

@@ -1,5 +1,7 @@
 #include "imageio/RawFormat.h"
 
+#include "imageio/FormatPlugin.h"
+
 #include "imageio/PhotoDecoding.h"
 
 #include <QBuffer>
@@ -378,18 +380,12 @@ bool RawHandler::supportsOption(ImageOption option) const {
 
 QImageIOPlugin::Capabilities RawPlugin::capabilities(QIODevice* device,
                                                      const QByteArray& format) const {
-    if (IsCameraRawFormat(format))
-        return CanRead;
-    if (!format.isEmpty() || device == nullptr || !device->isReadable())
-        return {};
-    return RawHandler::CanRead(device, {}) ? CanRead : Capabilities();
+    return ReadCapability(device, format, IsCameraRawFormat(format),
+                          [](QIODevice* d) { return RawHandler::CanRead(d, {}); });
 }
 
 QImageIOHandler* RawPlugin::create(QIODevice* device, const QByteArray& format) const {
-    auto* handler = new RawHandler;
-    handler->setDevice(device);
-    handler->setFormat(format);
-    return handler;
+    return MakeHandler<RawHandler>(device, format);
 }
 
 } // namespace kolvira
