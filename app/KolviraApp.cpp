@@ -147,6 +147,17 @@ CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
     return made;
 }
 
+void CKolviraApp::OpenFiles(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths)
+        OpenDocumentFile(path);
+    if (mainFrame_ == nullptr)
+        return;
+    if (mainFrame_->isMinimized())
+        mainFrame_->showNormal();
+    mainFrame_->raise();
+    mainFrame_->activateWindow();
+}
+
 bool CKolviraApp::HandlesCommand(int commandId) const {
     switch (commandId) {
     case ID_FILE_NEW:

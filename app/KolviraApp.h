@@ -36,6 +36,9 @@ public:
     // window opened on that file to the front. A file that cannot be opened
     // is reported once, in one message box. Returns the document in front.
     CKolviraDoc* OpenDocumentFile(const std::string& path);
+    // Opens each file as File → Open does (files given on the command line
+    // or handed over by a later start), then brings the program to the front.
+    void OpenFiles(const std::vector<std::string>& paths);
 
     bool HandlesCommand(int commandId) const;
     void OnCommand(int commandId);

@@ -1,21 +1,63 @@
 // Kolvira: turns photographs into drawings, applies photo effects and shows
 // a folder's photos as a sheet of thumbnails.
 #include "app/KolviraApp.h"
+#include "app/SingleInstance.h"
+#include "app/StartupArguments.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace {
+
+kolvira::StartupArguments Parse(int argc, char* argv[]) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    return kolvira::ParseStartupArguments(arguments,
+                                          QFile::encodeName(QDir::currentPath()).toStdString());
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    // Help and version need no display.
+    const kolvira::StartupArguments early = Parse(argc, argv);
+    if (early.showHelp) {
+        std::fputs(kolvira::StartupUsage().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    if (early.showVersion) {
+        std::puts("kolvira " KOLVIRA_VERSION);
+        return 0;
+    }
+
+    QApplication application(argc, argv); // takes Qt's own options out of argv
     QApplication::setOrganizationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationName(QStringLiteral("Kolvira"));
+    QApplication::setApplicationVersion(QStringLiteral(KOLVIRA_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.kolvira.Kolvira"));
+    const kolvira::StartupArguments arguments = Parse(argc, argv);
+    if (!arguments.error.isEmpty()) {
+        std::fprintf(stderr, "kolvira: %s\n\n%s", arguments.error.toLocal8Bit().constData(),
+                     kolvira::StartupUsage().toLocal8Bit().constData());
+        return 2;
+    }
     // Photos up to 200 megapixels open, whatever the environment says.
     kolvira::ApplyDecodeLimits();
 
-    // No command line is processed: the program starts with an empty window.
     CKolviraApp app;
+    kolvira::InstanceService service(
+        [&app](const std::vector<std::string>& files) { app.OpenFiles(files); });
+    if (!arguments.newInstance && !service.Claim() && !arguments.files.empty() &&
+        kolvira::HandFilesToRunningInstance(arguments.files))
+        return 0;
+
     if (!app.InitInstance())
         return 1;
+    if (!arguments.files.empty())
+        app.OpenFiles(arguments.files);
     const int status = QApplication::exec();
     app.ExitInstance();
     return status;

@@ -57,6 +57,20 @@ void CListView_Photos::OnInitialUpdate() {
     ScanDirectory(directory, photoPaths, {});
     scannedPaths_ = photoPaths;
     BuildMosaic();
+    SelectOpenedFile();
+}
+
+// The photo the user opened is the one selected and in sight, as a file
+// manager shows the file it was asked to show.
+void CListView_Photos::SelectOpenedFile() {
+    const std::string opened = GetFileName(GetDocument()->GetPathName());
+    for (std::size_t k = 0; k < photoPaths.size(); ++k) {
+        if (GetFileName(photoPaths[k]) == opened) {
+            setCurrentRow(static_cast<int>(k));
+            scrollToItem(item(static_cast<int>(k)));
+            return;
+        }
+    }
 }
 
 bool CListView_Photos::HandlesCommand(int commandId) const {

@@ -67,6 +67,7 @@ protected:
 
 private:
     void SetThumbWidth(int width);
+    void SelectOpenedFile();
 
     // Every photo the scan found, entries dropped or unreadable included: a
     // save or a print never replaces one of them while the Mosaic is open.

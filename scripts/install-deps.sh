@@ -12,7 +12,7 @@ packages=(
   libwmf-dev libemf2svg-dev libfontconfig-dev
   liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth
+  xvfb xauth dbus-daemon
   poppler-utils fonts-liberation2
   python3 python3-pil
 )
