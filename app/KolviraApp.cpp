@@ -148,8 +148,16 @@ CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
 }
 
 void CKolviraApp::OpenFiles(const std::vector<std::string>& paths) {
-    for (const std::string& path : paths)
-        OpenDocumentFile(path);
+    for (const std::string& path : paths) {
+        // As a file manager shows the file it was asked to show, the file is
+        // the one selected in its Mosaic.
+        if (CKolviraDoc* opened = OpenDocumentFile(path)) {
+            for (CChildFrame* frame : FramesOf(opened)) {
+                if (auto* mosaic = dynamic_cast<CListView_Photos*>(frame->View()))
+                    mosaic->SelectPhotoFile(path);
+            }
+        }
+    }
     if (mainFrame_ == nullptr)
         return;
     if (mainFrame_->isMinimized())

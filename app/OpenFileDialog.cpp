@@ -1,5 +1,6 @@
 #include "app/OpenFileDialog.h"
 
+#include "framework/FileDialogs.h"
 #include "mosaic/ImageDiscovery.h"
 
 #include <QFile>
@@ -68,10 +69,26 @@ void PrepareImageFileDialog(QFileDialog& dialog) {
     });
 }
 
+namespace {
+
+// The same three filters for a platform dialog: one pattern per name, each
+// in any letter case, since those dialogs match case by case.
+QStringList PlatformDialogFilters() {
+    return {AnyCaseFilter(QStringLiteral("Image Files"), ImageFilePatterns()),
+            AnyCaseFilter(QLatin1String(kAllPicturesName), AllPicturePatterns()),
+            QLatin1String(kAllFilesFilter)};
+}
+
+} // namespace
+
 std::string AskForImageFile(QWidget* parent) {
     QFileDialog dialog(parent);
-    PrepareImageFileDialog(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog.setWindowTitle(QStringLiteral("Open"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(PlatformDialogFilters());
+    if (RunFileDialog(dialog, PrepareImageFileDialog) != QDialog::Accepted ||
+        dialog.selectedFiles().isEmpty())
         return {};
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }

@@ -1,5 +1,6 @@
 #include "framework/SaveTargets.h"
 
+#include "framework/FileDialogs.h"
 #include "framework/WaitCursor.h"
 #include "imageio/PictureFiles.h"
 
@@ -42,8 +43,6 @@ QString SavePictureFile(const QImage& picture, const QString& path,
 QString AskForSaveName(QWidget* parent, const QString& caption, const QString& suggested,
                        const QStringList& filters, const QString& defaultSuffix) {
     QFileDialog dialog(parent, caption);
-    // Qt's own dialog, so that every platform (and a test) sees the same one.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The caller asks about replacing a file, once it knows the file may be
     // written at all.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
@@ -60,7 +59,7 @@ QString AskForSaveName(QWidget* parent, const QString& caption, const QString& s
         });
     dialog.setDirectory(QFileInfo(suggested).absolutePath());
     dialog.selectFile(QFileInfo(suggested).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (RunFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
 }

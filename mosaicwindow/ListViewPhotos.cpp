@@ -57,20 +57,18 @@ void CListView_Photos::OnInitialUpdate() {
     ScanDirectory(directory, photoPaths, {});
     scannedPaths_ = photoPaths;
     BuildMosaic();
-    SelectOpenedFile();
 }
 
-// The photo the user opened is the one selected and in sight, as a file
-// manager shows the file it was asked to show.
-void CListView_Photos::SelectOpenedFile() {
-    const std::string opened = GetFileName(GetDocument()->GetPathName());
+bool CListView_Photos::SelectPhotoFile(const std::string& path) {
+    const std::string name = GetFileName(path);
     for (std::size_t k = 0; k < photoPaths.size(); ++k) {
-        if (GetFileName(photoPaths[k]) == opened) {
+        if (GetFileName(photoPaths[k]) == name) {
             setCurrentRow(static_cast<int>(k));
             scrollToItem(item(static_cast<int>(k)));
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 bool CListView_Photos::HandlesCommand(int commandId) const {

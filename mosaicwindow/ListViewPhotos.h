@@ -43,6 +43,9 @@ public:
     void LessSize();
     // Drops the selected entries from the list (never from the disk).
     void RemoveSelectedEntries();
+    // Makes the entry of the file named like `path`'s the current and only
+    // selected one, in sight; false when the Mosaic has no such entry.
+    bool SelectPhotoFile(const std::string& path);
     // Opens photo `index` in a new photo window.
     void OpenEntry(int index);
 
@@ -67,7 +70,6 @@ protected:
 
 private:
     void SetThumbWidth(int width);
-    void SelectOpenedFile();
 
     // Every photo the scan found, entries dropped or unreadable included: a
     // save or a print never replaces one of them while the Mosaic is open.

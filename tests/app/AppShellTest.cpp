@@ -14,6 +14,7 @@
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/DocTemplate.h"
+#include "framework/FileDialogs.h"
 #include "framework/KolviraDoc.h"
 #include "mosaicwindow/ListViewPhotos.h"
 #include "photowindow/KolviraView.h"
@@ -28,6 +29,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTest>
@@ -260,6 +262,20 @@ void AppShellTest::openDialogListsImageFilesInAnyLetterCase() {
     // The dialog goes by names alone (and Qt writes no GIF).
     for (const char* name : {"a.jpg", "B.JPG", "c.Png", "d.bmp", "e.gif", "f.tif", "notes.txt"})
         photos_->AddNonImage(QString::fromLatin1(name));
+    // Without a platform dialog (as here) File → Open shows Qt's own, with
+    // the exact labels; a platform dialog gets patterns in any letter case.
+    QString shownFilter;
+    WhenModalOpens<QFileDialog>([&shownFilter](QFileDialog& shown) {
+        shownFilter = shown.nameFilters().value(0);
+        shown.reject();
+    });
+    QCOMPARE(AskForImageFile(MainFrame()), std::string());
+    QCOMPARE(shownFilter, QStringLiteral("Image Files (*.bmp; *.gif; *.jpg; *.png; *.tif)"));
+    const QRegularExpression anyCaseJpg(
+        QRegularExpression::wildcardToRegularExpression(AnyCasePattern(QStringLiteral("*.jpg"))));
+    QVERIFY(anyCaseJpg.match(QStringLiteral("B.JPG")).hasMatch());
+    QVERIFY(anyCaseJpg.match(QStringLiteral("b.Jpg")).hasMatch());
+
     QFileDialog dialog;
     PrepareImageFileDialog(dialog);
     dialog.setDirectory(photos_->Directory());
