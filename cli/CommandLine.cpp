@@ -107,6 +107,13 @@ QString SetContactSheet(CliOptions& o, const QString& v) {
     return v.isEmpty() ? QStringLiteral("must not be empty") : QString();
 }
 
+ValueSetter SetFlag(bool CliOptions::*field, bool value) {
+    return [field, value](CliOptions& o, const QString&) {
+        o.*field = value;
+        return QString();
+    };
+}
+
 ValueSetter SetAction(CliAction action) {
     return [action](CliOptions& o, const QString&) {
         o.action = action;
@@ -156,6 +163,13 @@ const std::vector<OptionDefinition>& OptionTable() {
              o.strip = true;
              return QString();
          }},
+        {"shard", 0, true,
+         [](CliOptions& o, const QString& v) { return Store(ParseShard(v), o.shard); }},
+        {"skip-existing", 0, false, SetFlag(&CliOptions::skipExisting, true)},
+        {"files-from", 0, true, SetPath(&CliOptions::filesFrom)},
+        {"null", '0', false, SetFlag(&CliOptions::nulSeparated, true)},
+        {"report", 0, true, SetPath(&CliOptions::reportFile)},
+        {"no-thumbnail-cache", 0, false, SetFlag(&CliOptions::writeThumbnailCache, false)},
         {"help", 'h', false, SetAction(CliAction::ShowHelp)},
         {"version", 0, false, SetAction(CliAction::ShowVersion)},
     };
@@ -193,7 +207,8 @@ bool IsOneOf(const OptionDefinition* option, std::initializer_list<const char*> 
 // The options that make sense for a contact sheet; the drawing, effect and
 // output-folder options would be silently ignored, so they are refused.
 bool AppliesToContactSheet(const OptionDefinition* option) {
-    return IsOneOf(option, {"output", "contact-sheet", "thumb-width", "dpi", "threads", "quiet"});
+    return IsOneOf(option, {"output", "contact-sheet", "thumb-width", "dpi", "threads", "quiet",
+                            "no-thumbnail-cache"});
 }
 
 QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& given) {
@@ -217,10 +232,14 @@ QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& g
 // and settles the output format.
 QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
     for (const GivenOption& g : given) {
-        if (IsOneOf(g.option, {"thumb-width", "dpi"}))
+        if (IsOneOf(g.option, {"thumb-width", "dpi", "no-thumbnail-cache"}))
             return QStringLiteral("%1 applies only with --contact-sheet").arg(g.shownName);
     }
-    if (o.inputs.isEmpty())
+    if (o.nulSeparated && o.filesFrom.isEmpty())
+        return QStringLiteral("-0 applies only with --files-from");
+    if (!o.filesFrom.isEmpty() && !o.outputFile.isEmpty())
+        return QStringLiteral("--files-from takes several inputs: use -d OUTDIR, not -o");
+    if (o.inputs.isEmpty() && o.filesFrom.isEmpty())
         return QStringLiteral("no input picture given");
     if (o.inputs.contains(QString()))
         return QStringLiteral("an input file name is empty");
@@ -355,8 +374,12 @@ bool NeedsFonts(const QStringList& arguments) {
         return arg.endsWith(u".wmf", Qt::CaseInsensitive) ||
                arg.endsWith(u".emf", Qt::CaseInsensitive);
     };
+    const auto list = [](const QString& arg) {
+        return arg == u"--files-from" || arg.startsWith(u"--files-from=");
+    };
     return AsksForContactSheet(arguments) ||
-           std::any_of(arguments.begin(), arguments.end(), metafile);
+           std::any_of(arguments.begin(), arguments.end(), metafile) ||
+           std::any_of(arguments.begin(), arguments.end(), list);
 }
 
 } // namespace kolvira::cli

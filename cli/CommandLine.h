@@ -3,6 +3,7 @@
 // folder to print as a contact sheet.
 #pragma once
 
+#include "cli/Sharding.h"
 #include "render/RenderParameters.h"
 
 #include <QByteArray>
@@ -26,10 +27,18 @@ struct CliOptions {
     QString batchSuffix;     // -d: the extension of the batch's output names
     QByteArray writerFormat; // the QImageWriter format of the output
 
+    // Running one piece of a large job.
+    Shard shard;               // --shard K/N: only the inputs of slice K
+    bool skipExisting = false; // leave out inputs whose output is already there
+    QString filesFrom;         // a list of further inputs; "-" is standard input
+    bool nulSeparated = false; // -0: the list's names end with NUL, not newline
+    QString reportFile;        // --report: where each input's outcome is appended
+
     // --contact-sheet: the folder whose photos go on the sheet, written to outputFile.
     QString sheetFolder;
-    int thumbWidth = 100; // the Mosaic's default cell width
-    int sheetDpi = 600;   // the PDF's resolution
+    int thumbWidth = 100;            // the Mosaic's default cell width
+    int sheetDpi = 600;              // the PDF's resolution
+    bool writeThumbnailCache = true; // share the thumbnails made with other programs
 };
 
 // The ranges of --thumb-width (the Mosaic's cell widths) and --dpi.
@@ -56,7 +65,7 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 bool AsksForContactSheet(const QStringList& arguments);
 
 // Whether the run needs fonts: a contact sheet's captions, or the text in a
-// Windows metafile among the inputs.
+// Windows metafile among the inputs (which a --files-from list may hold).
 bool NeedsFonts(const QStringList& arguments);
 
 } // namespace kolvira::cli

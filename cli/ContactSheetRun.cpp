@@ -117,6 +117,7 @@ BuiltSheet BuildSheet(const std::vector<std::string>& photos, const CliOptions& 
                 sheet.thumbnails.push_back(thumbnail);
                 sheet.labels << EntryLabel(photos[k]);
             }
+            progress.SetCounter(QStringLiteral("%1/%2").arg(k + 1).arg(paths.size()));
             progress.Show(static_cast<int>(100 * (k + 1) / paths.size()));
         },
         options.threads);

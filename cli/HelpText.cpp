@@ -71,7 +71,33 @@ Contact sheet:
                           (default 100); their height is three quarters of it
       --dpi N             the PDF's resolution, 72 to 4800 dots per inch
                           (default 600)
-Only -o, --threads and --quiet go with --contact-sheet.
+      --no-thumbnail-cache
+                          do not write thumbnails to the shared thumbnail
+                          cache (~/.cache/thumbnails)
+Only -o, --threads, --quiet and --no-thumbnail-cache go with --contact-sheet.
+
+Large jobs (with -d):
+      --files-from FILE   also render the pictures listed in FILE, one path
+                          per line ('-' reads standard input); empty lines
+                          are skipped, and a line ending in a carriage
+                          return (a Windows list) is refused
+  -0, --null              the list's paths end with a NUL byte instead, as
+                          'find -print0' writes them
+      --shard K/N         render only the K-th of N slices of the inputs
+                          (1 <= K <= N); an input's slice depends on its
+                          path alone, so N runs given the same paths in any
+                          order render each picture exactly once
+      --skip-existing     leave out an input whose output is already there;
+                          outputs appear only once complete, so a stopped
+                          run can simply be started again
+      --report FILE       append a JSON line per input to FILE: "input",
+                          "output", "status" (written, skipped or failed),
+                          "reason" (unless written), "ms" and "pixels"; a
+                          path that is not valid UTF-8 is shown with
+                          replacement characters, and its bytes follow in
+                          hex in "input_hex" or "output_hex". Each line is
+                          written whole under a file lock, so runs on
+                          several hosts may share FILE over NFS
 
 Running:
       --threads N         worker threads (default 0: one per core)
@@ -79,16 +105,22 @@ Running:
   -h, --help              show this help and exit
       --version           show the version and exit
 Options may stand before or after the inputs; '--' ends the options.
+Ctrl+C or SIGTERM stops a run once the picture in progress is written, and
+it tells what was done; a second Ctrl+C stops at once. No output is ever
+left half-written.
 
-Exit status: 0 when every picture was written, 1 when a picture could not be
-read or written, 2 when the command line is wrong. A contact sheet is written
-even when photos were left out of it; the exit status is 1 then.
+Exit status: 0 when every picture was written or skipped, 1 when a picture
+could not be read or written, 2 when the command line (or the --files-from
+list) is wrong, 130 after Ctrl+C and 143 after SIGTERM. A contact sheet is
+written even when photos were left out of it; the exit status is 1 then.
 
 Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
+  find photos -name '*.jpg' -print0 |
+    kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 )");
 }
 

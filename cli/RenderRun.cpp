@@ -6,12 +6,18 @@
 #include "cli/PhotoLoading.h"
 #include "cli/PictureWriting.h"
 #include "cli/ProgressBar.h"
+#include "cli/RunReport.h"
+#include "cli/StopSignals.h"
 #include "imageio/PictureFiles.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QHash>
 
+#include <csignal>
+#include <cstdint>
+#include <cstdio>
 #include <optional>
 
 namespace kolvira::cli {
@@ -28,35 +34,53 @@ std::optional<Failure> PrepareOutputDir(const QString& dir) {
     return std::nullopt;
 }
 
+// What became of one input.
+struct Outcome {
+    InputStatus status = InputStatus::Written;
+    Failure failure; // the file and why, when skipped or failed
+    std::int64_t pixels = 0;
+};
+
+Outcome Failed(const QString& file, const QString& reason) {
+    return {InputStatus::Failed, {file, reason}};
+}
+
 class Run {
 public:
-    explicit Run(const CliOptions& options)
-        : options_(options), inputs_(InputFiles(options.inputs)),
+    Run(const CliOptions& options, qsizetype count)
+        : options_(options), inputs_(InputFiles(options.inputs)), count_(count),
           progress_(stderr, !options.quiet && IsTerminal(stderr)) {}
 
-    std::optional<Failure> RenderFile(const QString& input, const QString& output) {
+    // `number` counts from 1 among the run's inputs.
+    Outcome RenderFile(const QString& input, const QString& output, qsizetype number) {
         const QString target = ResolvedPath(output);
         if (const auto taken = outputsTaken_.constFind(target); taken != outputsTaken_.constEnd())
-            return Failure{input, QStringLiteral("not written: '%1' is already the output of '%2'")
-                                      .arg(output, taken.value())};
+            return Failed(input, QStringLiteral("not written: '%1' is already the output of '%2'")
+                                     .arg(output, taken.value()));
         outputsTaken_.insert(target, input);
         if (IsLossyName(output))
-            return Failure{output, UnspellableNameReason()};
+            return Failed(output, UnspellableNameReason());
         if (const QString overwritten = inputs_.FileAt(NativeFileName(output));
             !overwritten.isEmpty())
-            return Failure{
+            return Failed(
                 output,
-                QStringLiteral("refusing to write over the input picture '%1'").arg(overwritten)};
+                QStringLiteral("refusing to write over the input picture '%1'").arg(overwritten));
+        // Outputs appear only once complete, so one that exists is a finished picture.
+        if (const QFileInfo existing(output);
+            options_.skipExisting && (existing.exists() || existing.isSymLink()))
+            return {InputStatus::Skipped,
+                    {input, QStringLiteral("'%1' already exists").arg(output)}};
 
         LoadedPhoto photo = LoadPhoto(input, options_.width);
         if (photo.picture.isNull())
-            return Failure{input, photo.error};
+            return Failed(input, photo.error);
         if (!options_.quiet) {
             for (const QString& warning : photo.warnings)
                 Report({input, QStringLiteral("warning: ") + warning});
         }
 
-        progress_.Start(QFileInfo(input).fileName());
+        progress_.Start(QFileInfo(input).fileName(),
+                        count_ > 1 ? QStringLiteral("%1/%2").arg(number).arg(count_) : QString());
         RenderInPlace(photo.picture, options_.settings, options_.threads,
                       [this](int percent) { progress_.Show(percent); });
         progress_.Show(100); // the pass reports the cells it starts, so it stops short of 100
@@ -67,16 +91,62 @@ public:
         if (const QString reason =
                 WritePicture(photo.picture, output, options_.writerFormat, metadata);
             !reason.isEmpty())
-            return Failure{output, reason};
-        return std::nullopt;
+            return Failed(output, reason);
+        return {
+            InputStatus::Written, {}, std::int64_t{photo.picture.width()} * photo.picture.height()};
     }
 
 private:
     const CliOptions& options_;
     const ProtectedFiles inputs_;
+    const qsizetype count_;
     ProgressBar progress_;
     QHash<QString, QString> outputsTaken_; // resolved output path -> the input it is for
 };
+
+struct Tally {
+    qsizetype written = 0;
+    qsizetype skipped = 0;
+    qsizetype failed = 0;
+    qsizetype Done() const { return written + skipped + failed; }
+};
+
+QString SignalName(int signal) {
+    return signal == SIGINT ? QStringLiteral("Ctrl+C (SIGINT)") : QStringLiteral("SIGTERM");
+}
+
+// "shard 2/8: 120 of 1000 inputs: 100 written, 20 skipped, 0 failed"
+QString Summary(const CliOptions& options, qsizetype total, qsizetype count, const Tally& tally,
+                int stopSignal) {
+    QString text;
+    if (!options.shard.IsWhole())
+        text = QStringLiteral("shard %1/%2: %3 of %4 inputs: ")
+                   .arg(options.shard.index)
+                   .arg(options.shard.count)
+                   .arg(count)
+                   .arg(total);
+    if (stopSignal != 0)
+        text += QStringLiteral("stopped by %1: ").arg(SignalName(stopSignal));
+    text += QStringLiteral("%1 written, %2 skipped, %3 failed")
+                .arg(tally.written)
+                .arg(tally.skipped)
+                .arg(tally.failed);
+    if (tally.Done() < count)
+        text += QStringLiteral(", %1 not started").arg(count - tally.Done());
+    return text;
+}
+
+// The inputs that fall in the run's slice, in the order given.
+QStringList InputsOfShard(const QStringList& inputs, const Shard& shard) {
+    if (shard.IsWhole())
+        return inputs;
+    QStringList taken;
+    for (const QString& input : inputs) {
+        if (ShardOf(NativeFileName(input), shard.count) == shard.index)
+            taken << input;
+    }
+    return taken;
+}
 
 } // namespace
 
@@ -96,19 +166,62 @@ int RunRender(const CliOptions& options) {
             return 1;
         }
     }
+    ReportFile report;
+    if (!options.reportFile.isEmpty()) {
+        if (const QString reason = report.Open(NativeFileName(options.reportFile));
+            !reason.isEmpty()) {
+            Report({options.reportFile, QStringLiteral("cannot open the report: ") + reason});
+            return 1;
+        }
+    }
 
-    Run run(options);
-    bool anyFailed = false;
-    for (const QString& input : options.inputs) {
+    const QStringList inputs = InputsOfShard(options.inputs, options.shard);
+    CatchStopSignals();
+    Run run(options, inputs.size());
+    Tally tally;
+    bool reportFailed = false;
+    for (qsizetype k = 0; k < inputs.size() && StopSignal() == 0; ++k) {
+        const QString& input = inputs[k];
         const QString output = batch
                                    ? BatchOutputPath(options.outputDir, input, options.batchSuffix)
                                    : options.outputFile;
-        if (const auto failure = run.RenderFile(input, output)) {
-            Report(*failure);
-            anyFailed = true;
+        QElapsedTimer timer;
+        timer.start();
+        const Outcome outcome = run.RenderFile(input, output, k + 1);
+        switch (outcome.status) {
+        case InputStatus::Written:
+            ++tally.written;
+            break;
+        case InputStatus::Skipped:
+            ++tally.skipped;
+            if (!options.quiet)
+                Report(
+                    {outcome.failure.file, QStringLiteral("skipped: ") + outcome.failure.reason});
+            break;
+        case InputStatus::Failed:
+            ++tally.failed;
+            Report(outcome.failure);
+            break;
+        }
+        if (report.IsOpen() && !reportFailed) {
+            const ReportEntry entry{NativeFileName(input),  NativeFileName(output), outcome.status,
+                                    outcome.failure.reason, timer.elapsed(),        outcome.pixels};
+            if (const QString reason = report.Append(ReportLine(entry)); !reason.isEmpty()) {
+                Report({options.reportFile, QStringLiteral("cannot add to the report: ") + reason});
+                reportFailed = true; // said once; the pictures go on
+            }
         }
     }
-    return anyFailed ? 1 : 0;
+
+    const int stopSignal = StopSignal();
+    const bool pieceOfAJob = !options.shard.IsWhole() || options.skipExisting;
+    if (stopSignal != 0 || (pieceOfAJob && !options.quiet))
+        std::fprintf(
+            stderr, "kolvira-render: %s\n",
+            qPrintable(Summary(options, options.inputs.size(), inputs.size(), tally, stopSignal)));
+    if (stopSignal != 0)
+        return StoppedExitStatus(stopSignal);
+    return tally.failed > 0 || reportFailed ? 1 : 0;
 }
 
 } // namespace kolvira::cli

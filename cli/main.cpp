@@ -3,6 +3,7 @@
 #include "cli/ApplicationObject.h"
 #include "cli/CommandLine.h"
 #include "cli/ContactSheetRun.h"
+#include "cli/FileList.h"
 #include "cli/HelpText.h"
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
@@ -21,7 +22,12 @@ int main(int argc, char** argv) {
     // Captions and a metafile's text need fonts, which only a GUI application has.
     const auto application = MakeApplication(argc, argv, NeedsFonts(arguments));
 
-    const ParsedCommandLine parsed = ParseCommandLine(arguments);
+    ParsedCommandLine parsed = ParseCommandLine(arguments);
+    if (parsed.ok() && !parsed.options.filesFrom.isEmpty()) {
+        const FileList list = ReadFileList(parsed.options.filesFrom, parsed.options.nulSeparated);
+        parsed.error = list.error;
+        parsed.options.inputs += list.names;
+    }
     if (!parsed.ok()) {
         std::fprintf(stderr, "kolvira-render: %s\nTry 'kolvira-render --help'.\n",
                      qPrintable(parsed.error));
