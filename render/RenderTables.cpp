@@ -99,7 +99,8 @@ std::pair<long long, long long> OffsetRange(const std::uint8_t* table, long long
 std::optional<EffectTables::Scale> FixedPointScale(const std::uint8_t* table) {
     if (table[0] != 0)
         return std::nullopt;
-    for (long long whole = 0; whole <= 2; ++whole) {
+    // Levels scale by at most 2, the brush's boost by at most 3.5.
+    for (long long whole = 0; whole <= 3; ++whole) {
         // The fractions that fit without an offset; with one, a little less.
         long long lowest = 0, highest = 65535;
         for (long long v = 1; v < 256; ++v) {
@@ -148,10 +149,10 @@ void MakeFixedPoint(EffectTables& t) {
         f.matchAbove[k] = static_cast<std::int16_t>(first - 1);
         f.matchBelow[k] = static_cast<std::int16_t>(last + 1);
     }
-    const auto brightness = FixedPointScale(t.brightness.data());
-    if (!brightness)
+    const auto finish = FixedPointScale(t.impressionBrush ? t.boost.data() : t.brightness.data());
+    if (!finish)
         return;
-    f.brightness = *brightness;
+    f.finish = *finish;
     f.usable = true;
 }
 

@@ -73,6 +73,7 @@ struct EffectTables {
     // tables are made): a scaled channel is
     // min(c x whole + ((c x fraction + offset) >> 16), 255). A levelled
     // channel matches oldColor when matchAbove[k] < level < matchBelow[k].
+    // `finish` is the brightness without the brush, the boost with it.
     struct Scale {
         std::uint16_t whole = 0;
         std::uint16_t fraction = 0;
@@ -81,7 +82,7 @@ struct EffectTables {
     struct {
         bool usable = false;
         std::array<Scale, 3> level{};
-        Scale brightness{};
+        Scale finish{};
         std::array<std::int16_t, 3> matchAbove{};
         std::array<std::int16_t, 3> matchBelow{};
     } fixedPoint;

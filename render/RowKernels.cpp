@@ -205,13 +205,15 @@ inline __m256i Gather(const std::uint32_t* table, __m256i index) {
     return _mm256_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
 }
 
-// Without gathers: the levels and the brightness as 16-bit multiplications,
-// sixteen channels at a time, where they give exactly the tables' values.
+// Without gathers: the levels and the brightness (or the brush's boost) as
+// 16-bit multiplications, sixteen channels at a time, where they give exactly
+// the tables' values.
+template <bool Brush>
 int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
     const auto& f = t.fixedPoint;
     // Working channel k goes to result byte 2 - k and comes from picture
     // byte 2 - source[k]; the alpha byte is cleared.
-    alignas(32) std::uint8_t route[32];
+    alignas(32) std::uint8_t route[32], rotateNext[32], rotatePrevious[32];
     alignas(32) std::uint16_t levelWhole[16], levelFraction[16], levelCarry[16], brightWhole[16],
         brightFraction[16], brightCarry[16];
     alignas(32) std::int16_t above[16], below[16];
@@ -220,6 +222,12 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
         route[i] = byte == 3
                        ? 0x80
                        : static_cast<std::uint8_t>(i / 4 * 4 % 16 + 2 - t.routing.source[2 - byte]);
+        // Each 16-bit colour lane of a pixel takes the next (previous) one's
+        // value, the unused fourth lane keeps its own.
+        const int word = i / 2 % 4, pixelStart = i / 8 * 8 % 16;
+        const int next = word == 3 ? 3 : (word + 1) % 3, previous = word == 3 ? 3 : (word + 2) % 3;
+        rotateNext[i] = static_cast<std::uint8_t>(pixelStart + 2 * next + i % 2);
+        rotatePrevious[i] = static_cast<std::uint8_t>(pixelStart + 2 * previous + i % 2);
     }
     for (int i = 0; i < 16; ++i) {
         const int lane = i % 4;
@@ -233,9 +241,9 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
         levelWhole[i] = lane == 3 ? 0 : f.level[k].whole;
         levelFraction[i] = lane == 3 ? 0 : f.level[k].fraction;
         levelCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.level[k]);
-        brightWhole[i] = lane == 3 ? 0 : f.brightness.whole;
-        brightFraction[i] = lane == 3 ? 0 : f.brightness.fraction;
-        brightCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.brightness);
+        brightWhole[i] = lane == 3 ? 0 : f.finish.whole;
+        brightFraction[i] = lane == 3 ? 0 : f.finish.fraction;
+        brightCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.finish);
         above[i] = lane == 3 ? -1 : f.matchAbove[k];
         below[i] = lane == 3 ? 1 : f.matchBelow[k];
     }
@@ -250,6 +258,7 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
                   brightC = load(brightCarry);
     const __m256i topBit = _mm256_set1_epi16(static_cast<short>(0x8000));
     const __m256i matchAbove = load(above), matchBelow = load(below);
+    const __m256i nextLane = load(rotateNext), previousLane = load(rotatePrevious);
     const __m256i max255 = _mm256_set1_epi16(255);
     const __m256i zero = _mm256_setzero_si256();
     const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
@@ -266,6 +275,16 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
         return _mm256_and_si256(_mm256_cmpgt_epi16(level, matchAbove),
                                 _mm256_cmpgt_epi16(matchBelow, level));
     };
+    // The brightness, or the brush's boost of the strictly dominant channel.
+    const auto finish = [&](__m256i level) {
+        const __m256i scaled = scale(level, brightW, brightF, brightC);
+        if constexpr (!Brush)
+            return scaled;
+        const __m256i dominant =
+            _mm256_and_si256(_mm256_cmpgt_epi16(level, _mm256_shuffle_epi8(level, nextLane)),
+                             _mm256_cmpgt_epi16(level, _mm256_shuffle_epi8(level, previousLane)));
+        return _mm256_blendv_epi8(level, scaled, dominant);
+    };
     int x = 0;
     for (; x + 8 <= count; x += 8) {
         const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
@@ -274,9 +293,7 @@ int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord
         const __m256i levelHigh =
             scale(_mm256_unpackhi_epi8(working, zero), levelW, levelF, levelC);
         const __m256i result =
-            _mm256_or_si256(_mm256_packus_epi16(scale(levelLow, brightW, brightF, brightC),
-                                                scale(levelHigh, brightW, brightF, brightC)),
-                            opaque);
+            _mm256_or_si256(_mm256_packus_epi16(finish(levelLow), finish(levelHigh)), opaque);
         const __m256i matches = _mm256_packs_epi16(matching(levelLow), matching(levelHigh));
         const __m256i isReplaced = _mm256_cmpeq_epi32(matches, allOnes);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x),
@@ -303,6 +320,7 @@ int GreyOverrideSweep(const EffectTables& t, const PixelWord* row, PixelWord* ou
 }
 #else
 // Other builds do every pixel in the plain loops.
+template <bool Brush>
 int FixedPointEffectSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
     return 0;
 }
@@ -321,10 +339,19 @@ void EffectRow(const EffectTables& t, const CellRowInput& in, int areaWidth, int
         if (step == 1 && !t.greyOverride && !t.impressionBrush) {
             // Where the 16-bit arithmetic cannot follow the tables, plain
             // look-ups are as fast here as gathers.
-            x = t.fixedPoint.usable ? FixedPointEffectSweep(t, row, out, count) : 0;
+            x = t.fixedPoint.usable ? FixedPointEffectSweep<false>(t, row, out, count) : 0;
             for (; x < count; ++x)
                 out[x] = EffectWordFused(t, row[x]);
             cell = x;
+        } else if (t.impressionBrush && !t.greyOverride && t.fixedPoint.usable) {
+            // The brush's cells: their pixels side by side first, then all
+            // of them at once.
+            const int cells = (count + step - 1) / step;
+            for (int c = 0; c < cells; ++c)
+                out[c] = row[c * step];
+            for (cell = FixedPointEffectSweep<true>(t, out, out, cells); cell < cells; ++cell)
+                out[cell] = EffectWordGeneral(t, out[cell]);
+            x = cells * step;
         } else if (step == 1 && t.greyOverride) {
             for (x = GreyOverrideSweep(t, row, out, count); x < count; ++x)
                 out[x] = t.greyOverrideWord[Grey(row[x])];

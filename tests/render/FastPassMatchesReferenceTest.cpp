@@ -159,6 +159,22 @@ TEST(FastPass, EverySwitchAloneMatchesTheReference) {
     }
 }
 
+// The brush's cells go through the 16-bit arithmetic when the levels and the
+// boost fit it: the boost runs from 1 (brightness at "less") to 3.5 (at
+// "more"), and ties between channels boost nothing.
+TEST(FastPass, BrushBoostsMatchTheReference) {
+    RandomSettings settings(6);
+    for (int brush : {1, 2, 3, 4}) {
+        for (int brightness : {0, 37, 60, 100}) {
+            RenderParameters s = settings.Make(kStylePhotoEffects, brush);
+            s.blur = s.stamp = s.blackWhitePhoto = s.blackWhiteDream = false;
+            s.brightness = SliderValue(brightness);
+            s.redLevel = s.greenLevel = s.blueLevel = SliderValue(50);
+            ExpectSameAsReference(s, {131, 9}, settings.Engine(), {0, 0, 131, 9});
+        }
+    }
+}
+
 TEST(FastPass, AreasLargerAndSmallerThanThePicture) {
     RandomSettings settings(4);
     const RenderRect areas[] = {{0, 0, 50, 41}, {0, 0, 20, 9}, {0, 0, 45, 80}, {7, 3, 27, 33}};
