@@ -20,6 +20,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QToolBar>
 #include <QWhatsThis>
@@ -121,7 +122,29 @@ void CMainFrame::RestoreLayout() {
     QSettings settings;
     if (!restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray()))
         resize(1024, 720);
+    FitOnScreen();
     restoreState(settings.value(QLatin1String(kStateKey)).toByteArray());
+}
+
+// Sizes are logical pixels: at a large scale factor, or on a smaller screen
+// than the one the size was saved on, the window would not fit otherwise.
+void CMainFrame::FitOnScreen() {
+    if (isMaximized() || isFullScreen() || screen() == nullptr)
+        return;
+    const QRect available = screen()->availableGeometry();
+    const QSize frameExtra = frameGeometry().size() - geometry().size();
+    const QSize largest = available.size() - frameExtra;
+    if (width() > largest.width() || height() > largest.height())
+        resize(std::min(width(), largest.width() * 9 / 10),
+               std::min(height(), largest.height() * 9 / 10));
+    QRect frame = frameGeometry();
+    if (!available.contains(frame)) {
+        frame.moveLeft(std::clamp(frame.left(), available.left(),
+                                  std::max(available.left(), available.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), available.top(),
+                                 std::max(available.top(), available.bottom() - frame.height())));
+        move(frame.topLeft());
+    }
 }
 
 CChildFrame* CMainFrame::ActiveFrame() const {

@@ -65,6 +65,8 @@ private:
     void OnFrameCommand(int commandId);
     void CloseActiveDocument();
     void RestoreLayout();
+    // Keeps the window within its screen's free area.
+    void FitOnScreen();
     void ShowHelp();
     void ShowIdleText();
     void OnWindowActivated(QMdiSubWindow* window);

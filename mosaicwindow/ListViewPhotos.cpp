@@ -114,15 +114,19 @@ void CListView_Photos::BuildMosaic() {
     for (const std::string& path : photoPaths)
         paths.push_back(QByteArray::fromStdString(path));
     std::vector<bool> readable(count, false);
-    BuildThumbnails(paths, thumbWidth, SharedThumbnailCache(),
+    // Decoded in screen pixels, so that they are sharp on a high-density
+    // screen; cells and layout stay in logical pixels.
+    const qreal ratio = devicePixelRatioF();
+    BuildThumbnails(paths, qRound(thumbWidth * ratio), SharedThumbnailCache(),
                     [&](std::size_t k, const QImage& thumbnail, QSize photoSize) {
                         if (thumbnail.isNull())
                             return;
                         readable[k] = true;
                         thumbnails.push_back(thumbnail);
                         const QString label = EntryLabel(photoPaths[k]);
-                        auto* entry =
-                            new QListWidgetItem(QIcon(QPixmap::fromImage(thumbnail)), label);
+                        QPixmap pixmap = QPixmap::fromImage(thumbnail);
+                        pixmap.setDevicePixelRatio(ratio);
+                        auto* entry = new QListWidgetItem(QIcon(pixmap), label);
                         entry->setToolTip(EntryToolTip(label, photoSize));
                         addItem(entry);
                         if (progress != nullptr)

@@ -12,7 +12,9 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <QtMath>
 #include <algorithm>
+
 #include <climits>
 
 namespace {
@@ -69,6 +71,30 @@ QRect CKolviraView::WindowRect() const {
     return QRect(0, 0, width(), height());
 }
 
+qreal CKolviraView::DeviceRatio() const {
+    return viewport()->devicePixelRatioF();
+}
+
+QSize CKolviraView::DeviceSize(QSize logical) const {
+    const qreal ratio = DeviceRatio();
+    return QSize(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+}
+
+void CKolviraView::SetDrawnPicture(QSize device, int logicalWidth) {
+    devicePicture_ = device;
+    pictureWidth = logicalWidth;
+    pictureHeight = LivePictureSize(logicalWidth).height();
+}
+
+// Pictures are made in device pixels: drawn with the painter's scale taken
+// out, each of their pixels lands on one pixel of the screen.
+void CKolviraView::DrawInDevicePixels(QPainter& painter, const QImage& picture, qreal ratio) const {
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.drawImage(QPoint(0, 0), picture);
+    painter.restore();
+}
+
 QSize CKolviraView::ScrollTotal(QSize picture) {
     return QSize(picture.width() - kScrollWidthAllowance, picture.height());
 }
@@ -91,13 +117,22 @@ void CKolviraView::UpdateScrollBars() {
 }
 
 // Only what lies outside the picture is filled, so a repaint never wipes
-// the photo first.
+// the photo first. Worked out in screen pixels, where the picture ends
+// exactly (half a logical pixel at some ratios).
 void CKolviraView::ErasePictureSurroundings(QPainter& painter, QPoint offset) const {
     const QColor background = palette().color(QPalette::Base);
-    const QRect visible(offset, viewport()->size());
-    const QRegion outside = QRegion(visible) - QRegion(0, 0, pictureWidth, pictureHeight);
+    const qreal ratio = DeviceRatio();
+    const QRect visible(QPoint(qFloor(offset.x() * ratio), qFloor(offset.y() * ratio)),
+                        DeviceSize(viewport()->size()) + QSize(2, 2));
+    QSize picture = devicePicture_;
+    if (!renderedPicture.isNull())
+        picture = (QSizeF(renderedPicture.size()) * (ratio / renderedRatio_)).toSize();
+    const QRegion outside = QRegion(visible) - QRegion(QRect(QPoint(0, 0), picture));
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
     for (const QRect& rect : outside)
         painter.fillRect(rect, background);
+    painter.restore();
 }
 
 void CKolviraView::paintEvent(QPaintEvent*) {
@@ -114,7 +149,7 @@ void CKolviraView::paintEvent(QPaintEvent*) {
     if (!renderedPicture.isNull()) {
         // An Apply over a kept picture previews what OK would keep.
         const QImage& shown = showApplied_ ? FinalPicture(/*showProgress=*/false) : renderedPicture;
-        painter.drawImage(QPoint(0, 0), shown, QRect(0, 0, pictureWidth, pictureHeight));
+        DrawInDevicePixels(painter, shown, renderedRatio_);
     } else {
         DrawLivePhoto(painter);
     }
@@ -128,10 +163,14 @@ void CKolviraView::paintEvent(QPaintEvent*) {
 void CKolviraView::DrawLivePhoto(QPainter& painter) {
     if (photo.isNull())
         return;
-    const QSize drawn = theRenderer->DrawScaledPhoto(painter, photo, WindowRect(), &scaledPhoto_);
-    pictureWidth = drawn.width();
-    pictureHeight = drawn.height();
-    SetScrollSizes(ScrollTotal(drawn));
+    const qreal ratio = DeviceRatio();
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    const QSize drawn = theRenderer->DrawScaledPhoto(
+        painter, photo, QRect(QPoint(0, 0), DeviceSize(WindowRect().size())), &scaledPhoto_);
+    painter.restore();
+    SetDrawnPicture(drawn, WindowRect().width());
+    SetScrollSizes(ScrollTotal(QSize(pictureWidth, pictureHeight)));
 }
 
 QRgb CKolviraView::BackgroundColor() const {
@@ -148,18 +187,18 @@ StatusProgress* CKolviraView::ProgressFor(bool showProgress) const {
 }
 
 // The render pass over the window's width and height from the picture's
-// top-left corner, on the photo as drawn and the background around it. The
-// rendered canvas is kept, so only a change renders again.
+// top-left corner, on the photo as drawn and the background around it, in
+// device pixels. The rendered canvas is kept, so only a change renders again.
 const QImage& CKolviraView::LivePreview(bool showProgress) {
     return preview_.Preview(
-        photo, WindowRect().size(), BackgroundColor(), settings,
+        photo, DeviceSize(WindowRect().size()), BackgroundColor(), settings,
         [this, showProgress](QImage& picture, const kolvira::RenderParameters& applied) {
             theRenderer->RenderPicture(picture, applied, picture.rect(), ProgressFor(showProgress));
         });
 }
 
 void CKolviraView::DrawPreview(QPainter& painter) {
-    painter.drawImage(QPoint(0, 0), LivePreview(/*showProgress=*/false));
+    DrawInDevicePixels(painter, LivePreview(/*showProgress=*/false), DeviceRatio());
 }
 
 void CKolviraView::RepaintAfterApply() {

@@ -52,10 +52,16 @@ public:
     // else the photo at the window's width, rendered while the settings are
     // active. Null when there is no photo.
     QImage ShownPicture();
+    // Device pixels per logical pixel of ShownPicture.
+    qreal ShownPictureRatio() const;
 
     // The outer rectangle of the view's window (frame and scroll bars
     // included), from (0, 0): the photo is scaled to its width.
     QRect WindowRect() const;
+    // Screen pixels per logical pixel. Pictures are made in screen pixels,
+    // so that at ratio r the render pass works on a picture r times as wide
+    // as the window: what a window that many times larger would show.
+    qreal DeviceRatio() const;
 
     // What a dialog's Apply asks for once it has written `settings`: the
     // view shows the photo rendered with them (also over a kept picture,
@@ -65,7 +71,7 @@ public:
     bool pickNewColorNext = false;
     QString statusText;
     std::string photoPath; // native bytes
-    int pictureWidth = 32; // size of the picture as last drawn
+    int pictureWidth = 32; // size of the picture as last drawn, in logical pixels
     int pictureHeight = 0;
     QImage photo;           // upright, on black, Format_RGB32; null when not loaded
     QImage renderedPicture; // the kept rendering; null until there is one
@@ -91,6 +97,11 @@ private:
     void UpdateScrollBars();
     // The size the scroll bars range over for a picture of that size.
     static QSize ScrollTotal(QSize picture);
+    QSize DeviceSize(QSize logical) const;
+    // Records the picture last drawn: `device` pixels for a window
+    // `logicalWidth` wide.
+    void SetDrawnPicture(QSize device, int logicalWidth);
+    void DrawInDevicePixels(QPainter& painter, const QImage& picture, qreal ratio) const;
     // What the photo is drawn at in a window `width` wide, in the live state.
     QSize LivePictureSize(int width) const;
     // The frame the view sits in; null for a view shown on its own.
@@ -127,4 +138,6 @@ private:
     // settings even over a kept picture; cleared when the dialog closes.
     bool showApplied_ = false;
     QSize scrollTotal_;
+    QSize devicePicture_;     // the picture last drawn, in device pixels
+    qreal renderedRatio_ = 1; // the device ratio renderedPicture was made at
 };

@@ -21,7 +21,11 @@ QImage CKolviraView::ShownPicture() {
         const QSize drawn = preview_.DrawnSize();
         return canvas.copy(0, 0, drawn.width(), drawn.height());
     }
-    return kolvira::PhotoAtWidth(photo, WindowRect().width(), &scaledPhoto_);
+    return kolvira::PhotoAtWidth(photo, DeviceSize(WindowRect().size()).width(), &scaledPhoto_);
+}
+
+qreal CKolviraView::ShownPictureRatio() const {
+    return renderedPicture.isNull() ? DeviceRatio() : renderedRatio_;
 }
 
 QString CKolviraView::PrintJobName() const {
@@ -40,7 +44,9 @@ bool CKolviraView::PrintPages(QPagedPaintDevice& device, const QPageRanges& page
     if (pages.isEmpty() || pages.contains(1)) {
         const QSizeF scale = kolvira::ScreenToDeviceScale(device, kolvira::ScreenDpi());
         painter.scale(scale.width(), scale.height());
-        painter.drawImage(QPoint(0, 0), ShownPicture());
+        // A picture made for a high-density screen prints at the size the
+        // window shows, with its finer pixels.
+        DrawInDevicePixels(painter, ShownPicture(), ShownPictureRatio());
     }
     return painter.end();
 }

@@ -69,6 +69,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     if (result == CDialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
         renderedPicture = FinalPicture(/*showProgress=*/true);
+        renderedRatio_ = DeviceRatio();
         SetScrollSizes(ScrollTotal(QSize(pictureWidth, pictureHeight)));
         viewport()->update();
     } else {
@@ -80,7 +81,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
 
 const QImage& CKolviraView::FinalPicture(bool showProgress) {
     return preview_.Preview(
-        photo, QSize(pictureWidth, pictureHeight), kPictureBackground, settings,
+        photo, devicePicture_, kPictureBackground, settings,
         [this, showProgress](QImage& picture, const kolvira::RenderParameters& s) {
             theRenderer->RenderPicture(picture, s, picture.rect(), ProgressFor(showProgress));
         });

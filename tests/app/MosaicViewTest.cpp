@@ -243,15 +243,20 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
         const int boxHeight = mosaic->thumbHeight;
         QCoreApplication::processEvents();
         const QImage shot = mosaic->viewport()->grab().toImage();
+        // The shot is in screen pixels: at ratio 2 each thumbnail shows twice
+        // as many pixels, decoded for the screen.
+        const qreal ratio = shot.devicePixelRatio();
         for (int row = 0; row < mosaic->count(); ++row) {
             const QString label = mosaic->item(row)->text();
-            const QRect cell = mosaic->visualItemRect(mosaic->item(row));
+            const QRect logicalCell = mosaic->visualItemRect(mosaic->item(row));
+            const QRect cell(logicalCell.topLeft() * ratio, logicalCell.size() * ratio);
             const QRect red = BoxOf(shot, cell, Qt::red);
             const QSize shape = shapes[names.indexOf(label)];
             // Fitted into width x boxHeight with its proportions kept.
-            const QSize fitted = shape.scaled(width, boxHeight, Qt::KeepAspectRatio);
-            QVERIFY2(std::abs(red.width() - fitted.width()) <= 1 &&
-                         std::abs(red.height() - fitted.height()) <= 1,
+            const QSize fitted = shape.scaled(QSize(width, boxHeight) * ratio, Qt::KeepAspectRatio);
+            const int slack = qCeil(ratio);
+            QVERIFY2(std::abs(red.width() - fitted.width()) <= slack &&
+                         std::abs(red.height() - fitted.height()) <= slack,
                      qPrintable(QStringLiteral("%1 at %2: red %3x%4, expected %5x%6")
                                     .arg(label)
                                     .arg(width)
@@ -259,6 +264,7 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
                                     .arg(red.height())
                                     .arg(fitted.width())
                                     .arg(fitted.height())));
+            QVERIFY(mosaic->thumbnails[row].width() >= fitted.width()); // not enlarged
             const QRect below(cell.left(), red.bottom() + 1, cell.width(),
                               cell.bottom() - red.bottom());
             const QRect text = BoxOf(shot, below, mosaic->palette().color(QPalette::Text));

@@ -48,13 +48,27 @@ QImage Shown(CKolviraView* view) {
     return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
+// The screen pixels per logical pixel these tests run at (CTest runs them
+// at 1 and at 2).
+qreal TestedRatio() {
+    const QByteArray factor = qgetenv("QT_SCALE_FACTOR");
+    return factor.isEmpty() ? 1.0 : factor.toDouble();
+}
+
+// The width of the picture a view makes, in screen pixels.
+int DeviceWidth(const CKolviraView* view) {
+    return qRound(view->pictureWidth * TestedRatio());
+}
+
 // What the picture kept on OK must be: the photo drawn on black at the
-// picture's size, and the render pass over it.
+// picture's size in screen pixels, and the render pass over it.
 QImage ExpectedPicture(const CKolviraView* view, const RenderSettings& settings) {
-    QImage picture(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
+    const int width = DeviceWidth(view);
+    QImage picture(width, static_cast<int>(ProportionalHeight(view->photo.size(), width)),
+                   QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
-    DrawPhotoAtWidth(painter, view->photo, view->pictureWidth);
+    DrawPhotoAtWidth(painter, view->photo, width);
     painter.end();
     PictureSurface surface = SurfaceOf(picture);
     RenderPicture(surface, settings, {0, 0, picture.width(), picture.height()});
@@ -141,6 +155,10 @@ void RenderCommandsTest::keptPictureEqualsKolviraRender() {
     });
     RunCommand(ID_PAINT);
     QVERIFY(!view->renderedPicture.isNull());
+    // On a screen of ratio r the window renders r times its width: the
+    // picture of a window r times as large.
+    QCOMPARE(view->DeviceRatio(), TestedRatio());
+    QCOMPARE(view->renderedPicture.width(), DeviceWidth(view));
 
     const QString output = photos_->Directory() + QStringLiteral("/rendered.png");
     // The record as the Paint dialog left it: the other levels are still 0.
@@ -149,7 +167,7 @@ void RenderCommandsTest::keptPictureEqualsKolviraRender() {
     QProcess render;
     render.start(QStringLiteral(KOLVIRA_RENDER_EXE),
                  settings.split(' ') +
-                     QStringList{"--quiet", "--width", QString::number(view->pictureWidth),
+                     QStringList{"--quiet", "--width", QString::number(DeviceWidth(view)),
                                  QFile::decodeName(photoPath.c_str()), "-o", output});
     QVERIFY(render.waitForFinished(60000));
     QCOMPARE(render.exitCode(), 0);
@@ -229,7 +247,6 @@ void RenderCommandsTest::okWithoutApplyRendersTheRecordAsItWas() {
 
     QVERIFY((view->settings.Parameters() == fresh.Parameters()));
     QVERIFY(!view->settings.active);
-    QCOMPARE(view->renderedPicture.size(), QSize(view->pictureWidth, view->pictureHeight));
     QCOMPARE(view->renderedPicture, ExpectedPicture(view, fresh));
 }
 
