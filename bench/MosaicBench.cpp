@@ -1,11 +1,13 @@
 // Speed of building the Mosaic's thumbnails from a directory of JPEG photos
-// (KOLVIRA_BENCH_PHOTOS): a first build with an empty cache, and a rebuild at
-// a larger cell size from the cache. Reported as whole-build time and as
-// ms_per_image.
+// (KOLVIRA_BENCH_PHOTOS): a first build with an empty cache, with the desktop's
+// shared thumbnails off, empty or filled, and a rebuild at a larger cell size
+// from the cache. Reported as whole-build time and as ms_per_image.
+#include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ThumbnailBuilder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +19,7 @@
 namespace {
 
 using kolvira::BuildThumbnails;
+using kolvira::FreedesktopThumbnails;
 using kolvira::ThumbnailCache;
 
 // The directory's .jpg files in name order; empty after SkipWithError.
@@ -53,16 +56,80 @@ void SetPerImageCounter(benchmark::State& state, Clock::duration timed, std::siz
         benchmark::Counter(ms / static_cast<double>(images), benchmark::Counter::kAvgIterations);
 }
 
+// The shared thumbnails a build finds: none and none written, none (each
+// build writes them into an empty folder), or all (written by an earlier
+// build). Each case has a folder of its own, the environment restored after.
+enum SharedState { kSharedOff = 0, kSharedCold = 1, kSharedWarm = 2 };
+
+class SharedFolder {
+public:
+    explicit SharedFolder(SharedState state)
+        : state_(state), previous_(qgetenv("XDG_CACHE_HOME")),
+          hadPrevious_(qEnvironmentVariableIsSet("XDG_CACHE_HOME")) {
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(home_.path()));
+        FreedesktopThumbnails::SetWriting(state != kSharedOff);
+    }
+    ~SharedFolder() {
+        FreedesktopThumbnails::SetWriting(true);
+        if (hadPrevious_)
+            qputenv("XDG_CACHE_HOME", previous_);
+        else
+            qunsetenv("XDG_CACHE_HOME");
+    }
+    // Called outside the timing before each build.
+    void Prepare() {
+        if (state_ == kSharedCold)
+            QDir(home_.filePath("thumbnails")).removeRecursively();
+    }
+
+private:
+    const SharedState state_;
+    const QByteArray previous_;
+    const bool hadPrevious_;
+    QTemporaryDir home_;
+};
+
+// BM_MosaicBuild/<threads>/<width>/<shared>: a first build in a new process.
 void BM_MosaicBuild(benchmark::State& state) {
     const std::vector<QByteArray> paths = BenchPhotos(state);
     if (paths.empty())
         return;
     const int threads = static_cast<int>(state.range(0));
+    const int width = static_cast<int>(state.range(1));
+    const auto shared = static_cast<SharedState>(state.range(2));
+    SharedFolder folder(shared);
+    if (shared == kSharedWarm) {
+        ThumbnailCache filling;
+        Build(paths, width, filling, threads);
+    }
     Clock::duration timed{};
     for (auto _ : state) {
+        state.PauseTiming();
+        folder.Prepare();
         ThumbnailCache cache;
+        state.ResumeTiming();
         const auto start = Clock::now();
-        Build(paths, 100, cache, threads);
+        Build(paths, width, cache, threads);
+        timed += Clock::now() - start;
+    }
+    SetPerImageCounter(state, timed, paths.size());
+}
+
+// The decode alone, on one thread, at the width asked of it: 200 is what a
+// 200-pixel cell needed before the shared thumbnails, 256 what fills a
+// 'large' one.
+void BM_ThumbnailDecodeWidth(benchmark::State& state) {
+    const std::vector<QByteArray> paths = BenchPhotos(state);
+    if (paths.empty())
+        return;
+    const int width = static_cast<int>(state.range(0));
+    Clock::duration timed{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        for (const QByteArray& path : paths) {
+            const kolvira::Thumbnail decoded = kolvira::DecodeThumbnail(path, width);
+            benchmark::DoNotOptimize(kolvira::ScaleThumbnail(decoded, 200).constBits());
+        }
         timed += Clock::now() - start;
     }
     SetPerImageCounter(state, timed, paths.size());
@@ -75,6 +142,7 @@ void BM_MosaicResize(benchmark::State& state) {
     if (paths.empty())
         return;
     const int threads = static_cast<int>(state.range(0));
+    const SharedFolder folder(kSharedOff);
     ThumbnailCache cache;
     Build(paths, 100, cache, threads);
     Clock::duration timed{};
@@ -88,7 +156,21 @@ void BM_MosaicResize(benchmark::State& state) {
 
 const int kAllCores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 
-BENCHMARK(BM_MosaicBuild)->Arg(1)->Arg(kAllCores)->UseRealTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MosaicBuild)
+    ->Args({1, 100, kSharedOff})
+    ->Args({kAllCores, 100, kSharedOff})
+    ->Args({kAllCores, 100, kSharedCold})
+    ->Args({kAllCores, 100, kSharedWarm})
+    ->Args({kAllCores, 200, kSharedOff})
+    ->Args({kAllCores, 200, kSharedCold})
+    ->Args({kAllCores, 200, kSharedWarm})
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ThumbnailDecodeWidth)
+    ->Arg(200)
+    ->Arg(256)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MosaicResize)->Arg(kAllCores)->UseRealTime()->Unit(benchmark::kMillisecond);
 
 } // namespace

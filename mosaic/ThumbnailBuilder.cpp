@@ -1,5 +1,7 @@
 #include "mosaic/ThumbnailBuilder.h"
 
+#include "mosaic/FreedesktopThumbnails.h"
+
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
@@ -9,25 +11,35 @@
 namespace kolvira {
 namespace {
 
+enum class Source { Decoded, Cache, Shared };
+
 struct Made {
     QImage image;
     QSize photoSize;
-    bool fromCache = false;
+    Source source = Source::Decoded;
 };
 
-Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache) {
+Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache,
+                   const FreedesktopThumbnails& shared) {
     const std::optional<ThumbnailKey> key = KeyOfFile(path);
     if (key) {
         if (const std::optional<Thumbnail> cached = cache.Find(*key);
-            cached && (cached->image.isNull() || CoversWidth(*cached, width)))
-            return {ScaleThumbnail(*cached, width), cached->photoSize, true};
+            cached && (cached->image.isNull() || ShowsCell(*cached, width)))
+            return {ScaleThumbnail(*cached, width), cached->photoSize, Source::Cache};
+        if (std::optional<Thumbnail> stored = shared.Find(*key, width)) {
+            Made made{ScaleThumbnail(*stored, width), stored->photoSize, Source::Shared};
+            cache.Store(*key, std::move(*stored));
+            return made;
+        }
     }
-    Thumbnail decoded = DecodeThumbnail(path, width);
+    Thumbnail decoded = DecodeThumbnail(path, FreedesktopThumbnails::DecodeWidth(width));
     QImage image = ScaleThumbnail(decoded, width);
     const QSize photoSize = decoded.photoSize;
-    if (key && !decoded.timedOut)
+    if (key && !decoded.timedOut) {
+        shared.Store(*key, decoded, width);
         cache.Store(*key, std::move(decoded));
-    return {std::move(image), photoSize, false};
+    }
+    return {std::move(image), photoSize, Source::Decoded};
 }
 
 // The files handed out to the workers and their results, which the caller
@@ -37,7 +49,8 @@ Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache) {
 class Build {
 public:
     Build(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache, std::size_t ahead)
-        : paths_(paths), width_(width), cache_(cache), ahead_(ahead), results_(paths.size()) {}
+        : paths_(paths), width_(width), cache_(cache), shared_(FreedesktopThumbnails::ForUser()),
+          ahead_(ahead), results_(paths.size()) {}
 
     void Work() {
         std::unique_lock lock(mutex_);
@@ -49,7 +62,7 @@ public:
                 return;
             const std::size_t k = next_++;
             lock.unlock();
-            Made made = MakeThumbnail(paths_[k], width_, cache_);
+            Made made = MakeThumbnail(paths_[k], width_, cache_, shared_);
             lock.lock();
             results_[k] = std::move(made);
             if (k == taken_)
@@ -77,6 +90,7 @@ private:
     const std::vector<QByteArray>& paths_;
     const int width_;
     ThumbnailCache& cache_;
+    const FreedesktopThumbnails shared_;
     const std::size_t ahead_;
 
     std::mutex mutex_;
@@ -119,7 +133,9 @@ ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int wi
 
     for (std::size_t k = 0; k < paths.size(); ++k) {
         const Made made = build.Take(k);
-        ++(made.fromCache ? stats.fromCache : stats.decoded);
+        ++(made.source == Source::Cache    ? stats.fromCache
+           : made.source == Source::Shared ? stats.fromShared
+                                           : stats.decoded);
         if (made.image.isNull())
             ++stats.unreadable;
         deliver(k, made.image, made.photoSize);

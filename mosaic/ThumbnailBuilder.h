@@ -16,6 +16,7 @@ namespace kolvira {
 struct ThumbnailBuildStats {
     int decoded = 0;    // files decoded
     int fromCache = 0;  // files served from the cache
+    int fromShared = 0; // files served from the desktop's shared thumbnails
     int unreadable = 0; // null thumbnails delivered, whether decoded or cached
 };
 
@@ -28,9 +29,10 @@ using ThumbnailDelivery =
 // with a null image for a file that cannot be read; returns when all are
 // delivered.
 // Meanwhile `threads` workers (0: one per core) decode one photo each at a
-// time, running at most a few files ahead of the caller. A cached thumbnail of
-// the file as it is now, at least `width` wide, is scaled instead of decoded;
-// every decode is stored in `cache`.
+// time, running at most a few files ahead of the caller. A thumbnail of the
+// file as it is now that fills the cell, from `cache` or else from the
+// desktop's shared thumbnails, is scaled instead of decoded; every decode is
+// stored in `cache` and in the shared thumbnails (unless their writing is off).
 ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int width,
                                     ThumbnailCache& cache, const ThumbnailDelivery& deliver,
                                     int threads = 0);

@@ -3,10 +3,12 @@
 #include "imageio/ColourProfile.h"
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/ExifThumbnail.h"
+#include "imageio/JpegThumbnailDecoder.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 #include <QTransform>
 
@@ -61,6 +63,24 @@ QImage UsableExifThumbnail(QByteArray jpeg, QSize photoSize, Transformations tra
     return FlattenOnBlack(Transformed(stored, transformation));
 }
 
+// The JPEG in `file` decoded by libjpeg-turbo to `size` (upright), in sRGB;
+// null when it is left to Qt's reader: CMYK, or beyond libjpeg's decode.
+QImage TurboJpegThumbnail(QIODevice& file, QSize size, Transformations transformation) {
+    const QSize stored = Upright(size, transformation);
+    if (!file.seek(0))
+        return {};
+    JpegThumbnail decoded = DecodeJpegThumbnail(file, stored);
+    if (decoded.image.isNull())
+        return {};
+    QImage image = Transformed(ScalePhoto(decoded.image, stored), transformation);
+    // As Qt's reader does; a profile Qt cannot use is read again by InSrgb.
+    if (!decoded.icc.isEmpty()) {
+        if (const QColorSpace space = QColorSpace::fromIccProfile(decoded.icc); space.isValid())
+            image.setColorSpace(space);
+    }
+    return FlattenOnBlack(InSrgb(std::move(image), file, "jpeg", transformation));
+}
+
 Thumbnail Unreadable(QString reason) {
     Thumbnail thumbnail;
     thumbnail.error = std::move(reason);
@@ -87,14 +107,14 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
     PhotoReader opened = OpenPhotoReader(nativePath, stop);
     if (!opened.reader)
         return Unreadable(opened.error);
-    QImageReader& reader = *opened.reader;
+    const QImageReader& header = *opened.reader;
 
     // Taken before the reader reads the header, while the file is at its start.
     const QByteArray exifJpeg = ReadExifThumbnail(*opened.watched);
 
     Thumbnail thumbnail;
-    const Transformations transformation = reader.transformation();
-    const QSize storedSize = reader.size(); // invalid when the format tells it only by decoding
+    const Transformations transformation = header.transformation();
+    const QSize storedSize = header.size(); // invalid when the format tells it only by decoding
     const int width = std::max(minWidth, kLargestThumbWidth);
     if (storedSize.isValid()) {
         if (HasTooManyPixels(storedSize.width(), storedSize.height()))
@@ -107,13 +127,23 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
             thumbnail.fromExif = true;
             return thumbnail;
         }
+        const QSize upright = thumbnail.photoSize.width() > width
+                                  ? QSize(width, ThumbnailHeight(thumbnail.photoSize, width))
+                                  : thumbnail.photoSize;
+        if (header.format() == "jpeg") {
+            thumbnail.image = TurboJpegThumbnail(*opened.watched, upright, transformation);
+            if (!thumbnail.image.isNull())
+                return thumbnail;
+            // Qt's reader starts over on the file its header read has left.
+            opened.watched->seek(0);
+            opened.reader = std::make_unique<QImageReader>(opened.watched.get(), "jpeg");
+        }
         // A JPEG decodes straight to 1/2, 1/4 or 1/8 of its size, then the
         // rest is scaled. The size is taken in the file's orientation.
-        if (thumbnail.photoSize.width() > width) {
-            const QSize upright(width, ThumbnailHeight(thumbnail.photoSize, width));
-            reader.setScaledSize(Upright(upright, transformation));
-        }
+        if (upright != thumbnail.photoSize)
+            opened.reader->setScaledSize(Upright(upright, transformation));
     }
+    QImageReader& reader = *opened.reader;
     reader.setAutoTransform(true);
     const QByteArray format = reader.format(); // told only before the read
     QImage image = reader.read();

@@ -11,10 +11,11 @@ packages=(
   libraw-dev
   libwmf-dev libemf2svg-dev libfontconfig-dev
   liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libvips-dev libpng-dev
   xvfb xauth dbus-daemon
   poppler-utils fonts-liberation2
   python3 python3-pil
+  scdoc librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
 )
 
 missing=()

@@ -3,11 +3,16 @@
 // plugins belong to the application rather than to the short-lived threads
 // that decode (without one, their clean-up at exit could corrupt the heap).
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
+    // Thumbnails the tests make go to a folder of their own, not the user's.
+    const QTemporaryDir cacheHome;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
