@@ -1,0 +1,48 @@
+# bash completion for kolvira-render
+
+_kolvira_render() {
+    local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+    # "--style=pe" arrives as "--style" "=" "pe" when '=' breaks words.
+    if [[ $cur == = ]]; then
+        cur=
+    elif [[ $prev == = && COMP_CWORD -ge 2 ]]; then
+        prev=${COMP_WORDS[COMP_CWORD - 2]}
+    fi
+    local IFS=$'\n'
+    COMPREPLY=()
+
+    case $prev in
+    --style)
+        COMPREPLY=($(compgen -W $'pen\npencil\ncoal\nwater-color\npicasso\nrainbow\nrevolution\neffects' -- "$cur"))
+        return ;;
+    --format)
+        COMPREPLY=($(compgen -W $'png\njpg\njpeg\nbmp\ntif\ntiff\nppm\nwebp' -- "$cur"))
+        return ;;
+    -d | --output-dir | --contact-sheet)
+        compopt -o filenames 2>/dev/null
+        COMPREPLY=($(compgen -d -- "$cur"))
+        return ;;
+    -o | --output | --files-from | --report)
+        compopt -o filenames 2>/dev/null
+        COMPREPLY=($(compgen -f -- "$cur"))
+        return ;;
+    --width | --threads | --pen-press | --details | --brightness | --red | --green | --blue | \
+        --brush-size | --old-color | --new-color | --depth | --thumb-width | --dpi | --shard)
+        return ;; # a number or a colour: nothing to offer
+    esac
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$(printf '%s\n' \
+            -o --output -d --output-dir --format --width --strip \
+            --style --pen-press --details --brightness --red --green --blue \
+            --invert --shift --sandy-sky --blur --impression-brush --brush-size --stamp \
+            --bw-photo --bw-dream --old-color --new-color --depth \
+            --files-from -0 --null --shard --skip-existing --report \
+            --contact-sheet --thumb-width --dpi --no-thumbnail-cache \
+            --threads -q --quiet -h --help --version)" -- "$cur"))
+        return
+    fi
+    compopt -o filenames 2>/dev/null
+    COMPREPLY=($(compgen -f -- "$cur"))
+}
+complete -F _kolvira_render kolvira-render
