@@ -11,17 +11,28 @@
 #include "framework/KolviraDoc.h"
 #include "framework/StatusProgress.h"
 #include "imageio/NativePath.h"
+#include "mosaic/FreedesktopThumbnails.h"
 #include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/CurrentSettings.h"
 #include "photowindow/KolviraView.h"
+#include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoEditorDialog.h"
 
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QSettings>
 
 using namespace kolvira;
 
 CKolviraApp* theApp = nullptr;
+
+namespace {
+
+const char* const kWriteSharedThumbnailsKey = "Mosaic/writeSharedThumbnails";
+
+} // namespace
 
 CKolviraApp::CKolviraApp() : recentFiles_(kRecentFileCount) {
     theApp = this;
@@ -34,6 +45,9 @@ CKolviraApp::~CKolviraApp() {
 
 bool CKolviraApp::InitInstance() {
     recentFiles_.Load();
+    // Thumbnails go to the desktop's shared folders unless turned off.
+    kolvira::FreedesktopThumbnails::SetWriting(
+        QSettings().value(QLatin1String(kWriteSharedThumbnailsKey), true).toBool());
     // The photo template comes first: the search for an open document by
     // file name walks the templates in this order.
     templates_.push_back(std::make_unique<CMultiDocTemplate>(
@@ -55,13 +69,27 @@ bool CKolviraApp::InitInstance() {
         docTemplate->SetMdiArea(mainFrame_->MdiArea());
         docTemplate->SetHost(this);
     }
+    connect(mainFrame_->MdiArea(), &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* window) {
+                auto* frame = qobject_cast<CChildFrame*>(window);
+                if (frame != nullptr && dynamic_cast<CKolviraView*>(frame->View()) != nullptr)
+                    lastPhotoFrame_ = frame;
+            });
     mainFrame_->show();
     return true;
 }
 
 void CKolviraApp::ExitInstance() {
-    if (mainFrame_ != nullptr)
-        mainFrame_->MdiArea()->closeAllSubWindows();
+    // The questions were asked when the main window closed; what is left
+    // now goes without them.
+    if (mainFrame_ != nullptr) {
+        for (QMdiSubWindow* window : mainFrame_->MdiArea()->subWindowList()) {
+            if (auto* frame = qobject_cast<CChildFrame*>(window))
+                frame->CloseWithoutQuestions();
+            else
+                window->close();
+        }
+    }
     mainFrame_.reset();
     photoTemplate = nullptr;
     mosaicTemplate = nullptr;
@@ -99,9 +127,21 @@ StatusProgress* CKolviraApp::Progress() {
 }
 
 void CKolviraApp::OpenPhotoWindow(const std::string& path) {
+    // The Mosaic asking is the active window; the photo window steps
+    // through it with Next and Previous Photo.
+    QWidget* mosaic = nullptr;
+    if (mainFrame_ != nullptr && mainFrame_->ActiveView() != nullptr)
+        mosaic = mainFrame_->ActiveView()->Widget();
     pendingPhotoPath = path;
-    if (photoTemplate != nullptr)
-        photoTemplate->OpenDocumentFile({}, true);
+    if (photoTemplate == nullptr)
+        return;
+    CKolviraDoc* opened = photoTemplate->OpenDocumentFile({}, true);
+    if (opened == nullptr)
+        return;
+    for (CChildFrame* frame : FramesOf(opened)) {
+        if (auto* view = dynamic_cast<CKolviraView*>(frame->View()))
+            view->SetPhotoSequence(mosaic);
+    }
 }
 
 kolvira::ProtectedFiles CKolviraApp::OpenPhotos() const {
@@ -120,6 +160,47 @@ kolvira::ProtectedFiles CKolviraApp::OpenPhotos() const {
 
 QWidget* CKolviraApp::DialogParent() const {
     return mainFrame_.get();
+}
+
+namespace {
+
+template <class Dialog> bool RunLookDialog(kolvira::RenderSettings& look, QWidget* parent) {
+    Dialog dialog(parent);
+    currentSettings = &look;
+    const bool ok = dialog.DoModal() == CDialog::kIdOk;
+    currentSettings = nullptr;
+    return ok;
+}
+
+} // namespace
+
+bool CKolviraApp::EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) {
+    // No view: the dialogs' Apply writes the record and has nothing to redraw.
+    kolvira::RenderSettings edited;
+    static_cast<kolvira::RenderParameters&>(edited) = look;
+    bool ok = false;
+    if (commandId == ID_PAINT)
+        ok = RunLookDialog<CDia_Paint>(edited, parent);
+    else if (commandId == ID_PHOTO_EDITOR)
+        ok = RunLookDialog<CDia_PhotoEditor>(edited, parent);
+    if (ok)
+        look = edited.Parameters();
+    return ok;
+}
+
+std::optional<PhotoWindowLook> CKolviraApp::ActivePhotoWindowLook() const {
+    if (lastPhotoFrame_ == nullptr)
+        return std::nullopt;
+    const auto* view = dynamic_cast<const CKolviraView*>(lastPhotoFrame_->View());
+    if (view == nullptr || view->photo.isNull())
+        return std::nullopt;
+    return PhotoWindowLook{view->settings.Parameters(),
+                           qRound(view->pictureWidth * view->DeviceRatio())};
+}
+
+void CKolviraApp::CommandStateChanged() {
+    if (mainFrame_ != nullptr)
+        mainFrame_->UpdateCommandUI();
 }
 
 CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {

@@ -9,11 +9,13 @@
 #include "framework/WindowHost.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+class CChildFrame;
 class CKolviraDoc;
 class CMainFrame;
 class CMultiDocTemplate;
@@ -57,6 +59,9 @@ public:
     kolvira::ProtectedFiles OpenPhotos() const override;
     QPrinter& Printer() override;
     QWidget* DialogParent() const override;
+    bool EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) override;
+    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override;
+    void CommandStateChanged() override;
 
 private:
     void OnFileNew();
@@ -69,6 +74,7 @@ private:
     std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<QPrinter> printer_;
+    QPointer<CChildFrame> lastPhotoFrame_; // the photo window most recently active
 };
 
 // The one application object, while it exists.

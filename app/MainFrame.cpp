@@ -15,6 +15,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/KolviraDoc.h"
 #include "imageio/NativePath.h"
+#include "photowindow/KolviraView.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -33,6 +34,9 @@ namespace {
 
 const char* const kGeometryKey = "MainWindow/geometry";
 const char* const kStateKey = "MainWindow/state";
+
+// The commands whose menu items carry a check mark the active view sets.
+constexpr int kViewCheckedCommands[] = {ID_SHOW_ORIGINAL, ID_SPLIT_VIEW};
 
 // The message pane's text while nothing has anything to say, and its text
 // in context-help mode.
@@ -171,6 +175,8 @@ bool CMainFrame::FrameHandles(int commandId) const {
         return true;
     case ID_WINDOW_NEW:
         return ActiveView() != nullptr;
+    case ID_FULL_SCREEN:
+        return fullScreen_.Active() || dynamic_cast<const CKolviraView*>(ActiveView()) != nullptr;
     default:
         return false;
     }
@@ -217,6 +223,12 @@ void CMainFrame::OnFrameCommand(int commandId) {
     case ID_WINDOW_CASCADE:
         CascadeWindows(*mdiArea_);
         break;
+    case ID_FULL_SCREEN:
+        if (fullScreen_.Active())
+            fullScreen_.Leave();
+        else
+            fullScreen_.Enter(ActiveFrame());
+        break;
     case ID_WINDOW_TILE:
         mdiArea_->tileSubWindows();
         break;
@@ -254,6 +266,9 @@ void CMainFrame::UpdateCommandUI() {
     EnableCommandsByRoute();
     actions_->Action(ID_VIEW_TOOLBAR)->setChecked(toolBar_->isVisibleTo(this));
     actions_->Action(ID_VIEW_STATUS_BAR)->setChecked(statusBar_->isVisibleTo(this));
+    const CView* view = ActiveView();
+    for (int id : kViewCheckedCommands)
+        actions_->Action(id)->setChecked(view != nullptr && view->IsCommandChecked(id));
     UpdateTitle();
 }
 
@@ -280,7 +295,8 @@ void CMainFrame::RebuildMenus() {
             } else {
                 QAction* action = actions_->Action(item.id);
                 action->setText(QString::fromLatin1(item.text));
-                action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR);
+                action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
+                                     std::ranges::count(kViewCheckedCommands, item.id) > 0);
                 menu->addAction(action);
             }
         }
@@ -387,5 +403,11 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
     settings.setValue(QLatin1String(kStateKey), saveState());
     mdiArea_->closeAllSubWindows();
+    // A photo window whose unsaved drawing the user kept open stays, and so
+    // does the program.
+    if (!mdiArea_->subWindowList().isEmpty()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }

@@ -5,6 +5,7 @@
 // application, enabling exactly the commands that route handles.
 #pragma once
 
+#include "app/FullScreen.h"
 #include "framework/StatusProgress.h"
 #include "photowindow/Renderer.h"
 
@@ -85,4 +86,5 @@ private:
     // message pane shows: a text goes when another window is activated.
     QPointer<QMdiSubWindow> lastActive_;
     QPointer<QMdiSubWindow> messageOwner_;
+    FullScreen fullScreen_{*this};
 };

@@ -19,7 +19,15 @@ MenuPopup ViewPopupOfDocument(const char* refreshText) {
              {ID_PHOTO_EDITOR, "Photo Editor"},
              {ID_REFRESH_MOSAIC, refreshText},
              {ID_MORE_SIZE, "More size"},
-             {ID_LESS_SIZE, "Less size"}}};
+             {ID_LESS_SIZE, "Less size"},
+             kSeparator,
+             {ID_SHOW_ORIGINAL, "Show Original\t\\"},
+             {ID_SPLIT_VIEW, "Split View"},
+             {ID_REVERT_TO_PHOTO, "Revert to Photo"},
+             kSeparator,
+             {ID_NEXT_PHOTO, "Next Photo\tAlt+Right"},
+             {ID_PREVIOUS_PHOTO, "Previous Photo\tAlt+Left"},
+             {ID_FULL_SCREEN, "Full Screen\tF11"}}};
 }
 
 const MenuPopup kHelpPopup{"&Help",
@@ -31,6 +39,7 @@ std::vector<MenuPopup> DocumentMenu(const char* refreshText) {
              {{ID_FILE_OPEN, "&Open...\tCtrl+O"},
               {ID_FILE_CLOSE, "&Close"},
               {ID_FILE_SAVE_AS, "Save &As..."},
+              {ID_RENDER_SELECTION, "R&ender Selection..."},
               kSeparator,
               {ID_FILE_PRINT, "&Print...\tCtrl+P"},
               {ID_FILE_PRINT_PREVIEW, "Print Pre&view"},
@@ -86,6 +95,15 @@ CommandPrompt PromptOf(int commandId) {
         {ID_REFRESH_MOSAIC, "Refresh Mosaic\nRefresh Mosaic"},
         {ID_MORE_SIZE, "More size in mosaic\nMore size in mosaic"},
         {ID_LESS_SIZE, "Less size in mosaic\nLess size in mosaic"},
+        {ID_SHOW_ORIGINAL, "Show the photo in place of the drawing (hold \\ for a moment)\nShow "
+                           "Original"},
+        {ID_SPLIT_VIEW, "Show the photo left of a movable line, the drawing right of it\nSplit "
+                        "View"},
+        {ID_REVERT_TO_PHOTO, "Drop the drawing and show the photo again\nRevert to Photo"},
+        {ID_NEXT_PHOTO, "Show the next photo of the Mosaic in this window\nNext Photo"},
+        {ID_PREVIOUS_PHOTO, "Show the previous photo of the Mosaic in this window\nPrevious Photo"},
+        {ID_FULL_SCREEN, "Show the photo window on the whole screen; Esc leaves\nFull Screen"},
+        {ID_RENDER_SELECTION, "Render the selected photos into drawing files\nRender Selection"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},
         {ID_FILE_CLOSE, "Close the active document\nClose"},
@@ -134,6 +152,9 @@ const std::vector<Accelerator>& Accelerators() {
         {QKeySequence(Qt::SHIFT | Qt::Key_F6), ID_PREV_PANE},
         {QKeySequence(Qt::SHIFT | Qt::Key_F1), ID_CONTEXT_HELP},
         {QKeySequence(Qt::Key_F1), ID_HELP},
+        {QKeySequence(Qt::ALT | Qt::Key_Right), ID_NEXT_PHOTO},
+        {QKeySequence(Qt::ALT | Qt::Key_Left), ID_PREVIOUS_PHOTO},
+        {QKeySequence(Qt::Key_F11), ID_FULL_SCREEN},
     };
     return table;
 }

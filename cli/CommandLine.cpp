@@ -2,6 +2,7 @@
 
 #include "cli/OptionValues.h"
 #include "imageio/PictureFiles.h"
+#include "mosaic/BatchRendering.h"
 
 #include <QFileInfo>
 
@@ -274,18 +275,7 @@ QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
 } // namespace
 
 RenderParameters DefaultRenderSettings() {
-    RenderParameters s;
-    s.active = true;
-    s.style = kStylePen;
-    s.penPress = 0.25;
-    s.details = 0.75;
-    s.brightness = 0.5;
-    s.redLevel = 0.5;
-    s.greenLevel = 0.5;
-    s.blueLevel = 0.5;
-    s.replaceDepth = 40;
-    s.brushSize = 2;
-    return s;
+    return kolvira::DefaultRenderSettings();
 }
 
 ParsedCommandLine ParseCommandLine(const QStringList& arguments) {

@@ -47,7 +47,8 @@ inline constexpr int kMaxThumbWidth = 200;
 inline constexpr int kMinSheetDpi = 72;
 inline constexpr int kMaxSheetDpi = 4800;
 
-// The record a run starts from before its options are applied.
+// The record a run starts from before its options are applied: the batch
+// default (mosaic/BatchRendering.h).
 RenderParameters DefaultRenderSettings();
 
 struct ParsedCommandLine {

@@ -1,12 +1,11 @@
 #include "cli/PictureWriting.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "mosaic/BatchRendering.h"
 
 namespace kolvira::cli {
 
 QString BatchOutputPath(const QString& outputDir, const QString& input, const QString& suffix) {
-    return QDir(outputDir).filePath(QFileInfo(input).completeBaseName() + u'.' + suffix);
+    return kolvira::BatchOutputPath(outputDir, input, suffix);
 }
 
 } // namespace kolvira::cli

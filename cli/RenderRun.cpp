@@ -3,12 +3,11 @@
 #include "cli/FailureReport.h"
 #include "cli/InputProtection.h"
 #include "cli/NativeNames.h"
-#include "cli/PhotoLoading.h"
 #include "cli/PictureWriting.h"
 #include "cli/ProgressBar.h"
 #include "cli/RunReport.h"
 #include "cli/StopSignals.h"
-#include "imageio/PictureFiles.h"
+#include "mosaic/BatchRendering.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -60,43 +59,62 @@ public:
         outputsTaken_.insert(target, input);
         if (IsLossyName(output))
             return Failed(output, UnspellableNameReason());
-        if (const QString overwritten = inputs_.FileAt(NativeFileName(output));
-            !overwritten.isEmpty())
-            return Failed(
-                output,
-                QStringLiteral("refusing to write over the input picture '%1'").arg(overwritten));
+        if (const QString reason = ProtectedTargetReason(inputs_, NativeFileName(output));
+            !reason.isEmpty())
+            return Failed(output, reason);
         // Outputs appear only once complete, so one that exists is a finished picture.
         if (const QFileInfo existing(output);
             options_.skipExisting && (existing.exists() || existing.isSymLink()))
             return {InputStatus::Skipped,
                     {input, QStringLiteral("'%1' already exists").arg(output)}};
 
-        LoadedPhoto photo = LoadPhoto(input, options_.width);
-        if (photo.picture.isNull())
-            return Failed(input, photo.error);
-        if (!options_.quiet) {
-            for (const QString& warning : photo.warnings)
-                Report({input, QStringLiteral("warning: ") + warning});
-        }
-
-        progress_.Start(QFileInfo(input).fileName(),
-                        count_ > 1 ? QStringLiteral("%1/%2").arg(number).arg(count_) : QString());
-        RenderInPlace(photo.picture, options_.settings, options_.threads,
-                      [this](int percent) { progress_.Show(percent); });
-        progress_.Show(100); // the pass reports the cells it starts, so it stops short of 100
-        progress_.Finish();
-
-        const CarriedMetadata metadata =
-            options_.strip ? CarriedMetadata() : CarriedMetadata::Of(NativeFileName(input));
-        if (const QString reason =
-                WritePicture(photo.picture, output, options_.writerFormat, metadata);
-            !reason.isEmpty())
-            return Failed(output, reason);
+        PhotoRenderJob job;
+        job.input = input;
+        job.nativeInput = NativeFileName(input);
+        job.output = output;
+        job.writerFormat = options_.writerFormat;
+        job.settings = options_.settings;
+        job.width = options_.width;
+        job.threads = options_.threads;
+        job.carryMetadata = !options_.strip;
+        ProgressShown shown(*this, input, number);
+        const PhotoRenderOutcome outcome = RenderPhotoFile(job, shown);
+        if (outcome.status != PhotoRenderOutcome::Status::Written)
+            return Failed(outcome.failedFile, outcome.reason);
         return {
-            InputStatus::Written, {}, std::int64_t{photo.picture.width()} * photo.picture.height()};
+            InputStatus::Written, {}, std::int64_t{outcome.size.width()} * outcome.size.height()};
     }
 
 private:
+    // The decoder's warnings, then the progress bar while the pass runs.
+    class ProgressShown : public PhotoRenderObserver {
+    public:
+        ProgressShown(Run& run, const QString& input, qsizetype number)
+            : run_(run), input_(input), number_(number) {}
+        void Loaded(const QStringList& warnings) override {
+            if (!run_.options_.quiet) {
+                for (const QString& warning : warnings)
+                    Report({input_, QStringLiteral("warning: ") + warning});
+            }
+            run_.progress_.Start(QFileInfo(input_).fileName(),
+                                 run_.count_ > 1
+                                     ? QStringLiteral("%1/%2").arg(number_).arg(run_.count_)
+                                     : QString());
+        }
+        void Progress(int percent) override { run_.progress_.Show(percent); }
+        bool Rendered() override {
+            // The pass reports the cells it starts, so it stops short of 100.
+            run_.progress_.Show(100);
+            run_.progress_.Finish();
+            return true;
+        }
+
+    private:
+        Run& run_;
+        const QString& input_;
+        const qsizetype number_;
+    };
+
     const CliOptions& options_;
     const ProtectedFiles inputs_;
     const qsizetype count_;
@@ -149,14 +167,6 @@ QStringList InputsOfShard(const QStringList& inputs, const Shard& shard) {
 }
 
 } // namespace
-
-void RenderInPlace(QImage& picture, const RenderParameters& settings, int threads,
-                   const ProgressCallback& progress) {
-    PictureSurface surface(reinterpret_cast<PixelWord*>(picture.bits()), picture.width(),
-                           picture.height(), picture.bytesPerLine() / 4);
-    const RenderRect area{0, 0, picture.width(), picture.height()};
-    RenderPicture(surface, settings, area, progress, RenderOptions{threads});
-}
 
 int RunRender(const CliOptions& options) {
     const bool batch = !options.outputDir.isEmpty();

@@ -3,15 +3,8 @@
 #pragma once
 
 #include "cli/CommandLine.h"
-#include "render/RenderPass.h"
-
-#include <QImage>
 
 namespace kolvira::cli {
-
-// Renders the whole of a Format_RGB32 picture in place.
-void RenderInPlace(QImage& picture, const RenderParameters& settings, int threads,
-                   const ProgressCallback& progress);
 
 // Renders every input of `options`; returns the exit code, 0 when all
 // pictures were written and 1 otherwise.

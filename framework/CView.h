@@ -26,6 +26,14 @@ public:
     // The photos the view shows or lists: nothing the program saves or
     // prints to a file may replace them.
     virtual std::vector<kolvira::NativePath> PhotoFiles() const { return {}; }
+    // Whether a command the view handles is switched on (a check mark).
+    virtual bool IsCommandChecked(int commandId) const {
+        (void)commandId;
+        return false;
+    }
+    // Asked before the window closes: false keeps it open (the user chose
+    // Cancel, or a save that was asked for failed).
+    virtual bool CanClose() { return true; }
 
     CKolviraDoc* GetDocument() const { return document_; }
     void AttachDocument(CKolviraDoc* document) { document_ = document; }

@@ -3,6 +3,7 @@
 #include "framework/CView.h"
 #include "framework/KolviraDoc.h"
 
+#include <QCloseEvent>
 #include <QWidget>
 
 CChildFrame::CChildFrame(CView* view) : view_(view) {
@@ -12,6 +13,19 @@ CChildFrame::CChildFrame(CView* view) : view_(view) {
 
 CChildFrame::~CChildFrame() {
     DetachView();
+}
+
+void CChildFrame::CloseWithoutQuestions() {
+    askView_ = false;
+    close();
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (askView_ && view_ != nullptr && !view_->CanClose()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
 }
 
 void CChildFrame::DetachView() {

@@ -14,9 +14,15 @@ public:
     ~CChildFrame() override;
 
     CView* View() const { return view_; }
+    // Closes without asking the view, as when the program ends.
+    void CloseWithoutQuestions();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void DetachView();
 
     CView* view_;
+    bool askView_ = true;
 };

@@ -41,6 +41,13 @@ enum CommandId : int {
     ID_REFRESH_MOSAIC = 32783,
     ID_MORE_SIZE = 32786,
     ID_LESS_SIZE = 32787,
+    ID_RENDER_SELECTION = 32790,
+    ID_SHOW_ORIGINAL = 32791,
+    ID_SPLIT_VIEW = 32792,
+    ID_REVERT_TO_PHOTO = 32793,
+    ID_NEXT_PHOTO = 32794,
+    ID_PREVIOUS_PHOTO = 32795,
+    ID_FULL_SCREEN = 32796,
 };
 
 inline constexpr int kRecentFileCount = 10;

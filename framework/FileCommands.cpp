@@ -19,9 +19,11 @@ void CSaveable::OnFileSave(CWindowHost& host) {
 void CSaveable::OnFileSaveAs(CWindowHost& host) {
     const SaveDialogText text = SaveDialog();
     QWidget* parent = host.DialogParent();
+    SaveChoice choice = SaveChoices();
+    choice.chosen = saveOption_;
     const QString path = AskForSaveName(parent, text.caption,
                                         savedPath_.isEmpty() ? SuggestedSaveName() : savedPath_,
-                                        text.filters, text.defaultSuffix);
+                                        text.filters, text.defaultSuffix, &choice);
     if (path.isEmpty())
         return;
     // A name that may not be written is refused before anyone is asked
@@ -31,14 +33,25 @@ void CSaveable::OnFileSaveAs(CWindowHost& host) {
         ReportSaveFailure(parent, path, refusal);
         return;
     }
-    if (ConfirmReplace(parent, path))
+    if (ConfirmReplace(parent, path)) {
+        saveOption_ = choice.chosen;
         SaveAs(path, host);
+    }
+}
+
+const QString& CSaveable::StoppedByUser() {
+    static const QString stopped = QStringLiteral("stopped by the user");
+    return stopped;
 }
 
 bool CSaveable::SaveAs(const QString& path, CWindowHost& host) {
     QString failure = RefusalToReplacePhoto(path, host.OpenPhotos());
     if (failure.isEmpty())
         failure = WriteSavedFile(path);
+    if (failure == StoppedByUser()) {
+        host.ShowStatusMessage(QStringLiteral("Save stopped: nothing was written"));
+        return false;
+    }
     if (!failure.isEmpty()) {
         ReportSaveFailure(host.DialogParent(), path, failure);
         return false;

@@ -5,6 +5,8 @@
 // outcome are the same for every window.
 #pragma once
 
+#include "framework/SaveTargets.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -31,11 +33,18 @@ protected:
     virtual SaveDialogText SaveDialog() const = 0;
     // The name offered until the first save.
     virtual QString SuggestedSaveName() const = 0;
-    // Writes the file at `path`: the reason for a failure, or an empty string.
+    // Writes the file at `path`: the reason for a failure, or an empty
+    // string; StoppedByUser() when the user stopped it and nothing was written.
     virtual QString WriteSavedFile(const QString& path) = 0;
+    // A further choice the save dialog offers (none by default).
+    virtual SaveChoice SaveChoices() { return {}; }
+    // The option chosen at the last Save As, which Save uses again; 0 until then.
+    int SaveOption() const { return saveOption_; }
+    static const QString& StoppedByUser();
 
 private:
     QString savedPath_; // empty until the first save
+    int saveOption_ = 0;
 };
 
 bool IsSaveCommand(int commandId);

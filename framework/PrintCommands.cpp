@@ -9,9 +9,11 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
@@ -64,6 +66,13 @@ QPageRanges ChosenPages(const QPrinter& printer) {
     return pages;
 }
 
+bool Prepare(CPrintable& view, CWindowHost& host) {
+    if (view.PreparePrinting(host))
+        return true;
+    host.ShowStatusMessage(QStringLiteral("Printing stopped: nothing was printed"));
+    return false;
+}
+
 void PrintWithDialog(CPrintable& view, CWindowHost& host) {
     QPrinter& printer = host.Printer();
     const int pages = view.PageCount(printer);
@@ -72,12 +81,17 @@ void PrintWithDialog(CPrintable& view, CWindowHost& host) {
     QPrintDialog dialog(&printer, host.DialogParent());
     dialog.setMinMax(1, pages);
     dialog.setFromTo(1, pages);
-    if (dialog.exec() != QDialog::Accepted)
+    // What a choice needs is made once the dialog is accepted.
+    if (QWidget* options = view.MakePrintOptions([] { return true; }))
+        dialog.setOptionTabs({options});
+    if (dialog.exec() != QDialog::Accepted || !Prepare(view, host))
         return;
     PrintChosenPages(view, printer, ChosenPages(printer), host);
 }
 
 void PrintWithoutDialog(CPrintable& view, CWindowHost& host) {
+    if (!Prepare(view, host))
+        return;
     QPrinter& printer = host.Printer();
     const bool hasPrinter = printer.outputFormat() == QPrinter::NativeFormat &&
                             !printer.printerName().isEmpty() &&
@@ -102,8 +116,23 @@ void ShowPrintPreview(CPrintable& view, CWindowHost& host) {
     preview.setWindowTitle(QStringLiteral("Print Preview - %1").arg(view.PrintJobName()));
     if (parent != nullptr)
         preview.resize(parent->size() * 0.9);
+    if (!Prepare(view, host))
+        return;
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&view](QPrinter* printer) { view.PrintPages(*printer, {}); });
+    // The options sit under the pages, which follow every change.
+    auto* pages = preview.findChild<QPrintPreviewWidget*>();
+    QWidget* options = view.MakePrintOptions([&view, &host, pages] {
+        if (!Prepare(view, host))
+            return false;
+        if (pages != nullptr)
+            pages->updatePreview();
+        return true;
+    });
+    if (options != nullptr && preview.layout() != nullptr)
+        preview.layout()->addWidget(options);
+    else
+        delete options;
     preview.exec();
 }
 

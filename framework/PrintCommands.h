@@ -8,8 +8,11 @@
 #include <QPageRanges>
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 class QPrinter;
+class QWidget;
 class CWindowHost;
 
 class CPrintable {
@@ -24,6 +27,22 @@ public:
     // empty) on `device`, starting a new page between them. False when the
     // device cannot be painted on.
     virtual bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) = 0;
+
+    // Choices about what the pages show, as a widget (titled for a tab of
+    // the print dialog) that the dialog showing it owns; null when there
+    // are none. `changed` runs after each change; when it returns false the
+    // change was stopped and the widget puts the option back.
+    virtual QWidget* MakePrintOptions(std::function<bool()> changed) {
+        (void)changed;
+        return nullptr;
+    }
+    // Makes what the pages need, where that takes long (with the status-bar
+    // progress, Esc stopping it), before anything is printed. False when
+    // the user stopped it: nothing is printed then.
+    virtual bool PreparePrinting(CWindowHost& host) {
+        (void)host;
+        return true;
+    }
 };
 
 bool IsPrintCommand(int commandId);

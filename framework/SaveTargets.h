@@ -22,10 +22,21 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
 QString SavePictureFile(const QImage& picture, const QString& path,
                         const kolvira::CarriedMetadata& metadata = {});
 
+// A choice the save dialog offers besides the name, such as the picture's
+// size: one radio button per option.
+struct SaveChoice {
+    QString label;       // "Size:"
+    QStringList options; // none: the dialog asks only for the name
+    int chosen = 0;      // checked at first; then what the user left checked
+};
+
 // Asks for the name of a new file in a save dialog, starting at
-// `suggested`; an empty string when the user cancels.
+// `suggested`; an empty string when the user cancels. A `choice` with
+// options is offered in Qt's own dialog, or, after a platform dialog (which
+// takes no extra controls), in a small dialog of its own.
 QString AskForSaveName(QWidget* parent, const QString& caption, const QString& suggested,
-                       const QStringList& filters, const QString& defaultSuffix);
+                       const QStringList& filters, const QString& defaultSuffix,
+                       SaveChoice* choice = nullptr);
 
 // Asks whether to replace `path` when a file is there; true when there is
 // none or the user agrees.

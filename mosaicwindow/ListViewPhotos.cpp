@@ -10,6 +10,8 @@
 #include "mosaic/ThumbnailBuilder.h"
 #include "mosaic/ThumbnailCache.h"
 #include "mosaic/ThumbnailDecoding.h"
+#include "mosaicwindow/RenderSelectionDialog.h"
+#include "mosaicwindow/SelectionRendering.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -36,7 +38,8 @@ CListView_Photos::CListView_Photos() {
     setWhatsThis(QStringLiteral(
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
-        "(never off the disk); keypad + and - change the thumbnail size."));
+        "(never off the disk); keypad + and - change the thumbnail size. File → Render "
+        "Selection renders the selected photos into drawing files."));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -49,6 +52,14 @@ CListView_Photos::CListView_Photos() {
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) { currentItem = row; });
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OpenEntry(row(item)); });
+    // Render Selection is there only while something is selected.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this, had = false]() mutable {
+        const bool has = !selectedItems().isEmpty();
+        if (has == had || Host() == nullptr)
+            return;
+        had = has;
+        Host()->CommandStateChanged();
+    });
 }
 
 void CListView_Photos::OnInitialUpdate() {
@@ -57,6 +68,25 @@ void CListView_Photos::OnInitialUpdate() {
     ScanDirectory(directory, photoPaths, {});
     scannedPaths_ = photoPaths;
     BuildMosaic();
+}
+
+std::string CListView_Photos::PhotoBeside(const std::string& path, int step) const {
+    // From where the photo stood in the folder, so that one taken off the
+    // list since still has neighbours.
+    const auto scanned = std::find(scannedPaths_.begin(), scannedPaths_.end(), path);
+    if (scanned == scannedPaths_.end() || step == 0)
+        return {};
+    const std::ptrdiff_t direction = step > 0 ? 1 : -1;
+    int remaining = std::abs(step);
+    const auto listed = [this](const std::string& candidate) {
+        return std::find(photoPaths.begin(), photoPaths.end(), candidate) != photoPaths.end();
+    };
+    for (std::ptrdiff_t k = (scanned - scannedPaths_.begin()) + direction;
+         k >= 0 && k < static_cast<std::ptrdiff_t>(scannedPaths_.size()); k += direction) {
+        if (listed(scannedPaths_[k]) && --remaining == 0)
+            return scannedPaths_[k];
+    }
+    return {};
 }
 
 bool CListView_Photos::SelectPhotoFile(const std::string& path) {
@@ -73,7 +103,8 @@ bool CListView_Photos::SelectPhotoFile(const std::string& path) {
 
 bool CListView_Photos::HandlesCommand(int commandId) const {
     return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE ||
-           commandId == ID_LESS_SIZE || IsSaveCommand(commandId) || IsPrintCommand(commandId);
+           commandId == ID_LESS_SIZE || IsSaveCommand(commandId) || IsPrintCommand(commandId) ||
+           (commandId == ID_RENDER_SELECTION && !selectedItems().isEmpty());
 }
 
 void CListView_Photos::OnCommand(int commandId) {
@@ -86,6 +117,9 @@ void CListView_Photos::OnCommand(int commandId) {
         break;
     case ID_LESS_SIZE:
         LessSize();
+        break;
+    case ID_RENDER_SELECTION:
+        RenderSelection();
         break;
     default:
         if (Host() != nullptr)
@@ -183,6 +217,31 @@ void CListView_Photos::OpenEntry(int index) {
     }
     if (Host() != nullptr)
         Host()->OpenPhotoWindow(photoPaths[index]);
+}
+
+std::vector<std::string> CListView_Photos::SelectedPhotoPaths() const {
+    std::vector<std::string> paths;
+    for (int k = 0; k < count() && k < static_cast<int>(photoPaths.size()); ++k) {
+        if (item(k)->isSelected())
+            paths.push_back(photoPaths[k]);
+    }
+    return paths;
+}
+
+void CListView_Photos::RenderSelection() {
+    const std::vector<std::string> photos = SelectedPhotoPaths();
+    if (Host() == nullptr || photos.empty())
+        return;
+    const QString folder = ShownPath(GetDirectory(GetDocument()->GetPathName()));
+    CDia_RenderSelection dialog(*Host(), folder.isEmpty() ? QStringLiteral("/") : folder,
+                                static_cast<int>(photos.size()), Host()->DialogParent());
+    if (dialog.DoModal() != CDialog::kIdOk)
+        return;
+    // Never over a photo: neither one open anywhere nor one this Mosaic found.
+    kolvira::ProtectedFiles protectedFiles = Host()->OpenPhotos();
+    for (const std::string& path : scannedPaths_)
+        protectedFiles.Add(NativePath(path));
+    RenderSelectedPhotos(photos, dialog.Request(), protectedFiles, *Host(), Host()->DialogParent());
 }
 
 void CListView_Photos::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 
 #include "framework/CView.h"
 #include "framework/FileCommands.h"
+#include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
 #include "mosaic/ContactSheet.h"
 #include "mosaicwindow/ThumbnailDelegate.h"
@@ -16,7 +17,11 @@
 #include <string>
 #include <vector>
 
-class CListView_Photos : public QListWidget, public CView, public CPrintable, public CSaveable {
+class CListView_Photos : public QListWidget,
+                         public CView,
+                         public CPrintable,
+                         public CSaveable,
+                         public CPhotoSequence {
     Q_OBJECT
 
 public:
@@ -46,8 +51,16 @@ public:
     // Makes the entry of the file named like `path`'s the current and only
     // selected one, in sight; false when the Mosaic has no such entry.
     bool SelectPhotoFile(const std::string& path);
+    // Next and Previous Photo of the photo windows opened from here walk the
+    // list as it is now, Delete included.
+    std::string PhotoBeside(const std::string& path, int step) const override;
     // Opens photo `index` in a new photo window.
     void OpenEntry(int index);
+    // File → Render Selection: the selected photos rendered into drawing
+    // files, after the dialog has asked how.
+    void RenderSelection();
+    // The selected entries' photos, in list order.
+    std::vector<std::string> SelectedPhotoPaths() const;
 
     static constexpr int kSmallestThumbWidth = 20;
     static constexpr int kLargestThumbWidth = 200;

@@ -27,6 +27,10 @@ QString ChannelText(const Channels& c) {
 
 void CKolviraView::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && NearSplitLine(point)) {
+        draggingSplit_ = true;
+        return;
+    }
     if (event->button() == Qt::LeftButton)
         ProbeColor(point);
     else if (event->button() == Qt::RightButton)

@@ -52,17 +52,10 @@ void CKolviraView::OnInitialUpdate() {
     SetScrollSizes(QSize(0, 0));
     if (photoPath.empty())
         return;
-    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(photoPath));
-    if (decoded.image.isNull()) {
-        // The window stays empty; the status bar says why.
-        ShowStatus(QStringLiteral("Cannot show %1: %2").arg(ShownPath(photoPath), decoded.error));
+    if (const QString failure = LoadPhotoFile(photoPath); !failure.isEmpty()) {
+        ShowStatus(failure); // the window stays empty; the status bar says why
         return;
     }
-    if (!decoded.damage.isEmpty())
-        ShowStatus(QStringLiteral("%1 is damaged: %2; showing what could be read")
-                       .arg(ShownPath(photoPath), decoded.damage));
-    // Transparent parts show black, as in kolvira-render's output.
-    photo = kolvira::FlattenOnBlack(decoded.image);
     settings.replaceDepth = 40;
     settings.brushSize = 2;
 }
@@ -158,6 +151,7 @@ void CKolviraView::paintEvent(QPaintEvent*) {
         painter.setClipping(false);
         DrawPreview(painter);
     }
+    DrawOriginal(painter);
 }
 
 void CKolviraView::DrawLivePhoto(QPainter& painter) {

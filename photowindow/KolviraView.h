@@ -9,12 +9,15 @@
 #include "framework/CView.h"
 #include "framework/FileCommands.h"
 #include "framework/PrintCommands.h"
+#include "photowindow/FullResolution.h"
+#include "photowindow/PhotoPrintOptions.h"
 #include "photowindow/PreviewCache.h"
 #include "photowindow/RenderSettings.h"
 #include "photowindow/Renderer.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
+#include <QPointer>
 #include <QString>
 
 #include <string>
@@ -41,6 +44,18 @@ public:
     bool HandlesCommand(int commandId) const override;
     void OnCommand(int commandId) override;
     std::vector<kolvira::NativePath> PhotoFiles() const override;
+    bool IsCommandChecked(int commandId) const override;
+    // Asks "Save the drawing of NAME?" when a kept drawing has not been
+    // saved (unless the settings turn the question off).
+    bool CanClose() override;
+
+    // The list Next Photo and Previous Photo walk: the Mosaic the window was
+    // opened from, a widget that is a CPhotoSequence (PhotoStepping.cpp).
+    void SetPhotoSequence(QWidget* mosaic);
+    // Shows the photo at `path` in this window, keeping its settings and
+    // dropping a kept picture; false, with the reason in the status bar,
+    // when it cannot be shown.
+    bool ShowPhotoFile(const std::string& path);
 
     // Printing: one page with the picture the window shows, at the size it
     // has on the screen, from the page's top-left corner (PhotoPrinting.cpp).
@@ -80,6 +95,11 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     // Also told when the scroll bars come or go and the viewport changes.
@@ -126,6 +146,26 @@ private:
     // what OK keeps, and what an Apply previews once a picture is kept.
     const QImage& FinalPicture(bool showProgress);
 
+    // Before and after (BeforeAndAfter.cpp): the photo shown in place of
+    // the drawing while `\` is held or Show Original is on, or left of a
+    // movable line in Split View.
+    bool ShowsOriginal() const { return showOriginal_ || originalHeld_; }
+    void SetOriginalHeld(bool held);
+    void DrawOriginal(QPainter& painter);
+    int SplitX() const;
+    bool NearSplitLine(QPoint point) const;
+    // The width in screen pixels of the picture the window shows now.
+    int ShownDeviceWidth() const;
+
+    // Revert, the question about an unsaved drawing, and stepping through
+    // the Mosaic (PhotoStepping.cpp).
+    bool AskToSaveDrawing();
+    void RevertToPhoto();
+    void StepPhoto(int step);
+    bool NextPhotoEnabled(int step) const;
+    // Decodes `path` into `photo`; the reason when it cannot.
+    QString LoadPhotoFile(const std::string& path);
+
     // The colour probe and the replacement-colour pick (ColorProbe.cpp).
     QRgb ShownPixel(QPoint point);
     void ProbeColor(QPoint point);
@@ -140,4 +180,29 @@ private:
     QSize scrollTotal_;
     QSize devicePicture_;     // the picture last drawn, in device pixels
     qreal renderedRatio_ = 1; // the device ratio renderedPicture was made at
+
+    bool showOriginal_ = false; // View → Show Original
+    bool originalHeld_ = false; // the `\` key is down
+    bool splitView_ = false;
+    bool draggingSplit_ = false;
+    double splitFraction_ = 0.5; // the split line's place across the picture
+    kolvira::ScaledPhotoCache originalPhoto_;
+    bool drawingSaved_ = true; // false from OK until the drawing is saved
+    QPointer<QWidget> sequence_;
+
+    // Full-resolution Save As and the print options (PhotoSaving.cpp,
+    // PhotoPrinting.cpp).
+public:
+    QWidget* MakePrintOptions(std::function<bool()> changed) override;
+    bool PreparePrinting(CWindowHost& host) override;
+    // The photo at its own size with the window's settings, as
+    // kolvira-render makes it; null when stopped with Esc (if `stoppable`).
+    QImage FullResolutionPicture(bool stoppable);
+    kolvira::PhotoPrintChoice printChoice; // the defaults print as before
+
+protected:
+    SaveChoice SaveChoices() override;
+
+private:
+    kolvira::FullResolutionCache fullResolution_;
 };

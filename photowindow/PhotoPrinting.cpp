@@ -1,7 +1,9 @@
-// Printing a photo window: the page shows what the window shows, each
-// screen pixel printed at its physical size on the screen.
+// Printing a photo window: the page shows what the window shows, or the
+// photo at full resolution, at the physical size the picture has on the
+// screen from the top-left corner, or fitted to the page.
 #include "photowindow/KolviraView.h"
 
+#include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
 #include "imageio/PhotoScaling.h"
 #include "imageio/PrintScale.h"
@@ -37,16 +39,47 @@ int CKolviraView::PageCount(const QPagedPaintDevice&) {
     return 1;
 }
 
+QWidget* CKolviraView::MakePrintOptions(std::function<bool()> changed) {
+    if (photo.isNull())
+        return nullptr;
+    return kolvira::MakePhotoPrintOptions(printChoice, ShownPicture().size(), photo.size(),
+                                          std::move(changed));
+}
+
+bool CKolviraView::PreparePrinting(CWindowHost&) {
+    return !printChoice.fullResolution || photo.isNull() ||
+           !FullResolutionPicture(/*stoppable=*/true).isNull();
+}
+
 bool CKolviraView::PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     if (pages.isEmpty() || pages.contains(1)) {
+        const QImage shown = ShownPicture();
+        const qreal ratio = ShownPictureRatio();
         const QSizeF scale = kolvira::ScreenToDeviceScale(device, kolvira::ScreenDpi());
-        painter.scale(scale.width(), scale.height());
-        // A picture made for a high-density screen prints at the size the
-        // window shows, with its finer pixels.
-        DrawInDevicePixels(painter, ShownPicture(), ShownPictureRatio());
+        const bool fullResolution = printChoice.fullResolution && !photo.isNull();
+        if (!fullResolution && !printChoice.fitToPage) {
+            painter.scale(scale.width(), scale.height());
+            // A picture made for a high-density screen prints at the size the
+            // window shows, with its finer pixels.
+            DrawInDevicePixels(painter, shown, ratio);
+        } else {
+            // Kept from PreparePrinting; rendered here only for a caller
+            // that printed without preparing.
+            const QImage printed =
+                fullResolution ? FullResolutionPicture(/*stoppable=*/false) : shown;
+            const QRectF onScreen(0, 0, shown.width() / ratio * scale.width(),
+                                  shown.height() / ratio * scale.height());
+            const QRectF target =
+                printChoice.fitToPage
+                    ? kolvira::FittedRect(printed.size(),
+                                          QRectF(0, 0, device.width(), device.height()))
+                    : onScreen;
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.drawImage(target, printed);
+        }
     }
     return painter.end();
 }

@@ -1,8 +1,9 @@
-// Saving a photo window's picture: what the window shows, as PNG, JPEG, BMP
-// or TIFF by the name's extension.
+// Saving a photo window's picture, as PNG, JPEG, BMP or TIFF by the name's
+// extension: what the window shows, or the photo rendered at its own size.
 #include "photowindow/KolviraView.h"
 
 #include "framework/SaveTargets.h"
+#include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
 
 #include <QDir>
@@ -25,10 +26,44 @@ QString CKolviraView::SuggestedSaveName() const {
     return QDir(folder).filePath(base + QStringLiteral(".png"));
 }
 
+namespace {
+
+// The options of the save dialog's size choice.
+enum SavedSize { kAsShown = 0, kFullResolution = 1 };
+
+QString SizeText(QSize size) {
+    return QStringLiteral("%1 × %2").arg(size.width()).arg(size.height());
+}
+
+} // namespace
+
+SaveChoice CKolviraView::SaveChoices() {
+    if (photo.isNull())
+        return {};
+    return {QStringLiteral("Size:"),
+            {QStringLiteral("As shown (%1)").arg(SizeText(ShownPicture().size())),
+             QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
+}
+
+QImage CKolviraView::FullResolutionPicture(bool stoppable) {
+    return fullResolution_.Picture(photo, settings.Parameters(), ProgressFor(true), stoppable);
+}
+
 QString CKolviraView::WriteSavedFile(const QString& path) {
+    QImage picture;
+    if (SaveOption() == kFullResolution && !photo.isNull()) {
+        picture = FullResolutionPicture(/*stoppable=*/true);
+        if (picture.isNull())
+            return StoppedByUser();
+    } else {
+        picture = ShownPicture();
+    }
     // The photo's EXIF goes with the picture made from it.
-    return SavePictureFile(ShownPicture(), path,
-                           kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath)));
+    const QString failure = SavePictureFile(
+        picture, path, kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath)));
+    if (failure.isEmpty())
+        drawingSaved_ = true; // closing need not ask about it
+    return failure;
 }
 
 std::vector<kolvira::NativePath> CKolviraView::PhotoFiles() const {

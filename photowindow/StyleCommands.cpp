@@ -12,6 +12,8 @@
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
 
+#include <QApplication>
+
 using kolvira::ID_PAINT;
 using kolvira::ID_PHOTO_EDITOR;
 
@@ -32,6 +34,14 @@ bool CKolviraView::HandlesCommand(int commandId) const {
     case ID_PAINT:
     case ID_PHOTO_EDITOR:
         return true;
+    case kolvira::ID_SHOW_ORIGINAL:
+    case kolvira::ID_SPLIT_VIEW:
+        return !photo.isNull();
+    case kolvira::ID_REVERT_TO_PHOTO:
+        return !renderedPicture.isNull() || settings.active;
+    case kolvira::ID_NEXT_PHOTO:
+    case kolvira::ID_PREVIOUS_PHOTO:
+        return NextPhotoEnabled(commandId == kolvira::ID_NEXT_PHOTO ? 1 : -1);
     default:
         if (IsSaveCommand(commandId))
             return !photo.isNull() || !renderedPicture.isNull(); // something to write
@@ -46,6 +56,23 @@ void CKolviraView::OnCommand(int commandId) {
         break;
     case ID_PHOTO_EDITOR:
         RunRenderDialog<CDia_PhotoEditor>();
+        break;
+    case kolvira::ID_SHOW_ORIGINAL:
+        showOriginal_ = !showOriginal_;
+        viewport()->update();
+        break;
+    case kolvira::ID_SPLIT_VIEW:
+        splitView_ = !splitView_;
+        viewport()->update();
+        break;
+    case kolvira::ID_REVERT_TO_PHOTO:
+        RevertToPhoto();
+        break;
+    case kolvira::ID_NEXT_PHOTO:
+        StepPhoto(1);
+        break;
+    case kolvira::ID_PREVIOUS_PHOTO:
+        StepPhoto(-1);
         break;
     default:
         if (Host() != nullptr)
@@ -63,13 +90,18 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     // Beside the photo window, so that Apply's preview stays in sight.
     const QWidget* photoWindow = Frame();
     PlaceOf<Dialog>().Open(dialog, photoWindow != nullptr ? *photoWindow : *window());
+    // `\` shows the photo while the dialog has the keys.
+    qApp->installEventFilter(this);
     const int result = dialog.DoModal();
+    qApp->removeEventFilter(this);
+    SetOriginalHeld(false);
     PlaceOf<Dialog>().Closed(dialog);
     showApplied_ = false;
     if (result == CDialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
         renderedPicture = FinalPicture(/*showProgress=*/true);
         renderedRatio_ = DeviceRatio();
+        drawingSaved_ = false;
         SetScrollSizes(ScrollTotal(QSize(pictureWidth, pictureHeight)));
         viewport()->update();
     } else {

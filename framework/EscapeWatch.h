@@ -1,0 +1,25 @@
+// Esc as the way to stop a long pass run on the user-interface thread (a
+// full-resolution rendering, a batch of drawings). While the watch lives,
+// events are processed only to notice Esc: every other key, click and close
+// request is swallowed, so nothing else can start or close a window under
+// the pass.
+#pragma once
+
+#include <QObject>
+
+class EscapeWatch : public QObject {
+public:
+    EscapeWatch();
+    ~EscapeWatch() override;
+    EscapeWatch(const EscapeWatch&) = delete;
+    EscapeWatch& operator=(const EscapeWatch&) = delete;
+
+    // Processes the pending events; true once Esc has been pressed.
+    bool Pressed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};

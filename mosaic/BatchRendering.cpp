@@ -1,0 +1,115 @@
+#include "mosaic/BatchRendering.h"
+
+#include "imageio/PhotoDecoding.h"
+#include "imageio/PhotoScaling.h"
+#include "imageio/PictureFiles.h"
+#include "imageio/PictureMetadata.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace kolvira {
+namespace {
+
+LoadedPhoto LoadFailed(const QString& reason) {
+    return {{}, reason, {}};
+}
+
+// The photo as decoded, upright, in whatever format the decoder gives, with
+// what the codec said on the way.
+LoadedPhoto Decode(const QByteArray& nativePath) {
+    DecodedPhoto decoded = DecodePhoto(nativePath);
+    if (decoded.image.isNull())
+        return LoadFailed(decoded.error);
+    if (!decoded.damage.isEmpty())
+        return LoadFailed(QStringLiteral("the picture is damaged: %1").arg(decoded.damage));
+    return {std::move(decoded.image), {}, decoded.warnings};
+}
+
+} // namespace
+
+RenderParameters DefaultRenderSettings() {
+    RenderParameters s;
+    s.active = true;
+    s.style = kStylePen;
+    s.penPress = 0.25;
+    s.details = 0.75;
+    s.brightness = 0.5;
+    s.redLevel = 0.5;
+    s.greenLevel = 0.5;
+    s.blueLevel = 0.5;
+    s.replaceDepth = 40;
+    s.brushSize = 2;
+    return s;
+}
+
+std::int64_t ScaledHeight(int width, int height, int targetWidth) {
+    // A very wide photo can come to no rows at all; the picture keeps one.
+    return std::max<std::int64_t>(ProportionalHeight(QSize(width, height), targetWidth), 1);
+}
+
+LoadedPhoto LoadPhoto(const QByteArray& nativePath, int targetWidth) {
+    const LoadedPhoto decoded = Decode(nativePath);
+    if (decoded.picture.isNull())
+        return decoded;
+    const QImage& photo = decoded.picture;
+
+    const bool scale = targetWidth > 0;
+    const int width = scale ? targetWidth : photo.width();
+    const std::int64_t height =
+        scale ? ScaledHeight(photo.width(), photo.height(), targetWidth) : photo.height();
+    if (HasTooManyPixels(width, height))
+        return LoadFailed(QStringLiteral("scaled to width %1: ").arg(width) +
+                          TooManyPixelsReason(width, height));
+
+    const QImage flat = FlattenOnBlack(photo);
+    QImage picture = scale ? ScalePhoto(flat, QSize(width, static_cast<int>(height))) : flat;
+    if (picture.isNull())
+        return LoadFailed(
+            QStringLiteral("not enough memory for a %1x%2 picture").arg(width).arg(height));
+    return {picture, {}, decoded.warnings};
+}
+
+void RenderInPlace(QImage& picture, const RenderParameters& settings, int threads,
+                   const ProgressCallback& progress) {
+    PictureSurface surface(reinterpret_cast<PixelWord*>(picture.bits()), picture.width(),
+                           picture.height(), picture.bytesPerLine() / 4);
+    const RenderRect area{0, 0, picture.width(), picture.height()};
+    RenderPicture(surface, settings, area, progress, RenderOptions{threads});
+}
+
+QString BatchOutputPath(const QString& outputDir, const QString& input, const QString& suffix,
+                        const QString& nameEnding) {
+    return QDir(outputDir).filePath(QFileInfo(input).completeBaseName() + nameEnding + u'.' +
+                                    suffix);
+}
+
+QString ProtectedTargetReason(const ProtectedFiles& photos, const QByteArray& nativeOutput) {
+    const QString photo = photos.FileAt(nativeOutput);
+    if (photo.isEmpty())
+        return {};
+    return QStringLiteral("refusing to write over the input picture '%1'").arg(photo);
+}
+
+PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserver& observer) {
+    using Status = PhotoRenderOutcome::Status;
+    LoadedPhoto photo = LoadPhoto(job.nativeInput, job.width);
+    if (photo.picture.isNull())
+        return {Status::Failed, job.input, photo.error, {}};
+    observer.Loaded(photo.warnings);
+    RenderInPlace(photo.picture, job.settings, job.threads,
+                  [&observer](int percent) { observer.Progress(percent); });
+    if (!observer.Rendered())
+        return {Status::Stopped, {}, {}, {}};
+
+    const CarriedMetadata metadata =
+        job.carryMetadata ? CarriedMetadata::Of(job.nativeInput) : CarriedMetadata();
+    if (const QString reason = WritePicture(photo.picture, job.output, job.writerFormat, metadata);
+        !reason.isEmpty())
+        return {Status::Failed, job.output, reason, {}};
+    return {Status::Written, {}, {}, photo.picture.size()};
+}
+
+} // namespace kolvira

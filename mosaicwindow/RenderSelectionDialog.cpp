@@ -1,0 +1,148 @@
+#include "mosaicwindow/RenderSelectionDialog.h"
+
+#include "framework/CommandIds.h"
+#include "framework/DialogUnits.h"
+#include "framework/FileDialogs.h"
+#include "mosaic/BatchRendering.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <array>
+#include <limits>
+
+namespace {
+
+struct FileType {
+    const char* label;
+    const char* suffix;
+};
+
+constexpr std::array<FileType, 4> kFileTypes{{
+    {"PNG", "png"},
+    {"JPEG", "jpg"},
+    {"BMP", "bmp"},
+    {"TIFF", "tif"},
+}};
+
+template <class Widget> Widget* Named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
+                                           QWidget* parent)
+    : CDialog(parent), ownSettings(kolvira::DefaultRenderSettings()), host_(host),
+      activeLook_(host.ActivePhotoWindowLook()) {
+    setWindowTitle(QStringLiteral("Render Selection"));
+    setFont(DialogFont());
+
+    auto* look = new QGroupBox(QStringLiteral("Look"), this);
+    ownLook_ = Named(new QRadioButton(QStringLiteral("&Own settings:"), look), "ownLook");
+    auto* paint = Named(new QPushButton(QStringLiteral("&Paint..."), look), "paintButton");
+    auto* editor =
+        Named(new QPushButton(QStringLiteral("Photo &Editor..."), look), "photoEditorButton");
+    activeWindowLook_ =
+        Named(new QRadioButton(QStringLiteral("The settings of the &active photo window"), look),
+              "activeWindowLook");
+    auto* ownRow = new QHBoxLayout;
+    ownRow->addWidget(ownLook_);
+    ownRow->addWidget(paint);
+    ownRow->addWidget(editor);
+    ownRow->addStretch();
+    auto* lookLayout = new QVBoxLayout(look);
+    lookLayout->addLayout(ownRow);
+    lookLayout->addWidget(activeWindowLook_);
+    auto* lookChoice = new QButtonGroup(this);
+    lookChoice->addButton(ownLook_);
+    lookChoice->addButton(activeWindowLook_);
+    ownLook_->setChecked(true);
+    activeWindowLook_->setEnabled(activeLook_.has_value());
+    // Editing the own settings is choosing them.
+    connect(paint, &QPushButton::clicked, this, [this] { EditOwnSettings(kolvira::ID_PAINT); });
+    connect(editor, &QPushButton::clicked, this,
+            [this] { EditOwnSettings(kolvira::ID_PHOTO_EDITOR); });
+
+    folder_ = Named(new QLineEdit(folder, this), "outputFolder");
+    auto* browse = Named(new QPushButton(QStringLiteral("&Browse..."), this), "browseButton");
+    connect(browse, &QPushButton::clicked, this, &CDia_RenderSelection::BrowseForFolder);
+    auto* folderRow = new QHBoxLayout;
+    folderRow->addWidget(folder_, 1);
+    folderRow->addWidget(browse);
+
+    fileType_ = Named(new QComboBox(this), "fileType");
+    for (const FileType& type : kFileTypes)
+        fileType_->addItem(QString::fromLatin1(type.label), QString::fromLatin1(type.suffix));
+
+    asShown_ = Named(new QRadioButton(QStringLiteral("As &shown at"), this), "asShown");
+    shownWidth_ = Named(new QSpinBox(this), "shownWidth");
+    shownWidth_->setRange(1, std::numeric_limits<int>::max());
+    shownWidth_->setValue(activeLook_ ? activeLook_->pictureWidth : kDefaultWidth);
+    shownWidth_->setSuffix(QStringLiteral(" pixels wide"));
+    fullResolution_ =
+        Named(new QRadioButton(QStringLiteral("&Full resolution"), this), "fullResolution");
+    auto* sizeChoice = new QButtonGroup(this);
+    sizeChoice->addButton(asShown_);
+    sizeChoice->addButton(fullResolution_);
+    asShown_->setChecked(true);
+    connect(asShown_, &QRadioButton::toggled, shownWidth_, &QWidget::setEnabled);
+    auto* sizeRow = new QHBoxLayout;
+    sizeRow->addWidget(asShown_);
+    sizeRow->addWidget(shownWidth_);
+    sizeRow->addWidget(fullResolution_);
+    sizeRow->addStretch();
+
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Save &in:"), folderRow);
+    form->addRow(QStringLiteral("File &type:"), fileType_);
+    form->addRow(QStringLiteral("Size:"), sizeRow);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(photoCount == 1 ? QStringLiteral("Render 1 Photo")
+                                  : QStringLiteral("Render %1 Photos").arg(photoCount));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(look);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+SelectionRenderRequest CDia_RenderSelection::Request() const {
+    SelectionRenderRequest request;
+    request.settings =
+        activeWindowLook_->isChecked() && activeLook_ ? activeLook_->settings : ownSettings;
+    request.outputFolder = folder_->text().trimmed();
+    request.suffix = fileType_->currentData().toString();
+    request.width = asShown_->isChecked() ? shownWidth_->value() : 0;
+    return request;
+}
+
+void CDia_RenderSelection::EditOwnSettings(int commandId) {
+    if (host_.EditLook(ownSettings, commandId, this))
+        ownLook_->setChecked(true);
+}
+
+void CDia_RenderSelection::BrowseForFolder() {
+    QFileDialog dialog(this, QStringLiteral("Save Drawings In"), folder_->text());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (RunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        folder_->setText(dialog.selectedFiles().constFirst());
+}

@@ -1,0 +1,47 @@
+// The Render Selection dialog: the look (the batch's own settings, edited
+// in the real Paint and Photo Editor dialogs, or those of the active photo
+// window), the output folder, the file type and the size.
+#pragma once
+
+#include "framework/CDialog.h"
+#include "framework/WindowHost.h"
+#include "mosaicwindow/SelectionRendering.h"
+
+#include <optional>
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+class QSpinBox;
+
+class CDia_RenderSelection : public CDialog {
+    Q_OBJECT
+
+public:
+    // `folder` is where the drawings go unless the user chooses another.
+    CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
+                         QWidget* parent = nullptr);
+
+    // What the controls say; the settings are the batch's own or the
+    // active photo window's.
+    SelectionRenderRequest Request() const;
+
+    // The batch's own settings, which Paint and Photo Editor edit.
+    kolvira::RenderParameters ownSettings;
+
+    static constexpr int kDefaultWidth = 1024;
+
+private:
+    void EditOwnSettings(int commandId);
+    void BrowseForFolder();
+
+    CWindowHost& host_;
+    std::optional<PhotoWindowLook> activeLook_;
+    QRadioButton* ownLook_ = nullptr;
+    QRadioButton* activeWindowLook_ = nullptr;
+    QLineEdit* folder_ = nullptr;
+    QComboBox* fileType_ = nullptr;
+    QRadioButton* asShown_ = nullptr;
+    QSpinBox* shownWidth_ = nullptr;
+    QRadioButton* fullResolution_ = nullptr;
+};

@@ -1,0 +1,207 @@
+#include "mosaicwindow/SelectionRendering.h"
+
+#include "framework/StatusProgress.h"
+#include "framework/WaitCursor.h"
+#include "framework/WindowHost.h"
+#include "imageio/NativePath.h"
+#include "imageio/PictureFiles.h"
+#include "mosaic/BatchRendering.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QSet>
+
+using namespace kolvira;
+
+namespace {
+
+// While the batch runs, events are processed only to notice Esc: every
+// other key, click and close request is swallowed, so nothing else can
+// start or close a window under the batch.
+class EscapeWatch : public QObject {
+public:
+    EscapeWatch() { qApp->installEventFilter(this); }
+    ~EscapeWatch() override { qApp->removeEventFilter(this); }
+
+    bool Pressed() {
+        QApplication::processEvents();
+        return pressed_;
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+            pressed_ = true;
+        if (event->isInputEvent() || event->type() == QEvent::Close ||
+            event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride) {
+            event->ignore();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool pressed_ = false;
+};
+
+// Shows the pass on the status bar and stops before the write once Esc
+// has been pressed.
+class BatchProgress : public PhotoRenderObserver {
+public:
+    BatchProgress(StatusProgress* progress, EscapeWatch& escape)
+        : progress_(progress), escape_(escape) {}
+
+    void Progress(int percent) override {
+        if (progress_ != nullptr)
+            progress_->SetPosition(percent);
+        escape_.Pressed();
+    }
+    bool Rendered() override { return !escape_.Pressed(); }
+
+private:
+    StatusProgress* progress_;
+    EscapeWatch& escape_;
+};
+
+struct PlannedDrawing {
+    QString photo; // as shown
+    QByteArray nativePhoto;
+    QString output;
+};
+
+struct Failure {
+    QString name;
+    QString reason;
+};
+
+QString NameOf(const QString& path) {
+    return QFileInfo(path).fileName();
+}
+
+QString Summary(qsizetype rendered, qsizetype total, const QString& folder, qsizetype kept,
+                qsizetype notStarted, const QList<Failure>& failures) {
+    QString text = QStringLiteral("Rendered %1 of %2 photos into %3.")
+                       .arg(rendered)
+                       .arg(total)
+                       .arg(QDir::toNativeSeparators(folder));
+    if (notStarted > 0)
+        text += QStringLiteral("\nStopped with Esc: %1 not rendered.").arg(notStarted);
+    if (kept > 0)
+        text += QStringLiteral("\n%1 existing drawings kept.").arg(kept);
+    if (!failures.isEmpty()) {
+        text += QStringLiteral("\n\nNot rendered:");
+        for (const Failure& failure : failures)
+            text += QStringLiteral("\n%1: %2").arg(failure.name, failure.reason);
+    }
+    return text;
+}
+
+} // namespace
+
+QString RenderSelectedPhotos(const std::vector<std::string>& photos,
+                             const SelectionRenderRequest& request,
+                             const ProtectedFiles& protectedFiles, CWindowHost& host,
+                             QWidget* parent) {
+    const QString folder = request.outputFolder;
+    const qsizetype total = static_cast<qsizetype>(photos.size());
+    const QString caption = QStringLiteral("Render Selection");
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        const QString text = QStringLiteral("Cannot create the folder \"%1\".").arg(folder);
+        QMessageBox::warning(parent, caption, text);
+        return text;
+    }
+
+    // Every name is settled before anything is written.
+    QList<Failure> failures;
+    QList<PlannedDrawing> planned;
+    QList<qsizetype> existing; // indexes into planned
+    QSet<QString> outputs;
+    for (const std::string& path : photos) {
+        const QString photo = ShownPath(path);
+        const QString output = BatchOutputPath(folder, photo, request.suffix, kDrawingNameEnding);
+        const QByteArray nativeOutput = QFile::encodeName(output);
+        const QString target = QFile::decodeName(ResolvedPath(nativeOutput));
+        if (outputs.contains(target)) {
+            failures.append({NameOf(photo), QStringLiteral("another selected photo has the "
+                                                           "same name, so its drawing is \"%1\"")
+                                                .arg(NameOf(output))});
+            continue;
+        }
+        outputs.insert(target);
+        if (const QString reason = ProtectedTargetReason(protectedFiles, nativeOutput);
+            !reason.isEmpty()) {
+            failures.append({NameOf(photo), reason});
+            continue;
+        }
+        if (const QFileInfo info(output); info.exists() || info.isSymLink())
+            existing.append(planned.size());
+        planned.append({photo, QByteArray::fromStdString(path), output});
+    }
+
+    qsizetype kept = 0;
+    if (!existing.isEmpty()) {
+        const auto answer = QMessageBox::question(
+            parent, caption,
+            QStringLiteral("%1 of the drawings already exist in %2. Replace them?")
+                .arg(existing.size())
+                .arg(QDir::toNativeSeparators(folder)),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);
+        if (answer == QMessageBox::Cancel)
+            return {};
+        if (answer == QMessageBox::No) {
+            for (auto k = existing.size(); k-- > 0;)
+                planned.removeAt(existing[k]);
+            kept = existing.size();
+        }
+    }
+
+    PhotoRenderJob job;
+    job.settings = request.settings;
+    job.width = request.width;
+    job.writerFormat = WriterFormatForSuffix(request.suffix);
+    qsizetype rendered = 0;
+    qsizetype notStarted = 0;
+    {
+        const WaitCursor busy;
+        EscapeWatch escape;
+        StatusProgress* progress = host.Progress();
+        BatchProgress observer(progress, escape);
+        for (qsizetype k = 0; k < planned.size(); ++k) {
+            if (escape.Pressed()) {
+                notStarted = planned.size() - k;
+                break;
+            }
+            const PlannedDrawing& drawing = planned[k];
+            if (progress != nullptr)
+                progress->Show(QStringLiteral("%1/%2 %3")
+                                   .arg(k + 1)
+                                   .arg(planned.size())
+                                   .arg(NameOf(drawing.photo)));
+            job.input = drawing.photo;
+            job.nativeInput = drawing.nativePhoto;
+            job.output = drawing.output;
+            const PhotoRenderOutcome outcome = RenderPhotoFile(job, observer);
+            if (outcome.status == PhotoRenderOutcome::Status::Written) {
+                ++rendered;
+            } else if (outcome.status == PhotoRenderOutcome::Status::Stopped) {
+                notStarted = planned.size() - k;
+                break;
+            } else {
+                failures.append({NameOf(drawing.photo), outcome.reason});
+            }
+        }
+        if (progress != nullptr)
+            progress->Finish();
+    }
+
+    const QString text = Summary(rendered, total, folder, kept, notStarted, failures);
+    if (failures.isEmpty())
+        QMessageBox::information(parent, caption, text);
+    else
+        QMessageBox::warning(parent, caption, text);
+    return text;
+}

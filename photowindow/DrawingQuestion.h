@@ -1,0 +1,12 @@
+// Whether closing a photo window (or leaving its photo) with a drawing that
+// has not been saved asks to save it: on unless the user turned it off.
+#pragma once
+
+namespace kolvira {
+
+inline constexpr char kAskToSaveDrawingsKey[] = "PhotoWindow/askToSaveDrawings";
+
+bool AskingToSaveDrawings();
+void SetAskingToSaveDrawings(bool ask);
+
+} // namespace kolvira

@@ -1,0 +1,108 @@
+// Going back to the photo, the question about a drawing not yet saved, and
+// stepping through the Mosaic a photo window was opened from.
+#include "photowindow/KolviraView.h"
+
+#include "framework/KolviraDoc.h"
+#include "framework/PhotoSequence.h"
+#include "framework/WindowHost.h"
+#include "imageio/NativePath.h"
+#include "imageio/PhotoDecoding.h"
+#include "imageio/PhotoScaling.h"
+#include "photowindow/DrawingQuestion.h"
+
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QSettings>
+
+void CKolviraView::SetPhotoSequence(QWidget* mosaic) {
+    sequence_ = mosaic;
+}
+
+QString CKolviraView::LoadPhotoFile(const std::string& path) {
+    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(path));
+    if (decoded.image.isNull())
+        return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
+    // Transparent parts show black, as in kolvira-render's output.
+    photo = kolvira::FlattenOnBlack(decoded.image);
+    if (!decoded.damage.isEmpty())
+        ShowStatus(QStringLiteral("%1 is damaged: %2; showing what could be read")
+                       .arg(ShownPath(path), decoded.damage));
+    return {};
+}
+
+bool CKolviraView::ShowPhotoFile(const std::string& path) {
+    const QString failure = LoadPhotoFile(path);
+    if (!failure.isEmpty()) {
+        ShowStatus(failure);
+        return false;
+    }
+    photoPath = path;
+    if (GetDocument() != nullptr)
+        GetDocument()->SetTitle(ShownPath(photoPath));
+    renderedPicture = QImage();
+    drawingSaved_ = true;
+    preview_.Clear();
+    SetScrollSizes(ScrollTotal(LivePictureSize(WindowRect().width())));
+    verticalScrollBar()->setValue(0);
+    horizontalScrollBar()->setValue(0);
+    viewport()->update();
+    return true;
+}
+
+bool CKolviraView::CanClose() {
+    return AskToSaveDrawing();
+}
+
+// True when the window may let its drawing go.
+bool CKolviraView::AskToSaveDrawing() {
+    if (renderedPicture.isNull() || drawingSaved_ || !kolvira::AskingToSaveDrawings())
+        return true;
+    const QString name = QFileInfo(ShownPath(photoPath)).fileName();
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Kolvira"),
+                    QStringLiteral("Save the drawing of %1?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        if (Host() != nullptr)
+            OnFileSave(*Host());
+        return drawingSaved_;
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// What Cancel does for one dialog, for the whole window: the kept picture
+// goes and the photo shows again; the dialogs keep their settings.
+void CKolviraView::RevertToPhoto() {
+    if (!AskToSaveDrawing())
+        return;
+    renderedPicture = QImage();
+    drawingSaved_ = true;
+    settings.active = false;
+    preview_.Clear();
+    SetScrollSizes(ScrollTotal(LivePictureSize(WindowRect().width())));
+    viewport()->update();
+}
+
+bool CKolviraView::NextPhotoEnabled(int step) const {
+    const auto* sequence = dynamic_cast<const CPhotoSequence*>(sequence_.data());
+    return sequence != nullptr && !sequence->PhotoBeside(photoPath, step).empty();
+}
+
+void CKolviraView::StepPhoto(int step) {
+    const auto* sequence = dynamic_cast<const CPhotoSequence*>(sequence_.data());
+    if (sequence == nullptr)
+        return;
+    const std::string beside = sequence->PhotoBeside(photoPath, step);
+    if (beside.empty()) {
+        ShowStatus(step > 0 ? QStringLiteral("This is the last photo of the Mosaic.")
+                            : QStringLiteral("This is the first photo of the Mosaic."));
+        return;
+    }
+    if (AskToSaveDrawing())
+        ShowPhotoFile(beside);
+}

@@ -1,0 +1,204 @@
+// Comparing and moving on in a photo window: Show Original (the `\` key or
+// the menu), Split View, Revert to Photo, the question about an unsaved
+// drawing, and Next and Previous Photo through the Mosaic.
+#include "AppTestSupport.h"
+
+#include "app/MainFrame.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/KolviraDoc.h"
+#include "imageio/NativePath.h"
+#include "imageio/PhotoScaling.h"
+#include "mosaicwindow/ListViewPhotos.h"
+#include "photowindow/DrawingQuestion.h"
+#include "photowindow/KolviraView.h"
+#include "photowindow/PaintDialog.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QTest>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+namespace {
+
+// A pen drawing kept with OK in the Paint dialog; `whileOpen` runs with the
+// dialog still open, after an Apply.
+void KeepDrawing(CKolviraView* view, const std::function<void(CDia_Paint&)>& whileOpen = {}) {
+    WhenModalOpens<CDia_Paint>([whileOpen](CDia_Paint& dialog) {
+        dialog.findChild<QAbstractButton*>("IDC_1009")->click(); // Coal
+        dialog.findChild<QAbstractButton*>("IDC_1006")->click(); // Apply
+        if (whileOpen)
+            whileOpen(dialog);
+        dialog.findChild<QAbstractButton*>("IDOK")->click();
+    });
+    view->OnCommand(ID_PAINT);
+}
+
+QImage Shown(CKolviraView* view) {
+    view->viewport()->repaint();
+    return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Whether the window shows the photo (true) or the kept drawing (false) at x.
+bool ShowsPhotoAt(CKolviraView* view, int x) {
+    const QImage shown = Shown(view);
+    const int width =
+        view->renderedPicture.isNull() ? view->pictureWidth : view->renderedPicture.width();
+    const QImage photo = PhotoAtWidth(view->photo, width);
+    if (photo.isNull())
+        return false;
+    for (int y = 2; y < std::min(shown.height(), photo.height()); y += 9) {
+        if (shown.pixel(x, y) != photo.pixel(x, y))
+            return false;
+    }
+    return true;
+}
+
+bool ShowsDrawingAt(CKolviraView* view, int x) {
+    const QImage shown = Shown(view);
+    for (int y = 2; y < std::min(shown.height(), view->renderedPicture.height()); y += 9) {
+        if (shown.pixel(x, y) != view->renderedPicture.pixel(x, y))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+class BeforeAfterTest : public AppTestCase {
+    Q_OBJECT
+
+private slots:
+    void theOriginalShowsWhileTheKeyIsHeldOrTheItemIsOn();
+    void splitViewShowsThePhotoLeftOfTheLine();
+    void revertDropsTheDrawing();
+    void closingAsksAboutAnUnsavedDrawing_data();
+    void closingAsksAboutAnUnsavedDrawing();
+    void nextAndPreviousWalkTheMosaic();
+};
+
+void BeforeAfterTest::theOriginalShowsWhileTheKeyIsHeldOrTheItemIsOn() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
+    QVERIFY(view != nullptr);
+    bool originalInDialog = false;
+    bool previewAfterRelease = false;
+    KeepDrawing(view, [&](CDia_Paint& dialog) {
+        // The keys go to the dialog; the window behind it still answers `\`.
+        QTest::keyPress(dialog.focusWidget(), Qt::Key_Backslash);
+        originalInDialog = ShowsPhotoAt(view, 10);
+        QTest::keyRelease(dialog.focusWidget(), Qt::Key_Backslash);
+        previewAfterRelease = !ShowsPhotoAt(view, 10);
+    });
+    QVERIFY(!view->renderedPicture.isNull());
+    QVERIFY(originalInDialog);
+    QVERIFY(previewAfterRelease);
+
+    const int x = view->pictureWidth / 3;
+    QVERIFY(ShowsDrawingAt(view, x));
+    QTest::keyPress(view, Qt::Key_Backslash);
+    QVERIFY(ShowsPhotoAt(view, x));
+    QTest::keyRelease(view, Qt::Key_Backslash);
+    QVERIFY(ShowsDrawingAt(view, x));
+
+    MainFrame()->OnCommand(ID_SHOW_ORIGINAL);
+    QVERIFY(view->IsCommandChecked(ID_SHOW_ORIGINAL));
+    QVERIFY(ShowsPhotoAt(view, x));
+    MainFrame()->OnCommand(ID_SHOW_ORIGINAL);
+    QVERIFY(ShowsDrawingAt(view, x));
+}
+
+void BeforeAfterTest::splitViewShowsThePhotoLeftOfTheLine() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
+    QVERIFY(view != nullptr);
+    KeepDrawing(view);
+    MainFrame()->OnCommand(ID_SPLIT_VIEW);
+    const int middle = view->pictureWidth / 2;
+    QVERIFY(ShowsPhotoAt(view, middle / 2));
+    QVERIFY(ShowsDrawingAt(view, middle + middle / 2));
+
+    // Dragging the line moves the border.
+    const QPoint line(middle, 40);
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, line);
+    QMouseEvent move(QEvent::MouseMove, QPointF(middle / 4, 40), QPointF(middle / 4, 40),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, QPoint(middle / 4, 40));
+    QVERIFY(ShowsDrawingAt(view, middle / 2));
+    QVERIFY(ShowsPhotoAt(view, middle / 8));
+}
+
+void BeforeAfterTest::revertDropsTheDrawing() {
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
+    QVERIFY(view != nullptr);
+    SetAskingToSaveDrawings(false);
+    KeepDrawing(view);
+    QVERIFY(view->HandlesCommand(ID_REVERT_TO_PHOTO));
+    MainFrame()->OnCommand(ID_REVERT_TO_PHOTO);
+    QVERIFY(view->renderedPicture.isNull());
+    QVERIFY(!view->settings.active);
+    const QImage shown = Shown(view);
+    const QImage photo = PhotoAtWidth(view->photo, view->pictureWidth);
+    QCOMPARE(shown.pixel(10, 10), photo.pixel(10, 10));
+    QVERIFY(!view->HandlesCommand(ID_REVERT_TO_PHOTO));
+}
+
+void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("asking");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("Cancel keeps the window") << int{QMessageBox::Cancel} << true << false;
+    QTest::newRow("Discard closes it") << int{QMessageBox::Discard} << true << true;
+    QTest::newRow("the question turned off") << int{QMessageBox::Cancel} << false << true;
+}
+
+void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing() {
+    QFETCH(int, answer);
+    QFETCH(bool, asking);
+    QFETCH(bool, closes);
+    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {320, 240}));
+    QVERIFY(view != nullptr);
+    SetAskingToSaveDrawings(asking);
+    KeepDrawing(view);
+    QString question;
+    WhenModalOpens<QMessageBox>([&](QMessageBox& box) {
+        question = box.text();
+        box.button(static_cast<QMessageBox::StandardButton>(answer))->click();
+    });
+    ActiveChildFrame()->close();
+    QTRY_COMPARE(DocumentWindowCount(), closes ? 1 : 2);
+    QCOMPARE(question, asking ? QStringLiteral("Save the drawing of photo.png?") : QString());
+}
+
+void BeforeAfterTest::nextAndPreviousWalkTheMosaic() {
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
+        photos_->AddPhoto(QString::fromLatin1(name), {80, 60});
+    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf("a.jpg")) != nullptr);
+    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(mosaic != nullptr);
+    // c.jpg taken off the list: the walk passes over it.
+    mosaic->setCurrentRow(2);
+    mosaic->RemoveSelectedEntries();
+    QCOMPARE(mosaic->count(), 3);
+    CKolviraView* view = OpenCurrentEntry(mosaic); // a.jpg
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->photoPath, photos_->PathOf("a.jpg"));
+    view->settings.penPress = 0.125; // kept from photo to photo
+
+    const auto step = [](int command) { MainFrame()->OnCommand(command); };
+    QVERIFY(!view->HandlesCommand(ID_PREVIOUS_PHOTO)); // the first photo
+    step(ID_NEXT_PHOTO);
+    QCOMPARE(view->photoPath, photos_->PathOf("b.jpg"));
+    step(ID_NEXT_PHOTO);
+    QCOMPARE(view->photoPath, photos_->PathOf("d.jpg"));
+    QVERIFY(!view->HandlesCommand(ID_NEXT_PHOTO)); // the last
+    step(ID_PREVIOUS_PHOTO);
+    QCOMPARE(view->photoPath, photos_->PathOf("b.jpg"));
+    QCOMPARE(view->GetDocument()->GetTitle(), ShownPath(photos_->PathOf("b.jpg")));
+    QCOMPARE(view->settings.penPress, 0.125);
+    QCOMPARE(view->photo.size(), QSize(80, 60));
+}
+
+QTEST_MAIN(BeforeAfterTest)
+#include "BeforeAfterTest.moc"

@@ -1,0 +1,193 @@
+// Save As and printing of a photo window at full resolution: the saved
+// drawing is kolvira-render's, Save keeps the size chosen, Esc writes
+// nothing, and Fit to page centres the picture within the margins.
+#include "AppTestSupport.h"
+
+#include "PdfPages.h"
+#include "app/MainFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/PrintCommands.h"
+#include "mosaic/BatchRendering.h"
+#include "photowindow/KolviraView.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+namespace {
+
+// Stripes and gradients: a drawing of it differs at every scale.
+QImage DetailedPhoto(QSize size) {
+    QImage photo(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            photo.setPixel(x, y,
+                           qRgb(((x * 7) ^ (y * 3)) & 255, (x * y / 64) & 255, (x + y) & 255));
+    return photo;
+}
+
+QImage Pixels(const QString& path) {
+    return QImage(path).convertToFormat(QImage::Format_RGB32);
+}
+
+// The rectangle of the page's pixels that are not white.
+QRect InkBox(const QImage& page) {
+    QRect box;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 200)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+} // namespace
+
+class FullResolutionTest : public AppTestCase {
+    Q_OBJECT
+
+private slots:
+    void saveWritesTheChosenSize_data();
+    void saveWritesTheChosenSize();
+    void escapeStopsAFullResolutionSave();
+    void fitToPageCentresWithinTheMargins_data();
+    void fitToPageCentresWithinTheMargins();
+
+private:
+    // The photo window over a detailed photo, drawn in Coal.
+    CKolviraView* ShowCoalDrawing(QSize size);
+    // Save As through the dialog, with size option `option` checked.
+    void SaveAsWithOption(const QString& path, int option);
+    QString OutputPath(const QString& name) const { return output_.filePath(name); }
+    QTemporaryDir output_;
+    std::string photoPath_;
+};
+
+CKolviraView* FullResolutionTest::ShowCoalDrawing(QSize size) {
+    photoPath_ = photos_->AddPicture("photo.png", DetailedPhoto(size));
+    CKolviraView* view = ShowPhoto(photoPath_);
+    if (view == nullptr)
+        return nullptr;
+    RenderParameters coal = DefaultRenderSettings();
+    coal.style = kStyleCoal;
+    coal.penPress = 0.3;
+    coal.details = 0.6;
+    static_cast<RenderParameters&>(view->settings) = coal;
+    return view;
+}
+
+void FullResolutionTest::SaveAsWithOption(const QString& path, int option) {
+    const MessageBoxCloser boxes; // a question left open would hold the test up
+    WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+        auto* button = dialog.findChild<QRadioButton*>(QStringLiteral("saveOption%1").arg(option));
+        QVERIFY(button != nullptr);
+        QVERIFY(dialog.findChild<QRadioButton*>("saveOption0")->isChecked()); // as shown first
+        button->setChecked(true);
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    MainFrame()->OnCommand(ID_FILE_SAVE_AS);
+}
+
+void FullResolutionTest::saveWritesTheChosenSize_data() {
+    QTest::addColumn<int>("option");
+    QTest::newRow("as shown") << 0;
+    QTest::newRow("full resolution") << 1;
+}
+
+// Save As writes the chosen size, and Save writes it again without asking.
+void FullResolutionTest::saveWritesTheChosenSize() {
+    QFETCH(int, option);
+    CKolviraView* view = ShowCoalDrawing(QSize(2400, 1600));
+    QVERIFY(view != nullptr);
+    QImage expected = view->ShownPicture();
+    QVERIFY(expected.width() < 2400);
+    if (option == 1) {
+        const QString rendered = OutputPath("kolvira-render.png");
+        QProcess render;
+        render.start(QStringLiteral(KOLVIRA_RENDER_EXE),
+                     {"--quiet", "--style", "coal", "--pen-press", "0.3", "--details", "0.6",
+                      QFile::decodeName(photoPath_.c_str()), "-o", rendered});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        expected = Pixels(rendered);
+        QCOMPARE(expected.size(), QSize(2400, 1600));
+    }
+
+    const QString target = OutputPath(QStringLiteral("drawn %1.png").arg(option));
+    SaveAsWithOption(target, option);
+    QCOMPARE(Pixels(target), expected);
+
+    QVERIFY(QFile::remove(target));
+    MainFrame()->OnCommand(ID_FILE_SAVE);
+    QCOMPARE(Pixels(target), expected);
+}
+
+void FullResolutionTest::escapeStopsAFullResolutionSave() {
+    CKolviraView* view = ShowCoalDrawing(QSize(1600, 1200));
+    QVERIFY(view != nullptr);
+    QTimer escape;
+    QObject::connect(&escape, &QTimer::timeout, [&] {
+        if (MainFrame()->statusBar()->currentMessage().startsWith("Full resolution")) {
+            escape.stop();
+            QTest::keyClick(MainFrame(), Qt::Key_Escape);
+        }
+    });
+    escape.start(0);
+    const QStringList before = QDir(output_.path()).entryList(QDir::Files | QDir::Hidden);
+    SaveAsWithOption(OutputPath("stopped.png"), 1);
+    QVERIFY(!escape.isActive());
+    QCOMPARE(QDir(output_.path()).entryList(QDir::Files | QDir::Hidden), before);
+    QVERIFY(MainFrame()->statusBar()->currentMessage().startsWith("Save stopped"));
+}
+
+void FullResolutionTest::fitToPageCentresWithinTheMargins_data() {
+    QTest::addColumn<QSize>("photoSize");
+    QTest::addColumn<bool>("fullResolution");
+    QTest::newRow("wide, as shown") << QSize(800, 300) << false;
+    QTest::newRow("tall, full resolution") << QSize(300, 900) << true;
+}
+
+void FullResolutionTest::fitToPageCentresWithinTheMargins() {
+    QFETCH(QSize, photoSize);
+    QFETCH(bool, fullResolution);
+    QImage dark(photoSize, QImage::Format_RGB32);
+    dark.fill(QColor(40, 60, 80));
+    CKolviraView* view = ShowPhoto(photos_->AddPicture("dark.png", dark));
+    QVERIFY(view != nullptr);
+    view->printChoice = {fullResolution, /*fitToPage=*/true};
+    QPrinter& printer = theApp->Printer();
+    printer.setPageMargins(QMarginsF(20, 30, 20, 30), QPageLayout::Millimeter);
+
+    const QString pdf = OutputPath("fit.pdf");
+    QCOMPARE(PrintToPdfFile(*view, printer, pdf), QString());
+    const QImage page = PdfPageAtScreenSize(pdf, 1);
+    QVERIFY(!page.isNull());
+    const QSizeF picture = fullResolution ? QSizeF(photoSize) : QSizeF(view->ShownPicture().size());
+
+    // At 96 DPI a millimetre is 96 / 25.4 pixels.
+    const double mm = 96 / 25.4;
+    const QRectF area =
+        QRectF(0, 0, page.width(), page.height()).adjusted(20 * mm, 30 * mm, -20 * mm, -30 * mm);
+    const double scale = std::min(area.width() / picture.width(), area.height() / picture.height());
+    QRectF expected(0, 0, picture.width() * scale, picture.height() * scale);
+    expected.moveCenter(area.center());
+
+    const QRect box = InkBox(page);
+    const QRect want = expected.toRect();
+    QString text;
+    QDebug(&text) << "printed" << box << "expected" << want;
+    for (const int off : {box.left() - want.left(), box.top() - want.top(),
+                          box.right() - want.right(), box.bottom() - want.bottom()})
+        QVERIFY2(std::abs(off) <= 2, qPrintable(text));
+}
+
+QTEST_MAIN(FullResolutionTest)
+#include "FullResolutionTest.moc"
