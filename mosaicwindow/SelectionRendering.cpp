@@ -1,5 +1,6 @@
 #include "mosaicwindow/SelectionRendering.h"
 
+#include "framework/EscapeWatch.h"
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
@@ -10,43 +11,12 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QSet>
 
 using namespace kolvira;
 
 namespace {
-
-// While the batch runs, events are processed only to notice Esc: every
-// other key, click and close request is swallowed, so nothing else can
-// start or close a window under the batch.
-class EscapeWatch : public QObject {
-public:
-    EscapeWatch() { qApp->installEventFilter(this); }
-    ~EscapeWatch() override { qApp->removeEventFilter(this); }
-
-    bool Pressed() {
-        QApplication::processEvents();
-        return pressed_;
-    }
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress &&
-            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-            pressed_ = true;
-        if (event->isInputEvent() || event->type() == QEvent::Close ||
-            event->type() == QEvent::Shortcut || event->type() == QEvent::ShortcutOverride) {
-            event->ignore();
-            return true;
-        }
-        return false;
-    }
-
-private:
-    bool pressed_ = false;
-};
 
 // Shows the pass on the status bar and stops before the write once Esc
 // has been pressed.
