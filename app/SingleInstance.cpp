@@ -44,8 +44,13 @@ bool InstanceService::Claim() {
     return claimed_;
 }
 
-void InstanceService::Open(const QByteArray& paths) {
+void InstanceService::Open(const QByteArray& paths, const QString& activationToken) {
     std::vector<std::string> files = SplitPaths(paths);
+    if (!activationToken.isEmpty()) {
+        // Where Qt looks for the token when a window asks to be activated.
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toUtf8());
+        qputenv("DESKTOP_STARTUP_ID", activationToken.toUtf8());
+    }
     QTimer::singleShot(0, this, [this, files = std::move(files)] { open_(files); });
 }
 
@@ -58,7 +63,10 @@ bool HandFilesToRunningInstance(const std::vector<std::string>& files) {
     if (!running.isValid())
         return false;
     running.setTimeout(kHandOverTimeoutMs);
-    const QDBusMessage reply = running.call(QStringLiteral("Open"), JoinPaths(files));
+    QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        token = qEnvironmentVariable("DESKTOP_STARTUP_ID");
+    const QDBusMessage reply = running.call(QStringLiteral("Open"), JoinPaths(files), token);
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 

@@ -33,7 +33,10 @@ public slots:
     // The files as absolute native paths, each ended by a NUL byte (file
     // names are bytes, not always UTF-8). They are opened once the call has
     // been answered, so that the caller never waits on a message box.
-    Q_SCRIPTABLE void Open(const QByteArray& paths);
+    // `activationToken` is the one the desktop gave the later start
+    // (XDG_ACTIVATION_TOKEN or DESKTOP_STARTUP_ID), which lets this program
+    // come to the front in its place.
+    Q_SCRIPTABLE void Open(const QByteArray& paths, const QString& activationToken);
 
 private:
     OpenFiles open_;
