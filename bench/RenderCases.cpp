@@ -26,7 +26,8 @@ std::vector<Case> Cases() {
     auto brush = effects;
     brush.impressionBrush = true;
     // Red at slider position 70: one of the few levels whose double-precision
-    // steps the 16-bit arithmetic cannot follow, so table look-ups are used.
+    // steps no 16-bit formula follows, so the formula is lowered by one at the
+    // values it misses (before, table look-ups served instead).
     auto lookups = effects;
     lookups.redLevel = kolvira::SliderValue(70);
     return {

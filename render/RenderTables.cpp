@@ -79,75 +79,132 @@ unsigned ApplyScale(EffectTables::Scale s, unsigned v) {
     return std::min(v * s.whole + ((v * s.fraction + s.offset) >> 16), 255u);
 }
 
-// The offsets that make v x whole + ((v x fraction + offset) >> 16) give
-// table[v] for every v below the clamp, as [lowest, highest].
-std::pair<long long, long long> OffsetRange(const std::uint8_t* table, long long whole,
-                                            long long fraction) {
-    long long lowest = 0, highest = 65535;
-    for (long long v = 1; v < 256; ++v) {
-        const long long need = (table[v] - whole * v) * 65536 - v * fraction;
-        lowest = std::max(lowest, need);
-        if (table[v] < 255)
-            highest = std::min(highest, need + 65535);
-    }
-    return {lowest, highest};
-}
-
-// A scale that gives table[v] for every v in 0..255, if there is one. The
-// tables come from double-precision steps, which now and then land one below
-// an exact product; the offset absorbs most of those.
-std::optional<EffectTables::Scale> FixedPointScale(const std::uint8_t* table) {
+// A scale that gives table[v], or with slack 1 table[v] or one more, for
+// every v in 0..255, if there is one. The tables come from double-precision
+// steps, which now and then land one below an exact product; the offset
+// absorbs most of those, and the slack the rest.
+std::optional<EffectTables::Scale> FixedPointScale(const std::uint8_t* table, int slack = 0) {
     if (table[0] != 0)
         return std::nullopt;
-    // Levels scale by at most 2, the brush's boost by at most 3.5.
-    for (long long whole = 0; whole <= 3; ++whole) {
-        // The fractions that fit without an offset; with one, a little less.
-        long long lowest = 0, highest = 65535;
+    constexpr long long kUnbounded = 1LL << 40;
+    // Levels scale by at most 2, the brush's boost by at most 3.5, levels and
+    // brightness together by at most 4.
+    for (long long whole = 0; whole <= 4; ++whole) {
+        // Each v needs v x fraction + offset in [lower[v], upper[v]]; above
+        // the clamp only the lower bound holds.
+        std::array<long long, 256> lower{}, upper{};
         for (long long v = 1; v < 256; ++v) {
             const long long rest = table[v] - whole * v;
-            lowest = std::max(lowest, (rest * 65536 + v - 1) / v);
-            if (table[v] < 255)
-                highest = std::min(highest, ((rest + 1) * 65536 + v - 1) / v - 1);
+            lower[v] = rest * 65536;
+            upper[v] = table[v] + slack < 255 ? (rest + 1 + slack) * 65536 - 1 : kUnbounded;
         }
-        const long long first = std::clamp(std::min(lowest, highest) - 256, 0LL, 65535LL);
-        const long long last = std::clamp(lowest, 0LL, 65535LL);
-        for (long long fraction = last; fraction >= first; --fraction) {
-            const auto [offsetLow, offsetHigh] = OffsetRange(table, whole, fraction);
-            if (offsetLow > offsetHigh)
-                continue;
-            const EffectTables::Scale scale{static_cast<std::uint16_t>(whole),
-                                            static_cast<std::uint16_t>(fraction),
-                                            static_cast<std::uint16_t>(offsetLow)};
-            bool exact = true;
-            for (unsigned v = 0; v < 256 && exact; ++v)
-                exact = ApplyScale(scale, v) == table[v];
-            if (exact)
-                return scale;
+        // The lowest offset a fraction needs minus the highest it allows: the
+        // fraction fits when that is 0 or less. It is convex in the fraction,
+        // so its least value is where it stops falling.
+        const auto excess = [&](long long fraction, long long& offset) {
+            long long lowest = 0, highest = 65535;
+            for (long long v = 1; v < 256; ++v) {
+                lowest = std::max(lowest, lower[v] - v * fraction);
+                highest = std::min(highest, upper[v] - v * fraction);
+            }
+            offset = lowest;
+            return lowest - highest;
+        };
+        long long first = 0, last = 65535, offset = 0;
+        while (first < last) {
+            const long long middle = (first + last) / 2;
+            if (excess(middle + 1, offset) >= excess(middle, offset))
+                last = middle;
+            else
+                first = middle + 1;
         }
+        if (excess(first, offset) > 0)
+            continue;
+        const EffectTables::Scale scale{static_cast<std::uint16_t>(whole),
+                                        static_cast<std::uint16_t>(first),
+                                        static_cast<std::uint16_t>(offset)};
+        bool fits = true;
+        for (unsigned v = 0; v < 256 && fits; ++v) {
+            const int over = static_cast<int>(ApplyScale(scale, v)) - table[v];
+            fits = over >= 0 && over <= slack;
+        }
+        if (fits)
+            return scale;
     }
     return std::nullopt;
 }
 
-void MakeFixedPoint(EffectTables& t) {
-    auto& f = t.fixedPoint;
+// A scale per channel for tables[k], lowered where it must be; false when
+// some channel has none.
+bool FitChannels(const std::array<const std::uint8_t*, 3>& tables,
+                 EffectTables::ChannelScales& fit) {
     for (int k = 0; k < 3; ++k) {
-        const auto level = FixedPointScale(t.level[k].data());
-        if (!level)
-            return;
-        f.level[k] = *level;
-        // Levels rise with the channel, so the matching ones form a range.
-        int first = 256, last = -1;
-        for (int v = 0; v < 256; ++v) {
-            if (t.replaceEnabled && t.matches[k][v]) {
-                first = std::min(first, v);
-                last = v;
+        auto scale = FixedPointScale(tables[k]);
+        if (!scale) {
+            scale = FixedPointScale(tables[k], 1);
+            if (!scale)
+                return false;
+            for (unsigned v = 0; v < 256; ++v) {
+                if (ApplyScale(*scale, v) != tables[k][v]) {
+                    fit.lowered[k][v >> 7][v & 15] |=
+                        static_cast<std::uint8_t>(1u << ((v >> 4) & 7));
+                    fit.anyLowered = true;
+                }
             }
         }
-        for (int v = first; v <= last; ++v)
-            if (!t.matches[k][v])
-                return;
-        f.matchAbove[k] = static_cast<std::int16_t>(first - 1);
-        f.matchBelow[k] = static_cast<std::int16_t>(last + 1);
+        fit.scale[k] = *scale;
+    }
+    return true;
+}
+
+// The values v in 0..255 for which matches(v) holds, as [first, last], when
+// they form one range (empty: first > last); nullopt otherwise.
+template <typename Matches> std::optional<std::pair<int, int>> MatchingRange(Matches matches) {
+    int first = 256, last = -1;
+    for (int v = 0; v < 256; ++v) {
+        if (matches(v)) {
+            first = std::min(first, v);
+            last = v;
+        }
+    }
+    for (int v = first; v <= last; ++v)
+        if (!matches(v))
+            return std::nullopt;
+    return std::pair{first, last};
+}
+
+void MakeFixedPoint(EffectTables& t) {
+    auto& f = t.fixedPoint;
+    std::array<std::array<std::uint8_t, 256>, 3> composed{};
+    for (int k = 0; k < 3; ++k)
+        for (int v = 0; v < 256; ++v)
+            composed[k][v] = t.brightness[t.level[k][v]];
+    // Levels rise with the channel, so the matching levels, and the working
+    // values that reach them, form ranges.
+    f.composed = !t.impressionBrush &&
+                 FitChannels({composed[0].data(), composed[1].data(), composed[2].data()},
+                             f.levelAndBrightness);
+    for (int k = 0; k < 3 && f.composed; ++k) {
+        const auto range =
+            MatchingRange([&](int v) { return t.replaceEnabled && t.matches[k][t.level[k][v]]; });
+        if (!range) {
+            f.composed = false;
+            break;
+        }
+        const bool none = range->first > range->second;
+        f.matchFirst[k] = static_cast<std::uint8_t>(none ? 255 : range->first);
+        f.matchLast[k] = static_cast<std::uint8_t>(none ? 0 : range->second);
+    }
+
+    if (!FitChannels({t.level[0].data(), t.level[1].data(), t.level[2].data()}, f.level))
+        return;
+    for (int k = 0; k < 3; ++k) {
+        const auto range =
+            MatchingRange([&](int v) { return t.replaceEnabled && t.matches[k][v]; });
+        if (!range)
+            return;
+        f.matchAbove[k] = static_cast<std::int16_t>(range->first - 1);
+        f.matchBelow[k] = static_cast<std::int16_t>(range->second + 1);
     }
     const auto finish = FixedPointScale(t.impressionBrush ? t.boost.data() : t.brightness.data());
     if (!finish)

@@ -71,20 +71,38 @@ struct EffectTables {
     // The same steps in 16-bit integer arithmetic, where it gives exactly the
     // tables' values for every channel value c in 0..255 (checked when the
     // tables are made): a scaled channel is
-    // min(c x whole + ((c x fraction + offset) >> 16), 255). A levelled
-    // channel matches oldColor when matchAbove[k] < level < matchBelow[k].
-    // `finish` is the brightness without the brush, the boost with it.
+    // min(c x whole + ((c x fraction + offset) >> 16), 255).
     struct Scale {
         std::uint16_t whole = 0;
         std::uint16_t fraction = 0;
         std::uint16_t offset = 0;
     };
+    // One scale per working channel. Where double rounding lands one below
+    // every 16-bit formula, a channel's scale may give one more than its
+    // table at a few values, which are then lowered: channel k at value v is
+    // lowered when bit (v >> 4) & 7 of lowered[k][v >> 7][v & 15] is set (a
+    // layout a byte shuffle reads sixteen values at a time).
+    struct ChannelScales {
+        std::array<Scale, 3> scale{};
+        bool anyLowered = false;
+        std::array<std::array<std::array<std::uint8_t, 16>, 2>, 3> lowered{};
+    };
     struct {
+        // The levels, then `finish`: the brightness without the brush, the
+        // boost with it. A levelled channel matches oldColor when
+        // matchAbove[k] < level < matchBelow[k].
         bool usable = false;
-        std::array<Scale, 3> level{};
+        ChannelScales level;
         Scale finish{};
         std::array<std::int16_t, 3> matchAbove{};
         std::array<std::int16_t, 3> matchBelow{};
+        // Without the brush, the levels and the brightness in one scale per
+        // channel, where one fits; a pixel is then replaced when every
+        // working channel lies in matchFirst[k]..matchLast[k].
+        bool composed = false;
+        ChannelScales levelAndBrightness;
+        std::array<std::uint8_t, 3> matchFirst{};
+        std::array<std::uint8_t, 3> matchLast{};
     } fixedPoint;
 };
 

@@ -7,6 +7,9 @@
 #include <cstdlib>
 
 #if defined(__AVX2__)
+#include "render/EffectSweepsAvx2.h"
+#include "render/StyleSweepAvx2.h"
+
 #include <immintrin.h>
 #endif
 
@@ -91,22 +94,40 @@ inline PixelWord CellWord(CellRule rule, PixelWord w, std::int32_t e, std::int32
     return edge ? rule.strokeWord : plain;
 }
 
+// Sixteen pixels at a time in 16-bit lanes where the processor has them;
+// returns the first cell left.
+template <int Style, bool HasBelow>
+int WideStyleSweep(const CellRule& rule, const PixelWord* row, PixelWord* out,
+                   const PixelWord* below, const std::int16_t* grey, std::int16_t* greyBelow,
+                   int first, int count) {
+#if defined(__AVX2__)
+    const style_avx2::SweepRule wide{rule.edgeThreshold, rule.gyThreshold, rule.greyThreshold,
+                                     rule.strokeWord};
+    return style_avx2::Sweep<Style, HasBelow>(wide, row, out, below, grey, greyBelow, first, count);
+#else
+    (void)rule, (void)row, (void)out, (void)below, (void)grey, (void)greyBelow, (void)count;
+    return first;
+#endif
+}
+
 // Cells one pixel apart, in one sweep: the grey levels of this row are known
 // from the previous row's sweep, and this sweep works out those of the row
 // below for the next one.
 template <int Style, bool HasBelow>
 void ContiguousStyleSweep(const StyleParams& p, const PixelWord* row, PixelWord* out,
-                          const PixelWord* below, const std::int32_t* grey, std::int32_t* greyBelow,
+                          const PixelWord* below, const std::int16_t* grey, std::int16_t* greyBelow,
                           int count, std::int32_t gyThreshold) {
     const CellRule rule{p.edgeThreshold, gyThreshold, p.greyThreshold, p.strokeWord};
     // Column 0 has no horizontal edge.
     const std::int32_t gb0 = HasBelow ? Grey(below[0]) : 255;
-    greyBelow[0] = gb0;
+    greyBelow[0] = static_cast<std::int16_t>(gb0);
     out[0] = CellWord<Style>(rule, row[0], grey[0], 0, gb0 - grey[0]);
+    const int first =
+        WideStyleSweep<Style, HasBelow>(rule, row, out, below, grey, greyBelow, 1, count);
 #pragma GCC ivdep
-    for (int x = 1; x < count; ++x) {
+    for (int x = first; x < count; ++x) {
         const std::int32_t gb = HasBelow ? Grey(below[x]) : 255;
-        greyBelow[x] = gb;
+        greyBelow[x] = static_cast<std::int16_t>(gb);
         out[x] = CellWord<Style>(rule, row[x], grey[x], grey[x + 1] - grey[x], gb - grey[x]);
     }
 }
@@ -120,15 +141,17 @@ void ContiguousStyleRow(const StyleParams& p, const CellRowInput& in, int count,
     below.resize(count + 1);
     if (scratch.greyRow != in.y) {
         for (int x = 0; x < count; ++x)
-            grey[x] = Grey(in.row[x]);
-        grey[count] = count < in.pictureWidth ? Grey(in.row[count]) : 255;
+            grey[x] = static_cast<std::int16_t>(Grey(in.row[x]));
+        grey[count] =
+            static_cast<std::int16_t>(count < in.pictureWidth ? Grey(in.row[count]) : 255);
     }
     // Row 0 has no vertical edges.
     const std::int32_t gyThreshold = in.y == 0 ? 1 << 20 : p.edgeThreshold;
     if (in.below) {
         ContiguousStyleSweep<Style, true>(p, in.row, out, in.below, grey.data(), below.data(),
                                           count, gyThreshold);
-        below[count] = count < in.pictureWidth ? Grey(in.below[count]) : 255;
+        below[count] =
+            static_cast<std::int16_t>(count < in.pictureWidth ? Grey(in.below[count]) : 255);
         std::swap(grey, below);
         scratch.greyRow = in.y + 1;
     } else {
@@ -205,103 +228,6 @@ inline __m256i Gather(const std::uint32_t* table, __m256i index) {
     return _mm256_i32gather_epi32(reinterpret_cast<const int*>(table), index, 4);
 }
 
-// Without gathers: the levels and the brightness (or the brush's boost) as
-// 16-bit multiplications, sixteen channels at a time, where they give exactly
-// the tables' values.
-template <bool Brush>
-int FixedPointEffectSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
-    const auto& f = t.fixedPoint;
-    // Working channel k goes to result byte 2 - k and comes from picture
-    // byte 2 - source[k]; the alpha byte is cleared.
-    alignas(32) std::uint8_t route[32], rotateNext[32], rotatePrevious[32];
-    alignas(32) std::uint16_t levelWhole[16], levelFraction[16], levelCarry[16], brightWhole[16],
-        brightFraction[16], brightCarry[16];
-    alignas(32) std::int16_t above[16], below[16];
-    for (int i = 0; i < 32; ++i) {
-        const int byte = i % 4;
-        route[i] = byte == 3
-                       ? 0x80
-                       : static_cast<std::uint8_t>(i / 4 * 4 % 16 + 2 - t.routing.source[2 - byte]);
-        // Each 16-bit colour lane of a pixel takes the next (previous) one's
-        // value, the unused fourth lane keeps its own.
-        const int word = i / 2 % 4, pixelStart = i / 8 * 8 % 16;
-        const int next = word == 3 ? 3 : (word + 1) % 3, previous = word == 3 ? 3 : (word + 2) % 3;
-        rotateNext[i] = static_cast<std::uint8_t>(pixelStart + 2 * next + i % 2);
-        rotatePrevious[i] = static_cast<std::uint8_t>(pixelStart + 2 * previous + i % 2);
-    }
-    for (int i = 0; i < 16; ++i) {
-        const int lane = i % 4;
-        const int k = 2 - lane;
-        // A carry into the upper half happens when the low half of c x fraction
-        // exceeds 65535 - offset; compared as signed numbers after flipping
-        // the top bit.
-        const auto carryAbove = [](const EffectTables::Scale& scale) {
-            return static_cast<std::uint16_t>((65535 - scale.offset) ^ 0x8000);
-        };
-        levelWhole[i] = lane == 3 ? 0 : f.level[k].whole;
-        levelFraction[i] = lane == 3 ? 0 : f.level[k].fraction;
-        levelCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.level[k]);
-        brightWhole[i] = lane == 3 ? 0 : f.finish.whole;
-        brightFraction[i] = lane == 3 ? 0 : f.finish.fraction;
-        brightCarry[i] = lane == 3 ? 0x7FFF : carryAbove(f.finish);
-        above[i] = lane == 3 ? -1 : f.matchAbove[k];
-        below[i] = lane == 3 ? 1 : f.matchBelow[k];
-    }
-    const auto load = [](const void* p) {
-        return _mm256_load_si256(reinterpret_cast<const __m256i*>(p));
-    };
-    const __m256i routeShuffle = load(route);
-    const __m256i invert = _mm256_set1_epi32(t.routing.invertMask * 0x010101);
-    const __m256i levelW = load(levelWhole), levelF = load(levelFraction),
-                  levelC = load(levelCarry);
-    const __m256i brightW = load(brightWhole), brightF = load(brightFraction),
-                  brightC = load(brightCarry);
-    const __m256i topBit = _mm256_set1_epi16(static_cast<short>(0x8000));
-    const __m256i matchAbove = load(above), matchBelow = load(below);
-    const __m256i nextLane = load(rotateNext), previousLane = load(rotatePrevious);
-    const __m256i max255 = _mm256_set1_epi16(255);
-    const __m256i zero = _mm256_setzero_si256();
-    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(kOpaque));
-    const __m256i allOnes = _mm256_set1_epi32(-1);
-    const __m256i replaced = _mm256_set1_epi32(static_cast<int>(t.replacedWord));
-    // min(c x whole + ((c x fraction + offset) >> 16), 255) per 16-bit lane.
-    const auto scale = [&](__m256i c, __m256i whole, __m256i fraction, __m256i carryAbove) {
-        const __m256i low = _mm256_mullo_epi16(c, fraction);
-        const __m256i carry = _mm256_cmpgt_epi16(_mm256_xor_si256(low, topBit), carryAbove);
-        const __m256i high = _mm256_sub_epi16(_mm256_mulhi_epu16(c, fraction), carry);
-        return _mm256_min_epu16(_mm256_add_epi16(_mm256_mullo_epi16(c, whole), high), max255);
-    };
-    const auto matching = [&](__m256i level) {
-        return _mm256_and_si256(_mm256_cmpgt_epi16(level, matchAbove),
-                                _mm256_cmpgt_epi16(matchBelow, level));
-    };
-    // The brightness, or the brush's boost of the strictly dominant channel.
-    const auto finish = [&](__m256i level) {
-        const __m256i scaled = scale(level, brightW, brightF, brightC);
-        if constexpr (!Brush)
-            return scaled;
-        const __m256i dominant =
-            _mm256_and_si256(_mm256_cmpgt_epi16(level, _mm256_shuffle_epi8(level, nextLane)),
-                             _mm256_cmpgt_epi16(level, _mm256_shuffle_epi8(level, previousLane)));
-        return _mm256_blendv_epi8(level, scaled, dominant);
-    };
-    int x = 0;
-    for (; x + 8 <= count; x += 8) {
-        const __m256i w = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(row + x));
-        const __m256i working = _mm256_xor_si256(_mm256_shuffle_epi8(w, routeShuffle), invert);
-        const __m256i levelLow = scale(_mm256_unpacklo_epi8(working, zero), levelW, levelF, levelC);
-        const __m256i levelHigh =
-            scale(_mm256_unpackhi_epi8(working, zero), levelW, levelF, levelC);
-        const __m256i result =
-            _mm256_or_si256(_mm256_packus_epi16(finish(levelLow), finish(levelHigh)), opaque);
-        const __m256i matches = _mm256_packs_epi16(matching(levelLow), matching(levelHigh));
-        const __m256i isReplaced = _mm256_cmpeq_epi32(matches, allOnes);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x),
-                            _mm256_blendv_epi8(result, replaced, isReplaced));
-    }
-    return x;
-}
-
 int GreyOverrideSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
     const __m256i byte = _mm256_set1_epi32(0xFF);
     const __m256i third = _mm256_set1_epi32(43691);
@@ -318,10 +244,15 @@ int GreyOverrideSweep(const EffectTables& t, const PixelWord* row, PixelWord* ou
     }
     return x;
 }
+
+// Without gathers: the levels and the brightness (or the brush's boost) in
+// 16-bit arithmetic, where it gives exactly the tables' values.
+int FixedPointSweep(const EffectTables& t, const PixelWord* row, PixelWord* out, int count) {
+    return effect_avx2::Sweep(t, row, out, count);
+}
 #else
 // Other builds do every pixel in the plain loops.
-template <bool Brush>
-int FixedPointEffectSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
+int FixedPointSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
     return 0;
 }
 int GreyOverrideSweep(const EffectTables&, const PixelWord*, PixelWord*, int) {
@@ -339,7 +270,7 @@ void EffectRow(const EffectTables& t, const CellRowInput& in, int areaWidth, int
         if (step == 1 && !t.greyOverride && !t.impressionBrush) {
             // Where the 16-bit arithmetic cannot follow the tables, plain
             // look-ups are as fast here as gathers.
-            x = t.fixedPoint.usable ? FixedPointEffectSweep<false>(t, row, out, count) : 0;
+            x = FixedPointSweep(t, row, out, count);
             for (; x < count; ++x)
                 out[x] = EffectWordFused(t, row[x]);
             cell = x;
@@ -349,7 +280,7 @@ void EffectRow(const EffectTables& t, const CellRowInput& in, int areaWidth, int
             const int cells = (count + step - 1) / step;
             for (int c = 0; c < cells; ++c)
                 out[c] = row[c * step];
-            for (cell = FixedPointEffectSweep<true>(t, out, out, cells); cell < cells; ++cell)
+            for (cell = FixedPointSweep(t, out, out, cells); cell < cells; ++cell)
                 out[cell] = EffectWordGeneral(t, out[cell]);
             x = cells * step;
         } else if (step == 1 && t.greyOverride) {

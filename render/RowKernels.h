@@ -20,10 +20,11 @@ struct CellRowInput {
 };
 
 // Per-thread working memory for the row functions. With cells one pixel
-// apart, the grey levels of the row below are kept for the next row.
+// apart, the grey levels of the row below are kept for the next row (0..255,
+// in 16 bits so that the wide sweeps load sixteen at once).
 struct CellRowScratch {
-    std::vector<std::int32_t> grey;
-    std::vector<std::int32_t> greyBelow;
+    std::vector<std::int16_t> grey;
+    std::vector<std::int16_t> greyBelow;
     int greyRow = -1; // the picture row `grey` holds, or -1
 };
 
