@@ -2,8 +2,9 @@
 // 12-megapixel JPEG decoded without a colour profile and with a Display P3
 // one (as phones write them), its thumbnail made by a scaled decode or taken
 // from a 160 x 120 thumbnail in its EXIF data. The difference between the
-// two is the conversion, with the reading of the profile. Reported as
-// ms_per_image.
+// two is the conversion, with the reading of the profile. A CMYK JPEG (made
+// by ImageMagick, with Ghostscript's CMYK profile or without a profile) is
+// compared the same way. Reported as ms_per_image.
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ThumbnailDecoding.h"
 
@@ -11,6 +12,7 @@
 #include <QColorSpace>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include "BenchPhoto.h"
@@ -76,6 +78,31 @@ QByteArray BenchPhotoPath(bool p3, bool exifThumbnail) {
     return paths[(p3 ? 1 : 0) + (exifThumbnail ? 2 : 0)];
 }
 
+constexpr const char* kCmykProfile = "/usr/share/color/icc/ghostscript/default_cmyk.icc";
+
+// The bench photo as a CMYK JPEG, with the CMYK profile or without; empty
+// when ImageMagick or the profile is missing.
+QByteArray CmykPhotoPath(bool profile) {
+    static QTemporaryDir dir;
+    static const std::array<QByteArray, 2> paths = [] {
+        std::array<QByteArray, 2> made;
+        const QString rgb = dir.filePath(QStringLiteral("rgb.jpg"));
+        if (!kolvira::bench::BenchPhoto().save(rgb, "jpg", 95) || !QFile::exists(kCmykProfile))
+            return made;
+        for (int i = 0; i < 2; ++i) {
+            const QString path = dir.filePath(QStringLiteral("cmyk%1.jpg").arg(i));
+            QStringList arguments{rgb, QStringLiteral("-colorspace"), QStringLiteral("CMYK")};
+            if (i == 1)
+                arguments << QStringLiteral("-profile") << QString::fromLatin1(kCmykProfile);
+            arguments << QStringLiteral("-quality") << QStringLiteral("90") << path;
+            if (QProcess::execute(QStringLiteral("/usr/bin/convert"), arguments) == 0)
+                made[i] = QFile::encodeName(path);
+        }
+        return made;
+    }();
+    return paths[profile ? 1 : 0];
+}
+
 // The Mosaic's opening cell width, which a 160-pixel EXIF thumbnail covers.
 constexpr int kMosaicCell = 100;
 
@@ -105,6 +132,28 @@ void BM_PhotoColour(benchmark::State& state) {
         state, [](const QByteArray& path) { return kolvira::DecodePhoto(path).image.constBits(); });
 }
 
+void BM_CmykThumbnailColour(benchmark::State& state) {
+    const QByteArray path = CmykPhotoPath(state.range(0) != 0);
+    if (path.isEmpty()) {
+        state.SkipWithError("ImageMagick or Ghostscript's CMYK profile is missing");
+        return;
+    }
+    Clock::duration timed{};
+    for (auto _ : state) {
+        const auto start = Clock::now();
+        benchmark::DoNotOptimize(kolvira::DecodeThumbnail(path, kMosaicCell).image.constBits());
+        timed += Clock::now() - start;
+    }
+    state.counters["ms_per_image"] =
+        benchmark::Counter(std::chrono::duration<double, std::milli>(timed).count(),
+                           benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK(BM_CmykThumbnailColour)
+    ->ArgNames({"profile"})
+    ->DenseRange(0, 1)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ThumbnailColour)
     ->ArgNames({"p3", "exif"})
     ->ArgsProduct({{0, 1}, {0, 1}})

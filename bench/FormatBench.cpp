@@ -11,8 +11,11 @@
 #include <vips/vips.h>
 #endif
 
+#include "imageio/DecoderProcess.h"
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ThumbnailDecoding.h"
+
+#include "BenchPhoto.h"
 
 #include <QDir>
 #include <QProcess>
@@ -123,6 +126,38 @@ void BM_VipsThumbnail(benchmark::State& state, const char* extension) {
     }
 }
 #endif
+
+// A 12-megapixel HEIC (the bench photo through heif-enc) decoded whole in
+// this process (child:0) and through kolvira-decode (child:1): the second
+// adds starting the child, the file down a socket and the pixels up a pipe.
+void BM_HeicDecoderProcess(benchmark::State& state) {
+    static QTemporaryDir scratch;
+    static const QByteArray path = [] {
+        const QString png = scratch.filePath(QStringLiteral("photo.png"));
+        const QString heic = scratch.filePath(QStringLiteral("photo.heic"));
+        QProcess encoder;
+        if (kolvira::bench::BenchPhoto().save(png))
+            encoder.start(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("80"),
+                                                       png, QStringLiteral("-o"), heic});
+        const bool made = encoder.waitForFinished(600'000) && encoder.exitCode() == 0;
+        return made ? QFile::encodeName(heic) : QByteArray();
+    }();
+    const bool child = state.range(0) != 0;
+    if (path.isEmpty() || (child && kolvira::DecoderProgram().isEmpty())) {
+        state.SkipWithError("heif-enc or kolvira-decode is missing");
+        return;
+    }
+    kolvira::SetRiskyDecodes(child ? kolvira::RiskyDecodes::InChildProcess
+                                   : kolvira::RiskyDecodes::InThisProcess);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kolvira::DecodePhoto(path).image.constBits());
+    kolvira::SetRiskyDecodes(kolvira::RiskyDecodes::InChildProcess);
+}
+BENCHMARK(BM_HeicDecoderProcess)
+    ->ArgNames({"child"})
+    ->DenseRange(0, 1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

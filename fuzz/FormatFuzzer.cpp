@@ -5,10 +5,16 @@
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
 #include "PhotoFuzzInput.h"
+#include "imageio/DecoderProcess.h"
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 using namespace kolvira;
+
+namespace {
+// The decoders themselves are fuzzed, not the child that would run them.
+[[maybe_unused]] const bool decodesHere = (SetRiskyDecodes(RiskyDecodes::InThisProcess), true);
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fuzz::PhotoFuzzInput input = fuzz::WritePhotoInput(data, size);

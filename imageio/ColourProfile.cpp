@@ -69,7 +69,18 @@ QImage CmykJpegInSrgb(QIODevice& file, const QByteArray& icc, QSize storedSize,
                       QImageIOHandler::Transformations transformation) {
     if (!IsUsableCmykProfile(icc) || !file.seek(0))
         return {};
-    QImage picture = InksToSrgb(DecodeCmykJpeg(file.read(file.size()), storedSize), icc);
+    QImage inks = DecodeCmykJpeg(file.read(file.size()), storedSize);
+    if (inks.isNull())
+        return {};
+    // Scaled before the conversion, which costs by the pixel. The four inks
+    // pass for premultiplied channels, which are averaged each on its own.
+    if (inks.size() != storedSize &&
+        inks.reinterpretAsFormat(QImage::Format_RGBA8888_Premultiplied)) {
+        inks = inks.scaled(storedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+        inks.reinterpretAsFormat(QImage::Format_RGBA8888);
+    }
+    QImage picture = InksToSrgb(std::move(inks), icc);
     if (picture.isNull())
         return {};
     if (picture.size() != storedSize)
@@ -116,6 +127,15 @@ QImage InSrgb(QImage image, QIODevice& file, const QByteArray& format,
     if (embedded.exifAdobeRgb)
         return ConvertedFrom(std::move(image), QColorSpace::AdobeRgb);
     return image;
+}
+
+QImage CmykJpegInSrgb(QIODevice& file, QSize storedSize,
+                      QImageIOHandler::Transformations transformation) {
+    const EmbeddedProfile embedded = ReadEmbeddedProfile(file);
+    if (embedded.container != PictureContainer::Jpeg || embedded.jpegComponents != 4 ||
+        embedded.icc.isEmpty())
+        return {};
+    return CmykJpegInSrgb(file, embedded.icc, storedSize, transformation);
 }
 
 QImage ExifThumbnailInSrgb(QImage thumbnail, QIODevice& file) {

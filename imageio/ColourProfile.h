@@ -26,4 +26,12 @@ QImage InSrgb(QImage image, QIODevice& file, const QByteArray& format,
 // Adobe RGB when the EXIF data says so.
 QImage ExifThumbnailInSrgb(QImage thumbnail, QIODevice& file);
 
+// The CMYK JPEG in `file` decoded once, from its inks, at the smallest DCT
+// scale that covers `storedSize` (in the file's orientation), scaled to it,
+// turned by `transformation` and converted through its profile to sRGB; null
+// when `file` is no CMYK JPEG with a profile that can be used. Thumbnails
+// take this instead of Qt's decode plus a second one for the colours.
+QImage CmykJpegInSrgb(QIODevice& file, QSize storedSize,
+                      QImageIOHandler::Transformations transformation);
+
 } // namespace kolvira

@@ -1,5 +1,6 @@
 #include "imageio/EmfFormat.h"
 
+#include "imageio/DecoderProcess.h"
 #include "imageio/EmfRecords.h"
 #include "imageio/MetafileFormat.h"
 
@@ -112,10 +113,11 @@ QByteArray ToSvg(QByteArray emf, QString& error) {
     options.nameSpace = nullptr;
     options.verbose = false;
     // libemf2svg keeps the EMF+ records' state in static variables, shared by
-    // every conversion on every thread, and a file can make it free memory
-    // twice. EMF+ files carry EMF records beside their EMF+ ones (Office
-    // writes both), and those are drawn instead.
-    options.emfplus = false;
+    // every conversion on every thread, and a second EMF+ file can make it
+    // free memory twice: EMF+ is drawn only in kolvira-decode, which converts
+    // one file and ends. Elsewhere the EMF records EMF+ files carry beside
+    // their EMF+ ones (Office writes both) are drawn instead.
+    options.emfplus = CurrentRiskyDecodes() == RiskyDecodes::OneShotProcess;
     options.svgDelimiter = true;
     char* out = nullptr;
     std::size_t length = 0;

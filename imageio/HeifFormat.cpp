@@ -2,9 +2,9 @@
 
 #include "imageio/FormatPlugin.h"
 
-#include "imageio/PhotoScaling.h"
-
+#include "imageio/DecoderProcess.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/PhotoScaling.h"
 
 #include <QColorSpace>
 #include <QIODevice>
@@ -355,6 +355,10 @@ bool HeifHandler::read(QImage* image) {
     const bool scaling = scaledSize_.isValid() && !scaledSize_.isEmpty() && scaledSize_ != upright;
     const HandlePtr thumbnail = scaling ? ThumbnailCovering(primary, scaledSize_) : HandlePtr();
     const heif_image_handle* chosen = thumbnail ? thumbnail.get() : primary;
+    // A stored thumbnail is small and quick; the photo itself is decoded in
+    // a child, which is killed when the decode is called off.
+    if (!thumbnail && DecodesInChild())
+        return ReadInChild("heif", parsed.data, scaledSize_, device(), image);
 
     QString error;
     QImage picture = Decode(chosen, error);

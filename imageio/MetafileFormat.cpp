@@ -2,6 +2,7 @@
 
 #include "imageio/FormatPlugin.h"
 
+#include "imageio/DecoderProcess.h"
 #include "imageio/EmfFormat.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/WmfFormat.h"
@@ -97,7 +98,9 @@ bool MetafileHandler::read(QImage* image) {
     QString error;
     QStringList warnings;
     QImage picture;
-    if (format == "emf") {
+    if (format == "emf" && DecodesInChild()) {
+        return ReadInChild("emf", data, scaledSize_, file, image);
+    } else if (format == "emf") {
         picture = DrawEmf(data, scaledSize_, error, warnings);
     } else if (format == "wmf") {
         file->seek(0);

@@ -1,5 +1,7 @@
 #include "imageio/PhotoDecoding.h"
 
+#include "imageio/Orientation.h"
+
 #include "imageio/CodecMessages.h"
 #include "imageio/ColourProfile.h"
 #include "imageio/DamageSigns.h"
@@ -76,9 +78,9 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
         return Refused(TooManyPixelsReason(size.width(), size.height()));
 
     const QByteArray format = reader.format(); // told only before the read
-    const QImageIOHandler::Transformations transformation = reader.transformation();
+    const QImageIOHandler::Transformations transformation = opened.Orientation();
     opened.watched->WatchForRunningOut();
-    QImage photo = reader.read();
+    QImage photo = Transformed(reader.read(), opened.unapplied);
     const QStringList codecMessages = messages.Finish();
     if (opened.watched->Stopped())
         return Refused(QStringLiteral("the decode was called off"));
@@ -145,6 +147,10 @@ PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool
     opened.watched = std::make_unique<WatchedPhotoFile>(*opened.file, stop);
     // The file has no name Qt knows, so the reader goes by the content.
     opened.reader = std::make_unique<QImageReader>(opened.watched.get());
+    if (opened.reader->format() == "webp") {
+        opened.unapplied = WebpOrientation(*opened.watched);
+        opened.reader = std::make_unique<QImageReader>(opened.watched.get(), "webp");
+    }
     // Most camera raw files start like a TIFF file, and Qt's TIFF reader
     // would show only the small preview at their start: for them the
     // extension is asked first.

@@ -51,6 +51,15 @@ struct PhotoReader {
     std::unique_ptr<WatchedPhotoFile> watched;
     std::unique_ptr<QImageReader> reader; // null on failure
     QString error;
+    // The orientation the reader does not apply itself even when told to:
+    // a WebP file's EXIF orientation. The caller turns what it reads.
+    QImageIOHandler::Transformations unapplied;
+
+    // What turns the stored picture upright, whoever applies it.
+    QImageIOHandler::Transformations Orientation() const {
+        return unapplied != QImageIOHandler::TransformationNone ? unapplied
+                                                                : reader->transformation();
+    }
 };
 PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop);
 

@@ -87,7 +87,7 @@ QSize HeaderSize(const QByteArray& nativePath) {
     if (!opened.reader)
         return {};
     const QSize stored = opened.reader->size();
-    return opened.reader->transformation().testFlag(QImageIOHandler::TransformationRotate90)
+    return opened.Orientation().testFlag(QImageIOHandler::TransformationRotate90)
                ? stored.transposed()
                : stored;
 }

@@ -4,6 +4,7 @@
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/ExifThumbnail.h"
 #include "imageio/JpegThumbnailDecoder.h"
+#include "imageio/Orientation.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 
@@ -19,28 +20,6 @@
 
 namespace kolvira {
 namespace {
-
-using Transformations = QImageIOHandler::Transformations;
-
-bool TurnsAQuarter(Transformations transformation) {
-    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
-}
-
-QSize Upright(QSize stored, Transformations transformation) {
-    return TurnsAQuarter(transformation) ? stored.transposed() : stored;
-}
-
-// The stored picture turned upright, in Qt's order: mirrored and flipped
-// first, then a quarter turn clockwise.
-QImage Transformed(QImage image, Transformations transformation) {
-    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
-    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
-    if (mirror || flip)
-        image = image.mirrored(mirror, flip);
-    if (TurnsAQuarter(transformation))
-        image = image.transformed(QTransform().rotate(90));
-    return image;
-}
 
 // The EXIF thumbnail of `file` upright, when it is at least `minWidth` wide
 // and has the photo's proportions (cameras often pad a 3:2 photo's thumbnail
@@ -113,7 +92,7 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
     const QByteArray exifJpeg = ReadExifThumbnail(*opened.watched);
 
     Thumbnail thumbnail;
-    const Transformations transformation = header.transformation();
+    const Transformations transformation = opened.Orientation();
     const QSize storedSize = header.size(); // invalid when the format tells it only by decoding
     const int width = std::max(minWidth, kLargestThumbWidth);
     if (storedSize.isValid()) {
@@ -132,6 +111,10 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
                                   : thumbnail.photoSize;
         if (header.format() == "jpeg") {
             thumbnail.image = TurboJpegThumbnail(*opened.watched, upright, transformation);
+            // A CMYK JPEG's colours need its inks: decoded once, from them.
+            if (thumbnail.image.isNull())
+                thumbnail.image = CmykJpegInSrgb(*opened.watched, Upright(upright, transformation),
+                                                 transformation);
             if (!thumbnail.image.isNull())
                 return thumbnail;
             // Qt's reader starts over on the file its header read has left.
@@ -146,7 +129,7 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
     QImageReader& reader = *opened.reader;
     reader.setAutoTransform(true);
     const QByteArray format = reader.format(); // told only before the read
-    QImage image = reader.read();
+    QImage image = Transformed(reader.read(), opened.unapplied);
     if (image.isNull())
         return Unreadable(reader.errorString());
     if (!storedSize.isValid()) {

@@ -18,6 +18,7 @@ ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 EXPECTED = [
     "bin/kolvira",
     "bin/kolvira-render",
+    "libexec/kolvira/kolvira-decode",
     f"share/applications/{APP_ID}.desktop",
     f"share/metainfo/{APP_ID}.metainfo.xml",
     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",

@@ -188,6 +188,24 @@ TEST_F(HeifFormatTest, TurnsUprightAndUsesTheStoredThumbnailWhenLargeEnough) {
     }
 }
 
+// The photo is decoded by the child program, which a crash ends alone; the
+// small stored thumbnail is decoded here.
+TEST_F(HeifFormatTest, CrashOfThePhotosDecoderLeavesTheStoredThumbnail) {
+    const QImage photo = Quadrants({480, 360});
+    const QByteArray file = LibheifHeic({photo, 1, photo.mirrored(true, false), 240});
+    ASSERT_FALSE(file.isEmpty());
+    const QByteArray path = Write("crashing", file);
+    qputenv("KOLVIRA_DECODE_TEST_FAULT", "crash");
+    const DecodedPhoto decoded = DecodePhoto(path);
+    const Thumbnail fromStored = DecodeThumbnail(path, 100);
+    qunsetenv("KOLVIRA_DECODE_TEST_FAULT");
+    EXPECT_TRUE(decoded.image.isNull());
+    EXPECT_TRUE(decoded.error.contains("the decoder stopped (signal 11)"))
+        << decoded.error.toStdString();
+    ASSERT_FALSE(fromStored.image.isNull()) << fromStored.error.toStdString();
+    EXPECT_EQ(QuadrantColours(fromStored.image), "GRWB");
+}
+
 // The reader hands the profile over as the picture's colour space, which
 // the decoding routine then converts to sRGB.
 TEST_F(HeifFormatTest, ReaderCarriesTheColourSpaceOfItsProfile) {

@@ -4,9 +4,12 @@
 // claim too many pixels, are cut off or are no metafile at all.
 #include "imageio/MetafileFormat.h"
 #include "TestPhotos.h"
+#include "imageio/DecoderProcess.h"
+#include "imageio/DecoderWire.h"
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ThumbnailDecoding.h"
 
+#include <QDir>
 #include <QImageReader>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -14,6 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstring>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace kolvira::test {
@@ -494,6 +501,131 @@ TEST_F(MetafileFormatTest, TextCannotSmuggleInAPictureFromDisk) {
         ASSERT_FALSE(photo.image.isNull()) << photo.error.toStdString();
         EXPECT_NE(photo.image.pixel(10, 110), 0xff0000ffu); // not blue from the disk
         EXPECT_TRUE(photo.warnings.contains(TextLeftOutWarning()));
+    }
+}
+
+// An EMF+ record (type, flags, data) as the EMF comments carry them.
+QByteArray EmfPlusRecord(int type, int flags, const QByteArray& data) {
+    Bytes record;
+    record.U16(type).U16(flags).U32(quint32(12 + data.size())).U32(quint32(data.size()));
+    return record.data + data;
+}
+
+QByteArray EmfPlusComment(const QByteArray& records) {
+    Bytes comment;
+    comment.U32(quint32(4 + records.size())).U32(0x2B464D45); // "EMF+"
+    comment.data += records;
+    return EmfRecord(70, comment); // EMR_COMMENT
+}
+
+// SimpleEmf as Office writes EMF+ ("dual"): EMF+ records, a brush object
+// among them, beside the EMF records that draw the same picture.
+QByteArray DualEmfPlus(QRgb brush) {
+    EmfFile file = SimpleEmf(96);
+    Bytes header; // version, for a video display, 96 DPI
+    header.U32(0xDBC01002).U32(0).U32(96).U32(96);
+    Bytes solid; // object 0, a brush: version, solid colour
+    solid.U32(0xDBC01002).U32(0).U32(brush);
+    Bytes fill; // with brush 0, one rectangle of floats
+    fill.U32(0).U32(1);
+    for (const float edge : {0.0f, 0.0f, 240.0f, 120.0f})
+        fill.U32(std::bit_cast<quint32>(edge));
+    file.extraRecords = EmfPlusComment(EmfPlusRecord(0x4001, 1, header.data) +
+                                       EmfPlusRecord(0x4008, 0x100, solid.data)) +
+                        EmfPlusComment(EmfPlusRecord(0x400A, 0, fill.data)) +
+                        EmfPlusComment(EmfPlusRecord(0x4002, 0, {})) + file.extraRecords;
+    return Emf(file);
+}
+
+// The kolvira-decode children of this process still running.
+int RunningDecoders() {
+    int running = 0;
+    for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+        QFile stat("/proc/" + pid + "/stat");
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> fields = stat.readAll().split(' ');
+        running += fields.size() > 3 && fields[1] == "(kolvira-decode)" &&
+                   fields[3].toLongLong() == ::getpid();
+    }
+    return running;
+}
+
+TEST_F(MetafileFormatTest, EmfPlusFilesAreDrawnEachInAFreshProcess) {
+    ASSERT_FALSE(DecoderProgram().isEmpty());
+    // In a row: libemf2svg's EMF+ state would outlive the first in one process.
+    for (const QRgb brush : {kSteel, kRed, kSteel}) {
+        const DecodedPhoto photo = DecodePhoto(Write("plus.emf", DualEmfPlus(brush)));
+        ASSERT_FALSE(photo.image.isNull()) << photo.error.toStdString();
+        EXPECT_EQ(photo.image.size(), QSize(240, 120));
+        ExpectShapes(photo.image, {{{20, 20, 80, 60}, kRed}, {{120, 60, 120, 60}, kSteel}});
+    }
+}
+
+TEST_F(MetafileFormatTest, DecoderThatCrashesOrRunsOnIsStoppedAndTheProgramGoesOn) {
+    ASSERT_FALSE(DecoderProgram().isEmpty());
+    const QByteArray path = Write("screen.emf", Emf(SimpleEmf(96)));
+    const struct {
+        const char* fault;
+        std::chrono::milliseconds limit;
+        QString error;
+    } cases[] = {
+        {"crash", kPhotoDecodeTime,
+         QStringLiteral("the picture is damaged: the decoder stopped (signal 11)")},
+        {"hang", std::chrono::milliseconds(500), TookTooLongReason(std::chrono::milliseconds(500))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.fault);
+        qputenv("KOLVIRA_DECODE_TEST_FAULT", c.fault);
+        const DecodedPhoto failed = DecodePhoto(path, c.limit);
+        const Thumbnail thumbnail = DecodeThumbnail(path, 100, c.limit);
+        qunsetenv("KOLVIRA_DECODE_TEST_FAULT");
+        EXPECT_TRUE(failed.image.isNull());
+        EXPECT_TRUE(failed.error.contains(c.error)) << failed.error.toStdString();
+        EXPECT_TRUE(thumbnail.image.isNull());
+        // The child is killed, not left to run: soon none is left.
+        for (int tries = 0; RunningDecoders() > 0 && tries < 100; ++tries)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_EQ(RunningDecoders(), 0);
+        EXPECT_FALSE(DecodePhoto(path).image.isNull());
+    }
+}
+
+// What the program accepts of a child's answer: only a picture of a format it
+// sends, within the pixel limit, with rows of the format's length.
+TEST(DecoderAnswerTest, HeaderIsCheckedBeforeThePictureIsAllocated) {
+    const auto header = [](const char* magic, int width, int height, QImage::Format format,
+                           quint32 rowBytes) {
+        WireHeader made{};
+        std::memcpy(made.magic, magic, 4);
+        made.width = width;
+        made.height = height;
+        made.format = format;
+        made.rowBytes = rowBytes;
+        return made;
+    };
+    const struct {
+        WireHeader header;
+        bool accepted;
+        bool picture;
+    } cases[] = {
+        {header("KVD1", 3, 2, QImage::Format_RGB888, 9), true, true},
+        {header("KVD1", 3, 2, QImage::Format_RGB32, 12), true, true},
+        {header("KVD1", 0, 0, QImage::Format_Invalid, 0), true, false}, // failed, said why
+        {header("KVDX", 3, 2, QImage::Format_RGB888, 9), false, false},
+        {header("KVD1", 3, 2, QImage::Format_Mono, 1), false, false},
+        {header("KVD1", 3, 2, QImage::Format_RGB888, 12), false, false},
+        {header("KVD1", -3, 2, QImage::Format_RGB888, 9), false, false},
+        {header("KVD1", 20'000, 20'000, QImage::Format_RGB32, 80'000), false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.header.width << "x" << c.header.height << " format " << c.header.format);
+        QString error;
+        const std::optional<QImage> picture = PictureFor(c.header, error);
+        EXPECT_EQ(picture.has_value(), c.accepted) << error.toStdString();
+        EXPECT_EQ(picture && !picture->isNull(), c.picture);
+        EXPECT_EQ(error.isEmpty(), c.accepted);
     }
 }
 

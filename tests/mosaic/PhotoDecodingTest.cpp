@@ -6,7 +6,10 @@
 #include "imageio/DamageSigns.h"
 #include "mosaic/ThumbnailDecoding.h"
 
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +30,73 @@ TEST(PhotoDecodingTest, DecodesUprightByContentWhateverTheName) {
     ASSERT_FALSE(photo.image.isNull()) << photo.error.toStdString();
     EXPECT_EQ(photo.image.size(), QSize(40, 30));
     EXPECT_EQ(QuadrantColours(photo.image), "RGBW");
+}
+
+// JPEG XL keeps a JPEG's EXIF data when cjxl recompresses it: orientation 6
+// turns the photo and its thumbnail upright.
+TEST(PhotoDecodingTest, JpegXlTurnsUprightByItsExifOrientation) {
+    if (QStandardPaths::findExecutable("cjxl").isEmpty())
+        GTEST_SKIP() << "cjxl (libjxl-tools) is not installed";
+    QTemporaryDir dir;
+    const QImage upright = Quadrants({48, 32});
+    const QString jpeg = dir.filePath("turned.jpg"), jxl = dir.filePath("turned.jxl");
+    WriteFile(jpeg, WithExif(Encoded(StoredForOrientation(upright, 6), "jpg", 100), 6));
+    QProcess cjxl;
+    cjxl.start("cjxl", {jpeg, jxl});
+    ASSERT_TRUE(cjxl.waitForFinished(60'000));
+    ASSERT_EQ(cjxl.exitCode(), 0) << cjxl.readAllStandardError().toStdString();
+    const DecodedPhoto photo = DecodePhoto(Native(jxl));
+    ASSERT_FALSE(photo.image.isNull()) << photo.error.toStdString();
+    EXPECT_EQ(photo.image.size(), upright.size());
+    EXPECT_EQ(QuadrantColours(photo.image), "RGBW");
+    const Thumbnail thumbnail = DecodeThumbnail(Native(jxl), 24);
+    ASSERT_FALSE(thumbnail.image.isNull()) << thumbnail.error.toStdString();
+    EXPECT_EQ(thumbnail.photoSize, upright.size());
+    EXPECT_EQ(QuadrantColours(thumbnail.image), "RGBW");
+}
+
+// A WebP of `stored` with an EXIF chunk saying `orientation`, in the
+// extended layout (VP8X, the picture, EXIF) that cameras and editors write.
+QByteArray WebpWithExif(const QImage& stored, int orientation) {
+    const QByteArray simple = Encoded(stored, "webp", 100);
+    const QByteArray jpegExif = WithExif(Encoded(stored, "jpg"), orientation);
+    // The APP1 payload after its length: "Exif\0\0" and the TIFF data.
+    const qsizetype app1 = jpegExif.indexOf(QByteArrayView("Exif\0\0", 6));
+    const int length = (uchar(jpegExif[app1 - 2]) << 8 | uchar(jpegExif[app1 - 1])) - 2;
+    const QByteArray exif = jpegExif.mid(app1, length);
+    const auto le32 = [](quint32 v) {
+        QByteArray b(4, 0);
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    QByteArray vp8x = "VP8X" + le32(10);
+    vp8x += char(0x08) + QByteArray(3, 0); // the EXIF flag
+    vp8x += le32(stored.width() - 1).left(3) + le32(stored.height() - 1).left(3);
+    QByteArray exifChunk = "EXIF" + le32(exif.size()) + exif;
+    if (exif.size() % 2)
+        exifChunk += char(0);
+    const QByteArray body = "WEBP" + vp8x + simple.mid(12) + exifChunk;
+    return "RIFF" + le32(body.size()) + body;
+}
+
+// Qt's WebP reader leaves the EXIF orientation out; the photo and its
+// thumbnail still come out upright.
+TEST(PhotoDecodingTest, WebpTurnsUprightByItsExifOrientation) {
+    QTemporaryDir dir;
+    const QImage upright = Quadrants({48, 32});
+    for (int orientation : {1, 6, 8}) {
+        SCOPED_TRACE(orientation);
+        const QString path = dir.filePath(QStringLiteral("turned%1.webp").arg(orientation));
+        WriteFile(path, WebpWithExif(StoredForOrientation(upright, orientation), orientation));
+        const DecodedPhoto photo = DecodePhoto(Native(path));
+        ASSERT_FALSE(photo.image.isNull()) << photo.error.toStdString();
+        EXPECT_EQ(photo.image.size(), upright.size());
+        EXPECT_EQ(QuadrantColours(photo.image), "RGBW");
+        const Thumbnail thumbnail = DecodeThumbnail(Native(path), 24);
+        ASSERT_FALSE(thumbnail.image.isNull()) << thumbnail.error.toStdString();
+        EXPECT_EQ(thumbnail.photoSize, upright.size());
+        EXPECT_EQ(QuadrantColours(thumbnail.image), "RGBW");
+    }
 }
 
 TEST(PhotoDecodingTest, RefusesWhatIsNotARegularFileWithoutReadingIt) {

@@ -1,0 +1,54 @@
+// HEIF and EMF pictures decoded in a short-lived child process,
+// kolvira-decode: libheif and libemf2svg read the whole file before they
+// decode, so a decode of theirs cannot be called off from within, and
+// libemf2svg keeps EMF+ state in static variables that a second EMF+ file in
+// the same process can make it free twice. A child that crashes or runs past
+// the time limit is killed; the program goes on.
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
+namespace kolvira {
+
+enum class RiskyDecodes {
+    InChildProcess, // the default: through kolvira-decode when it is found
+    InThisProcess,  // the fuzzers, which fuzz the decoders themselves
+    OneShotProcess, // kolvira-decode: one picture, then the process ends
+};
+void SetRiskyDecodes(RiskyDecodes where);
+RiskyDecodes CurrentRiskyDecodes();
+
+// kolvira-decode beside the running program, else in ../libexec/kolvira/;
+// empty when neither exists (the decode then stays in this process).
+QByteArray DecoderProgram();
+
+// Whether the decode of a picture of a risky format goes to a child.
+bool DecodesInChild();
+
+struct ChildDecoded {
+    QImage image;         // null on failure
+    QStringList messages; // what the decoder said, one line each
+    QString error;        // why the image is null, when the child did not say
+};
+
+// The picture `format` ("heif", "emf") in `bytes`, scaled to `scaledSize`
+// when that is valid, decoded by kolvira-decode. The child is killed when
+// reads of `device` start failing (the decode was called off) or after
+// `limit`. A crash or a bad answer gives a null image with `error` set.
+ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,
+                           QIODevice* device, std::chrono::milliseconds limit);
+
+// A handler's read() through DecodeInChild, within the whole-photo time
+// limit: the decoder's messages are said again on this thread, where the
+// decoding routine collects them.
+bool ReadInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,
+                 QIODevice* device, QImage* image);
+
+} // namespace kolvira

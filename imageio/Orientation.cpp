@@ -1,0 +1,99 @@
+#include "imageio/Orientation.h"
+
+#include <QIODevice>
+#include <QtEndian>
+
+#include <libexif/exif-data.h>
+
+#include <memory>
+
+namespace kolvira {
+namespace {
+
+bool TurnsAQuarter(Transformations transformation) {
+    return transformation.testFlag(QImageIOHandler::TransformationRotate90);
+}
+
+// Enough chunks for any WebP a camera or editor writes (VP8X, ICCP, ANIM
+// frames aside, the picture, EXIF, XMP); a file with more is not searched.
+constexpr int kMostChunksSearched = 64;
+constexpr quint32 kLargestExifChunk = 1u << 20;
+
+struct ExifDataUnref {
+    void operator()(ExifData* data) const { exif_data_unref(data); }
+};
+
+int ExifOrientation(QByteArray exif) {
+    // libexif wants the APP1 signature before the TIFF header.
+    if (!exif.startsWith(QByteArrayView("Exif\0\0", 6)))
+        exif.prepend(QByteArrayView("Exif\0\0", 6));
+    const std::unique_ptr<ExifData, ExifDataUnref> data(exif_data_new_from_data(
+        reinterpret_cast<const unsigned char*>(exif.constData()), exif.size()));
+    if (!data)
+        return 0;
+    ExifEntry* entry = exif_content_get_entry(data->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
+    if (entry == nullptr || entry->format != EXIF_FORMAT_SHORT || entry->size < 2)
+        return 0;
+    return exif_get_short(entry->data, exif_data_get_byte_order(data.get()));
+}
+
+} // namespace
+
+QSize Upright(QSize stored, Transformations transformation) {
+    return TurnsAQuarter(transformation) ? stored.transposed() : stored;
+}
+
+QImage Transformed(QImage image, Transformations transformation) {
+    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
+    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
+    if (mirror || flip)
+        image = image.mirrored(mirror, flip);
+    if (TurnsAQuarter(transformation))
+        image = image.transformed(QTransform().rotate(90));
+    return image;
+}
+
+Transformations FromExifOrientation(int orientation) {
+    switch (orientation) {
+    case 2:
+        return QImageIOHandler::TransformationMirror;
+    case 3:
+        return QImageIOHandler::TransformationRotate180;
+    case 4:
+        return QImageIOHandler::TransformationFlip;
+    case 5:
+        return QImageIOHandler::TransformationFlipAndRotate90;
+    case 6:
+        return QImageIOHandler::TransformationRotate90;
+    case 7:
+        return QImageIOHandler::TransformationMirrorAndRotate90;
+    case 8:
+        return QImageIOHandler::TransformationRotate270;
+    default:
+        return QImageIOHandler::TransformationNone;
+    }
+}
+
+Transformations WebpOrientation(QIODevice& file) {
+    Transformations found = QImageIOHandler::TransformationNone;
+    const QByteArray head = file.peek(12);
+    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WEBP")
+        return found;
+    qint64 at = 12;
+    for (int i = 0; i < kMostChunksSearched && file.seek(at); ++i) {
+        const QByteArray chunk = file.read(8);
+        if (chunk.size() < 8)
+            break;
+        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (chunk.startsWith("EXIF")) {
+            if (size <= kLargestExifChunk)
+                found = FromExifOrientation(ExifOrientation(file.read(size)));
+            break;
+        }
+        at += 8 + size + (size & 1); // chunks are padded to an even length
+    }
+    file.seek(0);
+    return found;
+}
+
+} // namespace kolvira
