@@ -52,10 +52,18 @@ void BM_ContactSheetPdf(benchmark::State& state) {
     EnsureGuiApplication();
     const int count = static_cast<int>(state.range(0));
     kolvira::ContactSheet sheet;
+    std::vector<QImage> thumbnails;
     for (int k = 0; k < count; ++k) {
-        sheet.thumbnails.push_back(PhotoLike(QSize(100, 75), static_cast<quint32>(k)));
+        thumbnails.push_back(PhotoLike(QSize(100, 75), static_cast<quint32>(k)));
+        sheet.paths.push_back(std::to_string(k));
         sheet.labels << QStringLiteral("IMG_%1.JPG").arg(k, 4, 10, QChar(u'0'));
     }
+    sheet.pictures = [&](const std::vector<std::string>& paths, int) {
+        std::vector<QImage> pictures;
+        for (const std::string& path : paths)
+            pictures.push_back(thumbnails[std::stoul(path)]);
+        return pictures;
+    };
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {

@@ -8,14 +8,13 @@
 #include "imageio/NativePath.h"
 #include "imageio/PrintScale.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ImageDiscovery.h"
-#include "mosaic/ThumbnailBuilder.h"
-#include "mosaic/ThumbnailCache.h"
+#include "mosaic/SheetPictures.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,10 +24,6 @@ namespace kolvira::cli {
 namespace {
 
 static_assert(kMaxThumbWidth == kLargestThumbWidth, "--thumb-width ends at the Mosaic's largest");
-
-// Nothing is made twice in one run: the cache only has to keep the few files
-// the workers are ahead by, to tell why one of them could not be read.
-constexpr std::size_t kCacheBytes = 32u << 20;
 
 // The folder as the file system's bytes, without trailing slashes so that its
 // photos read "folder/name"; the root stays "/".
@@ -62,37 +57,19 @@ QStringList PhotoNames(const std::vector<std::string>& photos) {
     return names;
 }
 
-// Why a photo got no thumbnail: the builder stored the failed decode in the cache.
-QString UnreadableReason(const ThumbnailCache& cache, const QByteArray& path) {
-    const std::optional<ThumbnailKey> key = KeyOfFile(path);
-    if (!key)
-        return QStringLiteral("the file is gone");
-    if (const std::optional<Thumbnail> made = cache.Find(*key); made && !made->error.isEmpty())
-        return made->error;
-    return QStringLiteral("no thumbnail can be made of it");
-}
-
-struct BuiltSheet {
-    ContactSheet sheet;
-    int leftOut = 0;
-};
-
-// The Mosaic's entries: a thumbnail and label for each photo that can be
-// read, in the scan's order; each one left out, and what the decoders warned
-// about, is reported as it comes. The workers decode ahead of the entries, so
-// a warning cannot be told to belong to one photo: it names the folder.
-BuiltSheet BuildSheet(const std::vector<std::string>& photos, const CliOptions& options) {
-    BuiltSheet built;
-    ContactSheet& sheet = built.sheet;
-    sheet.thumbWidth = options.thumbWidth;
-    sheet.thumbHeight = ThumbCellHeight(options.thumbWidth);
-
+// The Mosaic's entries, a picture and label for each photo that can be read
+// in the scan's order, added to `sheet` as the workers decode them a few
+// files ahead; each one left out, and what the decoders warned about, is
+// reported as it comes. A warning cannot be told to belong to one photo: it
+// names the folder. Returns how many photos were left out.
+int FillSheet(ContactSheetStream& sheet, const std::vector<std::string>& photos,
+              const CliOptions& options) {
     std::vector<QByteArray> paths;
     paths.reserve(photos.size());
     for (const std::string& photo : photos)
         paths.push_back(QByteArray::fromStdString(photo));
 
-    ThumbnailCache cache(kCacheBytes);
+    int leftOut = 0;
     ProgressBar progress(stderr, !options.quiet && IsTerminal(stderr));
     WarningCollector warnings;
     const auto reportWarnings = [&] {
@@ -104,18 +81,19 @@ BuiltSheet BuildSheet(const std::vector<std::string>& photos, const CliOptions& 
             Report({options.sheetFolder, QStringLiteral("warning: ") + warning});
     };
     progress.Start(options.sheetFolder);
-    BuildThumbnails(
-        paths, options.thumbWidth, cache,
-        [&](std::size_t k, const QImage& thumbnail, QSize) {
+    DecodeSheetPictures(
+        paths, sheet.PictureWidth(),
+        [&](std::size_t k, SheetPicture picture) {
             reportWarnings();
-            if (thumbnail.isNull()) {
+            if (picture.image.isNull()) {
                 progress.Finish(); // the message gets a line of its own
                 Report({ShownPath(photos[k]),
-                        QStringLiteral("left out: ") + UnreadableReason(cache, paths[k])});
-                ++built.leftOut;
+                        QStringLiteral("left out: ") + (picture.error.isEmpty()
+                                                            ? QStringLiteral("it cannot be read")
+                                                            : picture.error)});
+                ++leftOut;
             } else {
-                sheet.thumbnails.push_back(thumbnail);
-                sheet.labels << EntryLabel(photos[k]);
+                sheet.Add(std::move(picture.image), EntryLabel(photos[k]));
             }
             progress.SetCounter(QStringLiteral("%1/%2").arg(k + 1).arg(paths.size()));
             progress.Show(static_cast<int>(100 * (k + 1) / paths.size()));
@@ -123,12 +101,13 @@ BuiltSheet BuildSheet(const std::vector<std::string>& photos, const CliOptions& 
         options.threads);
     reportWarnings();
     progress.Finish();
-    return built;
+    return leftOut;
 }
 
 } // namespace
 
 int RunContactSheet(const CliOptions& options) {
+    kolvira::FreedesktopThumbnails::SetWriting(options.writeThumbnailCache);
     const QString& output = options.outputFile;
     if (IsLossyName(output)) {
         Report({output, UnspellableNameReason()});
@@ -149,14 +128,18 @@ int RunContactSheet(const CliOptions& options) {
         return 1;
     }
 
-    const BuiltSheet built = BuildSheet(photos, options);
-    if (const QString reason =
-            WriteContactSheetPdf(built.sheet, output, options.sheetDpi, ScreenDpi());
+    // Written page by page as the photos are read, so that a folder of any
+    // size takes the memory of one page.
+    int leftOut = 0;
+    const QSize thumbSize(options.thumbWidth, ThumbCellHeight(options.thumbWidth));
+    if (const QString reason = WriteContactSheetPdf(
+            output, options.sheetDpi, ScreenDpi(), thumbSize,
+            [&](ContactSheetStream& sheet) { leftOut = FillSheet(sheet, photos, options); });
         !reason.isEmpty()) {
         Report({output, reason});
         return 1;
     }
-    return built.leftOut > 0 ? 1 : 0;
+    return leftOut > 0 ? 1 : 0;
 }
 
 } // namespace kolvira::cli

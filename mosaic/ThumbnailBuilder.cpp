@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 
 namespace kolvira {
@@ -48,17 +49,18 @@ Made MakeThumbnail(const QByteArray& path, int width, ThumbnailCache& cache,
 // held stay bounded however slow the caller is.
 class Build {
 public:
-    Build(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache, std::size_t ahead)
+    Build(const std::vector<QByteArray>& paths, int width, ThumbnailCache& cache, std::size_t ahead,
+          std::stop_token stop)
         : paths_(paths), width_(width), cache_(cache), shared_(FreedesktopThumbnails::ForUser()),
-          ahead_(ahead), results_(paths.size()) {}
+          ahead_(ahead), stop_(std::move(stop)), results_(paths.size()) {}
 
     void Work() {
         std::unique_lock lock(mutex_);
         while (true) {
-            space_.wait(lock, [&] {
+            const bool go = space_.wait(lock, stop_, [&] {
                 return stopping_ || next_ >= paths_.size() || next_ < taken_ + ahead_;
             });
-            if (stopping_ || next_ >= paths_.size())
+            if (!go || stopping_ || next_ >= paths_.size())
                 return;
             const std::size_t k = next_++;
             lock.unlock();
@@ -70,9 +72,11 @@ public:
         }
     }
 
-    Made Take(std::size_t k) {
+    // Result k once made; nullopt when the build is stopped first.
+    std::optional<Made> Take(std::size_t k) {
         std::unique_lock lock(mutex_);
-        ready_.wait(lock, [&] { return results_[k].has_value(); });
+        if (!ready_.wait(lock, stop_, [&] { return results_[k].has_value(); }))
+            return std::nullopt;
         Made made = std::move(*results_[k]);
         results_[k].reset();
         taken_ = k + 1;
@@ -92,10 +96,11 @@ private:
     ThumbnailCache& cache_;
     const FreedesktopThumbnails shared_;
     const std::size_t ahead_;
+    const std::stop_token stop_;
 
     std::mutex mutex_;
-    std::condition_variable space_; // workers wait for room ahead of the caller
-    std::condition_variable ready_; // the caller waits for its next result
+    std::condition_variable_any space_; // workers wait for room ahead of the caller
+    std::condition_variable_any ready_; // the caller waits for its next result
     std::vector<std::optional<Made>> results_;
     std::size_t next_ = 0;  // the next file to hand to a worker
     std::size_t taken_ = 0; // files the caller has taken
@@ -113,12 +118,12 @@ std::size_t WorkerCount(int threads, std::size_t files) {
 
 ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int width,
                                     ThumbnailCache& cache, const ThumbnailDelivery& deliver,
-                                    int threads) {
+                                    int threads, std::stop_token stop) {
     ThumbnailBuildStats stats;
     const std::size_t workerCount = WorkerCount(threads, paths.size());
     if (workerCount == 0)
         return stats;
-    Build build(paths, width, cache, 2 * workerCount + 2);
+    Build build(paths, width, cache, 2 * workerCount + 2, stop);
     std::vector<std::jthread> workers;
     // Declared after the workers, so it stops them before they are joined,
     // also when deliver() throws.
@@ -132,7 +137,10 @@ ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int wi
         workers.emplace_back([&build] { build.Work(); });
 
     for (std::size_t k = 0; k < paths.size(); ++k) {
-        const Made made = build.Take(k);
+        const std::optional<Made> taken = build.Take(k);
+        if (!taken || stop.stop_requested())
+            break;
+        const Made& made = *taken;
         ++(made.source == Source::Cache    ? stats.fromCache
            : made.source == Source::Shared ? stats.fromShared
                                            : stats.decoded);
@@ -141,6 +149,11 @@ ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int wi
         deliver(k, made.image, made.photoSize);
     }
     return stats;
+}
+
+MadeThumbnail MakeOneThumbnail(const QByteArray& path, int width, ThumbnailCache& cache) {
+    Made made = MakeThumbnail(path, width, cache, FreedesktopThumbnails::ForUser());
+    return {std::move(made.image), made.photoSize};
 }
 
 } // namespace kolvira

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <stop_token>
 #include <vector>
 
 namespace kolvira {
@@ -33,8 +34,19 @@ using ThumbnailDelivery =
 // file as it is now that fills the cell, from `cache` or else from the
 // desktop's shared thumbnails, is scaled instead of decoded; every decode is
 // stored in `cache` and in the shared thumbnails (unless their writing is off).
+// Once `stop` is requested the workers take no new file, nothing more is
+// delivered and the call returns after the files in hand.
 ThumbnailBuildStats BuildThumbnails(const std::vector<QByteArray>& paths, int width,
                                     ThumbnailCache& cache, const ThumbnailDelivery& deliver,
-                                    int threads = 0);
+                                    int threads = 0, std::stop_token stop = {});
+
+struct MadeThumbnail {
+    QImage image; // null when the file cannot be read
+    QSize photoSize;
+};
+
+// One thumbnail as a build makes it, from `cache`, the shared thumbnails or
+// a decode, on the calling thread.
+MadeThumbnail MakeOneThumbnail(const QByteArray& path, int width, ThumbnailCache& cache);
 
 } // namespace kolvira

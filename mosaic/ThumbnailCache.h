@@ -30,7 +30,7 @@ std::optional<ThumbnailKey> KeyOfFile(const QByteArray& nativePath);
 
 class ThumbnailCache {
 public:
-    explicit ThumbnailCache(std::size_t byteBudget = 256u << 20);
+    explicit ThumbnailCache(std::size_t byteBudget = 64u << 20);
 
     // The thumbnail stored for `key`, whatever its width (a null image for a
     // file that could not be read).

@@ -6,8 +6,8 @@
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ImageDiscovery.h"
-#include "mosaic/ThumbnailBuilder.h"
 #include "mosaic/ThumbnailCache.h"
 #include "mosaic/ThumbnailDecoding.h"
 #include "mosaicwindow/RenderSelectionDialog.h"
@@ -32,23 +32,39 @@ QString EntryToolTip(const QString& label, QSize photoSize) {
         .arg(photoSize.height());
 }
 
+// The tooltip of an entry whose thumbnail a stopped build did not make.
+QString NotBuiltToolTip(const QString& label) {
+    return QStringLiteral("%1\nThumbnail not built yet: Refresh (R) makes it.").arg(label);
+}
+
 } // namespace
 
-CListView_Photos::CListView_Photos() {
+CListView_Photos::CListView_Photos() : store_(SharedThumbnailCache()) {
     setWhatsThis(QStringLiteral(
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
-        "(never off the disk); keypad + and - change the thumbnail size. File → Render "
-        "Selection renders the selected photos into drawing files."));
+        "(never off the disk); keypad + and - change the thumbnail size; Esc stops making "
+        "thumbnails. File → Render Selection renders the selected photos into drawing "
+        "files."));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setTextElideMode(Qt::ElideMiddle);
     setUniformItemSizes(true);
+    // A folder of thousands is laid out in steps between events, not in one go.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(2000);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     delegate_ = new ThumbnailDelegate(this);
+    delegate_->SetSource(&store_, [this](int row) {
+        return row >= 0 && row < static_cast<int>(photoPaths.size())
+                   ? QByteArray::fromStdString(photoPaths[row])
+                   : QByteArray();
+    });
     setItemDelegate(delegate_);
+    // Thumbnails that come back to cells painted without them.
+    connect(&store_, &ThumbnailStore::Fetched, viewport(), qOverload<>(&QWidget::update));
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) { currentItem = row; });
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OpenEntry(row(item)); });
@@ -60,6 +76,24 @@ CListView_Photos::CListView_Photos() {
         had = has;
         Host()->CommandStateChanged();
     });
+}
+
+// Closed while building: the job's threads are joined before the window's
+// parts go, and the cursor and the bar are given back.
+CListView_Photos::~CListView_Photos() {
+    if (job_ == nullptr)
+        return;
+    delete job_;
+    QApplication::restoreOverrideCursor();
+    // Only the bar of a main window that still exists.
+    if (progress_ != nullptr && progress_ == theProgress)
+        progress_->Finish();
+}
+
+QImage CListView_Photos::DecodedThumbnails::operator[](std::size_t k) const {
+    if (k >= view_.photoPaths.size())
+        return {};
+    return view_.store_.Decoded(QByteArray::fromStdString(view_.photoPaths[k]));
 }
 
 void CListView_Photos::OnInitialUpdate() {
@@ -102,8 +136,12 @@ bool CListView_Photos::SelectPhotoFile(const std::string& path) {
 }
 
 bool CListView_Photos::HandlesCommand(int commandId) const {
-    return commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE ||
-           commandId == ID_LESS_SIZE || IsSaveCommand(commandId) || IsPrintCommand(commandId) ||
+    if (commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE)
+        return true;
+    // What needs the whole list waits for the build.
+    if (Building())
+        return false;
+    return IsSaveCommand(commandId) || IsPrintCommand(commandId) ||
            (commandId == ID_RENDER_SELECTION && !selectedItems().isEmpty());
 }
 
@@ -129,57 +167,110 @@ void CListView_Photos::OnCommand(int commandId) {
 }
 
 void CListView_Photos::BuildMosaic() {
-    const std::size_t count = photoPaths.size();
+    if (job_ != nullptr)
+        EndBuild(true); // replaced at once: nothing to report
     setUpdatesEnabled(false);
     clear();
-    thumbnails.clear();
     const QSize thumbBox(thumbWidth, thumbHeight);
     const QSize cell = MosaicCellSize(fontMetrics(), thumbBox);
     setIconSize(thumbBox);
     setGridSize(cell);
     delegate_->SetSizes(thumbBox, cell);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    StatusProgress* progress = Host() != nullptr ? Host()->Progress() : nullptr;
-    if (progress != nullptr)
-        progress->Show(QStringLiteral(" "));
-
-    std::vector<QByteArray> paths;
-    paths.reserve(count);
-    for (const std::string& path : photoPaths)
-        paths.push_back(QByteArray::fromStdString(path));
-    std::vector<bool> readable(count, false);
     // Decoded in screen pixels, so that they are sharp on a high-density
     // screen; cells and layout stay in logical pixels.
-    const qreal ratio = devicePixelRatioF();
-    BuildThumbnails(paths, qRound(thumbWidth * ratio), SharedThumbnailCache(),
-                    [&](std::size_t k, const QImage& thumbnail, QSize photoSize) {
-                        if (thumbnail.isNull())
-                            return;
-                        readable[k] = true;
-                        thumbnails.push_back(thumbnail);
-                        const QString label = EntryLabel(photoPaths[k]);
-                        QPixmap pixmap = QPixmap::fromImage(thumbnail);
-                        pixmap.setDevicePixelRatio(ratio);
-                        auto* entry = new QListWidgetItem(QIcon(pixmap), label);
-                        entry->setToolTip(EntryToolTip(label, photoSize));
-                        addItem(entry);
-                        if (progress != nullptr)
-                            progress->SetPosition(static_cast<int>(100 * k / count));
-                    });
-    // A file that is no image gets no entry and leaves the list, so that
-    // entry k always stands for path k.
-    std::vector<std::string> readablePaths;
-    for (std::size_t k = 0; k < count; ++k) {
-        if (readable[k])
-            readablePaths.push_back(std::move(photoPaths[k]));
-    }
-    photoPaths = std::move(readablePaths);
+    const int deviceWidth = qRound(thumbWidth * devicePixelRatioF());
+    store_.Reset(deviceWidth);
+    built_ = 0;
+    dropped_ = 0;
 
+    // All rows in one insertion: one by one, a large folder would take a
+    // noticeable time. Their tooltips come with their thumbnails.
+    std::vector<QByteArray> paths;
+    paths.reserve(photoPaths.size());
+    QStringList labels;
+    labels.reserve(static_cast<qsizetype>(photoPaths.size()));
+    for (const std::string& path : photoPaths) {
+        paths.push_back(QByteArray::fromStdString(path));
+        labels << EntryLabel(path);
+    }
+    addItems(labels);
     setUpdatesEnabled(true);
-    QApplication::restoreOverrideCursor();
-    if (progress != nullptr)
-        progress->Finish();
     currentItem = 0;
+    if (paths.empty())
+        return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    progress_ = Host() != nullptr ? Host()->Progress() : nullptr;
+    if (progress_ != nullptr)
+        progress_->Show(QStringLiteral(" "));
+    // Without the shared thumbnails on disk, thumbnails out of sight come
+    // back from a compressed copy.
+    job_ = new ThumbnailBuildJob(std::move(paths), deviceWidth, SharedThumbnailCache(),
+                                 {.keepCompressed = !FreedesktopThumbnails::Writing()});
+    job_->setParent(this);
+    connect(job_, &ThumbnailBuildJob::Arrived, this, &CListView_Photos::TakeThumbnails);
+    connect(job_, &ThumbnailBuildJob::Finished, this, [this] { EndBuild(true); });
+    job_->Start();
+    if (Host() != nullptr)
+        Host()->CommandStateChanged();
+}
+
+void CListView_Photos::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& batch) {
+    for (const ThumbnailBuildJob::Result& result : batch) {
+        const int row = static_cast<int>(result.k) - dropped_;
+        if (row < 0 || row >= count())
+            continue;
+        if (result.image.isNull()) {
+            // A file that is no image leaves the list, so that entry k still
+            // stands for path k.
+            delete takeItem(row);
+            photoPaths.erase(photoPaths.begin() + row);
+            ++dropped_;
+            continue;
+        }
+        QListWidgetItem* entry = item(row);
+        store_.Add(QByteArray::fromStdString(photoPaths[row]), result.image, result.photoSize,
+                   result.compressed);
+        entry->setToolTip(EntryToolTip(entry->text(), result.photoSize));
+        ++built_;
+    }
+    if (progress_ != nullptr && job_ != nullptr)
+        progress_->SetPosition(static_cast<int>(100 * job_->Delivered() / job_->Count()));
+    viewport()->update();
+}
+
+void CListView_Photos::CancelBuild() {
+    if (job_ != nullptr)
+        EndBuild(false);
+}
+
+void CListView_Photos::EndBuild(bool complete) {
+    const std::size_t total = job_->Count();
+    const std::size_t delivered = job_->Delivered();
+    job_->Cancel();
+    // Not deleted here: this may run inside one of the job's signals. Its
+    // threads are joined when it goes.
+    job_->deleteLater();
+    job_ = nullptr;
+    QApplication::restoreOverrideCursor();
+    if (progress_ != nullptr)
+        progress_->Finish();
+    progress_ = nullptr;
+    if (!complete) {
+        for (int row = static_cast<int>(delivered) - dropped_; row < count(); ++row)
+            item(row)->setToolTip(NotBuiltToolTip(item(row)->text()));
+        if (Host() != nullptr)
+            Host()->ShowStatusMessage(
+                QStringLiteral("Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
+                    .arg(built_)
+                    .arg(total));
+    }
+    // The rows dropped may have moved the selection out of sight.
+    if (QListWidgetItem* current = QListWidget::currentItem();
+        current != nullptr && current->isSelected())
+        scrollToItem(current);
+    if (Host() != nullptr)
+        Host()->CommandStateChanged();
 }
 
 void CListView_Photos::SetThumbWidth(int width) {
@@ -199,6 +290,8 @@ void CListView_Photos::LessSize() {
 }
 
 void CListView_Photos::RemoveSelectedEntries() {
+    if (Building())
+        return; // the rows are still moving
     std::vector<int> selected;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.push_back(index.row());
@@ -253,6 +346,9 @@ void CListView_Photos::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_Delete:
         RemoveSelectedEntries();
+        break;
+    case Qt::Key_Escape:
+        CancelBuild();
         break;
     case Qt::Key_R:
         BuildMosaic();

@@ -1,7 +1,9 @@
 // The Mosaic window's view: a thumbnail, labelled with its file name, of
 // every image file in the folder of the photo the user opened. Thumbnails
 // grow and shrink in steps, entries can be dropped from the list, and a
-// double-click or Enter opens an entry in a photo window.
+// double-click or Enter opens an entry in a photo window. The thumbnails are
+// made beside the event loop and painted from a store that keeps only the
+// ones shown lately decoded, so a folder of any size opens at once.
 #pragma once
 
 #include "framework/CView.h"
@@ -9,13 +11,18 @@
 #include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaic/ThumbnailBuildJob.h"
+#include "mosaic/ThumbnailStore.h"
 #include "mosaicwindow/ThumbnailDelegate.h"
 
 #include <QImage>
 #include <QListWidget>
 
+#include <cstddef>
 #include <string>
 #include <vector>
+
+class StatusProgress;
 
 class CListView_Photos : public QListWidget,
                          public CView,
@@ -26,6 +33,7 @@ class CListView_Photos : public QListWidget,
 
 public:
     CListView_Photos();
+    ~CListView_Photos() override;
 
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
@@ -41,9 +49,18 @@ public:
     // The entries as they are now, at the current thumbnail size.
     kolvira::ContactSheet Sheet() const;
 
-    // Makes every entry anew from photoPaths at the current size. Files that
-    // cannot be read as images leave photoPaths, so entry k is path k.
+    // Makes every entry anew from photoPaths at the current size, at once as
+    // placeholders, and starts making their thumbnails, which fill in while
+    // the event loop runs. Files that cannot be read as images leave
+    // photoPaths as their turn comes, so entry k is path k at every moment.
+    // A build under way is stopped first.
     void BuildMosaic();
+    bool Building() const { return job_ != nullptr; }
+    // Stops the build (Esc): the thumbnails made stay, the other entries
+    // wait as "not built yet" for a Refresh.
+    void CancelBuild();
+    // The thumbnails made by the last build so far.
+    int BuiltCount() const { return built_; }
     void MoreSize();
     void LessSize();
     // Drops the selected entries from the list (never from the disk).
@@ -70,7 +87,19 @@ public:
     int thumbWidth = 100;
     int thumbHeight = 75;
     std::vector<std::string> photoPaths; // native bytes, in scan order
-    std::vector<QImage> thumbnails;      // entry k's thumbnail, as last built
+
+    // Entry k's thumbnail while it is decoded, else a null image: only the
+    // cells shown lately are.
+    class DecodedThumbnails {
+    public:
+        explicit DecodedThumbnails(const CListView_Photos& view) : view_(view) {}
+        std::size_t size() const { return view_.photoPaths.size(); }
+        QImage operator[](std::size_t k) const;
+
+    private:
+        const CListView_Photos& view_;
+    };
+    const DecodedThumbnails thumbnails{*this};
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -83,9 +112,18 @@ protected:
 
 private:
     void SetThumbWidth(int width);
+    void TakeThumbnails(const std::vector<kolvira::ThumbnailBuildJob::Result>& batch);
+    // Ends the build: the cursor, the progress bar and the commands as before.
+    // A build not complete leaves its remaining entries marked as not built.
+    void EndBuild(bool complete);
 
     // Every photo the scan found, entries dropped or unreadable included: a
     // save or a print never replaces one of them while the Mosaic is open.
     std::vector<std::string> scannedPaths_;
     ThumbnailDelegate* delegate_ = nullptr;
+    kolvira::ThumbnailStore store_;
+    kolvira::ThumbnailBuildJob* job_ = nullptr; // a child, while a build runs
+    StatusProgress* progress_ = nullptr;        // the build's bar
+    int built_ = 0;                             // thumbnails made by the build
+    int dropped_ = 0;                           // entries of unreadable files the build removed
 };

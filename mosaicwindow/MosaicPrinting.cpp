@@ -8,20 +8,36 @@
 #include "imageio/NativePath.h"
 #include "imageio/PrintScale.h"
 #include "mosaic/ImageDiscovery.h"
+#include "mosaic/SheetPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 
+#include <algorithm>
+#include <string>
+#include <unordered_map>
+
 using namespace kolvira;
 
 kolvira::ContactSheet CListView_Photos::Sheet() const {
     ContactSheet sheet;
-    sheet.thumbnails = thumbnails;
     sheet.thumbWidth = thumbWidth;
     sheet.thumbHeight = thumbHeight;
-    for (int k = 0; k < count(); ++k)
+    const int entries = std::min(count(), static_cast<int>(photoPaths.size()));
+    std::unordered_map<std::string, QImage> shown;
+    for (int k = 0; k < entries; ++k) {
+        const std::string& path = photoPaths[static_cast<std::size_t>(k)];
+        sheet.paths.push_back(path);
         sheet.labels << item(k)->text();
+        if (static_cast<std::size_t>(k) < thumbnails.size()) {
+            if (QImage thumbnail = thumbnails[static_cast<std::size_t>(k)]; !thumbnail.isNull())
+                shown.emplace(path, std::move(thumbnail));
+        }
+    }
+    // A printer finer than the screen gets pictures decoded for it, page by
+    // page; the screen's thumbnails serve a device that needs no more.
+    sheet.pictures = PreferringShownPictures(std::move(shown));
     return sheet;
 }
 

@@ -1,5 +1,7 @@
 #include "mosaicwindow/ThumbnailDelegate.h"
 
+#include "mosaic/ThumbnailStore.h"
+
 #include <QApplication>
 #include <QPainter>
 
@@ -40,9 +42,8 @@ void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QPalette::ColorGroup group =
         option.state.testFlag(QStyle::State_Active) ? QPalette::Active : QPalette::Inactive;
 
-    const QRect box = ThumbnailBox(option.rect);
-    const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-    icon.paint(painter, box, Qt::AlignCenter, selected ? QIcon::Selected : QIcon::Normal);
+    PaintThumbnail(painter, ThumbnailBox(option.rect), index,
+                   widget != nullptr ? widget->devicePixelRatioF() : 1.0);
 
     // The caption, on the selection colour when selected, as list views show it.
     const QRect caption = CaptionRect(option.rect, option.fontMetrics.height());
@@ -66,6 +67,27 @@ void ThumbnailDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
             option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base);
         style->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, widget);
     }
+}
+
+void ThumbnailDelegate::PaintThumbnail(QPainter* painter, const QRect& box,
+                                       const QModelIndex& index, qreal ratio) const {
+    QImage image;
+    if (store_ != nullptr && photoOf_)
+        image = store_->Image(photoOf_(index.row()));
+    if (image.isNull()) {
+        painter->fillRect(box, PlaceholderColour());
+        return;
+    }
+    // Made in screen pixels: shown at its size in them, smaller only when it
+    // does not fit the box (a tall photo); whole logical pixels, as an icon.
+    QSize shown = (QSizeF(image.size()) / ratio).toSize();
+    if (shown.width() > box.width() || shown.height() > box.height())
+        shown = shown.scaled(box.size(), Qt::KeepAspectRatio);
+    const QRect target = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, shown, box);
+    painter->save();
+    painter->setRenderHint(QPainter::SmoothPixmapTransform);
+    painter->drawImage(target, image);
+    painter->restore();
 }
 
 QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {

@@ -182,7 +182,13 @@ int DocumentWindowCount() {
     return MainFrame() != nullptr ? MainFrame()->MdiArea()->subWindowList().size() : 0;
 }
 
+bool WaitForMosaicBuild(CListView_Photos* mosaic) {
+    return mosaic != nullptr && QTest::qWaitFor([mosaic] { return !mosaic->Building(); }, 60'000);
+}
+
 CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic) {
+    if (!WaitForMosaicBuild(mosaic))
+        return nullptr;
     QTest::keyClick(mosaic, Qt::Key_Return);
     return ActivePhotoView();
 }

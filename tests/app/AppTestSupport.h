@@ -99,6 +99,10 @@ CListView_Photos* ActiveMosaic();
 CKolviraView* ActivePhotoView();
 int DocumentWindowCount();
 
+// Runs the event loop until the Mosaic's thumbnails are all made (or the
+// build was stopped); false if that takes over a minute.
+bool WaitForMosaicBuild(CListView_Photos* mosaic);
+
 // Opens the Mosaic's current entry with Enter, as the user does; the new
 // photo window's view, or null.
 CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic);

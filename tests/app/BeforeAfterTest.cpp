@@ -177,6 +177,7 @@ void BeforeAfterTest::nextAndPreviousWalkTheMosaic() {
     QVERIFY(theApp->OpenDocumentFile(photos_->PathOf("a.jpg")) != nullptr);
     CListView_Photos* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
+    QVERIFY(WaitForMosaicBuild(mosaic));
     // c.jpg taken off the list: the walk passes over it.
     mosaic->setCurrentRow(2);
     mosaic->RemoveSelectedEntries();

@@ -46,7 +46,8 @@ private:
 CListView_Photos* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
     for (const QString& name : names)
         photos_->AddPhoto(name, {80, 60});
-    if (theApp->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr)
+    if (theApp->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
+        !WaitForMosaicBuild(ActiveMosaic()))
         return nullptr;
     return ActiveMosaic();
 }
@@ -72,7 +73,7 @@ void MosaicViewTest::entriesFollowTheNamesAtTheStartingSize() {
     QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg", "C.jpg"}));
     QCOMPARE(mosaic->iconSize(), QSize(100, 75));
     for (int row = 0; row < mosaic->count(); ++row)
-        QVERIFY(!mosaic->item(row)->icon().isNull());
+        QVERIFY(!mosaic->thumbnails[row].isNull());
 }
 
 void MosaicViewTest::filesThatAreNoImagesLeaveTheList() {
@@ -119,6 +120,7 @@ void MosaicViewTest::thumbnailsGrowAndShrinkInSteps() {
         else
             QTest::keyClick(mosaic, input.front().toLatin1());
     }
+    QVERIFY(WaitForMosaicBuild(mosaic));
     QCOMPARE(mosaic->iconSize(), iconSize);
     QCOMPARE(QSize(mosaic->thumbWidth, mosaic->thumbHeight), iconSize);
     QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg", "C.jpg"}));
@@ -158,6 +160,7 @@ void MosaicViewTest::rebuildingDropsFilesThatHaveGone() {
         QTest::keyClick(mosaic, Qt::Key_R);
     else
         MainFrame()->Actions().Action(ID_REFRESH_MOSAIC)->trigger();
+    QVERIFY(WaitForMosaicBuild(mosaic));
 
     QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "C.jpg"}));
     QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "C.jpg"}));
@@ -230,7 +233,7 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
     }
     QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
     CListView_Photos* mosaic = ActiveMosaic();
-    QVERIFY(mosaic != nullptr);
+    QVERIFY(WaitForMosaicBuild(mosaic));
     mosaic->window()->resize(1400, 1000);
     ActiveChildFrame()->showMaximized();
     mosaic->clearSelection();
@@ -239,6 +242,7 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
         mosaic->LessSize();
 
     for (int width = 20; width <= 200; width += 20, mosaic->MoreSize()) {
+        QVERIFY(WaitForMosaicBuild(mosaic));
         QCOMPARE(mosaic->thumbWidth, width);
         const int boxHeight = mosaic->thumbHeight;
         QCoreApplication::processEvents();

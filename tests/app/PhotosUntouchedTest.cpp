@@ -187,7 +187,7 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     // The Mosaic: two entries dropped, the thumbnails a step larger.
     QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(photos[0].name)) != nullptr);
     CListView_Photos* mosaic = ActiveMosaic();
-    QVERIFY(mosaic != nullptr);
+    QVERIFY(WaitForMosaicBuild(mosaic));
     QCOMPARE(mosaic->count(), 7);
     for (const QString& name : {QStringLiteral("IMG_0002.JPG"), QStringLiteral("old.bmp")})
         mosaic->selectionModel()->select(mosaic->model()->index(RowLabelled(mosaic, name), 0),

@@ -65,6 +65,8 @@ private slots:
     void photoPrintsAtItsScreenSizeFromTheTopLeftCorner();
     void photoPrintsTheKeptRendering();
     void mosaicPrintsEveryThumbnailOnTheFewestPages();
+    void mosaicPrintsPicturesAsFineAsTheDevice_data();
+    void mosaicPrintsPicturesAsFineAsTheDevice();
     void printPreviewShowsThePagesOfThePrintout();
     void printDialogPrintsTheChosenPagesToAFile();
     void printWithoutDialogMakesAPdfWhenThereIsNoPrinter();
@@ -78,22 +80,24 @@ private slots:
     void failedSaveLeavesNoFileBehind();
 
 private:
-    CListView_Photos* MosaicOf(int count);
+    // A Mosaic of `count` photos, built.
+    CListView_Photos* MosaicOf(int count, QSize photoSize = QSize(40, 30));
     QString OutputPath(const QString& name) const { return output_.filePath(name); }
     QTemporaryDir output_;
 };
 
-CListView_Photos* PrintingTest::MosaicOf(int count) {
+CListView_Photos* PrintingTest::MosaicOf(int count, QSize photoSize) {
     std::string first;
     for (int k = 0; k < count; ++k) {
         const std::string path =
-            photos_->AddPhoto(QStringLiteral("p%1.jpg").arg(k, 3, 10, QChar(u'0')), QSize(40, 30));
+            photos_->AddPhoto(QStringLiteral("p%1.jpg").arg(k, 3, 10, QChar(u'0')), photoSize);
         if (k == 0)
             first = path;
     }
     if (first.empty() || theApp->OpenDocumentFile(first) == nullptr)
         return nullptr;
-    return ActiveMosaic();
+    CListView_Photos* mosaic = ActiveMosaic();
+    return WaitForMosaicBuild(mosaic) ? mosaic : nullptr;
 }
 
 void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
@@ -163,6 +167,33 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
     // The thumbnails themselves are printed: the first one's red corner.
     const QImage page = PdfPageAtScreenSize(larger, 1);
     QVERIFY(ColoursClose(page.pixelColor(5, 5), Qt::red));
+}
+
+void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice_data() {
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<bool>("photosGone");
+    QTest::addColumn<int>("width"); // 0: the screen's thumbnails
+    QTest::newRow("600 DPI: decoded for the printer") << 600 << false << 625;
+    QTest::newRow("96 DPI: the screen's thumbnails") << 96 << false << 0;
+    QTest::newRow("photos gone since: as shown") << 600 << true << 0;
+}
+
+void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice() {
+    QFETCH(int, dpi);
+    QFETCH(bool, photosGone);
+    QFETCH(int, width);
+    CListView_Photos* mosaic = MosaicOf(2, QSize(1600, 1200));
+    QVERIFY(mosaic != nullptr);
+    QCOMPARE(mosaic->count(), 2);
+    if (photosGone) {
+        for (const std::string& path : mosaic->photoPaths)
+            QVERIFY(QFile::remove(QFile::decodeName(path.c_str())));
+    }
+    theApp->Printer().setResolution(dpi);
+    const QString pdf = OutputPath(QStringLiteral("fine.pdf"));
+    QVERIFY(mosaic->SaveAs(pdf, *mosaic->Host()));
+    const int expected = width > 0 ? width : qRound(100 * mosaic->devicePixelRatioF());
+    QCOMPARE(PdfImageWidths(pdf), (QList<int>{expected, expected}));
 }
 
 void PrintingTest::printPreviewShowsThePagesOfThePrintout() {

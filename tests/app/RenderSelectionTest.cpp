@@ -76,7 +76,7 @@ CListView_Photos* RenderSelectionTest::SelectAllPhotos(std::map<QString, QByteAr
     if (theApp->OpenDocumentFile(photos_->PathOf(kPhotos.front())) == nullptr)
         return nullptr;
     CListView_Photos* mosaic = ActiveMosaic();
-    if (mosaic == nullptr || mosaic->count() != kPhotos.size())
+    if (!WaitForMosaicBuild(mosaic) || mosaic->count() != kPhotos.size())
         return nullptr;
     // Unreadable only now, after the Mosaic listed it.
     QFile text(InFolder(kUnreadable));

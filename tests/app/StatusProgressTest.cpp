@@ -90,6 +90,7 @@ void StatusProgressTest::aMosaicBuildLeavesNoBarAndNoMessage() {
     StatusBar()->showMessage(QStringLiteral("before the build"));
 
     QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(WaitForMosaicBuild(ActiveMosaic()));
 
     QVERIFY(Bars().isEmpty());
     QVERIFY(StatusBar()->currentMessage().isEmpty());

@@ -1,6 +1,6 @@
 // kolvira-render --contact-sheet: a folder's photos printed as the Mosaic's
-// contact sheet, checked in the PDF itself with poppler's pdfinfo and
-// pdftotext; and the ways such a run fails.
+// contact sheet, checked in the PDF itself with poppler's pdfinfo,
+// pdftotext and pdfimages; and the ways such a run fails.
 #include "CliTestSupport.h"
 #include "PdfPages.h"
 #include "cli/CommandLine.h"
@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -21,12 +23,39 @@
 namespace kolvira::cli::test {
 namespace {
 
+using kolvira::test::PdfImageWidths;
 using kolvira::test::PdfPageCount;
 using kolvira::test::PdfPageLines;
 using kolvira::test::PdfPageSize;
 
 // Qt writes the A4 page box in whole points.
 const QString kA4 = QStringLiteral("595 x 842 pts (A4)");
+
+struct Word {
+    QString text;
+    double left = 0; // points
+    double right = 0;
+};
+
+// The words of the first row of text on page 1, left to right, as pdftotext
+// tells them apart: text that touches the next text is one word with it.
+QList<Word> FirstRowWords(const QString& pdf) {
+    QProcess process;
+    process.start("pdftotext", {"-bbox", "-f", "1", "-l", "1", pdf, "-"});
+    process.waitForFinished(60'000);
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re");
+    QList<Word> row;
+    QString rowTop;
+    for (const auto& match : word.globalMatch(QString::fromUtf8(process.readAllStandardOutput()))) {
+        if (rowTop.isEmpty())
+            rowTop = match.captured(2);
+        if (match.captured(2) == rowTop)
+            row << Word{match.captured(4), match.captured(1).toDouble(),
+                        match.captured(3).toDouble()};
+    }
+    return row;
+}
 
 // One folder of 200 small JPEGs, p000.jpg to p199.jpg, for the whole suite.
 class ContactSheetCliTest : public testing::Test {
@@ -82,6 +111,74 @@ TEST_F(ContactSheetCliTest, PagesFollowTheMosaicGridAtEveryResolution) {
         EXPECT_TRUE(PdfPageLines(pdf, 2).value(0).startsWith(c.firstOnPage2));
         EXPECT_TRUE(PdfPageLines(pdf, c.pages).join(' ').endsWith("199, p199.jpg"));
     }
+}
+
+// Each photo is printed from a picture as wide as its cell on the paper (a
+// 100-pixel cell is 625 dots at 600 DPI), never wider than the photo itself.
+TEST_F(ContactSheetCliTest, PicturesHaveThePrintersResolution) {
+    ASSERT_TRUE(QDir(Path("")).mkpath("large"));
+    SavePhoto(MakePhoto(1600, 1200), Path("large/big.jpg"));
+    SavePhoto(MakePhoto(40, 30), Path("large/small.jpg"));
+    const std::pair<QStringList, QList<int>> cases[] = {
+        {{}, {625, 40}},
+        {{"--dpi", "300"}, {313, 40}},
+        {{"--thumb-width", "200"}, {1250, 40}},
+    };
+    for (const auto& [options, widths] : cases) {
+        SCOPED_TRACE(options.join(' ').toStdString());
+        const CliResult result =
+            Sheet(QStringList{"--contact-sheet", "large", "-o", "large.pdf"} + options);
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        EXPECT_EQ(PdfImageWidths(Path("large.pdf")), widths);
+    }
+}
+
+// Names far too long for their cells are shortened, each so that a gap is
+// left before the next caption: neighbours never run together.
+TEST_F(ContactSheetCliTest, LongCaptionsNeverTouch) {
+    ASSERT_TRUE(QDir(Path("")).mkpath("long"));
+    const QImage photo = MakePhoto(40, 30);
+    for (int k = 0; k < 7; ++k)
+        SavePhoto(photo, Path("long/%1_%2.jpg").arg(k).arg(QString("il").repeated(60)));
+    const std::pair<const char*, int> cases[] = {{"100", 7}, {"200", 3}};
+    for (const auto& [width, columns] : cases) {
+        SCOPED_TRACE(width);
+        const CliResult result =
+            Sheet({"--contact-sheet", "long", "-o", "long.pdf", "--thumb-width", width});
+        ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+        // "k," and the shortened name of each cell in the row.
+        const QList<Word> words = FirstRowWords(Path("long.pdf"));
+        ASSERT_EQ(words.size(), 2 * columns);
+        for (int k = 1; k < columns; ++k) {
+            EXPECT_EQ(words[2 * k].text, QString("%1,").arg(k));
+            EXPECT_GE(words[2 * k].left - words[2 * k - 1].right, 2.0) << "before cell " << k;
+        }
+    }
+}
+
+// Photos that cannot be read before and across a page break: the pages are
+// filled with the readable ones, numbered on without gaps.
+TEST_F(ContactSheetCliTest, LeftOutFilesShiftTheFollowingPages) {
+    ASSERT_TRUE(QDir(Path("")).mkpath("gaps"));
+    for (int k = 0; k < 95; ++k) {
+        const QString name = Path(QStringLiteral("gaps/a%1.jpg").arg(k, 3, 10, QChar(u'0')));
+        if (k == 3 || k == 90)
+            WriteBytes(name, "no picture\n");
+        else
+            ASSERT_TRUE(QFile::link(
+                Path(QStringLiteral("photos/p%1.jpg").arg(k, 3, 10, QChar(u'0'))), name));
+    }
+    const CliResult result = Sheet({"--contact-sheet", "gaps", "-o", "gaps.pdf"});
+    EXPECT_EQ(result.exitCode, 1);
+    ASSERT_EQ(result.errLines().size(), 2) << result.err.toStdString();
+    EXPECT_TRUE(result.errLines()[0].startsWith("kolvira-render: gaps/a003.jpg: left out: "));
+    EXPECT_TRUE(result.errLines()[1].startsWith("kolvira-render: gaps/a090.jpg: left out: "));
+    EXPECT_EQ(PdfPageCount(Path("gaps.pdf")), 2);
+    EXPECT_TRUE(PdfPageLines(Path("gaps.pdf"), 1)
+                    .value(0)
+                    .startsWith("0, a000.jpg 1, a001.jpg 2, a002.jpg 3, a004.jpg"));
+    EXPECT_EQ(PdfPageLines(Path("gaps.pdf"), 2), QStringList{"91, a093.jpg 92, a094.jpg"});
+    EXPECT_EQ(PdfImageWidths(Path("gaps.pdf")).size(), 93);
 }
 
 TEST_F(ContactSheetCliTest, EmptyFolderGivesOneBlankPage) {

@@ -47,6 +47,16 @@ QStringList PdfPageLines(const QString& pdf, int page) {
     return lines;
 }
 
+QList<int> PdfImageWidths(const QString& pdf) {
+    // "page num type width height ...", after two heading lines.
+    const QStringList lines = Poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                  .split(u'\n', Qt::SkipEmptyParts);
+    QList<int> widths;
+    for (const QString& line : lines.mid(2))
+        widths << line.simplified().section(u' ', 3, 3).toInt();
+    return widths;
+}
+
 QImage PdfPageAtScreenSize(const QString& pdf, int page) {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));

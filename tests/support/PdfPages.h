@@ -18,6 +18,10 @@ QString PdfPageSize(const QString& pdf);
 // runs of blanks shortened to one.
 QStringList PdfPageLines(const QString& pdf, int page);
 
+// The pixel width of every image on the PDF's pages, in order, as
+// pdfimages lists them.
+QList<int> PdfImageWidths(const QString& pdf);
+
 // One page rendered at 96 DPI, so that a screen pixel of the printout is
 // one pixel of the image.
 QImage PdfPageAtScreenSize(const QString& pdf, int page);

@@ -1,0 +1,156 @@
+// The Mosaic's thumbnails are made beside the event loop: the window answers
+// while they come, Esc stops the build keeping what was made, Refresh makes
+// the rest, and closing the window in the middle leaves nothing behind.
+#include "AppTestSupport.h"
+
+#include "app/MainFrame.h"
+#include "app/StatusBar.h"
+#include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
+#include "framework/StatusProgress.h"
+#include "mosaic/ContactSheet.h"
+#include "mosaicwindow/ListViewPhotos.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace kolvira;
+using namespace kolvira::test;
+
+class MosaicBuildTest : public AppTestCase {
+    Q_OBJECT
+
+private slots:
+    void thumbnailsArriveWhileTheWindowAnswers();
+    void escapeKeepsWhatWasMadeAndRefreshMakesTheRest();
+    void closingDuringABuildLeavesNothingBehind();
+
+private:
+    // `count` copies of one large PNG, slow enough to read that a build
+    // takes a while, with files that are no pictures at `unreadable`; the
+    // Mosaic opened on them, still building.
+    CListView_Photos* OpenSlowMosaic(int count, const std::vector<int>& unreadable = {});
+};
+
+CListView_Photos* MosaicBuildTest::OpenSlowMosaic(int count, const std::vector<int>& unreadable) {
+    const std::string first = photos_->AddPhoto(QStringLiteral("p000.png"), {1600, 1200});
+    for (int k = 1; k < count; ++k) {
+        const QString name = QStringLiteral("p%1.png").arg(k, 3, 10, QChar(u'0'));
+        const bool picture = std::find(unreadable.begin(), unreadable.end(), k) == unreadable.end();
+        if (picture ? !QFile::copy(QFile::decodeName(QByteArray::fromStdString(first)),
+                                   photos_->Directory() + u'/' + name)
+                    : photos_->AddNonImage(name).empty())
+            return nullptr;
+    }
+    if (theApp->OpenDocumentFile(first) == nullptr)
+        return nullptr;
+    return ActiveMosaic();
+}
+
+namespace {
+
+// Entry k is path k, the labels in name order.
+bool EntriesMatchPaths(const CListView_Photos* mosaic) {
+    if (mosaic->count() != static_cast<int>(mosaic->photoPaths.size()))
+        return false;
+    for (int row = 0; row < mosaic->count(); ++row) {
+        if (mosaic->item(row)->text() != EntryLabel(mosaic->photoPaths[row]) ||
+            (row > 0 && mosaic->photoPaths[row - 1] >= mosaic->photoPaths[row]))
+            return false;
+    }
+    return true;
+}
+
+int NotBuiltCount(const CListView_Photos* mosaic) {
+    int notBuilt = 0;
+    for (int row = 0; row < mosaic->count(); ++row)
+        notBuilt += mosaic->item(row)->toolTip().contains(QStringLiteral("not built yet"));
+    return notBuilt;
+}
+
+} // namespace
+
+// Every entry is there at once; a timer keeps firing while the thumbnails
+// come; the busy cursor and the progress bar last as long as the build, and
+// the commands that need the whole list wait for it.
+void MosaicBuildTest::thumbnailsArriveWhileTheWindowAnswers() {
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(5);
+    CListView_Photos* mosaic = OpenSlowMosaic(40);
+    QVERIFY(mosaic != nullptr);
+    QVERIFY(mosaic->Building());
+    QCOMPARE(mosaic->count(), 40);
+    QVERIFY(QApplication::overrideCursor() != nullptr);
+    QVERIFY(theProgress->Bar() != nullptr);
+    const int commands[] = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_SAVE_AS};
+    for (int id : commands)
+        QVERIFY(!mosaic->HandlesCommand(id));
+    mosaic->selectAll();
+    QVERIFY(!mosaic->HandlesCommand(ID_RENDER_SELECTION));
+    QTest::keyClick(mosaic, Qt::Key_Delete);
+    QCOMPARE(mosaic->count(), 40);
+    const int ticksBefore = ticks;
+
+    QVERIFY(QTest::qWaitFor([&] { return mosaic->BuiltCount() > 0; }));
+    QVERIFY(mosaic->Building());
+    QVERIFY(WaitForMosaicBuild(mosaic));
+
+    QVERIFY(ticks > ticksBefore + 2);
+    QCOMPARE(mosaic->BuiltCount(), 40);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(theProgress->Bar() == nullptr);
+    for (int id : commands)
+        QVERIFY(mosaic->HandlesCommand(id));
+    QVERIFY(mosaic->HandlesCommand(ID_RENDER_SELECTION));
+}
+
+// Esc stops the build: what was made stays, unreadable files made so far are
+// gone, the rest waits as "not built yet" and Refresh makes it.
+void MosaicBuildTest::escapeKeepsWhatWasMadeAndRefreshMakesTheRest() {
+    CListView_Photos* mosaic = OpenSlowMosaic(60, {1, 30, 59});
+    QVERIFY(mosaic != nullptr);
+    QVERIFY(QTest::qWaitFor([&] { return mosaic->BuiltCount() >= 3; }));
+
+    QTest::keyClick(mosaic, Qt::Key_Escape);
+
+    QVERIFY(!mosaic->Building());
+    const int built = mosaic->BuiltCount();
+    QVERIFY(built >= 3 && built < 57);
+    QCOMPARE(mosaic->count(), 59); // the unreadable p001 is gone already
+    QVERIFY(EntriesMatchPaths(mosaic));
+    QCOMPARE(NotBuiltCount(mosaic), 59 - built);
+    QCOMPARE(
+        MainFrame()->StatusBar()->currentMessage(),
+        QStringLiteral("Stopped: %1 of 60 thumbnails made; Refresh makes the rest.").arg(built));
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(theProgress->Bar() == nullptr);
+    QTest::qWait(100);
+    QCOMPARE(mosaic->BuiltCount(), built);
+
+    QTest::keyClick(mosaic, Qt::Key_R);
+    QVERIFY(WaitForMosaicBuild(mosaic));
+    QCOMPARE(mosaic->count(), 57);
+    QVERIFY(EntriesMatchPaths(mosaic));
+    QCOMPARE(NotBuiltCount(mosaic), 0);
+}
+
+// Closing the window, or starting a new build, stops the one under way; the
+// sanitizer run finds no use of the freed window and no leak.
+void MosaicBuildTest::closingDuringABuildLeavesNothingBehind() {
+    CListView_Photos* mosaic = OpenSlowMosaic(40);
+    QVERIFY(mosaic != nullptr);
+    mosaic->MoreSize(); // a restart at the new size
+    QVERIFY(mosaic->Building());
+    QVERIFY(QTest::qWaitFor([&] { return mosaic->BuiltCount() > 0; }));
+    ActiveChildFrame()->close();
+    FlushDeferredDeletes();
+    QCOMPARE(DocumentWindowCount(), 0);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+    QVERIFY(theProgress->Bar() == nullptr);
+    QTest::qWait(100);
+}
+
+QTEST_MAIN(MosaicBuildTest)
+#include "MosaicBuildTest.moc"
