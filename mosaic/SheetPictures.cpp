@@ -1,76 +1,12 @@
 #include "mosaic/SheetPictures.h"
 
+#include "mosaic/InOrderWork.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <algorithm>
-#include <condition_variable>
-#include <mutex>
-#include <optional>
-#include <thread>
 #include <utility>
 
 namespace kolvira {
-namespace {
-
-// The files handed out to the workers and their pictures, which the caller
-// takes in order. A worker starts a file only while fewer than `ahead` are
-// done or under way beyond what the caller has taken: the pictures are
-// large, so only a few may wait.
-class InOrderDecode {
-public:
-    InOrderDecode(const std::vector<QByteArray>& paths, int width, std::size_t ahead)
-        : paths_(paths), width_(width), ahead_(ahead), results_(paths.size()) {}
-
-    void Work() {
-        std::unique_lock lock(mutex_);
-        while (true) {
-            space_.wait(lock, [&] {
-                return stopping_ || next_ >= paths_.size() || next_ < taken_ + ahead_;
-            });
-            if (stopping_ || next_ >= paths_.size())
-                return;
-            const std::size_t k = next_++;
-            lock.unlock();
-            SheetPicture picture = DecodeSheetPicture(paths_[k], width_);
-            lock.lock();
-            results_[k] = std::move(picture);
-            if (k == taken_)
-                ready_.notify_one();
-        }
-    }
-
-    SheetPicture Take(std::size_t k) {
-        std::unique_lock lock(mutex_);
-        ready_.wait(lock, [&] { return results_[k].has_value(); });
-        SheetPicture picture = std::move(*results_[k]);
-        results_[k].reset();
-        taken_ = k + 1;
-        space_.notify_all();
-        return picture;
-    }
-
-    void Stop() {
-        const std::lock_guard lock(mutex_);
-        stopping_ = true;
-        space_.notify_all();
-    }
-
-private:
-    const std::vector<QByteArray>& paths_;
-    const int width_;
-    const std::size_t ahead_;
-
-    std::mutex mutex_;
-    std::condition_variable space_;
-    std::condition_variable ready_;
-    std::vector<std::optional<SheetPicture>> results_;
-    std::size_t next_ = 0;
-    std::size_t taken_ = 0;
-    bool stopping_ = false;
-};
-
-} // namespace
-
 SheetPicture DecodeSheetPicture(const QByteArray& path, int width) {
     const Thumbnail decoded = DecodeThumbnail(path, width);
     if (decoded.image.isNull())
@@ -80,26 +16,12 @@ SheetPicture DecodeSheetPicture(const QByteArray& path, int width) {
 
 void DecodeSheetPictures(const std::vector<QByteArray>& paths, int width,
                          const SheetPictureDelivery& deliver, int threads) {
-    const std::size_t wanted = threads > 0
-                                   ? static_cast<std::size_t>(threads)
-                                   : std::max<std::size_t>(1, std::thread::hardware_concurrency());
-    const std::size_t workerCount = std::min(wanted, paths.size());
-    if (workerCount == 0)
-        return;
-    InOrderDecode decode(paths, width, workerCount + 2);
-    std::vector<std::jthread> workers;
-    // Declared after the workers, so it stops them before they are joined,
-    // also when deliver() throws.
-    struct StopOnExit {
-        InOrderDecode& decode;
-        ~StopOnExit() { decode.Stop(); }
-    };
-    const StopOnExit stopOnExit{decode};
-    workers.reserve(workerCount);
-    for (std::size_t i = 0; i < workerCount; ++i)
-        workers.emplace_back([&decode] { decode.Work(); });
-    for (std::size_t k = 0; k < paths.size(); ++k)
-        deliver(k, decode.Take(k));
+    // The pictures are large, so only a few may wait.
+    const std::size_t workers = WorkerCount(threads, paths.size());
+    RunInOrder<SheetPicture>(
+        paths.size(), workers, workers + 2,
+        [&](std::size_t k) { return DecodeSheetPicture(paths[k], width); },
+        [&](std::size_t k, SheetPicture&& picture) { deliver(k, std::move(picture)); });
 }
 
 std::vector<QImage> DecodedSheetPictures(const std::vector<std::string>& paths, int width) {
