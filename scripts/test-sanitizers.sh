@@ -34,5 +34,9 @@ cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kol
 # process that has threads.
 export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$PWD/scripts/tsan.supp"
 build-tsan/bin/kolvira_render_tests --gtest_brief=1
-build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1
-build-tsan/bin/kolvira_hostile_corpus_tests --gtest_brief=1
+# HEIF and EMF pictures decode in a child process, which does not come to an
+# end when it runs under ThreadSanitizer too; their tests (and the corpus's
+# files of the newer formats) run under the other sanitizers above.
+build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1 \
+  --gtest_filter='-HeifFormatTest.*:MetafileFormatTest.*'
+build-tsan/bin/kolvira_hostile_corpus_tests --gtest_brief=1 --gtest_filter='-*formats*'
