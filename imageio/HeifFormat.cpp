@@ -375,11 +375,7 @@ bool HeifHandler::read(QImage* image) {
     return true;
 }
 
-QVariant HeifHandler::option(ImageOption option) const {
-    if (option == ScaledSize)
-        return scaledSize_;
-    if (option != Size || device() == nullptr)
-        return {};
+QSize HeifHandler::HeaderSize() const {
     const Parsed& parsed = Parse();
     if (!parsed.primary)
         return {};
@@ -387,18 +383,7 @@ QVariant HeifHandler::option(ImageOption option) const {
     // that size, so that the photo is refused before the decode allocates it.
     const QSize stored = StoredSize(parsed.primary.get());
     const QSize upright = UprightSize(parsed.primary.get());
-    if (TooLarge(stored))
-        return stored;
-    return upright.isEmpty() ? QVariant() : QVariant(upright);
-}
-
-void HeifHandler::setOption(ImageOption option, const QVariant& value) {
-    if (option == ScaledSize)
-        scaledSize_ = value.toSize();
-}
-
-bool HeifHandler::supportsOption(ImageOption option) const {
-    return option == Size || option == ScaledSize;
+    return TooLarge(stored) ? stored : upright;
 }
 
 QImageIOPlugin::Capabilities HeifPlugin::capabilities(QIODevice* device,

@@ -4,6 +4,8 @@
 // large enough for the size asked).
 #pragma once
 
+#include "imageio/FormatPlugin.h"
+
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
 #include <QSize>
@@ -12,22 +14,20 @@
 
 namespace kolvira {
 
-class HeifHandler : public QImageIOHandler {
+class HeifHandler : public SizedImageHandler {
 public:
     HeifHandler();
     ~HeifHandler() override;
 
     bool canRead() const override;
     bool read(QImage* image) override;
-    QVariant option(ImageOption option) const override;
-    void setOption(ImageOption option, const QVariant& value) override;
-    bool supportsOption(ImageOption option) const override;
 
     // Whether the device's next bytes start an ISO-BMFF file whose 'ftyp' box
     // names a HEIF or AVIF brand; nothing is consumed.
     static bool CanRead(QIODevice* device);
 
 private:
+    QSize HeaderSize() const override;
     struct Parsed; // the file as libheif parsed it
 
     // The file read and parsed on the first look at it, so that the size
@@ -35,7 +35,6 @@ private:
     const Parsed& Parse() const;
 
     mutable std::unique_ptr<Parsed> parsed_;
-    QSize scaledSize_;
 };
 
 class HeifPlugin : public QImageIOPlugin {

@@ -18,7 +18,7 @@ namespace kolvira {
 namespace {
 
 // The size the header gives, or an invalid size when it cannot be read.
-QSize HeaderSize(const QByteArray& data) {
+QSize SizeInHeader(const QByteArray& data) {
     JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     if (!decoder || JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO) != JXL_DEC_SUCCESS)
         return {};
@@ -110,23 +110,9 @@ bool JxlHandler::read(QImage* image) {
     }
 }
 
-QVariant JxlHandler::option(ImageOption option) const {
-    if (option == ScaledSize)
-        return scaledSize_;
-    if (option != Size || device() == nullptr)
-        return {};
+QSize JxlHandler::HeaderSize() const {
     // The basic info sits in the first few hundred bytes.
-    const QSize size = HeaderSize(device()->peek(64 * 1024));
-    return size.isValid() ? QVariant(size) : QVariant();
-}
-
-void JxlHandler::setOption(ImageOption option, const QVariant& value) {
-    if (option == ScaledSize)
-        scaledSize_ = value.toSize();
-}
-
-bool JxlHandler::supportsOption(ImageOption option) const {
-    return option == Size || option == ScaledSize;
+    return SizeInHeader(device()->peek(64 * 1024));
 }
 
 QImageIOPlugin::Capabilities JxlPlugin::capabilities(QIODevice* device,

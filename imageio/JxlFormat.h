@@ -3,25 +3,24 @@
 // watchdog, scaled for thumbnails).
 #pragma once
 
+#include "imageio/FormatPlugin.h"
+
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
 
 namespace kolvira {
 
-class JxlHandler : public QImageIOHandler {
+class JxlHandler : public SizedImageHandler {
 public:
     bool canRead() const override;
     bool read(QImage* image) override;
-    QVariant option(ImageOption option) const override;
-    void setOption(ImageOption option, const QVariant& value) override;
-    bool supportsOption(ImageOption option) const override;
 
     // Whether the device's next bytes start a JPEG XL file (codestream or
     // container); nothing is consumed.
     static bool CanRead(QIODevice* device);
 
 private:
-    QSize scaledSize_; // asked for thumbnails; the decode is shrunk to it
+    QSize HeaderSize() const override;
 };
 
 class JxlPlugin : public QImageIOPlugin {

@@ -120,22 +120,10 @@ bool MetafileHandler::read(QImage* image) {
     return true;
 }
 
-QVariant MetafileHandler::option(ImageOption option) const {
-    if (option != Size || device() == nullptr)
-        return {};
+QSize MetafileHandler::HeaderSize() const {
     const QByteArray head = device()->peek(kSizeLookahead);
     const QByteArray format = FormatOfHead(head);
-    const QSize size = format == "emf" ? EmfSize(head) : format == "wmf" ? WmfSize(head) : QSize();
-    return size.isValid() ? QVariant(size) : QVariant();
-}
-
-void MetafileHandler::setOption(ImageOption option, const QVariant& value) {
-    if (option == ScaledSize)
-        scaledSize_ = value.toSize();
-}
-
-bool MetafileHandler::supportsOption(ImageOption option) const {
-    return option == Size || option == ScaledSize;
+    return format == "emf" ? EmfSize(head) : format == "wmf" ? WmfSize(head) : QSize();
 }
 
 QImageIOPlugin::Capabilities MetafilePlugin::capabilities(QIODevice* device,

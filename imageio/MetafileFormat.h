@@ -4,6 +4,8 @@
 // a large raster scaled down. WmfFormat and EmfFormat do the drawing.
 #pragma once
 
+#include "imageio/FormatPlugin.h"
+
 #include <QImage>
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
@@ -27,20 +29,17 @@ bool CanDrawText();
 // The warning given when a metafile's text is left out for want of fonts.
 QString TextLeftOutWarning();
 
-class MetafileHandler : public QImageIOHandler {
+class MetafileHandler : public SizedImageHandler {
 public:
     bool canRead() const override;
     bool read(QImage* image) override;
-    QVariant option(ImageOption option) const override;
-    void setOption(ImageOption option, const QVariant& value) override;
-    bool supportsOption(ImageOption option) const override;
 
     // "wmf" or "emf" when the device's next bytes start a metafile of that
     // kind, else empty; nothing is consumed.
     static QByteArray FormatOf(QIODevice* device);
 
 private:
-    QSize scaledSize_;
+    QSize HeaderSize() const override;
 };
 
 class MetafilePlugin : public QImageIOPlugin {

@@ -360,22 +360,8 @@ bool RawHandler::read(QImage* image) {
     return true;
 }
 
-QVariant RawHandler::option(ImageOption option) const {
-    if (option == ScaledSize)
-        return scaledSize_;
-    if (option != Size || device() == nullptr)
-        return {};
-    const QSize size = ReadHeader().size;
-    return size.isValid() ? QVariant(size) : QVariant();
-}
-
-void RawHandler::setOption(ImageOption option, const QVariant& value) {
-    if (option == ScaledSize)
-        scaledSize_ = value.toSize();
-}
-
-bool RawHandler::supportsOption(ImageOption option) const {
-    return option == Size || option == ScaledSize;
+QSize RawHandler::HeaderSize() const {
+    return ReadHeader().size;
 }
 
 QImageIOPlugin::Capabilities RawPlugin::capabilities(QIODevice* device,

@@ -7,6 +7,8 @@
 // balance into sRGB. Pictures come out upright.
 #pragma once
 
+#include "imageio/FormatPlugin.h"
+
 #include <QByteArray>
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
@@ -22,13 +24,10 @@ namespace kolvira {
 // content, tells them apart.
 bool IsCameraRawFormat(const QByteArray& format);
 
-class RawHandler : public QImageIOHandler {
+class RawHandler : public SizedImageHandler {
 public:
     bool canRead() const override;
     bool read(QImage* image) override;
-    QVariant option(ImageOption option) const override;
-    void setOption(ImageOption option, const QVariant& value) override;
-    bool supportsOption(ImageOption option) const override;
 
     // Whether the device's next bytes can start a file of `format` (a raw
     // format's key, or empty when the content alone must tell); nothing is
@@ -36,6 +35,7 @@ public:
     static bool CanRead(QIODevice* device, const QByteArray& format);
 
 private:
+    QSize HeaderSize() const override;
     struct Header {
         QSize size; // upright, the largest the decode needs; invalid when unreadable
         QString error;
@@ -47,7 +47,6 @@ private:
     // The whole file, read once: LibRaw parses it from memory.
     mutable std::optional<QByteArray> data_;
     mutable std::optional<Header> header_;
-    QSize scaledSize_;
 };
 
 class RawPlugin : public QImageIOPlugin {
