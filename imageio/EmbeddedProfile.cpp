@@ -221,28 +221,29 @@ EmbeddedProfile ReadTiff(QIODevice& file, bool bigEndian) {
 
 // --- WebP -----------------------------------------------------------------
 
-EmbeddedProfile ReadWebP(QIODevice& file) {
-    EmbeddedProfile found;
-    found.container = PictureContainer::WebP;
+// The payload of the first `type` chunk of a RIFF (WebP) file.
+QByteArray ReadRiffChunk(QIODevice& file, QByteArrayView type, qint64 largest) {
     qint64 pos = 12;
     for (int chunk = 0; chunk < kMaxStructures; ++chunk) {
         const QByteArray head = ReadAt(file, pos, 8);
         if (head.size() < 8)
             break;
-        const QByteArray type = head.left(4);
         const quint32 length = Little32(head, 4);
-        if (type == "ICCP") {
-            if (length <= quint32(kMaxProfileBytes)) {
-                QByteArray icc = ReadAt(file, pos + 8, length);
-                if (icc.size() == qsizetype(length))
-                    found.icc = std::move(icc);
-            }
-            break;
+        if (head.startsWith(type)) {
+            if (length > largest)
+                break;
+            QByteArray payload = ReadAt(file, pos + 8, length);
+            return payload.size() == qsizetype(length) ? payload : QByteArray();
         }
-        if (type.startsWith("VP8") || type == "ANIM") // the picture data: no profile after it
-            break;
         pos += 8 + qint64(length) + (length & 1); // chunks are padded to even lengths
     }
+    return {};
+}
+
+EmbeddedProfile ReadWebP(QIODevice& file) {
+    EmbeddedProfile found;
+    found.container = PictureContainer::WebP;
+    found.icc = ReadRiffChunk(file, "ICCP", kMaxProfileBytes);
     return found;
 }
 
@@ -279,6 +280,16 @@ EmbeddedProfile ReadEmbeddedProfile(QIODevice& file) {
     if (magic.startsWith("RIFF") && magic.mid(8, 4) == "WEBP")
         return ReadWebP(file);
     return {};
+}
+
+QByteArray ReadWebpChunk(QIODevice& file, QByteArrayView type, qint64 largest) {
+    if (file.isSequential())
+        return {};
+    const PositionKeeper keeper(file);
+    const QByteArray magic = ReadAt(file, 0, 12);
+    if (!magic.startsWith("RIFF") || magic.mid(8, 4) != "WEBP")
+        return {};
+    return ReadRiffChunk(file, type, largest);
 }
 
 bool ExifSaysAdobeRgb(QByteArrayView exif) {

@@ -28,6 +28,11 @@ struct EmbeddedProfile {
 // structure names, and puts its position back where it was.
 EmbeddedProfile ReadEmbeddedProfile(QIODevice& file);
 
+// The payload of the first chunk of `type` ("EXIF", "ICCP") in the WebP file
+// `file`; empty when there is none, it is cut off or larger than `largest`.
+// Puts the position back where it was.
+QByteArray ReadWebpChunk(QIODevice& file, QByteArrayView type, qint64 largest);
+
 // Whether the EXIF data in `exif` (starting "Exif\0\0") marks the picture as
 // Adobe RGB the way cameras do without embedding a profile: interoperability
 // index "R03" with a colour space other than sRGB.

@@ -1,7 +1,8 @@
 #include "imageio/Orientation.h"
 
+#include "imageio/EmbeddedProfile.h"
+
 #include <QIODevice>
-#include <QtEndian>
 
 #include <libexif/exif-data.h>
 
@@ -14,10 +15,7 @@ bool TurnsAQuarter(Transformations transformation) {
     return transformation.testFlag(QImageIOHandler::TransformationRotate90);
 }
 
-// Enough chunks for any WebP a camera or editor writes (VP8X, ICCP, ANIM
-// frames aside, the picture, EXIF, XMP); a file with more is not searched.
-constexpr int kMostChunksSearched = 64;
-constexpr quint32 kLargestExifChunk = 1u << 20;
+constexpr qint64 kLargestExifChunk = 1 << 20;
 
 struct ExifDataUnref {
     void operator()(ExifData* data) const { exif_data_unref(data); }
@@ -75,25 +73,9 @@ Transformations FromExifOrientation(int orientation) {
 }
 
 Transformations WebpOrientation(QIODevice& file) {
-    Transformations found = QImageIOHandler::TransformationNone;
-    const QByteArray head = file.peek(12);
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WEBP")
-        return found;
-    qint64 at = 12;
-    for (int i = 0; i < kMostChunksSearched && file.seek(at); ++i) {
-        const QByteArray chunk = file.read(8);
-        if (chunk.size() < 8)
-            break;
-        const quint32 size = qFromLittleEndian<quint32>(chunk.constData() + 4);
-        if (chunk.startsWith("EXIF")) {
-            if (size <= kLargestExifChunk)
-                found = FromExifOrientation(ExifOrientation(file.read(size)));
-            break;
-        }
-        at += 8 + size + (size & 1); // chunks are padded to an even length
-    }
-    file.seek(0);
-    return found;
+    const QByteArray exif = ReadWebpChunk(file, "EXIF", kLargestExifChunk);
+    return exif.isEmpty() ? QImageIOHandler::TransformationNone
+                          : FromExifOrientation(ExifOrientation(exif));
 }
 
 } // namespace kolvira
