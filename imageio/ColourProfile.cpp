@@ -3,12 +3,13 @@
 #include "imageio/CmykJpeg.h"
 #include "imageio/EmbeddedProfile.h"
 #include "imageio/LcmsConversion.h"
+#include "imageio/MatrixShaperConversion.h"
+#include "imageio/RecentlyUsed.h"
 
 #include <QColorSpace>
 #include <QTransform>
 
-#include <list>
-#include <mutex>
+#include <optional>
 
 namespace kolvira {
 namespace {
@@ -23,28 +24,27 @@ bool TakesItsProfileFromTheFile(const QByteArray& format) {
     return false;
 }
 
+// Below this many pixels (thumbnails) a picture whose profile is a matrix
+// and tone curves is converted by MatrixShaperToSrgb. Larger ones go through
+// Qt, which converts on all cores.
+constexpr qint64 kFastPathPixels = qint64{1} << 20;
+
 // An earlier colour space equal to `space`, or `space` itself. Qt makes a
 // colour space's lookup tables on its first conversion, which takes longer
 // than converting a thumbnail; the photos of one folder share a profile,
 // and each decode brings a new colour space object.
 QColorSpace Kept(const QColorSpace& space) {
-    constexpr std::size_t kKept = 8;
-    static std::mutex mutex;
-    static std::list<QColorSpace> kept; // most recently used first
-    const std::lock_guard lock(mutex);
-    for (auto it = kept.begin(); it != kept.end(); ++it) {
-        if (*it == space) {
-            kept.splice(kept.begin(), kept, it);
-            return *it;
-        }
-    }
-    kept.push_front(space);
-    if (kept.size() > kKept)
-        kept.pop_back();
+    static RecentlyUsed<QColorSpace, QColorSpace> kept(8);
+    if (std::optional<QColorSpace> found = kept.Find(space))
+        return *found;
+    kept.Keep(space, space);
     return space;
 }
 
 QImage ConvertedFrom(QImage image, const QColorSpace& space) {
+    if (qint64(image.width()) * image.height() < kFastPathPixels &&
+        MatrixShaperToSrgb(image, space.iccProfile()))
+        return image;
     image.setColorSpace(Kept(space));
     image.convertToColorSpace(QColorSpace::SRgb);
     return image;
@@ -144,6 +144,8 @@ QImage ExifThumbnailInSrgb(QImage thumbnail, QIODevice& file) {
     const EmbeddedProfile embedded = ReadEmbeddedProfile(file);
     // A CMYK photo's thumbnail is an ordinary RGB JPEG.
     if (!embedded.icc.isEmpty() && embedded.jpegComponents != 4) {
+        if (MatrixShaperToSrgb(thumbnail, embedded.icc))
+            return thumbnail;
         const QColorSpace space = QColorSpace::fromIccProfile(embedded.icc);
         return space.isValid() ? ConvertedFrom(std::move(thumbnail), space)
                                : LcmsToSrgb(std::move(thumbnail), embedded.icc);

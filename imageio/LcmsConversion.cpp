@@ -1,5 +1,7 @@
 #include "imageio/LcmsConversion.h"
 
+#include "imageio/RecentlyUsed.h"
+
 #include <QColorSpace>
 #include <QList>
 
@@ -7,11 +9,11 @@
 
 #include <algorithm>
 #include <functional>
-#include <list>
 #include <memory>
-#include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace kolvira {
@@ -35,24 +37,11 @@ using Transform = std::shared_ptr<void>;
 // table takes longer than decoding a thumbnail.
 Transform TransformToSrgb(const QByteArray& icc, cmsUInt32Number input, cmsUInt32Number output,
                           cmsUInt32Number flags) {
-    struct Kept {
-        QByteArray icc;
-        cmsUInt32Number input, output, flags;
-        Transform transform; // null for a profile that failed
-    };
-    constexpr std::size_t kKept = 8;
-    static std::mutex mutex;
-    static std::list<Kept> kept; // most recently used first
-    {
-        const std::lock_guard lock(mutex);
-        for (auto it = kept.begin(); it != kept.end(); ++it) {
-            if (it->input == input && it->output == output && it->flags == flags &&
-                it->icc == icc) {
-                kept.splice(kept.begin(), kept, it);
-                return it->transform;
-            }
-        }
-    }
+    using Key = std::tuple<QByteArray, cmsUInt32Number, cmsUInt32Number, cmsUInt32Number>;
+    static RecentlyUsed<Key, Transform> kept(8); // null for a profile that failed
+    const Key key{icc, input, output, flags};
+    if (std::optional<Transform> found = kept.Find(key))
+        return *found;
     Transform transform;
     if (cmsHPROFILE source = cmsOpenProfileFromMem(icc.constData(), cmsUInt32Number(icc.size()))) {
         cmsHPROFILE srgb = cmsCreate_sRGBProfile();
@@ -64,10 +53,7 @@ Transform TransformToSrgb(const QByteArray& icc, cmsUInt32Number input, cmsUInt3
         cmsCloseProfile(srgb);
         cmsCloseProfile(source);
     }
-    const std::lock_guard lock(mutex);
-    kept.push_front({icc, input, output, flags, transform});
-    if (kept.size() > kKept)
-        kept.pop_back();
+    kept.Keep(key, transform);
     return transform;
 }
 

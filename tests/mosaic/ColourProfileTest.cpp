@@ -3,6 +3,7 @@
 #include "imageio/ColourProfile.h"
 #include "TestPhotos.h"
 #include "imageio/EmbeddedProfile.h"
+#include "imageio/MatrixShaperConversion.h"
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ThumbnailDecoding.h"
 
@@ -412,6 +413,69 @@ TEST_F(ColourProfileTest, ExifThumbnailSharesThePhotosColours) {
         EXPECT_TRUE(fromExif.fromExif);
         const QRgb got = fromExif.image.pixel(RightCentre(fromExif.image));
         EXPECT_TRUE(Near(got, LcmsSrgb(icc, tan), 3)) << Hex(got);
+    }
+}
+
+// Every 15th level of each channel, in rows of an odd width so that the
+// vector code's last pixels of a row go through its plain loop; alpha varies.
+QImage ColourGrid(QImage::Format format) {
+    constexpr int kWidth = 37, kSteps = 18;
+    QImage grid(kWidth, (kSteps * kSteps * kSteps + kWidth - 1) / kWidth, QImage::Format_ARGB32);
+    grid.fill(Qt::white);
+    for (int i = 0; i < kSteps * kSteps * kSteps; ++i)
+        grid.setPixel(
+            i % kWidth, i / kWidth,
+            qRgba(i % kSteps * 15, i / kSteps % kSteps * 15, i / kSteps / kSteps * 15, i % 256));
+    return grid.convertToFormat(format);
+}
+
+// The thumbnails' conversion for matrix profiles agrees with LittleCMS to a
+// level, keeps alpha, and declines the pictures and profiles it cannot take.
+TEST(MatrixShaperConversionTest, MatchesLittleCmsOrDeclines) {
+    struct Case {
+        const char* name;
+        const QByteArray* icc;
+        QImage::Format format;
+        bool converts;
+    } const cases[] = {
+        {"P3, RGB32", &DisplayP3Icc(), QImage::Format_RGB32, true},
+        {"Adobe RGB, ARGB32", &AdobeRgbIcc(), QImage::Format_ARGB32, true},
+        {"P3, RGB888", &DisplayP3Icc(), QImage::Format_RGB888, true},
+        {"premultiplied", &DisplayP3Icc(), QImage::Format_ARGB32_Premultiplied, false},
+        {"lookup table", &DisplayP3TableIcc(), QImage::Format_RGB32, false},
+        {"CMYK", &PressCmykIcc(), QImage::Format_RGB32, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage grid = ColourGrid(c.format);
+        QImage converted = grid;
+        ASSERT_EQ(MatrixShaperToSrgb(converted, *c.icc), c.converts);
+        if (!c.converts) {
+            EXPECT_EQ(converted, grid);
+            continue;
+        }
+        EXPECT_EQ(converted.colorSpace(), QColorSpace(QColorSpace::SRgb));
+        const QImage source = grid.convertToFormat(QImage::Format_ARGB32);
+        const QImage result = converted.convertToFormat(QImage::Format_ARGB32);
+        QImage expected = source;
+        cmsHPROFILE profile = cmsOpenProfileFromMem(c.icc->constData(), c.icc->size());
+        cmsHPROFILE srgb = cmsCreate_sRGBProfile();
+        cmsHTRANSFORM transform = cmsCreateTransform(profile, TYPE_BGRA_8, srgb, TYPE_BGRA_8,
+                                                     INTENT_PERCEPTUAL, cmsFLAGS_COPY_ALPHA);
+        for (int y = 0; y < source.height(); ++y)
+            cmsDoTransform(transform, source.constScanLine(y), expected.scanLine(y),
+                           source.width());
+        cmsDeleteTransform(transform);
+        cmsCloseProfile(srgb);
+        cmsCloseProfile(profile);
+        int off = 0;
+        for (int y = 0; y < source.height(); ++y) {
+            for (int x = 0; x < source.width(); ++x) {
+                const QRgb got = result.pixel(x, y), want = expected.pixel(x, y);
+                off += !Near(got, want, 1) || qAlpha(got) != qAlpha(source.pixel(x, y));
+            }
+        }
+        EXPECT_EQ(off, 0);
     }
 }
 
