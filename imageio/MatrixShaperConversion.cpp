@@ -26,6 +26,8 @@ constexpr int kLinearOne = 1 << kLinearBits;
 // The matrix in fixed point; entries below kLargestEntry fit 16 bits.
 constexpr int kMatrixBits = 12;
 constexpr double kLargestEntry = 7.99;
+// How far a tone curve may stray beyond 0..1 (rounding in the profile).
+constexpr double kCurveSlack = 1e-3;
 
 struct Tables {
     std::array<std::array<std::int32_t, 256>, 3> linear; // per source channel
@@ -46,7 +48,9 @@ using Profile = std::unique_ptr<void, ProfileCloser>;
 bool ReadMatrixShaper(cmsHPROFILE profile, std::array<std::array<double, 3>, 3>& colorants,
                       std::array<const cmsToneCurve*, 3>& curves) {
     // A profile with lookup tables as well is converted through the tables.
-    if (cmsGetColorSpace(profile) != cmsSigRgbData || !cmsIsMatrixShaper(profile) ||
+    const cmsProfileClassSignature kind = cmsGetDeviceClass(profile);
+    if (kind == cmsSigLinkClass || kind == cmsSigAbstractClass || kind == cmsSigNamedColorClass ||
+        cmsGetColorSpace(profile) != cmsSigRgbData || !cmsIsMatrixShaper(profile) ||
         cmsIsCLUT(profile, INTENT_PERCEPTUAL, LCMS_USED_AS_INPUT))
         return false;
     constexpr std::array<cmsTagSignature, 3> colorantTags{
@@ -115,6 +119,10 @@ std::shared_ptr<const Tables> MakeTables(const QByteArray& icc) {
     for (int channel = 0; channel < 3; ++channel) {
         for (int level = 0; level < 256; ++level) {
             const double linear = cmsEvalToneCurveFloat(sourceCurves[channel], level / 255.0f);
+            // A curve beyond 0..1 (from a broken or hostile file) is left to
+            // LittleCMS, which clips after the matrix rather than before.
+            if (!(linear >= -kCurveSlack && linear <= 1 + kCurveSlack))
+                return {};
             tables->linear[channel][level] =
                 std::int32_t(std::lround(std::clamp(linear, 0.0, 1.0) * kLinearOne));
         }

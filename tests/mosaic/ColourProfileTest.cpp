@@ -110,6 +110,16 @@ QByteArray LookupTableProfile(cmsHPROFILE source, cmsColorSpaceSignature space, 
     return Saved(profile);
 }
 
+// Adobe RGB's primaries with a gamma of -2, which LittleCMS evaluates to
+// up to 1e22 near black: what a hostile file may carry.
+const QByteArray& HugeCurveIcc() {
+    static const double kGamma[] = {-2.0};
+    static const QByteArray icc =
+        Saved(MatrixProfile({{0.64, 0.33, 1}, {0.21, 0.71, 1}, {0.15, 0.06, 1}},
+                            cmsBuildParametricToneCurve(nullptr, 1, kGamma)));
+    return icc;
+}
+
 const QByteArray& DisplayP3Icc() {
     static const QByteArray icc = Saved(DisplayP3());
     return icc;
@@ -444,6 +454,7 @@ TEST(MatrixShaperConversionTest, MatchesLittleCmsOrDeclines) {
         {"premultiplied", &DisplayP3Icc(), QImage::Format_ARGB32_Premultiplied, false},
         {"lookup table", &DisplayP3TableIcc(), QImage::Format_RGB32, false},
         {"CMYK", &PressCmykIcc(), QImage::Format_RGB32, false},
+        {"curve beyond 0..1", &HugeCurveIcc(), QImage::Format_RGB32, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
