@@ -1,5 +1,6 @@
 #include "imageio/DecoderProcess.h"
 
+#include "imageio/DecodeClock.h"
 #include "imageio/DecoderWire.h"
 #include "imageio/MetafileFormat.h"
 #include "imageio/PhotoDecoding.h"
@@ -27,8 +28,6 @@ extern char** environ;
 
 namespace kolvira {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 std::atomic<RiskyDecodes> whereRiskyDecodesRun{RiskyDecodes::InChildProcess};
 
@@ -98,11 +97,12 @@ private:
 };
 
 // Waits between ends of the child's pipes, giving up when the decode is
-// called off or its time is up.
+// called off or its time is up (on the DecodeClock: the child's processor
+// time).
 class Waiting {
 public:
-    Waiting(QIODevice* device, std::chrono::milliseconds limit)
-        : device_(device), limit_(limit), deadline_(Clock::now() + limit) {}
+    Waiting(QIODevice* device, std::chrono::milliseconds limit, pid_t child)
+        : device_(device), limit_(limit), clock_(limit, ProcessCpuClock(child)) {}
 
     // Whether `fd` became ready for `events`; false when the wait was given up.
     bool Until(int fd, short events) {
@@ -118,7 +118,7 @@ public:
         }
     }
     bool GivenUp() {
-        if (Clock::now() >= deadline_) {
+        if (clock_.Expired()) {
             reason_ = TookTooLongReason(limit_);
             return givenUp_ = true;
         }
@@ -137,7 +137,7 @@ public:
 private:
     QIODevice* device_;
     std::chrono::milliseconds limit_;
-    Clock::time_point deadline_;
+    DecodeClock clock_;
     bool givenUp_ = false;
     QString reason_;
 };
@@ -287,7 +287,7 @@ ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QS
     childIn.Close();
     childOut.Close();
 
-    Waiting waiting(device, limit);
+    Waiting waiting(device, limit, pid);
     const bool sent = SendAll(toChild.get(), bytes, waiting);
     toChild.Close(); // the end of the file for the child
     ChildDecoded answer = sent ? ReadAnswer(fromChild.get(), waiting) : ChildDecoded{};

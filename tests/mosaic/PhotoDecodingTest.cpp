@@ -4,6 +4,7 @@
 #include "TestPhotos.h"
 #include "imageio/CodecMessages.h"
 #include "imageio/DamageSigns.h"
+#include "imageio/DecodeWatchdog.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <QProcess>
@@ -181,6 +182,52 @@ TEST(PhotoDecodingTest, OnlyDataLossCountsAsDamage) {
               "Premature end of JPEG file");
     EXPECT_EQ(DamageSign({"Corrupt JPEG data: bad Huffman code"}),
               "Corrupt JPEG data: bad Huffman code");
+}
+
+// The limit counts the processor time the decode had: a decode that waits
+// for its turn (here: sleeps) longer than the limit still finishes, one
+// that keeps a processor busy is stopped at the limit, and one that waits on
+// and on is stopped at kWallAllowance times the limit.
+TEST(DecodeWatchdogTest, LimitCountsProcessorTime) {
+    using namespace std::chrono;
+    using Clock = steady_clock;
+    static constexpr milliseconds kLimit{200};
+    const struct {
+        const char* name;
+        std::function<bool(const std::atomic<bool>&)> task;
+        bool finishes;
+        milliseconds earliest, latest; // when the call returns
+    } cases[] = {
+        {"waits twice the limit",
+         [](const std::atomic<bool>&) {
+             std::this_thread::sleep_for(2 * kLimit);
+             return true;
+         },
+         true, 2 * kLimit, 2 * kWallAllowance * kLimit},
+        {"busy",
+         [](const std::atomic<bool>& stop) {
+             while (!stop) {
+             }
+             return true;
+         },
+         false, kLimit, 2 * kWallAllowance * kLimit},
+        {"waits on",
+         [](const std::atomic<bool>& stop) {
+             while (!stop)
+                 std::this_thread::sleep_for(milliseconds(5));
+             return true;
+         },
+         false, kWallAllowance * kLimit, 2 * kWallAllowance * kLimit},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto start = Clock::now();
+        const std::optional<bool> result = RunWithinTime<bool>(c.task, kLimit);
+        const auto took = duration_cast<milliseconds>(Clock::now() - start);
+        EXPECT_EQ(result.has_value(), c.finishes);
+        EXPECT_GE(took, c.earliest);
+        EXPECT_LT(took, c.latest);
+    }
 }
 
 // A decode past its time is given up; the caller gets a reason, not a hang.
