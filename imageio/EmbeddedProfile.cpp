@@ -1,8 +1,9 @@
 #include "imageio/EmbeddedProfile.h"
 
+#include "imageio/ExifDataPtr.h"
+
 #include <QtEndian>
 
-#include <libexif/exif-data.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -258,10 +259,6 @@ private:
     qint64 pos_;
 };
 
-struct ExifDataUnref {
-    void operator()(ExifData* data) const { exif_data_unref(data); }
-};
-
 } // namespace
 
 EmbeddedProfile ReadEmbeddedProfile(QIODevice& file) {
@@ -297,7 +294,7 @@ bool ExifSaysAdobeRgb(QByteArrayView exif) {
     // them needs no parsing.
     if (!exif.startsWith(QByteArrayView("Exif\0\0", 6)) || !exif.contains(QByteArrayView("R03")))
         return false;
-    const std::unique_ptr<ExifData, ExifDataUnref> data(exif_data_new());
+    const ExifDataPtr data(exif_data_new());
     if (!data)
         return false;
     // As read, not completed with the standard's defaults.

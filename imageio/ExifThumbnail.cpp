@@ -1,9 +1,8 @@
 #include "imageio/ExifThumbnail.h"
 
-#include <libexif/exif-data.h>
+#include "imageio/ExifDataPtr.h"
 
 #include <algorithm>
-#include <memory>
 
 namespace kolvira {
 namespace {
@@ -43,10 +42,6 @@ QByteArrayView ExifPayload(QByteArrayView head) {
     return {};
 }
 
-struct ExifDataUnref {
-    void operator()(ExifData* data) const { exif_data_unref(data); }
-};
-
 } // namespace
 
 QByteArray ReadExifThumbnail(QIODevice& file) {
@@ -54,7 +49,7 @@ QByteArray ReadExifThumbnail(QIODevice& file) {
     const QByteArrayView payload = ExifPayload(head);
     if (payload.isEmpty())
         return {};
-    const std::unique_ptr<ExifData, ExifDataUnref> exif(
+    const ExifDataPtr exif(
         exif_data_new_from_data(reinterpret_cast<const unsigned char*>(payload.data()),
                                 static_cast<unsigned int>(payload.size())));
     if (!exif || exif->data == nullptr || exif->size == 0)

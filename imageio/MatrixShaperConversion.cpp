@@ -47,7 +47,8 @@ using Profile = std::unique_ptr<void, ProfileCloser>;
 // that LittleCMS would convert through them; false for any other profile.
 bool ReadMatrixShaper(cmsHPROFILE profile, std::array<std::array<double, 3>, 3>& colorants,
                       std::array<const cmsToneCurve*, 3>& curves) {
-    // A profile with lookup tables as well is converted through the tables.
+    // Device links and abstract profiles describe no picture; a profile
+    // with lookup tables as well is converted through the tables.
     const cmsProfileClassSignature kind = cmsGetDeviceClass(profile);
     if (kind == cmsSigLinkClass || kind == cmsSigAbstractClass || kind == cmsSigNamedColorClass ||
         cmsGetColorSpace(profile) != cmsSigRgbData || !cmsIsMatrixShaper(profile) ||

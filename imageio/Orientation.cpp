@@ -1,12 +1,9 @@
 #include "imageio/Orientation.h"
 
 #include "imageio/EmbeddedProfile.h"
+#include "imageio/ExifDataPtr.h"
 
 #include <QIODevice>
-
-#include <libexif/exif-data.h>
-
-#include <memory>
 
 namespace kolvira {
 namespace {
@@ -17,15 +14,11 @@ bool TurnsAQuarter(Transformations transformation) {
 
 constexpr qint64 kLargestExifChunk = 1 << 20;
 
-struct ExifDataUnref {
-    void operator()(ExifData* data) const { exif_data_unref(data); }
-};
-
 int ExifOrientation(QByteArray exif) {
     // libexif wants the APP1 signature before the TIFF header.
     if (!exif.startsWith(QByteArrayView("Exif\0\0", 6)))
         exif.prepend(QByteArrayView("Exif\0\0", 6));
-    const std::unique_ptr<ExifData, ExifDataUnref> data(exif_data_new_from_data(
+    const ExifDataPtr data(exif_data_new_from_data(
         reinterpret_cast<const unsigned char*>(exif.constData()), exif.size()));
     if (!data)
         return 0;
