@@ -28,12 +28,13 @@ DecodeClock::DecodeClock(std::chrono::milliseconds limit, std::optional<clockid_
 }
 
 std::chrono::nanoseconds DecodeClock::Used() const {
-    std::chrono::nanoseconds cpu{};
-    // A clock that can no longer be read (the thread has ended) counts the
-    // wall time instead.
-    if (counting_ && Read(cpuClock_, cpu))
-        return cpu - cpuAtStart_;
-    return Clock::now() - start_;
+    if (!counting_)
+        return Clock::now() - start_;
+    // A clock that can no longer be read belongs to a decode that has ended
+    // (a child that exited before its answer was read): it used no more.
+    if (std::chrono::nanoseconds cpu{}; Read(cpuClock_, cpu))
+        lastUsed_ = cpu - cpuAtStart_;
+    return lastUsed_;
 }
 
 bool DecodeClock::Expired() const {

@@ -41,6 +41,7 @@ private:
     clockid_t cpuClock_{};
     bool counting_ = false;
     std::chrono::nanoseconds cpuAtStart_{};
+    mutable std::chrono::nanoseconds lastUsed_{};
 };
 
 // The processor-time clock of the thread `thread` or of the process `pid`;
