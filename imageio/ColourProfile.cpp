@@ -24,11 +24,6 @@ bool TakesItsProfileFromTheFile(const QByteArray& format) {
     return false;
 }
 
-// Below this many pixels (thumbnails) a picture whose profile is a matrix
-// and tone curves is converted by MatrixShaperToSrgb. Larger ones go through
-// Qt, which converts on all cores.
-constexpr qint64 kFastPathPixels = qint64{1} << 20;
-
 // An earlier colour space equal to `space`, or `space` itself. Qt makes a
 // colour space's lookup tables on its first conversion, which takes longer
 // than converting a thumbnail; the photos of one folder share a profile,
@@ -42,8 +37,9 @@ QColorSpace Kept(const QColorSpace& space) {
 }
 
 QImage ConvertedFrom(QImage image, const QColorSpace& space) {
-    if (qint64(image.width()) * image.height() < kFastPathPixels &&
-        MatrixShaperToSrgb(image, space.iccProfile()))
+    // A profile of a matrix and tone curves (most photos') converts some
+    // three times faster than through Qt.
+    if (MatrixShaperToSrgb(image, space.iccProfile()))
         return image;
     image.setColorSpace(Kept(space));
     image.convertToColorSpace(QColorSpace::SRgb);

@@ -1,30 +1,22 @@
 #include "imageio/LcmsConversion.h"
 
 #include "imageio/RecentlyUsed.h"
+#include "imageio/RowBands.h"
 
 #include <QColorSpace>
 #include <QList>
 
 #include <lcms2.h>
 
-#include <algorithm>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <system_error>
-#include <thread>
 #include <tuple>
-#include <vector>
 
 namespace kolvira {
 namespace {
 
 // Format_RGB32 and Format_ARGB32 pixels as bytes in memory.
 constexpr cmsUInt32Number kQRgbType = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? TYPE_BGRA_8 : TYPE_ARGB_8;
-
-// Below this many pixels a picture is converted on the calling thread: a
-// thumbnail takes less time than starting a thread.
-constexpr qint64 kBandPixels = qint64{1} << 20;
 
 struct TransformDeleter {
     void operator()(void* transform) const { cmsDeleteTransform(transform); }
@@ -55,26 +47,6 @@ Transform TransformToSrgb(const QByteArray& icc, cmsUInt32Number input, cmsUInt3
     }
     kept.Keep(key, transform);
     return transform;
-}
-
-// `band(first, last)` over the rows of a picture `height` rows high, in bands
-// on all cores when it has `pixels` enough to be worth it.
-void ForRowBands(int height, qint64 pixels, const std::function<void(int, int)>& band) {
-    const int cores = int(std::max(1u, std::thread::hardware_concurrency()));
-    const int bands = pixels < kBandPixels ? 1 : std::min(cores, height);
-    const int rows = (height + bands - 1) / std::max(bands, 1);
-    std::vector<std::thread> helpers;
-    for (int first = rows; first < height; first += rows) {
-        const int last = std::min(height, first + rows);
-        try {
-            helpers.emplace_back(band, first, last);
-        } catch (const std::system_error&) { // no thread to be had: do it here
-            band(first, last);
-        }
-    }
-    band(0, std::min(height, rows));
-    for (std::thread& helper : helpers)
-        helper.join();
 }
 
 // `transform` from `source`'s rows into `target`'s (which may be the same

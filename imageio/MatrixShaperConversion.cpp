@@ -1,6 +1,7 @@
 #include "imageio/MatrixShaperConversion.h"
 
 #include "imageio/RecentlyUsed.h"
+#include "imageio/RowBands.h"
 
 #include <QColorSpace>
 
@@ -176,11 +177,21 @@ private:
     const std::int32_t m00_, m01_, m02_, m10_, m11_, m12_, m20_, m21_, m22_;
 };
 
-void ConvertRgb32(const Tables& tables, QImage& image) {
+// The rows `first` to `last` of a picture's pixels, which several threads
+// convert at once, each its own rows.
+struct Rows {
+    uchar* bits;
+    qsizetype stride;
+    int width, first, last;
+
+    uchar* Row(int y) const { return bits + y * stride; }
+};
+
+void ConvertRgb32(const Tables& tables, const Rows& rows) {
     const PixelConverter convert(tables);
-    const int width = image.width(), height = image.height();
-    for (int y = 0; y < height; ++y) {
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const int width = rows.width;
+    for (int y = rows.first; y < rows.last; ++y) {
+        auto* pixels = reinterpret_cast<QRgb*>(rows.Row(y));
         for (int x = 0; x < width; ++x) {
             const QRgb pixel = pixels[x];
             pixels[x] = (pixel & 0xFF000000u) | convert(qRed(pixel), qGreen(pixel), qBlue(pixel));
@@ -216,7 +227,7 @@ KOLVIRA_AVX2 inline __m256i Paired(int low, int high) {
 }
 
 // ConvertRgb32 eight pixels at a time, the tables read by gathers.
-KOLVIRA_AVX2 void ConvertRgb32Avx2(const Tables& tables, QImage& image) {
+KOLVIRA_AVX2 void ConvertRgb32Avx2(const Tables& tables, const Rows& rows) {
     const auto& m = tables.matrix;
     const int half = 1 << (kMatrixBits - 1);
     const __m256i redRow = Paired(m[0][0], m[0][1]), redRowBlue = Paired(m[0][2], half);
@@ -225,9 +236,9 @@ KOLVIRA_AVX2 void ConvertRgb32Avx2(const Tables& tables, QImage& image) {
     const __m256i low = _mm256_set1_epi32(0xFF), alpha = _mm256_set1_epi32(int(0xFF000000u));
     const __m256i one = _mm256_set1_epi32(1 << 16);
     const PixelConverter convert(tables);
-    const int width = image.width(), height = image.height();
-    for (int y = 0; y < height; ++y) {
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const int width = rows.width;
+    for (int y = rows.first; y < rows.last; ++y) {
+        auto* pixels = reinterpret_cast<QRgb*>(rows.Row(y));
         int x = 0;
         for (; x + 8 <= width; x += 8) {
             auto* at = reinterpret_cast<__m256i*>(pixels + x);
@@ -254,11 +265,11 @@ KOLVIRA_AVX2 void ConvertRgb32Avx2(const Tables& tables, QImage& image) {
 }
 #endif
 
-void ConvertRgb888(const Tables& tables, QImage& image) {
+void ConvertRgb888(const Tables& tables, const Rows& rows) {
     const PixelConverter convert(tables);
-    const int width = image.width(), height = image.height();
-    for (int y = 0; y < height; ++y) {
-        uchar* pixel = image.scanLine(y);
+    const int width = rows.width;
+    for (int y = rows.first; y < rows.last; ++y) {
+        uchar* pixel = rows.Row(y);
         for (int x = 0; x < width; ++x, pixel += 3) {
             const std::uint32_t rgb = convert(pixel[0], pixel[1], pixel[2]);
             pixel[0] = uchar(rgb >> 16);
@@ -278,16 +289,20 @@ bool MatrixShaperToSrgb(QImage& image, const QByteArray& icc) {
     const std::shared_ptr<const Tables> tables = TablesFor(icc);
     if (!tables)
         return false;
+    void (*convert)(const Tables&, const Rows&) = rgb32 ? ConvertRgb32 : ConvertRgb888;
 #if defined(__x86_64__)
     static const bool avx2 = __builtin_cpu_supports("avx2");
     if (rgb32 && avx2)
-        ConvertRgb32Avx2(*tables, image);
-    else
+        convert = ConvertRgb32Avx2;
 #endif
-        if (rgb32)
-        ConvertRgb32(*tables, image);
-    else
-        ConvertRgb888(*tables, image);
+    uchar* bits = image.bits(); // detached here, before the threads share it
+    if (bits == nullptr)
+        return false;
+    const qsizetype stride = image.bytesPerLine();
+    const int width = image.width();
+    ForRowBands(image.height(), qint64(width) * image.height(), [&](int first, int last) {
+        convert(*tables, Rows{bits, stride, width, first, last});
+    });
     image.setColorSpace(QColorSpace::SRgb);
     return true;
 }

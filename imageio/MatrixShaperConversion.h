@@ -3,8 +3,8 @@
 // curve per channel and a 3 x 3 matrix. Qt and LittleCMS convert such a
 // picture at 5-7 ns a pixel, which is a third of the time of making a
 // thumbnail from a photo's EXIF data; this path works in integers from
-// tables made once per profile, at about a nanosecond a pixel, and differs
-// from LittleCMS by at most one level.
+// tables made once per profile, at about 1.5 ns a pixel (a large picture on
+// all cores), and differs from LittleCMS by at most one level.
 #pragma once
 
 #include <QByteArray>

@@ -426,31 +426,39 @@ TEST_F(ColourProfileTest, ExifThumbnailSharesThePhotosColours) {
     }
 }
 
-// Every 15th level of each channel, in rows of an odd width so that the
-// vector code's last pixels of a row go through its plain loop; alpha varies.
-QImage ColourGrid(QImage::Format format) {
-    constexpr int kWidth = 37, kSteps = 18;
-    QImage grid(kWidth, (kSteps * kSteps * kSteps + kWidth - 1) / kWidth, QImage::Format_ARGB32);
-    grid.fill(Qt::white);
-    for (int i = 0; i < kSteps * kSteps * kSteps; ++i)
-        grid.setPixel(
-            i % kWidth, i / kWidth,
-            qRgba(i % kSteps * 15, i / kSteps % kSteps * 15, i / kSteps / kSteps * 15, i % 256));
+// Every 15th level of each channel, over and over, in rows of an odd width
+// so that the vector code's last pixels of a row go through its plain loop;
+// alpha varies.
+QImage ColourGrid(QImage::Format format, QSize size) {
+    constexpr int kSteps = 18;
+    QImage grid(size, QImage::Format_ARGB32);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const int i = (y * size.width() + x) % (kSteps * kSteps * kSteps);
+            grid.setPixel(x, y,
+                          qRgba(i % kSteps * 15, i / kSteps % kSteps * 15, i / kSteps / kSteps * 15,
+                                i % 256));
+        }
+    }
     return grid.convertToFormat(format);
 }
 
-// The thumbnails' conversion for matrix profiles agrees with LittleCMS to a
-// level, keeps alpha, and declines the pictures and profiles it cannot take.
+// The fast conversion for matrix profiles agrees with LittleCMS to a level,
+// on a thumbnail and on a picture large enough to be split between threads,
+// keeps alpha, and declines the pictures and profiles it cannot take.
 TEST(MatrixShaperConversionTest, MatchesLittleCmsOrDeclines) {
     struct Case {
         const char* name;
         const QByteArray* icc;
         QImage::Format format;
         bool converts;
+        QSize size = {37, 158}; // each colour once
     } const cases[] = {
         {"P3, RGB32", &DisplayP3Icc(), QImage::Format_RGB32, true},
         {"Adobe RGB, ARGB32", &AdobeRgbIcc(), QImage::Format_ARGB32, true},
         {"P3, RGB888", &DisplayP3Icc(), QImage::Format_RGB888, true},
+        {"P3, RGB32, 1.1 MP", &DisplayP3Icc(), QImage::Format_RGB32, true, {1111, 1001}},
+        {"Adobe RGB, RGB888, 1.1 MP", &AdobeRgbIcc(), QImage::Format_RGB888, true, {1111, 1001}},
         {"premultiplied", &DisplayP3Icc(), QImage::Format_ARGB32_Premultiplied, false},
         {"lookup table", &DisplayP3TableIcc(), QImage::Format_RGB32, false},
         {"CMYK", &PressCmykIcc(), QImage::Format_RGB32, false},
@@ -458,7 +466,7 @@ TEST(MatrixShaperConversionTest, MatchesLittleCmsOrDeclines) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const QImage grid = ColourGrid(c.format);
+        const QImage grid = ColourGrid(c.format, c.size);
         QImage converted = grid;
         ASSERT_EQ(MatrixShaperToSrgb(converted, *c.icc), c.converts);
         if (!c.converts) {
