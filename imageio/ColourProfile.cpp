@@ -4,10 +4,10 @@
 #include "imageio/EmbeddedProfile.h"
 #include "imageio/LcmsConversion.h"
 #include "imageio/MatrixShaperConversion.h"
+#include "imageio/Orientation.h"
 #include "imageio/RecentlyUsed.h"
 
 #include <QColorSpace>
-#include <QTransform>
 
 #include <optional>
 
@@ -46,18 +46,6 @@ QImage ConvertedFrom(QImage image, const QColorSpace& space) {
     return image;
 }
 
-// The stored picture turned upright the way QImageReader turns it: mirrored
-// and flipped first, then a quarter turn clockwise.
-QImage Turned(QImage image, QImageIOHandler::Transformations transformation) {
-    const bool mirror = transformation.testFlag(QImageIOHandler::TransformationMirror);
-    const bool flip = transformation.testFlag(QImageIOHandler::TransformationFlip);
-    if (mirror || flip)
-        image = std::move(image).mirrored(mirror, flip);
-    if (transformation.testFlag(QImageIOHandler::TransformationRotate90))
-        image = image.transformed(QTransform().rotate(90));
-    return image;
-}
-
 // The CMYK JPEG in `file` decoded again from its inks, converted through
 // `icc`, at `storedSize` and turned like the reader's picture; null when it
 // cannot be.
@@ -81,7 +69,7 @@ QImage CmykJpegInSrgb(QIODevice& file, const QByteArray& icc, QSize storedSize,
         return {};
     if (picture.size() != storedSize)
         picture = picture.scaled(storedSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    picture = Turned(std::move(picture), transformation);
+    picture = Transformed(std::move(picture), transformation);
     picture.setColorSpace(QColorSpace::SRgb);
     return picture;
 }
@@ -113,8 +101,8 @@ QImage InSrgb(QImage image, QIODevice& file, const QByteArray& format,
     if (!embedded.icc.isEmpty()) {
         // Qt's reader has had the profile and could not use it.
         if (embedded.container == PictureContainer::Jpeg && embedded.jpegComponents == 4) {
-            const bool turned = transformation.testFlag(QImageIOHandler::TransformationRotate90);
-            const QSize storedSize = turned ? image.size().transposed() : image.size();
+            // The reader's picture is upright; the inks are decoded as stored.
+            const QSize storedSize = Upright(image.size(), transformation);
             QImage converted = CmykJpegInSrgb(file, embedded.icc, storedSize, transformation);
             return converted.isNull() ? image : converted;
         }
@@ -140,8 +128,6 @@ QImage ExifThumbnailInSrgb(QImage thumbnail, QIODevice& file) {
     const EmbeddedProfile embedded = ReadEmbeddedProfile(file);
     // A CMYK photo's thumbnail is an ordinary RGB JPEG.
     if (!embedded.icc.isEmpty() && embedded.jpegComponents != 4) {
-        if (MatrixShaperToSrgb(thumbnail, embedded.icc))
-            return thumbnail;
         const QColorSpace space = QColorSpace::fromIccProfile(embedded.icc);
         return space.isValid() ? ConvertedFrom(std::move(thumbnail), space)
                                : LcmsToSrgb(std::move(thumbnail), embedded.icc);
