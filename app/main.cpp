@@ -3,6 +3,7 @@
 #include "app/KolviraApp.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
+#include "imageio/DecodeWatchdog.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <QApplication>
@@ -60,5 +61,5 @@ int main(int argc, char* argv[]) {
         app.OpenFiles(arguments.files);
     const int status = QApplication::exec();
     app.ExitInstance();
-    return status;
+    return kolvira::LeaveAfterDecodes(status);
 }

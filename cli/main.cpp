@@ -7,6 +7,7 @@
 #include "cli/HelpText.h"
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
+#include "imageio/DecodeWatchdog.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <cstdio>
@@ -41,9 +42,9 @@ int main(int argc, char** argv) {
         std::fputs(qPrintable(VersionText()), stdout);
         return 0;
     case CliAction::ContactSheet:
-        return RunContactSheet(parsed.options);
+        return kolvira::LeaveAfterDecodes(RunContactSheet(parsed.options));
     case CliAction::Render:
         break;
     }
-    return RunRender(parsed.options);
+    return kolvira::LeaveAfterDecodes(RunRender(parsed.options));
 }

@@ -18,6 +18,23 @@
 
 namespace kolvira {
 
+// Counts the decode threads still running, those cut off by their limit
+// included.
+class RunningDecodes {
+public:
+    static void Started();
+    static void Ended();
+    // Waits up to `limit` for every decode thread to end; whether they did.
+    // A program calls it before leaving main: a decode still running then
+    // would use libraries that are being torn down.
+    static bool AwaitAll(std::chrono::milliseconds limit);
+};
+
+// Ends the program with `status`: at once when no decode thread runs, or
+// once the last has ended; past `limit`, without running the clean-up
+// that a runaway decode could still be using.
+int LeaveAfterDecodes(int status, std::chrono::milliseconds limit = std::chrono::seconds(2));
+
 // `task(stop)` on a new thread; its result, or nothing when it takes longer
 // than `limit`. The task must own everything it uses: it may outlive the call.
 template <class Result>
@@ -30,11 +47,17 @@ std::optional<Result> RunWithinTime(std::function<Result(const std::atomic<bool>
         std::atomic<bool> stop{false};
     };
     auto shared = std::make_shared<Shared>();
-    std::thread worker([shared, task = std::move(task)] {
-        Result result = task(shared->stop);
-        const std::lock_guard lock(shared->mutex);
-        shared->result = std::move(result);
-        shared->done.notify_one();
+    RunningDecodes::Started();
+    std::thread worker([shared, task = std::move(task)]() mutable {
+        {
+            // The task and what it owns go before the thread counts as ended.
+            const auto run = std::move(task);
+            Result result = run(shared->stop);
+            const std::lock_guard lock(shared->mutex);
+            shared->result = std::move(result);
+            shared->done.notify_one();
+        }
+        RunningDecodes::Ended();
     });
     const DecodeClock clock(limit, ThreadCpuClock(worker.native_handle()));
     worker.detach();

@@ -1,6 +1,10 @@
 #include "imageio/ExtraFormats.h"
 
+#include <QCoreApplication>
+#include <QPluginLoader>
 #include <QtPlugin>
+
+#include <mutex>
 
 Q_IMPORT_PLUGIN(HeifPlugin)
 Q_IMPORT_PLUGIN(JxlPlugin)
@@ -9,6 +13,21 @@ Q_IMPORT_PLUGIN(RawPlugin)
 
 namespace kolvira {
 
-void LinkExtraFormats() {}
+void LoadExtraFormats() {
+    static std::once_flag once;
+    std::call_once(once, [] { QPluginLoader::staticInstances(); });
+}
 
 } // namespace kolvira
+
+namespace {
+
+// Run by the QCoreApplication constructor, so that the plugins belong to the
+// main thread, which outlives every decode.
+void LoadExtraFormatsAtStartup() {
+    kolvira::LoadExtraFormats();
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(LoadExtraFormatsAtStartup)

@@ -5,7 +5,11 @@
 
 namespace kolvira {
 
-// Makes sure the plugins are linked into the program; does nothing else.
-void LinkExtraFormats();
+// Creates the plugins once, on the calling thread. Qt makes a static plugin
+// on its first use without a lock: two decodes starting together on two
+// threads would each make one, and one would be lost. A QCoreApplication
+// calls this on the main thread as it starts; each decode calls it too, for
+// programs without one.
+void LoadExtraFormats();
 
 } // namespace kolvira

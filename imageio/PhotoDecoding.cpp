@@ -139,7 +139,7 @@ std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& erro
 }
 
 PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop) {
-    LinkExtraFormats();
+    LoadExtraFormats();
     PhotoReader opened;
     opened.file = OpenPhotoFile(nativePath, opened.error);
     if (!opened.file)

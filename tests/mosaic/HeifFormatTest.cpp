@@ -105,7 +105,7 @@ QByteArray WithIspe(QByteArray file, QSize size) {
 class HeifFormatTest : public testing::Test {
 protected:
     void SetUp() override {
-        LinkExtraFormats();
+        LoadExtraFormats();
         if (QStandardPaths::findExecutable("heif-enc").isEmpty())
             GTEST_SKIP() << "heif-enc (libheif-examples) is not installed";
     }

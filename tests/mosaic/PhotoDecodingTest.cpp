@@ -7,6 +7,7 @@
 #include "imageio/DecodeWatchdog.h"
 #include "mosaic/ThumbnailDecoding.h"
 
+#include <QPluginLoader>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -15,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -228,6 +230,47 @@ TEST(DecodeWatchdogTest, LimitCountsProcessorTime) {
         EXPECT_GE(took, c.earliest);
         EXPECT_LT(took, c.latest);
     }
+}
+
+// A decode cut off by its limit still counts as running until it has
+// ended, so that a program can wait for it before tearing its libraries down.
+TEST(DecodeWatchdogTest, OverrunDecodeCountsUntilItEnds) {
+    using namespace std::chrono;
+    const auto release = std::make_shared<std::atomic<bool>>(false);
+    const std::optional<bool> result = RunWithinTime<bool>(
+        [release](const std::atomic<bool>&) {
+            while (!*release)
+                std::this_thread::sleep_for(milliseconds(1));
+            return true;
+        },
+        milliseconds(10));
+    EXPECT_FALSE(result.has_value());
+    EXPECT_FALSE(RunningDecodes::AwaitAll(milliseconds(50)));
+    *release = true;
+    EXPECT_TRUE(RunningDecodes::AwaitAll(seconds(10)));
+}
+
+// Qt makes a built-in plugin on its first use without a lock. Decodes that
+// start together on several threads, as a Mosaic's do, used to make one
+// each and lose all but one; the plugins are now made before any decode.
+TEST(PhotoDecodingTest, EveryThreadFindsTheSameFormatPlugins) {
+    constexpr int kThreads = 8;
+    std::vector<QObjectList> found(kThreads);
+    std::atomic<int> ready{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            ++ready;
+            while (ready < kThreads) {
+            }
+            found[t] = QPluginLoader::staticInstances();
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    const QObjectList plugins = QPluginLoader::staticInstances();
+    EXPECT_GE(plugins.size(), 4);
+    for (const QObjectList& list : found)
+        EXPECT_EQ(list, plugins);
 }
 
 // A decode past its time is given up; the caller gets a reason, not a hang.

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "imageio/DecodeWatchdog.h"
+
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -14,5 +16,5 @@ int main(int argc, char** argv) {
     const QTemporaryDir cacheHome;
     qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome.path()));
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return kolvira::LeaveAfterDecodes(RUN_ALL_TESTS());
 }
