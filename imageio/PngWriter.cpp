@@ -95,8 +95,8 @@ bool WriteRows(const QImage& picture, const Chunks& chunks, const PngEncoding& e
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width()),
                  static_cast<png_uint_32>(picture.height()), 8, chunks.colorType,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
-    // sRGB pictures say so in 13 bytes, as the PNG standard advises, with
-    // the gAMA and cHRM chunks for readers that know no sRGB chunk.
+    // An sRGB picture says so with the sRGB chunk rather than a profile, as
+    // the PNG standard advises, and with gAMA and cHRM for older readers.
     if (chunks.srgb)
         png_set_sRGB_gAMA_and_cHRM(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
     else if (!chunks.profile.isEmpty()) {

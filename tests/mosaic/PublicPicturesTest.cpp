@@ -9,7 +9,6 @@
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -19,9 +18,9 @@
 namespace kolvira::test {
 namespace {
 
-// ImageMagick's picture of `input` ("file.ico[4]" names one entry), in
-// 8-bit RGBA, its samples as stored: the program, like most viewers, takes
-// a PNG's gAMA chunk for sRGB. Null when it cannot make one.
+// ImageMagick's picture of `input` ("file.ico[4]" names one entry), its
+// samples as stored: the program, like most viewers, takes a PNG's gAMA
+// chunk for sRGB. Null when it cannot make one.
 QImage ReferenceDecode(const QString& input) {
     QTemporaryDir dir;
     const QString output = dir.filePath("reference.png");
@@ -30,39 +29,27 @@ QImage ReferenceDecode(const QString& input) {
                   {input, "-set", "colorspace", "sRGB", "-depth", "8", "png32:" + output});
     if (!convert.waitForFinished(60'000) || convert.exitCode() != 0)
         return {};
-    return QImage(output).convertToFormat(QImage::Format_ARGB32);
+    return QImage(output);
 }
 
-// How many pixels differ by more than one level in a channel; the colour of
-// a wholly transparent pixel does not count.
+// How many channels of premultiplied pixels (so that the colour of a clear
+// pixel does not count) differ by more than one level; -1 for another size.
 int Differences(const QImage& decoded, const QImage& reference) {
-    if (decoded.size() != reference.size())
+    const QImage a = decoded.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage b = reference.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (a.size() != b.size())
         return -1;
-    const QImage a = decoded.convertToFormat(QImage::Format_ARGB32);
-    const QImage b = reference.convertToFormat(QImage::Format_ARGB32);
     int differences = 0;
     for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            const bool bothClear = qAlpha(p) == 0 && qAlpha(q) == 0;
-            if (!bothClear &&
-                (std::abs(qRed(p) - qRed(q)) > 1 || std::abs(qGreen(p) - qGreen(q)) > 1 ||
-                 std::abs(qBlue(p) - qBlue(q)) > 1 || std::abs(qAlpha(p) - qAlpha(q)) > 1))
-                ++differences;
-        }
+        for (int i = 0; i < a.width() * 4; ++i)
+            differences += std::abs(a.constScanLine(y)[i] - b.constScanLine(y)[i]) > 1;
     }
     return differences;
-}
-
-void SkipWithoutConvert() {
-    if (QStandardPaths::findExecutable("convert").isEmpty())
-        GTEST_SKIP() << "convert (imagemagick) is not installed";
 }
 
 // PNGs with transparency of every kind, among them the 16-bit RGB ones with
 // a transparent colour that Qt's reader garbles.
 TEST(PublicPicturesTest, PngTransparencyDecodesAsImageMagickDecodesIt) {
-    SkipWithoutConvert();
     for (const char* name :
          {"transparency/tbbn2c16.png", "transparency/tbgn2c16.png", "transparency/tbwn0g16.png",
           "transparency/tbrn2c08.png", "basic/basn6a16.png", "basic/basn2c16.png",
@@ -72,7 +59,7 @@ TEST(PublicPicturesTest, PngTransparencyDecodesAsImageMagickDecodesIt) {
         if (const QString missing = sample.Missing(); !missing.isEmpty())
             GTEST_SKIP() << missing.toStdString();
         const QImage reference = ReferenceDecode(sample.path);
-        ASSERT_FALSE(reference.isNull());
+        ASSERT_FALSE(reference.isNull()) << "ImageMagick's convert cannot decode it";
 
         const DecodedPhoto photo = DecodePhoto(Native(sample.path));
         ASSERT_FALSE(photo.image.isNull()) << photo.error.toStdString();
@@ -98,19 +85,14 @@ TEST(IconEntriesTest, TheLargestEntryThenTheDeepestIsShown) {
 // An icon whose first entry is 48 x 48 in 16 colours, and the same file
 // marked as a cursor: both show the 256 x 256 PNG entry.
 TEST(PublicPicturesTest, IconsAndCursorsShowTheirLargestEntry) {
-    SkipWithoutConvert();
     const PublicSample sample = ManySizesIcon();
     if (const QString missing = sample.Missing(); !missing.isEmpty())
         GTEST_SKIP() << missing.toStdString();
     QFile icon(sample.path);
     ASSERT_TRUE(icon.open(QIODevice::ReadOnly));
-    const QList<IconEntry> entries = ReadIconDirectory(icon);
-    ASSERT_EQ(entries.size(), 18);
-    EXPECT_EQ(entries[0].size, QSize(48, 48));
-    EXPECT_EQ(entries[0].bitsPerPixel, 4);
-    EXPECT_EQ(LargestIconEntry(entries), 4);
+    EXPECT_EQ(LargestIconEntry(ReadIconDirectory(icon)), 4);
     const QImage reference = ReferenceDecode(sample.path + "[4]");
-    ASSERT_EQ(reference.size(), QSize(256, 256));
+    ASSERT_EQ(reference.size(), QSize(256, 256)) << "ImageMagick's convert cannot decode it";
 
     QTemporaryDir dir;
     QByteArray bytes = icon.readAll();
