@@ -21,9 +21,6 @@ constexpr char kOwnKey[] = "png-transparent-colour";
 constexpr std::array<uchar, 8> kSignature = {137, 80, 78, 71, 13, 10, 26, 10};
 // The signature and the IHDR chunk, which always comes first.
 constexpr int kHeaderBytes = 8 + 8 + 13 + 4;
-// tRNS comes before the pixels, after at most a profile and some text: the
-// chunks are looked for in the first bytes only.
-constexpr qint64 kChunksLookedAt = 1 << 20;
 
 struct Header {
     QSize size;
@@ -44,18 +41,30 @@ Header HeaderOf(const QByteArray& bytes) {
     return header;
 }
 
-// Whether a tRNS chunk comes before the first IDAT in `bytes`, the start of a PNG.
-bool HasTransparentColour(const QByteArray& bytes) {
-    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
-    for (qint64 at = 8; at + 8 <= bytes.size();) {
-        const quint32 length = qFromBigEndian<quint32>(data + at);
-        if (std::memcmp(data + at + 4, "tRNS", 4) == 0)
-            return true;
-        if (std::memcmp(data + at + 4, "IDAT", 4) == 0)
-            return false;
-        at += qint64{length} + 12;
+// Whether a tRNS chunk comes before the first IDAT of the PNG starting at
+// the device's position, which is put back. Only the chunks' headers are
+// read, over what comes before the pixels (a profile, text, EXIF).
+bool HasTransparentColour(QIODevice& device) {
+    if (device.isSequential())
+        return false;
+    const qint64 start = device.pos();
+    bool found = false;
+    // Real files have a handful of chunks before the pixels; a file of
+    // millions of empty ones is not searched to its end.
+    constexpr int kMostChunks = 10'000;
+    qint64 at = start + 8;
+    for (int looked = 0; looked < kMostChunks && device.seek(at); ++looked) {
+        const QByteArray chunk = device.read(8);
+        if (chunk.size() < 8 || chunk.endsWith("IDAT"))
+            break;
+        if (chunk.endsWith("tRNS")) {
+            found = true;
+            break;
+        }
+        at += qint64{qFromBigEndian<quint32>(chunk.constData())} + 12;
     }
-    return false;
+    device.seek(start);
+    return found;
 }
 
 // What libpng reads from, and its reason when it gives up: copied, since
@@ -127,7 +136,7 @@ bool TransparentColourPngHandler::CanRead(QIODevice* device) {
     const Header header = HeaderOf(start);
     if (header.bitDepth != 16 || header.colourType != PNG_COLOR_TYPE_RGB)
         return false;
-    return HasTransparentColour(device->peek(kChunksLookedAt));
+    return HasTransparentColour(*device);
 }
 
 bool TransparentColourPngHandler::canRead() const {
