@@ -1,4 +1,5 @@
 #include "cli/ContactSheetRun.h"
+#include "cli/MessageStream.h"
 
 #include "cli/FailureReport.h"
 #include "cli/InputProtection.h"
@@ -70,7 +71,7 @@ int FillSheet(ContactSheetStream& sheet, const std::vector<std::string>& photos,
         paths.push_back(QByteArray::fromStdString(photo));
 
     int leftOut = 0;
-    ProgressBar progress(stderr, !options.quiet && IsTerminal(stderr));
+    ProgressBar progress(Messages(), !options.quiet && IsTerminal(Messages()));
     WarningCollector warnings;
     const auto reportWarnings = [&] {
         const QStringList taken = warnings.Take();

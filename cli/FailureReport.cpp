@@ -1,11 +1,12 @@
 #include "cli/FailureReport.h"
+#include "cli/MessageStream.h"
 
 #include <cstdio>
 
 namespace kolvira::cli {
 
 void Report(const Failure& failure) {
-    std::fprintf(stderr, "kolvira-render: %s: %s\n", qPrintable(failure.file),
+    std::fprintf(Messages(), "kolvira-render: %s: %s\n", qPrintable(failure.file),
                  qPrintable(failure.reason));
 }
 

@@ -1,4 +1,5 @@
 #include "cli/RenderRun.h"
+#include "cli/MessageStream.h"
 
 #include "cli/FailureReport.h"
 #include "cli/InputProtection.h"
@@ -48,7 +49,7 @@ class Run {
 public:
     Run(const CliOptions& options, qsizetype count)
         : options_(options), inputs_(InputFiles(options.inputs)), count_(count),
-          progress_(stderr, !options.quiet && IsTerminal(stderr)) {}
+          progress_(Messages(), !options.quiet && IsTerminal(Messages())) {}
 
     // `number` counts from 1 among the run's inputs.
     Outcome RenderFile(const QString& input, const QString& output, qsizetype number) {
@@ -227,7 +228,7 @@ int RunRender(const CliOptions& options) {
     const bool pieceOfAJob = !options.shard.IsWhole() || options.skipExisting;
     if (stopSignal != 0 || (pieceOfAJob && !options.quiet))
         std::fprintf(
-            stderr, "kolvira-render: %s\n",
+            Messages(), "kolvira-render: %s\n",
             qPrintable(Summary(options, options.inputs.size(), inputs.size(), tally, stopSignal)));
     if (stopSignal != 0)
         return StoppedExitStatus(stopSignal);

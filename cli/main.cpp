@@ -5,6 +5,7 @@
 #include "cli/ContactSheetRun.h"
 #include "cli/FileList.h"
 #include "cli/HelpText.h"
+#include "cli/MessageStream.h"
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
 #include "imageio/DecodeWatchdog.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char** argv) {
     using namespace kolvira::cli;
+    KeepLibraryLinesOffStderr();
     kolvira::ApplyDecodeLimits();
 
     // Taken before the application object, which may remove arguments meant for Qt.
@@ -30,7 +32,7 @@ int main(int argc, char** argv) {
         parsed.options.inputs += list.names;
     }
     if (!parsed.ok()) {
-        std::fprintf(stderr, "kolvira-render: %s\nTry 'kolvira-render --help'.\n",
+        std::fprintf(Messages(), "kolvira-render: %s\nTry 'kolvira-render --help'.\n",
                      qPrintable(parsed.error));
         return 2;
     }

@@ -1,5 +1,6 @@
 #include "imageio/CodecMessages.h"
 
+#include <atomic>
 #include <mutex>
 #include <unistd.h>
 
@@ -15,6 +16,10 @@ std::once_flag routerInstalled;
 
 // Held by the collector that has stderr redirected.
 std::mutex stderrOwner;
+// The collectors at work, and how many have started: stderr lines belong to
+// one collector only when no other worked while it held stderr.
+std::atomic<int> collecting{0};
+std::atomic<unsigned> started{0};
 
 QStringList ReadLines(std::FILE* file) {
     QByteArray text;
@@ -51,6 +56,8 @@ void InstallCodecMessageRouter() {
 CodecMessages::CodecMessages() {
     InstallCodecMessageRouter();
     threadCollector = this;
+    started_ = ++started;
+    ++collecting;
     CaptureStderr();
 }
 
@@ -65,8 +72,10 @@ void CodecMessages::CaptureStderr() {
     capturedStderr_ = std::tmpfile();
     if (capturedStderr_ != nullptr) {
         savedStderr_ = ::dup(STDERR_FILENO);
-        if (savedStderr_ >= 0 && ::dup2(::fileno(capturedStderr_), STDERR_FILENO) >= 0)
+        if (savedStderr_ >= 0 && ::dup2(::fileno(capturedStderr_), STDERR_FILENO) >= 0) {
+            aloneAtStart_ = collecting == 1;
             return;
+        }
         // Without a copy of stderr to return to, leave stderr alone.
         if (savedStderr_ >= 0)
             ::close(savedStderr_);
@@ -81,6 +90,7 @@ void CodecMessages::ReleaseStderr() {
     if (capturedStderr_ == nullptr)
         return;
     std::fflush(stderr);
+    stderrOwn_ = aloneAtStart_ && collecting == 1 && started == started_;
     ::dup2(savedStderr_, STDERR_FILENO);
     ::close(savedStderr_);
     stderrLines_ = ReadLines(capturedStderr_);
@@ -96,6 +106,7 @@ QStringList CodecMessages::Finish() {
     if (threadCollector == this)
         threadCollector = nullptr;
     ReleaseStderr();
+    --collecting;
     return qtMessages_ + stderrLines_;
 }
 

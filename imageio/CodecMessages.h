@@ -28,6 +28,9 @@ public:
     // This thread's Qt messages alone, once finished. Stderr may also carry
     // lines of other threads' decodes.
     const QStringList& OwnMessages() const { return qtMessages_; }
+    // Whether the lines taken from stderr are this collector's own: no other
+    // collector was at work while it held stderr. Once finished.
+    bool StderrWasOwn() const { return stderrOwn_; }
 
 private:
     QStringList qtMessages_;
@@ -35,6 +38,9 @@ private:
     std::FILE* capturedStderr_ = nullptr;
     int savedStderr_ = -1;
     bool finished_ = false;
+    unsigned started_ = 0;      // which collector this is, counted from the start
+    bool aloneAtStart_ = false; // no other collector was at work when stderr was taken
+    bool stderrOwn_ = false;
 
     void CaptureStderr();
     void ReleaseStderr();

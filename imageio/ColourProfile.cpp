@@ -36,6 +36,17 @@ QColorSpace Kept(const QColorSpace& space) {
     return space;
 }
 
+// `image`, whose pixels are sRGB, described by the program's own sRGB rather
+// than the profile its file brought: writers copy a picture's profile bytes
+// into the files they make, and libpng refuses to write some widespread
+// sRGB profiles (a 1998 one that cameras and editors embed).
+QImage MarkedSrgb(QImage image) {
+    // QImage keeps a colour space equal to the one it is given.
+    image.setColorSpace(QColorSpace());
+    image.setColorSpace(QColorSpace::SRgb);
+    return image;
+}
+
 QImage ConvertedFrom(QImage image, const QColorSpace& space) {
     // A profile of a matrix and tone curves (most photos') converts some
     // three times faster than through Qt.
@@ -82,7 +93,7 @@ QImage InSrgb(QImage image, QIODevice& file, const QByteArray& format,
         return image;
     const QColorSpace space = image.colorSpace();
     if (space == QColorSpace::SRgb)
-        return image;
+        return MarkedSrgb(std::move(image));
     if (space.isValid()) {
         // Qt also makes a colour space of a PNG's gAMA and cHRM chunks, which
         // many programs fill in for plain sRGB pictures (gamma 2.2): that is

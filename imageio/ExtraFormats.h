@@ -1,5 +1,6 @@
 // The picture formats Qt has no reader for (JPEG XL, HEIF and AVIF, camera
-// raw files, Windows metafiles), built into the program as static Qt
+// raw files, Windows metafiles), and the PNGs its reader garbles (16-bit RGB
+// with a transparent colour), built into the program as static Qt
 // image-format plugins, so that every QImageReader finds them.
 #pragma once
 

@@ -7,6 +7,7 @@
 #include "imageio/DamageSigns.h"
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/ExtraFormats.h"
+#include "imageio/IconEntries.h"
 #include "imageio/RawFormat.h"
 
 #include <QtGlobal>
@@ -155,8 +156,10 @@ PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool
     // would show only the small preview at their start: for them the
     // extension is asked first.
     const QByteArray extension = ExtensionOf(nativePath);
-    if (opened.reader->canRead() && !IsCameraRawFormat(extension))
+    if (opened.reader->canRead() && !IsCameraRawFormat(extension)) {
+        ReadLargestIconEntry(*opened.reader);
         return opened;
+    }
     // Some formats have no signature to be recognised by; the extension
     // names the decoder to ask. When that one declines too, the content
     // reader stays, for its plainer "Unsupported image format".
@@ -166,6 +169,7 @@ PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool
         if (byExtension->canRead())
             opened.reader = std::move(byExtension);
         opened.watched->seek(0);
+        ReadLargestIconEntry(*opened.reader);
     }
     return opened;
 }

@@ -46,6 +46,7 @@ struct Chunks {
     bool fourBytes = false;  // RGB32 and ARGB32: 4 bytes a pixel in memory
     bool blueFirst = false;  // the bytes in memory are B, G, R(, A)
     bool alphaFirst = false; // ARGB32 on a big-endian machine: A, R, G, B
+    bool srgb = false;       // described by the sRGB chunk rather than a profile
     QByteArray profileName;  // empty when the picture has no colour space
     QByteArray profile;
 };
@@ -61,7 +62,9 @@ Chunks ChunksOf(const QImage& picture) {
         format == QImage::Format_ARGB32 && QSysInfo::ByteOrder == QSysInfo::BigEndian;
     if (format == QImage::Format_ARGB32 || format == QImage::Format_RGBA8888)
         chunks.colorType = PNG_COLOR_TYPE_RGB_ALPHA;
-    if (const QColorSpace space = picture.colorSpace(); space.isValid()) {
+    const QColorSpace space = picture.colorSpace();
+    chunks.srgb = space == QColorSpace::SRgb;
+    if (space.isValid() && !chunks.srgb) {
         // As Qt names it: the space's description, else "Custom".
         chunks.profileName = space.description().toLatin1();
         if (chunks.profileName.isEmpty())
@@ -82,6 +85,9 @@ bool WriteRows(const QImage& picture, const Chunks& chunks, const PngEncoding& e
         return false;
     }
     png_set_write_fn(png, &state, &WriteToDevice, &FlushNothing);
+    // A profile libpng finds fault with is left out, with a warning, rather
+    // than failing the picture.
+    png_set_benign_errors(png, 1);
     png_set_compression_level(png, encoding.zlibLevel);
     png_set_compression_strategy(png, encoding.zlibStrategy);
     if (encoding.rowFilters != 0)
@@ -89,7 +95,11 @@ bool WriteRows(const QImage& picture, const Chunks& chunks, const PngEncoding& e
     png_set_IHDR(png, info, static_cast<png_uint_32>(picture.width()),
                  static_cast<png_uint_32>(picture.height()), 8, chunks.colorType,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_BASE, PNG_FILTER_TYPE_BASE);
-    if (!chunks.profile.isEmpty()) {
+    // An sRGB picture says so with the sRGB chunk rather than a profile, as
+    // the PNG standard advises, and with gAMA and cHRM for older readers.
+    if (chunks.srgb)
+        png_set_sRGB_gAMA_and_cHRM(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
+    else if (!chunks.profile.isEmpty()) {
         png_set_iCCP(png, info, chunks.profileName.constData(), PNG_COMPRESSION_TYPE_BASE,
                      reinterpret_cast<png_const_bytep>(chunks.profile.constData()),
                      static_cast<png_uint_32>(chunks.profile.size()));

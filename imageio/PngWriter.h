@@ -1,7 +1,8 @@
 // Writing a PNG file with libpng straight from a picture's rows, without the
 // per-row conversion and the five-way filter trial of Qt's writer: the
 // chunks besides the pixels (colour profile, offset, resolution) are the
-// ones Qt writes for the same picture.
+// ones Qt writes for the same picture, except that an sRGB picture carries
+// the sRGB chunk instead of a profile.
 #pragma once
 
 #include <QImage>

@@ -1,5 +1,6 @@
 #include "mosaic/ThumbnailDecoding.h"
 
+#include "imageio/CodecMessages.h"
 #include "imageio/ColourProfile.h"
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/ExifThumbnail.h"
@@ -60,6 +61,12 @@ QImage TurboJpegThumbnail(QIODevice& file, QSize size, Transformations transform
     return FlattenOnBlack(InSrgb(std::move(image), file, "jpeg", transformation));
 }
 
+// The reason for a failure, with what the codecs said during this decode.
+QString ReasonWith(const QString& reason, CodecMessages& messages) {
+    const QStringList all = messages.Finish();
+    return FailureReason(reason, messages.StderrWasOwn() ? all : messages.OwnMessages());
+}
+
 Thumbnail Unreadable(QString reason) {
     Thumbnail thumbnail;
     thumbnail.error = std::move(reason);
@@ -83,9 +90,11 @@ namespace {
 
 // DecodeThumbnail's work, on the watchdog's thread.
 Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomic<bool>& stop) {
+    // What the codecs say goes into the reason for a failure, not to stderr.
+    CodecMessages messages;
     PhotoReader opened = OpenPhotoReader(nativePath, stop);
     if (!opened.reader)
-        return Unreadable(opened.error);
+        return Unreadable(ReasonWith(opened.error, messages));
     const QImageReader& header = *opened.reader;
 
     // Taken before the reader reads the header, while the file is at its start.
@@ -131,7 +140,7 @@ Thumbnail DecodeNow(const QByteArray& nativePath, int minWidth, const std::atomi
     const QByteArray format = reader.format(); // told only before the read
     QImage image = Transformed(reader.read(), opened.unapplied);
     if (image.isNull())
-        return Unreadable(reader.errorString());
+        return Unreadable(ReasonWith(reader.errorString(), messages));
     if (!storedSize.isValid()) {
         if (HasTooManyPixels(image.width(), image.height()))
             return Unreadable(TooManyPixelsReason(image.width(), image.height()));

@@ -15,6 +15,8 @@ packages=(
   xvfb xauth dbus-daemon
   poppler-utils fonts-liberation2
   python3 python3-pil
+  # public sample pictures the tests check against: icons, the PNG test suite
+  gdk-pixbuf-tests libsixel-examples
   scdoc librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
 )
 

@@ -3,6 +3,7 @@
 // pdftotext and pdfimages; and the ways such a run fails.
 #include "CliTestSupport.h"
 #include "PdfPages.h"
+#include "PublicSamples.h"
 #include "cli/CommandLine.h"
 
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -203,6 +205,47 @@ TEST_F(ContactSheetCliTest, UnreadableFileIsLeftOutAndNamed) {
     EXPECT_TRUE(result.err.startsWith("kolvira-render: mixed/x.jpg: left out: "))
         << result.err.toStdString();
     EXPECT_EQ(PdfPageLines(Path("mixed.pdf"), 1), QStringList{"0, a.jpg 1, z.png"});
+}
+
+// Damaged PNGs of the PNG test suite and a cut-off JPEG XL: the libraries'
+// own lines (libpng's errors, libjxl's traces) never reach the terminal, and
+// the program names each file once, with the codec's reason when it is known
+// to be that file's.
+TEST_F(ContactSheetCliTest, DamagedFilesAreNamedOnceAndLibrariesStayQuiet) {
+    const QStringList damaged = {"corrupted/xcsn0g01.png", "corrupted/xhdn0g08.png",
+                                 "corrupted/xdtn0g01.png", "corrupted/xd0n2c08.png"};
+    ASSERT_TRUE(QDir(Path("")).mkpath("damaged"));
+    for (const QString& name : damaged) {
+        const kolvira::test::PublicSample sample = kolvira::test::PngSuite(name);
+        if (const QString missing = sample.Missing(); !missing.isEmpty())
+            GTEST_SKIP() << missing.toStdString();
+        ASSERT_TRUE(QFile::copy(sample.path, Path("damaged/" + QFileInfo(name).fileName())));
+    }
+    SavePhoto(MakePhoto(40, 30), Path("damaged/good.jpg"));
+    QStringList named = {"xcsn0g01.png", "xhdn0g08.png", "xdtn0g01.png", "xd0n2c08.png"};
+    if (QProcess cjxl; !QStandardPaths::findExecutable("cjxl").isEmpty()) {
+        cjxl.start("cjxl", {Path("damaged/good.jpg"), Path("whole.jxl")});
+        ASSERT_TRUE(cjxl.waitForFinished(60'000) && cjxl.exitCode() == 0);
+        WriteBytes(Path("damaged/cut.jxl"), ReadBytes(Path("whole.jxl")).first(40));
+        named << "cut.jxl";
+    }
+
+    for (const char* threads : {"1", "3"}) {
+        SCOPED_TRACE(std::string("threads ") + threads);
+        const CliResult result =
+            Sheet({"--contact-sheet", "damaged", "-o", "damaged.pdf", "--threads", threads});
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_EQ(result.errLines().size(), named.size()) << result.err.toStdString();
+        for (const QString& line : result.errLines())
+            EXPECT_TRUE(line.startsWith("kolvira-render: damaged/")) << line.toStdString();
+        for (const QString& name : named)
+            EXPECT_EQ(result.err.count("damaged/" + name + ": left out: "), 1)
+                << name.toStdString();
+        if (QString(threads) == "1")
+            EXPECT_TRUE(result.err.contains("xcsn0g01.png: left out: Unable to read image data "
+                                            "(libpng error: IDAT: CRC error)"))
+                << result.err.toStdString();
+    }
 }
 
 TEST_F(ContactSheetCliTest, BadCommandLinesExitTwoAndWriteNothing) {

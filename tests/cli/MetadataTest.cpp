@@ -2,7 +2,9 @@
 // upright and sRGB and without the photo's preview; --strip writes none.
 #include "CliTestSupport.h"
 #include "ExifFixture.h"
+#include "PublicSamples.h"
 
+#include <QColorSpace>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -48,6 +50,38 @@ TEST_F(MetadataTest, StripWritesNoMetadata) {
     const CliResult run = RunCli({"--strip", Path("photo.jpg"), "-o", Path("bare.jpg")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(ReadExif(Path("bare.jpg")).isEmpty());
+}
+
+// A photo with the widespread faulty sRGB profile (which libpng refuses to
+// write) comes out in every format, described by the program's own sRGB:
+// none of the photo's profile bytes reach the drawing.
+TEST_F(MetadataTest, OutputsDescribeThemselvesAsSrgbNotWithThePhotosProfile) {
+    const kolvira::test::PublicSample sample = kolvira::test::FaultySrgbProfilePng();
+    if (const QString missing = sample.Missing(); !missing.isEmpty())
+        GTEST_SKIP() << missing.toStdString();
+    const QByteArray faulty = QImage(sample.path).colorSpace().iccProfile();
+    ASSERT_EQ(faulty.size(), 3144);
+    QImage photo = MakePhoto(40, 30);
+    photo.setColorSpace(QColorSpace::fromIccProfile(faulty));
+    ASSERT_TRUE(photo.save(Path("profiled.jpg")));
+
+    for (const QString& input : {Path("profiled.jpg"), sample.path}) {
+        for (const char* name : {"out.png", "out.jpg", "out.tif"}) {
+            for (const bool strip : {false, true}) {
+                SCOPED_TRACE(input.toStdString() + " -> " + name + (strip ? " --strip" : ""));
+                QStringList arguments{input, "-o", Path(name)};
+                if (strip)
+                    arguments << "--strip";
+                const CliResult run = RunCli(arguments);
+                ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+                const QColorSpace written = QImage(Path(name)).colorSpace();
+                EXPECT_EQ(written, QColorSpace(QColorSpace::SRgb));
+                EXPECT_NE(written.iccProfile(), faulty);
+                if (QString(name).endsWith(".png"))
+                    EXPECT_FALSE(ReadBytes(Path(name)).contains("iCCP"));
+            }
+        }
+    }
 }
 
 } // namespace
