@@ -23,8 +23,8 @@ void LoadExtraFormats() {
 
 namespace {
 
-// Run by the QCoreApplication constructor, so that the plugins belong to the
-// main thread, which outlives every decode.
+// Run by the QCoreApplication constructor: the plugins then exist before any
+// worker thread decodes.
 void LoadExtraFormatsAtStartup() {
     kolvira::LoadExtraFormats();
 }
