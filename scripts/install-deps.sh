@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libexif-dev libx11-dev
   libjxl-dev libjxl-tools libexiv2-dev
   libheif-dev libheif-examples

@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+source scripts/compiler-cache.sh
 
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF \
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF "${compiler_cache[@]}" \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined" \
   >/dev/null
 cmake --build build-asan --parallel "$(nproc)"
@@ -32,7 +33,7 @@ unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 # Only the code that runs threads: the render pass, the thumbnail build and
 # the decodes, each on a watchdog thread.
-cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF \
+cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF "${compiler_cache[@]}" \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
 cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_thumbnail_tests \
   kolvira_hostile_corpus_tests
