@@ -10,9 +10,9 @@ namespace kolvira {
 namespace {
 
 // Lower-case fragments of the codecs' messages about lost picture data.
-constexpr std::array<const char*, 8> damageFragments = {
-    "premature end", "corrupt jpeg data", "truncated",  "crc error",
-    "read error",    "unexpected end",    "incomplete", "bad huffman",
+constexpr std::array<const char*, 9> damageFragments = {
+    "premature end",  "corrupt jpeg data", "truncated",   "crc error",    "read error",
+    "unexpected end", "incomplete",        "bad huffman", "corrupt data",
 };
 
 // Corrupt in name only: the picture is complete, with a few bytes to spare.
