@@ -16,6 +16,10 @@ packages=(
   poppler-utils fonts-liberation2
   python3 python3-pil
   scdoc librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
+  # The conformance suite: public sample pictures, and the reference
+  # decoders it compares with (ImageMagick, djxl and heif-convert are above).
+  libsixel-examples gdk-pixbuf-tests golang-golang-x-image-dev libjxl-testdata
+  golang-github-gabriel-vasile-mimetype-dev rawtran-doc libjs-flotr webp libraw-bin
 )
 
 missing=()
