@@ -137,8 +137,6 @@ const std::vector<KnownDifference>& KnownDifferences() {
          "requires; Qt's reader ignores it, ImageMagick turns the picture"},
         {"premature-end.jpg", Departure::Damaged,
          "cut short: ImageMagick only warns, the program says it is damaged"},
-        {"test-images/fail/invalid.4.gif", Departure::Shown,
-         "pixels index past the colour table: ImageMagick stops, Qt draws them black"},
         {"test-images/fail/overflow-codes.gif", Departure::Shown,
          "pixels index past the colour table: ImageMagick stops, Qt draws them black"},
         {"test-images/gif-test-suite/overflow-codes.gif", Departure::Shown,
@@ -393,6 +391,71 @@ INSTANTIATE_TEST_SUITE_P(PublicSamples, Conformance, testing::ValuesIn(AllSample
                          [](const testing::TestParamInfo<Sample>& info) {
                              return TestName(info.param);
                          });
+
+// One sample of each format, whole and cut short.
+struct FormatSample {
+    const char* format;
+    const char* path;
+};
+const FormatSample kFormatSamples[] = {
+    {"PNG", "/usr/share/libjxl-testdata/jxl/flower/flower_alpha.png"},
+    {"PNG, interlaced",
+     "/usr/share/doc/libsixel-examples/examples/images/pngsuite/interlacing/basi2c16.png"},
+    {"JPEG", "/usr/share/libjxl-testdata/jxl/flower/flower.png.im_q85_420.jpg"},
+    {"JPEG, progressive", "/usr/share/libjxl-testdata/jxl/flower/flower.png.im_q85_420_progr.jpg"},
+    {"GIF", "/usr/libexec/installed-tests/gdk-pixbuf/test-images/gif-test-suite/max-codes.gif"},
+    {"BMP", "/usr/share/gocode/src/golang.org/x/image/testdata/video-001.bmp"},
+    {"TIFF", "/usr/share/gocode/src/golang.org/x/image/testdata/video-001-uncompressed.tiff"},
+    {"TIFF, LZW",
+     "/usr/share/gocode/src/golang.org/x/image/testdata/blue-purple-pink.lzwcompressed.tiff"},
+    {"WebP, lossy", "/usr/share/gocode/src/golang.org/x/image/testdata/yellow_rose.lossy.webp"},
+    {"WebP, lossless",
+     "/usr/share/gocode/src/golang.org/x/image/testdata/yellow_rose.lossless.webp"},
+    {"JPEG XL", "/usr/share/libjxl-testdata/jxl/splines.jxl"},
+    {"AVIF", "/usr/share/gocode/src/github.com/gabriel-vasile/mimetype/testdata/avif.avif"},
+    {"ICO", "/usr/libexec/installed-tests/gdk-pixbuf/test-images/reftests/squares.ico"},
+    {"CR2", "/usr/share/doc/rawtran/IMG_5952.CR2"},
+};
+
+int RenderExitCode(const QString& input, const QString& output, QString& said) {
+    QProcess render;
+    render.start(QStringLiteral(KOLVIRA_RENDER_PROGRAM),
+                 {QStringLiteral("--style"), QStringLiteral("effects"), input, QStringLiteral("-o"),
+                  output});
+    if (!render.waitForFinished(120'000))
+        return -1;
+    said = QString::fromLocal8Bit(render.readAllStandardError());
+    return render.exitStatus() == QProcess::NormalExit ? render.exitCode() : -1;
+}
+
+// A file cut short is refused or shown as damaged, in every format, and
+// kolvira-render refuses it with the decoder's reason; the whole file
+// renders.
+TEST(ConformanceSamples, CutShortFilesAreNeverShownAsWhole) {
+    ApplyDecodeLimits();
+    QTemporaryDir dir;
+    for (const FormatSample& sample : kFormatSamples) {
+        SCOPED_TRACE(sample.format);
+        QFile whole(QString::fromLatin1(sample.path));
+        ASSERT_TRUE(whole.open(QIODevice::ReadOnly)) << sample.path;
+        const QByteArray bytes = whole.readAll();
+        const QString extension = QFileInfo(whole.fileName()).suffix();
+        const QString cut = dir.filePath(QStringLiteral("cut.") + extension);
+        QFile cutFile(cut);
+        ASSERT_TRUE(cutFile.open(QIODevice::WriteOnly));
+        cutFile.write(bytes.first(bytes.size() * 6 / 10));
+        cutFile.close();
+
+        const DecodedPhoto decoded = DecodePhoto(QFile::encodeName(cut));
+        EXPECT_FALSE(decoded.error.isEmpty() && decoded.damage.isEmpty());
+        QString said;
+        EXPECT_EQ(RenderExitCode(cut, dir.filePath("cut-out.png"), said), 1);
+        const QString reason = decoded.error.isEmpty() ? decoded.damage : decoded.error;
+        EXPECT_TRUE(said.contains(reason)) << said.toStdString();
+        EXPECT_EQ(RenderExitCode(whole.fileName(), dir.filePath("whole-out.png"), said), 0)
+            << said.toStdString();
+    }
+}
 
 // Every collection's package is installed and still holds its samples, and
 // every known difference names a file that is there.
