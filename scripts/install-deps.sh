@@ -19,7 +19,7 @@ packages=(
   # The conformance suite: public sample pictures, and the reference
   # decoders it compares with (ImageMagick, djxl and heif-convert are above).
   libsixel-examples gdk-pixbuf-tests golang-golang-x-image-dev libjxl-testdata
-  golang-github-gabriel-vasile-mimetype-dev rawtran-doc libjs-flotr webp libraw-bin
+  golang-github-gabriel-vasile-mimetype-dev rawtran-doc libjs-flotr webp libraw-bin exiv2
 )
 
 missing=()
