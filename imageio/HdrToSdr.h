@@ -7,8 +7,9 @@
 //     the OOTF of a 1000-nit reference display (system gamma 1.2), per
 //     channel;
 //  2. BT.2390's EETF (a Hermite roll-off in the PQ domain), per channel, from
-//     the picture's peak down to 203 nits, BT.2408's reference white (HLG's
-//     75% signal, and diffuse white in PQ pictures), which becomes sRGB white;
+//     the picture's peak onto a display of 203 nits, BT.2408's reference
+//     white (HLG's 75% signal, diffuse white in PQ pictures): darker light
+//     stays as it is, brighter light rolls off, and 203 nits is sRGB white;
 //  3. the primaries (BT.2020 or Display P3) to sRGB's, clipping what lies
 //     outside, and sRGB's curve.
 #pragma once

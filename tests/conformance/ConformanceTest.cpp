@@ -465,6 +465,10 @@ TEST_P(Conformance, DecodesAsTheReferenceDoes) {
                   "; reference: " + theirs.said)
                      .toStdString());
 
+    // For the table of results in tests/README.md (--gtest_output=xml).
+    RecordProperty("outcome", known != nullptr        ? "explained"
+                              : theirs.image.isNull() ? "broken"
+                                                      : "correct");
     if (theirs.image.isNull()) {
         // Broken, by the reference's word: never shown as if whole.
         const bool told = !ours.error.isEmpty() || !ours.damage.isEmpty();
