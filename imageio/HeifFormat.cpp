@@ -232,20 +232,32 @@ std::optional<std::pair<HdrCurve, HdrPrimaries>> HdrColoursOf(const heif_image_h
     return std::pair{curve, primaries};
 }
 
-// The HDR picture of `handle`, tone-mapped to sRGB; null with `error` set on
-// failure.
-QImage DecodeHdr(const heif_image_handle* handle, HdrCurve curve, HdrPrimaries primaries,
-                 heif_decoding_options* options, QString& error) {
-    const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+// The picture of `handle` decoded to interleaved `chroma`; null with `error`
+// set on failure.
+ImagePtr DecodeInterleaved(const heif_image_handle* handle, heif_chroma chroma,
+                           const heif_decoding_options* options, QString& error) {
     heif_image* decoded = nullptr;
-    const heif_error result = heif_decode_image(
-        handle, &decoded, heif_colorspace_RGB,
-        alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE, options);
-    const ImagePtr owned(decoded);
+    const heif_error result =
+        heif_decode_image(handle, &decoded, heif_colorspace_RGB, chroma, options);
+    ImagePtr owned(decoded);
     if (Failed(result) || !owned) {
         error = Failed(result) ? Message(result) : QStringLiteral("no picture decoded");
         return {};
     }
+    return owned;
+}
+
+// The HDR picture of `handle`, tone-mapped to sRGB; null with `error` set on
+// failure.
+QImage DecodeHdr(const heif_image_handle* handle, HdrCurve curve, HdrPrimaries primaries,
+                 const heif_decoding_options* options, QString& error) {
+    const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+    const ImagePtr owned = DecodeInterleaved(
+        handle, alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE,
+        options, error);
+    if (!owned)
+        return {};
+    const heif_image* decoded = owned.get();
     int stride = 0;
     const uint8_t* pixels =
         heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
@@ -295,15 +307,12 @@ QImage Decode(const heif_image_handle* handle, QString& error) {
     if (const auto hdr = HdrColoursOf(handle))
         return DecodeHdr(handle, hdr->first, hdr->second, options.get(), error);
     options->convert_hdr_to_8bit = 1; // 10- and 12-bit pictures from newer phones
-    heif_image* decoded = nullptr;
-    const heif_error result = heif_decode_image(
-        handle, &decoded, heif_colorspace_RGB,
-        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
-    ImagePtr owned(decoded);
-    if (Failed(result) || !owned) {
-        error = Failed(result) ? Message(result) : QStringLiteral("no picture decoded");
+    ImagePtr owned = DecodeInterleaved(
+        handle, alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get(),
+        error);
+    if (!owned)
         return {};
-    }
+    heif_image* decoded = owned.get();
     int stride = 0;
     const uint8_t* pixels =
         heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);

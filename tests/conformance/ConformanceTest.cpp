@@ -119,50 +119,43 @@ struct KnownDifference {
     const char* reason;
 };
 
+// Reasons that several files share.
+constexpr const char* kTransparentColour16 =
+    "16-bit RGB with a transparent colour: fixed on branch issue22-outputs";
+constexpr const char* kOrientationAsLong =
+    "the EXIF orientation is stored as a signed 32-bit number, not the 16-bit one EXIF "
+    "requires; Qt's reader ignores it, ImageMagick turns the picture";
+constexpr const char* kPastColourTable =
+    "pixels index past the colour table: ImageMagick stops, Qt draws them black";
+constexpr const char* kTall = "a valid 1 x 65535 picture that ImageMagick's memory policy refuses";
+constexpr const char* kWide = "a valid 65535 x 1 picture that ImageMagick's memory policy refuses";
+constexpr const char* kBackgroundScreen =
+    "Qt paints the screen around the frame in the GIF's background colour; ImageMagick "
+    "and browsers leave it transparent";
+
 // Every explained difference. A file listed here that no longer differs
 // fails too, so the table stays true.
 const std::vector<KnownDifference>& KnownDifferences() {
     static const std::vector<KnownDifference> known = {
         // PngSuite
-        {"transparency/tbbn2c16.png", Departure::Pixels,
-         "16-bit RGB with a transparent colour: fixed on branch issue22-outputs"},
-        {"transparency/tbgn2c16.png", Departure::Pixels,
-         "16-bit RGB with a transparent colour: fixed on branch issue22-outputs"},
+        {"transparency/tbbn2c16.png", Departure::Pixels, kTransparentColour16},
+        {"transparency/tbgn2c16.png", Departure::Pixels, kTransparentColour16},
         // GdkPixbuf
-        {"bug143608-comment.jpg", Departure::Pixels,
-         "the EXIF orientation is stored as a signed 32-bit number, not the 16-bit one EXIF "
-         "requires; Qt's reader ignores it, ImageMagick turns the picture"},
-        {"bug725582-testrotate.jpg", Departure::Pixels,
-         "the EXIF orientation is stored as a signed 32-bit number, not the 16-bit one EXIF "
-         "requires; Qt's reader ignores it, ImageMagick turns the picture"},
+        {"bug143608-comment.jpg", Departure::Pixels, kOrientationAsLong},
+        {"bug725582-testrotate.jpg", Departure::Pixels, kOrientationAsLong},
         {"premature-end.jpg", Departure::Damaged,
          "cut short: ImageMagick only warns, the program says it is damaged"},
-        {"test-images/fail/overflow-codes.gif", Departure::Shown,
-         "pixels index past the colour table: ImageMagick stops, Qt draws them black"},
-        {"test-images/gif-test-suite/overflow-codes.gif", Departure::Shown,
-         "pixels index past the colour table: ImageMagick stops, Qt draws them black"},
-        {"test-images/gif-test-suite/invalid-colors.gif", Departure::Shown,
-         "pixels index past the colour table: ImageMagick stops, Qt draws them black"},
-        {"test-images/gif-test-suite/max-height.gif", Departure::Shown,
-         "a valid 1 x 65535 picture that ImageMagick's memory policy refuses"},
-        {"test-images/gif-test-suite/max-height.png", Departure::Shown,
-         "a valid 1 x 65535 picture that ImageMagick's memory policy refuses"},
-        {"test-images/gif-test-suite/max-width.gif", Departure::Shown,
-         "a valid 65535 x 1 picture that ImageMagick's memory policy refuses"},
-        {"test-images/gif-test-suite/max-width.png", Departure::Shown,
-         "a valid 65535 x 1 picture that ImageMagick's memory policy refuses"},
-        {"test-images/gif-test-suite/image-inside-bg.gif", Departure::Pixels,
-         "Qt paints the screen around the frame in the GIF's background colour; ImageMagick "
-         "and browsers leave it transparent"},
-        {"test-images/gif-test-suite/image-outside-bg.gif", Departure::Pixels,
-         "Qt paints the screen around the frame in the GIF's background colour; ImageMagick "
-         "and browsers leave it transparent"},
-        {"test-images/gif-test-suite/image-overlap-bg.gif", Departure::Pixels,
-         "Qt paints the screen around the frame in the GIF's background colour; ImageMagick "
-         "and browsers leave it transparent"},
-        {"test-images/gif-test-suite/images-combine.gif", Departure::Pixels,
-         "Qt paints the screen around the frame in the GIF's background colour; ImageMagick "
-         "and browsers leave it transparent"},
+        {"test-images/fail/overflow-codes.gif", Departure::Shown, kPastColourTable},
+        {"test-images/gif-test-suite/overflow-codes.gif", Departure::Shown, kPastColourTable},
+        {"test-images/gif-test-suite/invalid-colors.gif", Departure::Shown, kPastColourTable},
+        {"test-images/gif-test-suite/max-height.gif", Departure::Shown, kTall},
+        {"test-images/gif-test-suite/max-height.png", Departure::Shown, kTall},
+        {"test-images/gif-test-suite/max-width.gif", Departure::Shown, kWide},
+        {"test-images/gif-test-suite/max-width.png", Departure::Shown, kWide},
+        {"test-images/gif-test-suite/image-inside-bg.gif", Departure::Pixels, kBackgroundScreen},
+        {"test-images/gif-test-suite/image-outside-bg.gif", Departure::Pixels, kBackgroundScreen},
+        {"test-images/gif-test-suite/image-overlap-bg.gif", Departure::Pixels, kBackgroundScreen},
+        {"test-images/gif-test-suite/images-combine.gif", Departure::Pixels, kBackgroundScreen},
         {"test-images/randomly-modified/crash.ico", Departure::Refused,
          "an icon directory with damaged entries: Qt refuses it, ImageMagick guesses"},
         {"test-images/reftests/mandatory-bitmasks.bmp", Departure::Refused,
