@@ -92,13 +92,13 @@ HdrToSdr::HdrToSdr(HdrCurve curve, HdrPrimaries primaries, float peakNits)
 }
 
 void HdrToSdr::Row(const float* signal, int width, int channels, uchar* rgba) const {
-    auto light = [this](float value) {
-        const int step =
-            static_cast<int>(std::clamp(value, 0.0f, 1.0f) * (kSignalSteps - 1) + 0.5f);
-        return lightOf_[step];
+    // Within 0 to 1; NaN, which a damaged file can bring, counts as 0.
+    auto unit = [](float value) { return value > 0.0f ? std::min(value, 1.0f) : 0.0f; };
+    auto light = [&](float value) {
+        return lightOf_[static_cast<int>(unit(value) * (kSignalSteps - 1) + 0.5f)];
     };
-    auto code = [this](float linear) {
-        return encode_[static_cast<int>(std::clamp(linear, 0.0f, 1.0f) * kEncodeSteps + 0.5f)];
+    auto code = [&](float linear) {
+        return encode_[static_cast<int>(unit(linear) * kEncodeSteps + 0.5f)];
     };
     const std::array<float, 9>& m = toSrgb_;
     for (int x = 0; x < width; ++x, signal += channels, rgba += 4) {
@@ -106,9 +106,7 @@ void HdrToSdr::Row(const float* signal, int width, int channels, uchar* rgba) co
         rgba[0] = code(m[0] * r + m[1] * g + m[2] * b);
         rgba[1] = code(m[3] * r + m[4] * g + m[5] * b);
         rgba[2] = code(m[6] * r + m[7] * g + m[8] * b);
-        rgba[3] = channels == 4
-                      ? static_cast<uchar>(std::lround(std::clamp(signal[3], 0.0f, 1.0f) * 255))
-                      : 255;
+        rgba[3] = channels == 4 ? static_cast<uchar>(std::lround(unit(signal[3]) * 255)) : 255;
     }
 }
 

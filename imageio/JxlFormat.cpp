@@ -6,7 +6,6 @@
 #include "imageio/PhotoScaling.h"
 
 #include <QColorSpace>
-
 #include <QIODevice>
 #include <QImage>
 #include <QVariant>
