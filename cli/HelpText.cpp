@@ -15,7 +15,10 @@ With --contact-sheet it prints the photos of a folder as the Mosaic does.
 INPUT may be JPEG, BMP, GIF, TIFF, PNG, ICO, CUR, WMF and EMF (drawn at
 96 DPI on white), HEIC, HEIF, AVIF, JPEG XL, WebP, and camera raw files (DNG,
 CR2, CR3, NEF, ARW, ORF, RW2, RAF, PEF). A picture with a colour profile is
-converted to sRGB first.
+converted to sRGB first. HDR pictures (PQ or HLG) are tone-mapped to sRGB:
+their light is fitted by ITU-R BT.2390's curve onto 203 nits, the HDR
+reference white, which becomes white. A file its decoder reports as damaged
+is refused.
 
 Output:
   -o, --output FILE       write the one INPUT's drawing to FILE; its extension

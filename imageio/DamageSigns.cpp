@@ -10,9 +10,9 @@ namespace kolvira {
 namespace {
 
 // Lower-case fragments of the codecs' messages about lost picture data.
-constexpr std::array<const char*, 8> damageFragments = {
-    "premature end", "corrupt jpeg data", "truncated",  "crc error",
-    "read error",    "unexpected end",    "incomplete", "bad huffman",
+constexpr std::array<const char*, 9> damageFragments = {
+    "premature end",  "corrupt jpeg data", "truncated",   "crc error",    "read error",
+    "unexpected end", "incomplete",        "bad huffman", "corrupt data",
 };
 
 // Corrupt in name only: the picture is complete, with a few bytes to spare.
@@ -69,6 +69,43 @@ bool BmpEndsEarly(const QByteArray& header, qint64 fileSize) {
     const std::int64_t rowBytes =
         (width * bitsPerPixel + 31) / 32 * 4; // rows are padded to 4 bytes
     return pixelOffset + rowBytes * height > fileSize;
+}
+
+bool GifEndsEarly(const QByteArray& file) {
+    const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
+    const qsizetype size = file.size();
+    // A colour table follows when the flags' top bit is set; its size is
+    // their low three bits.
+    auto tableBytes = [](uchar flags) { return (flags & 0x80) ? 3 << ((flags & 7) + 1) : 0; };
+    // The end of the sub-blocks from `at`, or -1 when the file ends first.
+    auto afterSubBlocks = [&](qsizetype at) -> qsizetype {
+        while (at < size) {
+            if (bytes[at] == 0)
+                return at + 1;
+            at += 1 + bytes[at];
+        }
+        return -1;
+    };
+    constexpr qsizetype screenDescriptorEnd = 13;
+    if (size < screenDescriptorEnd || !file.startsWith("GIF"))
+        return false;
+    qsizetype at = screenDescriptorEnd + tableBytes(bytes[10]);
+    while (at < size) {
+        if (bytes[at] == 0x21) { // an extension: its label, then sub-blocks
+            at = at + 2 <= size ? afterSubBlocks(at + 2) : -1;
+        } else if (bytes[at] == 0x2c) { // the first picture
+            constexpr qsizetype descriptorBytes = 10;
+            if (at + descriptorBytes > size)
+                return true;
+            at += descriptorBytes + tableBytes(bytes[at + 9]) + 1; // + the LZW code size
+            return at > size || afterSubBlocks(at) < 0;
+        } else {
+            return false; // the trailer, or no GIF Qt would read
+        }
+        if (at < 0)
+            return true;
+    }
+    return true;
 }
 
 QString EndsEarlyReason() {

@@ -20,6 +20,10 @@ QString DamageSign(const QStringList& codecMessages);
 // the header does not tell, count as complete.
 bool BmpEndsEarly(const QByteArray& header, qint64 fileSize);
 
+// Whether the GIF `file` ends before its first picture's data does. Qt's GIF
+// reader shows what it read of a cut-off file without a word.
+bool GifEndsEarly(const QByteArray& file);
+
 // The reason given for a photo whose file ended before its picture did.
 QString EndsEarlyReason();
 

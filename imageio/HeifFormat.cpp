@@ -3,6 +3,7 @@
 #include "imageio/FormatPlugin.h"
 
 #include "imageio/DecoderProcess.h"
+#include "imageio/HdrToSdr.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 
@@ -18,7 +19,9 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace kolvira {
@@ -209,6 +212,88 @@ void ReleaseHeifImage(void* image) {
     heif_image_release(static_cast<heif_image*>(image));
 }
 
+// The HDR curve and primaries the nclx box of `handle` gives, when its
+// transfer characteristics are PQ or HLG.
+std::optional<std::pair<HdrCurve, HdrPrimaries>> HdrColoursOf(const heif_image_handle* handle) {
+    heif_color_profile_nclx* described = nullptr;
+    if (Failed(heif_image_handle_get_nclx_color_profile(handle, &described)))
+        return std::nullopt;
+    const std::unique_ptr<heif_color_profile_nclx, NclxFree> nclx(described);
+    HdrCurve curve = HdrCurve::Pq;
+    if (nclx->transfer_characteristics == heif_transfer_characteristic_ITU_R_BT_2100_0_HLG)
+        curve = HdrCurve::Hlg;
+    else if (nclx->transfer_characteristics != heif_transfer_characteristic_ITU_R_BT_2100_0_PQ)
+        return std::nullopt;
+    const HdrPrimaries primaries =
+        nclx->color_primaries == heif_color_primaries_ITU_R_BT_2020_2_and_2100_0
+            ? HdrPrimaries::Bt2020
+        : nclx->color_primaries == heif_color_primaries_SMPTE_EG_432_1 ? HdrPrimaries::DisplayP3
+                                                                       : HdrPrimaries::Srgb;
+    return std::pair{curve, primaries};
+}
+
+// The picture of `handle` decoded to interleaved `chroma`; null with `error`
+// set on failure.
+ImagePtr DecodeInterleaved(const heif_image_handle* handle, heif_chroma chroma,
+                           const heif_decoding_options* options, QString& error) {
+    heif_image* decoded = nullptr;
+    const heif_error result =
+        heif_decode_image(handle, &decoded, heif_colorspace_RGB, chroma, options);
+    ImagePtr owned(decoded);
+    if (Failed(result) || !owned) {
+        error = Failed(result) ? Message(result) : QStringLiteral("no picture decoded");
+        return {};
+    }
+    return owned;
+}
+
+// The HDR picture of `handle`, tone-mapped to sRGB; null with `error` set on
+// failure.
+QImage DecodeHdr(const heif_image_handle* handle, HdrCurve curve, HdrPrimaries primaries,
+                 const heif_decoding_options* options, QString& error) {
+    const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+    const ImagePtr owned = DecodeInterleaved(
+        handle, alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE,
+        options, error);
+    if (!owned)
+        return {};
+    const heif_image* decoded = owned.get();
+    int stride = 0;
+    const uint8_t* pixels =
+        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+    const int width = heif_image_get_width(decoded, heif_channel_interleaved);
+    const int height = heif_image_get_height(decoded, heif_channel_interleaved);
+    const int bits = heif_image_get_bits_per_pixel_range(decoded, heif_channel_interleaved);
+    const int channels = alpha ? 4 : 3;
+    if (pixels == nullptr || width <= 0 || height <= 0 || bits < 8 || bits > 16 ||
+        std::int64_t{stride} < std::int64_t{width} * channels * 2) {
+        error = QStringLiteral("the decoder gave no pixels");
+        return {};
+    }
+    float peak = 0; // PQ's own limit, unless the file gives its content's
+    if (heif_image_has_content_light_level(decoded)) {
+        heif_content_light_level level{};
+        heif_image_get_content_light_level(decoded, &level);
+        peak = level.max_content_light_level;
+    }
+    const HdrToSdr toSdr(curve, primaries, peak);
+    QImage picture(width, height, QImage::Format_RGBA8888);
+    if (picture.isNull()) {
+        error = QStringLiteral("out of memory");
+        return {};
+    }
+    const float scale = 1.0f / float((1 << bits) - 1);
+    std::vector<float> signal(static_cast<size_t>(width) * channels);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = pixels + std::ptrdiff_t{y} * stride;
+        for (size_t i = 0; i < signal.size(); ++i)
+            signal[i] = float(row[2 * i] | (row[2 * i + 1] << 8)) * scale;
+        toSdr.Row(signal.data(), width, channels, picture.scanLine(y));
+    }
+    picture.setColorSpace(QColorSpace::SRgb);
+    return picture;
+}
+
 // The picture of `handle` upright, 8 bits a channel; null with `error` set
 // on failure.
 QImage Decode(const heif_image_handle* handle, QString& error) {
@@ -219,16 +304,15 @@ QImage Decode(const heif_image_handle* handle, QString& error) {
         error = QStringLiteral("out of memory");
         return {};
     }
+    if (const auto hdr = HdrColoursOf(handle))
+        return DecodeHdr(handle, hdr->first, hdr->second, options.get(), error);
     options->convert_hdr_to_8bit = 1; // 10- and 12-bit pictures from newer phones
-    heif_image* decoded = nullptr;
-    const heif_error result = heif_decode_image(
-        handle, &decoded, heif_colorspace_RGB,
-        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get());
-    ImagePtr owned(decoded);
-    if (Failed(result) || !owned) {
-        error = Failed(result) ? Message(result) : QStringLiteral("no picture decoded");
+    ImagePtr owned = DecodeInterleaved(
+        handle, alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options.get(),
+        error);
+    if (!owned)
         return {};
-    }
+    heif_image* decoded = owned.get();
     int stride = 0;
     const uint8_t* pixels =
         heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);

@@ -2,8 +2,10 @@
 
 #include "imageio/FormatPlugin.h"
 
+#include "imageio/HdrToSdr.h"
 #include "imageio/PhotoScaling.h"
 
+#include <QColorSpace>
 #include <QIODevice>
 #include <QImage>
 #include <QVariant>
@@ -11,11 +13,16 @@
 #include <jxl/decode_cxx.h>
 #include <jxl/thread_parallel_runner_cxx.h>
 
+#include <cstdint>
+#include <limits>
 #include <thread>
 #include <vector>
 
 namespace kolvira {
 namespace {
+
+// Far more than any real colour profile takes.
+constexpr size_t kMostIccBytes = 16 << 20;
 
 // The size the header gives, or an invalid size when it cannot be read.
 QSize SizeInHeader(const QByteArray& data) {
@@ -33,6 +40,83 @@ QSize SizeInHeader(const QByteArray& data) {
     // The decoder hands pixels out upright, so a turned picture swaps its sides.
     const bool turned = info.orientation >= JXL_ORIENT_TRANSPOSE;
     return turned ? QSize(info.ysize, info.xsize) : QSize(info.xsize, info.ysize);
+}
+
+constexpr JxlPixelFormat kSdrFormat{4, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+// HDR pictures come as light signals, tone-mapped here.
+constexpr JxlPixelFormat kHdrFormat{4, JXL_TYPE_FLOAT, JXL_NATIVE_ENDIAN, 0};
+
+// The colours of the decoder's pixels: an HDR curve, or a colour space to
+// convert from (none for sRGB).
+struct Colours {
+    bool hdr = false;
+    HdrCurve curve = HdrCurve::Pq;
+    HdrPrimaries primaries = HdrPrimaries::Srgb;
+    QColorSpace space;
+};
+
+Colours ColoursOf(JxlDecoder* decoder) {
+    Colours colours;
+    JxlColorEncoding encoding{};
+    if (JxlDecoderGetColorAsEncodedProfile(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA,
+                                           &encoding) == JXL_DEC_SUCCESS) {
+        if (encoding.transfer_function == JXL_TRANSFER_FUNCTION_PQ ||
+            encoding.transfer_function == JXL_TRANSFER_FUNCTION_HLG) {
+            colours.hdr = true;
+            colours.curve = encoding.transfer_function == JXL_TRANSFER_FUNCTION_PQ ? HdrCurve::Pq
+                                                                                   : HdrCurve::Hlg;
+            const bool grey = encoding.color_space == JXL_COLOR_SPACE_GRAY;
+            colours.primaries = grey                                       ? HdrPrimaries::Srgb
+                                : encoding.primaries == JXL_PRIMARIES_2100 ? HdrPrimaries::Bt2020
+                                : encoding.primaries == JXL_PRIMARIES_P3   ? HdrPrimaries::DisplayP3
+                                                                           : HdrPrimaries::Srgb;
+            return colours;
+        }
+    }
+    // A lossy (XYB) picture is converted to sRGB by libjxl itself.
+    JxlColorEncoding srgb{};
+    srgb.color_space = JXL_COLOR_SPACE_RGB;
+    srgb.white_point = JXL_WHITE_POINT_D65;
+    srgb.primaries = JXL_PRIMARIES_SRGB;
+    srgb.transfer_function = JXL_TRANSFER_FUNCTION_SRGB;
+    srgb.rendering_intent = JXL_RENDERING_INTENT_PERCEPTUAL;
+    if (JxlDecoderSetPreferredColorProfile(decoder, &srgb) == JXL_DEC_SUCCESS)
+        return colours;
+    size_t iccBytes = 0;
+    if (JxlDecoderGetICCProfileSize(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA, &iccBytes) !=
+            JXL_DEC_SUCCESS ||
+        iccBytes == 0 || iccBytes > kMostIccBytes)
+        return colours;
+    QByteArray icc(static_cast<qsizetype>(iccBytes), '\0');
+    if (JxlDecoderGetColorAsICCProfile(decoder, nullptr, JXL_COLOR_PROFILE_TARGET_DATA,
+                                       reinterpret_cast<uint8_t*>(icc.data()),
+                                       iccBytes) != JXL_DEC_SUCCESS)
+        return colours;
+    const QColorSpace space = QColorSpace::fromIccProfile(icc);
+    if (space.isValid() && space != QColorSpace::SRgb)
+        colours.space = space;
+    return colours;
+}
+
+// The HDR picture in `signal` (RGBA floats) in sRGB.
+QImage TonedDown(const std::vector<float>& signal, const JxlBasicInfo& info,
+                 const Colours& colours) {
+    const bool turned = info.orientation >= JXL_ORIENT_TRANSPOSE;
+    const int width = static_cast<int>(turned ? info.ysize : info.xsize);
+    const int height = static_cast<int>(turned ? info.xsize : info.ysize);
+    if (signal.size() < std::size_t(width) * height * 4)
+        return {};
+    // PQ signals are absolute; the header's intensity target is the peak.
+    const HdrToSdr toSdr(colours.curve, colours.primaries, info.intensity_target);
+    return toSdr.Picture(signal.data(), width, height, 4, std::ptrdiff_t{width} * 4);
+}
+
+// The end of a decode that libjxl called off: no picture, or the one decoded
+// before the damage, with a warning that names the damage (libjxl prints its
+// own reason to stderr, where the decoding routine collects it).
+bool Broken(QImage& decoded, const char* what) {
+    qWarning("JPEG XL: %s", what);
+    return !decoded.isNull();
 }
 
 } // namespace
@@ -58,9 +142,9 @@ bool JxlHandler::read(QImage* image) {
     JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     JxlThreadParallelRunnerPtr runner =
         JxlThreadParallelRunnerMake(nullptr, std::max(1u, std::thread::hardware_concurrency()));
+    constexpr int events = JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING | JXL_DEC_FULL_IMAGE;
     if (!decoder || !runner ||
-        JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) !=
-            JXL_DEC_SUCCESS ||
+        JxlDecoderSubscribeEvents(decoder.get(), events) != JXL_DEC_SUCCESS ||
         JxlDecoderSetParallelRunner(decoder.get(), JxlThreadParallelRunner, runner.get()) !=
             JXL_DEC_SUCCESS)
         return false;
@@ -68,44 +152,66 @@ bool JxlHandler::read(QImage* image) {
     JxlDecoderSetInput(decoder.get(), bytes, static_cast<size_t>(data.size()));
     JxlDecoderCloseInput(decoder.get());
 
-    const JxlPixelFormat format{4, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    JxlBasicInfo info{};
+    Colours colours;
     QImage picture;
+    std::vector<float> hdrSignal;
     for (;;) {
         switch (JxlDecoderProcessInput(decoder.get())) {
-        case JXL_DEC_BASIC_INFO: {
-            JxlBasicInfo info;
+        case JXL_DEC_BASIC_INFO:
             if (JxlDecoderGetBasicInfo(decoder.get(), &info) != JXL_DEC_SUCCESS)
                 return false;
             break;
-        }
+        case JXL_DEC_COLOR_ENCODING:
+            colours = ColoursOf(decoder.get());
+            break;
         case JXL_DEC_NEED_IMAGE_OUT_BUFFER: {
+            const bool turned = info.orientation >= JXL_ORIENT_TRANSPOSE;
+            const QSize size =
+                turned ? QSize(info.ysize, info.xsize) : QSize(info.xsize, info.ysize);
+            const JxlPixelFormat format = colours.hdr ? kHdrFormat : kSdrFormat;
             size_t bufferSize = 0;
             if (JxlDecoderImageOutBufferSize(decoder.get(), &format, &bufferSize) !=
                 JXL_DEC_SUCCESS)
                 return false;
-            JxlBasicInfo info;
-            JxlDecoderGetBasicInfo(decoder.get(), &info);
-            const bool turned = info.orientation >= JXL_ORIENT_TRANSPOSE;
-            const QSize size =
-                turned ? QSize(info.ysize, info.xsize) : QSize(info.xsize, info.ysize);
-            picture = QImage(size, QImage::Format_RGBA8888);
-            if (picture.isNull() || static_cast<size_t>(picture.sizeInBytes()) < bufferSize ||
-                picture.bytesPerLine() != size.width() * 4)
-                return false;
-            if (JxlDecoderSetImageOutBuffer(decoder.get(), &format, picture.bits(), bufferSize) !=
+            void* buffer = nullptr;
+            if (colours.hdr) {
+                if (bufferSize != std::size_t(size.width()) * size.height() * 4 * sizeof(float))
+                    return false;
+                hdrSignal.resize(bufferSize / sizeof(float));
+                buffer = hdrSignal.data();
+            } else {
+                picture = QImage(size, QImage::Format_RGBA8888);
+                if (picture.isNull() || static_cast<size_t>(picture.sizeInBytes()) < bufferSize ||
+                    picture.bytesPerLine() != size.width() * 4)
+                    return false;
+                buffer = picture.bits();
+            }
+            if (JxlDecoderSetImageOutBuffer(decoder.get(), &format, buffer, bufferSize) !=
                 JXL_DEC_SUCCESS)
                 return false;
             break;
         }
-        case JXL_DEC_FULL_IMAGE:
+        case JXL_DEC_FULL_IMAGE: {
+            QImage shown = colours.hdr ? TonedDown(hdrSignal, info, colours) : std::move(picture);
+            if (!colours.hdr && colours.space.isValid())
+                shown.setColorSpace(colours.space);
             if (scaledSize_.isValid() && !scaledSize_.isEmpty())
-                picture = ShrinkForThumbnail(picture, scaledSize_);
-            *image = std::move(picture);
-            return true;
+                shown = ShrinkForThumbnail(shown, scaledSize_);
+            *image = std::move(shown);
+            hdrSignal = {};
+            // An animation shows its first frame; the later ones are read
+            // only as far as telling whether they are whole.
+            if (info.have_animation)
+                JxlDecoderSkipFrames(decoder.get(), std::numeric_limits<std::uint32_t>::max());
+            break;
+        }
         case JXL_DEC_SUCCESS:
             return !image->isNull();
-        default: // an error, or input ending before the picture does
-            return false;
+        case JXL_DEC_NEED_MORE_INPUT:
+            return Broken(*image, "the file is truncated");
+        default:
+            return Broken(*image, "the decoder found corrupt data");
         }
     }
 }

@@ -12,6 +12,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -57,13 +58,21 @@ DecodedPhoto Refused(QString reason) {
     return refused;
 }
 
-bool BmpCutOff(const QByteArray& format, QFile& file) {
-    if (format != "bmp")
-        return false;
-    QByteArray header(64, '\0');
-    // pread leaves the decoder's position in the file alone.
-    const ssize_t got = ::pread(file.handle(), header.data(), header.size(), 0);
-    return got > 0 && BmpEndsEarly(header.first(got), file.size());
+// The first `bytes` of `file`; pread leaves the decoder's position alone.
+QByteArray FileStart(QFile& file, qint64 bytes) {
+    QByteArray start(static_cast<qsizetype>(std::min(bytes, file.size())), '\0');
+    const ssize_t got = ::pread(file.handle(), start.data(), start.size(), 0);
+    return start.first(std::max<ssize_t>(got, 0));
+}
+
+// Whether the file ends before the picture does, for the readers that do not
+// say so themselves.
+bool CutOff(const QByteArray& format, QFile& file) {
+    if (format == "bmp")
+        return BmpEndsEarly(FileStart(file, 64), file.size());
+    if (format == "gif")
+        return GifEndsEarly(FileStart(file, file.size()));
+    return false;
 }
 
 // DecodePhoto's work, on the watchdog's thread.
@@ -93,7 +102,7 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
     // Only this decode's own messages tell of damage: stderr may hold lines
     // of decodes on other threads.
     DecodedPhoto decoded{std::move(photo), {}, DamageSign(messages.OwnMessages()), codecMessages};
-    if (decoded.damage.isEmpty() && (opened.watched->RanOut() || BmpCutOff(format, *opened.file)))
+    if (decoded.damage.isEmpty() && (opened.watched->RanOut() || CutOff(format, *opened.file)))
         decoded.damage = EndsEarlyReason();
     // After the damage check: the profile is read from the file too.
     decoded.image = InSrgb(std::move(decoded.image), *opened.watched, format, transformation);

@@ -18,6 +18,10 @@ packages=(
   # public sample pictures the tests check against: icons, the PNG test suite
   gdk-pixbuf-tests libsixel-examples
   scdoc librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
+  # The conformance suite: public sample pictures, and the reference
+  # decoders it compares with (ImageMagick, djxl and heif-convert are above).
+  libsixel-examples gdk-pixbuf-tests golang-golang-x-image-dev libjxl-testdata
+  golang-github-gabriel-vasile-mimetype-dev rawtran-doc libjs-flotr webp libraw-bin exiv2
 )
 
 missing=()
