@@ -18,13 +18,15 @@ rm -f build-asan/sanitizer-report.*
 export ASAN_OPTIONS="log_path=$PWD/build-asan/sanitizer-report"
 export UBSAN_OPTIONS="log_path=$PWD/build-asan/sanitizer-report:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-# The install tests package the programs; the sanitizers add nothing there.
+# The install tests package the programs, and the conformance suite compares
+# hundreds of public pictures with reference decoders in the plain run: the
+# sanitizers would add little there and take most of CI's time.
 # The tests of threaded code (thumbnail builds and their store, contact
 # sheets, decodes under a watchdog or in a child) run three times more, so
 # that a race shows here before it lands.
 threaded='Thumbnail|ContactSheet|SharedThumbnails|PhotoDecoding|DecodeWatchdog|HeifFormat|MetafileFormat'
-if ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" --label-exclude install ||
-  ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" --label-exclude install \
+if ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" --label-exclude "install|conformance" ||
+  ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" --label-exclude "install|conformance" \
     --tests-regex "$threaded" --repeat until-fail:3; then
   cat build-asan/sanitizer-report.* 2>/dev/null || true
   exit 1

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace kolvira::test {
@@ -316,6 +317,32 @@ bool Run(QProcess& process, const QString& program, const QStringList& arguments
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
+// The frame ImageMagick is to read: the first, or for an icon or cursor the
+// one desktops show, the largest (then the deepest), as ImageMagick lists them.
+QString ImageMagickFrame(const QString& path) {
+    if (!path.endsWith(QLatin1String(".ico")) && !path.endsWith(QLatin1String(".cur")))
+        return path + QStringLiteral("[0]");
+    QProcess identify;
+    QString said;
+    if (!Run(identify, ProgramPath("identify"),
+             {QStringLiteral("-format"), QStringLiteral("%p %w %h %z\n"), path}, said))
+        return path + QStringLiteral("[0]");
+    int chosen = 0;
+    std::tuple<qint64, int> best{-1, -1};
+    for (const QByteArray& line : identify.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() != 4)
+            continue;
+        const std::tuple<qint64, int> rank{fields[1].toLongLong() * fields[2].toLongLong(),
+                                           fields[3].toInt()};
+        if (rank > best) {
+            best = rank;
+            chosen = fields[0].toInt();
+        }
+    }
+    return path + QStringLiteral("[%1]").arg(chosen);
+}
+
 ReferenceDecode DecodeWithReference(Reference reference, const QString& path) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("reference.png"));
@@ -324,7 +351,7 @@ ReferenceDecode DecodeWithReference(Reference reference, const QString& path) {
     switch (reference) {
     case Reference::ImageMagick:
         program = ProgramPath("convert");
-        arguments = {path + QStringLiteral("[0]")};
+        arguments = {ImageMagickFrame(path)};
         // The program takes a PNG without a colour profile for sRGB, gAMA
         // and cHRM chunks or not (most of them state sRGB's own curve, and
         // PngSuite's a linear one that browsers also ignore): so is the
