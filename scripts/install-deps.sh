@@ -18,6 +18,9 @@ packages=(
   # public sample pictures the tests check against: icons, the PNG test suite
   gdk-pixbuf-tests libsixel-examples
   scdoc librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
+  # the package's checker, and GNOME's thumbnail factory with its sandbox as
+  # the file managers' client of the thumbnailer
+  lintian gir1.2-gnomedesktop-3.0 python3-gi bubblewrap
 )
 
 missing=()
