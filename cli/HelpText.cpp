@@ -127,8 +127,8 @@ Examples:
 )");
 }
 
-QString VersionText() {
-    return QStringLiteral("kolvira-render " KOLVIRA_VERSION "\n");
+QString VersionText(const char* program) {
+    return QString::fromLatin1(program) + QStringLiteral(" " KOLVIRA_VERSION "\n");
 }
 
 } // namespace kolvira::cli

@@ -6,6 +6,7 @@
 namespace kolvira::cli {
 
 QString HelpText();
-QString VersionText();
+// "PROGRAM VERSION", for each of the command-line programs.
+QString VersionText(const char* program = "kolvira-render");
 
 } // namespace kolvira::cli

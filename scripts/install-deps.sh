@@ -20,8 +20,11 @@ packages=(
   scdoc librsvg2-bin dpkg-dev file desktop-file-utils appstream shared-mime-info man-db
   # The conformance suite: public sample pictures, and the reference
   # decoders it compares with (ImageMagick, djxl and heif-convert are above).
-  libsixel-examples gdk-pixbuf-tests golang-golang-x-image-dev libjxl-testdata
+  golang-golang-x-image-dev libjxl-testdata
   golang-github-gabriel-vasile-mimetype-dev rawtran-doc libjs-flotr webp libraw-bin exiv2
+  # the package's checker, and GNOME's thumbnail factory with its sandbox as
+  # the file managers' client of the thumbnailer
+  lintian gir1.2-gnomedesktop-3.0 python3-gi bubblewrap
 )
 
 missing=()

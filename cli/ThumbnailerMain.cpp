@@ -1,0 +1,53 @@
+// kolvira-thumbnailer: a thumbnail of one picture for the desktop's file
+// managers, run through share/thumbnailers/kolvira.thumbnailer.
+#include "cli/ApplicationObject.h"
+#include "cli/DesktopThumbnailer.h"
+#include "cli/HelpText.h"
+#include "cli/MessageStream.h"
+#include "imageio/DecodeWatchdog.h"
+#include "imageio/PhotoDecoding.h"
+#include "mosaic/ThumbnailPng.h"
+
+#include <cstdio>
+#include <vector>
+
+int main(int argc, char** argv) {
+    using namespace kolvira::cli;
+    KeepLibraryLinesOffStderr();
+    kolvira::ApplyDecodeLimits();
+
+    // Taken as bytes before the application object, which may remove
+    // arguments meant for Qt.
+    const std::vector<QByteArray> arguments(argv + 1, argv + argc);
+    // A metafile's text needs fonts, which only a GUI application has.
+    const auto application = MakeApplication(argc, argv, true);
+
+    const ThumbnailerRequest request = ParseThumbnailerArguments(arguments);
+    if (!request.error.isEmpty()) {
+        std::fprintf(Messages(), "kolvira-thumbnailer: %s\nTry 'kolvira-thumbnailer --help'.\n",
+                     qPrintable(request.error));
+        return 2;
+    }
+    switch (request.action) {
+    case ThumbnailerRequest::Action::ShowHelp:
+        std::fputs(qPrintable(ThumbnailerHelpText()), stdout);
+        return 0;
+    case ThumbnailerRequest::Action::ShowVersion:
+        std::fputs(qPrintable(VersionText("kolvira-thumbnailer")), stdout);
+        return 0;
+    case ThumbnailerRequest::Action::MakeThumbnail:
+        break;
+    }
+    const DesktopThumbnail thumbnail = MakeDesktopThumbnail(request.input, request.size);
+    int status = 0;
+    if (thumbnail.image.isNull()) {
+        std::fprintf(Messages(), "kolvira-thumbnailer: %s: %s\n", request.input.constData(),
+                     qPrintable(thumbnail.error));
+        status = 1;
+    } else if (!kolvira::WritePrivatePng(request.output, thumbnail.image, {})) {
+        std::fprintf(Messages(), "kolvira-thumbnailer: cannot write %s\n",
+                     request.output.constData());
+        status = 1;
+    }
+    return kolvira::LeaveAfterDecodes(status);
+}
