@@ -12,6 +12,7 @@
 #include "framework/StatusProgress.h"
 #include "imageio/NativePath.h"
 #include "mosaic/FreedesktopThumbnails.h"
+#include "mosaic/ImageDiscovery.h"
 #include "mosaicwindow/ListViewPhotos.h"
 #include "photowindow/CurrentSettings.h"
 #include "photowindow/KolviraView.h"
@@ -69,12 +70,6 @@ bool CKolviraApp::InitInstance() {
         docTemplate->SetMdiArea(mainFrame_->MdiArea());
         docTemplate->SetHost(this);
     }
-    connect(mainFrame_->MdiArea(), &QMdiArea::subWindowActivated, this,
-            [this](QMdiSubWindow* window) {
-                auto* frame = qobject_cast<CChildFrame*>(window);
-                if (frame != nullptr && dynamic_cast<CKolviraView*>(frame->View()) != nullptr)
-                    lastPhotoFrame_ = frame;
-            });
     mainFrame_->show();
     return true;
 }
@@ -104,12 +99,10 @@ std::vector<CMultiDocTemplate*> CKolviraApp::Templates() const {
 }
 
 QPrinter& CKolviraApp::Printer() {
-    if (printer_ == nullptr) {
+    // Pages start at the printer's own printable area: its margins are
+    // those its driver gives, or Qt's for a PDF, never the paper's edge.
+    if (printer_ == nullptr)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // Pages start at the printer's own printable area, as with any
-        // printer driver; a PDF has no unprintable edge.
-        printer_->setPageMargins(QMarginsF(0, 0, 0, 0));
-    }
     return *printer_;
 }
 
@@ -189,13 +182,28 @@ bool CKolviraApp::EditLook(kolvira::RenderParameters& look, int commandId, QWidg
 }
 
 std::optional<PhotoWindowLook> CKolviraApp::ActivePhotoWindowLook() const {
-    if (lastPhotoFrame_ == nullptr)
-        return std::nullopt;
-    const auto* view = dynamic_cast<const CKolviraView*>(lastPhotoFrame_->View());
-    if (view == nullptr || view->photo.isNull())
+    const CKolviraView* view = LastActivePhotoView();
+    if (view == nullptr)
         return std::nullopt;
     return PhotoWindowLook{view->settings.Parameters(),
                            qRound(view->pictureWidth * view->DeviceRatio())};
+}
+
+// The photo window with a photo that was active last. The MDI area's
+// history lists every window, those never activated as the oldest.
+const CKolviraView* CKolviraApp::LastActivePhotoView() const {
+    if (mainFrame_ == nullptr)
+        return nullptr;
+    const QList<QMdiSubWindow*> windows =
+        mainFrame_->MdiArea()->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto window = windows.crbegin(); window != windows.crend(); ++window) {
+        const auto* frame = qobject_cast<const CChildFrame*>(*window);
+        const auto* view =
+            frame != nullptr ? dynamic_cast<const CKolviraView*>(frame->View()) : nullptr;
+        if (view != nullptr && !view->photo.isNull())
+            return view;
+    }
+    return nullptr;
 }
 
 void CKolviraApp::CommandStateChanged() {
@@ -228,8 +236,30 @@ CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
     return made;
 }
 
+// The Mosaic open over the file's folder that lists it, made the active
+// window with the file selected; null when no open Mosaic lists it.
+CListView_Photos* CKolviraApp::ShowInOpenMosaic(const std::string& path) {
+    const std::string folder = GetDirectory(path);
+    for (CKolviraDoc* document : mosaicTemplate->Documents()) {
+        if (GetDirectory(document->GetPathName()) != folder)
+            continue;
+        for (CChildFrame* frame : FramesOf(document)) {
+            auto* mosaic = dynamic_cast<CListView_Photos*>(frame->View());
+            if (mosaic != nullptr && mosaic->SelectPhotoFile(path)) {
+                mainFrame_->MdiArea()->setActiveSubWindow(frame);
+                recentFiles_.Add(path);
+                return mosaic;
+            }
+        }
+    }
+    return nullptr;
+}
+
 void CKolviraApp::OpenFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
+        // A folder already open is not opened again: its Mosaic comes forward.
+        if (ShowInOpenMosaic(path) != nullptr)
+            continue;
         // As a file manager shows the file it was asked to show, the file is
         // the one selected in its Mosaic.
         if (CKolviraDoc* opened = OpenDocumentFile(path)) {

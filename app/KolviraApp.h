@@ -17,6 +17,8 @@
 
 class CChildFrame;
 class CKolviraDoc;
+class CKolviraView;
+class CListView_Photos;
 class CMainFrame;
 class CMultiDocTemplate;
 class QPrinter;
@@ -69,12 +71,13 @@ private:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnRecentFile(int index);
+    const CKolviraView* LastActivePhotoView() const;
+    CListView_Photos* ShowInOpenMosaic(const std::string& path);
 
     RecentFiles recentFiles_;
     std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<QPrinter> printer_;
-    QPointer<CChildFrame> lastPhotoFrame_; // the photo window most recently active
 };
 
 // The one application object, while it exists.

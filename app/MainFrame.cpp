@@ -15,6 +15,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/KolviraDoc.h"
 #include "imageio/NativePath.h"
+#include "photowindow/DrawingQuestion.h"
 #include "photowindow/KolviraView.h"
 
 #include <QCloseEvent>
@@ -172,6 +173,7 @@ bool CMainFrame::FrameHandles(int commandId) const {
     case ID_HELP:
     case ID_CONTEXT_HELP:
     case ID_DEFAULT_HELP:
+    case ID_ASK_TO_SAVE_DRAWINGS:
         return true;
     case ID_WINDOW_NEW:
         return ActiveView() != nullptr;
@@ -240,6 +242,9 @@ void CMainFrame::OnFrameCommand(int commandId) {
     case ID_DEFAULT_HELP:
         ShowHelp();
         break;
+    case ID_ASK_TO_SAVE_DRAWINGS:
+        SetAskingToSaveDrawings(!AskingToSaveDrawings());
+        break;
     case ID_CONTEXT_HELP:
         QWhatsThis::enterWhatsThisMode();
         statusBar_->showMessage(kContextHelpPrompt);
@@ -266,6 +271,7 @@ void CMainFrame::UpdateCommandUI() {
     EnableCommandsByRoute();
     actions_->Action(ID_VIEW_TOOLBAR)->setChecked(toolBar_->isVisibleTo(this));
     actions_->Action(ID_VIEW_STATUS_BAR)->setChecked(statusBar_->isVisibleTo(this));
+    actions_->Action(ID_ASK_TO_SAVE_DRAWINGS)->setChecked(AskingToSaveDrawings());
     const CView* view = ActiveView();
     for (int id : kViewCheckedCommands)
         actions_->Action(id)->setChecked(view != nullptr && view->IsCommandChecked(id));
@@ -296,6 +302,7 @@ void CMainFrame::RebuildMenus() {
                 QAction* action = actions_->Action(item.id);
                 action->setText(QString::fromLatin1(item.text));
                 action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
+                                     item.id == ID_ASK_TO_SAVE_DRAWINGS ||
                                      std::ranges::count(kViewCheckedCommands, item.id) > 0);
                 menu->addAction(action);
             }

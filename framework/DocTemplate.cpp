@@ -110,10 +110,22 @@ CKolviraDoc* CMultiDocTemplate::FindDocument(const std::string& path) const {
     return found == documents_.end() ? nullptr : *found;
 }
 
+// Documents opened earlier under the same title number the later ones, so
+// that no two windows look alike ("photo.jpg", "photo.jpg (2)").
+QString CMultiDocTemplate::DistinctTitle(const CKolviraDoc* document) const {
+    const auto own = std::find(documents_.begin(), documents_.end(), document);
+    const auto sameTitle = std::count_if(documents_.begin(), own, [document](const CKolviraDoc* d) {
+        return d->GetTitle() == document->GetTitle();
+    });
+    if (sameTitle == 0)
+        return document->GetTitle();
+    return QStringLiteral("%1 (%2)").arg(document->GetTitle()).arg(sameTitle + 1);
+}
+
 void CMultiDocTemplate::UpdateCaptions(CKolviraDoc* document) {
     const std::vector<CChildFrame*> frames = FramesOf(document);
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        QString caption = document->GetTitle();
+        QString caption = DistinctTitle(document);
         if (frames.size() > 1)
             caption += QStringLiteral(":%1").arg(i + 1);
         frames[i]->setWindowTitle(caption);

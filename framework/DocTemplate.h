@@ -59,6 +59,7 @@ signals:
 
 private:
     CChildFrame* MakeFrame(CKolviraDoc* document, const CView* sibling, bool makeVisible);
+    QString DistinctTitle(const CKolviraDoc* document) const;
     void UpdateCaptions(CKolviraDoc* document);
     void OnViewsChanged(CKolviraDoc* document);
 

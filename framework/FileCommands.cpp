@@ -21,17 +21,18 @@ void CSaveable::OnFileSaveAs(CWindowHost& host) {
     QWidget* parent = host.DialogParent();
     SaveChoice choice = SaveChoices();
     choice.chosen = saveOption_;
-    const QString path = AskForSaveName(parent, text.caption,
-                                        savedPath_.isEmpty() ? SuggestedSaveName() : savedPath_,
-                                        text.filters, text.defaultSuffix, &choice);
-    if (path.isEmpty())
-        return;
-    // A name that may not be written is refused before anyone is asked
-    // whether to replace it.
-    if (const QString refusal = RefusalToReplacePhoto(path, host.OpenPhotos());
-        !refusal.isEmpty()) {
+    QString path = savedPath_.isEmpty() ? SuggestedSaveName() : savedPath_;
+    for (;;) {
+        path =
+            AskForSaveName(parent, text.caption, path, text.filters, text.defaultSuffix, &choice);
+        if (path.isEmpty())
+            return;
+        // A name that may not be written is refused before anyone is asked
+        // whether to replace it, and the dialog comes back for another.
+        const QString refusal = RefusalToReplacePhoto(path, host.OpenPhotos());
+        if (refusal.isEmpty())
+            break;
         ReportSaveFailure(parent, path, refusal);
-        return;
     }
     if (ConfirmReplace(parent, path)) {
         saveOption_ = choice.chosen;

@@ -22,6 +22,12 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
 QString SavePictureFile(const QImage& picture, const QString& path,
                         const kolvira::CarriedMetadata& metadata = {});
 
+// SavePictureFile for a large picture: written beside the event loop while
+// Esc is watched. Esc at any moment leaves `path` as it was (nothing new
+// appears, nothing is replaced) and sets `stopped`.
+QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
+                                     const kolvira::CarriedMetadata& metadata, bool& stopped);
+
 // A choice the save dialog offers besides the name, such as the picture's
 // size: one radio button per option.
 struct SaveChoice {

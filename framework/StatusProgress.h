@@ -45,5 +45,6 @@ private:
 extern StatusProgress* theProgress;
 
 // The bar's rectangle in status-bar coordinates for a text of `textLength`
-// characters in a message pane that ends before x = `paneRight`.
-QRect StatusProgressGeometry(int textLength, int paneRight);
+// characters, `textWidth` pixels wide as the status bar draws it, in a
+// message pane that ends before x = `paneRight`.
+QRect StatusProgressGeometry(int textLength, int textWidth, int paneRight);

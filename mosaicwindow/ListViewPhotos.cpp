@@ -16,6 +16,14 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScrollBar>
+
+#include <cerrno>
+#include <cstring>
+#include <numeric>
+#include <unordered_set>
+
+#include <dirent.h>
 
 using namespace kolvira;
 
@@ -35,6 +43,15 @@ QString EntryToolTip(const QString& label, QSize photoSize) {
 // The tooltip of an entry whose thumbnail a stopped build did not make.
 QString NotBuiltToolTip(const QString& label) {
     return QStringLiteral("%1\nThumbnail not built yet: Refresh (R) makes it.").arg(label);
+}
+
+// Why the folder's names cannot be read, or empty when they can.
+QString ListingFailure(const std::string& directory) {
+    DIR* listing = opendir(directory.empty() ? "/" : directory.c_str());
+    if (listing == nullptr)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    closedir(listing);
+    return {};
 }
 
 } // namespace
@@ -99,7 +116,12 @@ QImage CListView_Photos::DecodedThumbnails::operator[](std::size_t k) const {
 void CListView_Photos::OnInitialUpdate() {
     const std::string directory = GetDirectory(GetDocument()->GetPathName());
     GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
-    ScanDirectory(directory, photoPaths, {});
+    if (ScanDirectory(directory, photoPaths, {}) == 0 && Host() != nullptr) {
+        // A folder that may be entered but not listed would look empty.
+        if (const QString reason = ListingFailure(directory); !reason.isEmpty())
+            Host()->ShowStatusMessage(QStringLiteral("Cannot list the files of %1: %2")
+                                          .arg(GetDocument()->GetTitle(), reason));
+    }
     scannedPaths_ = photoPaths;
     BuildMosaic();
 }
@@ -148,7 +170,7 @@ bool CListView_Photos::HandlesCommand(int commandId) const {
 void CListView_Photos::OnCommand(int commandId) {
     switch (commandId) {
     case ID_REFRESH_MOSAIC:
-        BuildMosaic();
+        RebuildKeepingPlace();
         break;
     case ID_MORE_SIZE:
         MoreSize();
@@ -181,7 +203,8 @@ void CListView_Photos::BuildMosaic() {
     const int deviceWidth = qRound(thumbWidth * devicePixelRatioF());
     store_.Reset(deviceWidth);
     built_ = 0;
-    dropped_ = 0;
+    buildIndex_.resize(photoPaths.size());
+    std::iota(buildIndex_.begin(), buildIndex_.end(), std::size_t{0});
 
     // All rows in one insertion: one by one, a large folder would take a
     // noticeable time. Their tooltips come with their thumbnails.
@@ -217,15 +240,13 @@ void CListView_Photos::BuildMosaic() {
 
 void CListView_Photos::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& batch) {
     for (const ThumbnailBuildJob::Result& result : batch) {
-        const int row = static_cast<int>(result.k) - dropped_;
-        if (row < 0 || row >= count())
+        const int row = RowOfBuildIndex(result.k);
+        if (row < 0)
             continue;
         if (result.image.isNull()) {
             // A file that is no image leaves the list, so that entry k still
             // stands for path k.
-            delete takeItem(row);
-            photoPaths.erase(photoPaths.begin() + row);
-            ++dropped_;
+            RemoveRow(row);
             continue;
         }
         QListWidgetItem* entry = item(row);
@@ -257,7 +278,8 @@ void CListView_Photos::EndBuild(bool complete) {
         progress_->Finish();
     progress_ = nullptr;
     if (!complete) {
-        for (int row = static_cast<int>(delivered) - dropped_; row < count(); ++row)
+        const auto notBuilt = std::lower_bound(buildIndex_.begin(), buildIndex_.end(), delivered);
+        for (int row = static_cast<int>(notBuilt - buildIndex_.begin()); row < count(); ++row)
             item(row)->setToolTip(NotBuiltToolTip(item(row)->text()));
         if (Host() != nullptr)
             Host()->ShowStatusMessage(
@@ -273,10 +295,54 @@ void CListView_Photos::EndBuild(bool complete) {
         Host()->CommandStateChanged();
 }
 
+int CListView_Photos::RowOfBuildIndex(std::size_t k) const {
+    const auto found = std::lower_bound(buildIndex_.begin(), buildIndex_.end(), k);
+    if (found == buildIndex_.end() || *found != k)
+        return -1;
+    return static_cast<int>(found - buildIndex_.begin());
+}
+
+void CListView_Photos::RemoveRow(int row) {
+    delete takeItem(row);
+    photoPaths.erase(photoPaths.begin() + row);
+    buildIndex_.erase(buildIndex_.begin() + row);
+}
+
+void CListView_Photos::RebuildKeepingPlace() {
+    std::unordered_set<std::string> selected;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        selected.insert(photoPaths[index.row()]);
+    const int current = QListWidget::currentRow();
+    const std::string currentPath = current >= 0 && current < static_cast<int>(photoPaths.size())
+                                        ? photoPaths[current]
+                                        : std::string();
+    const bool sameSize = iconSize() == QSize(thumbWidth, thumbHeight);
+    const int scrolled = verticalScrollBar()->value();
+
+    BuildMosaic();
+    QItemSelection selection;
+    for (int row = 0; row < count(); ++row) {
+        if (selected.contains(photoPaths[row]))
+            selection.select(model()->index(row, 0), model()->index(row, 0));
+        if (!currentPath.empty() && photoPaths[row] == currentPath) {
+            selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                              QItemSelectionModel::NoUpdate);
+            currentItem = row;
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // Laid out now, so that the place can be found again.
+    executeDelayedItemsLayout();
+    if (sameSize)
+        verticalScrollBar()->setValue(scrolled);
+    else if (QListWidgetItem* entry = QListWidget::currentItem())
+        scrollToItem(entry);
+}
+
 void CListView_Photos::SetThumbWidth(int width) {
     thumbWidth = width;
     thumbHeight = ThumbCellHeight(width);
-    BuildMosaic();
+    RebuildKeepingPlace();
 }
 
 void CListView_Photos::MoreSize() {
@@ -290,12 +356,16 @@ void CListView_Photos::LessSize() {
 }
 
 void CListView_Photos::RemoveSelectedEntries() {
-    if (Building())
-        return; // the rows are still moving
     std::vector<int> selected;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.push_back(index.row());
     std::sort(selected.begin(), selected.end());
+    if (Building()) {
+        // Entry and path leave together; the build goes on for the others.
+        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+            RemoveRow(*row);
+        return;
+    }
     // Each removal moves the later paths down by one.
     for (std::size_t i = 0; i < selected.size(); ++i)
         photoPaths.erase(photoPaths.begin() + (selected[i] - static_cast<int>(i)));
@@ -345,13 +415,16 @@ void CListView_Photos::keyPressEvent(QKeyEvent* event) {
         OpenEntry(currentItem);
         break;
     case Qt::Key_Delete:
-        RemoveSelectedEntries();
+        // Shift+Delete is Cut's key, and Ctrl or Alt with it mean something
+        // else again: only Delete alone takes entries off.
+        if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            RemoveSelectedEntries();
         break;
     case Qt::Key_Escape:
         CancelBuild();
         break;
     case Qt::Key_R:
-        BuildMosaic();
+        RebuildKeepingPlace();
         break;
     case Qt::Key_Plus:
         if (keypad)

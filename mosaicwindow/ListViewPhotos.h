@@ -55,6 +55,9 @@ public:
     // photoPaths as their turn comes, so entry k is path k at every moment.
     // A build under way is stopped first.
     void BuildMosaic();
+    // BuildMosaic for Refresh and the size changes: the selection, the
+    // current entry and the place scrolled to stay.
+    void RebuildKeepingPlace();
     bool Building() const { return job_ != nullptr; }
     // Stops the build (Esc): the thumbnails made stay, the other entries
     // wait as "not built yet" for a Refresh.
@@ -63,7 +66,8 @@ public:
     int BuiltCount() const { return built_; }
     void MoreSize();
     void LessSize();
-    // Drops the selected entries from the list (never from the disk).
+    // Drops the selected entries from the list (never from the disk); during
+    // a build at once, the thumbnails still to come finding their entries.
     void RemoveSelectedEntries();
     // Makes the entry of the file named like `path`'s the current and only
     // selected one, in sight; false when the Mosaic has no such entry.
@@ -112,6 +116,10 @@ protected:
 
 private:
     void SetThumbWidth(int width);
+    // The row of the entry the build's photo `k` belongs to, or -1 when that
+    // entry has left the list.
+    int RowOfBuildIndex(std::size_t k) const;
+    void RemoveRow(int row);
     void TakeThumbnails(const std::vector<kolvira::ThumbnailBuildJob::Result>& batch);
     // Ends the build: the cursor, the progress bar and the commands as before.
     // A build not complete leaves its remaining entries marked as not built.
@@ -125,5 +133,7 @@ private:
     kolvira::ThumbnailBuildJob* job_ = nullptr; // a child, while a build runs
     StatusProgress* progress_ = nullptr;        // the build's bar
     int built_ = 0;                             // thumbnails made by the build
-    int dropped_ = 0;                           // entries of unreadable files the build removed
+    // For each row, the index of its photo in the build's list: rows leave
+    // during a build (unreadable files, Delete), the build's indexes stay.
+    std::vector<std::size_t> buildIndex_;
 };

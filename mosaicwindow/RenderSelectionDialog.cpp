@@ -9,12 +9,15 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -35,6 +38,8 @@ constexpr std::array<FileType, 4> kFileTypes{{
     {"TIFF", "tif"},
 }};
 
+const char* const kFolderKey = "RenderSelection/folder";
+
 template <class Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -45,7 +50,7 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
 CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
                                            QWidget* parent)
     : CDialog(parent), ownSettings(kolvira::DefaultRenderSettings()), host_(host),
-      activeLook_(host.ActivePhotoWindowLook()) {
+      photoFolder_(folder), activeLook_(host.ActivePhotoWindowLook()) {
     setWindowTitle(QStringLiteral("Render Selection"));
     setFont(DialogFont());
 
@@ -75,7 +80,7 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
     connect(editor, &QPushButton::clicked, this,
             [this] { EditOwnSettings(kolvira::ID_PHOTO_EDITOR); });
 
-    folder_ = Named(new QLineEdit(folder, this), "outputFolder");
+    folder_ = Named(new QLineEdit(RememberedFolder(folder), this), "outputFolder");
     auto* browse = Named(new QPushButton(QStringLiteral("&Browse..."), this), "browseButton");
     connect(browse, &QPushButton::clicked, this, &CDia_RenderSelection::BrowseForFolder);
     auto* folderRow = new QHBoxLayout;
@@ -104,8 +109,12 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
     sizeRow->addWidget(fullResolution_);
     sizeRow->addStretch();
 
+    // The folder's label names the edit as its buddy, so that its "&" marks
+    // the Alt key: given a layout, the form would show the "&" as it is.
+    auto* folderLabel = new QLabel(QStringLiteral("Save &in:"), this);
+    folderLabel->setBuddy(folder_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Save &in:"), folderRow);
+    form->addRow(folderLabel, folderRow);
     form->addRow(QStringLiteral("File &type:"), fileType_);
     form->addRow(QStringLiteral("Size:"), sizeRow);
 
@@ -122,6 +131,22 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
     layout->addWidget(look);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+// The folder chosen last time, while it exists; drawings go beside the
+// photos until another folder has been chosen.
+QString CDia_RenderSelection::RememberedFolder(const QString& photoFolder) {
+    const QString chosen = QSettings().value(QLatin1String(kFolderKey)).toString();
+    return !chosen.isEmpty() && QFileInfo(chosen).isDir() ? chosen : photoFolder;
+}
+
+void CDia_RenderSelection::accept() {
+    const QString chosen = folder_->text().trimmed();
+    if (chosen == photoFolder_)
+        QSettings().remove(QLatin1String(kFolderKey));
+    else
+        QSettings().setValue(QLatin1String(kFolderKey), chosen);
+    CDialog::accept();
 }
 
 SelectionRenderRequest CDia_RenderSelection::Request() const {

@@ -31,11 +31,17 @@ public:
 
     static constexpr int kDefaultWidth = 1024;
 
+protected:
+    // Remembers the folder for the next time.
+    void accept() override;
+
 private:
+    static QString RememberedFolder(const QString& photoFolder);
     void EditOwnSettings(int commandId);
     void BrowseForFolder();
 
     CWindowHost& host_;
+    QString photoFolder_; // the Mosaic's
     std::optional<PhotoWindowLook> activeLook_;
     QRadioButton* ownLook_ = nullptr;
     QRadioButton* activeWindowLook_ = nullptr;

@@ -8,6 +8,7 @@
 #include "imageio/PhotoScaling.h"
 #include "photowindow/CurrentSettings.h"
 
+#include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -257,7 +258,30 @@ void CKolviraView::mouseDoubleClickEvent(QMouseEvent* event) {
             horizontalScrollBar()->isVisible() ? horizontalScrollBar()->height() : 0;
         const int frameWidth = frame->width() - width();
         const int frameHeight = frame->height() - viewport()->height() - shownBarHeight;
-        frame->resize(picture.width() + frameWidth, picture.height() + frameHeight);
+        const QSize extra(frameWidth, frameHeight);
+        // The live photo, scaled to any width, narrows to the workspace.
+        const QSize room = Workspace(*frame);
+        if (renderedPicture.isNull() && picture.width() + extra.width() > room.width())
+            picture = LivePictureSize(std::max(1, room.width() - extra.width()));
+        FitFrameInWorkspace(*frame, picture + extra);
     }
     QAbstractScrollArea::mouseDoubleClickEvent(event);
+}
+
+QSize CKolviraView::Workspace(const CChildFrame& frame) {
+    const QMdiArea* area = frame.mdiArea();
+    return area != nullptr ? area->viewport()->size() : QSize(INT_MAX, INT_MAX);
+}
+
+// A picture taller than the workspace gets a frame as tall as the workspace
+// and a vertical scroll bar beside its full width; the frame moves up and
+// left as far as it must to be seen whole.
+void CKolviraView::FitFrameInWorkspace(CChildFrame& frame, QSize size) const {
+    const QSize room = Workspace(frame);
+    if (size.height() > room.height())
+        size = QSize(size.width() + verticalScrollBar()->sizeHint().width(), room.height());
+    size = size.boundedTo(room);
+    const QPoint place(std::clamp(frame.x(), 0, room.width() - size.width()),
+                       std::clamp(frame.y(), 0, room.height() - size.height()));
+    frame.setGeometry(QRect(place, size));
 }

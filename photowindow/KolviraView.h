@@ -126,6 +126,10 @@ private:
     QSize LivePictureSize(int width) const;
     // The frame the view sits in; null for a view shown on its own.
     CChildFrame* Frame() const;
+    // The size of the MDI area's viewport the frame sits in.
+    static QSize Workspace(const CChildFrame& frame);
+    // Gives `frame` the outer `size`, within the workspace it sits in.
+    void FitFrameInWorkspace(CChildFrame& frame, QSize size) const;
     void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
     void DrawLivePhoto(QPainter& painter);
     // The render pass over the window's rectangle, kept until it changes.

@@ -50,17 +50,22 @@ QImage CKolviraView::FullResolutionPicture(bool stoppable) {
 }
 
 QString CKolviraView::WriteSavedFile(const QString& path) {
-    QImage picture;
+    // The photo's EXIF goes with the picture made from it.
+    const auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath));
+    QString failure;
     if (SaveOption() == kFullResolution && !photo.isNull()) {
-        picture = FullResolutionPicture(/*stoppable=*/true);
+        // Esc stops the pass and the writing of the file alike.
+        const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
             return StoppedByUser();
+        ShowStatus(QStringLiteral("Writing %1 (Esc stops)").arg(QFileInfo(path).fileName()));
+        bool stopped = false;
+        failure = SavePictureFileUnlessEscaped(picture, path, metadata, stopped);
+        if (stopped)
+            return StoppedByUser();
     } else {
-        picture = ShownPicture();
+        failure = SavePictureFile(ShownPicture(), path, metadata);
     }
-    // The photo's EXIF goes with the picture made from it.
-    const QString failure = SavePictureFile(
-        picture, path, kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath)));
     if (failure.isEmpty())
         drawingSaved_ = true; // closing need not ask about it
     return failure;

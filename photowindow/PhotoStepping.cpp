@@ -17,6 +17,9 @@
 
 void CKolviraView::SetPhotoSequence(QWidget* mosaic) {
     sequence_ = mosaic;
+    // Next and Previous Photo can run now: their keys work at once.
+    if (Host() != nullptr)
+        Host()->CommandStateChanged();
 }
 
 QString CKolviraView::LoadPhotoFile(const std::string& path) {

@@ -43,9 +43,10 @@ bool CKolviraView::HandlesCommand(int commandId) const {
     case kolvira::ID_PREVIOUS_PHOTO:
         return NextPhotoEnabled(commandId == kolvira::ID_NEXT_PHOTO ? 1 : -1);
     default:
-        if (IsSaveCommand(commandId))
-            return !photo.isNull() || !renderedPicture.isNull(); // something to write
-        return IsPrintCommand(commandId);
+        // Saving and printing need something to write or print.
+        if (IsSaveCommand(commandId) || IsPrintCommand(commandId))
+            return !photo.isNull() || !renderedPicture.isNull();
+        return false;
     }
 }
 

@@ -55,6 +55,7 @@ private slots:
     void aMissingFileIsReportedOnceAndMakesNoWindow();
     void openDialogListsImageFilesInAnyLetterCase();
     void newWindowsCascadeInsideTheArea();
+    void newPhotoWindowsHaveDistinctTitles();
 
     void recentFilesComeBackNewestFirstInTheNextRun();
 
@@ -154,6 +155,19 @@ void AppShellTest::newWindowsCascadeInsideTheArea() {
     QVERIFY(corners[0].x() > 0 && corners[0].x() == corners[0].y());
     QVERIFY(corners[1].x() > corners[0].x());
     QVERIFY(corners.count(QPoint(0, 0)) >= 1); // started again
+}
+
+// New (Ctrl+N) shows the photo last opened again, in a window of its own name.
+void AppShellTest::newPhotoWindowsHaveDistinctTitles() {
+    QVERIFY(ShowPhoto(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    MainFrame()->OnCommand(ID_FILE_NEW);
+    MainFrame()->OnCommand(ID_FILE_NEW);
+    QStringList titles;
+    for (const QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList())
+        titles << window->windowTitle();
+    QCOMPARE(titles.size(), 4);
+    titles.removeDuplicates();
+    QCOMPARE(titles.size(), 4);
 }
 
 // The first document open under the path comes to the front; a file not yet

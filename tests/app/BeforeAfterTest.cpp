@@ -3,6 +3,7 @@
 // drawing, and Next and Previous Photo through the Mosaic.
 #include "AppTestSupport.h"
 
+#include "app/CommandActions.h"
 #include "app/MainFrame.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
@@ -10,7 +11,6 @@
 #include "imageio/NativePath.h"
 #include "imageio/PhotoScaling.h"
 #include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/DrawingQuestion.h"
 #include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
 
@@ -133,7 +133,6 @@ void BeforeAfterTest::splitViewShowsThePhotoLeftOfTheLine() {
 void BeforeAfterTest::revertDropsTheDrawing() {
     CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
     QVERIFY(view != nullptr);
-    SetAskingToSaveDrawings(false);
     KeepDrawing(view);
     QVERIFY(view->HandlesCommand(ID_REVERT_TO_PHOTO));
     MainFrame()->OnCommand(ID_REVERT_TO_PHOTO);
@@ -151,7 +150,7 @@ void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing_data() {
     QTest::addColumn<bool>("closes");
     QTest::newRow("Cancel keeps the window") << int{QMessageBox::Cancel} << true << false;
     QTest::newRow("Discard closes it") << int{QMessageBox::Discard} << true << true;
-    QTest::newRow("the question turned off") << int{QMessageBox::Cancel} << false << true;
+    QTest::newRow("not asked by default") << int{QMessageBox::Cancel} << false << true;
 }
 
 void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing() {
@@ -160,7 +159,9 @@ void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing() {
     QFETCH(bool, closes);
     CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {320, 240}));
     QVERIFY(view != nullptr);
-    SetAskingToSaveDrawings(asking);
+    if (asking)
+        MainFrame()->OnCommand(ID_ASK_TO_SAVE_DRAWINGS); // the checkable item turns it on
+    QCOMPARE(MainFrame()->Actions().Action(ID_ASK_TO_SAVE_DRAWINGS)->isChecked(), asking);
     KeepDrawing(view);
     QString question;
     if (asking) {
@@ -192,6 +193,8 @@ void BeforeAfterTest::nextAndPreviousWalkTheMosaic() {
     QCOMPARE(view->photoPath, photos_->PathOf("a.jpg"));
     view->settings.penPress = 0.125; // kept from photo to photo
 
+    // Alt+Right works before any menu has been opened.
+    QVERIFY(MainFrame()->Actions().Action(ID_NEXT_PHOTO)->isEnabled());
     const auto step = [](int command) { MainFrame()->OnCommand(command); };
     QVERIFY(!view->HandlesCommand(ID_PREVIOUS_PHOTO)); // the first photo
     step(ID_NEXT_PHOTO);

@@ -7,6 +7,7 @@
 #include "app/MainFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/PrintCommands.h"
+#include "framework/StatusProgress.h"
 #include "mosaic/BatchRendering.h"
 #include "photowindow/KolviraView.h"
 
@@ -15,6 +16,7 @@
 #include <QFileDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
@@ -56,6 +58,7 @@ class FullResolutionTest : public AppTestCase {
 private slots:
     void saveWritesTheChosenSize_data();
     void saveWritesTheChosenSize();
+    void escapeStopsAFullResolutionSave_data();
     void escapeStopsAFullResolutionSave();
     void fitToPageCentresWithinTheMargins_data();
     void fitToPageCentresWithinTheMargins();
@@ -130,22 +133,47 @@ void FullResolutionTest::saveWritesTheChosenSize() {
     QCOMPARE(Pixels(target), expected);
 }
 
+void FullResolutionTest::escapeStopsAFullResolutionSave_data() {
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QSize>("photoSize"); // large enough for the moment to be seen
+    QTest::newRow("as the pass starts") << "start" << QSize(1600, 1200);
+    QTest::newRow("while the file is written") << "writing" << QSize(4800, 3600);
+}
+
+// Esc at any moment stops at once: no position of the pass shows after it,
+// and no file appears.
 void FullResolutionTest::escapeStopsAFullResolutionSave() {
-    CKolviraView* view = ShowCoalDrawing(QSize(1600, 1200));
+    QFETCH(QString, when);
+    QFETCH(QSize, photoSize);
+    CKolviraView* view = ShowCoalDrawing(photoSize);
     QVERIFY(view != nullptr);
+    if (when == "writing")
+        view->FullResolutionPicture(/*stoppable=*/false); // kept: the save only writes
+    bool pressed = false;
+    int positionAtEscape = -1;
+    int lastPosition = -1;
     QTimer escape;
     QObject::connect(&escape, &QTimer::timeout, [&] {
-        if (MainFrame()->statusBar()->currentMessage().startsWith("Full resolution")) {
-            escape.stop();
+        const QString message = MainFrame()->statusBar()->currentMessage();
+        const int position = theProgress->Bar() != nullptr ? theProgress->Bar()->value() : -1;
+        lastPosition = std::max(lastPosition, position);
+        if (pressed)
+            return;
+        if ((when == "start" && message.startsWith("Full resolution")) ||
+            (when == "writing" && message.startsWith("Writing stopped.png (Esc stops)"))) {
+            pressed = true;
+            positionAtEscape = position;
             QTest::keyClick(MainFrame(), Qt::Key_Escape);
         }
     });
     escape.start(0);
     const QStringList before = QDir(output_.path()).entryList(QDir::Files | QDir::Hidden);
     SaveAsWithOption(OutputPath("stopped.png"), 1);
-    QVERIFY(!escape.isActive());
-    QCOMPARE(QDir(output_.path()).entryList(QDir::Files | QDir::Hidden), before);
+    QVERIFY(pressed);
+    QVERIFY2(lastPosition <= positionAtEscape,
+             qPrintable(QStringLiteral("%1 after %2").arg(lastPosition).arg(positionAtEscape)));
     QVERIFY(MainFrame()->statusBar()->currentMessage().startsWith("Save stopped"));
+    QTRY_COMPARE(QDir(output_.path()).entryList(QDir::Files | QDir::Hidden), before);
 }
 
 void FullResolutionTest::fitToPageCentresWithinTheMargins_data() {

@@ -15,7 +15,13 @@
 #include <QAction>
 #include <QFile>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace kolvira;
 using namespace kolvira::test;
@@ -30,6 +36,9 @@ private slots:
     void thumbnailsGrowAndShrinkInSteps_data();
     void thumbnailsGrowAndShrinkInSteps();
     void deleteDropsTheSelectedEntriesOnly();
+    void rebuildingKeepsTheSelectionAndThePlace_data();
+    void rebuildingKeepsTheSelectionAndThePlace();
+    void aFolderThatCannotBeListedSaysWhy();
     void rebuildingDropsFilesThatHaveGone_data();
     void rebuildingDropsFilesThatHaveGone();
     void anEntryOpensInAPhotoWindow_data();
@@ -134,6 +143,8 @@ void MosaicViewTest::deleteDropsTheSelectedEntriesOnly() {
     selection->select(mosaic->model()->index(1, 0), QItemSelectionModel::Select);
     selection->select(mosaic->model()->index(3, 0), QItemSelectionModel::Select);
 
+    QTest::keyClick(mosaic, Qt::Key_Delete, Qt::ShiftModifier); // Cut's key
+    QCOMPARE(mosaic->count(), 5);
     QTest::keyClick(mosaic, Qt::Key_Delete);
 
     QCOMPARE(mosaic->photoPaths, PathsOf({"p0.jpg", "p2.jpg", "p4.jpg"}));
@@ -141,6 +152,73 @@ void MosaicViewTest::deleteDropsTheSelectedEntriesOnly() {
     // The files themselves stay.
     QVERIFY(QFile::exists(photos_->Directory() + "/p1.jpg"));
     QVERIFY(QFile::exists(photos_->Directory() + "/p3.jpg"));
+}
+
+void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("More size") << int{ID_MORE_SIZE};
+    QTest::newRow("Less size") << int{ID_LESS_SIZE};
+    QTest::newRow("Refresh") << int{ID_REFRESH_MOSAIC};
+}
+
+// The entries chosen stay chosen and in sight, and Enter opens the current one.
+void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace() {
+    QFETCH(int, command);
+    QStringList names;
+    for (int k = 0; k < 80; ++k)
+        names << QStringLiteral("p%1.jpg").arg(k, 2, 10, QChar(u'0'));
+    CListView_Photos* mosaic = OpenMosaicOf(names);
+    QVERIFY(mosaic != nullptr);
+    mosaic->setCurrentRow(70);
+    mosaic->item(60)->setSelected(true);
+    mosaic->scrollToItem(mosaic->item(70));
+    const int scrolled = mosaic->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+
+    MainFrame()->OnCommand(command);
+    QVERIFY(WaitForMosaicBuild(mosaic));
+
+    QCOMPARE(mosaic->SelectedPhotoPaths(), PathsOf({"p60.jpg", "p70.jpg"}));
+    QCOMPARE(mosaic->currentItem, 70);
+    if (command == ID_REFRESH_MOSAIC)
+        QCOMPARE(mosaic->verticalScrollBar()->value(), scrolled);
+    QVERIFY(mosaic->viewport()->rect().intersects(mosaic->visualItemRect(mosaic->item(70))));
+    CKolviraView* view = OpenCurrentEntry(mosaic);
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->photoPath, photos_->PathOf("p70.jpg"));
+}
+
+// Root reads any folder; without these capabilities this thread meets the
+// folder's permissions as any user does.
+class WithoutPermissionOverrides {
+public:
+    WithoutPermissionOverrides() {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, reduced);
+    }
+    ~WithoutPermissionOverrides() { syscall(SYS_capset, &header_, saved_); }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] = {};
+};
+
+// A folder that can be entered but not listed opens an empty Mosaic that
+// says why.
+void MosaicViewTest::aFolderThatCannotBeListedSaysWhy() {
+    const std::string photo = photos_->AddPhoto("a.jpg", {80, 60});
+    QFile folder(photos_->Directory());
+    QVERIFY(folder.setPermissions(QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    {
+        const WithoutPermissionOverrides asAnyUser;
+        QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
+    }
+    QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(ActiveMosaic()->count(), 0);
+    QCOMPARE(MainFrame()->statusBar()->currentMessage(),
+             "Cannot list the files of " + photos_->Directory() + ": Permission denied");
 }
 
 void MosaicViewTest::rebuildingDropsFilesThatHaveGone_data() {

@@ -147,8 +147,10 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto_data() {
     QTest::addColumn<bool>("kept");
     QTest::newRow("4:3") << QSize(640, 480) << false;
     QTest::newRow("wide") << QSize(800, 200) << false;
+    QTest::newRow("wider than the workspace") << QSize(1600, 200) << false;
     QTest::newRow("portrait, scrolled before") << QSize(480, 640) << false;
     QTest::newRow("kept picture") << QSize(640, 480) << true;
+    QTest::newRow("kept picture taller than the workspace") << QSize(300, 900) << true;
 }
 
 void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
@@ -160,16 +162,26 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
         KeepRenderedPicture(view);
     const QSize picture(view->pictureWidth, view->pictureHeight);
     const int clientHeight = view->viewport()->height();
+    CChildFrame* frame = ActiveChildFrame();
+    const QRect workspace = frame->mdiArea()->viewport()->rect();
 
     DoubleClick(view->viewport(), QPoint(20, 20));
 
-    QTRY_COMPARE(view->viewport()->height(), view->pictureHeight);
+    // Never past the workspace's edges: a taller picture scrolls.
+    QTRY_VERIFY(workspace.contains(frame->geometry()));
     QTRY_VERIFY(!view->horizontalScrollBar()->isVisible());
+    if (kept && picture.height() > workspace.height()) {
+        QCOMPARE(frame->height(), workspace.height());
+        QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+        QCOMPARE(view->width() - view->verticalScrollBar()->width(), picture.width());
+        return;
+    }
+    QTRY_COMPARE(view->viewport()->height(), view->pictureHeight);
     QTRY_VERIFY(!view->verticalScrollBar()->isVisible());
     QCOMPARE(view->pictureWidth, view->width());
     if (kept) {
         QCOMPARE(QSize(view->pictureWidth, view->pictureHeight), picture);
-    } else {
+    } else if (frame->width() < workspace.width()) {
         // The client area keeps its height, as near as whole pixels allow.
         QVERIFY2(std::abs(view->pictureHeight - clientHeight) <=
                      photoSize.height() / photoSize.width() + 1,
@@ -301,6 +313,9 @@ void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     message = MainFrame()->StatusBar()->currentMessage();
     QVERIFY2(message.startsWith("Cannot show ") && message.contains("damaged.jpg: "),
              qPrintable(message));
+    // Nothing to save or print.
+    for (int id : {ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_DIRECT})
+        QVERIFY(!MainFrame()->RouteHandles(id));
 }
 
 QTEST_MAIN(PhotoViewTest)

@@ -219,10 +219,24 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     const qsizetype beforeAgain = boxes.Count();
     SaveAsThroughTheDialog(output.filePath("painted.png"));
     QVERIFY2(boxes.AskedToReplace(beforeAgain), qPrintable(boxes.All()));
+    // The refusal names the file chosen, and the dialog comes back.
     for (const QString& name : {shownName, listedName, QStringLiteral("old.bmp")}) {
         const qsizetype earlier = boxes.Count();
-        SaveAsThroughTheDialog(folder.filePath(name));
+        bool cameBack = false;
+        WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+            WhenModalOpens<QFileDialog>([&](QFileDialog& again) {
+                cameBack = true;
+                static_cast<QDialog&>(again).reject();
+            });
+            dialog.selectFile(folder.filePath(name));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        MainFrame()->OnCommand(ID_FILE_SAVE_AS);
+        QVERIFY(cameBack);
         QVERIFY2(boxes.OnlyRefusedAPhoto(earlier), qPrintable(boxes.All()));
+        QVERIFY2(boxes.All().endsWith(name + " is a photo, and Kolvira never writes over a "
+                                             "photo: choose another name."),
+                 qPrintable(boxes.All()));
     }
 
     // Printing: the photo window through the print dialog, the Mosaic

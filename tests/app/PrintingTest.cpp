@@ -56,6 +56,13 @@ private:
     __user_cap_data_struct saved_[2] = {};
 };
 
+// The program's printer made one whose printable area is the whole sheet.
+QPrinter& SheetEdgePrinter() {
+    QPrinter& printer = theApp->Printer();
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    return printer;
+}
+
 } // namespace
 
 class PrintingTest : public AppTestCase {
@@ -107,8 +114,18 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     at600.setResolution(600);
     QCOMPARE(ScreenToDeviceScale(at600, ScreenDpi()), QSizeF(6.25, 6.25));
 
+    // By default the page starts within the printer's margins: Qt's for a PDF.
+    QPrinter& printer = theApp->Printer();
+    const QMargins margins = printer.pageLayout().marginsPixels(96);
+    const QPoint corner(margins.left(), margins.top());
+    QVERIFY(corner.x() > 0 && corner.y() > 0);
+    QCOMPARE(PrintToPdfFile(*view, printer, OutputPath("margins.pdf")), QString());
+    const QImage withinMargins = PdfPageAtScreenSize(OutputPath("margins.pdf"), 1);
+    QVERIFY(ColoursClose(withinMargins.pixelColor(corner + QPoint(2, 2)), Qt::red));
+    QVERIFY(ColoursClose(withinMargins.pixelColor(corner - QPoint(2, 2)), Qt::white, 2));
+
     const QString pdf = OutputPath("photo.pdf");
-    QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
+    QCOMPARE(PrintToPdfFile(*view, SheetEdgePrinter(), pdf), QString());
     QCOMPARE(PdfPageCount(pdf), 1);
     QVERIFY2(PdfPageSize(pdf).contains(QLatin1String("(A4)")), qPrintable(PdfPageSize(pdf)));
 
@@ -147,7 +164,7 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
 
     // 720 DPI: far above six times the screen's, where a count from the
     // printer's dots lost thumbnails.
-    theApp->Printer().setResolution(720);
+    SheetEdgePrinter().setResolution(720);
     const QString pdf = OutputPath(QStringLiteral("sheet.pdf"));
     QVERIFY(mosaic->SaveAs(pdf, *mosaic->Host()));
     QCOMPARE(PdfPageCount(pdf), 3);
@@ -216,7 +233,7 @@ void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
     CListView_Photos* mosaic = MosaicOf(200);
     QVERIFY(mosaic != nullptr);
     const QString pdf = OutputPath("chosen.pdf");
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = SheetEdgePrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     WhenModalOpens<QPrintDialog>([](QPrintDialog& dialog) {

@@ -15,12 +15,15 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -63,6 +66,7 @@ private slots:
     void rendersEachReadablePhotoAndAsksOnceAboutExisting();
     void escapeStopsWithoutPartialFiles();
     void lastPhotoWindowLendsItsLookAndWidth();
+    void theDialogRemembersTheFolderChosen();
 
 private:
     // A Mosaic over kPhotos with every entry selected, and the photos' bytes.
@@ -207,12 +211,21 @@ void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
     view->settings.active = true;
     view->settings.style = kStyleCoal;
     view->settings.penPress = 0.5;
-    // Back to the Mosaic: the photo window stays the one last used.
-    for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window);
-            dynamic_cast<CListView_Photos*>(frame->View()) != nullptr)
-            MainFrame()->MdiArea()->setActiveSubWindow(window);
-    }
+    // Back to the Mosaic: the photo window stays the one last used, also
+    // once another photo window opened from the Mosaic has closed again.
+    const auto activateMosaic = [] {
+        for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
+            if (auto* frame = qobject_cast<CChildFrame*>(window);
+                dynamic_cast<CListView_Photos*>(frame->View()) != nullptr)
+                MainFrame()->MdiArea()->setActiveSubWindow(window);
+        }
+    };
+    activateMosaic();
+    theApp->OpenPhotoWindow(photos_->PathOf("a.jpg"));
+    QVERIFY(ActivePhotoView() != view);
+    ActiveChildFrame()->close();
+    FlushDeferredDeletes();
+    activateMosaic();
     CListView_Photos* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     mosaic->selectAll();
@@ -226,6 +239,37 @@ void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
     MainFrame()->OnCommand(ID_RENDER_SELECTION);
     QVERIFY(request.settings == view->settings.Parameters());
     QCOMPARE(request.width, qRound(view->pictureWidth * view->DeviceRatio()));
+}
+
+// Every "&" of a label marks a key, and the folder chosen is offered again.
+void RenderSelectionTest::theDialogRemembersTheFolderChosen() {
+    std::map<QString, QByteArray> photoBytes;
+    CListView_Photos* mosaic = SelectAllPhotos(photoBytes);
+    QVERIFY(mosaic != nullptr);
+    mosaic->clearSelection();
+    mosaic->item(0)->setSelected(true);
+    const QTemporaryDir chosen;
+    QStringList unmarked;
+    QString offered;
+    const auto run = [&](const std::function<void(CDia_RenderSelection&)>& steps) {
+        WhenModalOpens<CDia_RenderSelection>(steps);
+        const MessageBoxCloser closing; // the batch's closing message
+        MainFrame()->OnCommand(ID_RENDER_SELECTION);
+    };
+    run([&](CDia_RenderSelection& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->text().contains(u'&') && label->buddy() == nullptr)
+                unmarked << label->text();
+        dialog.findChild<QLineEdit*>("outputFolder")->setText(chosen.path());
+        Click(dialog, "IDOK");
+    });
+    QVERIFY(QFile::exists(chosen.path() + "/a drawn.png"));
+    run([&](CDia_RenderSelection& dialog) {
+        offered = dialog.findChild<QLineEdit*>("outputFolder")->text();
+        dialog.reject();
+    });
+    QCOMPARE(unmarked, QStringList());
+    QCOMPARE(offered, chosen.path());
 }
 
 QTEST_MAIN(RenderSelectionTest)

@@ -86,6 +86,10 @@ void StartupTest::aFileOpensItsMosaicWithItSelected() {
     app_->OpenFiles({photos_->PathOf("c.jpg")});
     QCOMPARE(SelectedPathOfActiveMosaic(), photos_->PathOf("c.jpg"));
     QCOMPARE(ActiveMosaic()->count(), 4);
+    // Another file of that folder: the same Mosaic comes forward.
+    app_->OpenFiles({photos_->PathOf("a.jpg")});
+    QCOMPARE(DocumentWindowCount(), 1);
+    QCOMPARE(SelectedPathOfActiveMosaic(), photos_->PathOf("a.jpg"));
 }
 
 void StartupTest::aSecondStartHandsItsFilesToTheRunningProgram() {
