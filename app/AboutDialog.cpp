@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-CDia_About::CDia_About(QWidget* parent) : CDialog(parent) {
+AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     setWindowTitle(QStringLiteral("About Kolvira"));
     setFont(DialogFont());
     const DialogUnits units(font());

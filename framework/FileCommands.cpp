@@ -9,14 +9,14 @@
 
 using namespace kolvira;
 
-void CSaveable::OnFileSave(CWindowHost& host) {
+void Saveable::OnFileSave(WindowHost& host) {
     if (savedPath_.isEmpty())
         OnFileSaveAs(host);
     else
         SaveAs(savedPath_, host);
 }
 
-void CSaveable::OnFileSaveAs(CWindowHost& host) {
+void Saveable::OnFileSaveAs(WindowHost& host) {
     const SaveDialogText text = SaveDialog();
     QWidget* parent = host.DialogParent();
     SaveChoice choice = SaveChoices();
@@ -40,12 +40,12 @@ void CSaveable::OnFileSaveAs(CWindowHost& host) {
     }
 }
 
-const QString& CSaveable::StoppedByUser() {
+const QString& Saveable::StoppedByUser() {
     static const QString stopped = QStringLiteral("stopped by the user");
     return stopped;
 }
 
-bool CSaveable::SaveAs(const QString& path, CWindowHost& host) {
+bool Saveable::SaveAs(const QString& path, WindowHost& host) {
     QString failure = RefusalToReplacePhoto(path, host.OpenPhotos());
     if (failure.isEmpty())
         failure = WriteSavedFile(path);
@@ -66,7 +66,7 @@ bool IsSaveCommand(int commandId) {
     return commandId == ID_FILE_SAVE || commandId == ID_FILE_SAVE_AS;
 }
 
-bool RunFileCommand(int commandId, CSaveable& saving, CPrintable& printing, CWindowHost& host) {
+bool RunFileCommand(int commandId, Saveable& saving, Printable& printing, WindowHost& host) {
     if (commandId == ID_FILE_SAVE)
         saving.OnFileSave(host);
     else if (commandId == ID_FILE_SAVE_AS)

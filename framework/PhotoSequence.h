@@ -4,9 +4,9 @@
 
 #include <string>
 
-class CPhotoSequence {
+class PhotoSequence {
 public:
-    virtual ~CPhotoSequence() = default;
+    virtual ~PhotoSequence() = default;
 
     // The photo `step` entries after `path` (before it when negative), or
     // empty past either end. A photo taken off the list since counts from

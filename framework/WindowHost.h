@@ -23,9 +23,9 @@ struct PhotoWindowLook {
     int pictureWidth = 0; // in pixels, as the picture is made
 };
 
-class CWindowHost {
+class WindowHost {
 public:
-    virtual ~CWindowHost() = default;
+    virtual ~WindowHost() = default;
 
     // Shows `text` in the message pane until something else is shown there.
     virtual void ShowStatusMessage(const QString& text) = 0;

@@ -47,9 +47,9 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
 
 } // namespace
 
-CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
-                                           QWidget* parent)
-    : CDialog(parent), ownSettings(kolvira::DefaultRenderSettings()), host_(host),
+RenderSelectionDialog::RenderSelectionDialog(WindowHost& host, const QString& folder,
+                                             int photoCount, QWidget* parent)
+    : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), host_(host),
       photoFolder_(folder), activeLook_(host.ActivePhotoWindowLook()) {
     setWindowTitle(QStringLiteral("Render Selection"));
     setFont(DialogFont());
@@ -82,7 +82,7 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
 
     folder_ = Named(new QLineEdit(RememberedFolder(folder), this), "outputFolder");
     auto* browse = Named(new QPushButton(QStringLiteral("&Browse..."), this), "browseButton");
-    connect(browse, &QPushButton::clicked, this, &CDia_RenderSelection::BrowseForFolder);
+    connect(browse, &QPushButton::clicked, this, &RenderSelectionDialog::BrowseForFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
     folderRow->addWidget(browse);
@@ -135,21 +135,21 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
 
 // The folder chosen last time, while it exists; drawings go beside the
 // photos until another folder has been chosen.
-QString CDia_RenderSelection::RememberedFolder(const QString& photoFolder) {
+QString RenderSelectionDialog::RememberedFolder(const QString& photoFolder) {
     const QString chosen = QSettings().value(QLatin1String(kFolderKey)).toString();
     return !chosen.isEmpty() && QFileInfo(chosen).isDir() ? chosen : photoFolder;
 }
 
-void CDia_RenderSelection::accept() {
+void RenderSelectionDialog::accept() {
     const QString chosen = folder_->text().trimmed();
     if (chosen == photoFolder_)
         QSettings().remove(QLatin1String(kFolderKey));
     else
         QSettings().setValue(QLatin1String(kFolderKey), chosen);
-    CDialog::accept();
+    Dialog::accept();
 }
 
-SelectionRenderRequest CDia_RenderSelection::Request() const {
+SelectionRenderRequest RenderSelectionDialog::Request() const {
     SelectionRenderRequest request;
     request.settings =
         activeWindowLook_->isChecked() && activeLook_ ? activeLook_->settings : ownSettings;
@@ -159,12 +159,12 @@ SelectionRenderRequest CDia_RenderSelection::Request() const {
     return request;
 }
 
-void CDia_RenderSelection::EditOwnSettings(int commandId) {
+void RenderSelectionDialog::EditOwnSettings(int commandId) {
     if (host_.EditLook(ownSettings, commandId, this))
         ownLook_->setChecked(true);
 }
 
-void CDia_RenderSelection::BrowseForFolder() {
+void RenderSelectionDialog::BrowseForFolder() {
     QFileDialog dialog(this, QStringLiteral("Save Drawings In"), folder_->text());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);

@@ -3,7 +3,7 @@
 // window), the output folder, the file type and the size.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 #include "framework/WindowHost.h"
 #include "mosaicwindow/SelectionRendering.h"
 
@@ -14,13 +14,13 @@ class QLineEdit;
 class QRadioButton;
 class QSpinBox;
 
-class CDia_RenderSelection : public CDialog {
+class RenderSelectionDialog : public Dialog {
     Q_OBJECT
 
 public:
     // `folder` is where the drawings go unless the user chooses another.
-    CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
-                         QWidget* parent = nullptr);
+    RenderSelectionDialog(WindowHost& host, const QString& folder, int photoCount,
+                          QWidget* parent = nullptr);
 
     // What the controls say; the settings are the batch's own or the
     // active photo window's.
@@ -40,7 +40,7 @@ private:
     void EditOwnSettings(int commandId);
     void BrowseForFolder();
 
-    CWindowHost& host_;
+    WindowHost& host_;
     QString photoFolder_; // the Mosaic's
     std::optional<PhotoWindowLook> activeLook_;
     QRadioButton* ownLook_ = nullptr;

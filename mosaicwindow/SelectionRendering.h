@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-class CWindowHost;
+class WindowHost;
 class QWidget;
 
 struct SelectionRenderRequest {
@@ -29,5 +29,5 @@ inline const QString kDrawingNameEnding = QStringLiteral(" drawn");
 // with one message box saying what was done. Returns that message.
 QString RenderSelectedPhotos(const std::vector<std::string>& photos,
                              const SelectionRenderRequest& request,
-                             const kolvira::ProtectedFiles& protectedFiles, CWindowHost& host,
+                             const kolvira::ProtectedFiles& protectedFiles, WindowHost& host,
                              QWidget* parent);

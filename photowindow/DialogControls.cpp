@@ -1,6 +1,6 @@
 #include "photowindow/DialogControls.h"
 
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QCheckBox>
 #include <QDialog>

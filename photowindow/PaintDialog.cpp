@@ -43,7 +43,7 @@ constexpr std::array<StyleButton, 7> kStyleButtons{{
 
 } // namespace
 
-CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
+PaintDialog::PaintDialog(QWidget* parent) : Dialog(parent) {
     DialogLayout layout(*this, QStringLiteral("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
@@ -58,7 +58,7 @@ CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
     penPress_ = layout.Slider(kIdPenPress, {55, 159, 185, 19}, kPenPressText);
     details_ = layout.Slider(kIdDetails, {55, 187, 185, 19}, kDetailsText);
     auto* apply = layout.PushButton(kIdApply, QStringLiteral("Apply"), {7, 226, 50, 14});
-    connect(apply, &QAbstractButton::clicked, this, &CDia_Paint::OnApply);
+    connect(apply, &QAbstractButton::clicked, this, &PaintDialog::OnApply);
     layout.CancelButton({132, 226, 50, 14});
     layout.Label(QStringLiteral("Details:"), Qt::AlignRight, kDetailsText);
     layout.Label(QStringLiteral("more"), Qt::AlignRight, {194, 145, 46, 8});
@@ -66,14 +66,14 @@ CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
     layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, kPenPressText);
 }
 
-void CDia_Paint::OnInitDialog() {
+void PaintDialog::OnInitDialog() {
     settings_ = currentSettings;
     ResetSlider(*penPress_, kPenPressAtOpening);
     ResetSlider(*details_, kDetailsAtOpening);
     styles_->button(kStyleButtons.front().id)->setChecked(true);
 }
 
-void CDia_Paint::OnApply() {
+void PaintDialog::OnApply() {
     if (settings_ == nullptr) {
         return;
     }

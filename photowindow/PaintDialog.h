@@ -5,17 +5,17 @@
 // 25 whatever the record holds.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 #include "photowindow/RenderSettings.h"
 
 class QButtonGroup;
 class QSlider;
 
-class CDia_Paint : public CDialog {
+class PaintDialog : public Dialog {
     Q_OBJECT
 
 public:
-    explicit CDia_Paint(QWidget* parent = nullptr);
+    explicit PaintDialog(QWidget* parent = nullptr);
 
 protected:
     void OnInitDialog() override;

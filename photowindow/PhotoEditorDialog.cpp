@@ -65,7 +65,7 @@ std::int32_t NumberIn(const DigitsEdit& edit) {
 
 } // namespace
 
-CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : CDialog(parent) {
+PhotoEditorDialog::PhotoEditorDialog(QWidget* parent) : Dialog(parent) {
     DialogLayout layout(*this, QStringLiteral("Photo Editor"), 274, 286);
 
     layout.OkButton({217, 265, 50, 14});
@@ -87,7 +87,7 @@ CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : CDialog(parent) {
     replaceDepth_ = MakeNumberEdit(layout, this, kIdReplaceDepth, {229, 188, 24, 14});
     brightness_ = layout.Slider(1008, {67, 226, 185, 19}, kBrightnessText);
     auto* apply = layout.PushButton(kIdApply, QStringLiteral("Apply"), {7, 265, 50, 14});
-    connect(apply, &QAbstractButton::clicked, this, &CDia_PhotoEditor::OnApply);
+    connect(apply, &QAbstractButton::clicked, this, &PhotoEditorDialog::OnApply);
     layout.CancelButton({160, 265, 50, 14});
 
     layout.GroupBox(QString(), {7, 7, 260, 252});
@@ -109,7 +109,7 @@ CDia_PhotoEditor::CDia_PhotoEditor(QWidget* parent) : CDialog(parent) {
 
 // The switches and sliders open at fixed positions; the colours and the two
 // numbers show what the record holds.
-void CDia_PhotoEditor::OnInitDialog() {
+void PhotoEditorDialog::OnInitDialog() {
     settings_ = currentSettings;
     for (QSlider* slider : {brightness_, redLevel_, greenLevel_, blueLevel_}) {
         ResetSlider(*slider, kSliderAtOpening);
@@ -125,7 +125,7 @@ void CDia_PhotoEditor::OnInitDialog() {
     }
 }
 
-void CDia_PhotoEditor::OnApply() {
+void PhotoEditorDialog::OnApply() {
     if (settings_ == nullptr) {
         return;
     }
@@ -147,7 +147,7 @@ void CDia_PhotoEditor::OnApply() {
 
 // The system's colour dialog, opened on black with no parent; only OK
 // changes the colour, and the swatches show it at once.
-void CDia_PhotoEditor::ChooseColor(COLORREF& color) {
+void PhotoEditorDialog::ChooseColor(COLORREF& color) {
     QColorDialog dialog(QColor(Qt::black));
     if (dialog.exec() != QDialog::Accepted) {
         return;

@@ -5,7 +5,7 @@
 // photo effects and redraws the view; OK and Cancel write nothing.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 #include "photowindow/RenderSettings.h"
 #include "render/Colorref.h"
 
@@ -15,11 +15,11 @@ class DigitsEdit;
 class QCheckBox;
 class QSlider;
 
-class CDia_PhotoEditor : public CDialog {
+class PhotoEditorDialog : public Dialog {
     Q_OBJECT
 
 public:
-    explicit CDia_PhotoEditor(QWidget* parent = nullptr);
+    explicit PhotoEditorDialog(QWidget* parent = nullptr);
 
     // The colour to replace and its replacement as the swatches show them:
     // taken from the record at opening, changed by "old" and "new", and

@@ -1,8 +1,8 @@
 // Going back to the photo, the question about a drawing not yet saved, and
 // stepping through the Mosaic a photo window was opened from.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "framework/PhotoSequence.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
@@ -15,14 +15,14 @@
 #include <QScrollBar>
 #include <QSettings>
 
-void CKolviraView::SetPhotoSequence(QWidget* mosaic) {
+void PhotoView::SetPhotoSequence(QWidget* mosaic) {
     sequence_ = mosaic;
     // Next and Previous Photo can run now: their keys work at once.
     if (Host() != nullptr)
         Host()->CommandStateChanged();
 }
 
-QString CKolviraView::LoadPhotoFile(const std::string& path) {
+QString PhotoView::LoadPhotoFile(const std::string& path) {
     kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(path));
     if (decoded.image.isNull())
         return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
@@ -34,7 +34,7 @@ QString CKolviraView::LoadPhotoFile(const std::string& path) {
     return {};
 }
 
-bool CKolviraView::ShowPhotoFile(const std::string& path) {
+bool PhotoView::ShowPhotoFile(const std::string& path) {
     const QString failure = LoadPhotoFile(path);
     if (!failure.isEmpty()) {
         ShowStatus(failure);
@@ -53,12 +53,12 @@ bool CKolviraView::ShowPhotoFile(const std::string& path) {
     return true;
 }
 
-bool CKolviraView::CanClose() {
+bool PhotoView::CanClose() {
     return AskToSaveDrawing();
 }
 
 // True when the window may let its drawing go.
-bool CKolviraView::AskToSaveDrawing() {
+bool PhotoView::AskToSaveDrawing() {
     if (renderedPicture.isNull() || drawingSaved_ || !kolvira::AskingToSaveDrawings())
         return true;
     const QString name = QFileInfo(ShownPath(photoPath)).fileName();
@@ -80,7 +80,7 @@ bool CKolviraView::AskToSaveDrawing() {
 
 // What Cancel does for one dialog, for the whole window: the kept picture
 // goes and the photo shows again; the dialogs keep their settings.
-void CKolviraView::RevertToPhoto() {
+void PhotoView::RevertToPhoto() {
     if (!AskToSaveDrawing())
         return;
     renderedPicture = QImage();
@@ -91,13 +91,13 @@ void CKolviraView::RevertToPhoto() {
     viewport()->update();
 }
 
-bool CKolviraView::NextPhotoEnabled(int step) const {
-    const auto* sequence = dynamic_cast<const CPhotoSequence*>(sequence_.data());
+bool PhotoView::NextPhotoEnabled(int step) const {
+    const auto* sequence = dynamic_cast<const PhotoSequence*>(sequence_.data());
     return sequence != nullptr && !sequence->PhotoBeside(photoPath, step).empty();
 }
 
-void CKolviraView::StepPhoto(int step) {
-    const auto* sequence = dynamic_cast<const CPhotoSequence*>(sequence_.data());
+void PhotoView::StepPhoto(int step) {
+    const auto* sequence = dynamic_cast<const PhotoSequence*>(sequence_.data());
     if (sequence == nullptr)
         return;
     const std::string beside = sequence->PhotoBeside(photoPath, step);

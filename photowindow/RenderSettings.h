@@ -5,12 +5,12 @@
 
 #include "render/RenderParameters.h"
 
-class CKolviraView;
+class PhotoView;
 
 namespace kolvira {
 
 struct RenderSettings : RenderParameters {
-    CKolviraView* ownerView = nullptr; // the view the dialogs redraw; not owned
+    PhotoView* ownerView = nullptr; // the view the dialogs redraw; not owned
 
     // What the render pass sees; compare these to tell whether two records
     // render the same picture.

@@ -2,7 +2,7 @@
 // particular: the dialog edits the view's settings in place, Apply previews
 // them, OK renders the photo off screen and keeps the picture, and Cancel
 // puts every setting back.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
@@ -29,7 +29,7 @@ template <class Dialog> kolvira::DialogPlace& PlaceOf() {
 
 } // namespace
 
-bool CKolviraView::HandlesCommand(int commandId) const {
+bool PhotoView::HandlesCommand(int commandId) const {
     switch (commandId) {
     case ID_PAINT:
     case ID_PHOTO_EDITOR:
@@ -50,13 +50,13 @@ bool CKolviraView::HandlesCommand(int commandId) const {
     }
 }
 
-void CKolviraView::OnCommand(int commandId) {
+void PhotoView::OnCommand(int commandId) {
     switch (commandId) {
     case ID_PAINT:
-        RunRenderDialog<CDia_Paint>();
+        RunRenderDialog<PaintDialog>();
         break;
     case ID_PHOTO_EDITOR:
-        RunRenderDialog<CDia_PhotoEditor>();
+        RunRenderDialog<PhotoEditorDialog>();
         break;
     case kolvira::ID_SHOW_ORIGINAL:
         showOriginal_ = !showOriginal_;
@@ -82,7 +82,7 @@ void CKolviraView::OnCommand(int commandId) {
     }
 }
 
-template <class Dialog> void CKolviraView::RunRenderDialog() {
+template <class Dialog> void PhotoView::RunRenderDialog() {
     Dialog dialog(Host() != nullptr ? Host()->DialogParent() : window());
     settings.ownerView = this;
     const kolvira::RenderSettings settingsSnapshot = settings;
@@ -98,7 +98,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     SetOriginalHeld(false);
     PlaceOf<Dialog>().Closed(dialog);
     showApplied_ = false;
-    if (result == CDialog::kIdOk) {
+    if (result == Dialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
         renderedPicture = FinalPicture(/*showProgress=*/true);
         renderedRatio_ = DeviceRatio();
@@ -112,7 +112,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     }
 }
 
-const QImage& CKolviraView::FinalPicture(bool showProgress) {
+const QImage& PhotoView::FinalPicture(bool showProgress) {
     return preview_.Preview(
         photo, devicePicture_, kPictureBackground, settings,
         [this, showProgress](QImage& picture, const kolvira::RenderParameters& s) {

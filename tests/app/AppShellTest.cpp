@@ -5,19 +5,19 @@
 #include "AppTestSupport.h"
 
 #include "app/AboutDialog.h"
+#include "app/Application.h"
 #include "app/CommandActions.h"
 #include "app/HelpWindow.h"
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/OpenFileDialog.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
 #include "framework/FileDialogs.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -77,7 +77,7 @@ private slots:
 };
 
 void AppShellTest::startsWithMenu128AndNoDocumentWindow() {
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     QVERIFY(frame->isVisible());
     QCOMPARE(frame->windowTitle(), QStringLiteral("Kolvira"));
     QCOMPARE(frame->CurrentMenuId(), 128);
@@ -126,10 +126,10 @@ void AppShellTest::statusBarHasThreeIndicatorPanes() {
 
 void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
     const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
-    CKolviraDoc* document = theApp->OpenDocumentFile(path);
+    Document* document = theApp->OpenDocumentFile(path);
     QVERIFY(document != nullptr);
     QCOMPARE(DocumentWindowCount(), 1);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->GetDocument(), document);
     QCOMPARE(document->GetPathName(), path);
@@ -143,7 +143,7 @@ void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
 void AppShellTest::newWindowsCascadeInsideTheArea() {
     const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
     QVERIFY(theApp->OpenDocumentFile(path) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     const QRect area = MainFrame()->MdiArea()->viewport()->rect();
     QList<QPoint> corners;
     for (int i = 0; i < 8; ++i) {
@@ -185,8 +185,8 @@ void AppShellTest::openingAgainShowsWhichWindowComesToTheFront() {
     const std::string first = photos_->AddPhoto("a.jpg", {64, 48});
     photos_->AddPhoto("b.jpg", {48, 64});
 
-    CKolviraDoc* firstDocument = theApp->OpenDocumentFile(first);
-    CKolviraDoc* inFront = theApp->OpenDocumentFile(photos_->PathOf(secondFile));
+    Document* firstDocument = theApp->OpenDocumentFile(first);
+    Document* inFront = theApp->OpenDocumentFile(photos_->PathOf(secondFile));
 
     const QList<QMdiSubWindow*> windows = MainFrame()->MdiArea()->subWindowList();
     QCOMPARE(windows.size(), 2);
@@ -393,9 +393,9 @@ void AppShellTest::windowArrangementsUseTheWholeArea() {
 void AppShellTest::maximisedWindowShowsItsTitleOnce() {
     const std::string photo = photos_->AddPhoto("a.jpg", {64, 48});
     QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
-    CChildFrame* mosaicFrame = ActiveChildFrame();
+    ChildFrame* mosaicFrame = ActiveChildFrame();
     QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
-    CChildFrame* photoFrame = ActiveChildFrame();
+    ChildFrame* photoFrame = ActiveChildFrame();
     const QString folder = photos_->Directory();
     const QString photoTitle = photoFrame->windowTitle();
     QVERIFY(photoTitle.endsWith("a.jpg"));
@@ -440,7 +440,7 @@ void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
         }
         QVERIFY(!QWhatsThis::inWhatsThisMode());
     } else if (cause == "probe" || cause == "prompt") {
-        CKolviraView* view = ShowPhoto(photo);
+        PhotoView* view = ShowPhoto(photo);
         QVERIFY(view != nullptr);
         if (cause == "probe") {
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
@@ -454,7 +454,7 @@ void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
         QVERIFY(ActiveMosaic() != nullptr);
     } else if (cause == "last window") {
         theApp->OpenPhotoWindow(photo);
-        CKolviraView* view = ActivePhotoView();
+        PhotoView* view = ActivePhotoView();
         QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
         QVERIFY(statusBar->currentMessage().startsWith("Red = "));
@@ -506,7 +506,7 @@ void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses_data() {
 
 void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses() {
     QFETCH(QString, closeBy);
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     frame->OnCommand(ID_HELP);
     QPointer<HelpWindow> help = frame->Help();
     QVERIFY(help != nullptr);
@@ -538,7 +538,7 @@ void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses() {
 // kolvira-render says the same.
 void AppShellTest::aboutAndKolviraRenderShowOneVersion() {
     QString aboutText;
-    WhenModalOpens<CDia_About>([&](CDia_About& about) {
+    WhenModalOpens<AboutDialog>([&](AboutDialog& about) {
         for (const QLabel* label : about.findChildren<QLabel*>()) {
             if (label->text().startsWith("Kolvira"))
                 aboutText = label->text();

@@ -2,13 +2,13 @@
 
 #include "framework/StatusProgress.h"
 
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
-#include "framework/CView.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "framework/ChildFrame.h"
+#include "framework/View.h"
 #include "imageio/PhotoDecoding.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -90,15 +90,15 @@ std::string PhotoFolder::PathOf(const QString& name) const {
     return QFile::encodeName(dir_.filePath(name)).toStdString();
 }
 
-std::unique_ptr<CKolviraApp> StartApp(bool clearSettings) {
+std::unique_ptr<Application> StartApp(bool clearSettings) {
     if (clearSettings)
         QSettings().clear();
     // A new run of the program has opened no photo yet.
     pendingPhotoPath.clear();
-    auto app = std::make_unique<CKolviraApp>();
+    auto app = std::make_unique<Application>();
     if (!app->InitInstance())
         return nullptr;
-    CMainFrame* frame = app->MainFrame();
+    MainWindow* frame = app->MainFrame();
     frame->resize(1000, 700);
     frame->activateWindow();
     if (!QTest::qWaitForWindowActive(frame))
@@ -132,7 +132,7 @@ void AppTestCase::cleanup() {
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
 }
 
-void StopApp(std::unique_ptr<CKolviraApp>& app) {
+void StopApp(std::unique_ptr<Application>& app) {
     app.reset();
     FlushDeferredDeletes();
 }
@@ -141,7 +141,7 @@ QStringList LeftoverWindows() {
     FlushDeferredDeletes();
     QStringList left;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        const bool ours = qobject_cast<CMainFrame*>(widget) != nullptr ||
+        const bool ours = qobject_cast<MainWindow*>(widget) != nullptr ||
                           qobject_cast<QMessageBox*>(widget) != nullptr;
         if (widget->isVisible() || ours)
             left << QStringLiteral("%1 \"%2\"")
@@ -151,18 +151,18 @@ QStringList LeftoverWindows() {
     return left;
 }
 
-CMainFrame* MainFrame() {
+MainWindow* MainFrame() {
     return theApp != nullptr ? theApp->MainFrame() : nullptr;
 }
 
-CChildFrame* ActiveChildFrame() {
+ChildFrame* ActiveChildFrame() {
     return MainFrame() != nullptr ? MainFrame()->ActiveFrame() : nullptr;
 }
 
 namespace {
 
 QWidget* ActiveViewWidget() {
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     if (frame == nullptr || frame->ActiveView() == nullptr)
         return nullptr;
     return frame->ActiveView()->Widget();
@@ -170,23 +170,23 @@ QWidget* ActiveViewWidget() {
 
 } // namespace
 
-CListView_Photos* ActiveMosaic() {
-    return qobject_cast<CListView_Photos*>(ActiveViewWidget());
+MosaicView* ActiveMosaic() {
+    return qobject_cast<MosaicView*>(ActiveViewWidget());
 }
 
-CKolviraView* ActivePhotoView() {
-    return qobject_cast<CKolviraView*>(ActiveViewWidget());
+PhotoView* ActivePhotoView() {
+    return qobject_cast<PhotoView*>(ActiveViewWidget());
 }
 
 int DocumentWindowCount() {
     return MainFrame() != nullptr ? MainFrame()->MdiArea()->subWindowList().size() : 0;
 }
 
-bool WaitForMosaicBuild(CListView_Photos* mosaic) {
+bool WaitForMosaicBuild(MosaicView* mosaic) {
     return mosaic != nullptr && QTest::qWaitFor([mosaic] { return !mosaic->Building(); }, 60'000);
 }
 
-CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic) {
+PhotoView* OpenCurrentEntry(MosaicView* mosaic) {
     if (!WaitForMosaicBuild(mosaic))
         return nullptr;
     QTest::keyClick(mosaic, Qt::Key_Return);
@@ -202,10 +202,10 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-CKolviraView* ShowPhoto(const std::string& path) {
+PhotoView* ShowPhoto(const std::string& path) {
     if (path.empty() || theApp->OpenDocumentFile(path) == nullptr)
         return nullptr;
-    CKolviraView* view = OpenCurrentEntry(ActiveMosaic());
+    PhotoView* view = OpenCurrentEntry(ActiveMosaic());
     if (view == nullptr || !QTest::qWaitForWindowExposed(view))
         return nullptr;
     if (!QTest::qWaitFor([view] { return view->pictureHeight > 0; }))
@@ -224,14 +224,14 @@ void DoubleClick(QWidget* widget, QPoint at) {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
-QStringList MenuTitles(const CMainFrame* frame) {
+QStringList MenuTitles(const MainWindow* frame) {
     QStringList titles;
     for (const QAction* action : frame->menuBar()->actions())
         titles << action->text();
     return titles;
 }
 
-QMenu* MenuNamed(const CMainFrame* frame, const QString& title) {
+QMenu* MenuNamed(const MainWindow* frame, const QString& title) {
     for (const QAction* action : frame->menuBar()->actions()) {
         if (action->text() == title)
             return action->menu();

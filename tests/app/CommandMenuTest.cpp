@@ -3,15 +3,15 @@
 // the open windows, and the keys that go from window to window.
 #include "AppTestSupport.h"
 
+#include "app/Application.h"
 #include "app/CommandActions.h"
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/WindowListDialog.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -84,13 +84,13 @@ void CommandMenuTest::menusFollowTheActiveWindowKind() {
     QFETCH(QString, refreshText);
     QFETCH(bool, mosaicCommandsEnabled);
     QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
-    CChildFrame* mosaicFrame = ActiveChildFrame();
+    ChildFrame* mosaicFrame = ActiveChildFrame();
     if (inFront != "Mosaic")
         QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
     if (inFront == "Mosaic again")
         MainFrame()->MdiArea()->setActiveSubWindow(mosaicFrame);
 
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     QCOMPARE(frame->CurrentMenuId(), menuId);
     QCOMPARE(MenuTitles(frame), QStringList({"&File", "&View", "&Window", "&Help"}));
     QVERIFY(ItemTexts(MenuNamed(frame, "&View")).contains(refreshText));
@@ -115,7 +115,7 @@ void CommandMenuTest::menusFollowTheActiveWindowKind() {
 }
 
 void CommandMenuTest::newWindowNumbersTheCaptionsUntilOneCloses() {
-    CKolviraDoc* document = theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48}));
+    Document* document = theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48}));
     QVERIFY(document != nullptr);
     const QString folder = photos_->Directory();
     const auto& documents = theApp->mosaicTemplate->Documents();

@@ -4,12 +4,12 @@
 #include "AppTestSupport.h"
 
 #include "framework/CommandIds.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "framework/StatusProgress.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
-#include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 #include "photowindow/Renderer.h"
 
 #include <QAbstractButton>
@@ -41,7 +41,7 @@ public:
 
 // Records what a view tells the program, and gives it a window with a real
 // status bar and progress, and a printer.
-class FakeHost : public CWindowHost {
+class FakeHost : public WindowHost {
 public:
     FakeHost()
         : statusBar_(new QStatusBar(&window_)),
@@ -86,8 +86,8 @@ struct ViewOnItsOwn {
         view.resize(400, 300);
         view.show();
     }
-    CKolviraDoc document;
-    CKolviraView view;
+    Document document;
+    PhotoView view;
 };
 
 void ClickIn(QWidget& dialog, const char* name) {
@@ -155,13 +155,13 @@ void FakeHostTest::applyShowsTheRenderProgress() {
     QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
     QTRY_VERIFY(shown.view.pictureHeight > 0);
     if (kept) {
-        WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) { ClickIn(dialog, "IDOK"); });
+        WhenModalOpens<PaintDialog>([](PaintDialog& dialog) { ClickIn(dialog, "IDOK"); });
         shown.view.OnCommand(kolvira::ID_PAINT);
         QVERIFY(!shown.view.renderedPicture.isNull());
     }
 
     int barPaintsOnApply = 0;
-    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
         ClickIn(dialog, "IDC_1008"); // Picasso
         const int before = host.progressBarPaints.count;
         ClickIn(dialog, "IDC_1006");

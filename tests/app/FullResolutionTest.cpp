@@ -4,12 +4,12 @@
 #include "AppTestSupport.h"
 
 #include "PdfPages.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "framework/CommandIds.h"
 #include "framework/PrintCommands.h"
 #include "framework/StatusProgress.h"
 #include "mosaic/BatchRendering.h"
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QDebug>
 #include <QDir>
@@ -65,7 +65,7 @@ private slots:
 
 private:
     // The photo window over a detailed photo, drawn in Coal.
-    CKolviraView* ShowCoalDrawing(QSize size);
+    PhotoView* ShowCoalDrawing(QSize size);
     // Save As through the dialog, with size option `option` checked.
     void SaveAsWithOption(const QString& path, int option);
     QString OutputPath(const QString& name) const { return output_.filePath(name); }
@@ -73,9 +73,9 @@ private:
     std::string photoPath_;
 };
 
-CKolviraView* FullResolutionTest::ShowCoalDrawing(QSize size) {
+PhotoView* FullResolutionTest::ShowCoalDrawing(QSize size) {
     photoPath_ = photos_->AddPicture("photo.png", DetailedPhoto(size));
-    CKolviraView* view = ShowPhoto(photoPath_);
+    PhotoView* view = ShowPhoto(photoPath_);
     if (view == nullptr)
         return nullptr;
     RenderParameters coal = DefaultRenderSettings();
@@ -108,7 +108,7 @@ void FullResolutionTest::saveWritesTheChosenSize_data() {
 // Save As writes the chosen size, and Save writes it again without asking.
 void FullResolutionTest::saveWritesTheChosenSize() {
     QFETCH(int, option);
-    CKolviraView* view = ShowCoalDrawing(QSize(2400, 1600));
+    PhotoView* view = ShowCoalDrawing(QSize(2400, 1600));
     QVERIFY(view != nullptr);
     QImage expected = view->ShownPicture();
     QVERIFY(expected.width() < 2400);
@@ -145,7 +145,7 @@ void FullResolutionTest::escapeStopsAFullResolutionSave_data() {
 void FullResolutionTest::escapeStopsAFullResolutionSave() {
     QFETCH(QString, when);
     QFETCH(QSize, photoSize);
-    CKolviraView* view = ShowCoalDrawing(photoSize);
+    PhotoView* view = ShowCoalDrawing(photoSize);
     QVERIFY(view != nullptr);
     if (when == "writing")
         view->FullResolutionPicture(/*stoppable=*/false); // kept: the save only writes
@@ -188,7 +188,7 @@ void FullResolutionTest::fitToPageCentresWithinTheMargins() {
     QFETCH(bool, fullResolution);
     QImage dark(photoSize, QImage::Format_RGB32);
     dark.fill(QColor(40, 60, 80));
-    CKolviraView* view = ShowPhoto(photos_->AddPicture("dark.png", dark));
+    PhotoView* view = ShowPhoto(photos_->AddPicture("dark.png", dark));
     QVERIFY(view != nullptr);
     view->printChoice = {fullResolution, /*fitToPage=*/true};
     QPrinter& printer = theApp->Printer();

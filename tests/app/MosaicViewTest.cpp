@@ -2,15 +2,15 @@
 // removing entries, rebuilding, and opening an entry in a photo window.
 #include "AppTestSupport.h"
 
+#include "app/Application.h"
 #include "app/CommandActions.h"
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAction>
 #include <QFile>
@@ -47,12 +47,12 @@ private slots:
 
 private:
     // Writes the photos, opens the first and returns the Mosaic shown.
-    CListView_Photos* OpenMosaicOf(const QStringList& names);
-    QStringList Labels(const CListView_Photos* mosaic) const;
+    MosaicView* OpenMosaicOf(const QStringList& names);
+    QStringList Labels(const MosaicView* mosaic) const;
     std::vector<std::string> PathsOf(const QStringList& names) const;
 };
 
-CListView_Photos* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
+MosaicView* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
     for (const QString& name : names)
         photos_->AddPhoto(name, {80, 60});
     if (theApp->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
@@ -61,7 +61,7 @@ CListView_Photos* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
     return ActiveMosaic();
 }
 
-QStringList MosaicViewTest::Labels(const CListView_Photos* mosaic) const {
+QStringList MosaicViewTest::Labels(const MosaicView* mosaic) const {
     QStringList labels;
     for (int row = 0; row < mosaic->count(); ++row)
         labels << mosaic->item(row)->text();
@@ -76,7 +76,7 @@ std::vector<std::string> MosaicViewTest::PathsOf(const QStringList& names) const
 }
 
 void MosaicViewTest::entriesFollowTheNamesAtTheStartingSize() {
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
     QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg", "C.jpg"}));
     QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg", "C.jpg"}));
@@ -87,7 +87,7 @@ void MosaicViewTest::entriesFollowTheNamesAtTheStartingSize() {
 
 void MosaicViewTest::filesThatAreNoImagesLeaveTheList() {
     photos_->AddNonImage("x.jpg");
-    CListView_Photos* mosaic = OpenMosaicOf({"a.jpg", "b.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"a.jpg", "b.jpg"});
     QVERIFY(mosaic != nullptr);
     QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg"}));
     QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg"}));
@@ -114,7 +114,7 @@ void MosaicViewTest::thumbnailsGrowAndShrinkInSteps() {
     QFETCH(QString, input);
     QFETCH(int, times);
     QFETCH(QSize, iconSize);
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
     CommandActions& actions = MainFrame()->Actions();
     for (int i = 0; i < times; ++i) {
@@ -136,7 +136,7 @@ void MosaicViewTest::thumbnailsGrowAndShrinkInSteps() {
 }
 
 void MosaicViewTest::deleteDropsTheSelectedEntriesOnly() {
-    CListView_Photos* mosaic = OpenMosaicOf({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 5);
     QItemSelectionModel* selection = mosaic->selectionModel();
@@ -167,7 +167,7 @@ void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace() {
     QStringList names;
     for (int k = 0; k < 80; ++k)
         names << QStringLiteral("p%1.jpg").arg(k, 2, 10, QChar(u'0'));
-    CListView_Photos* mosaic = OpenMosaicOf(names);
+    MosaicView* mosaic = OpenMosaicOf(names);
     QVERIFY(mosaic != nullptr);
     mosaic->setCurrentRow(70);
     mosaic->item(60)->setSelected(true);
@@ -183,7 +183,7 @@ void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace() {
     if (command == ID_REFRESH_MOSAIC)
         QCOMPARE(mosaic->verticalScrollBar()->value(), scrolled);
     QVERIFY(mosaic->viewport()->rect().intersects(mosaic->visualItemRect(mosaic->item(70))));
-    CKolviraView* view = OpenCurrentEntry(mosaic);
+    PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr);
     QCOMPARE(view->photoPath, photos_->PathOf("p70.jpg"));
 }
@@ -229,7 +229,7 @@ void MosaicViewTest::rebuildingDropsFilesThatHaveGone_data() {
 
 void MosaicViewTest::rebuildingDropsFilesThatHaveGone() {
     QFETCH(QString, how);
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
     QVERIFY(photos_->Remove("b.jpg"));
     QCOMPARE(mosaic->count(), 3);
@@ -260,7 +260,7 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     QFETCH(QString, how);
     QFETCH(int, row);
     QFETCH(QString, opened);
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
 
     if (how == "Enter") {
@@ -274,7 +274,7 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     }
 
     QCOMPARE(DocumentWindowCount(), 2);
-    CKolviraView* view = ActivePhotoView();
+    PhotoView* view = ActivePhotoView();
     QVERIFY(view != nullptr);
     const std::string path = photos_->PathOf(opened);
     QCOMPARE(view->photoPath, path);
@@ -310,13 +310,13 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
         photos_->AddPicture(names[i], red);
     }
     QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     mosaic->window()->resize(1400, 1000);
     ActiveChildFrame()->showMaximized();
     mosaic->clearSelection();
     mosaic->setCurrentRow(-1);
-    while (mosaic->thumbWidth > CListView_Photos::kSmallestThumbWidth)
+    while (mosaic->thumbWidth > MosaicView::kSmallestThumbWidth)
         mosaic->LessSize();
 
     for (int width = 20; width <= 200; width += 20, mosaic->MoreSize()) {

@@ -3,16 +3,16 @@
 // the photo, and the empty window New makes before any photo was opened.
 #include "AppTestSupport.h"
 
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QFile>
 #include <QMdiArea>
@@ -31,9 +31,9 @@ using namespace kolvira::test;
 namespace {
 
 // Paint with OK: the view keeps its picture from then on.
-void KeepRenderedPicture(CKolviraView* view) {
-    WhenModalOpens<CDia_Paint>(
-        [](CDia_Paint& dialog) { dialog.findChild<QPushButton*>("IDOK")->click(); });
+void KeepRenderedPicture(PhotoView* view) {
+    WhenModalOpens<PaintDialog>(
+        [](PaintDialog& dialog) { dialog.findChild<QPushButton*>("IDOK")->click(); });
     view->OnCommand(ID_PAINT);
 }
 
@@ -66,7 +66,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
 
 void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
     QFETCH(QSize, photoSize);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
 
     // Scaled to the outer width, frame and scroll bar included.
@@ -112,13 +112,13 @@ void PhotoViewTest::keptPictureScrollsAsTheWindowChanges_data() {
 
 void PhotoViewTest::keptPictureScrollsAsTheWindowChanges() {
     QFETCH(QSize, change);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 400)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 400)));
     QVERIFY(view != nullptr);
     KeepRenderedPicture(view);
     QVERIFY(!view->renderedPicture.isNull());
     const QSize picture(view->pictureWidth, view->pictureHeight);
 
-    CChildFrame* frame = ActiveChildFrame();
+    ChildFrame* frame = ActiveChildFrame();
     frame->resize(frame->size() + change);
     QScrollBar* across = view->horizontalScrollBar();
     QScrollBar* down = view->verticalScrollBar();
@@ -156,13 +156,13 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto_data() {
 void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     QFETCH(QSize, photoSize);
     QFETCH(bool, kept);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.jpg", photoSize));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.jpg", photoSize));
     QVERIFY(view != nullptr);
     if (kept)
         KeepRenderedPicture(view);
     const QSize picture(view->pictureWidth, view->pictureHeight);
     const int clientHeight = view->viewport()->height();
-    CChildFrame* frame = ActiveChildFrame();
+    ChildFrame* frame = ActiveChildFrame();
     const QRect workspace = frame->mdiArea()->viewport()->rect();
 
     DoubleClick(view->viewport(), QPoint(20, 20));
@@ -211,7 +211,7 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
         QTest::keyClick(MainFrame(), Qt::Key_N, Qt::ControlModifier);
 
     QCOMPARE(DocumentWindowCount(), 1);
-    CKolviraView* view = ActivePhotoView();
+    PhotoView* view = ActivePhotoView();
     QVERIFY(view != nullptr);
     const QString title = view->GetDocument()->GetTitle();
     QVERIFY2(title.isEmpty() || title.startsWith("Kolvira"), qPrintable(title));
@@ -230,23 +230,23 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
 void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
     const std::string first = photos_->AddPhoto("first.png", QSize(320, 240));
     const std::string second = photos_->AddPhoto("second.png", QSize(240, 320));
-    CKolviraView* firstView = ShowPhoto(first);
+    PhotoView* firstView = ShowPhoto(first);
     QVERIFY(firstView != nullptr);
     QVERIFY(theApp->OpenDocumentFile(second) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     mosaic->setCurrentRow(1);
-    CKolviraView* secondView = OpenCurrentEntry(mosaic); // now the photo opened last
+    PhotoView* secondView = OpenCurrentEntry(mosaic); // now the photo opened last
     QVERIFY(secondView != nullptr);
     QCOMPARE(secondView->photoPath, second);
-    CChildFrame* firstFrame = nullptr;
-    for (CChildFrame* frame : FramesOf(firstView->GetDocument()))
+    ChildFrame* firstFrame = nullptr;
+    for (ChildFrame* frame : FramesOf(firstView->GetDocument()))
         firstFrame = frame;
     QVERIFY(firstFrame != nullptr);
     MainFrame()->MdiArea()->setActiveSubWindow(firstFrame);
 
     MainFrame()->OnCommand(ID_WINDOW_NEW);
-    CKolviraView* newView = ActivePhotoView();
+    PhotoView* newView = ActivePhotoView();
     QVERIFY(newView != nullptr && newView != firstView);
     QCOMPARE(newView->GetDocument(), firstView->GetDocument());
     QCOMPARE(newView->photoPath, first);
@@ -259,7 +259,7 @@ void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
 // scaled photo and the background around it.
 void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
     const QSize photoSize(640, 480);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
     view->settings.active = true;
     view->settings.style = kStylePicasso;
@@ -295,10 +295,10 @@ void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     const std::string damaged = photos_->AddPhoto("damaged.jpg", QSize(400, 300));
     QVERIFY(QFile::resize(QString::fromStdString(damaged), 4000));
     QVERIFY(theApp->OpenDocumentFile(damaged) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 1); // listed with what decoded
-    CKolviraView* view = OpenCurrentEntry(mosaic);
+    PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr);
     QCOMPARE(view->photo.size(), QSize(400, 300));
     QString message = MainFrame()->StatusBar()->currentMessage();

@@ -7,12 +7,12 @@
 
 #include "PdfPages.h"
 #include "app/CommandActions.h"
-#include "app/MainFrame.h"
-#include "framework/CView.h"
+#include "app/MainWindow.h"
 #include "framework/CommandIds.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "framework/View.h"
+#include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAbstractButton>
 #include <QCryptographicHash>
@@ -134,7 +134,7 @@ void SaveAsThroughTheDialog(const QString& path) {
 }
 
 // Answers the print dialog with a PDF file at `path`.
-void PrintThroughTheDialog(CView& view, const QString& path) {
+void PrintThroughTheDialog(View& view, const QString& path) {
     QPrinter& printer = theApp->Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
@@ -142,7 +142,7 @@ void PrintThroughTheDialog(CView& view, const QString& path) {
     view.OnCommand(ID_FILE_PRINT);
 }
 
-int RowLabelled(const CListView_Photos* mosaic, const QString& name) {
+int RowLabelled(const MosaicView* mosaic, const QString& name) {
     for (int row = 0; row < mosaic->count(); ++row)
         if (mosaic->item(row)->text() == name)
             return row;
@@ -186,7 +186,7 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
 
     // The Mosaic: two entries dropped, the thumbnails a step larger.
     QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(photos[0].name)) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     QCOMPARE(mosaic->count(), 7);
     for (const QString& name : {QStringLiteral("IMG_0002.JPG"), QStringLiteral("old.bmp")})
@@ -199,10 +199,10 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
 
     // A photo window, painted in the Coal style: Apply, then OK.
     mosaic->setCurrentRow(RowLabelled(mosaic, shownName));
-    CKolviraView* view = OpenCurrentEntry(mosaic);
+    PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
     QVERIFY(QTest::qWaitFor([view] { return view->pictureHeight > 0; }));
-    WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) {
+    WhenModalOpens<PaintDialog>([](PaintDialog& dialog) {
         Click(dialog, "IDC_1009"); // Coal
         Click(dialog, "IDC_1006"); // Apply
         Click(dialog, "IDOK");

@@ -5,14 +5,14 @@
 
 #include "ExifFixture.h"
 #include "PdfPages.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/PrintCommands.h"
 #include "imageio/PrintScale.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -88,12 +88,12 @@ private slots:
 
 private:
     // A Mosaic of `count` photos, built.
-    CListView_Photos* MosaicOf(int count, QSize photoSize = QSize(40, 30));
+    MosaicView* MosaicOf(int count, QSize photoSize = QSize(40, 30));
     QString OutputPath(const QString& name) const { return output_.filePath(name); }
     QTemporaryDir output_;
 };
 
-CListView_Photos* PrintingTest::MosaicOf(int count, QSize photoSize) {
+MosaicView* PrintingTest::MosaicOf(int count, QSize photoSize) {
     std::string first;
     for (int k = 0; k < count; ++k) {
         const std::string path =
@@ -103,12 +103,12 @@ CListView_Photos* PrintingTest::MosaicOf(int count, QSize photoSize) {
     }
     if (first.empty() || theApp->OpenDocumentFile(first) == nullptr)
         return nullptr;
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     return WaitForMosaicBuild(mosaic) ? mosaic : nullptr;
 }
 
 void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     QPdfWriter at600(OutputPath("scale.pdf"));
     at600.setResolution(600);
@@ -143,7 +143,7 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
 }
 
 void PrintingTest::photoPrintsTheKeptRendering() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
     view->renderedPicture.fill(QColor(Qt::magenta));
@@ -158,7 +158,7 @@ void PrintingTest::photoPrintsTheKeptRendering() {
 // A4 at 96 DPI holds 7 x 13 cells of 110 x 85: 200 thumbnails fill three
 // pages, numbered on from page to page, at any printer resolution.
 void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
-    CListView_Photos* mosaic = MosaicOf(200);
+    MosaicView* mosaic = MosaicOf(200);
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 200);
 
@@ -199,7 +199,7 @@ void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice() {
     QFETCH(int, dpi);
     QFETCH(bool, photosGone);
     QFETCH(int, width);
-    CListView_Photos* mosaic = MosaicOf(2, QSize(1600, 1200));
+    MosaicView* mosaic = MosaicOf(2, QSize(1600, 1200));
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 2);
     if (photosGone) {
@@ -214,7 +214,7 @@ void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice() {
 }
 
 void PrintingTest::printPreviewShowsThePagesOfThePrintout() {
-    CListView_Photos* mosaic = MosaicOf(92);
+    MosaicView* mosaic = MosaicOf(92);
     QVERIFY(mosaic != nullptr);
     int previewPages = -1;
     WhenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
@@ -230,7 +230,7 @@ void PrintingTest::printPreviewShowsThePagesOfThePrintout() {
 }
 
 void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
-    CListView_Photos* mosaic = MosaicOf(200);
+    MosaicView* mosaic = MosaicOf(200);
     QVERIFY(mosaic != nullptr);
     const QString pdf = OutputPath("chosen.pdf");
     QPrinter& printer = SheetEdgePrinter();
@@ -254,7 +254,7 @@ void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
 }
 
 void PrintingTest::printWithoutDialogMakesAPdfWhenThereIsNoPrinter() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     const QByteArray home = qgetenv("HOME");
     const QString newHome = OutputPath("home");
@@ -285,7 +285,7 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
     QFETCH(QString, name);
     QFETCH(QByteArray, format);
     QFETCH(bool, lossless);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     // In screen pixels: twice the window's width on a screen of ratio 2.
     const QImage shown = view->ShownPicture();
@@ -307,7 +307,7 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
 void PrintingTest::saveAsKeepsThePhotosMetadata() {
     const std::string photo = photos_->AddPhoto("camera.jpg", QSize(400, 300));
     QVERIFY(kolvira::test::AddCameraExif(QFile::decodeName(QByteArray::fromStdString(photo)), 8));
-    CKolviraView* view = ShowPhoto(photo);
+    PhotoView* view = ShowPhoto(photo);
     QVERIFY(view != nullptr);
     QVERIFY(view->SaveAs(OutputPath("drawn.jpg"), *view->Host()));
     const QMap<QString, QString> exif = kolvira::test::ReadExif(OutputPath("drawn.jpg"));
@@ -318,7 +318,7 @@ void PrintingTest::saveAsKeepsThePhotosMetadata() {
 }
 
 void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     const QString target = OutputPath("kept.png");
     int dialogs = 0;
@@ -343,7 +343,7 @@ void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
 
 // A name typed without an extension takes the type chosen in the dialog.
 void PrintingTest::chosenFileTypeGivesTheExtension() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
         auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
@@ -359,7 +359,7 @@ void PrintingTest::chosenFileTypeGivesTheExtension() {
 // A Mosaic's document is the photo it was opened from: Save asks for a new
 // PDF instead of writing there.
 void PrintingTest::mosaicSaveAsksForAPdfName() {
-    CListView_Photos* mosaic = MosaicOf(3);
+    MosaicView* mosaic = MosaicOf(3);
     QVERIFY(mosaic != nullptr);
     QString suggested;
     WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
@@ -382,12 +382,12 @@ void PrintingTest::mosaicSaveAsksForAPdfName() {
 // and on a Mosaic any listed photo and the file it was opened from.
 void PrintingTest::savingNeverReplacesAPhoto() {
     const std::string photoPath = photos_->AddPhoto("photo.png", QSize(400, 300));
-    CKolviraView* view = ShowPhoto(photoPath);
+    PhotoView* view = ShowPhoto(photoPath);
     QVERIFY(view != nullptr);
-    CListView_Photos* mosaic = nullptr;
+    MosaicView* mosaic = nullptr;
     for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
-            mosaic = mosaic != nullptr ? mosaic : dynamic_cast<CListView_Photos*>(frame->View());
+        if (auto* frame = qobject_cast<ChildFrame*>(window))
+            mosaic = mosaic != nullptr ? mosaic : dynamic_cast<MosaicView*>(frame->DocumentView());
     }
     QVERIFY(mosaic != nullptr);
     const QString photo = QFile::decodeName(QByteArray::fromStdString(photoPath));
@@ -416,7 +416,7 @@ void PrintingTest::savingNeverReplacesAPhoto() {
 }
 
 void PrintingTest::failedSaveLeavesNoFileBehind() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     QDir locked(OutputPath("locked"));
     QVERIFY(QDir().mkpath(locked.path()));

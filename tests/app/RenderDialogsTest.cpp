@@ -259,8 +259,8 @@ private slots:
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
         currentSettings = &record;
-        CDia_Paint paint;
-        CDia_PhotoEditor editor;
+        PaintDialog paint;
+        PhotoEditorDialog editor;
         QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
         QTimer::singleShot(0, &dialog, [&] {
             for (QSlider* slider : dialog.findChildren<QSlider*>()) {
@@ -276,7 +276,7 @@ private slots:
     }
 
     void paintLayout() {
-        CDia_Paint dialog;
+        PaintDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Paint"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 247, 247).size());
         QCOMPARE(TabStops(dialog),
@@ -290,7 +290,7 @@ private slots:
     void paintUntouchedApplyWritesOnlyItsFourFields() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        CDia_Paint dialog;
+        PaintDialog dialog;
         Open(dialog, record);
 
         Apply(dialog);
@@ -306,7 +306,7 @@ private slots:
     // The keys take the sliders to the ends of their range.
     void paintSliderEnds() {
         RenderSettings record;
-        CDia_Paint dialog;
+        PaintDialog dialog;
         Open(dialog, record);
         QTest::keyClick(Find(dialog, 1007), Qt::Key_Home);
         QTest::keyClick(Find(dialog, 1002), Qt::Key_End);
@@ -328,7 +328,7 @@ private slots:
         QFETCH(int, id);
         QFETCH(int, style);
         RenderSettings record = MarkedRecord();
-        CDia_Paint dialog;
+        PaintDialog dialog;
         Open(dialog, record);
 
         ClickIndicator(Find<QRadioButton>(dialog, id));
@@ -339,7 +339,7 @@ private slots:
 
     void paintReopensAtPenWhateverTheRecordHolds() {
         RenderSettings record = MarkedRecord(); // "Rainbow", sliders at 39
-        CDia_Paint dialog;
+        PaintDialog dialog;
         QVERIFY(!Find<QRadioButton>(dialog, 1003)->isChecked()); // nothing set before it shows
         Open(dialog, record);
         QVERIFY(Find<QRadioButton>(dialog, 1003)->isChecked());
@@ -348,7 +348,7 @@ private slots:
     }
 
     void photoEditorLayout() {
-        CDia_PhotoEditor dialog;
+        PhotoEditorDialog dialog;
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Photo Editor"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 274, 286).size());
         QCOMPARE(TabStops(dialog),
@@ -380,8 +380,8 @@ private slots:
         QFETCH(bool, photoEditor);
         QFETCH(int, id);
         QFETCH(QString, text);
-        CDia_Paint paint;
-        CDia_PhotoEditor editor;
+        PaintDialog paint;
+        PhotoEditorDialog editor;
         QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
         dialog.show();
         const QLabel* label = LabelReading(dialog, text);
@@ -422,7 +422,7 @@ private slots:
 
     void photoEditorOpensAtFixedSwitchesAndTheRecordsValues() {
         RenderSettings record = MarkedRecord();
-        CDia_PhotoEditor dialog;
+        PhotoEditorDialog dialog;
         Open(dialog, record);
 
         QStringList checked;
@@ -448,7 +448,7 @@ private slots:
         before.penPress = 0.25;
         before.details = 0.75;
         RenderSettings record = before;
-        CDia_PhotoEditor dialog;
+        PhotoEditorDialog dialog;
         Open(dialog, record);
 
         Apply(dialog);
@@ -482,7 +482,7 @@ private slots:
         QFETCH(int, id);
         QFETCH(QStringList, on);
         RenderSettings record = MarkedRecord();
-        CDia_PhotoEditor dialog;
+        PhotoEditorDialog dialog;
         Open(dialog, record);
 
         ClickIndicator(Find<QCheckBox>(dialog, id));
@@ -510,7 +510,7 @@ private slots:
         QFETCH(int, depth);
         QFETCH(int, brush);
         RenderSettings record = FreshPhotoRecord();
-        CDia_PhotoEditor dialog;
+        PhotoEditorDialog dialog;
         Open(dialog, record);
         for (int id : {1020, 1022}) {
             Find<QLineEdit>(dialog, id)->selectAll();
@@ -529,7 +529,7 @@ private slots:
     void photoEditorColourChoice() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        CDia_PhotoEditor dialog;
+        PhotoEditorDialog dialog;
         Open(dialog, record);
         QWidget* swatch = Find(dialog, 1016);
 

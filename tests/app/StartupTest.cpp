@@ -3,11 +3,11 @@
 // Run under a private session bus (dbus-run-session) by CTest.
 #include "AppTestSupport.h"
 
-#include "app/KolviraApp.h"
+#include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
 #include "mosaic/ImageDiscovery.h"
-#include "mosaicwindow/ListViewPhotos.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include <QDBusConnection>
 #include <QProcess>
@@ -71,7 +71,7 @@ void StartupTest::commandLinesAreRead() {
 }
 
 std::string StartupTest::SelectedPathOfActiveMosaic() const {
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     if (mosaic == nullptr || mosaic->currentRow() < 0)
         return {};
     const QList<QListWidgetItem*> selected = mosaic->selectedItems();

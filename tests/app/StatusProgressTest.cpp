@@ -3,8 +3,8 @@
 // stays once an operation has finished.
 #include "AppTestSupport.h"
 
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "framework/StatusProgress.h"
 

@@ -41,11 +41,11 @@ def self_test():
     import tempfile
     cases = {
         "render/Pass.cpp": ('#include "imageio/PhotoDecoding.h"', "reaches up to imageio/"),
-        "framework/CView.h": ('#include "app/KolviraApp.h"', "reaches up to app/"),
-        "photowindow/View.cpp": ('#include "mosaicwindow/ListViewPhotos.h"', "reaches up"),
-        "cli/Run.cpp": ('#include "framework/CView.h"', "reaches up to framework/"),
+        "framework/View.h": ('#include "app/Application.h"', "reaches up to app/"),
+        "photowindow/View.cpp": ('#include "mosaicwindow/MosaicView.h"', "reaches up"),
+        "cli/Run.cpp": ('#include "framework/View.h"', "reaches up to framework/"),
         "mosaic/Scan.cpp": ('#include "ImageDiscovery.h"', "does not name its folder"),
-        "app/Main.cpp": ('#include "photowindow/KolviraView.h"', None),
+        "app/Main.cpp": ('#include "photowindow/PhotoView.h"', None),
     }
     with tempfile.TemporaryDirectory() as scratch:
         root = pathlib.Path(scratch)

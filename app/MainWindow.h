@@ -14,9 +14,9 @@
 
 #include <memory>
 
-class CChildFrame;
-class CKolviraApp;
-class CView;
+class ChildFrame;
+class Application;
+class View;
 class CommandActions;
 class HelpWindow;
 class KolviraStatusBar;
@@ -25,12 +25,12 @@ class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
-class CMainFrame : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(CKolviraApp& app);
-    ~CMainFrame() override;
+    explicit MainWindow(Application& app);
+    ~MainWindow() override;
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     KolviraStatusBar* StatusBar() const { return statusBar_; }
@@ -39,8 +39,8 @@ public:
 
     // The frame and view of the active document window (the last one
     // activated, also while the main window itself is inactive).
-    CChildFrame* ActiveFrame() const;
-    CView* ActiveView() const;
+    ChildFrame* ActiveFrame() const;
+    View* ActiveView() const;
     // 128 with no document window, else 129 (photo) or 130 (Mosaic).
     int CurrentMenuId() const { return menuId_; }
 
@@ -73,7 +73,7 @@ private:
     void OnWindowActivated(QMdiSubWindow* window);
     void OnMessageChanged();
 
-    CKolviraApp& app_;
+    Application& app_;
     QMdiArea* mdiArea_ = nullptr;
     KolviraStatusBar* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;

@@ -1,7 +1,7 @@
-#include "mosaicwindow/ListViewPhotos.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include "framework/CommandIds.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "framework/StatusProgress.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
@@ -56,7 +56,7 @@ QString ListingFailure(const std::string& directory) {
 
 } // namespace
 
-CListView_Photos::CListView_Photos() : store_(SharedThumbnailCache()) {
+MosaicView::MosaicView() : store_(SharedThumbnailCache()) {
     setWhatsThis(QStringLiteral(
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
@@ -97,7 +97,7 @@ CListView_Photos::CListView_Photos() : store_(SharedThumbnailCache()) {
 
 // Closed while building: the job's threads are joined before the window's
 // parts go, and the cursor and the bar are given back.
-CListView_Photos::~CListView_Photos() {
+MosaicView::~MosaicView() {
     if (job_ == nullptr)
         return;
     delete job_;
@@ -107,13 +107,13 @@ CListView_Photos::~CListView_Photos() {
         progress_->Finish();
 }
 
-QImage CListView_Photos::DecodedThumbnails::operator[](std::size_t k) const {
+QImage MosaicView::DecodedThumbnails::operator[](std::size_t k) const {
     if (k >= view_.photoPaths.size())
         return {};
     return view_.store_.Decoded(QByteArray::fromStdString(view_.photoPaths[k]));
 }
 
-void CListView_Photos::OnInitialUpdate() {
+void MosaicView::OnInitialUpdate() {
     const std::string directory = GetDirectory(GetDocument()->GetPathName());
     GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
     if (ScanDirectory(directory, photoPaths, {}) == 0 && Host() != nullptr) {
@@ -126,7 +126,7 @@ void CListView_Photos::OnInitialUpdate() {
     BuildMosaic();
 }
 
-std::string CListView_Photos::PhotoBeside(const std::string& path, int step) const {
+std::string MosaicView::PhotoBeside(const std::string& path, int step) const {
     // From where the photo stood in the folder, so that one taken off the
     // list since still has neighbours.
     const auto scanned = std::find(scannedPaths_.begin(), scannedPaths_.end(), path);
@@ -145,7 +145,7 @@ std::string CListView_Photos::PhotoBeside(const std::string& path, int step) con
     return {};
 }
 
-bool CListView_Photos::SelectPhotoFile(const std::string& path) {
+bool MosaicView::SelectPhotoFile(const std::string& path) {
     const std::string name = GetFileName(path);
     for (std::size_t k = 0; k < photoPaths.size(); ++k) {
         if (GetFileName(photoPaths[k]) == name) {
@@ -157,7 +157,7 @@ bool CListView_Photos::SelectPhotoFile(const std::string& path) {
     return false;
 }
 
-bool CListView_Photos::HandlesCommand(int commandId) const {
+bool MosaicView::HandlesCommand(int commandId) const {
     if (commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE)
         return true;
     // What needs the whole list waits for the build.
@@ -167,7 +167,7 @@ bool CListView_Photos::HandlesCommand(int commandId) const {
            (commandId == ID_RENDER_SELECTION && !selectedItems().isEmpty());
 }
 
-void CListView_Photos::OnCommand(int commandId) {
+void MosaicView::OnCommand(int commandId) {
     switch (commandId) {
     case ID_REFRESH_MOSAIC:
         RebuildKeepingPlace();
@@ -188,7 +188,7 @@ void CListView_Photos::OnCommand(int commandId) {
     }
 }
 
-void CListView_Photos::BuildMosaic() {
+void MosaicView::BuildMosaic() {
     if (job_ != nullptr)
         EndBuild(true); // replaced at once: nothing to report
     setUpdatesEnabled(false);
@@ -231,14 +231,14 @@ void CListView_Photos::BuildMosaic() {
     job_ = new ThumbnailBuildJob(std::move(paths), deviceWidth, SharedThumbnailCache(),
                                  {.keepCompressed = !FreedesktopThumbnails::Writing()});
     job_->setParent(this);
-    connect(job_, &ThumbnailBuildJob::Arrived, this, &CListView_Photos::TakeThumbnails);
+    connect(job_, &ThumbnailBuildJob::Arrived, this, &MosaicView::TakeThumbnails);
     connect(job_, &ThumbnailBuildJob::Finished, this, [this] { EndBuild(true); });
     job_->Start();
     if (Host() != nullptr)
         Host()->CommandStateChanged();
 }
 
-void CListView_Photos::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& batch) {
+void MosaicView::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& batch) {
     for (const ThumbnailBuildJob::Result& result : batch) {
         const int row = RowOfBuildIndex(result.k);
         if (row < 0)
@@ -260,12 +260,12 @@ void CListView_Photos::TakeThumbnails(const std::vector<ThumbnailBuildJob::Resul
     viewport()->update();
 }
 
-void CListView_Photos::CancelBuild() {
+void MosaicView::CancelBuild() {
     if (job_ != nullptr)
         EndBuild(false);
 }
 
-void CListView_Photos::EndBuild(bool complete) {
+void MosaicView::EndBuild(bool complete) {
     const std::size_t total = job_->Count();
     const std::size_t delivered = job_->Delivered();
     job_->Cancel();
@@ -295,20 +295,20 @@ void CListView_Photos::EndBuild(bool complete) {
         Host()->CommandStateChanged();
 }
 
-int CListView_Photos::RowOfBuildIndex(std::size_t k) const {
+int MosaicView::RowOfBuildIndex(std::size_t k) const {
     const auto found = std::lower_bound(buildIndex_.begin(), buildIndex_.end(), k);
     if (found == buildIndex_.end() || *found != k)
         return -1;
     return static_cast<int>(found - buildIndex_.begin());
 }
 
-void CListView_Photos::RemoveRow(int row) {
+void MosaicView::RemoveRow(int row) {
     delete takeItem(row);
     photoPaths.erase(photoPaths.begin() + row);
     buildIndex_.erase(buildIndex_.begin() + row);
 }
 
-void CListView_Photos::RebuildKeepingPlace() {
+void MosaicView::RebuildKeepingPlace() {
     std::unordered_set<std::string> selected;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.insert(photoPaths[index.row()]);
@@ -339,23 +339,23 @@ void CListView_Photos::RebuildKeepingPlace() {
         scrollToItem(entry);
 }
 
-void CListView_Photos::SetThumbWidth(int width) {
+void MosaicView::SetThumbWidth(int width) {
     thumbWidth = width;
     thumbHeight = ThumbCellHeight(width);
     RebuildKeepingPlace();
 }
 
-void CListView_Photos::MoreSize() {
+void MosaicView::MoreSize() {
     if (thumbWidth < kLargestThumbWidth)
         SetThumbWidth(thumbWidth + kThumbWidthStep);
 }
 
-void CListView_Photos::LessSize() {
+void MosaicView::LessSize() {
     if (thumbWidth > kSmallestThumbWidth)
         SetThumbWidth(thumbWidth - kThumbWidthStep);
 }
 
-void CListView_Photos::RemoveSelectedEntries() {
+void MosaicView::RemoveSelectedEntries() {
     std::vector<int> selected;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.push_back(index.row());
@@ -372,7 +372,7 @@ void CListView_Photos::RemoveSelectedEntries() {
     BuildMosaic();
 }
 
-void CListView_Photos::OpenEntry(int index) {
+void MosaicView::OpenEntry(int index) {
     if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
         QMessageBox::critical(this, QStringLiteral("Kolvira"),
                               QStringLiteral("Encountered an improper argument."));
@@ -382,7 +382,7 @@ void CListView_Photos::OpenEntry(int index) {
         Host()->OpenPhotoWindow(photoPaths[index]);
 }
 
-std::vector<std::string> CListView_Photos::SelectedPhotoPaths() const {
+std::vector<std::string> MosaicView::SelectedPhotoPaths() const {
     std::vector<std::string> paths;
     for (int k = 0; k < count() && k < static_cast<int>(photoPaths.size()); ++k) {
         if (item(k)->isSelected())
@@ -391,14 +391,14 @@ std::vector<std::string> CListView_Photos::SelectedPhotoPaths() const {
     return paths;
 }
 
-void CListView_Photos::RenderSelection() {
+void MosaicView::RenderSelection() {
     const std::vector<std::string> photos = SelectedPhotoPaths();
     if (Host() == nullptr || photos.empty())
         return;
     const QString folder = ShownPath(GetDirectory(GetDocument()->GetPathName()));
-    CDia_RenderSelection dialog(*Host(), folder.isEmpty() ? QStringLiteral("/") : folder,
-                                static_cast<int>(photos.size()), Host()->DialogParent());
-    if (dialog.DoModal() != CDialog::kIdOk)
+    RenderSelectionDialog dialog(*Host(), folder.isEmpty() ? QStringLiteral("/") : folder,
+                                 static_cast<int>(photos.size()), Host()->DialogParent());
+    if (dialog.DoModal() != Dialog::kIdOk)
         return;
     // Never over a photo: neither one open anywhere nor one this Mosaic found.
     kolvira::ProtectedFiles protectedFiles = Host()->OpenPhotos();
@@ -407,7 +407,7 @@ void CListView_Photos::RenderSelection() {
     RenderSelectedPhotos(photos, dialog.Request(), protectedFiles, *Host(), Host()->DialogParent());
 }
 
-void CListView_Photos::keyPressEvent(QKeyEvent* event) {
+void MosaicView::keyPressEvent(QKeyEvent* event) {
     const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
     switch (event->key()) {
     case Qt::Key_Return:

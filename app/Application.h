@@ -15,20 +15,20 @@
 #include <string>
 #include <vector>
 
-class CChildFrame;
-class CKolviraDoc;
-class CKolviraView;
-class CListView_Photos;
-class CMainFrame;
-class CMultiDocTemplate;
+class ChildFrame;
+class Document;
+class PhotoView;
+class MosaicView;
+class MainWindow;
+class DocumentTemplate;
 class QPrinter;
 
-class CKolviraApp : public QObject, public CWindowHost {
+class Application : public QObject, public WindowHost {
     Q_OBJECT
 
 public:
-    CKolviraApp();
-    ~CKolviraApp() override;
+    Application();
+    ~Application() override;
 
     // Makes the templates and the main window and shows it; false when the
     // program cannot run.
@@ -39,7 +39,7 @@ public:
     // Opens a Mosaic window over the file's folder, then brings the first
     // window opened on that file to the front. A file that cannot be opened
     // is reported once, in one message box. Returns the document in front.
-    CKolviraDoc* OpenDocumentFile(const std::string& path);
+    Document* OpenDocumentFile(const std::string& path);
     // Opens each file as File → Open does (files given on the command line
     // or handed over by a later start), then brings the program to the front.
     void OpenFiles(const std::vector<std::string>& paths);
@@ -47,11 +47,11 @@ public:
     bool HandlesCommand(int commandId) const;
     void OnCommand(int commandId);
 
-    CMultiDocTemplate* photoTemplate = nullptr;
-    CMultiDocTemplate* mosaicTemplate = nullptr;
+    DocumentTemplate* photoTemplate = nullptr;
+    DocumentTemplate* mosaicTemplate = nullptr;
 
-    std::vector<CMultiDocTemplate*> Templates() const;
-    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    std::vector<DocumentTemplate*> Templates() const;
+    MainWindow* MainFrame() const { return mainFrame_.get(); }
     RecentFiles& Recent() { return recentFiles_; }
 
     // What the document windows ask of the program.
@@ -71,14 +71,14 @@ private:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnRecentFile(int index);
-    const CKolviraView* LastActivePhotoView() const;
-    CListView_Photos* ShowInOpenMosaic(const std::string& path);
+    const PhotoView* LastActivePhotoView() const;
+    MosaicView* ShowInOpenMosaic(const std::string& path);
 
     RecentFiles recentFiles_;
-    std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
-    std::unique_ptr<CMainFrame> mainFrame_;
+    std::vector<std::unique_ptr<DocumentTemplate>> templates_;
+    std::unique_ptr<MainWindow> mainFrame_;
     std::unique_ptr<QPrinter> printer_;
 };
 
 // The one application object, while it exists.
-extern CKolviraApp* theApp;
+extern Application* theApp;

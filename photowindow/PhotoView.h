@@ -6,9 +6,9 @@
 // previews the next one.
 #pragma once
 
-#include "framework/CView.h"
 #include "framework/FileCommands.h"
 #include "framework/PrintCommands.h"
+#include "framework/View.h"
 #include "photowindow/FullResolution.h"
 #include "photowindow/PhotoPrintOptions.h"
 #include "photowindow/PreviewCache.h"
@@ -22,7 +22,7 @@
 
 #include <string>
 
-class CChildFrame;
+class ChildFrame;
 class StatusProgress;
 
 // The photo the next photo view shows: written by whoever opens a photo
@@ -30,14 +30,14 @@ class StatusProgress;
 // the photo last opened from a Mosaic).
 extern std::string pendingPhotoPath;
 
-class CKolviraView : public QAbstractScrollArea, public CView, public CPrintable, public CSaveable {
+class PhotoView : public QAbstractScrollArea, public View, public Printable, public Saveable {
     Q_OBJECT
 
 public:
     // Shows `path`: the pending photo for a new window, the document's
     // photo for a further window on it.
-    explicit CKolviraView(const std::string& path = pendingPhotoPath);
-    ~CKolviraView() override;
+    explicit PhotoView(const std::string& path = pendingPhotoPath);
+    ~PhotoView() override;
 
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
@@ -50,7 +50,7 @@ public:
     bool CanClose() override;
 
     // The list Next Photo and Previous Photo walk: the Mosaic the window was
-    // opened from, a widget that is a CPhotoSequence (PhotoStepping.cpp).
+    // opened from, a widget that is a PhotoSequence (PhotoStepping.cpp).
     void SetPhotoSequence(QWidget* mosaic);
     // Shows the photo at `path` in this window, keeping its settings and
     // dropping a kept picture; false, with the reason in the status bar,
@@ -125,11 +125,11 @@ private:
     // What the photo is drawn at in a window `width` wide, in the live state.
     QSize LivePictureSize(int width) const;
     // The frame the view sits in; null for a view shown on its own.
-    CChildFrame* Frame() const;
+    ChildFrame* Frame() const;
     // The size of the MDI area's viewport the frame sits in.
-    static QSize Workspace(const CChildFrame& frame);
+    static QSize Workspace(const ChildFrame& frame);
     // Gives `frame` the outer `size`, within the workspace it sits in.
-    void FitFrameInWorkspace(CChildFrame& frame, QSize size) const;
+    void FitFrameInWorkspace(ChildFrame& frame, QSize size) const;
     void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
     void DrawLivePhoto(QPainter& painter);
     // The render pass over the window's rectangle, kept until it changes.
@@ -198,7 +198,7 @@ private:
     // PhotoPrinting.cpp).
 public:
     QWidget* MakePrintOptions(std::function<bool()> changed) override;
-    bool PreparePrinting(CWindowHost& host) override;
+    bool PreparePrinting(WindowHost& host) override;
     // The photo at its own size with the window's settings, as
     // kolvira-render makes it; null when stopped with Esc (if `stoppable`).
     QImage FullResolutionPicture(bool stoppable);

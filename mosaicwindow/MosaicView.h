@@ -6,10 +6,10 @@
 // ones shown lately decoded, so a folder of any size opens at once.
 #pragma once
 
-#include "framework/CView.h"
 #include "framework/FileCommands.h"
 #include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
+#include "framework/View.h"
 #include "mosaic/ContactSheet.h"
 #include "mosaic/ThumbnailBuildJob.h"
 #include "mosaic/ThumbnailStore.h"
@@ -24,16 +24,16 @@
 
 class StatusProgress;
 
-class CListView_Photos : public QListWidget,
-                         public CView,
-                         public CPrintable,
-                         public CSaveable,
-                         public CPhotoSequence {
+class MosaicView : public QListWidget,
+                   public View,
+                   public Printable,
+                   public Saveable,
+                   public PhotoSequence {
     Q_OBJECT
 
 public:
-    CListView_Photos();
-    ~CListView_Photos() override;
+    MosaicView();
+    ~MosaicView() override;
 
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
@@ -96,12 +96,12 @@ public:
     // cells shown lately are.
     class DecodedThumbnails {
     public:
-        explicit DecodedThumbnails(const CListView_Photos& view) : view_(view) {}
+        explicit DecodedThumbnails(const MosaicView& view) : view_(view) {}
         std::size_t size() const { return view_.photoPaths.size(); }
         QImage operator[](std::size_t k) const;
 
     private:
-        const CListView_Photos& view_;
+        const MosaicView& view_;
     };
     const DecodedThumbnails thumbnails{*this};
 

@@ -1,10 +1,10 @@
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 
-int CDialog::DoModal() {
+int Dialog::DoModal() {
     return exec() == QDialog::Accepted ? kIdOk : kIdCancel;
 }
 
-void CDialog::showEvent(QShowEvent* event) {
+void Dialog::showEvent(QShowEvent* event) {
     if (!initialised_) {
         initialised_ = true;
         OnInitDialog();
