@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+namespace kolvira {
+
 AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     setWindowTitle(QStringLiteral("About Kolvira"));
     setFont(DialogFont());
@@ -29,3 +31,5 @@ AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
 
     setFixedSize(units.X(235), units.Y(55));
 }
+
+} // namespace kolvira

@@ -3,9 +3,13 @@
 
 #include "framework/Dialog.h"
 
+namespace kolvira {
+
 class AboutDialog : public Dialog {
     Q_OBJECT
 
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };
+
+} // namespace kolvira

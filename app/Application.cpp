@@ -25,6 +25,8 @@
 #include <QPrinter>
 #include <QSettings>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 Application* theApp = nullptr;
@@ -342,3 +344,5 @@ void Application::OnRecentFile(int index) {
     if (index >= 0 && index < static_cast<int>(paths.size()))
         OpenDocumentFile(std::string(paths[index])); // a copy: opening reorders the list
 }
+
+} // namespace kolvira

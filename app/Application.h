@@ -15,13 +15,16 @@
 #include <string>
 #include <vector>
 
+class QPrinter;
+
+namespace kolvira {
+
 class ChildFrame;
 class Document;
 class PhotoView;
 class MosaicView;
 class MainWindow;
 class DocumentTemplate;
-class QPrinter;
 
 class Application : public QObject, public WindowHost {
     Q_OBJECT
@@ -82,3 +85,5 @@ private:
 
 // The one application object, while it exists.
 extern Application* theApp;
+
+} // namespace kolvira

@@ -29,6 +29,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 namespace {
@@ -418,3 +420,5 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+} // namespace kolvira

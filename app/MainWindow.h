@@ -14,16 +14,19 @@
 
 #include <memory>
 
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace kolvira {
+
 class ChildFrame;
 class Application;
 class View;
 class CommandActions;
 class HelpWindow;
 class KolviraStatusBar;
-class QMdiArea;
-class QMdiSubWindow;
-class QMenu;
-class QToolBar;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -88,3 +91,5 @@ private:
     QPointer<QMdiSubWindow> messageOwner_;
     FullScreen fullScreen_{*this};
 };
+
+} // namespace kolvira

@@ -11,6 +11,8 @@
 
 #include <cstdio>
 
+using namespace kolvira;
+
 namespace {
 
 kolvira::StartupArguments Parse(int argc, char* argv[]) {

@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+using namespace kolvira;
+
 namespace {
 
 // The process's peak resident memory in MiB, from /proc.

@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+namespace kolvira {
+
 ChildFrame::ChildFrame(View* view) : view_(view) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view->Widget());
@@ -36,3 +38,5 @@ void ChildFrame::DetachView() {
     if (Document* document = view->GetDocument())
         document->RemoveView(view);
 }
+
+} // namespace kolvira

@@ -4,6 +4,8 @@
 
 #include <QMdiSubWindow>
 
+namespace kolvira {
+
 class View;
 
 class ChildFrame : public QMdiSubWindow {
@@ -26,3 +28,5 @@ private:
     View* view_;
     bool askView_ = true;
 };
+
+} // namespace kolvira

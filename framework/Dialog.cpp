@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+namespace kolvira {
+
 int Dialog::DoModal() {
     return exec() == QDialog::Accepted ? kIdOk : kIdCancel;
 }
@@ -11,3 +13,5 @@ void Dialog::showEvent(QShowEvent* event) {
     }
     QDialog::showEvent(event);
 }
+
+} // namespace kolvira

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+namespace kolvira {
+
 class Dialog : public QDialog {
     Q_OBJECT
 
@@ -24,3 +26,5 @@ protected:
 private:
     bool initialised_ = false;
 };
+
+} // namespace kolvira

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 Document::Document(DocumentTemplate* docTemplate, QString defaultTitle)
     : template_(docTemplate), title_(std::move(defaultTitle)) {}
 
@@ -21,3 +23,5 @@ void Document::RemoveView(View* view) {
     std::erase(views_, view);
     emit viewsChanged();
 }
+
+} // namespace kolvira

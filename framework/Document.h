@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace kolvira {
+
 class View;
 class DocumentTemplate;
 
@@ -42,3 +44,5 @@ private:
     QString title_;
     std::vector<View*> views_;
 };
+
+} // namespace kolvira

@@ -14,6 +14,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 namespace {
 
 // New windows take three quarters of the area, as a new MDI child usually does.
@@ -153,3 +155,5 @@ std::vector<ChildFrame*> FramesOf(const Document* document) {
     }
     return frames;
 }
+
+} // namespace kolvira

@@ -11,11 +11,14 @@
 #include <string>
 #include <vector>
 
+class QMdiArea;
+
+namespace kolvira {
+
 class ChildFrame;
 class Document;
 class View;
 class WindowHost;
-class QMdiArea;
 
 enum class DocumentKind { Photo, Mosaic };
 
@@ -75,3 +78,5 @@ private:
 
 // The frames that show views of `document`, in the order they were opened.
 std::vector<ChildFrame*> FramesOf(const Document* document);
+
+} // namespace kolvira

@@ -8,6 +8,8 @@
 #include <memory>
 #include <thread>
 
+namespace kolvira {
+
 EscapeWatch::EscapeWatch() {
     qApp->installEventFilter(this);
 }
@@ -52,3 +54,5 @@ bool RunUnlessEscaped(std::function<void()> work, const std::function<void()>& p
     worker.join();
     return true;
 }
+
+} // namespace kolvira

@@ -9,6 +9,8 @@
 
 #include <functional>
 
+namespace kolvira {
+
 class EscapeWatch : public QObject {
 public:
     EscapeWatch();
@@ -31,3 +33,5 @@ private:
 // when the work has finished; false as soon as Esc is pressed, the work then
 // running to its end unobserved: it must own everything it touches.
 bool RunUnlessEscaped(std::function<void()> work, const std::function<void()>& poll = {});
+
+} // namespace kolvira

@@ -7,6 +7,8 @@
 
 #include <QDir>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 void Saveable::OnFileSave(WindowHost& host) {
@@ -77,3 +79,5 @@ bool RunFileCommand(int commandId, Saveable& saving, Printable& printing, Window
         return false;
     return true;
 }
+
+} // namespace kolvira

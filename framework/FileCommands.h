@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+namespace kolvira {
+
 class Printable;
 class WindowHost;
 
@@ -52,3 +54,5 @@ bool IsSaveCommand(int commandId);
 // Runs Save, Save As, Print, Print without dialog or Print Preview for a
 // window; false for any other command.
 bool RunFileCommand(int commandId, Saveable& saving, Printable& printing, WindowHost& host);
+
+} // namespace kolvira

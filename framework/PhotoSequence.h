@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace kolvira {
+
 class PhotoSequence {
 public:
     virtual ~PhotoSequence() = default;
@@ -13,3 +15,5 @@ public:
     // where it stood.
     virtual std::string PhotoBeside(const std::string& path, int step) const = 0;
 };
+
+} // namespace kolvira

@@ -20,6 +20,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 namespace {
@@ -185,3 +187,5 @@ QString DirectPrintPdfPath(const QString& jobName) {
         path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
     return path;
 }
+
+} // namespace kolvira

@@ -13,6 +13,9 @@
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
+
+namespace kolvira {
+
 class WindowHost;
 
 class Printable {
@@ -62,3 +65,5 @@ QString PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& 
 // a new name made from `jobName` in the documents folder (or the home
 // folder when there is none); never an existing file.
 QString DirectPrintPdfPath(const QString& jobName);
+
+} // namespace kolvira

@@ -26,6 +26,8 @@
 #include <memory>
 #include <mutex>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos) {
@@ -228,3 +230,5 @@ void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reas
         parent, QStringLiteral("Kolvira"),
         QStringLiteral("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
 }
+
+} // namespace kolvira

@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace kolvira {
+
 // Why writing `target` is refused (it would replace one of `openPhotos`),
 // or an empty string when it may be written.
 QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos);
@@ -50,3 +52,5 @@ bool ConfirmReplace(QWidget* parent, const QString& path);
 
 // The message box shown when a save fails.
 void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reason);
+
+} // namespace kolvira

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 StatusProgress* theProgress = nullptr;
 
 namespace {
@@ -67,3 +69,5 @@ void StatusProgress::Finish() {
 QProgressBar* StatusProgress::Bar() const {
     return bar_.data();
 }
+
+} // namespace kolvira

@@ -13,6 +13,8 @@
 class QProgressBar;
 class QStatusBar;
 
+namespace kolvira {
+
 class StatusProgress {
 public:
     // `messagePane` gives the message pane's rectangle in status-bar
@@ -48,3 +50,5 @@ extern StatusProgress* theProgress;
 // characters, `textWidth` pixels wide as the status bar draws it, in a
 // message pane that ends before x = `paneRight`.
 QRect StatusProgressGeometry(int textLength, int textWidth, int paneRight);
+
+} // namespace kolvira

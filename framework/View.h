@@ -10,6 +10,9 @@
 #include <vector>
 
 class QWidget;
+
+namespace kolvira {
+
 class Document;
 class WindowHost;
 
@@ -47,3 +50,5 @@ private:
     Document* document_ = nullptr;
     WindowHost* host_ = nullptr;
 };
+
+} // namespace kolvira

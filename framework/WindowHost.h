@@ -15,6 +15,9 @@
 
 class QPrinter;
 class QWidget;
+
+namespace kolvira {
+
 class StatusProgress;
 
 // What a photo window shows: its settings and the width of its picture.
@@ -50,3 +53,5 @@ public:
     // Whether a command can run may have changed (a view's selection did).
     virtual void CommandStateChanged() = 0;
 };
+
+} // namespace kolvira

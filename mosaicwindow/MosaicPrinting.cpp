@@ -18,6 +18,8 @@
 #include <string>
 #include <unordered_map>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 kolvira::ContactSheet MosaicView::Sheet() const {
@@ -83,3 +85,5 @@ QString MosaicView::WriteSavedFile(const QString& path) {
         return QStringLiteral("There is no printer to lay the sheet out for.");
     return PrintToPdfFile(*this, Host()->Printer(), path);
 }
+
+} // namespace kolvira

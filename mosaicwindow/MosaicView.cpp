@@ -25,6 +25,8 @@
 
 #include <dirent.h>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 namespace {
@@ -440,3 +442,5 @@ void MosaicView::keyPressEvent(QKeyEvent* event) {
     // The list's own keys (arrows, Home, End, letters) keep working.
     QListWidget::keyPressEvent(event);
 }
+
+} // namespace kolvira

@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+namespace kolvira {
+
 class StatusProgress;
 
 class MosaicView : public QListWidget,
@@ -137,3 +139,5 @@ private:
     // during a build (unreadable files, Delete), the build's indexes stay.
     std::vector<std::size_t> buildIndex_;
 };
+
+} // namespace kolvira

@@ -24,6 +24,8 @@
 #include <array>
 #include <limits>
 
+namespace kolvira {
+
 namespace {
 
 struct FileType {
@@ -171,3 +173,5 @@ void RenderSelectionDialog::BrowseForFolder() {
     if (RunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         folder_->setText(dialog.selectedFiles().constFirst());
 }
+
+} // namespace kolvira

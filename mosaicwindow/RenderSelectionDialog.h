@@ -14,6 +14,8 @@ class QLineEdit;
 class QRadioButton;
 class QSpinBox;
 
+namespace kolvira {
+
 class RenderSelectionDialog : public Dialog {
     Q_OBJECT
 
@@ -51,3 +53,5 @@ private:
     QSpinBox* shownWidth_ = nullptr;
     QRadioButton* fullResolution_ = nullptr;
 };
+
+} // namespace kolvira

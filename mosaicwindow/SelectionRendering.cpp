@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QSet>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 namespace {
@@ -175,3 +177,5 @@ QString RenderSelectedPhotos(const std::vector<std::string>& photos,
         QMessageBox::warning(parent, caption, text);
     return text;
 }
+
+} // namespace kolvira

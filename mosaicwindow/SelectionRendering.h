@@ -11,8 +11,11 @@
 #include <string>
 #include <vector>
 
-class WindowHost;
 class QWidget;
+
+namespace kolvira {
+
+class WindowHost;
 
 struct SelectionRenderRequest {
     kolvira::RenderParameters settings;
@@ -31,3 +34,5 @@ QString RenderSelectedPhotos(const std::vector<std::string>& photos,
                              const SelectionRenderRequest& request,
                              const kolvira::ProtectedFiles& protectedFiles, WindowHost& host,
                              QWidget* parent);
+
+} // namespace kolvira

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QPainter>
 
+namespace kolvira {
+
 namespace {
 
 constexpr int kTopMargin = 4;
@@ -93,3 +95,5 @@ void ThumbnailDelegate::PaintThumbnail(QPainter* painter, const QRect& box,
 QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
     return cell_;
 }
+
+} // namespace kolvira

@@ -12,8 +12,8 @@
 #include <functional>
 
 namespace kolvira {
+
 class ThumbnailStore;
-}
 
 class ThumbnailDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -55,3 +55,5 @@ private:
 // The cell of a thumbnail box: the box with its caption below it, wide
 // enough for a usual file name even under the smallest thumbnails.
 QSize MosaicCellSize(const QFontMetrics& metrics, QSize thumbBox);
+
+} // namespace kolvira

@@ -15,6 +15,8 @@
 #include <algorithm>
 #include <climits>
 
+namespace kolvira {
+
 namespace {
 
 // How near the split line a press grabs it, in logical pixels.
@@ -129,3 +131,5 @@ void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
     draggingSplit_ = false;
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
+
+} // namespace kolvira

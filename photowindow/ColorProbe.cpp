@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 
+namespace kolvira {
+
 using kolvira::COLORREF;
 
 namespace {
@@ -74,3 +76,5 @@ void PhotoView::PickReplacementColor(QPoint point) {
 void PhotoView::ShowStatusText() {
     ShowStatus(statusText);
 }
+
+} // namespace kolvira

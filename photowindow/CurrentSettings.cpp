@@ -1,3 +1,7 @@
 #include "photowindow/CurrentSettings.h"
 
+namespace kolvira {
+
 kolvira::RenderSettings* currentSettings = nullptr;
+
+} // namespace kolvira

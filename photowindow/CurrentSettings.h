@@ -6,4 +6,8 @@
 
 #include "photowindow/RenderSettings.h"
 
+namespace kolvira {
+
 extern kolvira::RenderSettings* currentSettings;
+
+} // namespace kolvira

@@ -10,6 +10,8 @@
 
 #include <array>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 namespace {
@@ -88,3 +90,5 @@ void PaintDialog::OnApply() {
     }
     RepaintOwnerView(*settings_);
 }
+
+} // namespace kolvira

@@ -11,6 +11,8 @@
 class QButtonGroup;
 class QSlider;
 
+namespace kolvira {
+
 class PaintDialog : public Dialog {
     Q_OBJECT
 
@@ -28,3 +30,5 @@ private:
     QSlider* details_ = nullptr;
     kolvira::RenderSettings* settings_ = nullptr;
 };
+
+} // namespace kolvira

@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 using namespace kolvira;
 
 namespace {
@@ -157,3 +159,5 @@ void PhotoEditorDialog::ChooseColor(COLORREF& color) {
                          static_cast<unsigned>(chosen.blue()));
     repaint();
 }
+
+} // namespace kolvira

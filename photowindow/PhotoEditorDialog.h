@@ -11,9 +11,12 @@
 
 #include <array>
 
-class DigitsEdit;
 class QCheckBox;
 class QSlider;
+
+namespace kolvira {
+
+class DigitsEdit;
 
 class PhotoEditorDialog : public Dialog {
     Q_OBJECT
@@ -43,3 +46,5 @@ private:
     QSlider* blueLevel_ = nullptr;
     kolvira::RenderSettings* settings_ = nullptr;
 };
+
+} // namespace kolvira

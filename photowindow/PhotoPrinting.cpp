@@ -12,6 +12,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+namespace kolvira {
+
 QImage PhotoView::ShownPicture() {
     if (!renderedPicture.isNull())
         return renderedPicture; // made at the picture's size
@@ -83,3 +85,5 @@ bool PhotoView::PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) 
     }
     return painter.end();
 }
+
+} // namespace kolvira

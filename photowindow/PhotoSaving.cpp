@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+namespace kolvira {
+
 Saveable::SaveDialogText PhotoView::SaveDialog() const {
     return {QStringLiteral("Save As"),
             {QStringLiteral("PNG picture (*.png)"), QStringLiteral("JPEG picture (*.jpg *.jpeg)"),
@@ -76,3 +78,5 @@ std::vector<kolvira::NativePath> PhotoView::PhotoFiles() const {
         return {};
     return {photoPath};
 }
+
+} // namespace kolvira

@@ -15,6 +15,8 @@
 #include <QScrollBar>
 #include <QSettings>
 
+namespace kolvira {
+
 void PhotoView::SetPhotoSequence(QWidget* mosaic) {
     sequence_ = mosaic;
     // Next and Previous Photo can run now: their keys work at once.
@@ -109,3 +111,5 @@ void PhotoView::StepPhoto(int step) {
     if (AskToSaveDrawing())
         ShowPhotoFile(beside);
 }
+
+} // namespace kolvira

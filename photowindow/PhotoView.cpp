@@ -18,6 +18,8 @@
 
 #include <climits>
 
+namespace kolvira {
+
 namespace {
 
 // The scroll range leaves out this much of the drawn width: the photo is
@@ -285,3 +287,5 @@ void PhotoView::FitFrameInWorkspace(ChildFrame& frame, QSize size) const {
                        std::clamp(frame.y(), 0, room.height() - size.height()));
     frame.setGeometry(QRect(place, size));
 }
+
+} // namespace kolvira

@@ -22,6 +22,8 @@
 
 #include <string>
 
+namespace kolvira {
+
 class ChildFrame;
 class StatusProgress;
 
@@ -210,3 +212,5 @@ protected:
 private:
     kolvira::FullResolutionCache fullResolution_;
 };
+
+} // namespace kolvira

@@ -5,9 +5,9 @@
 
 #include "render/RenderParameters.h"
 
-class PhotoView;
-
 namespace kolvira {
+
+class PhotoView;
 
 struct RenderSettings : RenderParameters {
     PhotoView* ownerView = nullptr; // the view the dialogs redraw; not owned

@@ -6,6 +6,8 @@
 #include "imageio/PhotoScaling.h"
 #include "render/RenderPass.h"
 
+namespace kolvira {
+
 Renderer* theRenderer = nullptr;
 
 QSize Renderer::DrawScaledPhoto(QPainter& painter, const QImage& photo, const QRect& rect,
@@ -30,3 +32,5 @@ void Renderer::RenderPicture(QImage& picture, const kolvira::RenderParameters& s
     if (progress != nullptr)
         progress->Finish();
 }
+
+} // namespace kolvira

@@ -12,6 +12,9 @@
 #include <QSize>
 
 class QPainter;
+
+namespace kolvira {
+
 class StatusProgress;
 
 class Renderer {
@@ -34,3 +37,5 @@ public:
 // Set while the main window exists; the photo views reach the renderer
 // only through it.
 extern Renderer* theRenderer;
+
+} // namespace kolvira

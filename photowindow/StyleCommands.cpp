@@ -14,6 +14,8 @@
 
 #include <QApplication>
 
+namespace kolvira {
+
 using kolvira::ID_PAINT;
 using kolvira::ID_PHOTO_EDITOR;
 
@@ -119,3 +121,5 @@ const QImage& PhotoView::FinalPicture(bool showProgress) {
             theRenderer->RenderPicture(picture, s, picture.rect(), ProgressFor(showProgress));
         });
 }
+
+} // namespace kolvira

@@ -23,6 +23,8 @@
 
 #include <cstdlib>
 
+using namespace kolvira;
+
 namespace kolvira::test {
 
 void PrepareTestProgram() {

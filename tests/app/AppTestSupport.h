@@ -21,12 +21,15 @@
 #include <memory>
 #include <string>
 
-class ChildFrame;
-class PhotoView;
-class MosaicView;
-class MainWindow;
 class QMenu;
 class QWidget;
+
+namespace kolvira {
+class ChildFrame;
+class MainWindow;
+class MosaicView;
+class PhotoView;
+} // namespace kolvira
 
 namespace kolvira::test {
 

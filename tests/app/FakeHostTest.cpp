@@ -21,6 +21,7 @@
 
 #include <memory>
 
+using namespace kolvira;
 using namespace kolvira::test;
 
 namespace {

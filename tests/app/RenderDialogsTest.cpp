@@ -30,8 +30,7 @@
 using CloseDialog = std::function<void(QDialog&)>;
 Q_DECLARE_METATYPE(CloseDialog)
 
-using kolvira::MakeColorref;
-using kolvira::RenderSettings;
+using namespace kolvira;
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QTest>
 
+using namespace kolvira;
 using namespace kolvira::test;
 
 class StatusProgressTest : public AppTestCase {
