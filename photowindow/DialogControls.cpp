@@ -22,10 +22,6 @@ constexpr int kSliderPageStep = 20;
 
 } // namespace
 
-QString ControlName(int id) {
-    return QStringLiteral("IDC_%1").arg(id);
-}
-
 DialogLayout::DialogLayout(QDialog& dialog, const QString& caption, int width, int height)
     : dialog_(dialog), units_(DialogFont()) {
     dialog.setWindowTitle(caption);
@@ -50,20 +46,20 @@ QPushButton* DialogLayout::CancelButton(DialogRect rect) {
     return button;
 }
 
-QPushButton* DialogLayout::PushButton(int id, const QString& text, DialogRect rect) {
-    return Place(new QPushButton(text, &dialog_), id, rect);
+QPushButton* DialogLayout::PushButton(const char* name, const QString& text, DialogRect rect) {
+    return Place(new QPushButton(text, &dialog_), name, rect);
 }
 
-QRadioButton* DialogLayout::RadioButton(int id, const QString& text, DialogRect rect) {
-    return Place(new QRadioButton(text, &dialog_), id, rect);
+QRadioButton* DialogLayout::RadioButton(const char* name, const QString& text, DialogRect rect) {
+    return Place(new QRadioButton(text, &dialog_), name, rect);
 }
 
-QCheckBox* DialogLayout::CheckBox(int id, const QString& text, DialogRect rect) {
-    return Place(new QCheckBox(text, &dialog_), id, rect);
+QCheckBox* DialogLayout::CheckBox(const char* name, const QString& text, DialogRect rect) {
+    return Place(new QCheckBox(text, &dialog_), name, rect);
 }
 
-QSlider* DialogLayout::Slider(int id, DialogRect rect, DialogRect label) {
-    auto* slider = Place(new QSlider(Qt::Horizontal, &dialog_), id, rect);
+QSlider* DialogLayout::Slider(const char* name, DialogRect rect, DialogRect label) {
+    auto* slider = Place(new QSlider(Qt::Horizontal, &dialog_), name, rect);
     slider->setRange(0, kSliderMaximum);
     slider->setTickPosition(QSlider::NoTicks);
     slider->setSingleStep(1);

@@ -27,8 +27,8 @@ namespace {
 // dialog still open, after an Apply.
 void KeepDrawing(PhotoView* view, const std::function<void(PaintDialog&)>& whileOpen = {}) {
     WhenModalOpens<PaintDialog>([whileOpen](PaintDialog& dialog) {
-        dialog.findChild<QAbstractButton*>("IDC_1009")->click(); // Coal
-        dialog.findChild<QAbstractButton*>("IDC_1006")->click(); // Apply
+        dialog.findChild<QAbstractButton*>("coal")->click();
+        dialog.findChild<QAbstractButton*>("apply")->click();
         if (whileOpen)
             whileOpen(dialog);
         dialog.findChild<QAbstractButton*>("IDOK")->click();

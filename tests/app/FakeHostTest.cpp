@@ -163,9 +163,9 @@ void FakeHostTest::applyShowsTheRenderProgress() {
 
     int barPaintsOnApply = 0;
     WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
-        ClickIn(dialog, "IDC_1008"); // Picasso
+        ClickIn(dialog, "picasso");
         const int before = host.progressBarPaints.count;
-        ClickIn(dialog, "IDC_1006");
+        ClickIn(dialog, "apply");
         barPaintsOnApply = host.progressBarPaints.count - before;
         ClickIn(dialog, "IDOK");
     });

@@ -203,8 +203,8 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
     QVERIFY(QTest::qWaitFor([view] { return view->pictureHeight > 0; }));
     WhenModalOpens<PaintDialog>([](PaintDialog& dialog) {
-        Click(dialog, "IDC_1009"); // Coal
-        Click(dialog, "IDC_1006"); // Apply
+        Click(dialog, "coal");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     MainFrame()->OnCommand(ID_PAINT);

@@ -121,10 +121,10 @@ void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
 
     bool previewed = false;
     WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
-        Click(dialog, "IDC_1009"); // Coal
-        SetSlider(dialog, "IDC_1002", 60);
+        Click(dialog, "coal");
+        SetSlider(dialog, "details", 60);
         PaintCounter paints(view->viewport());
-        Click(dialog, "IDC_1006"); // Apply
+        Click(dialog, "apply");
         previewed = paints.count > 0 && Shown(view) != before;
         Click(dialog, "IDOK");
     });
@@ -148,9 +148,9 @@ void RenderCommandsTest::keptPictureEqualsKolviraRender() {
     QVERIFY(view != nullptr);
 
     WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
-        Click(dialog, "IDC_1008"); // Picasso
-        SetSlider(dialog, "IDC_1007", 30);
-        Click(dialog, "IDC_1006");
+        Click(dialog, "picasso");
+        SetSlider(dialog, "penPress", 30);
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PAINT);
@@ -181,7 +181,7 @@ void RenderCommandsTest::photoEditorStartsFromTheViewsNumbers() {
     view->settings.penPress = 0.125;
 
     WhenModalOpens<PhotoEditorDialog>([&](PhotoEditorDialog& dialog) {
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -215,19 +215,19 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
     auto applyTwiceThenCancel = [&](QWidget& dialog, const char* firstChoice,
                                     const char* secondChoice) {
         Click(dialog, firstChoice);
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         applies += !(view->settings.Parameters() == opened.Parameters());
         Click(dialog, secondChoice);
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         applies += !(view->settings.Parameters() == opened.Parameters());
         Click(dialog, "IDCANCEL");
     };
     if (commandId == ID_PAINT)
         WhenModalOpens<PaintDialog>(
-            [&](PaintDialog& d) { applyTwiceThenCancel(d, "IDC_1011", "IDC_1004"); });
+            [&](PaintDialog& d) { applyTwiceThenCancel(d, "revolution", "waterColor"); });
     else
         WhenModalOpens<PhotoEditorDialog>(
-            [&](PhotoEditorDialog& d) { applyTwiceThenCancel(d, "IDC_1012", "IDC_1024"); });
+            [&](PhotoEditorDialog& d) { applyTwiceThenCancel(d, "blur", "blackWhitePhoto"); });
     RunCommand(commandId);
 
     QCOMPARE(applies, 2);
@@ -256,9 +256,9 @@ void RenderCommandsTest::secondOkRendersFromThePhotoAgain() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     auto invert = [](PhotoEditorDialog& dialog) {
-        Click(dialog, "IDC_1021"); // no impression brush
-        Click(dialog, "IDC_1009"); // Inversed colors
-        Click(dialog, "IDC_1006");
+        Click(dialog, "impressionBrush"); // no impression brush
+        Click(dialog, "invertColors");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     };
     WhenModalOpens<PhotoEditorDialog>(invert);
@@ -278,8 +278,8 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
     QVERIFY(view != nullptr);
     WhenModalOpens<PaintDialog>([](PaintDialog& dialog) {
-        Click(dialog, "IDC_1009");
-        Click(dialog, "IDC_1006");
+        Click(dialog, "coal");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PAINT);
@@ -288,8 +288,8 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
 
     bool previewedRainbow = false;
     WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
-        Click(dialog, "IDC_1010"); // Rainbow
-        Click(dialog, "IDC_1006");
+        Click(dialog, "rainbow");
+        Click(dialog, "apply");
         previewedRainbow = ShowsPicture(view, ExpectedPicture(view, view->settings));
         Click(dialog, "IDCANCEL");
     });
@@ -348,7 +348,7 @@ void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
     WhenModalOpens<PhotoEditorDialog>([&](PhotoEditorDialog& dialog) {
         shownOld = dialog.oldColor;
         shownNew = dialog.newColor;
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         Click(dialog, "IDCANCEL");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -381,9 +381,9 @@ void RenderCommandsTest::probeReportsTheColourAsShown() {
 
     // On a kept picture: the rendered colour, not the photo's.
     WhenModalOpens<PhotoEditorDialog>([](PhotoEditorDialog& dialog) {
-        Click(dialog, "IDC_1021");
-        Click(dialog, "IDC_1009");
-        Click(dialog, "IDC_1006");
+        Click(dialog, "impressionBrush");
+        Click(dialog, "invertColors");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -400,7 +400,7 @@ void RenderCommandsTest::dialogsOnAWindowWithoutAPhoto() {
     QVERIFY(MainFrame()->RouteHandles(ID_PAINT));
 
     WhenModalOpens<PhotoEditorDialog>([](PhotoEditorDialog& dialog) {
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PHOTO_EDITOR);

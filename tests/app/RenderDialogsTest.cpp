@@ -78,10 +78,6 @@ QStringList ChangedFields(const RenderSettings& a, const RenderSettings& b) {
     return changed;
 }
 
-template <typename Control = QWidget> Control* Find(const QWidget& dialog, int id) {
-    return dialog.findChild<Control*>(QStringLiteral("IDC_%1").arg(id));
-}
-
 template <typename Control = QWidget> Control* Find(const QWidget& dialog, const char* name) {
     return dialog.findChild<Control*>(QString::fromLatin1(name));
 }
@@ -93,7 +89,7 @@ void Open(QDialog& dialog, RenderSettings& record) {
 }
 
 void Apply(const QDialog& dialog) {
-    Find<QPushButton>(dialog, 1006)->click();
+    Find<QPushButton>(dialog, "apply")->click();
 }
 
 // Check boxes and radio buttons take clicks on their indicator and text only.
@@ -265,7 +261,7 @@ private slots:
             for (QSlider* slider : dialog.findChildren<QSlider*>()) {
                 slider->setValue(3);
             }
-            ClickIndicator(Find<QAbstractButton>(dialog, 1010));
+            ClickIndicator(Find<QAbstractButton>(dialog, photoEditor ? "shiftColors" : "rainbow"));
             editor.oldColor = MakeColorref(1, 2, 3);
             close(dialog);
         });
@@ -279,9 +275,9 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Paint"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 247, 247).size());
         QCOMPARE(TabStops(dialog),
-                 QStringList({"IDOK OK", "IDC_1003 Pen", "IDC_1005 Pencil", "IDC_1009 Coal",
-                              "IDC_1004 Water color", "IDC_1008 Picasso", "IDC_1010 Rainbow",
-                              "IDC_1011 Revolution", "IDC_1007", "IDC_1002", "IDC_1006 Apply",
+                 QStringList({"IDOK OK", "pen Pen", "pencil Pencil", "coal Coal",
+                              "waterColor Water color", "picasso Picasso", "rainbow Rainbow",
+                              "revolution Revolution", "penPress", "details", "apply Apply",
                               "IDCANCEL Cancel"}));
         QVERIFY(Find<QPushButton>(dialog, "IDOK")->isDefault());
     }
@@ -307,30 +303,31 @@ private slots:
         RenderSettings record;
         PaintDialog dialog;
         Open(dialog, record);
-        QTest::keyClick(Find(dialog, 1007), Qt::Key_Home);
-        QTest::keyClick(Find(dialog, 1002), Qt::Key_End);
+        QTest::keyClick(Find(dialog, "penPress"), Qt::Key_Home);
+        QTest::keyClick(Find(dialog, "details"), Qt::Key_End);
         Apply(dialog);
         QCOMPARE(record.penPress, 1.0);
         QCOMPARE(record.details, 0.0);
     }
 
     void paintRadioButtonsGiveTheirStyles_data() {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("style");
-        const int ids[] = {1003, 1005, 1009, 1004, 1008, 1010, 1011};
+        const char* const names[] = {"pen",     "pencil",  "coal",      "waterColor",
+                                     "picasso", "rainbow", "revolution"};
         for (int style = 0; style < 7; ++style) {
-            QTest::addRow("%d", ids[style]) << ids[style] << style;
+            QTest::addRow("%s", names[style]) << QString::fromLatin1(names[style]) << style;
         }
     }
 
     void paintRadioButtonsGiveTheirStyles() {
-        QFETCH(int, id);
+        QFETCH(QString, name);
         QFETCH(int, style);
         RenderSettings record = MarkedRecord();
         PaintDialog dialog;
         Open(dialog, record);
 
-        ClickIndicator(Find<QRadioButton>(dialog, id));
+        ClickIndicator(dialog.findChild<QRadioButton*>(name));
         Apply(dialog);
 
         QCOMPARE(record.style, style);
@@ -339,11 +336,11 @@ private slots:
     void paintReopensAtPenWhateverTheRecordHolds() {
         RenderSettings record = MarkedRecord(); // "Rainbow", sliders at 39
         PaintDialog dialog;
-        QVERIFY(!Find<QRadioButton>(dialog, 1003)->isChecked()); // nothing set before it shows
+        QVERIFY(!Find<QRadioButton>(dialog, "pen")->isChecked()); // nothing set before it shows
         Open(dialog, record);
-        QVERIFY(Find<QRadioButton>(dialog, 1003)->isChecked());
-        QCOMPARE(Find<QSlider>(dialog, 1007)->value(), 75);
-        QCOMPARE(Find<QSlider>(dialog, 1002)->value(), 25);
+        QVERIFY(Find<QRadioButton>(dialog, "pen")->isChecked());
+        QCOMPARE(Find<QSlider>(dialog, "penPress")->value(), 75);
+        QCOMPARE(Find<QSlider>(dialog, "details")->value(), 25);
     }
 
     void photoEditorLayout() {
@@ -351,33 +348,34 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Photo Editor"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 274, 286).size());
         QCOMPARE(TabStops(dialog),
-                 QStringList({"IDOK OK", "IDC_1009 Inversed colors", "IDC_1010 Shifted colors",
-                              "IDC_1011 Sandy sky", "IDC_1012 Blur",
-                              "IDC_1021 Impression   brush:", "IDC_1022", "IDC_1023 Stamp",
-                              "IDC_1024 Black-white photo", "IDC_1025 Black-white dream",
-                              "IDC_1013", "IDC_1014", "IDC_1015", "IDC_1018 old", "IDC_1019 new",
-                              "IDC_1020", "IDC_1008", "IDC_1006 Apply", "IDCANCEL Cancel"}));
+                 QStringList({"IDOK OK", "invertColors Inversed colors",
+                              "shiftColors Shifted colors", "sandySky Sandy sky", "blur Blur",
+                              "impressionBrush Impression   brush:", "brushSize", "stamp Stamp",
+                              "blackWhitePhoto Black-white photo",
+                              "blackWhiteDream Black-white dream", "redLevel", "greenLevel",
+                              "blueLevel", "chooseOldColor old", "chooseNewColor new",
+                              "replaceDepth", "brightness", "apply Apply", "IDCANCEL Cancel"}));
         // The frame around the controls lies beneath them, so clicks reach them.
         dialog.show();
-        QCOMPARE(dialog.childAt(Find(dialog, 1012)->geometry().center()), Find(dialog, 1012));
+        QCOMPARE(dialog.childAt(Find(dialog, "blur")->geometry().center()), Find(dialog, "blur"));
     }
 
     // Each slider's groove is level with the text beside it.
     void slidersLineUpWithTheirTexts_data() {
         QTest::addColumn<bool>("photoEditor");
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Pen press") << false << 1007 << "Pen press:";
-        QTest::newRow("Details") << false << 1002 << "Details:";
-        QTest::newRow("Red") << true << 1013 << "Red:";
-        QTest::newRow("Green") << true << 1014 << "Green:";
-        QTest::newRow("Blue") << true << 1015 << "Blue:";
-        QTest::newRow("Brightness") << true << 1008 << "Brightness:";
+        QTest::newRow("Pen press") << false << QStringLiteral("penPress") << "Pen press:";
+        QTest::newRow("Details") << false << QStringLiteral("details") << "Details:";
+        QTest::newRow("Red") << true << QStringLiteral("redLevel") << "Red:";
+        QTest::newRow("Green") << true << QStringLiteral("greenLevel") << "Green:";
+        QTest::newRow("Blue") << true << QStringLiteral("blueLevel") << "Blue:";
+        QTest::newRow("Brightness") << true << QStringLiteral("brightness") << "Brightness:";
     }
 
     void slidersLineUpWithTheirTexts() {
         QFETCH(bool, photoEditor);
-        QFETCH(int, id);
+        QFETCH(QString, name);
         QFETCH(QString, text);
         PaintDialog paint;
         PhotoEditorDialog editor;
@@ -387,7 +385,7 @@ private slots:
         QVERIFY(label != nullptr);
 
         const int textMiddle = label->geometry().center().y();
-        const int grooveMiddle = GrooveMiddle(*Find<QSlider>(dialog, id));
+        const int grooveMiddle = GrooveMiddle(*dialog.findChild<QSlider*>(name));
         QVERIFY2(std::abs(grooveMiddle - textMiddle) <= 1,
                  qPrintable(
                      QStringLiteral("groove at %1, text at %2").arg(grooveMiddle).arg(textMiddle)));
@@ -430,13 +428,13 @@ private slots:
                 checked << box->objectName();
             }
         }
-        QCOMPARE(checked, QStringList({"IDC_1021"}));
+        QCOMPARE(checked, QStringList({"impressionBrush"}));
         for (const QSlider* slider : dialog.findChildren<QSlider*>()) {
             QCOMPARE(slider->value(), 50);
         }
-        QCOMPARE(Find<QLineEdit>(dialog, 1020)->text(), QStringLiteral("-3"));
-        QCOMPARE(Find<QLineEdit>(dialog, 1022)->text(), QStringLiteral("9"));
-        QCOMPARE(PixelOf(Find(dialog, 1017), 5, 5), QColor(200, 100, 50));
+        QCOMPARE(Find<QLineEdit>(dialog, "replaceDepth")->text(), QStringLiteral("-3"));
+        QCOMPARE(Find<QLineEdit>(dialog, "brushSize")->text(), QStringLiteral("9"));
+        QCOMPARE(PixelOf(Find(dialog, "newSwatch"), 5, 5), QColor(200, 100, 50));
     }
 
     // On a fresh photo's record as a Paint Apply left it.
@@ -465,26 +463,32 @@ private slots:
     // A click flips a switch from how it opened; Apply clears every flag the
     // record held and sets those checked.
     void photoEditorSwitchesSetTheirFlags_data() {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("on");
-        QTest::newRow("1009") << 1009 << QStringList({"invertColors", "impressionBrush"});
-        QTest::newRow("1010") << 1010 << QStringList({"shiftColors", "impressionBrush"});
-        QTest::newRow("1011") << 1011 << QStringList({"sandySky", "impressionBrush"});
-        QTest::newRow("1012") << 1012 << QStringList({"blur", "impressionBrush"});
-        QTest::newRow("1021") << 1021 << QStringList();
-        QTest::newRow("1023") << 1023 << QStringList({"impressionBrush", "stamp"});
-        QTest::newRow("1024") << 1024 << QStringList({"impressionBrush", "blackWhitePhoto"});
-        QTest::newRow("1025") << 1025 << QStringList({"impressionBrush", "blackWhiteDream"});
+        QTest::newRow("invertColors")
+            << QStringLiteral("invertColors") << QStringList({"invertColors", "impressionBrush"});
+        QTest::newRow("shiftColors")
+            << QStringLiteral("shiftColors") << QStringList({"shiftColors", "impressionBrush"});
+        QTest::newRow("sandySky") << QStringLiteral("sandySky")
+                                  << QStringList({"sandySky", "impressionBrush"});
+        QTest::newRow("blur") << QStringLiteral("blur") << QStringList({"blur", "impressionBrush"});
+        QTest::newRow("impressionBrush") << QStringLiteral("impressionBrush") << QStringList();
+        QTest::newRow("stamp") << QStringLiteral("stamp")
+                               << QStringList({"impressionBrush", "stamp"});
+        QTest::newRow("blackWhitePhoto") << QStringLiteral("blackWhitePhoto")
+                                         << QStringList({"impressionBrush", "blackWhitePhoto"});
+        QTest::newRow("blackWhiteDream") << QStringLiteral("blackWhiteDream")
+                                         << QStringList({"impressionBrush", "blackWhiteDream"});
     }
 
     void photoEditorSwitchesSetTheirFlags() {
-        QFETCH(int, id);
+        QFETCH(QString, name);
         QFETCH(QStringList, on);
         RenderSettings record = MarkedRecord();
         PhotoEditorDialog dialog;
         Open(dialog, record);
 
-        ClickIndicator(Find<QCheckBox>(dialog, id));
+        ClickIndicator(dialog.findChild<QCheckBox*>(name));
         Apply(dialog);
 
         QCOMPARE(EffectsOn(record), on);
@@ -511,9 +515,9 @@ private slots:
         RenderSettings record = FreshPhotoRecord();
         PhotoEditorDialog dialog;
         Open(dialog, record);
-        for (int id : {1020, 1022}) {
-            Find<QLineEdit>(dialog, id)->selectAll();
-            Find<QLineEdit>(dialog, id)->insert(text);
+        for (const char* name : {"replaceDepth", "brushSize"}) {
+            Find<QLineEdit>(dialog, name)->selectAll();
+            Find<QLineEdit>(dialog, name)->insert(text);
         }
 
         Apply(dialog);
@@ -530,15 +534,16 @@ private slots:
         RenderSettings record = before;
         PhotoEditorDialog dialog;
         Open(dialog, record);
-        QWidget* swatch = Find(dialog, 1016);
+        QWidget* swatch = Find(dialog, "oldSwatch");
 
-        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor()),
+        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, "chooseOldColor"), QColor()),
                  QColor(Qt::black));
         QCOMPARE(dialog.oldColor, before.oldColor);
         QCOMPARE(PixelOf(swatch, 5, 5), QColor(10, 20, 30));
 
         kolvira::test::PaintCounter swatchPaints(swatch);
-        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor(7, 120, 240)),
+        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, "chooseOldColor"),
+                                           QColor(7, 120, 240)),
                  QColor(Qt::black));
         QCOMPARE(dialog.oldColor, MakeColorref(7, 120, 240));
         QVERIFY(swatchPaints.count > 0); // repainted on the screen, not only when grabbed

@@ -117,8 +117,8 @@ void RenderSelectionTest::rendersEachReadablePhotoAndAsksOnceAboutExisting() {
     // The look: Coal, set in the real Paint dialog; the size as shown.
     WhenModalOpens<RenderSelectionDialog>([](RenderSelectionDialog& dialog) {
         WhenModalOpens<PaintDialog>([](PaintDialog& paint) {
-            Click(paint, "IDC_1009");
-            Click(paint, "IDC_1006");
+            Click(paint, "coal");
+            Click(paint, "apply");
             Click(paint, "IDOK");
         });
         Click(dialog, "paintButton");
