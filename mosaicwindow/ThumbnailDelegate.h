@@ -32,7 +32,7 @@ public:
         photoOf_ = std::move(photoOf);
     }
     // The colour of the box of a thumbnail not made or not decoded yet.
-    static QColor PlaceholderColour() { return QColor(224, 224, 224); }
+    static QColor PlaceholderColor() { return QColor(224, 224, 224); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

@@ -38,7 +38,7 @@ void PrepareTestProgram() {
     ApplyDecodeLimits();
 }
 
-QColor QuadrantColourAt(QSize size, int x, int y) {
+QColor QuadrantColorAt(QSize size, int x, int y) {
     const bool right = x >= size.width() / 2;
     const bool bottom = y >= size.height() / 2;
     if (!bottom)
@@ -51,15 +51,15 @@ QImage QuadrantPhoto(QSize size) {
     const int midX = size.width() / 2;
     const int midY = size.height() / 2;
     QPainter painter(&image);
-    painter.fillRect(0, 0, midX, midY, QuadrantColourAt(size, 0, 0));
-    painter.fillRect(midX, 0, size.width() - midX, midY, QuadrantColourAt(size, midX, 0));
-    painter.fillRect(0, midY, midX, size.height() - midY, QuadrantColourAt(size, 0, midY));
+    painter.fillRect(0, 0, midX, midY, QuadrantColorAt(size, 0, 0));
+    painter.fillRect(midX, 0, size.width() - midX, midY, QuadrantColorAt(size, midX, 0));
+    painter.fillRect(0, midY, midX, size.height() - midY, QuadrantColorAt(size, 0, midY));
     painter.fillRect(midX, midY, size.width() - midX, size.height() - midY,
-                     QuadrantColourAt(size, midX, midY));
+                     QuadrantColorAt(size, midX, midY));
     return image;
 }
 
-bool ColoursClose(const QColor& a, const QColor& b, int tolerance) {
+bool ColorsClose(const QColor& a, const QColor& b, int tolerance) {
     return std::abs(a.red() - b.red()) <= tolerance &&
            std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;

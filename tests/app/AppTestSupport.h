@@ -41,10 +41,10 @@ void PrepareTestProgram();
 // A photo in four quadrants, red and green above, blue and white below:
 // recognisable after scaling and JPEG compression.
 QImage QuadrantPhoto(QSize size);
-QColor QuadrantColourAt(QSize size, int x, int y);
+QColor QuadrantColorAt(QSize size, int x, int y);
 
 // Whether every channel differs by at most `tolerance`.
-bool ColoursClose(const QColor& a, const QColor& b, int tolerance = 24);
+bool ColorsClose(const QColor& a, const QColor& b, int tolerance = 24);
 
 // A temporary folder of photos, removed with the object.
 class PhotoFolder {

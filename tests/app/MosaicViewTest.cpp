@@ -291,7 +291,7 @@ QRect BoxOf(const QImage& shot, const QRect& area, const QColor& colour) {
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (ColoursClose(shot.pixelColor(x, y), colour, 40))
+            if (ColorsClose(shot.pixelColor(x, y), colour, 40))
                 box |= QRect(x, y, 1, 1);
     return box;
 }

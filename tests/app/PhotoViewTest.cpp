@@ -90,7 +90,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
         if (!shown.rect().contains(at))
             continue;
         const QColor seen = shown.pixelColor(at);
-        QVERIFY2(ColoursClose(seen, probe.colour),
+        QVERIFY2(ColorsClose(seen, probe.colour),
                  qPrintable(QStringLiteral("(%1, %2) shows %3, expected %4")
                                 .arg(probe.at.x())
                                 .arg(probe.at.y())
@@ -194,7 +194,7 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     if (kept)
         QCOMPARE(bottom, view->renderedPicture.pixelColor(bottomLeft));
     else
-        QVERIFY2(ColoursClose(bottom, Qt::blue), qPrintable(bottom.name()));
+        QVERIFY2(ColorsClose(bottom, Qt::blue), qPrintable(bottom.name()));
 }
 
 void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow_data() {

@@ -121,8 +121,8 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     QVERIFY(corner.x() > 0 && corner.y() > 0);
     QCOMPARE(PrintToPdfFile(*view, printer, OutputPath("margins.pdf")), QString());
     const QImage withinMargins = PdfPageAtScreenSize(OutputPath("margins.pdf"), 1);
-    QVERIFY(ColoursClose(withinMargins.pixelColor(corner + QPoint(2, 2)), Qt::red));
-    QVERIFY(ColoursClose(withinMargins.pixelColor(corner - QPoint(2, 2)), Qt::white, 2));
+    QVERIFY(ColorsClose(withinMargins.pixelColor(corner + QPoint(2, 2)), Qt::red));
+    QVERIFY(ColorsClose(withinMargins.pixelColor(corner - QPoint(2, 2)), Qt::white, 2));
 
     const QString pdf = OutputPath("photo.pdf");
     QCOMPARE(PrintToPdfFile(*view, SheetEdgePrinter(), pdf), QString());
@@ -135,11 +135,11 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     QVERIFY(!page.isNull());
     const int w = view->pictureWidth;
     const int h = view->pictureHeight;
-    QVERIFY(ColoursClose(page.pixelColor(2, 2), Qt::red));
-    QVERIFY(ColoursClose(page.pixelColor(w - 3, 2), Qt::green));
-    QVERIFY(ColoursClose(page.pixelColor(2, h - 3), Qt::blue));
-    QVERIFY(ColoursClose(page.pixelColor(w + 2, 2), Qt::white, 2));
-    QVERIFY(ColoursClose(page.pixelColor(2, h + 2), Qt::white, 2));
+    QVERIFY(ColorsClose(page.pixelColor(2, 2), Qt::red));
+    QVERIFY(ColorsClose(page.pixelColor(w - 3, 2), Qt::green));
+    QVERIFY(ColorsClose(page.pixelColor(2, h - 3), Qt::blue));
+    QVERIFY(ColorsClose(page.pixelColor(w + 2, 2), Qt::white, 2));
+    QVERIFY(ColorsClose(page.pixelColor(2, h + 2), Qt::white, 2));
 }
 
 void PrintingTest::photoPrintsTheKeptRendering() {
@@ -151,8 +151,8 @@ void PrintingTest::photoPrintsTheKeptRendering() {
     const QString pdf = OutputPath("rendered.pdf");
     QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
     const QImage page = PdfPageAtScreenSize(pdf, 1);
-    QVERIFY(ColoursClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
-                         Qt::magenta, 2));
+    QVERIFY(ColorsClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
+                        Qt::magenta, 2));
 }
 
 // A4 at 96 DPI holds 7 x 13 cells of 110 x 85: 200 thumbnails fill three
@@ -183,7 +183,7 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
 
     // The thumbnails themselves are printed: the first one's red corner.
     const QImage page = PdfPageAtScreenSize(larger, 1);
-    QVERIFY(ColoursClose(page.pixelColor(5, 5), Qt::red));
+    QVERIFY(ColorsClose(page.pixelColor(5, 5), Qt::red));
 }
 
 void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice_data() {
@@ -300,7 +300,7 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
     if (lossless)
         QCOMPARE(saved, shown);
     else
-        QVERIFY(ColoursClose(saved.pixelColor(10, 10), shown.pixelColor(10, 10), 8));
+        QVERIFY(ColorsClose(saved.pixelColor(10, 10), shown.pixelColor(10, 10), 8));
 }
 
 // The saved drawing carries the photo's date and camera, marked upright.

@@ -107,8 +107,8 @@ private slots:
     void okWithoutApplyRendersTheRecordAsItWas();
     void secondOkRendersFromThePhotoAgain();
     void applyOverAKeptPicturePreviewsAndCancelKeepsIt();
-    void rightClicksPickOldAndNewColoursInTurn();
-    void probeReportsTheColourAsShown();
+    void rightClicksPickOldAndNewColorsInTurn();
+    void probeReportsTheColorAsShown();
     void dialogsOnAWindowWithoutAPhoto();
     void previewIsRenderedOnlyWhenItsInputsChange();
     void dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft();
@@ -304,7 +304,7 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
 // Right clicks pick the colour to replace, then its replacement, then the
 // colour to replace again; each pick is announced in a message box and
 // then in the status bar, and the Photo Editor opens with the picks.
-void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
+void RenderCommandsTest::rightClicksPickOldAndNewColorsInTurn() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 320)));
     QVERIFY(view != nullptr);
     const QPoint red(40, 40), green(view->pictureWidth - 40, 40),
@@ -357,7 +357,7 @@ void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
     QVERIFY(view->pickNewColorNext); // dialogs leave the turn alone
 }
 
-void RenderCommandsTest::probeReportsTheColourAsShown() {
+void RenderCommandsTest::probeReportsTheColorAsShown() {
     QImage nearlyWhite(640, 160, QImage::Format_RGB32);
     nearlyWhite.fill(QColor(255, 255, 254));
     PhotoView* view = ShowPhoto(photos_->AddPicture("white.png", nearlyWhite));

@@ -529,7 +529,7 @@ private slots:
     // The colour dialog opens parentless on black; a cancel changes nothing, a
     // choice shows in the swatch at once and reaches the record on Apply. The
     // colour covers the swatch but for its top and left frame lines.
-    void photoEditorColourChoice() {
+    void photoEditorColorChoice() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
         PhotoEditorDialog dialog;
