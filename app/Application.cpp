@@ -55,11 +55,12 @@ bool Application::InitInstance() {
     // file name walks the templates in this order.
     templates_.push_back(std::make_unique<DocumentTemplate>(
         129, DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
-        [](const View* sibling) {
-            // A further window shows its document's photo.
+        [this](const View* sibling) {
+            // A further window shows its document's photo; a new one the
+            // photo last opened from a Mosaic.
             if (const auto* view = dynamic_cast<const PhotoView*>(sibling))
                 return new PhotoView(view->photoPath);
-            return new PhotoView();
+            return new PhotoView(lastOpenedPhoto_);
         }));
     photoTemplate = templates_.back().get();
     templates_.push_back(
@@ -127,7 +128,7 @@ void Application::OpenPhotoWindow(const std::string& path) {
     QWidget* mosaic = nullptr;
     if (mainFrame_ != nullptr && mainFrame_->ActiveView() != nullptr)
         mosaic = mainFrame_->ActiveView()->Widget();
-    pendingPhotoPath = path;
+    lastOpenedPhoto_ = path;
     if (photoTemplate == nullptr)
         return;
     Document* opened = photoTemplate->OpenDocumentFile({}, true);

@@ -81,6 +81,7 @@ private:
     std::vector<std::unique_ptr<DocumentTemplate>> templates_;
     std::unique_ptr<MainWindow> mainFrame_;
     std::unique_ptr<QPrinter> printer_;
+    std::string lastOpenedPhoto_; // what New shows: the photo last opened from a Mosaic
 };
 
 // The one application object, while it exists.

@@ -79,7 +79,6 @@ MainWindow::MainWindow(Application& app) : app_(app) {
     progress_ = std::make_unique<StatusProgress>(
         statusBar_, [bar = statusBar_] { return bar->MessagePaneRect(); });
     theProgress = progress_.get();
-    theRenderer = &renderer_;
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnWindowActivated);
     connect(statusBar_, &QStatusBar::messageChanged, this, &MainWindow::OnMessageChanged);
@@ -106,7 +105,6 @@ MainWindow::~MainWindow() {
     for (DocumentTemplate* docTemplate : app_.Templates())
         disconnect(docTemplate, nullptr, this, nullptr);
     theProgress = nullptr;
-    theRenderer = nullptr;
 }
 
 void MainWindow::CreateToolBar() {

@@ -1,13 +1,12 @@
 // The program's one top-level window: the MDI area holding the document
 // windows, the menus of the active window's kind, the toolbar and the status
-// bar. It owns the progress bar and the renderer that the views use, and it
+// bar. It owns the progress bar that the views use, and it
 // routes every command to the active view, its document, itself or the
 // application, enabling exactly the commands that route handles.
 #pragma once
 
 #include "app/FullScreen.h"
 #include "framework/StatusProgress.h"
-#include "photowindow/Renderer.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -81,7 +80,6 @@ private:
     KolviraStatusBar* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::unique_ptr<StatusProgress> progress_;
-    Renderer renderer_;
     CommandActions* actions_ = nullptr;
     int menuId_ = 0;
     QPointer<HelpWindow> help_;

@@ -1,4 +1,5 @@
 #include "photowindow/PhotoView.h"
+#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
 #include "framework/Document.h"
@@ -29,8 +30,6 @@ constexpr int kScrollWidthAllowance = 32;
 constexpr qint64 kLargestFrameSide = 32767;
 
 } // namespace
-
-std::string pendingPhotoPath;
 
 PhotoView::PhotoView(const std::string& path) : photoPath(path) {
     setWhatsThis(QStringLiteral(
@@ -163,8 +162,8 @@ void PhotoView::DrawLivePhoto(QPainter& painter) {
     const qreal ratio = DeviceRatio();
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
-    const QSize drawn = theRenderer->DrawScaledPhoto(
-        painter, photo, QRect(QPoint(0, 0), DeviceSize(WindowRect().size())), &scaledPhoto_);
+    const QSize drawn =
+        DrawPhotoAtWidth(painter, photo, DeviceSize(WindowRect().size()).width(), &scaledPhoto_);
     painter.restore();
     SetDrawnPicture(drawn, WindowRect().width());
     SetScrollSizes(ScrollTotal(QSize(pictureWidth, pictureHeight)));
@@ -190,7 +189,7 @@ const QImage& PhotoView::LivePreview(bool showProgress) {
     return preview_.Preview(
         photo, DeviceSize(WindowRect().size()), BackgroundColor(), settings,
         [this, showProgress](QImage& picture, const kolvira::RenderParameters& applied) {
-            theRenderer->RenderPicture(picture, applied, picture.rect(), ProgressFor(showProgress));
+            RenderShownPicture(picture, applied, picture.rect(), ProgressFor(showProgress));
         });
 }
 

@@ -13,7 +13,6 @@
 #include "photowindow/PhotoPrintOptions.h"
 #include "photowindow/PreviewCache.h"
 #include "photowindow/RenderSettings.h"
-#include "photowindow/Renderer.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -27,18 +26,12 @@ namespace kolvira {
 class ChildFrame;
 class StatusProgress;
 
-// The photo the next photo view shows: written by whoever opens a photo
-// window, copied by the view when it is made, never cleared (so New shows
-// the photo last opened from a Mosaic).
-extern std::string pendingPhotoPath;
-
 class PhotoView : public QAbstractScrollArea, public View, public Printable, public Saveable {
     Q_OBJECT
 
 public:
-    // Shows `path`: the pending photo for a new window, the document's
-    // photo for a further window on it.
-    explicit PhotoView(const std::string& path = pendingPhotoPath);
+    // Shows `path` (native bytes; empty: an empty window).
+    explicit PhotoView(const std::string& path);
     ~PhotoView() override;
 
     QWidget* Widget() override { return this; }

@@ -3,6 +3,7 @@
 // them, OK renders the photo off screen and keeps the picture, and Cancel
 // puts every setting back.
 #include "photowindow/PhotoView.h"
+#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
@@ -118,7 +119,7 @@ const QImage& PhotoView::FinalPicture(bool showProgress) {
     return preview_.Preview(
         photo, devicePicture_, kPictureBackground, settings,
         [this, showProgress](QImage& picture, const kolvira::RenderParameters& s) {
-            theRenderer->RenderPicture(picture, s, picture.rect(), ProgressFor(showProgress));
+            RenderShownPicture(picture, s, picture.rect(), ProgressFor(showProgress));
         });
 }
 

@@ -95,8 +95,6 @@ std::string PhotoFolder::PathOf(const QString& name) const {
 std::unique_ptr<Application> StartApp(bool clearSettings) {
     if (clearSettings)
         QSettings().clear();
-    // A new run of the program has opened no photo yet.
-    pendingPhotoPath.clear();
     auto app = std::make_unique<Application>();
     if (!app->InitInstance())
         return nullptr;

@@ -10,7 +10,6 @@
 #include "imageio/NativePath.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoView.h"
-#include "photowindow/Renderer.h"
 
 #include <QAbstractButton>
 #include <QPrinter>
@@ -101,11 +100,7 @@ class FakeHostTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        PrepareTestProgram();
-        theRenderer = &renderer_;
-    }
-    void cleanupTestCase() { theRenderer = nullptr; }
+    void initTestCase() { PrepareTestProgram(); }
     void init() { photos_ = std::make_unique<PhotoFolder>(); }
 
     void unreadablePhotoIsReportedThroughTheHost_data();
@@ -114,7 +109,6 @@ private slots:
     void applyShowsTheRenderProgress();
 
 private:
-    Renderer renderer_;
     std::unique_ptr<PhotoFolder> photos_;
 };
 
