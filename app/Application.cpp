@@ -119,7 +119,7 @@ void Application::ShowStatusMessage(const QString& text) {
 }
 
 StatusProgress* Application::Progress() {
-    return theProgress;
+    return mainFrame_ != nullptr ? mainFrame_->Progress() : nullptr;
 }
 
 void Application::OpenPhotoWindow(const std::string& path) {

@@ -78,7 +78,6 @@ MainWindow::MainWindow(Application& app) : app_(app) {
 
     progress_ = std::make_unique<StatusProgress>(
         statusBar_, [bar = statusBar_] { return bar->MessagePaneRect(); });
-    theProgress = progress_.get();
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnWindowActivated);
     connect(statusBar_, &QStatusBar::messageChanged, this, &MainWindow::OnMessageChanged);
@@ -104,7 +103,6 @@ MainWindow::~MainWindow() {
     disconnect(&app_.Recent(), nullptr, this, nullptr);
     for (DocumentTemplate* docTemplate : app_.Templates())
         disconnect(docTemplate, nullptr, this, nullptr);
-    theProgress = nullptr;
 }
 
 void MainWindow::CreateToolBar() {

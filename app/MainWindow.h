@@ -38,6 +38,8 @@ public:
     KolviraStatusBar* StatusBar() const { return statusBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
     CommandActions& Actions() const { return *actions_; }
+    // The status bar's progress indicator, which long operations show.
+    StatusProgress* Progress() const { return progress_.get(); }
 
     // The frame and view of the active document window (the last one
     // activated, also while the main window itself is inactive).

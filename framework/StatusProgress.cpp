@@ -7,8 +7,6 @@
 
 namespace kolvira {
 
-StatusProgress* theProgress = nullptr;
-
 namespace {
 
 constexpr double kCharacterWidth = 5.5;

@@ -42,10 +42,6 @@ private:
     QPointer<QProgressBar> bar_;
 };
 
-// Set while the main window exists; long operations reach the bar only
-// through it.
-extern StatusProgress* theProgress;
-
 // The bar's rectangle in status-bar coordinates for a text of `textLength`
 // characters, `textWidth` pixels wide as the status bar draws it, in a
 // message pane that ends before x = `paneRight`.

@@ -105,7 +105,7 @@ MosaicView::~MosaicView() {
     delete job_;
     QApplication::restoreOverrideCursor();
     // Only the bar of a main window that still exists.
-    if (progress_ != nullptr && progress_ == theProgress)
+    if (progress_ != nullptr && Host() != nullptr && progress_ == Host()->Progress())
         progress_->Finish();
 }
 

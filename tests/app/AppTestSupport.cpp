@@ -121,13 +121,13 @@ void AppTestCase::init() {
     QVERIFY(photos_->IsValid());
     app_ = StartApp();
     QVERIFY(app_ != nullptr);
-    QVERIFY(theProgress != nullptr);
+    QVERIFY(MainFrame()->Progress() != nullptr);
 }
 
 void AppTestCase::cleanup() {
     StopApp(app_);
     photos_.reset();
-    QVERIFY(theProgress == nullptr);
+    QVERIFY(MainFrame() == nullptr);
     const QStringList left = LeftoverWindows();
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
 }

@@ -155,7 +155,9 @@ void FullResolutionTest::escapeStopsAFullResolutionSave() {
     QTimer escape;
     QObject::connect(&escape, &QTimer::timeout, [&] {
         const QString message = MainFrame()->statusBar()->currentMessage();
-        const int position = theProgress->Bar() != nullptr ? theProgress->Bar()->value() : -1;
+        const int position = MainFrame()->Progress()->Bar() != nullptr
+                                 ? MainFrame()->Progress()->Bar()->value()
+                                 : -1;
         lastPosition = std::max(lastPosition, position);
         if (pressed)
             return;

@@ -83,7 +83,7 @@ void MosaicBuildTest::thumbnailsArriveWhileTheWindowAnswers() {
     QVERIFY(mosaic->Building());
     QCOMPARE(mosaic->count(), 40);
     QVERIFY(QApplication::overrideCursor() != nullptr);
-    QVERIFY(theProgress->Bar() != nullptr);
+    QVERIFY(MainFrame()->Progress()->Bar() != nullptr);
     const int commands[] = {ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_SAVE_AS};
     for (int id : commands)
         QVERIFY(!mosaic->HandlesCommand(id));
@@ -110,7 +110,7 @@ void MosaicBuildTest::thumbnailsArriveWhileTheWindowAnswers() {
     for (int row = 0; row < mosaic->count(); ++row)
         QVERIFY(!mosaic->thumbnails[row].isNull());
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QVERIFY(theProgress->Bar() == nullptr);
+    QVERIFY(MainFrame()->Progress()->Bar() == nullptr);
     for (int id : commands)
         QVERIFY(mosaic->HandlesCommand(id));
     mosaic->selectAll();
@@ -136,7 +136,7 @@ void MosaicBuildTest::escapeKeepsWhatWasMadeAndRefreshMakesTheRest() {
         MainFrame()->StatusBar()->currentMessage(),
         QStringLiteral("Stopped: %1 of 60 thumbnails made; Refresh makes the rest.").arg(built));
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QVERIFY(theProgress->Bar() == nullptr);
+    QVERIFY(MainFrame()->Progress()->Bar() == nullptr);
     QTest::qWait(100);
     QCOMPARE(mosaic->BuiltCount(), built);
 
@@ -159,7 +159,7 @@ void MosaicBuildTest::closingDuringABuildLeavesNothingBehind() {
     FlushDeferredDeletes();
     QCOMPARE(DocumentWindowCount(), 0);
     QVERIFY(QApplication::overrideCursor() == nullptr);
-    QVERIFY(theProgress->Bar() == nullptr);
+    QVERIFY(MainFrame()->Progress()->Bar() == nullptr);
     QTest::qWait(100);
 }
 

@@ -64,10 +64,10 @@ void StatusProgressTest::barSitsRightOfItsText() {
     const int textEnd = TextEnd(StatusBar(), paneRight - 10);
     StatusBar()->clearMessage();
 
-    theProgress->Show(text);
+    MainFrame()->Progress()->Show(text);
 
     QCOMPARE(StatusBar()->currentMessage(), kept);
-    QProgressBar* bar = theProgress->Bar();
+    QProgressBar* bar = MainFrame()->Progress()->Bar();
     QVERIFY(bar != nullptr);
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->value(), 0);
@@ -79,30 +79,30 @@ void StatusProgressTest::barSitsRightOfItsText() {
         QCOMPARE(bar->geometry().left(), left); // the text leaves room: counted per character
     QCOMPARE(bar->geometry().top(), 2);
     QCOMPARE(bar->geometry().bottomRight(), QPoint(paneRight - 6, 15));
-    theProgress->Finish();
+    MainFrame()->Progress()->Finish();
 }
 
 void StatusProgressTest::aSecondShowReplacesTheBar() {
-    theProgress->Show(QStringLiteral("first"));
-    theProgress->SetPosition(60);
-    QCOMPARE(theProgress->Bar()->value(), 60);
+    MainFrame()->Progress()->Show(QStringLiteral("first"));
+    MainFrame()->Progress()->SetPosition(60);
+    QCOMPARE(MainFrame()->Progress()->Bar()->value(), 60);
 
-    theProgress->Show(QStringLiteral("second"));
+    MainFrame()->Progress()->Show(QStringLiteral("second"));
 
     QCOMPARE(Bars().size(), 1);
-    QCOMPARE(Bars().front(), theProgress->Bar());
-    QCOMPARE(theProgress->Bar()->value(), 0);
+    QCOMPARE(Bars().front(), MainFrame()->Progress()->Bar());
+    QCOMPARE(MainFrame()->Progress()->Bar()->value(), 0);
     QCOMPARE(StatusBar()->currentMessage(), QStringLiteral("second"));
-    theProgress->Finish();
+    MainFrame()->Progress()->Finish();
 }
 
 void StatusProgressTest::finishLeavesNoBarAndNoMessage() {
-    theProgress->Show(QStringLiteral("Drawing"));
-    theProgress->SetPosition(50);
+    MainFrame()->Progress()->Show(QStringLiteral("Drawing"));
+    MainFrame()->Progress()->SetPosition(50);
 
-    theProgress->Finish();
+    MainFrame()->Progress()->Finish();
 
-    QVERIFY(theProgress->Bar() == nullptr);
+    QVERIFY(MainFrame()->Progress()->Bar() == nullptr);
     QVERIFY(Bars().isEmpty());
     QVERIFY(StatusBar()->currentMessage().isEmpty());
 }
