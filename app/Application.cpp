@@ -14,7 +14,6 @@
 #include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ImageDiscovery.h"
 #include "mosaicwindow/MosaicView.h"
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
 #include "photowindow/PhotoView.h"
@@ -161,11 +160,8 @@ QWidget* Application::DialogParent() const {
 namespace {
 
 template <class Dialog> bool RunLookDialog(kolvira::RenderSettings& look, QWidget* parent) {
-    Dialog dialog(parent);
-    currentSettings = &look;
-    const bool ok = dialog.DoModal() == Dialog::kIdOk;
-    currentSettings = nullptr;
-    return ok;
+    Dialog dialog(look, {}, parent);
+    return dialog.DoModal() == Dialog::kIdOk;
 }
 
 } // namespace

@@ -122,10 +122,4 @@ double SliderSetting(const QSlider& slider) {
     return 1.0 - slider.value() / static_cast<double>(slider.maximum());
 }
 
-void RepaintOwnerView(const RenderSettings& settings) {
-    if (settings.ownerView != nullptr) {
-        settings.ownerView->RepaintAfterApply();
-    }
-}
-
 } // namespace kolvira

@@ -78,8 +78,4 @@ void ResetSlider(QSlider& slider, int position);
 // at its right end ("more").
 double SliderSetting(const QSlider& slider);
 
-// After an Apply has written `settings`: the view they belong to shows
-// them before this returns.
-void RepaintOwnerView(const RenderSettings& settings);
-
 } // namespace kolvira

@@ -1,6 +1,5 @@
 #include "photowindow/PaintDialog.h"
 
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DialogControls.h"
 
 #include <QButtonGroup>
@@ -42,7 +41,8 @@ constexpr std::array<StyleButton, 7> kStyleButtons{{
 
 } // namespace
 
-PaintDialog::PaintDialog(QWidget* parent) : Dialog(parent) {
+PaintDialog::PaintDialog(RenderSettings& settings, std::function<void()> applied, QWidget* parent)
+    : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
     DialogLayout layout(*this, QStringLiteral("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
@@ -65,26 +65,23 @@ PaintDialog::PaintDialog(QWidget* parent) : Dialog(parent) {
 }
 
 void PaintDialog::OnInitDialog() {
-    settings_ = currentSettings;
     ResetSlider(*penPress_, kPenPressAtOpening);
     ResetSlider(*details_, kDetailsAtOpening);
     styles_->button(kStyleButtons.front().style)->setChecked(true);
 }
 
 void PaintDialog::OnApply() {
-    if (settings_ == nullptr) {
-        return;
-    }
-    settings_->penPress = SliderSetting(*penPress_);
-    settings_->details = SliderSetting(*details_);
-    settings_->active = true;
+    settings_.penPress = SliderSetting(*penPress_);
+    settings_.details = SliderSetting(*details_);
+    settings_.active = true;
     for (const StyleButton& button : kStyleButtons) {
         if (styles_->button(button.style)->isChecked()) {
-            settings_->style = button.style;
+            settings_.style = button.style;
             break;
         }
     }
-    RepaintOwnerView(*settings_);
+    if (applied_)
+        applied_();
 }
 
 } // namespace kolvira

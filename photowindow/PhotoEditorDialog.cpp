@@ -1,7 +1,6 @@
 #include "photowindow/PhotoEditorDialog.h"
 
 #include "photowindow/ColorSwatch.h"
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DecimalText.h"
 #include "photowindow/DialogControls.h"
 #include "photowindow/DigitsEdit.h"
@@ -58,7 +57,9 @@ std::int32_t NumberIn(const DigitsEdit& edit) {
 
 } // namespace
 
-PhotoEditorDialog::PhotoEditorDialog(QWidget* parent) : Dialog(parent) {
+PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<void()> applied,
+                                     QWidget* parent)
+    : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
     DialogLayout layout(*this, QStringLiteral("Photo Editor"), 274, 286);
 
     layout.OkButton({217, 265, 50, 14});
@@ -104,39 +105,34 @@ PhotoEditorDialog::PhotoEditorDialog(QWidget* parent) : Dialog(parent) {
 // The switches and sliders open at fixed positions; the colours and the two
 // numbers show what the record holds.
 void PhotoEditorDialog::OnInitDialog() {
-    settings_ = currentSettings;
     for (QSlider* slider : {brightness_, redLevel_, greenLevel_, blueLevel_}) {
         ResetSlider(*slider, kSliderAtOpening);
     }
-    if (settings_ != nullptr) {
-        oldColor = settings_->oldColor;
-        newColor = settings_->newColor;
-        replaceDepth_->setText(QString::number(settings_->replaceDepth));
-        brushSize_->setText(QString::number(settings_->brushSize));
-    }
+    oldColor = settings_.oldColor;
+    newColor = settings_.newColor;
+    replaceDepth_->setText(QString::number(settings_.replaceDepth));
+    brushSize_->setText(QString::number(settings_.brushSize));
     for (std::size_t i = 0; i < kEffectSwitches.size(); ++i) {
         effectSwitches_[i]->setChecked(kEffectSwitches[i].flag == &RenderSettings::impressionBrush);
     }
 }
 
 void PhotoEditorDialog::OnApply() {
-    if (settings_ == nullptr) {
-        return;
-    }
-    settings_->brightness = SliderSetting(*brightness_);
-    settings_->redLevel = SliderSetting(*redLevel_);
-    settings_->greenLevel = SliderSetting(*greenLevel_);
-    settings_->blueLevel = SliderSetting(*blueLevel_);
-    settings_->active = true;
-    settings_->style = kStylePhotoEffects;
+    settings_.brightness = SliderSetting(*brightness_);
+    settings_.redLevel = SliderSetting(*redLevel_);
+    settings_.greenLevel = SliderSetting(*greenLevel_);
+    settings_.blueLevel = SliderSetting(*blueLevel_);
+    settings_.active = true;
+    settings_.style = kStylePhotoEffects;
     for (std::size_t i = 0; i < kEffectSwitches.size(); ++i) {
-        settings_->*kEffectSwitches[i].flag = effectSwitches_[i]->isChecked();
+        settings_.*kEffectSwitches[i].flag = effectSwitches_[i]->isChecked();
     }
-    settings_->oldColor = oldColor;
-    settings_->newColor = newColor;
-    settings_->replaceDepth = NumberIn(*replaceDepth_); // unbounded: 0 or less replaces nothing
-    settings_->brushSize = std::max(NumberIn(*brushSize_), std::int32_t{1});
-    RepaintOwnerView(*settings_);
+    settings_.oldColor = oldColor;
+    settings_.newColor = newColor;
+    settings_.replaceDepth = NumberIn(*replaceDepth_); // unbounded: 0 or less replaces nothing
+    settings_.brushSize = std::max(NumberIn(*brushSize_), std::int32_t{1});
+    if (applied_)
+        applied_();
 }
 
 // The system's colour dialog, opened on black with no parent; only OK

@@ -7,7 +7,6 @@
 #include "imageio/NativePath.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
-#include "photowindow/CurrentSettings.h"
 
 #include <QMdiArea>
 #include <QMouseEvent>
@@ -44,10 +43,7 @@ PhotoView::PhotoView(const std::string& path) : photoPath(path) {
     viewport()->setAutoFillBackground(false);
 }
 
-PhotoView::~PhotoView() {
-    if (currentSettings == &settings)
-        currentSettings = nullptr;
-}
+PhotoView::~PhotoView() = default;
 
 void PhotoView::OnInitialUpdate() {
     GetDocument()->SetTitle(ShownPath(photoPath));

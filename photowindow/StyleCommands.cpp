@@ -8,7 +8,6 @@
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/WindowHost.h"
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DialogPlacement.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
@@ -86,10 +85,11 @@ void PhotoView::OnCommand(int commandId) {
 }
 
 template <class Dialog> void PhotoView::RunRenderDialog() {
-    Dialog dialog(Host() != nullptr ? Host()->DialogParent() : window());
-    settings.ownerView = this;
+    // Apply writes the settings; the view shows them before Apply returns.
+    Dialog dialog(
+        settings, [this] { RepaintAfterApply(); },
+        Host() != nullptr ? Host()->DialogParent() : window());
     const kolvira::RenderSettings settingsSnapshot = settings;
-    currentSettings = &settings;
 
     // Beside the photo window, so that Apply's preview stays in sight.
     const QWidget* photoWindow = Frame();

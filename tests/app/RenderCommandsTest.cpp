@@ -135,7 +135,6 @@ void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
     QCOMPARE(view->settings.details, 0.4);
     QCOMPARE(view->settings.penPress, 0.25);
     QVERIFY(view->settings.active);
-    QCOMPARE(view->settings.ownerView, view);
     QCOMPARE(view->renderedPicture, ExpectedPicture(view, view->settings));
     QVERIFY(ShowsPicture(view, view->renderedPicture));
 }
@@ -208,8 +207,7 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
     QVERIFY(view != nullptr);
     view->settings.oldColor = 0x00112233;
     const QImage before = Shown(view);
-    RenderSettings opened = view->settings;
-    opened.ownerView = view;
+    const RenderSettings opened = view->settings;
 
     int applies = 0;
     auto applyTwiceThenCancel = [&](QWidget& dialog, const char* firstChoice,
@@ -232,7 +230,6 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
 
     QCOMPARE(applies, 2);
     QVERIFY((view->settings.Parameters() == opened.Parameters()));
-    QCOMPARE(view->settings.ownerView, view);
     QVERIFY(view->renderedPicture.isNull());
     QCOMPARE(Shown(view), before);
 }
@@ -424,8 +421,6 @@ void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
     settings.active = true;
 
     cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
-    cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
-    settings.ownerView = reinterpret_cast<PhotoView*>(&renders); // not a parameter
     cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
     QCOMPARE(renders, 1);
     QCOMPARE(cache.DrawnSize(), QSize(300, 150));

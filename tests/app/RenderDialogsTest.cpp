@@ -4,7 +4,6 @@
 // and where the dialogs open.
 #include "AppTestSupport.h"
 #include "framework/DialogUnits.h"
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DecimalText.h"
 #include "photowindow/DialogPlacement.h"
 #include "photowindow/DigitsEdit.h"
@@ -72,7 +71,7 @@ QStringList ChangedFields(const RenderSettings& a, const RenderSettings& b) {
     NOTE(impressionBrush); NOTE(stamp); NOTE(blackWhitePhoto); NOTE(blackWhiteDream);
     NOTE(style); NOTE(replaceDepth); NOTE(brushSize); NOTE(penPress); NOTE(details);
     NOTE(brightness); NOTE(redLevel); NOTE(greenLevel); NOTE(blueLevel);
-    NOTE(oldColor); NOTE(newColor); NOTE(ownerView);
+    NOTE(oldColor); NOTE(newColor);
     // clang-format on
 #undef NOTE
     return changed;
@@ -82,9 +81,7 @@ template <typename Control = QWidget> Control* Find(const QWidget& dialog, const
     return dialog.findChild<Control*>(QString::fromLatin1(name));
 }
 
-// As the view's command does: the record first, then the dialog shows.
-void Open(QDialog& dialog, RenderSettings& record) {
-    currentSettings = &record;
+void Open(QDialog& dialog) {
     dialog.show();
 }
 
@@ -186,7 +183,6 @@ class RenderDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { currentSettings = nullptr; }
 
     void decimalPrefix_data() {
         QTest::addColumn<QString>("text");
@@ -253,9 +249,8 @@ private slots:
         QFETCH(int, result);
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        currentSettings = &record;
-        PaintDialog paint;
-        PhotoEditorDialog editor;
+        PaintDialog paint(record);
+        PhotoEditorDialog editor(record);
         QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
         QTimer::singleShot(0, &dialog, [&] {
             for (QSlider* slider : dialog.findChildren<QSlider*>()) {
@@ -271,7 +266,8 @@ private slots:
     }
 
     void paintLayout() {
-        PaintDialog dialog;
+        RenderSettings record;
+        PaintDialog dialog(record);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Paint"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 247, 247).size());
         QCOMPARE(TabStops(dialog),
@@ -285,8 +281,8 @@ private slots:
     void paintUntouchedApplyWritesOnlyItsFourFields() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        PaintDialog dialog;
-        Open(dialog, record);
+        PaintDialog dialog(record);
+        Open(dialog);
 
         Apply(dialog);
 
@@ -301,8 +297,8 @@ private slots:
     // The keys take the sliders to the ends of their range.
     void paintSliderEnds() {
         RenderSettings record;
-        PaintDialog dialog;
-        Open(dialog, record);
+        PaintDialog dialog(record);
+        Open(dialog);
         QTest::keyClick(Find(dialog, "penPress"), Qt::Key_Home);
         QTest::keyClick(Find(dialog, "details"), Qt::Key_End);
         Apply(dialog);
@@ -324,8 +320,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, style);
         RenderSettings record = MarkedRecord();
-        PaintDialog dialog;
-        Open(dialog, record);
+        PaintDialog dialog(record);
+        Open(dialog);
 
         ClickIndicator(dialog.findChild<QRadioButton*>(name));
         Apply(dialog);
@@ -335,16 +331,17 @@ private slots:
 
     void paintReopensAtPenWhateverTheRecordHolds() {
         RenderSettings record = MarkedRecord(); // "Rainbow", sliders at 39
-        PaintDialog dialog;
+        PaintDialog dialog(record);
         QVERIFY(!Find<QRadioButton>(dialog, "pen")->isChecked()); // nothing set before it shows
-        Open(dialog, record);
+        Open(dialog);
         QVERIFY(Find<QRadioButton>(dialog, "pen")->isChecked());
         QCOMPARE(Find<QSlider>(dialog, "penPress")->value(), 75);
         QCOMPARE(Find<QSlider>(dialog, "details")->value(), 25);
     }
 
     void photoEditorLayout() {
-        PhotoEditorDialog dialog;
+        RenderSettings record;
+        PhotoEditorDialog dialog(record);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Photo Editor"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 274, 286).size());
         QCOMPARE(TabStops(dialog),
@@ -377,8 +374,9 @@ private slots:
         QFETCH(bool, photoEditor);
         QFETCH(QString, name);
         QFETCH(QString, text);
-        PaintDialog paint;
-        PhotoEditorDialog editor;
+        RenderSettings record;
+        PaintDialog paint(record);
+        PhotoEditorDialog editor(record);
         QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
         dialog.show();
         const QLabel* label = LabelReading(dialog, text);
@@ -419,8 +417,8 @@ private slots:
 
     void photoEditorOpensAtFixedSwitchesAndTheRecordsValues() {
         RenderSettings record = MarkedRecord();
-        PhotoEditorDialog dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
 
         QStringList checked;
         for (const QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
@@ -445,8 +443,8 @@ private slots:
         before.penPress = 0.25;
         before.details = 0.75;
         RenderSettings record = before;
-        PhotoEditorDialog dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
 
         Apply(dialog);
 
@@ -485,8 +483,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QStringList, on);
         RenderSettings record = MarkedRecord();
-        PhotoEditorDialog dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
 
         ClickIndicator(dialog.findChild<QCheckBox*>(name));
         Apply(dialog);
@@ -513,8 +511,8 @@ private slots:
         QFETCH(int, depth);
         QFETCH(int, brush);
         RenderSettings record = FreshPhotoRecord();
-        PhotoEditorDialog dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
         for (const char* name : {"replaceDepth", "brushSize"}) {
             Find<QLineEdit>(dialog, name)->selectAll();
             Find<QLineEdit>(dialog, name)->insert(text);
@@ -532,8 +530,8 @@ private slots:
     void photoEditorColorChoice() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        PhotoEditorDialog dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
         QWidget* swatch = Find(dialog, "oldSwatch");
 
         QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, "chooseOldColor"), QColor()),

@@ -1,7 +1,0 @@
-#include "photowindow/CurrentSettings.h"
-
-namespace kolvira {
-
-kolvira::RenderSettings* currentSettings = nullptr;
-
-} // namespace kolvira
