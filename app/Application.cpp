@@ -28,21 +28,16 @@ namespace kolvira {
 
 using namespace kolvira;
 
-Application* theApp = nullptr;
-
 namespace {
 
 const char* const kWriteSharedThumbnailsKey = "Mosaic/writeSharedThumbnails";
 
 } // namespace
 
-Application::Application() : recentFiles_(kRecentFileCount) {
-    theApp = this;
-}
+Application::Application() : recentFiles_(kRecentFileCount) {}
 
 Application::~Application() {
     ExitInstance();
-    theApp = nullptr;
 }
 
 bool Application::InitInstance() {

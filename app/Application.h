@@ -84,7 +84,4 @@ private:
     std::string lastOpenedPhoto_; // what New shows: the photo last opened from a Mosaic
 };
 
-// The one application object, while it exists.
-extern Application* theApp;
-
 } // namespace kolvira

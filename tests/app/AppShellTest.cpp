@@ -126,7 +126,7 @@ void AppShellTest::statusBarHasThreeIndicatorPanes() {
 
 void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
     const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
-    Document* document = theApp->OpenDocumentFile(path);
+    Document* document = App()->OpenDocumentFile(path);
     QVERIFY(document != nullptr);
     QCOMPARE(DocumentWindowCount(), 1);
     MosaicView* mosaic = ActiveMosaic();
@@ -142,7 +142,7 @@ void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
 // the cascade starts again at the corner before a window would stick out.
 void AppShellTest::newWindowsCascadeInsideTheArea() {
     const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(path) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(path) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     const QRect area = MainFrame()->MdiArea()->viewport()->rect();
     QList<QPoint> corners;
@@ -185,12 +185,12 @@ void AppShellTest::openingAgainShowsWhichWindowComesToTheFront() {
     const std::string first = photos_->AddPhoto("a.jpg", {64, 48});
     photos_->AddPhoto("b.jpg", {48, 64});
 
-    Document* firstDocument = theApp->OpenDocumentFile(first);
-    Document* inFront = theApp->OpenDocumentFile(photos_->PathOf(secondFile));
+    Document* firstDocument = App()->OpenDocumentFile(first);
+    Document* inFront = App()->OpenDocumentFile(photos_->PathOf(secondFile));
 
     const QList<QMdiSubWindow*> windows = MainFrame()->MdiArea()->subWindowList();
     QCOMPARE(windows.size(), 2);
-    QCOMPARE(theApp->mosaicTemplate->Documents().size(), std::size_t{2});
+    QCOMPARE(App()->mosaicTemplate->Documents().size(), std::size_t{2});
     QCOMPARE(ActiveChildFrame(), windows[windowInFront]);
     QVERIFY(ActiveMosaic() != nullptr);
     QCOMPARE(ActiveMosaic()->GetDocument(), inFront);
@@ -201,19 +201,19 @@ void AppShellTest::openingAgainShowsWhichWindowComesToTheFront() {
 void AppShellTest::aMissingFileIsReportedOnceAndMakesNoWindow() {
     const std::string missing = photos_->PathOf("missing.jpg");
     MessageBoxCloser boxes;
-    QVERIFY(theApp->OpenDocumentFile(missing) == nullptr);
+    QVERIFY(App()->OpenDocumentFile(missing) == nullptr);
     QCOMPARE(boxes.Count(), 1);
     QVERIFY2(boxes.Texts().front().contains("missing.jpg"), qPrintable(boxes.Texts().front()));
     QCOMPARE(DocumentWindowCount(), 0);
-    QVERIFY(theApp->mosaicTemplate->Documents().empty());
-    QVERIFY(theApp->Recent().Paths().empty());
+    QVERIFY(App()->mosaicTemplate->Documents().empty());
+    QVERIFY(App()->Recent().Paths().empty());
 }
 
 void AppShellTest::recentFilesComeBackNewestFirstInTheNextRun() {
     const std::string older = photos_->AddPhoto("a.jpg", {64, 48});
     const std::string newer = photos_->AddPhoto("b.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(older) != nullptr);
-    QVERIFY(theApp->OpenDocumentFile(newer) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(older) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(newer) != nullptr);
 
     StopApp(app_);
     app_ = StartApp(false);
@@ -249,7 +249,7 @@ void AppShellTest::closingNeverAsksToSave() {
     QFETCH(QString, how);
     QFETCH(int, windowsLeft);
     photos_->AddPhoto("b.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
     QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
     QCOMPARE(DocumentWindowCount(), 2);
 
@@ -341,7 +341,7 @@ void AppShellTest::windowArrangementsUseTheWholeArea() {
     QFETCH(int, command);
     QFETCH(int, windows);
     QFETCH(bool, disarranged);
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
     for (int i = 1; i < windows; ++i)
         MainFrame()->OnCommand(ID_WINDOW_NEW);
     QMdiArea* area = MainFrame()->MdiArea();
@@ -392,7 +392,7 @@ void AppShellTest::windowArrangementsUseTheWholeArea() {
 // once; restored, the main title names the document again.
 void AppShellTest::maximisedWindowShowsItsTitleOnce() {
     const std::string photo = photos_->AddPhoto("a.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photo) != nullptr);
     ChildFrame* mosaicFrame = ActiveChildFrame();
     QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
     ChildFrame* photoFrame = ActiveChildFrame();
@@ -453,7 +453,7 @@ void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
         MainFrame()->MdiArea()->activatePreviousSubWindow();
         QVERIFY(ActiveMosaic() != nullptr);
     } else if (cause == "last window") {
-        theApp->OpenPhotoWindow(photo);
+        App()->OpenPhotoWindow(photo);
         PhotoView* view = ActivePhotoView();
         QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
@@ -461,8 +461,8 @@ void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
         MainFrame()->OnCommand(ID_FILE_CLOSE);
         QTRY_COMPARE(DocumentWindowCount(), 0);
     } else {
-        QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
-        theApp->OpenPhotoWindow(photos_->AddNonImage("broken.jpg"));
+        QVERIFY(App()->OpenDocumentFile(photo) != nullptr);
+        App()->OpenPhotoWindow(photos_->AddNonImage("broken.jpg"));
         QVERIFY(ActivePhotoView() != nullptr);
     }
 

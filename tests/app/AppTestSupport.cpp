@@ -92,10 +92,22 @@ std::string PhotoFolder::PathOf(const QString& name) const {
     return QFile::encodeName(dir_.filePath(name)).toStdString();
 }
 
+namespace {
+
+// The program StartApp started, until StopApp ends it.
+Application* runningApp = nullptr;
+
+} // namespace
+
+Application* App() {
+    return runningApp;
+}
+
 std::unique_ptr<Application> StartApp(bool clearSettings) {
     if (clearSettings)
         QSettings().clear();
     auto app = std::make_unique<Application>();
+    runningApp = app.get();
     if (!app->InitInstance())
         return nullptr;
     MainWindow* frame = app->MainFrame();
@@ -134,6 +146,7 @@ void AppTestCase::cleanup() {
 
 void StopApp(std::unique_ptr<Application>& app) {
     app.reset();
+    runningApp = nullptr;
     FlushDeferredDeletes();
 }
 
@@ -152,7 +165,7 @@ QStringList LeftoverWindows() {
 }
 
 MainWindow* MainFrame() {
-    return theApp != nullptr ? theApp->MainFrame() : nullptr;
+    return runningApp != nullptr ? runningApp->MainFrame() : nullptr;
 }
 
 ChildFrame* ActiveChildFrame() {
@@ -203,7 +216,7 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
 }
 
 PhotoView* ShowPhoto(const std::string& path) {
-    if (path.empty() || theApp->OpenDocumentFile(path) == nullptr)
+    if (path.empty() || App()->OpenDocumentFile(path) == nullptr)
         return nullptr;
     PhotoView* view = OpenCurrentEntry(ActiveMosaic());
     if (view == nullptr || !QTest::qWaitForWindowExposed(view))

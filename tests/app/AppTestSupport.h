@@ -88,6 +88,9 @@ protected:
 // the windows and the status bar's progress bar.
 std::unique_ptr<Application> StartApp(bool clearSettings = true);
 
+// The program StartApp started, while it runs; else null.
+Application* App();
+
 // Destroys the program and runs the deletions it left pending.
 void StopApp(std::unique_ptr<Application>& app);
 void FlushDeferredDeletes();

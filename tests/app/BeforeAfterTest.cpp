@@ -180,7 +180,7 @@ void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing() {
 void BeforeAfterTest::nextAndPreviousWalkTheMosaic() {
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
         photos_->AddPhoto(QString::fromLatin1(name), {80, 60});
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf("a.jpg")) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf("a.jpg")) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QVERIFY(WaitForMosaicBuild(mosaic));

@@ -44,7 +44,7 @@ void EveryFormatTest::everyFormatIsListedOpenedPrintedAndRendered() {
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);
     QCOMPARE(names.size(), 14);
 
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names.front())) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf(names.front())) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     QStringList listed;

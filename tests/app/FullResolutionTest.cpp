@@ -193,7 +193,7 @@ void FullResolutionTest::fitToPageCentresWithinTheMargins() {
     PhotoView* view = ShowPhoto(photos_->AddPicture("dark.png", dark));
     QVERIFY(view != nullptr);
     view->printChoice = {fullResolution, /*fitToPage=*/true};
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = App()->Printer();
     printer.setPageMargins(QMarginsF(20, 30, 20, 30), QPageLayout::Millimeter);
 
     const QString pdf = OutputPath("fit.pdf");

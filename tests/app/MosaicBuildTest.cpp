@@ -42,7 +42,7 @@ MosaicView* MosaicBuildTest::OpenSlowMosaic(int count, const std::vector<int>& u
                     : photos_->AddNonImage(name).empty())
             return nullptr;
     }
-    if (theApp->OpenDocumentFile(first) == nullptr)
+    if (App()->OpenDocumentFile(first) == nullptr)
         return nullptr;
     return ActiveMosaic();
 }

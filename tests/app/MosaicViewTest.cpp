@@ -55,7 +55,7 @@ private:
 MosaicView* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
     for (const QString& name : names)
         photos_->AddPhoto(name, {80, 60});
-    if (theApp->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
+    if (App()->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
         !WaitForMosaicBuild(ActiveMosaic()))
         return nullptr;
     return ActiveMosaic();
@@ -213,7 +213,7 @@ void MosaicViewTest::aFolderThatCannotBeListedSaysWhy() {
     QVERIFY(folder.setPermissions(QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
     {
         const WithoutPermissionOverrides asAnyUser;
-        QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
+        QVERIFY(App()->OpenDocumentFile(photo) != nullptr);
     }
     QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QCOMPARE(ActiveMosaic()->count(), 0);
@@ -281,7 +281,7 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     QCOMPARE(view->GetDocument()->GetTitle(), QFile::decodeName(QByteArray::fromStdString(path)));
     QCOMPARE(view->photo.size(), QSize(80, 60));
     // The Mosaic's document is not the photo's.
-    QCOMPARE(theApp->mosaicTemplate->Documents().size(), std::size_t{1});
+    QCOMPARE(App()->mosaicTemplate->Documents().size(), std::size_t{1});
 }
 
 namespace {
@@ -309,7 +309,7 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
         red.fill(Qt::red);
         photos_->AddPicture(names[i], red);
     }
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     mosaic->window()->resize(1400, 1000);

@@ -232,7 +232,7 @@ void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
     const std::string second = photos_->AddPhoto("second.png", QSize(240, 320));
     PhotoView* firstView = ShowPhoto(first);
     QVERIFY(firstView != nullptr);
-    QVERIFY(theApp->OpenDocumentFile(second) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(second) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     mosaic->setCurrentRow(1);
@@ -294,7 +294,7 @@ void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
 void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     const std::string damaged = photos_->AddPhoto("damaged.jpg", QSize(400, 300));
     QVERIFY(QFile::resize(QString::fromStdString(damaged), 4000));
-    QVERIFY(theApp->OpenDocumentFile(damaged) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(damaged) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 1); // listed with what decoded

@@ -135,7 +135,7 @@ void SaveAsThroughTheDialog(const QString& path) {
 
 // Answers the print dialog with a PDF file at `path`.
 void PrintThroughTheDialog(View& view, const QString& path) {
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = App()->Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     WhenModalOpens<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
@@ -185,7 +185,7 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     ReplaceConfirmer boxes;
 
     // The Mosaic: two entries dropped, the thumbnails a step larger.
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(photos[0].name)) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf(photos[0].name)) != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     QCOMPARE(mosaic->count(), 7);

@@ -58,7 +58,7 @@ private:
 
 // The program's printer made one whose printable area is the whole sheet.
 QPrinter& SheetEdgePrinter() {
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = App()->Printer();
     printer.setPageMargins(QMarginsF(0, 0, 0, 0));
     return printer;
 }
@@ -101,7 +101,7 @@ MosaicView* PrintingTest::MosaicOf(int count, QSize photoSize) {
         if (k == 0)
             first = path;
     }
-    if (first.empty() || theApp->OpenDocumentFile(first) == nullptr)
+    if (first.empty() || App()->OpenDocumentFile(first) == nullptr)
         return nullptr;
     MosaicView* mosaic = ActiveMosaic();
     return WaitForMosaicBuild(mosaic) ? mosaic : nullptr;
@@ -115,7 +115,7 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     QCOMPARE(ScreenToDeviceScale(at600, ScreenDpi()), QSizeF(6.25, 6.25));
 
     // By default the page starts within the printer's margins: Qt's for a PDF.
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = App()->Printer();
     const QMargins margins = printer.pageLayout().marginsPixels(96);
     const QPoint corner(margins.left(), margins.top());
     QVERIFY(corner.x() > 0 && corner.y() > 0);
@@ -149,7 +149,7 @@ void PrintingTest::photoPrintsTheKeptRendering() {
     view->renderedPicture.fill(QColor(Qt::magenta));
 
     const QString pdf = OutputPath("rendered.pdf");
-    QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
+    QCOMPARE(PrintToPdfFile(*view, App()->Printer(), pdf), QString());
     const QImage page = PdfPageAtScreenSize(pdf, 1);
     QVERIFY(ColorsClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
                         Qt::magenta, 2));
@@ -206,7 +206,7 @@ void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice() {
         for (const std::string& path : mosaic->photoPaths)
             QVERIFY(QFile::remove(QFile::decodeName(path.c_str())));
     }
-    theApp->Printer().setResolution(dpi);
+    App()->Printer().setResolution(dpi);
     const QString pdf = OutputPath(QStringLiteral("fine.pdf"));
     QVERIFY(mosaic->SaveAs(pdf, *mosaic->Host()));
     const int expected = width > 0 ? width : qRound(100 * mosaic->devicePixelRatioF());

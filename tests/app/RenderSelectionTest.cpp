@@ -77,7 +77,7 @@ private:
 MosaicView* RenderSelectionTest::SelectAllPhotos(std::map<QString, QByteArray>& photoBytes) {
     for (const QString& name : kPhotos)
         photos_->AddPhoto(name, QSize(96, 72));
-    if (theApp->OpenDocumentFile(photos_->PathOf(kPhotos.front())) == nullptr)
+    if (App()->OpenDocumentFile(photos_->PathOf(kPhotos.front())) == nullptr)
         return nullptr;
     MosaicView* mosaic = ActiveMosaic();
     if (!WaitForMosaicBuild(mosaic) || mosaic->count() != kPhotos.size())
@@ -221,7 +221,7 @@ void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
         }
     };
     activateMosaic();
-    theApp->OpenPhotoWindow(photos_->PathOf("a.jpg"));
+    App()->OpenPhotoWindow(photos_->PathOf("a.jpg"));
     QVERIFY(ActivePhotoView() != view);
     ActiveChildFrame()->close();
     FlushDeferredDeletes();

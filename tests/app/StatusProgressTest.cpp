@@ -112,7 +112,7 @@ void StatusProgressTest::aMosaicBuildLeavesNoBarAndNoMessage() {
     photos_->AddPhoto("C.jpg", {64, 48});
     StatusBar()->showMessage(QStringLiteral("before the build"));
 
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
     QVERIFY(WaitForMosaicBuild(ActiveMosaic()));
 
     QVERIFY(Bars().isEmpty());
