@@ -59,7 +59,7 @@ bool Application::InitInstance() {
     photoTemplate = templates_.back().get();
     templates_.push_back(
         std::make_unique<DocumentTemplate>(130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
-                                           [](const View*) { return new MosaicView(); }));
+                                           [this](const View*) { return new MosaicView(this); }));
     mosaicTemplate = templates_.back().get();
 
     mainFrame_ = std::make_unique<MainWindow>(*this);

@@ -7,6 +7,7 @@
 
 #include "app/RecentFiles.h"
 #include "framework/WindowHost.h"
+#include "mosaicwindow/LookSource.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,7 +27,7 @@ class MosaicView;
 class MainWindow;
 class DocumentTemplate;
 
-class Application : public QObject, public WindowHost {
+class Application : public QObject, public WindowHost, public LookSource {
     Q_OBJECT
 
 public:
@@ -64,9 +65,11 @@ public:
     kolvira::ProtectedFiles OpenPhotos() const override;
     QPrinter& Printer() override;
     QWidget* DialogParent() const override;
-    bool EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) override;
-    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override;
     void CommandStateChanged() override;
+
+    // Where Render Selection finds its look.
+    bool EditLook(RenderParameters& look, int commandId, QWidget* parent) override;
+    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override;
 
 private:
     void OnFileNew();

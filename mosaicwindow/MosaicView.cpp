@@ -58,7 +58,7 @@ QString ListingFailure(const std::string& directory) {
 
 } // namespace
 
-MosaicView::MosaicView() : store_(SharedThumbnailCache()) {
+MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnailCache()) {
     setWhatsThis(QStringLiteral(
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
@@ -166,7 +166,7 @@ bool MosaicView::HandlesCommand(int commandId) const {
     if (Building())
         return false;
     return IsSaveCommand(commandId) || IsPrintCommand(commandId) ||
-           (commandId == ID_RENDER_SELECTION && !selectedItems().isEmpty());
+           (commandId == ID_RENDER_SELECTION && looks_ != nullptr && !selectedItems().isEmpty());
 }
 
 void MosaicView::OnCommand(int commandId) {
@@ -395,10 +395,10 @@ std::vector<std::string> MosaicView::SelectedPhotoPaths() const {
 
 void MosaicView::RenderSelection() {
     const std::vector<std::string> photos = SelectedPhotoPaths();
-    if (Host() == nullptr || photos.empty())
+    if (Host() == nullptr || looks_ == nullptr || photos.empty())
         return;
     const QString folder = ShownPath(GetDirectory(GetDocument()->GetPathName()));
-    RenderSelectionDialog dialog(*Host(), folder.isEmpty() ? QStringLiteral("/") : folder,
+    RenderSelectionDialog dialog(*looks_, folder.isEmpty() ? QStringLiteral("/") : folder,
                                  static_cast<int>(photos.size()), Host()->DialogParent());
     if (dialog.DoModal() != Dialog::kIdOk)
         return;

@@ -24,6 +24,8 @@
 
 namespace kolvira {
 
+class LookSource;
+
 class StatusProgress;
 
 class MosaicView : public QListWidget,
@@ -34,7 +36,8 @@ class MosaicView : public QListWidget,
     Q_OBJECT
 
 public:
-    MosaicView();
+    // `looks` serve Render Selection, which is not offered without them.
+    explicit MosaicView(LookSource* looks = nullptr);
     ~MosaicView() override;
 
     QWidget* Widget() override { return this; }
@@ -131,6 +134,7 @@ private:
     // save or a print never replaces one of them while the Mosaic is open.
     std::vector<std::string> scannedPaths_;
     ThumbnailDelegate* delegate_ = nullptr;
+    LookSource* looks_;
     kolvira::ThumbnailStore store_;
     kolvira::ThumbnailBuildJob* job_ = nullptr; // a child, while a build runs
     StatusProgress* progress_ = nullptr;        // the build's bar

@@ -49,10 +49,10 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
 
 } // namespace
 
-RenderSelectionDialog::RenderSelectionDialog(WindowHost& host, const QString& folder,
+RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& folder,
                                              int photoCount, QWidget* parent)
-    : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), host_(host),
-      photoFolder_(folder), activeLook_(host.ActivePhotoWindowLook()) {
+    : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), looks_(looks),
+      photoFolder_(folder), activeLook_(looks.ActivePhotoWindowLook()) {
     setWindowTitle(QStringLiteral("Render Selection"));
     setFont(DialogFont());
 
@@ -162,7 +162,7 @@ SelectionRenderRequest RenderSelectionDialog::Request() const {
 }
 
 void RenderSelectionDialog::EditOwnSettings(int commandId) {
-    if (host_.EditLook(ownSettings, commandId, this))
+    if (looks_.EditLook(ownSettings, commandId, this))
         ownLook_->setChecked(true);
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/Dialog.h"
-#include "framework/WindowHost.h"
+#include "mosaicwindow/LookSource.h"
 #include "mosaicwindow/SelectionRendering.h"
 
 #include <optional>
@@ -21,7 +21,7 @@ class RenderSelectionDialog : public Dialog {
 
 public:
     // `folder` is where the drawings go unless the user chooses another.
-    RenderSelectionDialog(WindowHost& host, const QString& folder, int photoCount,
+    RenderSelectionDialog(LookSource& looks, const QString& folder, int photoCount,
                           QWidget* parent = nullptr);
 
     // What the controls say; the settings are the batch's own or the
@@ -42,7 +42,7 @@ private:
     void EditOwnSettings(int commandId);
     void BrowseForFolder();
 
-    WindowHost& host_;
+    LookSource& looks_;
     QString photoFolder_; // the Mosaic's
     std::optional<PhotoWindowLook> activeLook_;
     QRadioButton* ownLook_ = nullptr;

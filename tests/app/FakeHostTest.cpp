@@ -60,8 +60,6 @@ public:
     kolvira::ProtectedFiles OpenPhotos() const override { return {}; }
     QPrinter& Printer() override { return printer_; }
     QWidget* DialogParent() const override { return &window_; }
-    bool EditLook(kolvira::RenderParameters&, int, QWidget*) override { return false; }
-    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override { return {}; }
     void CommandStateChanged() override {}
 
     ProgressBarPaints progressBarPaints; // outlives the window it watches
