@@ -119,9 +119,8 @@ StatusProgress* Application::Progress() {
 void Application::OpenPhotoWindow(const std::string& path) {
     // The Mosaic asking is the active window; the photo window steps
     // through it with Next and Previous Photo.
-    QWidget* mosaic = nullptr;
-    if (mainFrame_ != nullptr && mainFrame_->ActiveView() != nullptr)
-        mosaic = mainFrame_->ActiveView()->Widget();
+    auto* mosaic =
+        mainFrame_ != nullptr ? dynamic_cast<MosaicView*>(mainFrame_->ActiveView()) : nullptr;
     lastOpenedPhoto_ = path;
     if (photoTemplate == nullptr)
         return;
@@ -130,7 +129,7 @@ void Application::OpenPhotoWindow(const std::string& path) {
         return;
     for (ChildFrame* frame : FramesOf(opened)) {
         if (auto* view = dynamic_cast<PhotoView*>(frame->DocumentView()))
-            view->SetPhotoSequence(mosaic);
+            view->SetPhotoSequence(PhotoSequenceLink(mosaic));
     }
 }
 

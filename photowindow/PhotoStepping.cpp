@@ -17,8 +17,8 @@
 
 namespace kolvira {
 
-void PhotoView::SetPhotoSequence(QWidget* mosaic) {
-    sequence_ = mosaic;
+void PhotoView::SetPhotoSequence(PhotoSequenceLink sequence) {
+    sequence_ = sequence;
     // Next and Previous Photo can run now: their keys work at once.
     if (Host() != nullptr)
         Host()->CommandStateChanged();
@@ -94,12 +94,12 @@ void PhotoView::RevertToPhoto() {
 }
 
 bool PhotoView::NextPhotoEnabled(int step) const {
-    const auto* sequence = dynamic_cast<const PhotoSequence*>(sequence_.data());
+    const PhotoSequence* sequence = sequence_.get();
     return sequence != nullptr && !sequence->PhotoBeside(photoPath, step).empty();
 }
 
 void PhotoView::StepPhoto(int step) {
-    const auto* sequence = dynamic_cast<const PhotoSequence*>(sequence_.data());
+    const PhotoSequence* sequence = sequence_.get();
     if (sequence == nullptr)
         return;
     const std::string beside = sequence->PhotoBeside(photoPath, step);

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "framework/FileCommands.h"
+#include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
 #include "framework/View.h"
 #include "photowindow/FullResolution.h"
@@ -45,8 +46,8 @@ public:
     bool CanClose() override;
 
     // The list Next Photo and Previous Photo walk: the Mosaic the window was
-    // opened from, a widget that is a PhotoSequence (PhotoStepping.cpp).
-    void SetPhotoSequence(QWidget* mosaic);
+    // opened from (PhotoStepping.cpp).
+    void SetPhotoSequence(PhotoSequenceLink sequence);
     // Shows the photo at `path` in this window, keeping its settings and
     // dropping a kept picture; false, with the reason in the status bar,
     // when it cannot be shown.
@@ -187,7 +188,7 @@ private:
     double splitFraction_ = 0.5; // the split line's place across the picture
     kolvira::ScaledPhotoCache originalPhoto_;
     bool drawingSaved_ = true; // false from OK until the drawing is saved
-    QPointer<QWidget> sequence_;
+    PhotoSequenceLink sequence_;
 
     // Full-resolution Save As and the print options (PhotoSaving.cpp,
     // PhotoPrinting.cpp).
