@@ -26,8 +26,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 const char* const kWriteSharedThumbnailsKey = "Mosaic/writeSharedThumbnails";

@@ -31,8 +31,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 const char* const kGeometryKey = "MainWindow/geometry";

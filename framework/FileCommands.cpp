@@ -9,8 +9,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 void Saveable::OnFileSave(WindowHost& host) {
     if (savedPath_.isEmpty())
         OnFileSaveAs(host);

@@ -22,8 +22,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 void ReportFailure(QWidget* parent, const QString& reason) {

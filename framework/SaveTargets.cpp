@@ -28,8 +28,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos) {
     if (openPhotos.FileAt(target).isEmpty())
         return {};

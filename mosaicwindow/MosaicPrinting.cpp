@@ -20,8 +20,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 kolvira::ContactSheet MosaicView::Sheet() const {
     ContactSheet sheet;
     sheet.thumbWidth = thumbWidth;

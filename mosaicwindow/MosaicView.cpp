@@ -27,8 +27,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 // The tooltip of an entry: its whole name, which the caption may shorten,

@@ -16,8 +16,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 // Shows the pass on the status bar and stops before the write once Esc

@@ -11,8 +11,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 constexpr int kPenPressAtOpening = 75;

@@ -14,8 +14,6 @@
 
 namespace kolvira {
 
-using namespace kolvira;
-
 namespace {
 
 constexpr int kSliderAtOpening = 50;
