@@ -5,7 +5,6 @@
 
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
-#include "imageio/PhotoScaling.h"
 #include "imageio/PrintScale.h"
 
 #include <QFileInfo>
@@ -13,24 +12,6 @@
 #include <QPainter>
 
 namespace kolvira {
-
-QImage PhotoView::ShownPicture() {
-    if (!renderedPicture.isNull())
-        return renderedPicture; // made at the picture's size
-    if (photo.isNull())
-        return {};
-    if (settings.active) {
-        // The live preview as the window paints it, cut to the photo.
-        const QImage& canvas = LivePreview(/*showProgress=*/false);
-        const QSize drawn = preview_.DrawnSize();
-        return canvas.copy(0, 0, drawn.width(), drawn.height());
-    }
-    return kolvira::PhotoAtWidth(photo, DeviceSize(WindowRect().size()).width(), &scaledPhoto_);
-}
-
-qreal PhotoView::ShownPictureRatio() const {
-    return renderedPicture.isNull() ? DeviceRatio() : renderedRatio_;
-}
 
 QString PhotoView::PrintJobName() const {
     const QString name = QFileInfo(ShownPath(photoPath)).completeBaseName();

@@ -47,10 +47,6 @@ SaveChoice PhotoView::SaveChoices() {
              QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
 }
 
-QImage PhotoView::FullResolutionPicture(bool stoppable) {
-    return fullResolution_.Picture(photo, settings.Parameters(), ProgressFor(true), stoppable);
-}
-
 QString PhotoView::WriteSavedFile(const QString& path) {
     // The photo's EXIF goes with the picture made from it.
     const auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath));

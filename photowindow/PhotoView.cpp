@@ -189,6 +189,30 @@ const QImage& PhotoView::LivePreview(bool showProgress) {
         });
 }
 
+// The pictures printing and saving take: what the window shows, and the
+// photo at its own size.
+QImage PhotoView::ShownPicture() {
+    if (!renderedPicture.isNull())
+        return renderedPicture; // made at the picture's size
+    if (photo.isNull())
+        return {};
+    if (settings.active) {
+        // The live preview as the window paints it, cut to the photo.
+        const QImage& canvas = LivePreview(/*showProgress=*/false);
+        const QSize drawn = preview_.DrawnSize();
+        return canvas.copy(0, 0, drawn.width(), drawn.height());
+    }
+    return kolvira::PhotoAtWidth(photo, DeviceSize(WindowRect().size()).width(), &scaledPhoto_);
+}
+
+qreal PhotoView::ShownPictureRatio() const {
+    return renderedPicture.isNull() ? DeviceRatio() : renderedRatio_;
+}
+
+QImage PhotoView::FullResolutionPicture(bool stoppable) {
+    return fullResolution_.Picture(photo, settings.Parameters(), ProgressFor(true), stoppable);
+}
+
 void PhotoView::DrawPreview(QPainter& painter) {
     DrawInDevicePixels(painter, LivePreview(/*showProgress=*/false), DeviceRatio());
 }

@@ -190,8 +190,8 @@ private:
     bool drawingSaved_ = true; // false from OK until the drawing is saved
     PhotoSequenceLink sequence_;
 
-    // Full-resolution Save As and the print options (PhotoSaving.cpp,
-    // PhotoPrinting.cpp).
+    // The print options (PhotoPrinting.cpp) and the size choice of Save As
+    // (PhotoSaving.cpp); both take their pictures from the view itself.
 public:
     QWidget* MakePrintOptions(std::function<bool()> changed) override;
     bool PreparePrinting(WindowHost& host) override;
