@@ -6,14 +6,11 @@
 #include "framework/PhotoSequence.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
-#include "imageio/PhotoDecoding.h"
-#include "imageio/PhotoScaling.h"
 #include "photowindow/DrawingQuestion.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QSettings>
 
 namespace kolvira {
 
@@ -22,18 +19,6 @@ void PhotoView::SetPhotoSequence(PhotoSequenceLink sequence) {
     // Next and Previous Photo can run now: their keys work at once.
     if (Host() != nullptr)
         Host()->CommandStateChanged();
-}
-
-QString PhotoView::LoadPhotoFile(const std::string& path) {
-    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(path));
-    if (decoded.image.isNull())
-        return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
-    // Transparent parts show black, as in kolvira-render's output.
-    photo = kolvira::FlattenOnBlack(decoded.image);
-    if (!decoded.damage.isEmpty())
-        ShowStatus(QStringLiteral("%1 is damaged: %2; showing what could be read")
-                       .arg(ShownPath(path), decoded.damage));
-    return {};
 }
 
 bool PhotoView::ShowPhotoFile(const std::string& path) {

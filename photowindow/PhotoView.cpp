@@ -58,6 +58,18 @@ void PhotoView::OnInitialUpdate() {
     settings.brushSize = 2;
 }
 
+QString PhotoView::LoadPhotoFile(const std::string& path) {
+    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(path));
+    if (decoded.image.isNull())
+        return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
+    // Transparent parts show black, as in kolvira-render's output.
+    photo = kolvira::FlattenOnBlack(decoded.image);
+    if (!decoded.damage.isEmpty())
+        ShowStatus(QStringLiteral("%1 is damaged: %2; showing what could be read")
+                       .arg(ShownPath(path), decoded.damage));
+    return {};
+}
+
 QRect PhotoView::WindowRect() const {
     return QRect(0, 0, width(), height());
 }

@@ -163,6 +163,7 @@ private:
     void RevertToPhoto();
     void StepPhoto(int step);
     bool NextPhotoEnabled(int step) const;
+
     // Decodes `path` into `photo`; the reason when it cannot.
     QString LoadPhotoFile(const std::string& path);
 
