@@ -6,7 +6,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-CDia_About::CDia_About(QWidget* parent) : CDialog(parent) {
+namespace kolvira {
+
+AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     setWindowTitle(QStringLiteral("About Kolvira"));
     setFont(DialogFont());
     const DialogUnits units(font());
@@ -29,3 +31,5 @@ CDia_About::CDia_About(QWidget* parent) : CDialog(parent) {
 
     setFixedSize(units.X(235), units.Y(55));
 }
+
+} // namespace kolvira

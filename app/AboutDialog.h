@@ -1,11 +1,15 @@
 // The About box: the program's icon, name and version, and OK.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 
-class CDia_About : public CDialog {
+namespace kolvira {
+
+class AboutDialog : public Dialog {
     Q_OBJECT
 
 public:
-    explicit CDia_About(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 };
+
+} // namespace kolvira

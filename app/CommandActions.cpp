@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QWidget>
 
+namespace kolvira {
+
 CommandActions::CommandActions(QWidget* owner) : QObject(owner), owner_(owner) {
     // The accelerator table: every key of it belongs to a command, also to
     // those no window handles (undo, cut, copy, paste, next pane), which
@@ -37,3 +39,5 @@ QAction* CommandActions::Action(int commandId) {
     actions_.emplace(commandId, action);
     return action;
 }
+
+} // namespace kolvira

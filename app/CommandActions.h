@@ -10,6 +10,8 @@
 class QAction;
 class QWidget;
 
+namespace kolvira {
+
 class CommandActions : public QObject {
     Q_OBJECT
 
@@ -28,3 +30,5 @@ private:
     QWidget* owner_;
     std::map<int, QAction*> actions_;
 };
+
+} // namespace kolvira

@@ -6,6 +6,8 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+namespace kolvira {
+
 FullScreen::FullScreen(QMainWindow& mainWindow) : mainWindow_(mainWindow) {
     leave_.setShortcut(QKeySequence(Qt::Key_Escape));
     leave_.setShortcutContext(Qt::WindowShortcut);
@@ -57,3 +59,5 @@ void FullScreen::Leave() {
     else
         mainWindow_.showNormal();
 }
+
+} // namespace kolvira

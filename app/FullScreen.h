@@ -9,6 +9,8 @@
 class QMainWindow;
 class QWidget;
 
+namespace kolvira {
+
 class FullScreen {
 public:
     explicit FullScreen(QMainWindow& mainWindow);
@@ -26,3 +28,5 @@ private:
     bool windowWasMaximized_ = false;
     std::vector<QPointer<QWidget>> hidden_;
 };
+
+} // namespace kolvira

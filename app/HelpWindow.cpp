@@ -13,6 +13,19 @@
 
 #include <algorithm>
 
+// The help page is compiled into the program's static library; nothing else
+// refers to it there, so the linker would leave it out unless asked for.
+// Qt registers resources from outside any namespace.
+static void RegisterHelpPage() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    (void)registered;
+}
+
+namespace kolvira {
+
 namespace {
 
 constexpr QSize kSmallest(420, 320);
@@ -34,16 +47,6 @@ QRect HelpWindowFrame(const QRect& documentArea, const QRect& screen) {
 }
 
 } // namespace
-
-// The help page is compiled into the program's static library; nothing else
-// refers to it there, so the linker would leave it out unless asked for.
-static void RegisterHelpPage() {
-    static const bool registered = [] {
-        Q_INIT_RESOURCE(resources);
-        return true;
-    }();
-    (void)registered;
-}
 
 HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window) {
     RegisterHelpPage();
@@ -79,3 +82,5 @@ void HelpWindow::PlaceBeside(const QMainWindow& mainWindow) {
     resize(frame.size().shrunkBy(QMargins(edge, titleBar, edge, edge)));
     move(frame.topLeft());
 }
+
+} // namespace kolvira

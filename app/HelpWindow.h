@@ -8,6 +8,8 @@ class QMainWindow;
 class QPushButton;
 class QTextBrowser;
 
+namespace kolvira {
+
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -27,3 +29,5 @@ private:
     QTextBrowser* browser_;
     QPushButton* closeButton_;
 };
+
+} // namespace kolvira

@@ -4,6 +4,8 @@
 
 #include <X11/XKBlib.h>
 
+namespace kolvira {
+
 namespace {
 
 // The indicator's bit in the keyboard's indicator state, looked up by name,
@@ -35,3 +37,5 @@ LockKeyState ReadLockKeys() {
             (state & IndicatorMask(display, "Num Lock")) != 0,
             (state & IndicatorMask(display, "Scroll Lock")) != 0};
 }
+
+} // namespace kolvira

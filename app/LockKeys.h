@@ -3,6 +3,8 @@
 // state is unknown and every lock counts as off.
 #pragma once
 
+namespace kolvira {
+
 struct LockKeyState {
     bool capsLock = false;
     bool numLock = false;
@@ -10,3 +12,5 @@ struct LockKeyState {
 };
 
 LockKeyState ReadLockKeys();
+
+} // namespace kolvira

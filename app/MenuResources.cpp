@@ -24,6 +24,7 @@ MenuPopup ViewPopupOfDocument(const char* refreshText) {
              {ID_SHOW_ORIGINAL, "Show Original\t\\"},
              {ID_SPLIT_VIEW, "Split View"},
              {ID_REVERT_TO_PHOTO, "Revert to Photo"},
+             {ID_ASK_TO_SAVE_DRAWINGS, "Ask to Save Drawings"},
              kSeparator,
              {ID_NEXT_PHOTO, "Next Photo\tAlt+Right"},
              {ID_PREVIOUS_PHOTO, "Previous Photo\tAlt+Left"},
@@ -100,6 +101,8 @@ CommandPrompt PromptOf(int commandId) {
         {ID_SPLIT_VIEW, "Show the photo left of a movable line, the drawing right of it\nSplit "
                         "View"},
         {ID_REVERT_TO_PHOTO, "Drop the drawing and show the photo again\nRevert to Photo"},
+        {ID_ASK_TO_SAVE_DRAWINGS, "Ask whether to save a drawing when its window closes or leaves "
+                                  "its photo\nAsk to Save Drawings"},
         {ID_NEXT_PHOTO, "Show the next photo of the Mosaic in this window\nNext Photo"},
         {ID_PREVIOUS_PHOTO, "Show the previous photo of the Mosaic in this window\nPrevious Photo"},
         {ID_FULL_SCREEN, "Show the photo window on the whole screen; Esc leaves\nFull Screen"},

@@ -8,6 +8,8 @@
 #include <QFileSystemModel>
 #include <QTimer>
 
+namespace kolvira {
+
 namespace {
 
 const char* const kAllFilesFilter = "All Files (*)";
@@ -92,3 +94,5 @@ std::string AskForImageFile(QWidget* parent) {
         return {};
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
+
+} // namespace kolvira

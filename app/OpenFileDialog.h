@@ -8,6 +8,8 @@
 class QFileDialog;
 class QWidget;
 
+namespace kolvira {
+
 inline constexpr char kImageFilesFilter[] = "Image Files (*.bmp; *.gif; *.jpg; *.png; *.tif)";
 inline constexpr char kAllPicturesName[] = "All Pictures";
 
@@ -15,3 +17,5 @@ std::string AskForImageFile(QWidget* parent);
 
 // The dialog AskForImageFile runs, for tests that drive it.
 void PrepareImageFileDialog(QFileDialog& dialog);
+
+} // namespace kolvira

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 namespace {
 
 const char* const kGroup = "Recent File List";
@@ -54,3 +56,5 @@ void RecentFiles::Save() const {
             settings.remove(EntryKey(i));
     }
 }
+
+} // namespace kolvira

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+namespace kolvira {
+
 class RecentFiles : public QObject {
     Q_OBJECT
 
@@ -29,3 +31,5 @@ private:
     int capacity_;
     std::vector<std::string> paths_;
 };
+
+} // namespace kolvira

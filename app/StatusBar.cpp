@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 namespace {
 
 const char* const kIndicatorTexts[3] = {"CAP", "NUM", "SCRL"};
@@ -59,3 +61,5 @@ bool KolviraStatusBar::eventFilter(QObject* watched, QEvent* event) {
         UpdateLockIndicators();
     return QStatusBar::eventFilter(watched, event);
 }
+
+} // namespace kolvira

@@ -6,6 +6,8 @@
 
 class QLabel;
 
+namespace kolvira {
+
 class KolviraStatusBar : public QStatusBar {
     Q_OBJECT
 
@@ -24,3 +26,5 @@ protected:
 private:
     QLabel* indicators_[3];
 };
+
+} // namespace kolvira

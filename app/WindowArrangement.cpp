@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+namespace kolvira {
+
 namespace {
 
 int TitleBarHeight(const QMdiSubWindow* window) {
@@ -90,3 +92,5 @@ void ArrangeIcons(QMdiArea& area) {
         next.rx() += size.width();
     }
 }
+
+} // namespace kolvira

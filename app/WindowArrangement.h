@@ -4,6 +4,8 @@
 
 class QMdiArea;
 
+namespace kolvira {
+
 // Overlaps the open (not minimised) windows from the top-left corner, each a
 // title bar's height further in than the one below it, as large as the area
 // allows; the active window ends on top. When so many windows would shrink
@@ -13,3 +15,5 @@ void CascadeWindows(QMdiArea& area);
 // Lines the minimised windows up along the bottom of the area, left to
 // right, starting a row above when one is full.
 void ArrangeIcons(QMdiArea& area);
+
+} // namespace kolvira

@@ -5,6 +5,8 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+namespace kolvira {
+
 WindowListDialog::WindowListDialog(const QStringList& titles, int current, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(QStringLiteral("Select Window"));
@@ -26,3 +28,5 @@ WindowListDialog::WindowListDialog(const QStringList& titles, int current, QWidg
 int WindowListDialog::Chosen() const {
     return list_->currentRow();
 }
+
+} // namespace kolvira

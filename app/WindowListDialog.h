@@ -7,6 +7,8 @@
 
 class QListWidget;
 
+namespace kolvira {
+
 class WindowListDialog : public QDialog {
     Q_OBJECT
 
@@ -21,3 +23,5 @@ public:
 private:
     QListWidget* list_;
 };
+
+} // namespace kolvira

@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QPointer>
 
+namespace kolvira {
+
 namespace {
 
 // Marks the menu's items that the list made, to find them again.
@@ -104,3 +106,5 @@ void AddWindowSwitchingKeys(QWidget& frame, QMdiArea& area) {
         frame.addAction(action);
     }
 }
+
+} // namespace kolvira

@@ -1,6 +1,6 @@
 // Kolvira: turns photographs into drawings, applies photo effects and shows
 // a folder's photos as a sheet of thumbnails.
-#include "app/KolviraApp.h"
+#include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
 #include "imageio/DecodeWatchdog.h"
@@ -11,6 +11,8 @@
 #include <QFile>
 
 #include <cstdio>
+
+using namespace kolvira;
 
 namespace {
 
@@ -48,7 +50,7 @@ int main(int argc, char* argv[]) {
     // Photos up to 200 megapixels open, whatever the environment says.
     kolvira::ApplyDecodeLimits();
 
-    CKolviraApp app;
+    Application app;
     kolvira::InstanceService service(
         [&app](const std::vector<std::string>& files) { app.OpenFiles(files); });
     if (!arguments.newInstance && !service.Claim() && !arguments.files.empty() &&

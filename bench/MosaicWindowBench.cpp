@@ -8,7 +8,7 @@
 //   kolvira-mosaic-bench [COUNT...]        (default: 1000 10000 50000)
 #include "BenchPhoto.h"
 
-#include "mosaicwindow/ListViewPhotos.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,6 +22,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+using namespace kolvira;
 
 namespace {
 
@@ -50,7 +52,7 @@ bool MakeLinks(const QDir& dir, int count) {
 // One build in this process: "<seconds> <peak MiB> <longest stall ms> <entries>".
 int RunCase(const QString& folder) {
     const QDir dir(folder);
-    CListView_Photos mosaic;
+    MosaicView mosaic;
     mosaic.resize(1000, 700);
     mosaic.show();
     for (const QString& name : dir.entryList({QStringLiteral("*.jpg")}, QDir::Files, QDir::Name))

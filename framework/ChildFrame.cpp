@@ -1,26 +1,28 @@
 #include "framework/ChildFrame.h"
 
-#include "framework/CView.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
+#include "framework/View.h"
 
 #include <QCloseEvent>
 #include <QWidget>
 
-CChildFrame::CChildFrame(CView* view) : view_(view) {
+namespace kolvira {
+
+ChildFrame::ChildFrame(View* view) : view_(view) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view->Widget());
 }
 
-CChildFrame::~CChildFrame() {
+ChildFrame::~ChildFrame() {
     DetachView();
 }
 
-void CChildFrame::CloseWithoutQuestions() {
+void ChildFrame::CloseWithoutQuestions() {
     askView_ = false;
     close();
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event) {
+void ChildFrame::closeEvent(QCloseEvent* event) {
     if (askView_ && view_ != nullptr && !view_->CanClose()) {
         event->ignore();
         return;
@@ -28,11 +30,13 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     QMdiSubWindow::closeEvent(event);
 }
 
-void CChildFrame::DetachView() {
+void ChildFrame::DetachView() {
     if (view_ == nullptr)
         return;
-    CView* view = view_;
+    View* view = view_;
     view_ = nullptr;
-    if (CKolviraDoc* document = view->GetDocument())
+    if (Document* document = view->GetDocument())
         document->RemoveView(view);
 }
+
+} // namespace kolvira

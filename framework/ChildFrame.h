@@ -4,16 +4,18 @@
 
 #include <QMdiSubWindow>
 
-class CView;
+namespace kolvira {
 
-class CChildFrame : public QMdiSubWindow {
+class View;
+
+class ChildFrame : public QMdiSubWindow {
     Q_OBJECT
 
 public:
-    explicit CChildFrame(CView* view);
-    ~CChildFrame() override;
+    explicit ChildFrame(View* view);
+    ~ChildFrame() override;
 
-    CView* View() const { return view_; }
+    View* DocumentView() const { return view_; }
     // Closes without asking the view, as when the program ends.
     void CloseWithoutQuestions();
 
@@ -23,6 +25,8 @@ protected:
 private:
     void DetachView();
 
-    CView* view_;
+    View* view_;
     bool askView_ = true;
 };
+
+} // namespace kolvira

@@ -48,6 +48,7 @@ enum CommandId : int {
     ID_NEXT_PHOTO = 32794,
     ID_PREVIOUS_PHOTO = 32795,
     ID_FULL_SCREEN = 32796,
+    ID_ASK_TO_SAVE_DRAWINGS = 32797,
 };
 
 inline constexpr int kRecentFileCount = 10;

@@ -5,6 +5,8 @@
 
 #include <cmath>
 
+namespace kolvira {
+
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics metrics(font);
     // The average over the 52 letters, as dialog templates measure it.
@@ -30,3 +32,5 @@ QFont DialogFont() {
     font.setPointSize(8);
     return font;
 }
+
+} // namespace kolvira

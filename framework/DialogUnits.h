@@ -6,6 +6,8 @@
 #include <QFont>
 #include <QRect>
 
+namespace kolvira {
+
 class DialogUnits {
 public:
     explicit DialogUnits(const QFont& font);
@@ -22,3 +24,5 @@ private:
 
 // The font dialogs are laid out in: the system's dialog font at 8 points.
 QFont DialogFont();
+
+} // namespace kolvira

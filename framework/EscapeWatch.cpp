@@ -3,6 +3,13 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
+namespace kolvira {
+
 EscapeWatch::EscapeWatch() {
     qApp->installEventFilter(this);
 }
@@ -27,3 +34,25 @@ bool EscapeWatch::eventFilter(QObject*, QEvent* event) {
     }
     return false;
 }
+
+bool RunUnlessEscaped(std::function<void()> work, const std::function<void()>& poll) {
+    auto done = std::make_shared<std::atomic<bool>>(false);
+    std::thread worker([work = std::move(work), done] {
+        work();
+        done->store(true);
+    });
+    EscapeWatch escape;
+    while (!done->load()) {
+        if (escape.Pressed()) {
+            worker.detach();
+            return false;
+        }
+        if (poll)
+            poll();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    worker.join();
+    return true;
+}
+
+} // namespace kolvira

@@ -7,6 +7,10 @@
 
 #include <QObject>
 
+#include <functional>
+
+namespace kolvira {
+
 class EscapeWatch : public QObject {
 public:
     EscapeWatch();
@@ -23,3 +27,11 @@ protected:
 private:
     bool pressed_ = false;
 };
+
+// Runs `work` on a thread of its own while this thread keeps the windows
+// painted, calls `poll` every few milliseconds and watches for Esc. True
+// when the work has finished; false as soon as Esc is pressed, the work then
+// running to its end unobserved: it must own everything it touches.
+bool RunUnlessEscaped(std::function<void()> work, const std::function<void()>& poll = {});
+
+} // namespace kolvira

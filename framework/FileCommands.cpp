@@ -7,31 +7,32 @@
 
 #include <QDir>
 
-using namespace kolvira;
+namespace kolvira {
 
-void CSaveable::OnFileSave(CWindowHost& host) {
+void Saveable::OnFileSave(WindowHost& host) {
     if (savedPath_.isEmpty())
         OnFileSaveAs(host);
     else
         SaveAs(savedPath_, host);
 }
 
-void CSaveable::OnFileSaveAs(CWindowHost& host) {
+void Saveable::OnFileSaveAs(WindowHost& host) {
     const SaveDialogText text = SaveDialog();
     QWidget* parent = host.DialogParent();
     SaveChoice choice = SaveChoices();
     choice.chosen = saveOption_;
-    const QString path = AskForSaveName(parent, text.caption,
-                                        savedPath_.isEmpty() ? SuggestedSaveName() : savedPath_,
-                                        text.filters, text.defaultSuffix, &choice);
-    if (path.isEmpty())
-        return;
-    // A name that may not be written is refused before anyone is asked
-    // whether to replace it.
-    if (const QString refusal = RefusalToReplacePhoto(path, host.OpenPhotos());
-        !refusal.isEmpty()) {
+    QString path = savedPath_.isEmpty() ? SuggestedSaveName() : savedPath_;
+    for (;;) {
+        path =
+            AskForSaveName(parent, text.caption, path, text.filters, text.defaultSuffix, &choice);
+        if (path.isEmpty())
+            return;
+        // A name that may not be written is refused before anyone is asked
+        // whether to replace it, and the dialog comes back for another.
+        const QString refusal = RefusalToReplacePhoto(path, host.OpenPhotos());
+        if (refusal.isEmpty())
+            break;
         ReportSaveFailure(parent, path, refusal);
-        return;
     }
     if (ConfirmReplace(parent, path)) {
         saveOption_ = choice.chosen;
@@ -39,12 +40,12 @@ void CSaveable::OnFileSaveAs(CWindowHost& host) {
     }
 }
 
-const QString& CSaveable::StoppedByUser() {
+const QString& Saveable::StoppedByUser() {
     static const QString stopped = QStringLiteral("stopped by the user");
     return stopped;
 }
 
-bool CSaveable::SaveAs(const QString& path, CWindowHost& host) {
+bool Saveable::SaveAs(const QString& path, WindowHost& host) {
     QString failure = RefusalToReplacePhoto(path, host.OpenPhotos());
     if (failure.isEmpty())
         failure = WriteSavedFile(path);
@@ -65,7 +66,7 @@ bool IsSaveCommand(int commandId) {
     return commandId == ID_FILE_SAVE || commandId == ID_FILE_SAVE_AS;
 }
 
-bool RunFileCommand(int commandId, CSaveable& saving, CPrintable& printing, CWindowHost& host) {
+bool RunFileCommand(int commandId, Saveable& saving, Printable& printing, WindowHost& host) {
     if (commandId == ID_FILE_SAVE)
         saving.OnFileSave(host);
     else if (commandId == ID_FILE_SAVE_AS)
@@ -76,3 +77,5 @@ bool RunFileCommand(int commandId, CSaveable& saving, CPrintable& printing, CWin
         return false;
     return true;
 }
+
+} // namespace kolvira

@@ -10,19 +10,21 @@
 #include <QString>
 #include <QStringList>
 
-class CPrintable;
-class CWindowHost;
+namespace kolvira {
 
-class CSaveable {
+class Printable;
+class WindowHost;
+
+class Saveable {
 public:
-    virtual ~CSaveable() = default;
+    virtual ~Saveable() = default;
 
     // Save writes where the last save went, asking for a name the first time.
-    void OnFileSave(CWindowHost& host);
-    void OnFileSaveAs(CWindowHost& host);
+    void OnFileSave(WindowHost& host);
+    void OnFileSaveAs(WindowHost& host);
     // Writes the file to `path`; false, after telling the user why, when it
     // cannot. An open photo is never replaced.
-    bool SaveAs(const QString& path, CWindowHost& host);
+    bool SaveAs(const QString& path, WindowHost& host);
 
 protected:
     struct SaveDialogText {
@@ -51,4 +53,6 @@ bool IsSaveCommand(int commandId);
 
 // Runs Save, Save As, Print, Print without dialog or Print Preview for a
 // window; false for any other command.
-bool RunFileCommand(int commandId, CSaveable& saving, CPrintable& printing, CWindowHost& host);
+bool RunFileCommand(int commandId, Saveable& saving, Printable& printing, WindowHost& host);
+
+} // namespace kolvira

@@ -3,6 +3,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 
+namespace kolvira {
+
 int RunFileDialog(QFileDialog& dialog, const std::function<void(QFileDialog&)>& prepareOwn) {
     // Only showing tells which dialog Qt picks: the platform's when its
     // theme offers one, else its own widgets, made at this point. Modal
@@ -32,3 +34,5 @@ QString AnyCaseFilter(const QString& label, const QStringList& patterns) {
         any << AnyCasePattern(pattern);
     return QStringLiteral("%1 (%2)").arg(label, any.join(QLatin1Char(' ')));
 }
+
+} // namespace kolvira

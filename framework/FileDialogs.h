@@ -10,6 +10,8 @@
 
 class QFileDialog;
 
+namespace kolvira {
+
 // Shows `dialog` modally and returns exec()'s result. When Qt's own dialog
 // is the one shown, `prepareOwn` first sets it up (exact filter labels, the
 // matching Qt's dialog needs); a platform dialog keeps the filters it was
@@ -22,3 +24,5 @@ QString AnyCasePattern(const QString& pattern);
 
 // "Label (p1 p2 ...)" with every pattern in any case.
 QString AnyCaseFilter(const QString& label, const QStringList& patterns);
+
+} // namespace kolvira

@@ -20,7 +20,7 @@
 
 #include <algorithm>
 
-using namespace kolvira;
+namespace kolvira {
 
 namespace {
 
@@ -32,8 +32,8 @@ void ReportFailure(QWidget* parent, const QString& reason) {
 // Prints the chosen pages on the printer itself (a real printer, or a PDF
 // file the print dialog named, which goes through PrintToPdfFile so that it
 // is written safely).
-void PrintChosenPages(CPrintable& view, QPrinter& printer, const QPageRanges& pages,
-                      CWindowHost& host) {
+void PrintChosenPages(Printable& view, QPrinter& printer, const QPageRanges& pages,
+                      WindowHost& host) {
     QString failure;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString path = printer.outputFileName();
@@ -66,14 +66,14 @@ QPageRanges ChosenPages(const QPrinter& printer) {
     return pages;
 }
 
-bool Prepare(CPrintable& view, CWindowHost& host) {
+bool Prepare(Printable& view, WindowHost& host) {
     if (view.PreparePrinting(host))
         return true;
     host.ShowStatusMessage(QStringLiteral("Printing stopped: nothing was printed"));
     return false;
 }
 
-void PrintWithDialog(CPrintable& view, CWindowHost& host) {
+void PrintWithDialog(Printable& view, WindowHost& host) {
     QPrinter& printer = host.Printer();
     const int pages = view.PageCount(printer);
     // The dialog names a PDF after the document.
@@ -89,7 +89,7 @@ void PrintWithDialog(CPrintable& view, CWindowHost& host) {
     PrintChosenPages(view, printer, ChosenPages(printer), host);
 }
 
-void PrintWithoutDialog(CPrintable& view, CWindowHost& host) {
+void PrintWithoutDialog(Printable& view, WindowHost& host) {
     if (!Prepare(view, host))
         return;
     QPrinter& printer = host.Printer();
@@ -110,7 +110,7 @@ void PrintWithoutDialog(CPrintable& view, CWindowHost& host) {
         ReportFailure(host.DialogParent(), failure);
 }
 
-void ShowPrintPreview(CPrintable& view, CWindowHost& host) {
+void ShowPrintPreview(Printable& view, WindowHost& host) {
     QWidget* parent = host.DialogParent();
     QPrintPreviewDialog preview(&host.Printer(), parent);
     preview.setWindowTitle(QStringLiteral("Print Preview - %1").arg(view.PrintJobName()));
@@ -143,7 +143,7 @@ bool IsPrintCommand(int commandId) {
            commandId == ID_FILE_PRINT_PREVIEW;
 }
 
-void RunPrintCommand(int commandId, CPrintable& view, CWindowHost& host) {
+void RunPrintCommand(int commandId, Printable& view, WindowHost& host) {
     switch (commandId) {
     case ID_FILE_PRINT:
         PrintWithDialog(view, host);
@@ -159,7 +159,7 @@ void RunPrintCommand(int commandId, CPrintable& view, CWindowHost& host) {
     }
 }
 
-QString PrintToPdfFile(CPrintable& view, const QPrinter& printer, const QString& path,
+QString PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& path,
                        const QPageRanges& pages) {
     const WaitCursor busy;
     const kolvira::PdfDocument document{view.PrintJobName(), printer.resolution(),
@@ -185,3 +185,5 @@ QString DirectPrintPdfPath(const QString& jobName) {
         path = dir.filePath(QStringLiteral("%1 (%2).pdf").arg(base).arg(n));
     return path;
 }
+
+} // namespace kolvira

@@ -13,11 +13,14 @@
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
-class CWindowHost;
 
-class CPrintable {
+namespace kolvira {
+
+class WindowHost;
+
+class Printable {
 public:
-    virtual ~CPrintable() = default;
+    virtual ~Printable() = default;
 
     // Names the print job, and the PDF file made when there is no printer.
     virtual QString PrintJobName() const = 0;
@@ -39,7 +42,7 @@ public:
     // Makes what the pages need, where that takes long (with the status-bar
     // progress, Esc stopping it), before anything is printed. False when
     // the user stopped it: nothing is printed then.
-    virtual bool PreparePrinting(CWindowHost& host) {
+    virtual bool PreparePrinting(WindowHost& host) {
         (void)host;
         return true;
     }
@@ -49,16 +52,18 @@ bool IsPrintCommand(int commandId);
 
 // Runs Print, Print without dialog or Print Preview for `view` on the
 // host's printer; a PDF file never replaces one of the host's open photos.
-void RunPrintCommand(int commandId, CPrintable& view, CWindowHost& host);
+void RunPrintCommand(int commandId, Printable& view, WindowHost& host);
 
 // Prints the pages of `view` that `pages` names (every page by default)
 // into a PDF file at `path`, with the page layout and resolution of
 // `printer`. The file appears only once it is complete. Returns the reason
 // for a failure, or an empty string.
-QString PrintToPdfFile(CPrintable& view, const QPrinter& printer, const QString& path,
+QString PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& path,
                        const QPageRanges& pages = {});
 
 // Where Print without dialog puts its PDF on a machine without a printer:
 // a new name made from `jobName` in the documents folder (or the home
 // folder when there is none); never an existing file.
 QString DirectPrintPdfPath(const QString& jobName);
+
+} // namespace kolvira

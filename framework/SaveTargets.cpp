@@ -1,5 +1,6 @@
 #include "framework/SaveTargets.h"
 
+#include "framework/EscapeWatch.h"
 #include "framework/FileDialogs.h"
 #include "framework/WaitCursor.h"
 #include "imageio/PictureFiles.h"
@@ -7,6 +8,7 @@
 #include <QButtonGroup>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -15,36 +17,114 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 #include <QVBoxLayout>
 
-using namespace kolvira;
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+namespace kolvira {
 
 QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos) {
-    const QString photo = openPhotos.FileAt(target);
-    if (photo.isEmpty())
+    if (openPhotos.FileAt(target).isEmpty())
         return {};
-    return QStringLiteral("This is the photo %1 itself. Kolvira never writes over a photo: "
+    // Named as the user chose it, not as the photo's own window shows it.
+    return QStringLiteral("%1 is a photo, and Kolvira never writes over a photo: "
                           "choose another name.")
-        .arg(QDir::toNativeSeparators(photo));
+        .arg(QFileInfo(target).fileName());
 }
 
-QString SavePictureFile(const QImage& picture, const QString& path,
-                        const CarriedMetadata& metadata) {
+namespace {
+
+// The writer format for the name's extension (PNG when it has none), or
+// empty with the reason in `failure`.
+QByteArray SavedFormat(const QImage& picture, const QString& path, QString& failure) {
     const QString suffix = QFileInfo(path).suffix().toLower();
     static const QStringList kSavedSuffixes = {QStringLiteral("png"),  QStringLiteral("jpg"),
                                                QStringLiteral("jpeg"), QStringLiteral("bmp"),
                                                QStringLiteral("tif"),  QStringLiteral("tiff")};
-    if (!suffix.isEmpty() && !kSavedSuffixes.contains(suffix))
-        return QStringLiteral("Kolvira saves pictures as PNG, JPEG, BMP or TIFF: "
-                              "end the name with .png, .jpg, .bmp or .tif.");
+    if (!suffix.isEmpty() && !kSavedSuffixes.contains(suffix)) {
+        failure = QStringLiteral("Kolvira saves pictures as PNG, JPEG, BMP or TIFF: "
+                                 "end the name with .png, .jpg, .bmp or .tif.");
+        return {};
+    }
     const QByteArray format =
         WriterFormatForSuffix(suffix.isEmpty() ? QStringLiteral("png") : suffix);
     if (format.isEmpty())
-        return QStringLiteral("This system cannot write .%1 files.").arg(suffix);
-    if (picture.isNull())
-        return QStringLiteral("There is no picture to save.");
+        failure = QStringLiteral("This system cannot write .%1 files.").arg(suffix);
+    else if (picture.isNull())
+        failure = QStringLiteral("There is no picture to save.");
+    return failure.isEmpty() ? format : QByteArray();
+}
+
+// A file written under a name of its own beside its target, then either
+// renamed over the target or, when the save was stopped, removed by
+// whichever of the writer and the stopper comes last.
+struct SideFile {
+    QString path;
+    std::mutex mutex;
+    bool written = false;
+    bool stopped = false;
+
+    void Finish(bool byWriter) {
+        const std::lock_guard lock(mutex);
+        (byWriter ? written : stopped) = true;
+        if (written && stopped)
+            QFile::remove(path);
+    }
+};
+
+} // namespace
+
+QString SavePictureFile(const QImage& picture, const QString& path,
+                        const CarriedMetadata& metadata) {
+    QString failure;
+    const QByteArray format = SavedFormat(picture, path, failure);
+    if (format.isEmpty())
+        return failure;
     const WaitCursor busy;
     return WritePicture(picture, path, format, metadata);
+}
+
+QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
+                                     const CarriedMetadata& metadata, bool& stopped) {
+    stopped = false;
+    QString failure;
+    const QByteArray format = SavedFormat(picture, path, failure);
+    if (format.isEmpty())
+        return failure;
+    auto side = std::make_shared<SideFile>();
+    {
+        // A free name, given back at once: the writer makes the file anew,
+        // with the permissions of a new file.
+        QTemporaryFile unused(QFileInfo(path).absolutePath() + QStringLiteral("/.kolvira-XXXXXX"));
+        if (!unused.open())
+            return unused.errorString();
+        side->path = unused.fileName();
+    }
+    auto result = std::make_shared<QString>();
+    const WaitCursor busy;
+    const bool finished = RunUnlessEscaped([side, result, picture, format, metadata] {
+        *result = WritePicture(picture, side->path, format, metadata);
+        side->Finish(/*byWriter=*/true);
+    });
+    if (!finished) {
+        side->Finish(/*byWriter=*/false);
+        stopped = true;
+        return {};
+    }
+    // A file replaced keeps its permissions, as with every other save.
+    if (result->isEmpty() && QFile::exists(path))
+        QFile::setPermissions(side->path, QFile::permissions(path));
+    if (result->isEmpty() && ::rename(QFile::encodeName(side->path).constData(),
+                                      QFile::encodeName(path).constData()) != 0)
+        *result = QString::fromLocal8Bit(std::strerror(errno));
+    if (!result->isEmpty())
+        QFile::remove(side->path);
+    return *result;
 }
 
 namespace {
@@ -148,3 +228,5 @@ void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reas
         parent, QStringLiteral("Kolvira"),
         QStringLiteral("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
 }
+
+} // namespace kolvira

@@ -11,6 +11,8 @@
 
 class QWidget;
 
+namespace kolvira {
+
 // Why writing `target` is refused (it would replace one of `openPhotos`),
 // or an empty string when it may be written.
 QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFiles& openPhotos);
@@ -21,6 +23,12 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
 // for a failure, or an empty string.
 QString SavePictureFile(const QImage& picture, const QString& path,
                         const kolvira::CarriedMetadata& metadata = {});
+
+// SavePictureFile for a large picture: written beside the event loop while
+// Esc is watched. Esc at any moment leaves `path` as it was (nothing new
+// appears, nothing is replaced) and sets `stopped`.
+QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
+                                     const kolvira::CarriedMetadata& metadata, bool& stopped);
 
 // A choice the save dialog offers besides the name, such as the picture's
 // size: one radio button per option.
@@ -44,3 +52,5 @@ bool ConfirmReplace(QWidget* parent, const QString& path);
 
 // The message box shown when a save fails.
 void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reason);
+
+} // namespace kolvira

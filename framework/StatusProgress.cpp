@@ -3,7 +3,9 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
-StatusProgress* theProgress = nullptr;
+#include <algorithm>
+
+namespace kolvira {
 
 namespace {
 
@@ -12,12 +14,18 @@ constexpr int kLeftWhenEmpty = 2;
 constexpr int kTop = 2;
 constexpr int kBottom = 16; // the bar is 14 pixels high, whatever the status bar's height
 constexpr int kGapToPaneEdge = 5;
+// Where QStatusBar starts its message, and the room kept after it.
+constexpr int kTextIndent = 6;
+constexpr int kGapAfterText = 4;
 
 } // namespace
 
-QRect StatusProgressGeometry(int textLength, int paneRight) {
-    const int left =
-        textLength == 0 ? kLeftWhenEmpty : static_cast<int>(textLength * kCharacterWidth);
+QRect StatusProgressGeometry(int textLength, int textWidth, int paneRight) {
+    int left = textLength == 0 ? kLeftWhenEmpty : static_cast<int>(textLength * kCharacterWidth);
+    // Never over the text: the status bar's font is often wider than the
+    // 5.5 pixels a character the bar's place was counted in.
+    if (textWidth > 0)
+        left = std::max(left, kTextIndent + textWidth + kGapAfterText);
     return QRect(left, kTop, paneRight - kGapToPaneEdge - left, kBottom - kTop);
 }
 
@@ -31,7 +39,8 @@ StatusProgress::~StatusProgress() {
 void StatusProgress::Show(const QString& text) {
     const QString kept = text.left(kLongestText);
     statusBar_->showMessage(kept);
-    const QRect geometry = StatusProgressGeometry(kept.size(), messagePane_().right() + 1);
+    const QRect geometry = StatusProgressGeometry(
+        kept.size(), statusBar_->fontMetrics().horizontalAdvance(kept), messagePane_().right() + 1);
     delete bar_.data();
     bar_ = new QProgressBar(statusBar_);
     bar_->setRange(0, 100);
@@ -58,3 +67,5 @@ void StatusProgress::Finish() {
 QProgressBar* StatusProgress::Bar() const {
     return bar_.data();
 }
+
+} // namespace kolvira

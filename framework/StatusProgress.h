@@ -13,6 +13,8 @@
 class QProgressBar;
 class QStatusBar;
 
+namespace kolvira {
+
 class StatusProgress {
 public:
     // `messagePane` gives the message pane's rectangle in status-bar
@@ -40,10 +42,9 @@ private:
     QPointer<QProgressBar> bar_;
 };
 
-// Set while the main window exists; long operations reach the bar only
-// through it.
-extern StatusProgress* theProgress;
-
 // The bar's rectangle in status-bar coordinates for a text of `textLength`
-// characters in a message pane that ends before x = `paneRight`.
-QRect StatusProgressGeometry(int textLength, int paneRight);
+// characters, `textWidth` pixels wide as the status bar draws it, in a
+// message pane that ends before x = `paneRight`.
+QRect StatusProgressGeometry(int textLength, int textWidth, int paneRight);
+
+} // namespace kolvira

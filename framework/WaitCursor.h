@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+namespace kolvira {
+
 class WaitCursor {
 public:
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -12,3 +14,5 @@ public:
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 };
+
+} // namespace kolvira

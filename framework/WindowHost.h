@@ -6,26 +6,21 @@
 #pragma once
 
 #include "imageio/ProtectedFiles.h"
-#include "render/RenderParameters.h"
 
 #include <QString>
 
-#include <optional>
 #include <string>
 
 class QPrinter;
 class QWidget;
+
+namespace kolvira {
+
 class StatusProgress;
 
-// What a photo window shows: its settings and the width of its picture.
-struct PhotoWindowLook {
-    kolvira::RenderParameters settings;
-    int pictureWidth = 0; // in pixels, as the picture is made
-};
-
-class CWindowHost {
+class WindowHost {
 public:
-    virtual ~CWindowHost() = default;
+    virtual ~WindowHost() = default;
 
     // Shows `text` in the message pane until something else is shown there.
     virtual void ShowStatusMessage(const QString& text) = 0;
@@ -41,12 +36,8 @@ public:
     // The window that dialogs and message boxes belong to.
     virtual QWidget* DialogParent() const = 0;
 
-    // Runs the Paint (ID_PAINT) or Photo Editor (ID_PHOTO_EDITOR) dialog on
-    // `look`, a record no window shows: Apply writes the controls into it,
-    // OK keeps what was applied and Cancel puts it back. False on Cancel.
-    virtual bool EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) = 0;
-    // The photo window most recently active, while it is open.
-    virtual std::optional<PhotoWindowLook> ActivePhotoWindowLook() const = 0;
     // Whether a command can run may have changed (a view's selection did).
     virtual void CommandStateChanged() = 0;
 };
+
+} // namespace kolvira

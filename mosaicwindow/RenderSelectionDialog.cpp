@@ -9,17 +9,22 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <array>
 #include <limits>
+
+namespace kolvira {
 
 namespace {
 
@@ -35,6 +40,8 @@ constexpr std::array<FileType, 4> kFileTypes{{
     {"TIFF", "tif"},
 }};
 
+const char* const kFolderKey = "RenderSelection/folder";
+
 template <class Widget> Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
@@ -42,10 +49,10 @@ template <class Widget> Widget* Named(Widget* widget, const char* name) {
 
 } // namespace
 
-CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
-                                           QWidget* parent)
-    : CDialog(parent), ownSettings(kolvira::DefaultRenderSettings()), host_(host),
-      activeLook_(host.ActivePhotoWindowLook()) {
+RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& folder,
+                                             int photoCount, QWidget* parent)
+    : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), looks_(looks),
+      photoFolder_(folder), activeLook_(looks.ActivePhotoWindowLook()) {
     setWindowTitle(QStringLiteral("Render Selection"));
     setFont(DialogFont());
 
@@ -75,9 +82,9 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
     connect(editor, &QPushButton::clicked, this,
             [this] { EditOwnSettings(kolvira::ID_PHOTO_EDITOR); });
 
-    folder_ = Named(new QLineEdit(folder, this), "outputFolder");
+    folder_ = Named(new QLineEdit(RememberedFolder(folder), this), "outputFolder");
     auto* browse = Named(new QPushButton(QStringLiteral("&Browse..."), this), "browseButton");
-    connect(browse, &QPushButton::clicked, this, &CDia_RenderSelection::BrowseForFolder);
+    connect(browse, &QPushButton::clicked, this, &RenderSelectionDialog::BrowseForFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
     folderRow->addWidget(browse);
@@ -104,8 +111,12 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
     sizeRow->addWidget(fullResolution_);
     sizeRow->addStretch();
 
+    // The folder's label names the edit as its buddy, so that its "&" marks
+    // the Alt key: given a layout, the form would show the "&" as it is.
+    auto* folderLabel = new QLabel(QStringLiteral("Save &in:"), this);
+    folderLabel->setBuddy(folder_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Save &in:"), folderRow);
+    form->addRow(folderLabel, folderRow);
     form->addRow(QStringLiteral("File &type:"), fileType_);
     form->addRow(QStringLiteral("Size:"), sizeRow);
 
@@ -124,7 +135,23 @@ CDia_RenderSelection::CDia_RenderSelection(CWindowHost& host, const QString& fol
     layout->addWidget(buttons);
 }
 
-SelectionRenderRequest CDia_RenderSelection::Request() const {
+// The folder chosen last time, while it exists; drawings go beside the
+// photos until another folder has been chosen.
+QString RenderSelectionDialog::RememberedFolder(const QString& photoFolder) {
+    const QString chosen = QSettings().value(QLatin1String(kFolderKey)).toString();
+    return !chosen.isEmpty() && QFileInfo(chosen).isDir() ? chosen : photoFolder;
+}
+
+void RenderSelectionDialog::accept() {
+    const QString chosen = folder_->text().trimmed();
+    if (chosen == photoFolder_)
+        QSettings().remove(QLatin1String(kFolderKey));
+    else
+        QSettings().setValue(QLatin1String(kFolderKey), chosen);
+    Dialog::accept();
+}
+
+SelectionRenderRequest RenderSelectionDialog::Request() const {
     SelectionRenderRequest request;
     request.settings =
         activeWindowLook_->isChecked() && activeLook_ ? activeLook_->settings : ownSettings;
@@ -134,15 +161,17 @@ SelectionRenderRequest CDia_RenderSelection::Request() const {
     return request;
 }
 
-void CDia_RenderSelection::EditOwnSettings(int commandId) {
-    if (host_.EditLook(ownSettings, commandId, this))
+void RenderSelectionDialog::EditOwnSettings(int commandId) {
+    if (looks_.EditLook(ownSettings, commandId, this))
         ownLook_->setChecked(true);
 }
 
-void CDia_RenderSelection::BrowseForFolder() {
+void RenderSelectionDialog::BrowseForFolder() {
     QFileDialog dialog(this, QStringLiteral("Save Drawings In"), folder_->text());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (RunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         folder_->setText(dialog.selectedFiles().constFirst());
 }
+
+} // namespace kolvira

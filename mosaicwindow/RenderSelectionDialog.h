@@ -3,8 +3,8 @@
 // window), the output folder, the file type and the size.
 #pragma once
 
-#include "framework/CDialog.h"
-#include "framework/WindowHost.h"
+#include "framework/Dialog.h"
+#include "mosaicwindow/LookSource.h"
 #include "mosaicwindow/SelectionRendering.h"
 
 #include <optional>
@@ -14,13 +14,15 @@ class QLineEdit;
 class QRadioButton;
 class QSpinBox;
 
-class CDia_RenderSelection : public CDialog {
+namespace kolvira {
+
+class RenderSelectionDialog : public Dialog {
     Q_OBJECT
 
 public:
     // `folder` is where the drawings go unless the user chooses another.
-    CDia_RenderSelection(CWindowHost& host, const QString& folder, int photoCount,
-                         QWidget* parent = nullptr);
+    RenderSelectionDialog(LookSource& looks, const QString& folder, int photoCount,
+                          QWidget* parent = nullptr);
 
     // What the controls say; the settings are the batch's own or the
     // active photo window's.
@@ -31,11 +33,17 @@ public:
 
     static constexpr int kDefaultWidth = 1024;
 
+protected:
+    // Remembers the folder for the next time.
+    void accept() override;
+
 private:
+    static QString RememberedFolder(const QString& photoFolder);
     void EditOwnSettings(int commandId);
     void BrowseForFolder();
 
-    CWindowHost& host_;
+    LookSource& looks_;
+    QString photoFolder_; // the Mosaic's
     std::optional<PhotoWindowLook> activeLook_;
     QRadioButton* ownLook_ = nullptr;
     QRadioButton* activeWindowLook_ = nullptr;
@@ -45,3 +53,5 @@ private:
     QSpinBox* shownWidth_ = nullptr;
     QRadioButton* fullResolution_ = nullptr;
 };
+
+} // namespace kolvira

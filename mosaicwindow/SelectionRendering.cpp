@@ -14,7 +14,7 @@
 #include <QMessageBox>
 #include <QSet>
 
-using namespace kolvira;
+namespace kolvira {
 
 namespace {
 
@@ -74,7 +74,7 @@ QString Summary(qsizetype rendered, qsizetype total, const QString& folder, qsiz
 
 QString RenderSelectedPhotos(const std::vector<std::string>& photos,
                              const SelectionRenderRequest& request,
-                             const ProtectedFiles& protectedFiles, CWindowHost& host,
+                             const ProtectedFiles& protectedFiles, WindowHost& host,
                              QWidget* parent) {
     const QString folder = request.outputFolder;
     const qsizetype total = static_cast<qsizetype>(photos.size());
@@ -175,3 +175,5 @@ QString RenderSelectedPhotos(const std::vector<std::string>& photos,
         QMessageBox::warning(parent, caption, text);
     return text;
 }
+
+} // namespace kolvira

@@ -11,8 +11,11 @@
 #include <string>
 #include <vector>
 
-class CWindowHost;
 class QWidget;
+
+namespace kolvira {
+
+class WindowHost;
 
 struct SelectionRenderRequest {
     kolvira::RenderParameters settings;
@@ -29,5 +32,7 @@ inline const QString kDrawingNameEnding = QStringLiteral(" drawn");
 // with one message box saying what was done. Returns that message.
 QString RenderSelectedPhotos(const std::vector<std::string>& photos,
                              const SelectionRenderRequest& request,
-                             const kolvira::ProtectedFiles& protectedFiles, CWindowHost& host,
+                             const kolvira::ProtectedFiles& protectedFiles, WindowHost& host,
                              QWidget* parent);
+
+} // namespace kolvira

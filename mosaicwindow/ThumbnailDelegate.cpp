@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QPainter>
 
+namespace kolvira {
+
 namespace {
 
 constexpr int kTopMargin = 4;
@@ -75,7 +77,7 @@ void ThumbnailDelegate::PaintThumbnail(QPainter* painter, const QRect& box,
     if (store_ != nullptr && photoOf_)
         image = store_->Image(photoOf_(index.row()));
     if (image.isNull()) {
-        painter->fillRect(box, PlaceholderColour());
+        painter->fillRect(box, PlaceholderColor());
         return;
     }
     // Made in screen pixels: shown at its size in them, smaller only when it
@@ -93,3 +95,5 @@ void ThumbnailDelegate::PaintThumbnail(QPainter* painter, const QRect& box,
 QSize ThumbnailDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const {
     return cell_;
 }
+
+} // namespace kolvira

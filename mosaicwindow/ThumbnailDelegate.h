@@ -12,8 +12,8 @@
 #include <functional>
 
 namespace kolvira {
+
 class ThumbnailStore;
-}
 
 class ThumbnailDelegate : public QStyledItemDelegate {
     Q_OBJECT
@@ -32,7 +32,7 @@ public:
         photoOf_ = std::move(photoOf);
     }
     // The colour of the box of a thumbnail not made or not decoded yet.
-    static QColor PlaceholderColour() { return QColor(224, 224, 224); }
+    static QColor PlaceholderColor() { return QColor(224, 224, 224); }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
@@ -55,3 +55,5 @@ private:
 // The cell of a thumbnail box: the box with its caption below it, wide
 // enough for a usual file name even under the smallest thumbnails.
 QSize MosaicCellSize(const QFontMetrics& metrics, QSize thumbBox);
+
+} // namespace kolvira

@@ -2,7 +2,7 @@
 // Show Original on, the window shows the photo where the drawing is; in
 // Split View the photo is left of a line the user can drag, the drawing
 // right of it. Both also work while a Paint or Photo Editor dialog is open.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include "framework/CommandIds.h"
 #include "imageio/PhotoScaling.h"
@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <climits>
+
+namespace kolvira {
 
 namespace {
 
@@ -27,7 +29,7 @@ bool IsOriginalKey(const QEvent* event) {
 
 } // namespace
 
-bool CKolviraView::IsCommandChecked(int commandId) const {
+bool PhotoView::IsCommandChecked(int commandId) const {
     switch (commandId) {
     case kolvira::ID_SHOW_ORIGINAL:
         return showOriginal_;
@@ -38,25 +40,25 @@ bool CKolviraView::IsCommandChecked(int commandId) const {
     }
 }
 
-void CKolviraView::SetOriginalHeld(bool held) {
+void PhotoView::SetOriginalHeld(bool held) {
     if (held == originalHeld_)
         return;
     originalHeld_ = held;
     viewport()->update();
 }
 
-int CKolviraView::ShownDeviceWidth() const {
+int PhotoView::ShownDeviceWidth() const {
     if (!renderedPicture.isNull())
         return qRound(renderedPicture.width() * DeviceRatio() / renderedRatio_);
     return devicePicture_.width();
 }
 
-int CKolviraView::SplitX() const {
+int PhotoView::SplitX() const {
     const int width = renderedPicture.isNull() ? WindowRect().width() : pictureWidth;
     return static_cast<int>(width * splitFraction_);
 }
 
-bool CKolviraView::NearSplitLine(QPoint point) const {
+bool PhotoView::NearSplitLine(QPoint point) const {
     if (!splitView_ || ShowsOriginal())
         return false;
     const int x = point.x() + horizontalScrollBar()->value();
@@ -65,7 +67,7 @@ bool CKolviraView::NearSplitLine(QPoint point) const {
 
 // The photo at the shown picture's size, over the picture's place: all of
 // it, or what lies left of the split line. Painted last, over the drawing.
-void CKolviraView::DrawOriginal(QPainter& painter) {
+void PhotoView::DrawOriginal(QPainter& painter) {
     const bool whole = ShowsOriginal();
     if (photo.isNull() || (!whole && !splitView_))
         return;
@@ -84,7 +86,7 @@ void CKolviraView::DrawOriginal(QPainter& painter) {
     }
 }
 
-void CKolviraView::keyPressEvent(QKeyEvent* event) {
+void PhotoView::keyPressEvent(QKeyEvent* event) {
     if (IsOriginalKey(event)) {
         SetOriginalHeld(true);
         return;
@@ -92,7 +94,7 @@ void CKolviraView::keyPressEvent(QKeyEvent* event) {
     QAbstractScrollArea::keyPressEvent(event);
 }
 
-void CKolviraView::keyReleaseEvent(QKeyEvent* event) {
+void PhotoView::keyReleaseEvent(QKeyEvent* event) {
     if (IsOriginalKey(event)) {
         SetOriginalHeld(false);
         return;
@@ -102,7 +104,7 @@ void CKolviraView::keyReleaseEvent(QKeyEvent* event) {
 
 // While a Paint or Photo Editor dialog is open the keys go to it: the view
 // watches the application's key events for `\` then.
-bool CKolviraView::eventFilter(QObject* watched, QEvent* event) {
+bool PhotoView::eventFilter(QObject* watched, QEvent* event) {
     if (watched != viewport() &&
         (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
         IsOriginalKey(event)) {
@@ -112,7 +114,7 @@ bool CKolviraView::eventFilter(QObject* watched, QEvent* event) {
     return QAbstractScrollArea::eventFilter(watched, event);
 }
 
-void CKolviraView::mouseMoveEvent(QMouseEvent* event) {
+void PhotoView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (draggingSplit_) {
         const int width = renderedPicture.isNull() ? WindowRect().width() : pictureWidth;
@@ -125,7 +127,9 @@ void CKolviraView::mouseMoveEvent(QMouseEvent* event) {
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
-void CKolviraView::mouseReleaseEvent(QMouseEvent* event) {
+void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
     draggingSplit_ = false;
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
+
+} // namespace kolvira

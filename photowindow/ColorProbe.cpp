@@ -2,10 +2,12 @@
 // rendered picture, the preview or the window's background): a left click
 // reports it in the status bar, a right click picks the colour to replace
 // and its replacement in turn.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QMessageBox>
 #include <QMouseEvent>
+
+namespace kolvira {
 
 using kolvira::COLORREF;
 
@@ -25,7 +27,7 @@ QString ChannelText(const Channels& c) {
 
 } // namespace
 
-void CKolviraView::mousePressEvent(QMouseEvent* event) {
+void PhotoView::mousePressEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (event->button() == Qt::LeftButton && NearSplitLine(point)) {
         draggingSplit_ = true;
@@ -40,19 +42,19 @@ void CKolviraView::mousePressEvent(QMouseEvent* event) {
 
 // Paints the one pixel as the window shows it; the kept preview makes this
 // a blit, never a second render.
-QRgb CKolviraView::ShownPixel(QPoint point) {
+QRgb PhotoView::ShownPixel(QPoint point) {
     const QImage shot = viewport()->grab(QRect(point, QSize(1, 1))).toImage();
     return shot.isNull() ? BackgroundColor() : shot.pixel(0, 0);
 }
 
-void CKolviraView::ProbeColor(QPoint point) {
+void PhotoView::ProbeColor(QPoint point) {
     const Channels c = ChannelsOf(ShownPixel(point));
     const int middle = (c.red + c.green + c.blue) / 3;
     statusText = ChannelText(c) + QStringLiteral(", Middle = %1").arg(middle);
     ShowStatusText();
 }
 
-void CKolviraView::PickReplacementColor(QPoint point) {
+void PhotoView::PickReplacementColor(QPoint point) {
     const Channels c = ChannelsOf(ShownPixel(point));
     const COLORREF color = kolvira::MakeColorref(c.red, c.green, c.blue);
     const bool pickingNew = pickNewColorNext;
@@ -71,6 +73,8 @@ void CKolviraView::PickReplacementColor(QPoint point) {
     ShowStatusText();
 }
 
-void CKolviraView::ShowStatusText() {
+void PhotoView::ShowStatusText() {
     ShowStatus(statusText);
 }
+
+} // namespace kolvira

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+namespace kolvira {
+
 ColorSwatch::ColorSwatch(ColorSource color, QWidget* parent)
     : QWidget(parent), color_(std::move(color)) {
     // Not marked opaque, although frame and fill cover every pixel: Qt does
@@ -21,3 +23,5 @@ void ColorSwatch::paintEvent(QPaintEvent*) {
                             static_cast<int>(kolvira::GreenOf(color)),
                             static_cast<int>(kolvira::BlueOf(color))));
 }
+
+} // namespace kolvira

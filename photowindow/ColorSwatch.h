@@ -8,6 +8,8 @@
 
 #include <functional>
 
+namespace kolvira {
+
 class ColorSwatch : public QWidget {
     Q_OBJECT
 
@@ -24,3 +26,5 @@ protected:
 private:
     ColorSource color_;
 };
+
+} // namespace kolvira

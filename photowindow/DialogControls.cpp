@@ -1,6 +1,6 @@
 #include "photowindow/DialogControls.h"
 
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -21,10 +21,6 @@ constexpr int kSliderMaximum = 100;
 constexpr int kSliderPageStep = 20;
 
 } // namespace
-
-QString ControlName(int id) {
-    return QStringLiteral("IDC_%1").arg(id);
-}
 
 DialogLayout::DialogLayout(QDialog& dialog, const QString& caption, int width, int height)
     : dialog_(dialog), units_(DialogFont()) {
@@ -50,20 +46,20 @@ QPushButton* DialogLayout::CancelButton(DialogRect rect) {
     return button;
 }
 
-QPushButton* DialogLayout::PushButton(int id, const QString& text, DialogRect rect) {
-    return Place(new QPushButton(text, &dialog_), id, rect);
+QPushButton* DialogLayout::PushButton(const char* name, const QString& text, DialogRect rect) {
+    return Place(new QPushButton(text, &dialog_), name, rect);
 }
 
-QRadioButton* DialogLayout::RadioButton(int id, const QString& text, DialogRect rect) {
-    return Place(new QRadioButton(text, &dialog_), id, rect);
+QRadioButton* DialogLayout::RadioButton(const char* name, const QString& text, DialogRect rect) {
+    return Place(new QRadioButton(text, &dialog_), name, rect);
 }
 
-QCheckBox* DialogLayout::CheckBox(int id, const QString& text, DialogRect rect) {
-    return Place(new QCheckBox(text, &dialog_), id, rect);
+QCheckBox* DialogLayout::CheckBox(const char* name, const QString& text, DialogRect rect) {
+    return Place(new QCheckBox(text, &dialog_), name, rect);
 }
 
-QSlider* DialogLayout::Slider(int id, DialogRect rect, DialogRect label) {
-    auto* slider = Place(new QSlider(Qt::Horizontal, &dialog_), id, rect);
+QSlider* DialogLayout::Slider(const char* name, DialogRect rect, DialogRect label) {
+    auto* slider = Place(new QSlider(Qt::Horizontal, &dialog_), name, rect);
     slider->setRange(0, kSliderMaximum);
     slider->setTickPosition(QSlider::NoTicks);
     slider->setSingleStep(1);
@@ -124,12 +120,6 @@ void ResetSlider(QSlider& slider, int position) {
 
 double SliderSetting(const QSlider& slider) {
     return 1.0 - slider.value() / static_cast<double>(slider.maximum());
-}
-
-void RepaintOwnerView(const RenderSettings& settings) {
-    if (settings.ownerView != nullptr) {
-        settings.ownerView->RepaintAfterApply();
-    }
 }
 
 } // namespace kolvira

@@ -21,10 +21,8 @@ class QWidget;
 
 namespace kolvira {
 
-inline constexpr int kIdApply = 1006;
-
-// The object name of a numbered control: "IDC_1007".
-QString ControlName(int id);
+// Controls are named for what they set ("penPress", "blur"), so that
+// tests and accessibility tools find them by name.
 
 // A control's rectangle in dialog units.
 struct DialogRect {
@@ -44,20 +42,21 @@ public:
     QPushButton* OkButton(DialogRect rect);
     // "Cancel": closes with Cancel.
     QPushButton* CancelButton(DialogRect rect);
-    QPushButton* PushButton(int id, const QString& text, DialogRect rect);
-    QRadioButton* RadioButton(int id, const QString& text, DialogRect rect);
-    QCheckBox* CheckBox(int id, const QString& text, DialogRect rect);
+    QPushButton* PushButton(const char* name, const QString& text, DialogRect rect);
+    QRadioButton* RadioButton(const char* name, const QString& text, DialogRect rect);
+    QCheckBox* CheckBox(const char* name, const QString& text, DialogRect rect);
     // Horizontal, 0..100, no tick marks, across the width of `rect`, its
     // groove level with the middle of `label`, the rectangle of the text
     // beside it (the layouts line the text up with the groove).
-    QSlider* Slider(int id, DialogRect rect, DialogRect label);
+    QSlider* Slider(const char* name, DialogRect rect, DialogRect label);
     QLabel* Label(const QString& text, Qt::Alignment horizontal, DialogRect rect);
     // Kept beneath the controls it frames, so that it takes none of their clicks.
     QGroupBox* GroupBox(const QString& title, DialogRect rect);
 
     // Names and places a control made elsewhere.
-    template <typename Control> Control* Place(Control* control, int id, DialogRect rect) {
-        control->setObjectName(ControlName(id));
+    template <typename Control>
+    Control* Place(Control* control, const char* name, DialogRect rect) {
+        control->setObjectName(QString::fromLatin1(name));
         Position(*control, rect);
         return control;
     }
@@ -78,9 +77,5 @@ void ResetSlider(QSlider& slider, int position);
 // The value a slider stands for: 1.0 at its left end ("less") down to 0.0
 // at its right end ("more").
 double SliderSetting(const QSlider& slider);
-
-// After an Apply has written `settings`: the view they belong to shows
-// them before this returns.
-void RepaintOwnerView(const RenderSettings& settings);
 
 } // namespace kolvira

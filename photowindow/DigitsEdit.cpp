@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+namespace kolvira {
+
 namespace {
 
 bool IsDigit(QChar c) {
@@ -46,3 +48,5 @@ void DigitsEdit::inputMethodEvent(QInputMethodEvent* event) {
     }
     QLineEdit::inputMethodEvent(event);
 }
+
+} // namespace kolvira

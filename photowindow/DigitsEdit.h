@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 
+namespace kolvira {
+
 class DigitsEdit : public QLineEdit {
     Q_OBJECT
 
@@ -16,3 +18,5 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
 };
+
+} // namespace kolvira

@@ -5,7 +5,7 @@
 namespace kolvira {
 
 bool AskingToSaveDrawings() {
-    return QSettings().value(QLatin1String(kAskToSaveDrawingsKey), true).toBool();
+    return QSettings().value(QLatin1String(kAskToSaveDrawingsKey), false).toBool();
 }
 
 void SetAskingToSaveDrawings(bool ask) {

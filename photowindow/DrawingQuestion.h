@@ -1,5 +1,6 @@
 // Whether closing a photo window (or leaving its photo) with a drawing that
-// has not been saved asks to save it: on unless the user turned it off.
+// has not been saved asks to save it: off unless the user turned it on
+// (View → Ask to Save Drawings), since windows close without questions.
 #pragma once
 
 namespace kolvira {

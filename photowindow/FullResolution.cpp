@@ -5,6 +5,7 @@
 #include "framework/WaitCursor.h"
 #include "mosaic/BatchRendering.h"
 
+#include <atomic>
 #include <memory>
 
 namespace kolvira {
@@ -17,30 +18,40 @@ QImage FullResolutionCache::Picture(const QImage& photo, const RenderParameters&
         return picture_;
     picture_ = {};
 
-    QImage picture = photo.copy();
-    bool stopped = false;
+    // Shared with the pass, which may outlive this call once stopped.
+    auto picture = std::make_shared<QImage>(photo.copy());
+    auto percent = std::make_shared<std::atomic<int>>(0);
+    const auto showProgress = [&] {
+        if (progress != nullptr)
+            progress->SetPosition(percent->load());
+    };
+    if (progress != nullptr)
+        progress->Show(stoppable ? QStringLiteral("Full resolution (Esc stops)")
+                                 : QStringLiteral("Full resolution"));
+    bool finished = true;
     {
         const WaitCursor busy;
-        const std::unique_ptr<EscapeWatch> escape =
-            stoppable ? std::make_unique<EscapeWatch>() : nullptr;
-        if (progress != nullptr)
-            progress->Show(stoppable ? QStringLiteral("Full resolution (Esc stops)")
-                                     : QStringLiteral("Full resolution"));
-        // Esc is noticed as the pass goes and acted on once it ends, as in
-        // the Mosaic's Render Selection.
-        RenderInPlace(picture, settings, /*threads=*/0, [&](int percent) {
-            if (progress != nullptr)
-                progress->SetPosition(percent);
-            if (escape != nullptr)
-                escape->Pressed();
-        });
-        stopped = escape != nullptr && escape->Pressed();
+        // Stoppable, the pass runs beside the event loop, so that Esc ends
+        // the wait at once; a pass stopped finishes unseen.
+        if (stoppable) {
+            finished = RunUnlessEscaped(
+                [picture, settings, percent] {
+                    RenderInPlace(*picture, settings, /*threads=*/0,
+                                  [&percent](int position) { percent->store(position); });
+                },
+                showProgress);
+        } else {
+            RenderInPlace(*picture, settings, /*threads=*/0, [&](int position) {
+                percent->store(position);
+                showProgress();
+            });
+        }
     }
     if (progress != nullptr)
         progress->Finish();
-    if (stopped)
+    if (!finished)
         return {};
-    picture_ = picture;
+    picture_ = *picture;
     photoKey_ = photo.cacheKey();
     settings_ = settings;
     return picture_;

@@ -9,9 +9,9 @@
 
 #include <QImage>
 
-class StatusProgress;
-
 namespace kolvira {
+
+class StatusProgress;
 
 class FullResolutionCache {
 public:

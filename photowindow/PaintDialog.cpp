@@ -1,6 +1,5 @@
 #include "photowindow/PaintDialog.h"
 
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DialogControls.h"
 
 #include <QButtonGroup>
@@ -10,12 +9,10 @@
 
 #include <array>
 
-using namespace kolvira;
+namespace kolvira {
 
 namespace {
 
-constexpr int kIdPenPress = 1007;
-constexpr int kIdDetails = 1002;
 constexpr int kPenPressAtOpening = 75;
 constexpr int kDetailsAtOpening = 25;
 // The texts beside the sliders, which the sliders' grooves line up with.
@@ -23,42 +20,41 @@ constexpr DialogRect kPenPressText{7, 171, 38, 8};
 constexpr DialogRect kDetailsText{7, 198, 38, 8};
 
 struct StyleButton {
-    int id;
+    const char* name;
     const char* text;
     int y;
     RenderStyle style;
 };
 
-// In tab order, which is also the order Apply looks for the checked one;
-// the ids do not follow the styles.
+// In tab order, which is also the order Apply looks for the checked one.
 constexpr std::array<StyleButton, 7> kStyleButtons{{
-    {1003, "Pen", 23, kStylePen},
-    {1005, "Pencil", 38, kStylePencil},
-    {1009, "Coal", 53, kStyleCoal},
-    {1004, "Water color", 68, kStyleWaterColor},
-    {1008, "Picasso", 83, kStylePicasso},
-    {1010, "Rainbow", 98, kStyleRainbow},
-    {1011, "Revolution", 113, kStyleRevolution},
+    {"pen", "Pen", 23, kStylePen},
+    {"pencil", "Pencil", 38, kStylePencil},
+    {"coal", "Coal", 53, kStyleCoal},
+    {"waterColor", "Water color", 68, kStyleWaterColor},
+    {"picasso", "Picasso", 83, kStylePicasso},
+    {"rainbow", "Rainbow", 98, kStyleRainbow},
+    {"revolution", "Revolution", 113, kStyleRevolution},
 }};
 
 } // namespace
 
-CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
+PaintDialog::PaintDialog(RenderSettings& settings, std::function<void()> applied, QWidget* parent)
+    : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
     DialogLayout layout(*this, QStringLiteral("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
     layout.GroupBox(QStringLiteral("Art of Drawing"), {7, 7, 233, 128});
     styles_ = new QButtonGroup(this);
     styles_->setExclusive(true);
-    for (const StyleButton& button : kStyleButtons) {
-        styles_->addButton(
-            layout.RadioButton(button.id, QString::fromLatin1(button.text), {21, button.y, 71, 10}),
-            button.id);
-    }
-    penPress_ = layout.Slider(kIdPenPress, {55, 159, 185, 19}, kPenPressText);
-    details_ = layout.Slider(kIdDetails, {55, 187, 185, 19}, kDetailsText);
-    auto* apply = layout.PushButton(kIdApply, QStringLiteral("Apply"), {7, 226, 50, 14});
-    connect(apply, &QAbstractButton::clicked, this, &CDia_Paint::OnApply);
+    for (const StyleButton& button : kStyleButtons)
+        styles_->addButton(layout.RadioButton(button.name, QString::fromLatin1(button.text),
+                                              {21, button.y, 71, 10}),
+                           button.style);
+    penPress_ = layout.Slider("penPress", {55, 159, 185, 19}, kPenPressText);
+    details_ = layout.Slider("details", {55, 187, 185, 19}, kDetailsText);
+    auto* apply = layout.PushButton("apply", QStringLiteral("Apply"), {7, 226, 50, 14});
+    connect(apply, &QAbstractButton::clicked, this, &PaintDialog::OnApply);
     layout.CancelButton({132, 226, 50, 14});
     layout.Label(QStringLiteral("Details:"), Qt::AlignRight, kDetailsText);
     layout.Label(QStringLiteral("more"), Qt::AlignRight, {194, 145, 46, 8});
@@ -66,25 +62,24 @@ CDia_Paint::CDia_Paint(QWidget* parent) : CDialog(parent) {
     layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, kPenPressText);
 }
 
-void CDia_Paint::OnInitDialog() {
-    settings_ = currentSettings;
+void PaintDialog::OnInitDialog() {
     ResetSlider(*penPress_, kPenPressAtOpening);
     ResetSlider(*details_, kDetailsAtOpening);
-    styles_->button(kStyleButtons.front().id)->setChecked(true);
+    styles_->button(kStyleButtons.front().style)->setChecked(true);
 }
 
-void CDia_Paint::OnApply() {
-    if (settings_ == nullptr) {
-        return;
-    }
-    settings_->penPress = SliderSetting(*penPress_);
-    settings_->details = SliderSetting(*details_);
-    settings_->active = true;
+void PaintDialog::OnApply() {
+    settings_.penPress = SliderSetting(*penPress_);
+    settings_.details = SliderSetting(*details_);
+    settings_.active = true;
     for (const StyleButton& button : kStyleButtons) {
-        if (styles_->button(button.id)->isChecked()) {
-            settings_->style = button.style;
+        if (styles_->button(button.style)->isChecked()) {
+            settings_.style = button.style;
             break;
         }
     }
-    RepaintOwnerView(*settings_);
+    if (applied_)
+        applied_();
 }
+
+} // namespace kolvira

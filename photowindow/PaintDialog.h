@@ -1,21 +1,26 @@
 // The Paint dialog: the drawing style and the "Pen press:" and "Details:"
 // sliders of a photo view's rendering. Apply writes them into the record
-// `currentSettings` points at when the dialog opens and redraws the view;
+// the dialog was given and calls its apply callback (the view redraws);
 // OK and Cancel write nothing. It opens at "Pen" with the sliders at 75 and
 // 25 whatever the record holds.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 #include "photowindow/RenderSettings.h"
+
+#include <functional>
 
 class QButtonGroup;
 class QSlider;
 
-class CDia_Paint : public CDialog {
+namespace kolvira {
+
+class PaintDialog : public Dialog {
     Q_OBJECT
 
 public:
-    explicit CDia_Paint(QWidget* parent = nullptr);
+    explicit PaintDialog(RenderSettings& settings, std::function<void()> applied = {},
+                         QWidget* parent = nullptr);
 
 protected:
     void OnInitDialog() override;
@@ -26,5 +31,8 @@ private:
     QButtonGroup* styles_ = nullptr; // the radio buttons, by control id
     QSlider* penPress_ = nullptr;
     QSlider* details_ = nullptr;
-    kolvira::RenderSettings* settings_ = nullptr;
+    RenderSettings& settings_;
+    std::function<void()> applied_;
 };
+
+} // namespace kolvira

@@ -1,25 +1,30 @@
 // The Photo Editor dialog: the eight photo effects, the impression brush's
 // size, the red, green and blue levels, the brightness, and the replacement
 // of one colour by another within a depth. Apply writes every control into
-// the record `currentSettings` points at when the dialog opens, selects the
-// photo effects and redraws the view; OK and Cancel write nothing.
+// the record the dialog was given, selects the photo effects and calls its
+// apply callback (the view redraws); OK and Cancel write nothing.
 #pragma once
 
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 #include "photowindow/RenderSettings.h"
 #include "render/Colorref.h"
 
 #include <array>
+#include <functional>
 
-class DigitsEdit;
 class QCheckBox;
 class QSlider;
 
-class CDia_PhotoEditor : public CDialog {
+namespace kolvira {
+
+class DigitsEdit;
+
+class PhotoEditorDialog : public Dialog {
     Q_OBJECT
 
 public:
-    explicit CDia_PhotoEditor(QWidget* parent = nullptr);
+    explicit PhotoEditorDialog(RenderSettings& settings, std::function<void()> applied = {},
+                               QWidget* parent = nullptr);
 
     // The colour to replace and its replacement as the swatches show them:
     // taken from the record at opening, changed by "old" and "new", and
@@ -41,5 +46,8 @@ private:
     QSlider* redLevel_ = nullptr;
     QSlider* greenLevel_ = nullptr;
     QSlider* blueLevel_ = nullptr;
-    kolvira::RenderSettings* settings_ = nullptr;
+    RenderSettings& settings_;
+    std::function<void()> applied_;
 };
+
+} // namespace kolvira

@@ -1,57 +1,40 @@
 // Printing a photo window: the page shows what the window shows, or the
 // photo at full resolution, at the physical size the picture has on the
 // screen from the top-left corner, or fitted to the page.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
-#include "imageio/PhotoScaling.h"
 #include "imageio/PrintScale.h"
 
 #include <QFileInfo>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
-QImage CKolviraView::ShownPicture() {
-    if (!renderedPicture.isNull())
-        return renderedPicture; // made at the picture's size
-    if (photo.isNull())
-        return {};
-    if (settings.active) {
-        // The live preview as the window paints it, cut to the photo.
-        const QImage& canvas = LivePreview(/*showProgress=*/false);
-        const QSize drawn = preview_.DrawnSize();
-        return canvas.copy(0, 0, drawn.width(), drawn.height());
-    }
-    return kolvira::PhotoAtWidth(photo, DeviceSize(WindowRect().size()).width(), &scaledPhoto_);
-}
+namespace kolvira {
 
-qreal CKolviraView::ShownPictureRatio() const {
-    return renderedPicture.isNull() ? DeviceRatio() : renderedRatio_;
-}
-
-QString CKolviraView::PrintJobName() const {
+QString PhotoView::PrintJobName() const {
     const QString name = QFileInfo(ShownPath(photoPath)).completeBaseName();
     return name.isEmpty() ? QStringLiteral("Kolvira") : name;
 }
 
-int CKolviraView::PageCount(const QPagedPaintDevice&) {
+int PhotoView::PageCount(const QPagedPaintDevice&) {
     return 1;
 }
 
-QWidget* CKolviraView::MakePrintOptions(std::function<bool()> changed) {
+QWidget* PhotoView::MakePrintOptions(std::function<bool()> changed) {
     if (photo.isNull())
         return nullptr;
     return kolvira::MakePhotoPrintOptions(printChoice, ShownPicture().size(), photo.size(),
                                           std::move(changed));
 }
 
-bool CKolviraView::PreparePrinting(CWindowHost&) {
+bool PhotoView::PreparePrinting(WindowHost&) {
     return !printChoice.fullResolution || photo.isNull() ||
            !FullResolutionPicture(/*stoppable=*/true).isNull();
 }
 
-bool CKolviraView::PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) {
+bool PhotoView::PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -83,3 +66,5 @@ bool CKolviraView::PrintPages(QPagedPaintDevice& device, const QPageRanges& page
     }
     return painter.end();
 }
+
+} // namespace kolvira

@@ -1,6 +1,6 @@
 // Saving a photo window's picture, as PNG, JPEG, BMP or TIFF by the name's
 // extension: what the window shows, or the photo rendered at its own size.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include "framework/SaveTargets.h"
 #include "framework/WindowHost.h"
@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFileInfo>
 
-CSaveable::SaveDialogText CKolviraView::SaveDialog() const {
+namespace kolvira {
+
+Saveable::SaveDialogText PhotoView::SaveDialog() const {
     return {QStringLiteral("Save As"),
             {QStringLiteral("PNG picture (*.png)"), QStringLiteral("JPEG picture (*.jpg *.jpeg)"),
              QStringLiteral("BMP picture (*.bmp)"), QStringLiteral("TIFF picture (*.tif *.tiff)")},
@@ -17,7 +19,7 @@ CSaveable::SaveDialogText CKolviraView::SaveDialog() const {
 }
 
 // Next to the photo, named after it: "IMG_0001 drawn.png".
-QString CKolviraView::SuggestedSaveName() const {
+QString PhotoView::SuggestedSaveName() const {
     const QFileInfo shown(ShownPath(photoPath));
     const QString base = shown.completeBaseName().isEmpty()
                              ? QStringLiteral("Kolvira picture")
@@ -37,7 +39,7 @@ QString SizeText(QSize size) {
 
 } // namespace
 
-SaveChoice CKolviraView::SaveChoices() {
+SaveChoice PhotoView::SaveChoices() {
     if (photo.isNull())
         return {};
     return {QStringLiteral("Size:"),
@@ -45,29 +47,32 @@ SaveChoice CKolviraView::SaveChoices() {
              QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
 }
 
-QImage CKolviraView::FullResolutionPicture(bool stoppable) {
-    return fullResolution_.Picture(photo, settings.Parameters(), ProgressFor(true), stoppable);
-}
-
-QString CKolviraView::WriteSavedFile(const QString& path) {
-    QImage picture;
+QString PhotoView::WriteSavedFile(const QString& path) {
+    // The photo's EXIF goes with the picture made from it.
+    const auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath));
+    QString failure;
     if (SaveOption() == kFullResolution && !photo.isNull()) {
-        picture = FullResolutionPicture(/*stoppable=*/true);
+        // Esc stops the pass and the writing of the file alike.
+        const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
             return StoppedByUser();
+        ShowStatus(QStringLiteral("Writing %1 (Esc stops)").arg(QFileInfo(path).fileName()));
+        bool stopped = false;
+        failure = SavePictureFileUnlessEscaped(picture, path, metadata, stopped);
+        if (stopped)
+            return StoppedByUser();
     } else {
-        picture = ShownPicture();
+        failure = SavePictureFile(ShownPicture(), path, metadata);
     }
-    // The photo's EXIF goes with the picture made from it.
-    const QString failure = SavePictureFile(
-        picture, path, kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath)));
     if (failure.isEmpty())
         drawingSaved_ = true; // closing need not ask about it
     return failure;
 }
 
-std::vector<kolvira::NativePath> CKolviraView::PhotoFiles() const {
+std::vector<kolvira::NativePath> PhotoView::PhotoFiles() const {
     if (photoPath.empty())
         return {};
     return {photoPath};
 }
+
+} // namespace kolvira

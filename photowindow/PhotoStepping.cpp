@@ -1,37 +1,27 @@
 // Going back to the photo, the question about a drawing not yet saved, and
 // stepping through the Mosaic a photo window was opened from.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "framework/PhotoSequence.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
-#include "imageio/PhotoDecoding.h"
-#include "imageio/PhotoScaling.h"
 #include "photowindow/DrawingQuestion.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <QSettings>
 
-void CKolviraView::SetPhotoSequence(QWidget* mosaic) {
-    sequence_ = mosaic;
+namespace kolvira {
+
+void PhotoView::SetPhotoSequence(PhotoSequenceLink sequence) {
+    sequence_ = sequence;
+    // Next and Previous Photo can run now: their keys work at once.
+    if (Host() != nullptr)
+        Host()->CommandStateChanged();
 }
 
-QString CKolviraView::LoadPhotoFile(const std::string& path) {
-    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(path));
-    if (decoded.image.isNull())
-        return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
-    // Transparent parts show black, as in kolvira-render's output.
-    photo = kolvira::FlattenOnBlack(decoded.image);
-    if (!decoded.damage.isEmpty())
-        ShowStatus(QStringLiteral("%1 is damaged: %2; showing what could be read")
-                       .arg(ShownPath(path), decoded.damage));
-    return {};
-}
-
-bool CKolviraView::ShowPhotoFile(const std::string& path) {
+bool PhotoView::ShowPhotoFile(const std::string& path) {
     const QString failure = LoadPhotoFile(path);
     if (!failure.isEmpty()) {
         ShowStatus(failure);
@@ -50,12 +40,12 @@ bool CKolviraView::ShowPhotoFile(const std::string& path) {
     return true;
 }
 
-bool CKolviraView::CanClose() {
+bool PhotoView::CanClose() {
     return AskToSaveDrawing();
 }
 
 // True when the window may let its drawing go.
-bool CKolviraView::AskToSaveDrawing() {
+bool PhotoView::AskToSaveDrawing() {
     if (renderedPicture.isNull() || drawingSaved_ || !kolvira::AskingToSaveDrawings())
         return true;
     const QString name = QFileInfo(ShownPath(photoPath)).fileName();
@@ -77,7 +67,7 @@ bool CKolviraView::AskToSaveDrawing() {
 
 // What Cancel does for one dialog, for the whole window: the kept picture
 // goes and the photo shows again; the dialogs keep their settings.
-void CKolviraView::RevertToPhoto() {
+void PhotoView::RevertToPhoto() {
     if (!AskToSaveDrawing())
         return;
     renderedPicture = QImage();
@@ -88,13 +78,13 @@ void CKolviraView::RevertToPhoto() {
     viewport()->update();
 }
 
-bool CKolviraView::NextPhotoEnabled(int step) const {
-    const auto* sequence = dynamic_cast<const CPhotoSequence*>(sequence_.data());
+bool PhotoView::NextPhotoEnabled(int step) const {
+    const PhotoSequence* sequence = sequence_.get();
     return sequence != nullptr && !sequence->PhotoBeside(photoPath, step).empty();
 }
 
-void CKolviraView::StepPhoto(int step) {
-    const auto* sequence = dynamic_cast<const CPhotoSequence*>(sequence_.data());
+void PhotoView::StepPhoto(int step) {
+    const PhotoSequence* sequence = sequence_.get();
     if (sequence == nullptr)
         return;
     const std::string beside = sequence->PhotoBeside(photoPath, step);
@@ -106,3 +96,5 @@ void CKolviraView::StepPhoto(int step) {
     if (AskToSaveDrawing())
         ShowPhotoFile(beside);
 }
+
+} // namespace kolvira

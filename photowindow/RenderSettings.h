@@ -1,17 +1,13 @@
-// A photo view's rendering record: the parameters the render pass reads,
-// and the view that the dialogs redraw after Apply. Each photo view owns
-// one; the Paint and Photo Editor dialogs edit it in place.
+// A photo view's rendering record: the parameters the render pass reads.
+// Each photo view owns one; the Paint and Photo Editor dialogs edit it in
+// place.
 #pragma once
 
 #include "render/RenderParameters.h"
 
-class CKolviraView;
-
 namespace kolvira {
 
 struct RenderSettings : RenderParameters {
-    CKolviraView* ownerView = nullptr; // the view the dialogs redraw; not owned
-
     // What the render pass sees; compare these to tell whether two records
     // render the same picture.
     const RenderParameters& Parameters() const { return *this; }

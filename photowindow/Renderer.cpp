@@ -3,18 +3,12 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "imageio/ImageSurface.h"
-#include "imageio/PhotoScaling.h"
 #include "render/RenderPass.h"
 
-Renderer* theRenderer = nullptr;
+namespace kolvira {
 
-QSize Renderer::DrawScaledPhoto(QPainter& painter, const QImage& photo, const QRect& rect,
-                                kolvira::ScaledPhotoCache* cache) const {
-    return kolvira::DrawPhotoAtWidth(painter, photo, rect.width(), cache);
-}
-
-void Renderer::RenderPicture(QImage& picture, const kolvira::RenderParameters& settings,
-                             const QRect& area, StatusProgress* progress) const {
+void RenderShownPicture(QImage& picture, const RenderParameters& settings, const QRect& area,
+                        StatusProgress* progress) {
     kolvira::PictureSurface surface = kolvira::SurfaceOf(picture);
     const kolvira::RenderRect rect{area.left(), area.top(), area.left() + area.width(),
                                    area.top() + area.height()};
@@ -30,3 +24,5 @@ void Renderer::RenderPicture(QImage& picture, const kolvira::RenderParameters& s
     if (progress != nullptr)
         progress->Finish();
 }
+
+} // namespace kolvira

@@ -2,17 +2,19 @@
 // particular: the dialog edits the view's settings in place, Apply previews
 // them, OK renders the photo off screen and keeps the picture, and Cancel
 // puts every setting back.
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
+#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/WindowHost.h"
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DialogPlacement.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
 
 #include <QApplication>
+
+namespace kolvira {
 
 using kolvira::ID_PAINT;
 using kolvira::ID_PHOTO_EDITOR;
@@ -29,7 +31,7 @@ template <class Dialog> kolvira::DialogPlace& PlaceOf() {
 
 } // namespace
 
-bool CKolviraView::HandlesCommand(int commandId) const {
+bool PhotoView::HandlesCommand(int commandId) const {
     switch (commandId) {
     case ID_PAINT:
     case ID_PHOTO_EDITOR:
@@ -43,19 +45,20 @@ bool CKolviraView::HandlesCommand(int commandId) const {
     case kolvira::ID_PREVIOUS_PHOTO:
         return NextPhotoEnabled(commandId == kolvira::ID_NEXT_PHOTO ? 1 : -1);
     default:
-        if (IsSaveCommand(commandId))
-            return !photo.isNull() || !renderedPicture.isNull(); // something to write
-        return IsPrintCommand(commandId);
+        // Saving and printing need something to write or print.
+        if (IsSaveCommand(commandId) || IsPrintCommand(commandId))
+            return !photo.isNull() || !renderedPicture.isNull();
+        return false;
     }
 }
 
-void CKolviraView::OnCommand(int commandId) {
+void PhotoView::OnCommand(int commandId) {
     switch (commandId) {
     case ID_PAINT:
-        RunRenderDialog<CDia_Paint>();
+        RunRenderDialog<PaintDialog>();
         break;
     case ID_PHOTO_EDITOR:
-        RunRenderDialog<CDia_PhotoEditor>();
+        RunRenderDialog<PhotoEditorDialog>();
         break;
     case kolvira::ID_SHOW_ORIGINAL:
         showOriginal_ = !showOriginal_;
@@ -81,11 +84,12 @@ void CKolviraView::OnCommand(int commandId) {
     }
 }
 
-template <class Dialog> void CKolviraView::RunRenderDialog() {
-    Dialog dialog(Host() != nullptr ? Host()->DialogParent() : window());
-    settings.ownerView = this;
+template <class Dialog> void PhotoView::RunRenderDialog() {
+    // Apply writes the settings; the view shows them before Apply returns.
+    Dialog dialog(
+        settings, [this] { RepaintAfterApply(); },
+        Host() != nullptr ? Host()->DialogParent() : window());
     const kolvira::RenderSettings settingsSnapshot = settings;
-    currentSettings = &settings;
 
     // Beside the photo window, so that Apply's preview stays in sight.
     const QWidget* photoWindow = Frame();
@@ -97,7 +101,7 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     SetOriginalHeld(false);
     PlaceOf<Dialog>().Closed(dialog);
     showApplied_ = false;
-    if (result == CDialog::kIdOk) {
+    if (result == Dialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
         renderedPicture = FinalPicture(/*showProgress=*/true);
         renderedRatio_ = DeviceRatio();
@@ -111,10 +115,12 @@ template <class Dialog> void CKolviraView::RunRenderDialog() {
     }
 }
 
-const QImage& CKolviraView::FinalPicture(bool showProgress) {
+const QImage& PhotoView::FinalPicture(bool showProgress) {
     return preview_.Preview(
         photo, devicePicture_, kPictureBackground, settings,
         [this, showProgress](QImage& picture, const kolvira::RenderParameters& s) {
-            theRenderer->RenderPicture(picture, s, picture.rect(), ProgressFor(showProgress));
+            RenderShownPicture(picture, s, picture.rect(), ProgressFor(showProgress));
         });
 }
+
+} // namespace kolvira

@@ -5,19 +5,19 @@
 #include "AppTestSupport.h"
 
 #include "app/AboutDialog.h"
+#include "app/Application.h"
 #include "app/CommandActions.h"
 #include "app/HelpWindow.h"
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/OpenFileDialog.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
 #include "framework/FileDialogs.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -55,6 +55,7 @@ private slots:
     void aMissingFileIsReportedOnceAndMakesNoWindow();
     void openDialogListsImageFilesInAnyLetterCase();
     void newWindowsCascadeInsideTheArea();
+    void newPhotoWindowsHaveDistinctTitles();
 
     void recentFilesComeBackNewestFirstInTheNextRun();
 
@@ -76,7 +77,7 @@ private slots:
 };
 
 void AppShellTest::startsWithMenu128AndNoDocumentWindow() {
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     QVERIFY(frame->isVisible());
     QCOMPARE(frame->windowTitle(), QStringLiteral("Kolvira"));
     QCOMPARE(frame->CurrentMenuId(), 128);
@@ -125,10 +126,10 @@ void AppShellTest::statusBarHasThreeIndicatorPanes() {
 
 void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
     const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
-    CKolviraDoc* document = theApp->OpenDocumentFile(path);
+    Document* document = App()->OpenDocumentFile(path);
     QVERIFY(document != nullptr);
     QCOMPARE(DocumentWindowCount(), 1);
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->GetDocument(), document);
     QCOMPARE(document->GetPathName(), path);
@@ -141,8 +142,8 @@ void AppShellTest::openingAPhotoShowsItsFolderAsAMosaic() {
 // the cascade starts again at the corner before a window would stick out.
 void AppShellTest::newWindowsCascadeInsideTheArea() {
     const std::string path = photos_->AddPhoto("a.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(path) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(path) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     const QRect area = MainFrame()->MdiArea()->viewport()->rect();
     QList<QPoint> corners;
     for (int i = 0; i < 8; ++i) {
@@ -154,6 +155,19 @@ void AppShellTest::newWindowsCascadeInsideTheArea() {
     QVERIFY(corners[0].x() > 0 && corners[0].x() == corners[0].y());
     QVERIFY(corners[1].x() > corners[0].x());
     QVERIFY(corners.count(QPoint(0, 0)) >= 1); // started again
+}
+
+// New (Ctrl+N) shows the photo last opened again, in a window of its own name.
+void AppShellTest::newPhotoWindowsHaveDistinctTitles() {
+    QVERIFY(ShowPhoto(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    MainFrame()->OnCommand(ID_FILE_NEW);
+    MainFrame()->OnCommand(ID_FILE_NEW);
+    QStringList titles;
+    for (const QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList())
+        titles << window->windowTitle();
+    QCOMPARE(titles.size(), 4);
+    titles.removeDuplicates();
+    QCOMPARE(titles.size(), 4);
 }
 
 // The first document open under the path comes to the front; a file not yet
@@ -171,12 +185,12 @@ void AppShellTest::openingAgainShowsWhichWindowComesToTheFront() {
     const std::string first = photos_->AddPhoto("a.jpg", {64, 48});
     photos_->AddPhoto("b.jpg", {48, 64});
 
-    CKolviraDoc* firstDocument = theApp->OpenDocumentFile(first);
-    CKolviraDoc* inFront = theApp->OpenDocumentFile(photos_->PathOf(secondFile));
+    Document* firstDocument = App()->OpenDocumentFile(first);
+    Document* inFront = App()->OpenDocumentFile(photos_->PathOf(secondFile));
 
     const QList<QMdiSubWindow*> windows = MainFrame()->MdiArea()->subWindowList();
     QCOMPARE(windows.size(), 2);
-    QCOMPARE(theApp->mosaicTemplate->Documents().size(), std::size_t{2});
+    QCOMPARE(App()->mosaicTemplate->Documents().size(), std::size_t{2});
     QCOMPARE(ActiveChildFrame(), windows[windowInFront]);
     QVERIFY(ActiveMosaic() != nullptr);
     QCOMPARE(ActiveMosaic()->GetDocument(), inFront);
@@ -187,19 +201,19 @@ void AppShellTest::openingAgainShowsWhichWindowComesToTheFront() {
 void AppShellTest::aMissingFileIsReportedOnceAndMakesNoWindow() {
     const std::string missing = photos_->PathOf("missing.jpg");
     MessageBoxCloser boxes;
-    QVERIFY(theApp->OpenDocumentFile(missing) == nullptr);
+    QVERIFY(App()->OpenDocumentFile(missing) == nullptr);
     QCOMPARE(boxes.Count(), 1);
     QVERIFY2(boxes.Texts().front().contains("missing.jpg"), qPrintable(boxes.Texts().front()));
     QCOMPARE(DocumentWindowCount(), 0);
-    QVERIFY(theApp->mosaicTemplate->Documents().empty());
-    QVERIFY(theApp->Recent().Paths().empty());
+    QVERIFY(App()->mosaicTemplate->Documents().empty());
+    QVERIFY(App()->Recent().Paths().empty());
 }
 
 void AppShellTest::recentFilesComeBackNewestFirstInTheNextRun() {
     const std::string older = photos_->AddPhoto("a.jpg", {64, 48});
     const std::string newer = photos_->AddPhoto("b.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(older) != nullptr);
-    QVERIFY(theApp->OpenDocumentFile(newer) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(older) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(newer) != nullptr);
 
     StopApp(app_);
     app_ = StartApp(false);
@@ -235,7 +249,7 @@ void AppShellTest::closingNeverAsksToSave() {
     QFETCH(QString, how);
     QFETCH(int, windowsLeft);
     photos_->AddPhoto("b.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
     QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
     QCOMPARE(DocumentWindowCount(), 2);
 
@@ -327,7 +341,7 @@ void AppShellTest::windowArrangementsUseTheWholeArea() {
     QFETCH(int, command);
     QFETCH(int, windows);
     QFETCH(bool, disarranged);
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
     for (int i = 1; i < windows; ++i)
         MainFrame()->OnCommand(ID_WINDOW_NEW);
     QMdiArea* area = MainFrame()->MdiArea();
@@ -378,10 +392,10 @@ void AppShellTest::windowArrangementsUseTheWholeArea() {
 // once; restored, the main title names the document again.
 void AppShellTest::maximisedWindowShowsItsTitleOnce() {
     const std::string photo = photos_->AddPhoto("a.jpg", {64, 48});
-    QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
-    CChildFrame* mosaicFrame = ActiveChildFrame();
+    QVERIFY(App()->OpenDocumentFile(photo) != nullptr);
+    ChildFrame* mosaicFrame = ActiveChildFrame();
     QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
-    CChildFrame* photoFrame = ActiveChildFrame();
+    ChildFrame* photoFrame = ActiveChildFrame();
     const QString folder = photos_->Directory();
     const QString photoTitle = photoFrame->windowTitle();
     QVERIFY(photoTitle.endsWith("a.jpg"));
@@ -426,7 +440,7 @@ void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
         }
         QVERIFY(!QWhatsThis::inWhatsThisMode());
     } else if (cause == "probe" || cause == "prompt") {
-        CKolviraView* view = ShowPhoto(photo);
+        PhotoView* view = ShowPhoto(photo);
         QVERIFY(view != nullptr);
         if (cause == "probe") {
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
@@ -439,16 +453,16 @@ void AppShellTest::idleTextReturnsWhenItsCauseEnds() {
         MainFrame()->MdiArea()->activatePreviousSubWindow();
         QVERIFY(ActiveMosaic() != nullptr);
     } else if (cause == "last window") {
-        theApp->OpenPhotoWindow(photo);
-        CKolviraView* view = ActivePhotoView();
+        App()->OpenPhotoWindow(photo);
+        PhotoView* view = ActivePhotoView();
         QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(4, 4));
         QVERIFY(statusBar->currentMessage().startsWith("Red = "));
         MainFrame()->OnCommand(ID_FILE_CLOSE);
         QTRY_COMPARE(DocumentWindowCount(), 0);
     } else {
-        QVERIFY(theApp->OpenDocumentFile(photo) != nullptr);
-        theApp->OpenPhotoWindow(photos_->AddNonImage("broken.jpg"));
+        QVERIFY(App()->OpenDocumentFile(photo) != nullptr);
+        App()->OpenPhotoWindow(photos_->AddNonImage("broken.jpg"));
         QVERIFY(ActivePhotoView() != nullptr);
     }
 
@@ -492,7 +506,7 @@ void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses_data() {
 
 void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses() {
     QFETCH(QString, closeBy);
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     frame->OnCommand(ID_HELP);
     QPointer<HelpWindow> help = frame->Help();
     QVERIFY(help != nullptr);
@@ -524,7 +538,7 @@ void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses() {
 // kolvira-render says the same.
 void AppShellTest::aboutAndKolviraRenderShowOneVersion() {
     QString aboutText;
-    WhenModalOpens<CDia_About>([&](CDia_About& about) {
+    WhenModalOpens<AboutDialog>([&](AboutDialog& about) {
         for (const QLabel* label : about.findChildren<QLabel*>()) {
             if (label->text().startsWith("Kolvira"))
                 aboutText = label->text();

@@ -2,13 +2,13 @@
 
 #include "framework/StatusProgress.h"
 
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
-#include "framework/CView.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "framework/ChildFrame.h"
+#include "framework/View.h"
 #include "imageio/PhotoDecoding.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QApplication>
 #include <QFile>
@@ -23,6 +23,8 @@
 
 #include <cstdlib>
 
+using namespace kolvira;
+
 namespace kolvira::test {
 
 void PrepareTestProgram() {
@@ -36,7 +38,7 @@ void PrepareTestProgram() {
     ApplyDecodeLimits();
 }
 
-QColor QuadrantColourAt(QSize size, int x, int y) {
+QColor QuadrantColorAt(QSize size, int x, int y) {
     const bool right = x >= size.width() / 2;
     const bool bottom = y >= size.height() / 2;
     if (!bottom)
@@ -49,15 +51,15 @@ QImage QuadrantPhoto(QSize size) {
     const int midX = size.width() / 2;
     const int midY = size.height() / 2;
     QPainter painter(&image);
-    painter.fillRect(0, 0, midX, midY, QuadrantColourAt(size, 0, 0));
-    painter.fillRect(midX, 0, size.width() - midX, midY, QuadrantColourAt(size, midX, 0));
-    painter.fillRect(0, midY, midX, size.height() - midY, QuadrantColourAt(size, 0, midY));
+    painter.fillRect(0, 0, midX, midY, QuadrantColorAt(size, 0, 0));
+    painter.fillRect(midX, 0, size.width() - midX, midY, QuadrantColorAt(size, midX, 0));
+    painter.fillRect(0, midY, midX, size.height() - midY, QuadrantColorAt(size, 0, midY));
     painter.fillRect(midX, midY, size.width() - midX, size.height() - midY,
-                     QuadrantColourAt(size, midX, midY));
+                     QuadrantColorAt(size, midX, midY));
     return image;
 }
 
-bool ColoursClose(const QColor& a, const QColor& b, int tolerance) {
+bool ColorsClose(const QColor& a, const QColor& b, int tolerance) {
     return std::abs(a.red() - b.red()) <= tolerance &&
            std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
@@ -90,15 +92,25 @@ std::string PhotoFolder::PathOf(const QString& name) const {
     return QFile::encodeName(dir_.filePath(name)).toStdString();
 }
 
-std::unique_ptr<CKolviraApp> StartApp(bool clearSettings) {
+namespace {
+
+// The program StartApp started, until StopApp ends it.
+Application* runningApp = nullptr;
+
+} // namespace
+
+Application* App() {
+    return runningApp;
+}
+
+std::unique_ptr<Application> StartApp(bool clearSettings) {
     if (clearSettings)
         QSettings().clear();
-    // A new run of the program has opened no photo yet.
-    pendingPhotoPath.clear();
-    auto app = std::make_unique<CKolviraApp>();
+    auto app = std::make_unique<Application>();
+    runningApp = app.get();
     if (!app->InitInstance())
         return nullptr;
-    CMainFrame* frame = app->MainFrame();
+    MainWindow* frame = app->MainFrame();
     frame->resize(1000, 700);
     frame->activateWindow();
     if (!QTest::qWaitForWindowActive(frame))
@@ -121,19 +133,20 @@ void AppTestCase::init() {
     QVERIFY(photos_->IsValid());
     app_ = StartApp();
     QVERIFY(app_ != nullptr);
-    QVERIFY(theProgress != nullptr);
+    QVERIFY(MainFrame()->Progress() != nullptr);
 }
 
 void AppTestCase::cleanup() {
     StopApp(app_);
     photos_.reset();
-    QVERIFY(theProgress == nullptr);
+    QVERIFY(MainFrame() == nullptr);
     const QStringList left = LeftoverWindows();
     QVERIFY2(left.isEmpty(), qPrintable(left.join(QStringLiteral(", "))));
 }
 
-void StopApp(std::unique_ptr<CKolviraApp>& app) {
+void StopApp(std::unique_ptr<Application>& app) {
     app.reset();
+    runningApp = nullptr;
     FlushDeferredDeletes();
 }
 
@@ -141,7 +154,7 @@ QStringList LeftoverWindows() {
     FlushDeferredDeletes();
     QStringList left;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
-        const bool ours = qobject_cast<CMainFrame*>(widget) != nullptr ||
+        const bool ours = qobject_cast<MainWindow*>(widget) != nullptr ||
                           qobject_cast<QMessageBox*>(widget) != nullptr;
         if (widget->isVisible() || ours)
             left << QStringLiteral("%1 \"%2\"")
@@ -151,18 +164,18 @@ QStringList LeftoverWindows() {
     return left;
 }
 
-CMainFrame* MainFrame() {
-    return theApp != nullptr ? theApp->MainFrame() : nullptr;
+MainWindow* MainFrame() {
+    return runningApp != nullptr ? runningApp->MainFrame() : nullptr;
 }
 
-CChildFrame* ActiveChildFrame() {
+ChildFrame* ActiveChildFrame() {
     return MainFrame() != nullptr ? MainFrame()->ActiveFrame() : nullptr;
 }
 
 namespace {
 
 QWidget* ActiveViewWidget() {
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     if (frame == nullptr || frame->ActiveView() == nullptr)
         return nullptr;
     return frame->ActiveView()->Widget();
@@ -170,23 +183,23 @@ QWidget* ActiveViewWidget() {
 
 } // namespace
 
-CListView_Photos* ActiveMosaic() {
-    return qobject_cast<CListView_Photos*>(ActiveViewWidget());
+MosaicView* ActiveMosaic() {
+    return qobject_cast<MosaicView*>(ActiveViewWidget());
 }
 
-CKolviraView* ActivePhotoView() {
-    return qobject_cast<CKolviraView*>(ActiveViewWidget());
+PhotoView* ActivePhotoView() {
+    return qobject_cast<PhotoView*>(ActiveViewWidget());
 }
 
 int DocumentWindowCount() {
     return MainFrame() != nullptr ? MainFrame()->MdiArea()->subWindowList().size() : 0;
 }
 
-bool WaitForMosaicBuild(CListView_Photos* mosaic) {
+bool WaitForMosaicBuild(MosaicView* mosaic) {
     return mosaic != nullptr && QTest::qWaitFor([mosaic] { return !mosaic->Building(); }, 60'000);
 }
 
-CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic) {
+PhotoView* OpenCurrentEntry(MosaicView* mosaic) {
     if (!WaitForMosaicBuild(mosaic))
         return nullptr;
     QTest::keyClick(mosaic, Qt::Key_Return);
@@ -202,10 +215,10 @@ bool PaintCounter::eventFilter(QObject*, QEvent* event) {
     return false;
 }
 
-CKolviraView* ShowPhoto(const std::string& path) {
-    if (path.empty() || theApp->OpenDocumentFile(path) == nullptr)
+PhotoView* ShowPhoto(const std::string& path) {
+    if (path.empty() || App()->OpenDocumentFile(path) == nullptr)
         return nullptr;
-    CKolviraView* view = OpenCurrentEntry(ActiveMosaic());
+    PhotoView* view = OpenCurrentEntry(ActiveMosaic());
     if (view == nullptr || !QTest::qWaitForWindowExposed(view))
         return nullptr;
     if (!QTest::qWaitFor([view] { return view->pictureHeight > 0; }))
@@ -224,14 +237,14 @@ void DoubleClick(QWidget* widget, QPoint at) {
     QTest::mouseRelease(widget, Qt::LeftButton, {}, at);
 }
 
-QStringList MenuTitles(const CMainFrame* frame) {
+QStringList MenuTitles(const MainWindow* frame) {
     QStringList titles;
     for (const QAction* action : frame->menuBar()->actions())
         titles << action->text();
     return titles;
 }
 
-QMenu* MenuNamed(const CMainFrame* frame, const QString& title) {
+QMenu* MenuNamed(const MainWindow* frame, const QString& title) {
     for (const QAction* action : frame->menuBar()->actions()) {
         if (action->text() == title)
             return action->menu();

@@ -3,7 +3,7 @@
 // for message boxes, and the check that a test left no window behind.
 #pragma once
 
-#include "app/KolviraApp.h"
+#include "app/Application.h"
 
 #include <QColor>
 #include <QImage>
@@ -21,12 +21,15 @@
 #include <memory>
 #include <string>
 
-class CChildFrame;
-class CKolviraView;
-class CListView_Photos;
-class CMainFrame;
 class QMenu;
 class QWidget;
+
+namespace kolvira {
+class ChildFrame;
+class MainWindow;
+class MosaicView;
+class PhotoView;
+} // namespace kolvira
 
 namespace kolvira::test {
 
@@ -38,10 +41,10 @@ void PrepareTestProgram();
 // A photo in four quadrants, red and green above, blue and white below:
 // recognisable after scaling and JPEG compression.
 QImage QuadrantPhoto(QSize size);
-QColor QuadrantColourAt(QSize size, int x, int y);
+QColor QuadrantColorAt(QSize size, int x, int y);
 
 // Whether every channel differs by at most `tolerance`.
-bool ColoursClose(const QColor& a, const QColor& b, int tolerance = 24);
+bool ColorsClose(const QColor& a, const QColor& b, int tolerance = 24);
 
 // A temporary folder of photos, removed with the object.
 class PhotoFolder {
@@ -77,46 +80,49 @@ protected slots:
 
 protected:
     std::unique_ptr<PhotoFolder> photos_;
-    std::unique_ptr<CKolviraApp> app_;
+    std::unique_ptr<Application> app_;
 };
 
 // Starts the program as main() does, on cleared settings unless told to
 // keep them, with its main window shown and a size that leaves room for
 // the windows and the status bar's progress bar.
-std::unique_ptr<CKolviraApp> StartApp(bool clearSettings = true);
+std::unique_ptr<Application> StartApp(bool clearSettings = true);
+
+// The program StartApp started, while it runs; else null.
+Application* App();
 
 // Destroys the program and runs the deletions it left pending.
-void StopApp(std::unique_ptr<CKolviraApp>& app);
+void StopApp(std::unique_ptr<Application>& app);
 void FlushDeferredDeletes();
 
 // The top-level windows still shown or still existing of the program's own
 // kinds; empty once a test has cleaned up after itself.
 QStringList LeftoverWindows();
 
-CMainFrame* MainFrame();
-CChildFrame* ActiveChildFrame();
-CListView_Photos* ActiveMosaic();
-CKolviraView* ActivePhotoView();
+MainWindow* MainFrame();
+ChildFrame* ActiveChildFrame();
+MosaicView* ActiveMosaic();
+PhotoView* ActivePhotoView();
 int DocumentWindowCount();
 
 // Runs the event loop until the Mosaic's thumbnails are all made (or the
 // build was stopped); false if that takes over a minute.
-bool WaitForMosaicBuild(CListView_Photos* mosaic);
+bool WaitForMosaicBuild(MosaicView* mosaic);
 
 // Opens the Mosaic's current entry with Enter, as the user does; the new
 // photo window's view, or null.
-CKolviraView* OpenCurrentEntry(CListView_Photos* mosaic);
+PhotoView* OpenCurrentEntry(MosaicView* mosaic);
 
 // Opens the photo's folder and the photo from its Mosaic; the photo view
 // once it has drawn the photo, else null.
-CKolviraView* ShowPhoto(const std::string& path);
+PhotoView* ShowPhoto(const std::string& path);
 
 // A left double-click as a mouse gives it: press, release, double-click,
 // release.
 void DoubleClick(QWidget* widget, QPoint at);
 
-QStringList MenuTitles(const CMainFrame* frame);
-QMenu* MenuNamed(const CMainFrame* frame, const QString& title);
+QStringList MenuTitles(const MainWindow* frame);
+QMenu* MenuNamed(const MainWindow* frame, const QString& title);
 // The texts of a menu's items, "-" standing for a separator.
 QStringList ItemTexts(const QMenu* menu);
 

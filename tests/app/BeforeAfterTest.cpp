@@ -3,16 +3,16 @@
 // drawing, and Next and Previous Photo through the Mosaic.
 #include "AppTestSupport.h"
 
-#include "app/MainFrame.h"
+#include "app/CommandActions.h"
+#include "app/MainWindow.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "imageio/NativePath.h"
 #include "imageio/PhotoScaling.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/DrawingQuestion.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -25,10 +25,10 @@ namespace {
 
 // A pen drawing kept with OK in the Paint dialog; `whileOpen` runs with the
 // dialog still open, after an Apply.
-void KeepDrawing(CKolviraView* view, const std::function<void(CDia_Paint&)>& whileOpen = {}) {
-    WhenModalOpens<CDia_Paint>([whileOpen](CDia_Paint& dialog) {
-        dialog.findChild<QAbstractButton*>("IDC_1009")->click(); // Coal
-        dialog.findChild<QAbstractButton*>("IDC_1006")->click(); // Apply
+void KeepDrawing(PhotoView* view, const std::function<void(PaintDialog&)>& whileOpen = {}) {
+    WhenModalOpens<PaintDialog>([whileOpen](PaintDialog& dialog) {
+        dialog.findChild<QAbstractButton*>("coal")->click();
+        dialog.findChild<QAbstractButton*>("apply")->click();
         if (whileOpen)
             whileOpen(dialog);
         dialog.findChild<QAbstractButton*>("IDOK")->click();
@@ -36,13 +36,13 @@ void KeepDrawing(CKolviraView* view, const std::function<void(CDia_Paint&)>& whi
     view->OnCommand(ID_PAINT);
 }
 
-QImage Shown(CKolviraView* view) {
+QImage Shown(PhotoView* view) {
     view->viewport()->repaint();
     return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 // Whether the window shows the photo (true) or the kept drawing (false) at x.
-bool ShowsPhotoAt(CKolviraView* view, int x) {
+bool ShowsPhotoAt(PhotoView* view, int x) {
     const QImage shown = Shown(view);
     const int width =
         view->renderedPicture.isNull() ? view->pictureWidth : view->renderedPicture.width();
@@ -56,7 +56,7 @@ bool ShowsPhotoAt(CKolviraView* view, int x) {
     return true;
 }
 
-bool ShowsDrawingAt(CKolviraView* view, int x) {
+bool ShowsDrawingAt(PhotoView* view, int x) {
     const QImage shown = Shown(view);
     for (int y = 2; y < std::min(shown.height(), view->renderedPicture.height()); y += 9) {
         if (shown.pixel(x, y) != view->renderedPicture.pixel(x, y))
@@ -80,11 +80,11 @@ private slots:
 };
 
 void BeforeAfterTest::theOriginalShowsWhileTheKeyIsHeldOrTheItemIsOn() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
     QVERIFY(view != nullptr);
     bool originalInDialog = false;
     bool previewAfterRelease = false;
-    KeepDrawing(view, [&](CDia_Paint& dialog) {
+    KeepDrawing(view, [&](PaintDialog& dialog) {
         // The keys go to the dialog; the window behind it still answers `\`.
         QWidget* keys = dialog.focusWidget() != nullptr ? dialog.focusWidget() : &dialog;
         QTest::keyPress(keys, Qt::Key_Backslash);
@@ -111,7 +111,7 @@ void BeforeAfterTest::theOriginalShowsWhileTheKeyIsHeldOrTheItemIsOn() {
 }
 
 void BeforeAfterTest::splitViewShowsThePhotoLeftOfTheLine() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
     QVERIFY(view != nullptr);
     KeepDrawing(view);
     MainFrame()->OnCommand(ID_SPLIT_VIEW);
@@ -131,9 +131,8 @@ void BeforeAfterTest::splitViewShowsThePhotoLeftOfTheLine() {
 }
 
 void BeforeAfterTest::revertDropsTheDrawing() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", {640, 480}));
     QVERIFY(view != nullptr);
-    SetAskingToSaveDrawings(false);
     KeepDrawing(view);
     QVERIFY(view->HandlesCommand(ID_REVERT_TO_PHOTO));
     MainFrame()->OnCommand(ID_REVERT_TO_PHOTO);
@@ -151,16 +150,18 @@ void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing_data() {
     QTest::addColumn<bool>("closes");
     QTest::newRow("Cancel keeps the window") << int{QMessageBox::Cancel} << true << false;
     QTest::newRow("Discard closes it") << int{QMessageBox::Discard} << true << true;
-    QTest::newRow("the question turned off") << int{QMessageBox::Cancel} << false << true;
+    QTest::newRow("not asked by default") << int{QMessageBox::Cancel} << false << true;
 }
 
 void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing() {
     QFETCH(int, answer);
     QFETCH(bool, asking);
     QFETCH(bool, closes);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", {320, 240}));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", {320, 240}));
     QVERIFY(view != nullptr);
-    SetAskingToSaveDrawings(asking);
+    if (asking)
+        MainFrame()->OnCommand(ID_ASK_TO_SAVE_DRAWINGS); // the checkable item turns it on
+    QCOMPARE(MainFrame()->Actions().Action(ID_ASK_TO_SAVE_DRAWINGS)->isChecked(), asking);
     KeepDrawing(view);
     QString question;
     if (asking) {
@@ -179,19 +180,21 @@ void BeforeAfterTest::closingAsksAboutAnUnsavedDrawing() {
 void BeforeAfterTest::nextAndPreviousWalkTheMosaic() {
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg"})
         photos_->AddPhoto(QString::fromLatin1(name), {80, 60});
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf("a.jpg")) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf("a.jpg")) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QVERIFY(WaitForMosaicBuild(mosaic));
     // c.jpg taken off the list: the walk passes over it.
     mosaic->setCurrentRow(2);
     mosaic->RemoveSelectedEntries();
     QCOMPARE(mosaic->count(), 3);
-    CKolviraView* view = OpenCurrentEntry(mosaic); // a.jpg
+    PhotoView* view = OpenCurrentEntry(mosaic); // a.jpg
     QVERIFY(view != nullptr);
     QCOMPARE(view->photoPath, photos_->PathOf("a.jpg"));
     view->settings.penPress = 0.125; // kept from photo to photo
 
+    // Alt+Right works before any menu has been opened.
+    QVERIFY(MainFrame()->Actions().Action(ID_NEXT_PHOTO)->isEnabled());
     const auto step = [](int command) { MainFrame()->OnCommand(command); };
     QVERIFY(!view->HandlesCommand(ID_PREVIOUS_PHOTO)); // the first photo
     step(ID_NEXT_PHOTO);

@@ -3,15 +3,15 @@
 // the open windows, and the keys that go from window to window.
 #include "AppTestSupport.h"
 
+#include "app/Application.h"
 #include "app/CommandActions.h"
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/WindowListDialog.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -56,7 +56,7 @@ QMenu* OpenWindowMenu() {
 } // namespace
 
 QList<QMdiSubWindow*> CommandMenuTest::OpenWindows(int count) {
-    if (theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) == nullptr)
+    if (App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) == nullptr)
         return {};
     for (int i = 1; i < count; ++i)
         MainFrame()->OnCommand(ID_WINDOW_NEW);
@@ -83,14 +83,14 @@ void CommandMenuTest::menusFollowTheActiveWindowKind() {
     QFETCH(int, menuId);
     QFETCH(QString, refreshText);
     QFETCH(bool, mosaicCommandsEnabled);
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
-    CChildFrame* mosaicFrame = ActiveChildFrame();
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    ChildFrame* mosaicFrame = ActiveChildFrame();
     if (inFront != "Mosaic")
         QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
     if (inFront == "Mosaic again")
         MainFrame()->MdiArea()->setActiveSubWindow(mosaicFrame);
 
-    CMainFrame* frame = MainFrame();
+    MainWindow* frame = MainFrame();
     QCOMPARE(frame->CurrentMenuId(), menuId);
     QCOMPARE(MenuTitles(frame), QStringList({"&File", "&View", "&Window", "&Help"}));
     QVERIFY(ItemTexts(MenuNamed(frame, "&View")).contains(refreshText));
@@ -115,10 +115,10 @@ void CommandMenuTest::menusFollowTheActiveWindowKind() {
 }
 
 void CommandMenuTest::newWindowNumbersTheCaptionsUntilOneCloses() {
-    CKolviraDoc* document = theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48}));
+    Document* document = App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48}));
     QVERIFY(document != nullptr);
     const QString folder = photos_->Directory();
-    const auto& documents = theApp->mosaicTemplate->Documents();
+    const auto& documents = App()->mosaicTemplate->Documents();
 
     MainFrame()->Actions().Action(ID_WINDOW_NEW)->trigger();
 
@@ -214,7 +214,7 @@ void CommandMenuTest::moreWindowsChoosesAmongAll() {
 // Ctrl+Tab visits every window in turn, also from a photo window, and
 // Ctrl+Shift+Tab goes back the same way.
 void CommandMenuTest::ctrlTabGoesRoundTheWindows() {
-    QVERIFY(theApp->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
+    QVERIFY(App()->OpenDocumentFile(photos_->AddPhoto("a.jpg", {64, 48})) != nullptr);
     QVERIFY(OpenCurrentEntry(ActiveMosaic()) != nullptr);
     MainFrame()->MdiArea()->activatePreviousSubWindow();
     MainFrame()->OnCommand(ID_WINDOW_NEW);

@@ -4,10 +4,10 @@
 #include "AppTestSupport.h"
 
 #include "PdfPages.h"
-#include "app/KolviraApp.h"
+#include "app/Application.h"
 #include "framework/ChildFrame.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QDir>
 #include <QProcess>
@@ -44,8 +44,8 @@ void EveryFormatTest::everyFormatIsListedOpenedPrintedAndRendered() {
     const QStringList names = folder.entryList(QDir::Files, QDir::Name);
     QCOMPARE(names.size(), 14);
 
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names.front())) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf(names.front())) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     QStringList listed;
     for (int row = 0; row < mosaic->count(); ++row)
@@ -55,7 +55,7 @@ void EveryFormatTest::everyFormatIsListedOpenedPrintedAndRendered() {
 
     for (int row = 0; row < names.size(); ++row) {
         mosaic->OpenEntry(row);
-        CKolviraView* view = ActivePhotoView();
+        PhotoView* view = ActivePhotoView();
         QVERIFY2(view != nullptr && !view->photo.isNull(), qPrintable(names[row]));
         ActiveChildFrame()->close();
         QTRY_COMPARE(DocumentWindowCount(), 1);

@@ -4,13 +4,12 @@
 #include "AppTestSupport.h"
 
 #include "framework/CommandIds.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "framework/StatusProgress.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
-#include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
-#include "photowindow/Renderer.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAbstractButton>
 #include <QPrinter>
@@ -21,6 +20,7 @@
 
 #include <memory>
 
+using namespace kolvira;
 using namespace kolvira::test;
 
 namespace {
@@ -41,7 +41,7 @@ public:
 
 // Records what a view tells the program, and gives it a window with a real
 // status bar and progress, and a printer.
-class FakeHost : public CWindowHost {
+class FakeHost : public WindowHost {
 public:
     FakeHost()
         : statusBar_(new QStatusBar(&window_)),
@@ -60,8 +60,6 @@ public:
     kolvira::ProtectedFiles OpenPhotos() const override { return {}; }
     QPrinter& Printer() override { return printer_; }
     QWidget* DialogParent() const override { return &window_; }
-    bool EditLook(kolvira::RenderParameters&, int, QWidget*) override { return false; }
-    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override { return {}; }
     void CommandStateChanged() override {}
 
     ProgressBarPaints progressBarPaints; // outlives the window it watches
@@ -86,8 +84,8 @@ struct ViewOnItsOwn {
         view.resize(400, 300);
         view.show();
     }
-    CKolviraDoc document;
-    CKolviraView view;
+    Document document;
+    PhotoView view;
 };
 
 void ClickIn(QWidget& dialog, const char* name) {
@@ -100,11 +98,7 @@ class FakeHostTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        PrepareTestProgram();
-        theRenderer = &renderer_;
-    }
-    void cleanupTestCase() { theRenderer = nullptr; }
+    void initTestCase() { PrepareTestProgram(); }
     void init() { photos_ = std::make_unique<PhotoFolder>(); }
 
     void unreadablePhotoIsReportedThroughTheHost_data();
@@ -113,7 +107,6 @@ private slots:
     void applyShowsTheRenderProgress();
 
 private:
-    Renderer renderer_;
     std::unique_ptr<PhotoFolder> photos_;
 };
 
@@ -155,16 +148,16 @@ void FakeHostTest::applyShowsTheRenderProgress() {
     QVERIFY(QTest::qWaitForWindowExposed(&shown.view));
     QTRY_VERIFY(shown.view.pictureHeight > 0);
     if (kept) {
-        WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) { ClickIn(dialog, "IDOK"); });
+        WhenModalOpens<PaintDialog>([](PaintDialog& dialog) { ClickIn(dialog, "IDOK"); });
         shown.view.OnCommand(kolvira::ID_PAINT);
         QVERIFY(!shown.view.renderedPicture.isNull());
     }
 
     int barPaintsOnApply = 0;
-    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
-        ClickIn(dialog, "IDC_1008"); // Picasso
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
+        ClickIn(dialog, "picasso");
         const int before = host.progressBarPaints.count;
-        ClickIn(dialog, "IDC_1006");
+        ClickIn(dialog, "apply");
         barPaintsOnApply = host.progressBarPaints.count - before;
         ClickIn(dialog, "IDOK");
     });

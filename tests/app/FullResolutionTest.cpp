@@ -4,17 +4,19 @@
 #include "AppTestSupport.h"
 
 #include "PdfPages.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "framework/CommandIds.h"
 #include "framework/PrintCommands.h"
+#include "framework/StatusProgress.h"
 #include "mosaic/BatchRendering.h"
-#include "photowindow/KolviraView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
@@ -56,13 +58,14 @@ class FullResolutionTest : public AppTestCase {
 private slots:
     void saveWritesTheChosenSize_data();
     void saveWritesTheChosenSize();
+    void escapeStopsAFullResolutionSave_data();
     void escapeStopsAFullResolutionSave();
     void fitToPageCentresWithinTheMargins_data();
     void fitToPageCentresWithinTheMargins();
 
 private:
     // The photo window over a detailed photo, drawn in Coal.
-    CKolviraView* ShowCoalDrawing(QSize size);
+    PhotoView* ShowCoalDrawing(QSize size);
     // Save As through the dialog, with size option `option` checked.
     void SaveAsWithOption(const QString& path, int option);
     QString OutputPath(const QString& name) const { return output_.filePath(name); }
@@ -70,9 +73,9 @@ private:
     std::string photoPath_;
 };
 
-CKolviraView* FullResolutionTest::ShowCoalDrawing(QSize size) {
+PhotoView* FullResolutionTest::ShowCoalDrawing(QSize size) {
     photoPath_ = photos_->AddPicture("photo.png", DetailedPhoto(size));
-    CKolviraView* view = ShowPhoto(photoPath_);
+    PhotoView* view = ShowPhoto(photoPath_);
     if (view == nullptr)
         return nullptr;
     RenderParameters coal = DefaultRenderSettings();
@@ -105,7 +108,7 @@ void FullResolutionTest::saveWritesTheChosenSize_data() {
 // Save As writes the chosen size, and Save writes it again without asking.
 void FullResolutionTest::saveWritesTheChosenSize() {
     QFETCH(int, option);
-    CKolviraView* view = ShowCoalDrawing(QSize(2400, 1600));
+    PhotoView* view = ShowCoalDrawing(QSize(2400, 1600));
     QVERIFY(view != nullptr);
     QImage expected = view->ShownPicture();
     QVERIFY(expected.width() < 2400);
@@ -130,22 +133,49 @@ void FullResolutionTest::saveWritesTheChosenSize() {
     QCOMPARE(Pixels(target), expected);
 }
 
+void FullResolutionTest::escapeStopsAFullResolutionSave_data() {
+    QTest::addColumn<QString>("when");
+    QTest::addColumn<QSize>("photoSize"); // large enough for the moment to be seen
+    QTest::newRow("as the pass starts") << "start" << QSize(1600, 1200);
+    QTest::newRow("while the file is written") << "writing" << QSize(4800, 3600);
+}
+
+// Esc at any moment stops at once: no position of the pass shows after it,
+// and no file appears.
 void FullResolutionTest::escapeStopsAFullResolutionSave() {
-    CKolviraView* view = ShowCoalDrawing(QSize(1600, 1200));
+    QFETCH(QString, when);
+    QFETCH(QSize, photoSize);
+    PhotoView* view = ShowCoalDrawing(photoSize);
     QVERIFY(view != nullptr);
+    if (when == "writing")
+        view->FullResolutionPicture(/*stoppable=*/false); // kept: the save only writes
+    bool pressed = false;
+    int positionAtEscape = -1;
+    int lastPosition = -1;
     QTimer escape;
     QObject::connect(&escape, &QTimer::timeout, [&] {
-        if (MainFrame()->statusBar()->currentMessage().startsWith("Full resolution")) {
-            escape.stop();
+        const QString message = MainFrame()->statusBar()->currentMessage();
+        const int position = MainFrame()->Progress()->Bar() != nullptr
+                                 ? MainFrame()->Progress()->Bar()->value()
+                                 : -1;
+        lastPosition = std::max(lastPosition, position);
+        if (pressed)
+            return;
+        if ((when == "start" && message.startsWith("Full resolution")) ||
+            (when == "writing" && message.startsWith("Writing stopped.png (Esc stops)"))) {
+            pressed = true;
+            positionAtEscape = position;
             QTest::keyClick(MainFrame(), Qt::Key_Escape);
         }
     });
     escape.start(0);
     const QStringList before = QDir(output_.path()).entryList(QDir::Files | QDir::Hidden);
     SaveAsWithOption(OutputPath("stopped.png"), 1);
-    QVERIFY(!escape.isActive());
-    QCOMPARE(QDir(output_.path()).entryList(QDir::Files | QDir::Hidden), before);
+    QVERIFY(pressed);
+    QVERIFY2(lastPosition <= positionAtEscape,
+             qPrintable(QStringLiteral("%1 after %2").arg(lastPosition).arg(positionAtEscape)));
     QVERIFY(MainFrame()->statusBar()->currentMessage().startsWith("Save stopped"));
+    QTRY_COMPARE(QDir(output_.path()).entryList(QDir::Files | QDir::Hidden), before);
 }
 
 void FullResolutionTest::fitToPageCentresWithinTheMargins_data() {
@@ -160,10 +190,10 @@ void FullResolutionTest::fitToPageCentresWithinTheMargins() {
     QFETCH(bool, fullResolution);
     QImage dark(photoSize, QImage::Format_RGB32);
     dark.fill(QColor(40, 60, 80));
-    CKolviraView* view = ShowPhoto(photos_->AddPicture("dark.png", dark));
+    PhotoView* view = ShowPhoto(photos_->AddPicture("dark.png", dark));
     QVERIFY(view != nullptr);
     view->printChoice = {fullResolution, /*fitToPage=*/true};
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = App()->Printer();
     printer.setPageMargins(QMarginsF(20, 30, 20, 30), QPageLayout::Millimeter);
 
     const QString pdf = OutputPath("fit.pdf");

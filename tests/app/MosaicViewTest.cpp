@@ -2,20 +2,26 @@
 // removing entries, rebuilding, and opening an entry in a photo window.
 #include "AppTestSupport.h"
 
+#include "app/Application.h"
 #include "app/CommandActions.h"
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAction>
 #include <QFile>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
+
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 using namespace kolvira;
 using namespace kolvira::test;
@@ -30,6 +36,9 @@ private slots:
     void thumbnailsGrowAndShrinkInSteps_data();
     void thumbnailsGrowAndShrinkInSteps();
     void deleteDropsTheSelectedEntriesOnly();
+    void rebuildingKeepsTheSelectionAndThePlace_data();
+    void rebuildingKeepsTheSelectionAndThePlace();
+    void aFolderThatCannotBeListedSaysWhy();
     void rebuildingDropsFilesThatHaveGone_data();
     void rebuildingDropsFilesThatHaveGone();
     void anEntryOpensInAPhotoWindow_data();
@@ -38,21 +47,21 @@ private slots:
 
 private:
     // Writes the photos, opens the first and returns the Mosaic shown.
-    CListView_Photos* OpenMosaicOf(const QStringList& names);
-    QStringList Labels(const CListView_Photos* mosaic) const;
+    MosaicView* OpenMosaicOf(const QStringList& names);
+    QStringList Labels(const MosaicView* mosaic) const;
     std::vector<std::string> PathsOf(const QStringList& names) const;
 };
 
-CListView_Photos* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
+MosaicView* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
     for (const QString& name : names)
         photos_->AddPhoto(name, {80, 60});
-    if (theApp->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
+    if (App()->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
         !WaitForMosaicBuild(ActiveMosaic()))
         return nullptr;
     return ActiveMosaic();
 }
 
-QStringList MosaicViewTest::Labels(const CListView_Photos* mosaic) const {
+QStringList MosaicViewTest::Labels(const MosaicView* mosaic) const {
     QStringList labels;
     for (int row = 0; row < mosaic->count(); ++row)
         labels << mosaic->item(row)->text();
@@ -67,7 +76,7 @@ std::vector<std::string> MosaicViewTest::PathsOf(const QStringList& names) const
 }
 
 void MosaicViewTest::entriesFollowTheNamesAtTheStartingSize() {
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
     QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg", "C.jpg"}));
     QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg", "C.jpg"}));
@@ -78,7 +87,7 @@ void MosaicViewTest::entriesFollowTheNamesAtTheStartingSize() {
 
 void MosaicViewTest::filesThatAreNoImagesLeaveTheList() {
     photos_->AddNonImage("x.jpg");
-    CListView_Photos* mosaic = OpenMosaicOf({"a.jpg", "b.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"a.jpg", "b.jpg"});
     QVERIFY(mosaic != nullptr);
     QCOMPARE(Labels(mosaic), QStringList({"a.jpg", "b.jpg"}));
     QCOMPARE(mosaic->photoPaths, PathsOf({"a.jpg", "b.jpg"}));
@@ -105,7 +114,7 @@ void MosaicViewTest::thumbnailsGrowAndShrinkInSteps() {
     QFETCH(QString, input);
     QFETCH(int, times);
     QFETCH(QSize, iconSize);
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
     CommandActions& actions = MainFrame()->Actions();
     for (int i = 0; i < times; ++i) {
@@ -127,13 +136,15 @@ void MosaicViewTest::thumbnailsGrowAndShrinkInSteps() {
 }
 
 void MosaicViewTest::deleteDropsTheSelectedEntriesOnly() {
-    CListView_Photos* mosaic = OpenMosaicOf({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"p0.jpg", "p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 5);
     QItemSelectionModel* selection = mosaic->selectionModel();
     selection->select(mosaic->model()->index(1, 0), QItemSelectionModel::Select);
     selection->select(mosaic->model()->index(3, 0), QItemSelectionModel::Select);
 
+    QTest::keyClick(mosaic, Qt::Key_Delete, Qt::ShiftModifier); // Cut's key
+    QCOMPARE(mosaic->count(), 5);
     QTest::keyClick(mosaic, Qt::Key_Delete);
 
     QCOMPARE(mosaic->photoPaths, PathsOf({"p0.jpg", "p2.jpg", "p4.jpg"}));
@@ -141,6 +152,73 @@ void MosaicViewTest::deleteDropsTheSelectedEntriesOnly() {
     // The files themselves stay.
     QVERIFY(QFile::exists(photos_->Directory() + "/p1.jpg"));
     QVERIFY(QFile::exists(photos_->Directory() + "/p3.jpg"));
+}
+
+void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace_data() {
+    QTest::addColumn<int>("command");
+    QTest::newRow("More size") << int{ID_MORE_SIZE};
+    QTest::newRow("Less size") << int{ID_LESS_SIZE};
+    QTest::newRow("Refresh") << int{ID_REFRESH_MOSAIC};
+}
+
+// The entries chosen stay chosen and in sight, and Enter opens the current one.
+void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace() {
+    QFETCH(int, command);
+    QStringList names;
+    for (int k = 0; k < 80; ++k)
+        names << QStringLiteral("p%1.jpg").arg(k, 2, 10, QChar(u'0'));
+    MosaicView* mosaic = OpenMosaicOf(names);
+    QVERIFY(mosaic != nullptr);
+    mosaic->setCurrentRow(70);
+    mosaic->item(60)->setSelected(true);
+    mosaic->scrollToItem(mosaic->item(70));
+    const int scrolled = mosaic->verticalScrollBar()->value();
+    QVERIFY(scrolled > 0);
+
+    MainFrame()->OnCommand(command);
+    QVERIFY(WaitForMosaicBuild(mosaic));
+
+    QCOMPARE(mosaic->SelectedPhotoPaths(), PathsOf({"p60.jpg", "p70.jpg"}));
+    QCOMPARE(mosaic->currentItem, 70);
+    if (command == ID_REFRESH_MOSAIC)
+        QCOMPARE(mosaic->verticalScrollBar()->value(), scrolled);
+    QVERIFY(mosaic->viewport()->rect().intersects(mosaic->visualItemRect(mosaic->item(70))));
+    PhotoView* view = OpenCurrentEntry(mosaic);
+    QVERIFY(view != nullptr);
+    QCOMPARE(view->photoPath, photos_->PathOf("p70.jpg"));
+}
+
+// Root reads any folder; without these capabilities this thread meets the
+// folder's permissions as any user does.
+class WithoutPermissionOverrides {
+public:
+    WithoutPermissionOverrides() {
+        syscall(SYS_capget, &header_, saved_);
+        __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+        reduced[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH));
+        syscall(SYS_capset, &header_, reduced);
+    }
+    ~WithoutPermissionOverrides() { syscall(SYS_capset, &header_, saved_); }
+
+private:
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct saved_[2] = {};
+};
+
+// A folder that can be entered but not listed opens an empty Mosaic that
+// says why.
+void MosaicViewTest::aFolderThatCannotBeListedSaysWhy() {
+    const std::string photo = photos_->AddPhoto("a.jpg", {80, 60});
+    QFile folder(photos_->Directory());
+    QVERIFY(folder.setPermissions(QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther));
+    {
+        const WithoutPermissionOverrides asAnyUser;
+        QVERIFY(App()->OpenDocumentFile(photo) != nullptr);
+    }
+    QVERIFY(folder.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QCOMPARE(ActiveMosaic()->count(), 0);
+    QCOMPARE(MainFrame()->statusBar()->currentMessage(),
+             "Cannot list the files of " + photos_->Directory() + ": Permission denied");
 }
 
 void MosaicViewTest::rebuildingDropsFilesThatHaveGone_data() {
@@ -151,7 +229,7 @@ void MosaicViewTest::rebuildingDropsFilesThatHaveGone_data() {
 
 void MosaicViewTest::rebuildingDropsFilesThatHaveGone() {
     QFETCH(QString, how);
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
     QVERIFY(photos_->Remove("b.jpg"));
     QCOMPARE(mosaic->count(), 3);
@@ -182,7 +260,7 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     QFETCH(QString, how);
     QFETCH(int, row);
     QFETCH(QString, opened);
-    CListView_Photos* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
+    MosaicView* mosaic = OpenMosaicOf({"b.jpg", "a.jpg", "C.jpg"});
     QVERIFY(mosaic != nullptr);
 
     if (how == "Enter") {
@@ -196,14 +274,14 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     }
 
     QCOMPARE(DocumentWindowCount(), 2);
-    CKolviraView* view = ActivePhotoView();
+    PhotoView* view = ActivePhotoView();
     QVERIFY(view != nullptr);
     const std::string path = photos_->PathOf(opened);
     QCOMPARE(view->photoPath, path);
     QCOMPARE(view->GetDocument()->GetTitle(), QFile::decodeName(QByteArray::fromStdString(path)));
     QCOMPARE(view->photo.size(), QSize(80, 60));
     // The Mosaic's document is not the photo's.
-    QCOMPARE(theApp->mosaicTemplate->Documents().size(), std::size_t{1});
+    QCOMPARE(App()->mosaicTemplate->Documents().size(), std::size_t{1});
 }
 
 namespace {
@@ -213,7 +291,7 @@ QRect BoxOf(const QImage& shot, const QRect& area, const QColor& colour) {
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (ColoursClose(shot.pixelColor(x, y), colour, 40))
+            if (ColorsClose(shot.pixelColor(x, y), colour, 40))
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -231,14 +309,14 @@ void MosaicViewTest::everyCellShowsItsWholeThumbnailAboveItsCaption() {
         red.fill(Qt::red);
         photos_->AddPicture(names[i], red);
     }
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf(names[0])) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     mosaic->window()->resize(1400, 1000);
     ActiveChildFrame()->showMaximized();
     mosaic->clearSelection();
     mosaic->setCurrentRow(-1);
-    while (mosaic->thumbWidth > CListView_Photos::kSmallestThumbWidth)
+    while (mosaic->thumbWidth > MosaicView::kSmallestThumbWidth)
         mosaic->LessSize();
 
     for (int width = 20; width <= 200; width += 20, mosaic->MoreSize()) {

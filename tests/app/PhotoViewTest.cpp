@@ -3,16 +3,16 @@
 // the photo, and the empty window New makes before any photo was opened.
 #include "AppTestSupport.h"
 
-#include "app/KolviraApp.h"
-#include "app/MainFrame.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QFile>
 #include <QMdiArea>
@@ -31,9 +31,9 @@ using namespace kolvira::test;
 namespace {
 
 // Paint with OK: the view keeps its picture from then on.
-void KeepRenderedPicture(CKolviraView* view) {
-    WhenModalOpens<CDia_Paint>(
-        [](CDia_Paint& dialog) { dialog.findChild<QPushButton*>("IDOK")->click(); });
+void KeepRenderedPicture(PhotoView* view) {
+    WhenModalOpens<PaintDialog>(
+        [](PaintDialog& dialog) { dialog.findChild<QPushButton*>("IDOK")->click(); });
     view->OnCommand(ID_PAINT);
 }
 
@@ -66,7 +66,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
 
 void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
     QFETCH(QSize, photoSize);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
 
     // Scaled to the outer width, frame and scroll bar included.
@@ -90,7 +90,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
         if (!shown.rect().contains(at))
             continue;
         const QColor seen = shown.pixelColor(at);
-        QVERIFY2(ColoursClose(seen, probe.colour),
+        QVERIFY2(ColorsClose(seen, probe.colour),
                  qPrintable(QStringLiteral("(%1, %2) shows %3, expected %4")
                                 .arg(probe.at.x())
                                 .arg(probe.at.y())
@@ -112,13 +112,13 @@ void PhotoViewTest::keptPictureScrollsAsTheWindowChanges_data() {
 
 void PhotoViewTest::keptPictureScrollsAsTheWindowChanges() {
     QFETCH(QSize, change);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 400)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 400)));
     QVERIFY(view != nullptr);
     KeepRenderedPicture(view);
     QVERIFY(!view->renderedPicture.isNull());
     const QSize picture(view->pictureWidth, view->pictureHeight);
 
-    CChildFrame* frame = ActiveChildFrame();
+    ChildFrame* frame = ActiveChildFrame();
     frame->resize(frame->size() + change);
     QScrollBar* across = view->horizontalScrollBar();
     QScrollBar* down = view->verticalScrollBar();
@@ -147,29 +147,41 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto_data() {
     QTest::addColumn<bool>("kept");
     QTest::newRow("4:3") << QSize(640, 480) << false;
     QTest::newRow("wide") << QSize(800, 200) << false;
+    QTest::newRow("wider than the workspace") << QSize(1600, 200) << false;
     QTest::newRow("portrait, scrolled before") << QSize(480, 640) << false;
     QTest::newRow("kept picture") << QSize(640, 480) << true;
+    QTest::newRow("kept picture taller than the workspace") << QSize(300, 900) << true;
 }
 
 void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     QFETCH(QSize, photoSize);
     QFETCH(bool, kept);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.jpg", photoSize));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.jpg", photoSize));
     QVERIFY(view != nullptr);
     if (kept)
         KeepRenderedPicture(view);
     const QSize picture(view->pictureWidth, view->pictureHeight);
     const int clientHeight = view->viewport()->height();
+    ChildFrame* frame = ActiveChildFrame();
+    const QRect workspace = frame->mdiArea()->viewport()->rect();
 
     DoubleClick(view->viewport(), QPoint(20, 20));
 
-    QTRY_COMPARE(view->viewport()->height(), view->pictureHeight);
+    // Never past the workspace's edges: a taller picture scrolls.
+    QTRY_VERIFY(workspace.contains(frame->geometry()));
     QTRY_VERIFY(!view->horizontalScrollBar()->isVisible());
+    if (kept && picture.height() > workspace.height()) {
+        QCOMPARE(frame->height(), workspace.height());
+        QTRY_VERIFY(view->verticalScrollBar()->isVisible());
+        QCOMPARE(view->width() - view->verticalScrollBar()->width(), picture.width());
+        return;
+    }
+    QTRY_COMPARE(view->viewport()->height(), view->pictureHeight);
     QTRY_VERIFY(!view->verticalScrollBar()->isVisible());
     QCOMPARE(view->pictureWidth, view->width());
     if (kept) {
         QCOMPARE(QSize(view->pictureWidth, view->pictureHeight), picture);
-    } else {
+    } else if (frame->width() < workspace.width()) {
         // The client area keeps its height, as near as whole pixels allow.
         QVERIFY2(std::abs(view->pictureHeight - clientHeight) <=
                      photoSize.height() / photoSize.width() + 1,
@@ -182,7 +194,7 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     if (kept)
         QCOMPARE(bottom, view->renderedPicture.pixelColor(bottomLeft));
     else
-        QVERIFY2(ColoursClose(bottom, Qt::blue), qPrintable(bottom.name()));
+        QVERIFY2(ColorsClose(bottom, Qt::blue), qPrintable(bottom.name()));
 }
 
 void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow_data() {
@@ -199,7 +211,7 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
         QTest::keyClick(MainFrame(), Qt::Key_N, Qt::ControlModifier);
 
     QCOMPARE(DocumentWindowCount(), 1);
-    CKolviraView* view = ActivePhotoView();
+    PhotoView* view = ActivePhotoView();
     QVERIFY(view != nullptr);
     const QString title = view->GetDocument()->GetTitle();
     QVERIFY2(title.isEmpty() || title.startsWith("Kolvira"), qPrintable(title));
@@ -218,23 +230,23 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
 void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
     const std::string first = photos_->AddPhoto("first.png", QSize(320, 240));
     const std::string second = photos_->AddPhoto("second.png", QSize(240, 320));
-    CKolviraView* firstView = ShowPhoto(first);
+    PhotoView* firstView = ShowPhoto(first);
     QVERIFY(firstView != nullptr);
-    QVERIFY(theApp->OpenDocumentFile(second) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(second) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     mosaic->setCurrentRow(1);
-    CKolviraView* secondView = OpenCurrentEntry(mosaic); // now the photo opened last
+    PhotoView* secondView = OpenCurrentEntry(mosaic); // now the photo opened last
     QVERIFY(secondView != nullptr);
     QCOMPARE(secondView->photoPath, second);
-    CChildFrame* firstFrame = nullptr;
-    for (CChildFrame* frame : FramesOf(firstView->GetDocument()))
+    ChildFrame* firstFrame = nullptr;
+    for (ChildFrame* frame : FramesOf(firstView->GetDocument()))
         firstFrame = frame;
     QVERIFY(firstFrame != nullptr);
     MainFrame()->MdiArea()->setActiveSubWindow(firstFrame);
 
     MainFrame()->OnCommand(ID_WINDOW_NEW);
-    CKolviraView* newView = ActivePhotoView();
+    PhotoView* newView = ActivePhotoView();
     QVERIFY(newView != nullptr && newView != firstView);
     QCOMPARE(newView->GetDocument(), firstView->GetDocument());
     QCOMPARE(newView->photoPath, first);
@@ -247,7 +259,7 @@ void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
 // scaled photo and the background around it.
 void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
     const QSize photoSize(640, 480);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
     view->settings.active = true;
     view->settings.style = kStylePicasso;
@@ -282,11 +294,11 @@ void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
 void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     const std::string damaged = photos_->AddPhoto("damaged.jpg", QSize(400, 300));
     QVERIFY(QFile::resize(QString::fromStdString(damaged), 4000));
-    QVERIFY(theApp->OpenDocumentFile(damaged) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(damaged) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 1); // listed with what decoded
-    CKolviraView* view = OpenCurrentEntry(mosaic);
+    PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr);
     QCOMPARE(view->photo.size(), QSize(400, 300));
     QString message = MainFrame()->StatusBar()->currentMessage();
@@ -301,6 +313,9 @@ void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     message = MainFrame()->StatusBar()->currentMessage();
     QVERIFY2(message.startsWith("Cannot show ") && message.contains("damaged.jpg: "),
              qPrintable(message));
+    // Nothing to save or print.
+    for (int id : {ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_DIRECT})
+        QVERIFY(!MainFrame()->RouteHandles(id));
 }
 
 QTEST_MAIN(PhotoViewTest)

@@ -7,12 +7,12 @@
 
 #include "PdfPages.h"
 #include "app/CommandActions.h"
-#include "app/MainFrame.h"
-#include "framework/CView.h"
+#include "app/MainWindow.h"
 #include "framework/CommandIds.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "framework/View.h"
+#include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAbstractButton>
 #include <QCryptographicHash>
@@ -134,15 +134,15 @@ void SaveAsThroughTheDialog(const QString& path) {
 }
 
 // Answers the print dialog with a PDF file at `path`.
-void PrintThroughTheDialog(CView& view, const QString& path) {
-    QPrinter& printer = theApp->Printer();
+void PrintThroughTheDialog(View& view, const QString& path) {
+    QPrinter& printer = App()->Printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     WhenModalOpens<QPrintDialog>([](QPrintDialog& dialog) { dialog.accept(); });
     view.OnCommand(ID_FILE_PRINT);
 }
 
-int RowLabelled(const CListView_Photos* mosaic, const QString& name) {
+int RowLabelled(const MosaicView* mosaic, const QString& name) {
     for (int row = 0; row < mosaic->count(); ++row)
         if (mosaic->item(row)->text() == name)
             return row;
@@ -185,8 +185,8 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     ReplaceConfirmer boxes;
 
     // The Mosaic: two entries dropped, the thumbnails a step larger.
-    QVERIFY(theApp->OpenDocumentFile(photos_->PathOf(photos[0].name)) != nullptr);
-    CListView_Photos* mosaic = ActiveMosaic();
+    QVERIFY(App()->OpenDocumentFile(photos_->PathOf(photos[0].name)) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
     QCOMPARE(mosaic->count(), 7);
     for (const QString& name : {QStringLiteral("IMG_0002.JPG"), QStringLiteral("old.bmp")})
@@ -199,12 +199,12 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
 
     // A photo window, painted in the Coal style: Apply, then OK.
     mosaic->setCurrentRow(RowLabelled(mosaic, shownName));
-    CKolviraView* view = OpenCurrentEntry(mosaic);
+    PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr && QTest::qWaitForWindowExposed(view));
     QVERIFY(QTest::qWaitFor([view] { return view->pictureHeight > 0; }));
-    WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) {
-        Click(dialog, "IDC_1009"); // Coal
-        Click(dialog, "IDC_1006"); // Apply
+    WhenModalOpens<PaintDialog>([](PaintDialog& dialog) {
+        Click(dialog, "coal");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     MainFrame()->OnCommand(ID_PAINT);
@@ -219,10 +219,24 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
     const qsizetype beforeAgain = boxes.Count();
     SaveAsThroughTheDialog(output.filePath("painted.png"));
     QVERIFY2(boxes.AskedToReplace(beforeAgain), qPrintable(boxes.All()));
+    // The refusal names the file chosen, and the dialog comes back.
     for (const QString& name : {shownName, listedName, QStringLiteral("old.bmp")}) {
         const qsizetype earlier = boxes.Count();
-        SaveAsThroughTheDialog(folder.filePath(name));
+        bool cameBack = false;
+        WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+            WhenModalOpens<QFileDialog>([&](QFileDialog& again) {
+                cameBack = true;
+                static_cast<QDialog&>(again).reject();
+            });
+            dialog.selectFile(folder.filePath(name));
+            static_cast<QDialog&>(dialog).accept();
+        });
+        MainFrame()->OnCommand(ID_FILE_SAVE_AS);
+        QVERIFY(cameBack);
         QVERIFY2(boxes.OnlyRefusedAPhoto(earlier), qPrintable(boxes.All()));
+        QVERIFY2(boxes.All().endsWith(name + " is a photo, and Kolvira never writes over a "
+                                             "photo: choose another name."),
+                 qPrintable(boxes.All()));
     }
 
     // Printing: the photo window through the print dialog, the Mosaic

@@ -5,14 +5,14 @@
 
 #include "ExifFixture.h"
 #include "PdfPages.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/PrintCommands.h"
 #include "imageio/PrintScale.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/KolviraView.h"
+#include "mosaicwindow/MosaicView.h"
+#include "photowindow/PhotoView.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -56,6 +56,13 @@ private:
     __user_cap_data_struct saved_[2] = {};
 };
 
+// The program's printer made one whose printable area is the whole sheet.
+QPrinter& SheetEdgePrinter() {
+    QPrinter& printer = App()->Printer();
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    return printer;
+}
+
 } // namespace
 
 class PrintingTest : public AppTestCase {
@@ -81,12 +88,12 @@ private slots:
 
 private:
     // A Mosaic of `count` photos, built.
-    CListView_Photos* MosaicOf(int count, QSize photoSize = QSize(40, 30));
+    MosaicView* MosaicOf(int count, QSize photoSize = QSize(40, 30));
     QString OutputPath(const QString& name) const { return output_.filePath(name); }
     QTemporaryDir output_;
 };
 
-CListView_Photos* PrintingTest::MosaicOf(int count, QSize photoSize) {
+MosaicView* PrintingTest::MosaicOf(int count, QSize photoSize) {
     std::string first;
     for (int k = 0; k < count; ++k) {
         const std::string path =
@@ -94,21 +101,31 @@ CListView_Photos* PrintingTest::MosaicOf(int count, QSize photoSize) {
         if (k == 0)
             first = path;
     }
-    if (first.empty() || theApp->OpenDocumentFile(first) == nullptr)
+    if (first.empty() || App()->OpenDocumentFile(first) == nullptr)
         return nullptr;
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     return WaitForMosaicBuild(mosaic) ? mosaic : nullptr;
 }
 
 void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     QPdfWriter at600(OutputPath("scale.pdf"));
     at600.setResolution(600);
     QCOMPARE(ScreenToDeviceScale(at600, ScreenDpi()), QSizeF(6.25, 6.25));
 
+    // By default the page starts within the printer's margins: Qt's for a PDF.
+    QPrinter& printer = App()->Printer();
+    const QMargins margins = printer.pageLayout().marginsPixels(96);
+    const QPoint corner(margins.left(), margins.top());
+    QVERIFY(corner.x() > 0 && corner.y() > 0);
+    QCOMPARE(PrintToPdfFile(*view, printer, OutputPath("margins.pdf")), QString());
+    const QImage withinMargins = PdfPageAtScreenSize(OutputPath("margins.pdf"), 1);
+    QVERIFY(ColorsClose(withinMargins.pixelColor(corner + QPoint(2, 2)), Qt::red));
+    QVERIFY(ColorsClose(withinMargins.pixelColor(corner - QPoint(2, 2)), Qt::white, 2));
+
     const QString pdf = OutputPath("photo.pdf");
-    QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
+    QCOMPARE(PrintToPdfFile(*view, SheetEdgePrinter(), pdf), QString());
     QCOMPARE(PdfPageCount(pdf), 1);
     QVERIFY2(PdfPageSize(pdf).contains(QLatin1String("(A4)")), qPrintable(PdfPageSize(pdf)));
 
@@ -118,36 +135,36 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     QVERIFY(!page.isNull());
     const int w = view->pictureWidth;
     const int h = view->pictureHeight;
-    QVERIFY(ColoursClose(page.pixelColor(2, 2), Qt::red));
-    QVERIFY(ColoursClose(page.pixelColor(w - 3, 2), Qt::green));
-    QVERIFY(ColoursClose(page.pixelColor(2, h - 3), Qt::blue));
-    QVERIFY(ColoursClose(page.pixelColor(w + 2, 2), Qt::white, 2));
-    QVERIFY(ColoursClose(page.pixelColor(2, h + 2), Qt::white, 2));
+    QVERIFY(ColorsClose(page.pixelColor(2, 2), Qt::red));
+    QVERIFY(ColorsClose(page.pixelColor(w - 3, 2), Qt::green));
+    QVERIFY(ColorsClose(page.pixelColor(2, h - 3), Qt::blue));
+    QVERIFY(ColorsClose(page.pixelColor(w + 2, 2), Qt::white, 2));
+    QVERIFY(ColorsClose(page.pixelColor(2, h + 2), Qt::white, 2));
 }
 
 void PrintingTest::photoPrintsTheKeptRendering() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
     view->renderedPicture.fill(QColor(Qt::magenta));
 
     const QString pdf = OutputPath("rendered.pdf");
-    QCOMPARE(PrintToPdfFile(*view, theApp->Printer(), pdf), QString());
+    QCOMPARE(PrintToPdfFile(*view, App()->Printer(), pdf), QString());
     const QImage page = PdfPageAtScreenSize(pdf, 1);
-    QVERIFY(ColoursClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
-                         Qt::magenta, 2));
+    QVERIFY(ColorsClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
+                        Qt::magenta, 2));
 }
 
 // A4 at 96 DPI holds 7 x 13 cells of 110 x 85: 200 thumbnails fill three
 // pages, numbered on from page to page, at any printer resolution.
 void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
-    CListView_Photos* mosaic = MosaicOf(200);
+    MosaicView* mosaic = MosaicOf(200);
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 200);
 
     // 720 DPI: far above six times the screen's, where a count from the
     // printer's dots lost thumbnails.
-    theApp->Printer().setResolution(720);
+    SheetEdgePrinter().setResolution(720);
     const QString pdf = OutputPath(QStringLiteral("sheet.pdf"));
     QVERIFY(mosaic->SaveAs(pdf, *mosaic->Host()));
     QCOMPARE(PdfPageCount(pdf), 3);
@@ -166,7 +183,7 @@ void PrintingTest::mosaicPrintsEveryThumbnailOnTheFewestPages() {
 
     // The thumbnails themselves are printed: the first one's red corner.
     const QImage page = PdfPageAtScreenSize(larger, 1);
-    QVERIFY(ColoursClose(page.pixelColor(5, 5), Qt::red));
+    QVERIFY(ColorsClose(page.pixelColor(5, 5), Qt::red));
 }
 
 void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice_data() {
@@ -182,14 +199,14 @@ void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice() {
     QFETCH(int, dpi);
     QFETCH(bool, photosGone);
     QFETCH(int, width);
-    CListView_Photos* mosaic = MosaicOf(2, QSize(1600, 1200));
+    MosaicView* mosaic = MosaicOf(2, QSize(1600, 1200));
     QVERIFY(mosaic != nullptr);
     QCOMPARE(mosaic->count(), 2);
     if (photosGone) {
         for (const std::string& path : mosaic->photoPaths)
             QVERIFY(QFile::remove(QFile::decodeName(path.c_str())));
     }
-    theApp->Printer().setResolution(dpi);
+    App()->Printer().setResolution(dpi);
     const QString pdf = OutputPath(QStringLiteral("fine.pdf"));
     QVERIFY(mosaic->SaveAs(pdf, *mosaic->Host()));
     const int expected = width > 0 ? width : qRound(100 * mosaic->devicePixelRatioF());
@@ -197,7 +214,7 @@ void PrintingTest::mosaicPrintsPicturesAsFineAsTheDevice() {
 }
 
 void PrintingTest::printPreviewShowsThePagesOfThePrintout() {
-    CListView_Photos* mosaic = MosaicOf(92);
+    MosaicView* mosaic = MosaicOf(92);
     QVERIFY(mosaic != nullptr);
     int previewPages = -1;
     WhenModalOpens<QPrintPreviewDialog>([&](QPrintPreviewDialog& preview) {
@@ -213,10 +230,10 @@ void PrintingTest::printPreviewShowsThePagesOfThePrintout() {
 }
 
 void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
-    CListView_Photos* mosaic = MosaicOf(200);
+    MosaicView* mosaic = MosaicOf(200);
     QVERIFY(mosaic != nullptr);
     const QString pdf = OutputPath("chosen.pdf");
-    QPrinter& printer = theApp->Printer();
+    QPrinter& printer = SheetEdgePrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
     WhenModalOpens<QPrintDialog>([](QPrintDialog& dialog) {
@@ -237,7 +254,7 @@ void PrintingTest::printDialogPrintsTheChosenPagesToAFile() {
 }
 
 void PrintingTest::printWithoutDialogMakesAPdfWhenThereIsNoPrinter() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     const QByteArray home = qgetenv("HOME");
     const QString newHome = OutputPath("home");
@@ -268,7 +285,7 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
     QFETCH(QString, name);
     QFETCH(QByteArray, format);
     QFETCH(bool, lossless);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     // In screen pixels: twice the window's width on a screen of ratio 2.
     const QImage shown = view->ShownPicture();
@@ -283,14 +300,14 @@ void PrintingTest::saveAsWritesTheShownPictureInTheNamedFormat() {
     if (lossless)
         QCOMPARE(saved, shown);
     else
-        QVERIFY(ColoursClose(saved.pixelColor(10, 10), shown.pixelColor(10, 10), 8));
+        QVERIFY(ColorsClose(saved.pixelColor(10, 10), shown.pixelColor(10, 10), 8));
 }
 
 // The saved drawing carries the photo's date and camera, marked upright.
 void PrintingTest::saveAsKeepsThePhotosMetadata() {
     const std::string photo = photos_->AddPhoto("camera.jpg", QSize(400, 300));
     QVERIFY(kolvira::test::AddCameraExif(QFile::decodeName(QByteArray::fromStdString(photo)), 8));
-    CKolviraView* view = ShowPhoto(photo);
+    PhotoView* view = ShowPhoto(photo);
     QVERIFY(view != nullptr);
     QVERIFY(view->SaveAs(OutputPath("drawn.jpg"), *view->Host()));
     const QMap<QString, QString> exif = kolvira::test::ReadExif(OutputPath("drawn.jpg"));
@@ -301,7 +318,7 @@ void PrintingTest::saveAsKeepsThePhotosMetadata() {
 }
 
 void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     const QString target = OutputPath("kept.png");
     int dialogs = 0;
@@ -326,7 +343,7 @@ void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
 
 // A name typed without an extension takes the type chosen in the dialog.
 void PrintingTest::chosenFileTypeGivesTheExtension() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
         auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
@@ -342,7 +359,7 @@ void PrintingTest::chosenFileTypeGivesTheExtension() {
 // A Mosaic's document is the photo it was opened from: Save asks for a new
 // PDF instead of writing there.
 void PrintingTest::mosaicSaveAsksForAPdfName() {
-    CListView_Photos* mosaic = MosaicOf(3);
+    MosaicView* mosaic = MosaicOf(3);
     QVERIFY(mosaic != nullptr);
     QString suggested;
     WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
@@ -365,12 +382,12 @@ void PrintingTest::mosaicSaveAsksForAPdfName() {
 // and on a Mosaic any listed photo and the file it was opened from.
 void PrintingTest::savingNeverReplacesAPhoto() {
     const std::string photoPath = photos_->AddPhoto("photo.png", QSize(400, 300));
-    CKolviraView* view = ShowPhoto(photoPath);
+    PhotoView* view = ShowPhoto(photoPath);
     QVERIFY(view != nullptr);
-    CListView_Photos* mosaic = nullptr;
+    MosaicView* mosaic = nullptr;
     for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window))
-            mosaic = mosaic != nullptr ? mosaic : dynamic_cast<CListView_Photos*>(frame->View());
+        if (auto* frame = qobject_cast<ChildFrame*>(window))
+            mosaic = mosaic != nullptr ? mosaic : dynamic_cast<MosaicView*>(frame->DocumentView());
     }
     QVERIFY(mosaic != nullptr);
     const QString photo = QFile::decodeName(QByteArray::fromStdString(photoPath));
@@ -399,7 +416,7 @@ void PrintingTest::savingNeverReplacesAPhoto() {
 }
 
 void PrintingTest::failedSaveLeavesNoFileBehind() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     QDir locked(OutputPath("locked"));
     QVERIFY(QDir().mkpath(locked.path()));

@@ -4,13 +4,13 @@
 // mouse actions that read the colour shown under the pointer.
 #include "AppTestSupport.h"
 
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include "imageio/ImageSurface.h"
 #include "imageio/PhotoScaling.h"
@@ -44,7 +44,7 @@ void SetSlider(QWidget& dialog, const char* name, int position) {
     slider->setValue(position);
 }
 
-QImage Shown(CKolviraView* view) {
+QImage Shown(PhotoView* view) {
     return view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -56,13 +56,13 @@ qreal TestedRatio() {
 }
 
 // The width of the picture a view makes, in screen pixels.
-int DeviceWidth(const CKolviraView* view) {
+int DeviceWidth(const PhotoView* view) {
     return qRound(view->pictureWidth * TestedRatio());
 }
 
 // What the picture kept on OK must be: the photo drawn on black at the
 // picture's size in screen pixels, and the render pass over it.
-QImage ExpectedPicture(const CKolviraView* view, const RenderSettings& settings) {
+QImage ExpectedPicture(const PhotoView* view, const RenderSettings& settings) {
     const int width = DeviceWidth(view);
     QImage picture(width, static_cast<int>(ProportionalHeight(view->photo.size(), width)),
                    QImage::Format_RGB32);
@@ -77,7 +77,7 @@ QImage ExpectedPicture(const CKolviraView* view, const RenderSettings& settings)
 
 // Whether the window shows `picture` at its top-left corner, as far as the
 // window reaches.
-bool ShowsPicture(CKolviraView* view, const QImage& picture) {
+bool ShowsPicture(PhotoView* view, const QImage& picture) {
     const QImage shown = Shown(view);
     const QRect visible = shown.rect().intersected(picture.rect());
     if (visible.isEmpty())
@@ -107,24 +107,24 @@ private slots:
     void okWithoutApplyRendersTheRecordAsItWas();
     void secondOkRendersFromThePhotoAgain();
     void applyOverAKeptPicturePreviewsAndCancelKeepsIt();
-    void rightClicksPickOldAndNewColoursInTurn();
-    void probeReportsTheColourAsShown();
+    void rightClicksPickOldAndNewColorsInTurn();
+    void probeReportsTheColorAsShown();
     void dialogsOnAWindowWithoutAPhoto();
     void previewIsRenderedOnlyWhenItsInputsChange();
     void dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft();
 };
 
 void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
     QVERIFY(view != nullptr);
     const QImage before = Shown(view);
 
     bool previewed = false;
-    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
-        Click(dialog, "IDC_1009"); // Coal
-        SetSlider(dialog, "IDC_1002", 60);
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
+        Click(dialog, "coal");
+        SetSlider(dialog, "details", 60);
         PaintCounter paints(view->viewport());
-        Click(dialog, "IDC_1006"); // Apply
+        Click(dialog, "apply");
         previewed = paints.count > 0 && Shown(view) != before;
         Click(dialog, "IDOK");
     });
@@ -135,7 +135,6 @@ void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
     QCOMPARE(view->settings.details, 0.4);
     QCOMPARE(view->settings.penPress, 0.25);
     QVERIFY(view->settings.active);
-    QCOMPARE(view->settings.ownerView, view);
     QCOMPARE(view->renderedPicture, ExpectedPicture(view, view->settings));
     QVERIFY(ShowsPicture(view, view->renderedPicture));
 }
@@ -144,13 +143,13 @@ void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
 // at the same width with the same settings, to the byte.
 void RenderCommandsTest::keptPictureEqualsKolviraRender() {
     const std::string photoPath = photos_->AddPhoto("photo.jpg", QSize(900, 600));
-    CKolviraView* view = ShowPhoto(photoPath);
+    PhotoView* view = ShowPhoto(photoPath);
     QVERIFY(view != nullptr);
 
-    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
-        Click(dialog, "IDC_1008"); // Picasso
-        SetSlider(dialog, "IDC_1007", 30);
-        Click(dialog, "IDC_1006");
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
+        Click(dialog, "picasso");
+        SetSlider(dialog, "penPress", 30);
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PAINT);
@@ -176,12 +175,12 @@ void RenderCommandsTest::keptPictureEqualsKolviraRender() {
 }
 
 void RenderCommandsTest::photoEditorStartsFromTheViewsNumbers() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
     QVERIFY(view != nullptr);
     view->settings.penPress = 0.125;
 
-    WhenModalOpens<CDia_PhotoEditor>([&](CDia_PhotoEditor& dialog) {
-        Click(dialog, "IDC_1006");
+    WhenModalOpens<PhotoEditorDialog>([&](PhotoEditorDialog& dialog) {
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -204,45 +203,43 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow_data() {
 // opened and the window shows the photo as before.
 void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
     QFETCH(int, commandId);
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
     QVERIFY(view != nullptr);
     view->settings.oldColor = 0x00112233;
     const QImage before = Shown(view);
-    RenderSettings opened = view->settings;
-    opened.ownerView = view;
+    const RenderSettings opened = view->settings;
 
     int applies = 0;
     auto applyTwiceThenCancel = [&](QWidget& dialog, const char* firstChoice,
                                     const char* secondChoice) {
         Click(dialog, firstChoice);
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         applies += !(view->settings.Parameters() == opened.Parameters());
         Click(dialog, secondChoice);
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         applies += !(view->settings.Parameters() == opened.Parameters());
         Click(dialog, "IDCANCEL");
     };
     if (commandId == ID_PAINT)
-        WhenModalOpens<CDia_Paint>(
-            [&](CDia_Paint& d) { applyTwiceThenCancel(d, "IDC_1011", "IDC_1004"); });
+        WhenModalOpens<PaintDialog>(
+            [&](PaintDialog& d) { applyTwiceThenCancel(d, "revolution", "waterColor"); });
     else
-        WhenModalOpens<CDia_PhotoEditor>(
-            [&](CDia_PhotoEditor& d) { applyTwiceThenCancel(d, "IDC_1012", "IDC_1024"); });
+        WhenModalOpens<PhotoEditorDialog>(
+            [&](PhotoEditorDialog& d) { applyTwiceThenCancel(d, "blur", "blackWhitePhoto"); });
     RunCommand(commandId);
 
     QCOMPARE(applies, 2);
     QVERIFY((view->settings.Parameters() == opened.Parameters()));
-    QCOMPARE(view->settings.ownerView, view);
     QVERIFY(view->renderedPicture.isNull());
     QCOMPARE(Shown(view), before);
 }
 
 void RenderCommandsTest::okWithoutApplyRendersTheRecordAsItWas() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
     const RenderSettings fresh = view->settings;
 
-    WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) { Click(dialog, "IDOK"); });
+    WhenModalOpens<PaintDialog>([](PaintDialog& dialog) { Click(dialog, "IDOK"); });
     RunCommand(ID_PAINT);
 
     QVERIFY((view->settings.Parameters() == fresh.Parameters()));
@@ -253,20 +250,20 @@ void RenderCommandsTest::okWithoutApplyRendersTheRecordAsItWas() {
 // Inverting twice would give the first picture back: the second OK must
 // invert the photo, not the picture kept before.
 void RenderCommandsTest::secondOkRendersFromThePhotoAgain() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
-    auto invert = [](CDia_PhotoEditor& dialog) {
-        Click(dialog, "IDC_1021"); // no impression brush
-        Click(dialog, "IDC_1009"); // Inversed colors
-        Click(dialog, "IDC_1006");
+    auto invert = [](PhotoEditorDialog& dialog) {
+        Click(dialog, "impressionBrush"); // no impression brush
+        Click(dialog, "invertColors");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     };
-    WhenModalOpens<CDia_PhotoEditor>(invert);
+    WhenModalOpens<PhotoEditorDialog>(invert);
     RunCommand(ID_PHOTO_EDITOR);
     const QImage first = view->renderedPicture;
 
     view->resize(view->width() + 40, view->height()); // a kept picture keeps its size
-    WhenModalOpens<CDia_PhotoEditor>(invert);
+    WhenModalOpens<PhotoEditorDialog>(invert);
     RunCommand(ID_PHOTO_EDITOR);
 
     QCOMPARE(view->renderedPicture, first);
@@ -275,11 +272,11 @@ void RenderCommandsTest::secondOkRendersFromThePhotoAgain() {
 }
 
 void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
     QVERIFY(view != nullptr);
-    WhenModalOpens<CDia_Paint>([](CDia_Paint& dialog) {
-        Click(dialog, "IDC_1009");
-        Click(dialog, "IDC_1006");
+    WhenModalOpens<PaintDialog>([](PaintDialog& dialog) {
+        Click(dialog, "coal");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PAINT);
@@ -287,9 +284,9 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
     const RenderSettings keptSettings = view->settings;
 
     bool previewedRainbow = false;
-    WhenModalOpens<CDia_Paint>([&](CDia_Paint& dialog) {
-        Click(dialog, "IDC_1010"); // Rainbow
-        Click(dialog, "IDC_1006");
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
+        Click(dialog, "rainbow");
+        Click(dialog, "apply");
         previewedRainbow = ShowsPicture(view, ExpectedPicture(view, view->settings));
         Click(dialog, "IDCANCEL");
     });
@@ -304,8 +301,8 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
 // Right clicks pick the colour to replace, then its replacement, then the
 // colour to replace again; each pick is announced in a message box and
 // then in the status bar, and the Photo Editor opens with the picks.
-void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 320)));
+void RenderCommandsTest::rightClicksPickOldAndNewColorsInTurn() {
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 320)));
     QVERIFY(view != nullptr);
     const QPoint red(40, 40), green(view->pictureWidth - 40, 40),
         blue(40, view->pictureHeight - 40);
@@ -345,10 +342,10 @@ void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
     QVERIFY(view->pickNewColorNext);
 
     COLORREF shownOld = 0, shownNew = 0;
-    WhenModalOpens<CDia_PhotoEditor>([&](CDia_PhotoEditor& dialog) {
+    WhenModalOpens<PhotoEditorDialog>([&](PhotoEditorDialog& dialog) {
         shownOld = dialog.oldColor;
         shownNew = dialog.newColor;
-        Click(dialog, "IDC_1006");
+        Click(dialog, "apply");
         Click(dialog, "IDCANCEL");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -357,10 +354,10 @@ void RenderCommandsTest::rightClicksPickOldAndNewColoursInTurn() {
     QVERIFY(view->pickNewColorNext); // dialogs leave the turn alone
 }
 
-void RenderCommandsTest::probeReportsTheColourAsShown() {
+void RenderCommandsTest::probeReportsTheColorAsShown() {
     QImage nearlyWhite(640, 160, QImage::Format_RGB32);
     nearlyWhite.fill(QColor(255, 255, 254));
-    CKolviraView* view = ShowPhoto(photos_->AddPicture("white.png", nearlyWhite));
+    PhotoView* view = ShowPhoto(photos_->AddPicture("white.png", nearlyWhite));
     QVERIFY(view != nullptr);
     auto probe = [view](QPoint at) {
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
@@ -380,10 +377,10 @@ void RenderCommandsTest::probeReportsTheColourAsShown() {
                                .arg((base.red() + base.green() + base.blue()) / 3));
 
     // On a kept picture: the rendered colour, not the photo's.
-    WhenModalOpens<CDia_PhotoEditor>([](CDia_PhotoEditor& dialog) {
-        Click(dialog, "IDC_1021");
-        Click(dialog, "IDC_1009");
-        Click(dialog, "IDC_1006");
+    WhenModalOpens<PhotoEditorDialog>([](PhotoEditorDialog& dialog) {
+        Click(dialog, "impressionBrush");
+        Click(dialog, "invertColors");
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -394,13 +391,13 @@ void RenderCommandsTest::probeReportsTheColourAsShown() {
 // probe find no picture and must not fail.
 void RenderCommandsTest::dialogsOnAWindowWithoutAPhoto() {
     RunCommand(ID_FILE_NEW);
-    CKolviraView* view = ActivePhotoView();
+    PhotoView* view = ActivePhotoView();
     QVERIFY(view != nullptr);
     QVERIFY(QTest::qWaitForWindowExposed(view));
     QVERIFY(MainFrame()->RouteHandles(ID_PAINT));
 
-    WhenModalOpens<CDia_PhotoEditor>([](CDia_PhotoEditor& dialog) {
-        Click(dialog, "IDC_1006");
+    WhenModalOpens<PhotoEditorDialog>([](PhotoEditorDialog& dialog) {
+        Click(dialog, "apply");
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PHOTO_EDITOR);
@@ -425,8 +422,6 @@ void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
 
     cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
     cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
-    settings.ownerView = reinterpret_cast<CKolviraView*>(&renders); // not a parameter
-    cache.Preview(photo, QSize(300, 200), qRgb(255, 255, 255), settings, count);
     QCOMPARE(renders, 1);
     QCOMPARE(cache.DrawnSize(), QSize(300, 150));
 
@@ -442,9 +437,9 @@ void RenderCommandsTest::previewIsRenderedOnlyWhenItsInputsChange() {
 // in sight; a dialog the user moved opens where it was left, and the other
 // kind still opens beside the window.
 void RenderCommandsTest::dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
     QVERIFY(view != nullptr);
-    CChildFrame* frame = ActiveChildFrame();
+    ChildFrame* frame = ActiveChildFrame();
     frame->setGeometry(0, 0, 300, 250);
     const QRect photoWindow(frame->mapToGlobal(QPoint(0, 0)), frame->size());
 
@@ -457,9 +452,9 @@ void RenderCommandsTest::dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft() {
             dialog.reject();
         };
         if (commandId == ID_PAINT)
-            WhenModalOpens<CDia_Paint>(note);
+            WhenModalOpens<PaintDialog>(note);
         else
-            WhenModalOpens<CDia_PhotoEditor>(note);
+            WhenModalOpens<PhotoEditorDialog>(note);
         RunCommand(commandId);
         return opened;
     };

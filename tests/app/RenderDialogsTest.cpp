@@ -4,7 +4,6 @@
 // and where the dialogs open.
 #include "AppTestSupport.h"
 #include "framework/DialogUnits.h"
-#include "photowindow/CurrentSettings.h"
 #include "photowindow/DecimalText.h"
 #include "photowindow/DialogPlacement.h"
 #include "photowindow/DigitsEdit.h"
@@ -30,8 +29,7 @@
 using CloseDialog = std::function<void(QDialog&)>;
 Q_DECLARE_METATYPE(CloseDialog)
 
-using kolvira::MakeColorref;
-using kolvira::RenderSettings;
+using namespace kolvira;
 
 namespace {
 
@@ -73,28 +71,22 @@ QStringList ChangedFields(const RenderSettings& a, const RenderSettings& b) {
     NOTE(impressionBrush); NOTE(stamp); NOTE(blackWhitePhoto); NOTE(blackWhiteDream);
     NOTE(style); NOTE(replaceDepth); NOTE(brushSize); NOTE(penPress); NOTE(details);
     NOTE(brightness); NOTE(redLevel); NOTE(greenLevel); NOTE(blueLevel);
-    NOTE(oldColor); NOTE(newColor); NOTE(ownerView);
+    NOTE(oldColor); NOTE(newColor);
     // clang-format on
 #undef NOTE
     return changed;
-}
-
-template <typename Control = QWidget> Control* Find(const QWidget& dialog, int id) {
-    return dialog.findChild<Control*>(QStringLiteral("IDC_%1").arg(id));
 }
 
 template <typename Control = QWidget> Control* Find(const QWidget& dialog, const char* name) {
     return dialog.findChild<Control*>(QString::fromLatin1(name));
 }
 
-// As the view's command does: the record first, then the dialog shows.
-void Open(QDialog& dialog, RenderSettings& record) {
-    currentSettings = &record;
+void Open(QDialog& dialog) {
     dialog.show();
 }
 
 void Apply(const QDialog& dialog) {
-    Find<QPushButton>(dialog, 1006)->click();
+    Find<QPushButton>(dialog, "apply")->click();
 }
 
 // Check boxes and radio buttons take clicks on their indicator and text only.
@@ -191,7 +183,6 @@ class RenderDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { currentSettings = nullptr; }
 
     void decimalPrefix_data() {
         QTest::addColumn<QString>("text");
@@ -258,15 +249,14 @@ private slots:
         QFETCH(int, result);
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        currentSettings = &record;
-        CDia_Paint paint;
-        CDia_PhotoEditor editor;
+        PaintDialog paint(record);
+        PhotoEditorDialog editor(record);
         QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
         QTimer::singleShot(0, &dialog, [&] {
             for (QSlider* slider : dialog.findChildren<QSlider*>()) {
                 slider->setValue(3);
             }
-            ClickIndicator(Find<QAbstractButton>(dialog, 1010));
+            ClickIndicator(Find<QAbstractButton>(dialog, photoEditor ? "shiftColors" : "rainbow"));
             editor.oldColor = MakeColorref(1, 2, 3);
             close(dialog);
         });
@@ -276,13 +266,14 @@ private slots:
     }
 
     void paintLayout() {
-        CDia_Paint dialog;
+        RenderSettings record;
+        PaintDialog dialog(record);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Paint"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 247, 247).size());
         QCOMPARE(TabStops(dialog),
-                 QStringList({"IDOK OK", "IDC_1003 Pen", "IDC_1005 Pencil", "IDC_1009 Coal",
-                              "IDC_1004 Water color", "IDC_1008 Picasso", "IDC_1010 Rainbow",
-                              "IDC_1011 Revolution", "IDC_1007", "IDC_1002", "IDC_1006 Apply",
+                 QStringList({"IDOK OK", "pen Pen", "pencil Pencil", "coal Coal",
+                              "waterColor Water color", "picasso Picasso", "rainbow Rainbow",
+                              "revolution Revolution", "penPress", "details", "apply Apply",
                               "IDCANCEL Cancel"}));
         QVERIFY(Find<QPushButton>(dialog, "IDOK")->isDefault());
     }
@@ -290,8 +281,8 @@ private slots:
     void paintUntouchedApplyWritesOnlyItsFourFields() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        CDia_Paint dialog;
-        Open(dialog, record);
+        PaintDialog dialog(record);
+        Open(dialog);
 
         Apply(dialog);
 
@@ -306,32 +297,33 @@ private slots:
     // The keys take the sliders to the ends of their range.
     void paintSliderEnds() {
         RenderSettings record;
-        CDia_Paint dialog;
-        Open(dialog, record);
-        QTest::keyClick(Find(dialog, 1007), Qt::Key_Home);
-        QTest::keyClick(Find(dialog, 1002), Qt::Key_End);
+        PaintDialog dialog(record);
+        Open(dialog);
+        QTest::keyClick(Find(dialog, "penPress"), Qt::Key_Home);
+        QTest::keyClick(Find(dialog, "details"), Qt::Key_End);
         Apply(dialog);
         QCOMPARE(record.penPress, 1.0);
         QCOMPARE(record.details, 0.0);
     }
 
     void paintRadioButtonsGiveTheirStyles_data() {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<int>("style");
-        const int ids[] = {1003, 1005, 1009, 1004, 1008, 1010, 1011};
+        const char* const names[] = {"pen",     "pencil",  "coal",      "waterColor",
+                                     "picasso", "rainbow", "revolution"};
         for (int style = 0; style < 7; ++style) {
-            QTest::addRow("%d", ids[style]) << ids[style] << style;
+            QTest::addRow("%s", names[style]) << QString::fromLatin1(names[style]) << style;
         }
     }
 
     void paintRadioButtonsGiveTheirStyles() {
-        QFETCH(int, id);
+        QFETCH(QString, name);
         QFETCH(int, style);
         RenderSettings record = MarkedRecord();
-        CDia_Paint dialog;
-        Open(dialog, record);
+        PaintDialog dialog(record);
+        Open(dialog);
 
-        ClickIndicator(Find<QRadioButton>(dialog, id));
+        ClickIndicator(dialog.findChild<QRadioButton*>(name));
         Apply(dialog);
 
         QCOMPARE(record.style, style);
@@ -339,56 +331,59 @@ private slots:
 
     void paintReopensAtPenWhateverTheRecordHolds() {
         RenderSettings record = MarkedRecord(); // "Rainbow", sliders at 39
-        CDia_Paint dialog;
-        QVERIFY(!Find<QRadioButton>(dialog, 1003)->isChecked()); // nothing set before it shows
-        Open(dialog, record);
-        QVERIFY(Find<QRadioButton>(dialog, 1003)->isChecked());
-        QCOMPARE(Find<QSlider>(dialog, 1007)->value(), 75);
-        QCOMPARE(Find<QSlider>(dialog, 1002)->value(), 25);
+        PaintDialog dialog(record);
+        QVERIFY(!Find<QRadioButton>(dialog, "pen")->isChecked()); // nothing set before it shows
+        Open(dialog);
+        QVERIFY(Find<QRadioButton>(dialog, "pen")->isChecked());
+        QCOMPARE(Find<QSlider>(dialog, "penPress")->value(), 75);
+        QCOMPARE(Find<QSlider>(dialog, "details")->value(), 25);
     }
 
     void photoEditorLayout() {
-        CDia_PhotoEditor dialog;
+        RenderSettings record;
+        PhotoEditorDialog dialog(record);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Photo Editor"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 274, 286).size());
         QCOMPARE(TabStops(dialog),
-                 QStringList({"IDOK OK", "IDC_1009 Inversed colors", "IDC_1010 Shifted colors",
-                              "IDC_1011 Sandy sky", "IDC_1012 Blur",
-                              "IDC_1021 Impression   brush:", "IDC_1022", "IDC_1023 Stamp",
-                              "IDC_1024 Black-white photo", "IDC_1025 Black-white dream",
-                              "IDC_1013", "IDC_1014", "IDC_1015", "IDC_1018 old", "IDC_1019 new",
-                              "IDC_1020", "IDC_1008", "IDC_1006 Apply", "IDCANCEL Cancel"}));
+                 QStringList({"IDOK OK", "invertColors Inversed colors",
+                              "shiftColors Shifted colors", "sandySky Sandy sky", "blur Blur",
+                              "impressionBrush Impression   brush:", "brushSize", "stamp Stamp",
+                              "blackWhitePhoto Black-white photo",
+                              "blackWhiteDream Black-white dream", "redLevel", "greenLevel",
+                              "blueLevel", "chooseOldColor old", "chooseNewColor new",
+                              "replaceDepth", "brightness", "apply Apply", "IDCANCEL Cancel"}));
         // The frame around the controls lies beneath them, so clicks reach them.
         dialog.show();
-        QCOMPARE(dialog.childAt(Find(dialog, 1012)->geometry().center()), Find(dialog, 1012));
+        QCOMPARE(dialog.childAt(Find(dialog, "blur")->geometry().center()), Find(dialog, "blur"));
     }
 
     // Each slider's groove is level with the text beside it.
     void slidersLineUpWithTheirTexts_data() {
         QTest::addColumn<bool>("photoEditor");
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Pen press") << false << 1007 << "Pen press:";
-        QTest::newRow("Details") << false << 1002 << "Details:";
-        QTest::newRow("Red") << true << 1013 << "Red:";
-        QTest::newRow("Green") << true << 1014 << "Green:";
-        QTest::newRow("Blue") << true << 1015 << "Blue:";
-        QTest::newRow("Brightness") << true << 1008 << "Brightness:";
+        QTest::newRow("Pen press") << false << QStringLiteral("penPress") << "Pen press:";
+        QTest::newRow("Details") << false << QStringLiteral("details") << "Details:";
+        QTest::newRow("Red") << true << QStringLiteral("redLevel") << "Red:";
+        QTest::newRow("Green") << true << QStringLiteral("greenLevel") << "Green:";
+        QTest::newRow("Blue") << true << QStringLiteral("blueLevel") << "Blue:";
+        QTest::newRow("Brightness") << true << QStringLiteral("brightness") << "Brightness:";
     }
 
     void slidersLineUpWithTheirTexts() {
         QFETCH(bool, photoEditor);
-        QFETCH(int, id);
+        QFETCH(QString, name);
         QFETCH(QString, text);
-        CDia_Paint paint;
-        CDia_PhotoEditor editor;
+        RenderSettings record;
+        PaintDialog paint(record);
+        PhotoEditorDialog editor(record);
         QDialog& dialog = photoEditor ? static_cast<QDialog&>(editor) : paint;
         dialog.show();
         const QLabel* label = LabelReading(dialog, text);
         QVERIFY(label != nullptr);
 
         const int textMiddle = label->geometry().center().y();
-        const int grooveMiddle = GrooveMiddle(*Find<QSlider>(dialog, id));
+        const int grooveMiddle = GrooveMiddle(*dialog.findChild<QSlider*>(name));
         QVERIFY2(std::abs(grooveMiddle - textMiddle) <= 1,
                  qPrintable(
                      QStringLiteral("groove at %1, text at %2").arg(grooveMiddle).arg(textMiddle)));
@@ -422,8 +417,8 @@ private slots:
 
     void photoEditorOpensAtFixedSwitchesAndTheRecordsValues() {
         RenderSettings record = MarkedRecord();
-        CDia_PhotoEditor dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
 
         QStringList checked;
         for (const QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
@@ -431,13 +426,13 @@ private slots:
                 checked << box->objectName();
             }
         }
-        QCOMPARE(checked, QStringList({"IDC_1021"}));
+        QCOMPARE(checked, QStringList({"impressionBrush"}));
         for (const QSlider* slider : dialog.findChildren<QSlider*>()) {
             QCOMPARE(slider->value(), 50);
         }
-        QCOMPARE(Find<QLineEdit>(dialog, 1020)->text(), QStringLiteral("-3"));
-        QCOMPARE(Find<QLineEdit>(dialog, 1022)->text(), QStringLiteral("9"));
-        QCOMPARE(PixelOf(Find(dialog, 1017), 5, 5), QColor(200, 100, 50));
+        QCOMPARE(Find<QLineEdit>(dialog, "replaceDepth")->text(), QStringLiteral("-3"));
+        QCOMPARE(Find<QLineEdit>(dialog, "brushSize")->text(), QStringLiteral("9"));
+        QCOMPARE(PixelOf(Find(dialog, "newSwatch"), 5, 5), QColor(200, 100, 50));
     }
 
     // On a fresh photo's record as a Paint Apply left it.
@@ -448,8 +443,8 @@ private slots:
         before.penPress = 0.25;
         before.details = 0.75;
         RenderSettings record = before;
-        CDia_PhotoEditor dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
 
         Apply(dialog);
 
@@ -466,26 +461,32 @@ private slots:
     // A click flips a switch from how it opened; Apply clears every flag the
     // record held and sets those checked.
     void photoEditorSwitchesSetTheirFlags_data() {
-        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QStringList>("on");
-        QTest::newRow("1009") << 1009 << QStringList({"invertColors", "impressionBrush"});
-        QTest::newRow("1010") << 1010 << QStringList({"shiftColors", "impressionBrush"});
-        QTest::newRow("1011") << 1011 << QStringList({"sandySky", "impressionBrush"});
-        QTest::newRow("1012") << 1012 << QStringList({"blur", "impressionBrush"});
-        QTest::newRow("1021") << 1021 << QStringList();
-        QTest::newRow("1023") << 1023 << QStringList({"impressionBrush", "stamp"});
-        QTest::newRow("1024") << 1024 << QStringList({"impressionBrush", "blackWhitePhoto"});
-        QTest::newRow("1025") << 1025 << QStringList({"impressionBrush", "blackWhiteDream"});
+        QTest::newRow("invertColors")
+            << QStringLiteral("invertColors") << QStringList({"invertColors", "impressionBrush"});
+        QTest::newRow("shiftColors")
+            << QStringLiteral("shiftColors") << QStringList({"shiftColors", "impressionBrush"});
+        QTest::newRow("sandySky") << QStringLiteral("sandySky")
+                                  << QStringList({"sandySky", "impressionBrush"});
+        QTest::newRow("blur") << QStringLiteral("blur") << QStringList({"blur", "impressionBrush"});
+        QTest::newRow("impressionBrush") << QStringLiteral("impressionBrush") << QStringList();
+        QTest::newRow("stamp") << QStringLiteral("stamp")
+                               << QStringList({"impressionBrush", "stamp"});
+        QTest::newRow("blackWhitePhoto") << QStringLiteral("blackWhitePhoto")
+                                         << QStringList({"impressionBrush", "blackWhitePhoto"});
+        QTest::newRow("blackWhiteDream") << QStringLiteral("blackWhiteDream")
+                                         << QStringList({"impressionBrush", "blackWhiteDream"});
     }
 
     void photoEditorSwitchesSetTheirFlags() {
-        QFETCH(int, id);
+        QFETCH(QString, name);
         QFETCH(QStringList, on);
         RenderSettings record = MarkedRecord();
-        CDia_PhotoEditor dialog;
-        Open(dialog, record);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
 
-        ClickIndicator(Find<QCheckBox>(dialog, id));
+        ClickIndicator(dialog.findChild<QCheckBox*>(name));
         Apply(dialog);
 
         QCOMPARE(EffectsOn(record), on);
@@ -510,11 +511,11 @@ private slots:
         QFETCH(int, depth);
         QFETCH(int, brush);
         RenderSettings record = FreshPhotoRecord();
-        CDia_PhotoEditor dialog;
-        Open(dialog, record);
-        for (int id : {1020, 1022}) {
-            Find<QLineEdit>(dialog, id)->selectAll();
-            Find<QLineEdit>(dialog, id)->insert(text);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
+        for (const char* name : {"replaceDepth", "brushSize"}) {
+            Find<QLineEdit>(dialog, name)->selectAll();
+            Find<QLineEdit>(dialog, name)->insert(text);
         }
 
         Apply(dialog);
@@ -526,20 +527,21 @@ private slots:
     // The colour dialog opens parentless on black; a cancel changes nothing, a
     // choice shows in the swatch at once and reaches the record on Apply. The
     // colour covers the swatch but for its top and left frame lines.
-    void photoEditorColourChoice() {
+    void photoEditorColorChoice() {
         const RenderSettings before = MarkedRecord();
         RenderSettings record = before;
-        CDia_PhotoEditor dialog;
-        Open(dialog, record);
-        QWidget* swatch = Find(dialog, 1016);
+        PhotoEditorDialog dialog(record);
+        Open(dialog);
+        QWidget* swatch = Find(dialog, "oldSwatch");
 
-        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor()),
+        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, "chooseOldColor"), QColor()),
                  QColor(Qt::black));
         QCOMPARE(dialog.oldColor, before.oldColor);
         QCOMPARE(PixelOf(swatch, 5, 5), QColor(10, 20, 30));
 
         kolvira::test::PaintCounter swatchPaints(swatch);
-        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, 1018), QColor(7, 120, 240)),
+        QCOMPARE(ClickAndAnswerColorDialog(Find<QPushButton>(dialog, "chooseOldColor"),
+                                           QColor(7, 120, 240)),
                  QColor(Qt::black));
         QCOMPARE(dialog.oldColor, MakeColorref(7, 120, 240));
         QVERIFY(swatchPaints.count > 0); // repainted on the screen, not only when grabbed

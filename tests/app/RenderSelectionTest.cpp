@@ -4,23 +4,26 @@
 // Esc stopping the batch without leaving a partial file.
 #include "AppTestSupport.h"
 
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "mosaicwindow/ListViewPhotos.h"
+#include "mosaicwindow/MosaicView.h"
 #include "mosaicwindow/RenderSelectionDialog.h"
-#include "photowindow/KolviraView.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -63,19 +66,20 @@ private slots:
     void rendersEachReadablePhotoAndAsksOnceAboutExisting();
     void escapeStopsWithoutPartialFiles();
     void lastPhotoWindowLendsItsLookAndWidth();
+    void theDialogRemembersTheFolderChosen();
 
 private:
     // A Mosaic over kPhotos with every entry selected, and the photos' bytes.
-    CListView_Photos* SelectAllPhotos(std::map<QString, QByteArray>& photoBytes);
+    MosaicView* SelectAllPhotos(std::map<QString, QByteArray>& photoBytes);
     QString InFolder(const QString& name) const { return photos_->Directory() + u'/' + name; }
 };
 
-CListView_Photos* RenderSelectionTest::SelectAllPhotos(std::map<QString, QByteArray>& photoBytes) {
+MosaicView* RenderSelectionTest::SelectAllPhotos(std::map<QString, QByteArray>& photoBytes) {
     for (const QString& name : kPhotos)
         photos_->AddPhoto(name, QSize(96, 72));
-    if (theApp->OpenDocumentFile(photos_->PathOf(kPhotos.front())) == nullptr)
+    if (App()->OpenDocumentFile(photos_->PathOf(kPhotos.front())) == nullptr)
         return nullptr;
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     if (!WaitForMosaicBuild(mosaic) || mosaic->count() != kPhotos.size())
         return nullptr;
     // Unreadable only now, after the Mosaic listed it.
@@ -111,10 +115,10 @@ void RenderSelectionTest::rendersEachReadablePhotoAndAsksOnceAboutExisting() {
     earlier.close();
 
     // The look: Coal, set in the real Paint dialog; the size as shown.
-    WhenModalOpens<CDia_RenderSelection>([](CDia_RenderSelection& dialog) {
-        WhenModalOpens<CDia_Paint>([](CDia_Paint& paint) {
-            Click(paint, "IDC_1009");
-            Click(paint, "IDC_1006");
+    WhenModalOpens<RenderSelectionDialog>([](RenderSelectionDialog& dialog) {
+        WhenModalOpens<PaintDialog>([](PaintDialog& paint) {
+            Click(paint, "coal");
+            Click(paint, "apply");
             Click(paint, "IDOK");
         });
         Click(dialog, "paintButton");
@@ -172,11 +176,11 @@ void RenderSelectionTest::escapeStopsWithoutPartialFiles() {
     std::map<QString, QByteArray> photoBytes;
     QVERIFY(SelectAllPhotos(photoBytes) != nullptr);
 
-    WhenModalOpens<CDia_RenderSelection>([](CDia_RenderSelection& dialog) {
+    WhenModalOpens<RenderSelectionDialog>([](RenderSelectionDialog& dialog) {
         // No photo window: nothing to borrow.
         QVERIFY(!dialog.findChild<QAbstractButton*>("activeWindowLook")->isEnabled());
         QCOMPARE(dialog.findChild<QSpinBox*>("shownWidth")->value(),
-                 CDia_RenderSelection::kDefaultWidth);
+                 RenderSelectionDialog::kDefaultWidth);
         Click(dialog, "fullResolution");
         Click(dialog, "IDOK");
     });
@@ -202,23 +206,32 @@ void RenderSelectionTest::escapeStopsWithoutPartialFiles() {
 }
 
 void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
-    CKolviraView* view = ShowPhoto(photos_->AddPhoto("a.jpg", QSize(320, 240)));
+    PhotoView* view = ShowPhoto(photos_->AddPhoto("a.jpg", QSize(320, 240)));
     QVERIFY(view != nullptr);
     view->settings.active = true;
     view->settings.style = kStyleCoal;
     view->settings.penPress = 0.5;
-    // Back to the Mosaic: the photo window stays the one last used.
-    for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
-        if (auto* frame = qobject_cast<CChildFrame*>(window);
-            dynamic_cast<CListView_Photos*>(frame->View()) != nullptr)
-            MainFrame()->MdiArea()->setActiveSubWindow(window);
-    }
-    CListView_Photos* mosaic = ActiveMosaic();
+    // Back to the Mosaic: the photo window stays the one last used, also
+    // once another photo window opened from the Mosaic has closed again.
+    const auto activateMosaic = [] {
+        for (QMdiSubWindow* window : MainFrame()->MdiArea()->subWindowList()) {
+            if (auto* frame = qobject_cast<ChildFrame*>(window);
+                dynamic_cast<MosaicView*>(frame->DocumentView()) != nullptr)
+                MainFrame()->MdiArea()->setActiveSubWindow(window);
+        }
+    };
+    activateMosaic();
+    App()->OpenPhotoWindow(photos_->PathOf("a.jpg"));
+    QVERIFY(ActivePhotoView() != view);
+    ActiveChildFrame()->close();
+    FlushDeferredDeletes();
+    activateMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     QVERIFY(mosaic != nullptr);
     mosaic->selectAll();
 
     SelectionRenderRequest request;
-    WhenModalOpens<CDia_RenderSelection>([&request](CDia_RenderSelection& dialog) {
+    WhenModalOpens<RenderSelectionDialog>([&request](RenderSelectionDialog& dialog) {
         Click(dialog, "activeWindowLook");
         request = dialog.Request();
         dialog.reject();
@@ -226,6 +239,37 @@ void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
     MainFrame()->OnCommand(ID_RENDER_SELECTION);
     QVERIFY(request.settings == view->settings.Parameters());
     QCOMPARE(request.width, qRound(view->pictureWidth * view->DeviceRatio()));
+}
+
+// Every "&" of a label marks a key, and the folder chosen is offered again.
+void RenderSelectionTest::theDialogRemembersTheFolderChosen() {
+    std::map<QString, QByteArray> photoBytes;
+    MosaicView* mosaic = SelectAllPhotos(photoBytes);
+    QVERIFY(mosaic != nullptr);
+    mosaic->clearSelection();
+    mosaic->item(0)->setSelected(true);
+    const QTemporaryDir chosen;
+    QStringList unmarked;
+    QString offered;
+    const auto run = [&](const std::function<void(RenderSelectionDialog&)>& steps) {
+        WhenModalOpens<RenderSelectionDialog>(steps);
+        const MessageBoxCloser closing; // the batch's closing message
+        MainFrame()->OnCommand(ID_RENDER_SELECTION);
+    };
+    run([&](RenderSelectionDialog& dialog) {
+        for (const QLabel* label : dialog.findChildren<QLabel*>())
+            if (label->text().contains(u'&') && label->buddy() == nullptr)
+                unmarked << label->text();
+        dialog.findChild<QLineEdit*>("outputFolder")->setText(chosen.path());
+        Click(dialog, "IDOK");
+    });
+    QVERIFY(QFile::exists(chosen.path() + "/a drawn.png"));
+    run([&](RenderSelectionDialog& dialog) {
+        offered = dialog.findChild<QLineEdit*>("outputFolder")->text();
+        dialog.reject();
+    });
+    QCOMPARE(unmarked, QStringList());
+    QCOMPARE(offered, chosen.path());
 }
 
 QTEST_MAIN(RenderSelectionTest)

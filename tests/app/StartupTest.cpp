@@ -3,11 +3,11 @@
 // Run under a private session bus (dbus-run-session) by CTest.
 #include "AppTestSupport.h"
 
-#include "app/KolviraApp.h"
+#include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
 #include "mosaic/ImageDiscovery.h"
-#include "mosaicwindow/ListViewPhotos.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include <QDBusConnection>
 #include <QProcess>
@@ -71,7 +71,7 @@ void StartupTest::commandLinesAreRead() {
 }
 
 std::string StartupTest::SelectedPathOfActiveMosaic() const {
-    CListView_Photos* mosaic = ActiveMosaic();
+    MosaicView* mosaic = ActiveMosaic();
     if (mosaic == nullptr || mosaic->currentRow() < 0)
         return {};
     const QList<QListWidgetItem*> selected = mosaic->selectedItems();
@@ -86,6 +86,10 @@ void StartupTest::aFileOpensItsMosaicWithItSelected() {
     app_->OpenFiles({photos_->PathOf("c.jpg")});
     QCOMPARE(SelectedPathOfActiveMosaic(), photos_->PathOf("c.jpg"));
     QCOMPARE(ActiveMosaic()->count(), 4);
+    // Another file of that folder: the same Mosaic comes forward.
+    app_->OpenFiles({photos_->PathOf("a.jpg")});
+    QCOMPARE(DocumentWindowCount(), 1);
+    QCOMPARE(SelectedPathOfActiveMosaic(), photos_->PathOf("a.jpg"));
 }
 
 void StartupTest::aSecondStartHandsItsFilesToTheRunningProgram() {

@@ -5,6 +5,9 @@ Layers, lowest first: render < imageio < mosaic < framework < photowindow,
 mosaicwindow < app. The two window folders stand side by side and never
 include each other; cli uses the libraries (render, imageio, mosaic) only.
 Every project include names its folder, so the check needs no search path.
+The window layers share no globals (what a window needs is handed to it),
+and framework/, whose host interface every window reaches the program
+through, names no render/ type.
 """
 import pathlib
 import re
@@ -18,8 +21,11 @@ MAY_INCLUDE = {
     for folder in RANK
 }
 MAY_INCLUDE["cli"] = {"render", "imageio", "mosaic", "cli"}
+MAY_INCLUDE["framework"].discard("render")
 
+WINDOW_LAYERS = ("framework", "photowindow", "mosaicwindow", "app")
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
+GLOBAL = re.compile(r'^\s*extern\s+(?!"C")[^;(]*;', re.MULTILINE)
 
 
 def problems(root):
@@ -27,13 +33,18 @@ def problems(root):
         for source in sorted((root / folder).rglob("*")):
             if source.suffix not in (".h", ".cpp"):
                 continue
+            where = source.relative_to(root)
             for header in INCLUDE.findall(source.read_text(errors="replace")):
-                where = source.relative_to(root)
                 top = header.split("/")[0] if "/" in header else None
                 if top is None:
                     yield f"{where}: #include \"{header}\" does not name its folder"
+                elif folder == "framework" and top == "render":
+                    yield f"{where}: #include \"{header}\": the host layer names no render/ type"
                 elif top not in allowed:
                     yield f"{where}: #include \"{header}\" reaches up to {top}/"
+            if folder in WINDOW_LAYERS:
+                for declaration in GLOBAL.findall(source.read_text(errors="replace")):
+                    yield f"{where}: {declaration.strip()} declares a global"
 
 
 def self_test():
@@ -41,11 +52,14 @@ def self_test():
     import tempfile
     cases = {
         "render/Pass.cpp": ('#include "imageio/PhotoDecoding.h"', "reaches up to imageio/"),
-        "framework/CView.h": ('#include "app/KolviraApp.h"', "reaches up to app/"),
-        "photowindow/View.cpp": ('#include "mosaicwindow/ListViewPhotos.h"', "reaches up"),
-        "cli/Run.cpp": ('#include "framework/CView.h"', "reaches up to framework/"),
+        "framework/View.h": ('#include "app/Application.h"', "reaches up to app/"),
+        "photowindow/View.cpp": ('#include "mosaicwindow/MosaicView.h"', "reaches up"),
+        "cli/Run.cpp": ('#include "framework/View.h"', "reaches up to framework/"),
         "mosaic/Scan.cpp": ('#include "ImageDiscovery.h"', "does not name its folder"),
-        "app/Main.cpp": ('#include "photowindow/KolviraView.h"', None),
+        "app/Main.cpp": ('#include "photowindow/PhotoView.h"', None),
+        "framework/Host.h": ('#include "render/RenderParameters.h"', "names no render/ type"),
+        "photowindow/Shared.h": ("extern int theRenderer;", "declares a global"),
+        "mosaic/Tables.h": ("extern const int kTable[4];", None),
     }
     with tempfile.TemporaryDirectory() as scratch:
         root = pathlib.Path(scratch)

@@ -6,10 +6,10 @@
 // ones shown lately decoded, so a folder of any size opens at once.
 #pragma once
 
-#include "framework/CView.h"
 #include "framework/FileCommands.h"
 #include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
+#include "framework/View.h"
 #include "mosaic/ContactSheet.h"
 #include "mosaic/ThumbnailBuildJob.h"
 #include "mosaic/ThumbnailStore.h"
@@ -22,18 +22,23 @@
 #include <string>
 #include <vector>
 
+namespace kolvira {
+
+class LookSource;
+
 class StatusProgress;
 
-class CListView_Photos : public QListWidget,
-                         public CView,
-                         public CPrintable,
-                         public CSaveable,
-                         public CPhotoSequence {
+class MosaicView : public QListWidget,
+                   public View,
+                   public Printable,
+                   public Saveable,
+                   public PhotoSequence {
     Q_OBJECT
 
 public:
-    CListView_Photos();
-    ~CListView_Photos() override;
+    // `looks` serve Render Selection, which is not offered without them.
+    explicit MosaicView(LookSource* looks = nullptr);
+    ~MosaicView() override;
 
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
@@ -55,6 +60,9 @@ public:
     // photoPaths as their turn comes, so entry k is path k at every moment.
     // A build under way is stopped first.
     void BuildMosaic();
+    // BuildMosaic for Refresh and the size changes: the selection, the
+    // current entry and the place scrolled to stay.
+    void RebuildKeepingPlace();
     bool Building() const { return job_ != nullptr; }
     // Stops the build (Esc): the thumbnails made stay, the other entries
     // wait as "not built yet" for a Refresh.
@@ -63,7 +71,8 @@ public:
     int BuiltCount() const { return built_; }
     void MoreSize();
     void LessSize();
-    // Drops the selected entries from the list (never from the disk).
+    // Drops the selected entries from the list (never from the disk); during
+    // a build at once, the thumbnails still to come finding their entries.
     void RemoveSelectedEntries();
     // Makes the entry of the file named like `path`'s the current and only
     // selected one, in sight; false when the Mosaic has no such entry.
@@ -92,12 +101,12 @@ public:
     // cells shown lately are.
     class DecodedThumbnails {
     public:
-        explicit DecodedThumbnails(const CListView_Photos& view) : view_(view) {}
+        explicit DecodedThumbnails(const MosaicView& view) : view_(view) {}
         std::size_t size() const { return view_.photoPaths.size(); }
         QImage operator[](std::size_t k) const;
 
     private:
-        const CListView_Photos& view_;
+        const MosaicView& view_;
     };
     const DecodedThumbnails thumbnails{*this};
 
@@ -112,6 +121,10 @@ protected:
 
 private:
     void SetThumbWidth(int width);
+    // The row of the entry the build's photo `k` belongs to, or -1 when that
+    // entry has left the list.
+    int RowOfBuildIndex(std::size_t k) const;
+    void RemoveRow(int row);
     void TakeThumbnails(const std::vector<kolvira::ThumbnailBuildJob::Result>& batch);
     // Ends the build: the cursor, the progress bar and the commands as before.
     // A build not complete leaves its remaining entries marked as not built.
@@ -121,9 +134,14 @@ private:
     // save or a print never replaces one of them while the Mosaic is open.
     std::vector<std::string> scannedPaths_;
     ThumbnailDelegate* delegate_ = nullptr;
+    LookSource* looks_;
     kolvira::ThumbnailStore store_;
     kolvira::ThumbnailBuildJob* job_ = nullptr; // a child, while a build runs
     StatusProgress* progress_ = nullptr;        // the build's bar
     int built_ = 0;                             // thumbnails made by the build
-    int dropped_ = 0;                           // entries of unreadable files the build removed
+    // For each row, the index of its photo in the build's list: rows leave
+    // during a build (unreadable files, Delete), the build's indexes stay.
+    std::vector<std::size_t> buildIndex_;
 };
+
+} // namespace kolvira

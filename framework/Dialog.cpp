@@ -1,13 +1,17 @@
-#include "framework/CDialog.h"
+#include "framework/Dialog.h"
 
-int CDialog::DoModal() {
+namespace kolvira {
+
+int Dialog::DoModal() {
     return exec() == QDialog::Accepted ? kIdOk : kIdCancel;
 }
 
-void CDialog::showEvent(QShowEvent* event) {
+void Dialog::showEvent(QShowEvent* event) {
     if (!initialised_) {
         initialised_ = true;
         OnInitDialog();
     }
     QDialog::showEvent(event);
 }
+
+} // namespace kolvira

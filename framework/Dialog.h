@@ -6,14 +6,16 @@
 
 #include <QDialog>
 
-class CDialog : public QDialog {
+namespace kolvira {
+
+class Dialog : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int kIdOk = 1;
     static constexpr int kIdCancel = 2;
 
-    explicit CDialog(QWidget* parent = nullptr) : QDialog(parent) {}
+    explicit Dialog(QWidget* parent = nullptr) : QDialog(parent) {}
 
     int DoModal();
 
@@ -24,3 +26,5 @@ protected:
 private:
     bool initialised_ = false;
 };
+
+} // namespace kolvira

@@ -1,7 +1,7 @@
-#include "mosaicwindow/ListViewPhotos.h"
+#include "mosaicwindow/MosaicView.h"
 
 #include "framework/CommandIds.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 #include "framework/StatusProgress.h"
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
@@ -16,8 +16,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScrollBar>
 
-using namespace kolvira;
+#include <cerrno>
+#include <cstring>
+#include <numeric>
+#include <unordered_set>
+
+#include <dirent.h>
+
+namespace kolvira {
 
 namespace {
 
@@ -37,9 +45,18 @@ QString NotBuiltToolTip(const QString& label) {
     return QStringLiteral("%1\nThumbnail not built yet: Refresh (R) makes it.").arg(label);
 }
 
+// Why the folder's names cannot be read, or empty when they can.
+QString ListingFailure(const std::string& directory) {
+    DIR* listing = opendir(directory.empty() ? "/" : directory.c_str());
+    if (listing == nullptr)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    closedir(listing);
+    return {};
+}
+
 } // namespace
 
-CListView_Photos::CListView_Photos() : store_(SharedThumbnailCache()) {
+MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnailCache()) {
     setWhatsThis(QStringLiteral(
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
@@ -80,31 +97,36 @@ CListView_Photos::CListView_Photos() : store_(SharedThumbnailCache()) {
 
 // Closed while building: the job's threads are joined before the window's
 // parts go, and the cursor and the bar are given back.
-CListView_Photos::~CListView_Photos() {
+MosaicView::~MosaicView() {
     if (job_ == nullptr)
         return;
     delete job_;
     QApplication::restoreOverrideCursor();
     // Only the bar of a main window that still exists.
-    if (progress_ != nullptr && progress_ == theProgress)
+    if (progress_ != nullptr && Host() != nullptr && progress_ == Host()->Progress())
         progress_->Finish();
 }
 
-QImage CListView_Photos::DecodedThumbnails::operator[](std::size_t k) const {
+QImage MosaicView::DecodedThumbnails::operator[](std::size_t k) const {
     if (k >= view_.photoPaths.size())
         return {};
     return view_.store_.Decoded(QByteArray::fromStdString(view_.photoPaths[k]));
 }
 
-void CListView_Photos::OnInitialUpdate() {
+void MosaicView::OnInitialUpdate() {
     const std::string directory = GetDirectory(GetDocument()->GetPathName());
     GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
-    ScanDirectory(directory, photoPaths, {});
+    if (ScanDirectory(directory, photoPaths, {}) == 0 && Host() != nullptr) {
+        // A folder that may be entered but not listed would look empty.
+        if (const QString reason = ListingFailure(directory); !reason.isEmpty())
+            Host()->ShowStatusMessage(QStringLiteral("Cannot list the files of %1: %2")
+                                          .arg(GetDocument()->GetTitle(), reason));
+    }
     scannedPaths_ = photoPaths;
     BuildMosaic();
 }
 
-std::string CListView_Photos::PhotoBeside(const std::string& path, int step) const {
+std::string MosaicView::PhotoBeside(const std::string& path, int step) const {
     // From where the photo stood in the folder, so that one taken off the
     // list since still has neighbours.
     const auto scanned = std::find(scannedPaths_.begin(), scannedPaths_.end(), path);
@@ -123,7 +145,7 @@ std::string CListView_Photos::PhotoBeside(const std::string& path, int step) con
     return {};
 }
 
-bool CListView_Photos::SelectPhotoFile(const std::string& path) {
+bool MosaicView::SelectPhotoFile(const std::string& path) {
     const std::string name = GetFileName(path);
     for (std::size_t k = 0; k < photoPaths.size(); ++k) {
         if (GetFileName(photoPaths[k]) == name) {
@@ -135,20 +157,20 @@ bool CListView_Photos::SelectPhotoFile(const std::string& path) {
     return false;
 }
 
-bool CListView_Photos::HandlesCommand(int commandId) const {
+bool MosaicView::HandlesCommand(int commandId) const {
     if (commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE)
         return true;
     // What needs the whole list waits for the build.
     if (Building())
         return false;
     return IsSaveCommand(commandId) || IsPrintCommand(commandId) ||
-           (commandId == ID_RENDER_SELECTION && !selectedItems().isEmpty());
+           (commandId == ID_RENDER_SELECTION && looks_ != nullptr && !selectedItems().isEmpty());
 }
 
-void CListView_Photos::OnCommand(int commandId) {
+void MosaicView::OnCommand(int commandId) {
     switch (commandId) {
     case ID_REFRESH_MOSAIC:
-        BuildMosaic();
+        RebuildKeepingPlace();
         break;
     case ID_MORE_SIZE:
         MoreSize();
@@ -166,7 +188,7 @@ void CListView_Photos::OnCommand(int commandId) {
     }
 }
 
-void CListView_Photos::BuildMosaic() {
+void MosaicView::BuildMosaic() {
     if (job_ != nullptr)
         EndBuild(true); // replaced at once: nothing to report
     setUpdatesEnabled(false);
@@ -181,7 +203,8 @@ void CListView_Photos::BuildMosaic() {
     const int deviceWidth = qRound(thumbWidth * devicePixelRatioF());
     store_.Reset(deviceWidth);
     built_ = 0;
-    dropped_ = 0;
+    buildIndex_.resize(photoPaths.size());
+    std::iota(buildIndex_.begin(), buildIndex_.end(), std::size_t{0});
 
     // All rows in one insertion: one by one, a large folder would take a
     // noticeable time. Their tooltips come with their thumbnails.
@@ -208,24 +231,22 @@ void CListView_Photos::BuildMosaic() {
     job_ = new ThumbnailBuildJob(std::move(paths), deviceWidth, SharedThumbnailCache(),
                                  {.keepCompressed = !FreedesktopThumbnails::Writing()});
     job_->setParent(this);
-    connect(job_, &ThumbnailBuildJob::Arrived, this, &CListView_Photos::TakeThumbnails);
+    connect(job_, &ThumbnailBuildJob::Arrived, this, &MosaicView::TakeThumbnails);
     connect(job_, &ThumbnailBuildJob::Finished, this, [this] { EndBuild(true); });
     job_->Start();
     if (Host() != nullptr)
         Host()->CommandStateChanged();
 }
 
-void CListView_Photos::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& batch) {
+void MosaicView::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& batch) {
     for (const ThumbnailBuildJob::Result& result : batch) {
-        const int row = static_cast<int>(result.k) - dropped_;
-        if (row < 0 || row >= count())
+        const int row = RowOfBuildIndex(result.k);
+        if (row < 0)
             continue;
         if (result.image.isNull()) {
             // A file that is no image leaves the list, so that entry k still
             // stands for path k.
-            delete takeItem(row);
-            photoPaths.erase(photoPaths.begin() + row);
-            ++dropped_;
+            RemoveRow(row);
             continue;
         }
         QListWidgetItem* entry = item(row);
@@ -239,12 +260,12 @@ void CListView_Photos::TakeThumbnails(const std::vector<ThumbnailBuildJob::Resul
     viewport()->update();
 }
 
-void CListView_Photos::CancelBuild() {
+void MosaicView::CancelBuild() {
     if (job_ != nullptr)
         EndBuild(false);
 }
 
-void CListView_Photos::EndBuild(bool complete) {
+void MosaicView::EndBuild(bool complete) {
     const std::size_t total = job_->Count();
     const std::size_t delivered = job_->Delivered();
     job_->Cancel();
@@ -257,7 +278,8 @@ void CListView_Photos::EndBuild(bool complete) {
         progress_->Finish();
     progress_ = nullptr;
     if (!complete) {
-        for (int row = static_cast<int>(delivered) - dropped_; row < count(); ++row)
+        const auto notBuilt = std::lower_bound(buildIndex_.begin(), buildIndex_.end(), delivered);
+        for (int row = static_cast<int>(notBuilt - buildIndex_.begin()); row < count(); ++row)
             item(row)->setToolTip(NotBuiltToolTip(item(row)->text()));
         if (Host() != nullptr)
             Host()->ShowStatusMessage(
@@ -273,36 +295,84 @@ void CListView_Photos::EndBuild(bool complete) {
         Host()->CommandStateChanged();
 }
 
-void CListView_Photos::SetThumbWidth(int width) {
-    thumbWidth = width;
-    thumbHeight = ThumbCellHeight(width);
-    BuildMosaic();
+int MosaicView::RowOfBuildIndex(std::size_t k) const {
+    const auto found = std::lower_bound(buildIndex_.begin(), buildIndex_.end(), k);
+    if (found == buildIndex_.end() || *found != k)
+        return -1;
+    return static_cast<int>(found - buildIndex_.begin());
 }
 
-void CListView_Photos::MoreSize() {
+void MosaicView::RemoveRow(int row) {
+    delete takeItem(row);
+    photoPaths.erase(photoPaths.begin() + row);
+    buildIndex_.erase(buildIndex_.begin() + row);
+}
+
+void MosaicView::RebuildKeepingPlace() {
+    std::unordered_set<std::string> selected;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        selected.insert(photoPaths[index.row()]);
+    const int current = QListWidget::currentRow();
+    const std::string currentPath = current >= 0 && current < static_cast<int>(photoPaths.size())
+                                        ? photoPaths[current]
+                                        : std::string();
+    const bool sameSize = iconSize() == QSize(thumbWidth, thumbHeight);
+    const int scrolled = verticalScrollBar()->value();
+
+    BuildMosaic();
+    QItemSelection selection;
+    for (int row = 0; row < count(); ++row) {
+        if (selected.contains(photoPaths[row]))
+            selection.select(model()->index(row, 0), model()->index(row, 0));
+        if (!currentPath.empty() && photoPaths[row] == currentPath) {
+            selectionModel()->setCurrentIndex(model()->index(row, 0),
+                                              QItemSelectionModel::NoUpdate);
+            currentItem = row;
+        }
+    }
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    // Laid out now, so that the place can be found again.
+    executeDelayedItemsLayout();
+    if (sameSize)
+        verticalScrollBar()->setValue(scrolled);
+    else if (QListWidgetItem* entry = QListWidget::currentItem())
+        scrollToItem(entry);
+}
+
+void MosaicView::SetThumbWidth(int width) {
+    thumbWidth = width;
+    thumbHeight = ThumbCellHeight(width);
+    RebuildKeepingPlace();
+}
+
+void MosaicView::MoreSize() {
     if (thumbWidth < kLargestThumbWidth)
         SetThumbWidth(thumbWidth + kThumbWidthStep);
 }
 
-void CListView_Photos::LessSize() {
+void MosaicView::LessSize() {
     if (thumbWidth > kSmallestThumbWidth)
         SetThumbWidth(thumbWidth - kThumbWidthStep);
 }
 
-void CListView_Photos::RemoveSelectedEntries() {
-    if (Building())
-        return; // the rows are still moving
+void MosaicView::RemoveSelectedEntries() {
     std::vector<int> selected;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.push_back(index.row());
     std::sort(selected.begin(), selected.end());
+    if (Building()) {
+        // Entry and path leave together; the build goes on for the others.
+        for (auto row = selected.rbegin(); row != selected.rend(); ++row)
+            RemoveRow(*row);
+        return;
+    }
     // Each removal moves the later paths down by one.
     for (std::size_t i = 0; i < selected.size(); ++i)
         photoPaths.erase(photoPaths.begin() + (selected[i] - static_cast<int>(i)));
     BuildMosaic();
 }
 
-void CListView_Photos::OpenEntry(int index) {
+void MosaicView::OpenEntry(int index) {
     if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
         QMessageBox::critical(this, QStringLiteral("Kolvira"),
                               QStringLiteral("Encountered an improper argument."));
@@ -312,7 +382,7 @@ void CListView_Photos::OpenEntry(int index) {
         Host()->OpenPhotoWindow(photoPaths[index]);
 }
 
-std::vector<std::string> CListView_Photos::SelectedPhotoPaths() const {
+std::vector<std::string> MosaicView::SelectedPhotoPaths() const {
     std::vector<std::string> paths;
     for (int k = 0; k < count() && k < static_cast<int>(photoPaths.size()); ++k) {
         if (item(k)->isSelected())
@@ -321,14 +391,14 @@ std::vector<std::string> CListView_Photos::SelectedPhotoPaths() const {
     return paths;
 }
 
-void CListView_Photos::RenderSelection() {
+void MosaicView::RenderSelection() {
     const std::vector<std::string> photos = SelectedPhotoPaths();
-    if (Host() == nullptr || photos.empty())
+    if (Host() == nullptr || looks_ == nullptr || photos.empty())
         return;
     const QString folder = ShownPath(GetDirectory(GetDocument()->GetPathName()));
-    CDia_RenderSelection dialog(*Host(), folder.isEmpty() ? QStringLiteral("/") : folder,
-                                static_cast<int>(photos.size()), Host()->DialogParent());
-    if (dialog.DoModal() != CDialog::kIdOk)
+    RenderSelectionDialog dialog(*looks_, folder.isEmpty() ? QStringLiteral("/") : folder,
+                                 static_cast<int>(photos.size()), Host()->DialogParent());
+    if (dialog.DoModal() != Dialog::kIdOk)
         return;
     // Never over a photo: neither one open anywhere nor one this Mosaic found.
     kolvira::ProtectedFiles protectedFiles = Host()->OpenPhotos();
@@ -337,7 +407,7 @@ void CListView_Photos::RenderSelection() {
     RenderSelectedPhotos(photos, dialog.Request(), protectedFiles, *Host(), Host()->DialogParent());
 }
 
-void CListView_Photos::keyPressEvent(QKeyEvent* event) {
+void MosaicView::keyPressEvent(QKeyEvent* event) {
     const bool keypad = event->modifiers().testFlag(Qt::KeypadModifier);
     switch (event->key()) {
     case Qt::Key_Return:
@@ -345,13 +415,16 @@ void CListView_Photos::keyPressEvent(QKeyEvent* event) {
         OpenEntry(currentItem);
         break;
     case Qt::Key_Delete:
-        RemoveSelectedEntries();
+        // Shift+Delete is Cut's key, and Ctrl or Alt with it mean something
+        // else again: only Delete alone takes entries off.
+        if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            RemoveSelectedEntries();
         break;
     case Qt::Key_Escape:
         CancelBuild();
         break;
     case Qt::Key_R:
-        BuildMosaic();
+        RebuildKeepingPlace();
         break;
     case Qt::Key_Plus:
         if (keypad)
@@ -367,3 +440,5 @@ void CListView_Photos::keyPressEvent(QKeyEvent* event) {
     // The list's own keys (arrows, Home, End, letters) keep working.
     QListWidget::keyPressEvent(event);
 }
+
+} // namespace kolvira

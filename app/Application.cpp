@@ -1,22 +1,22 @@
-#include "app/KolviraApp.h"
+#include "app/Application.h"
 
 #include "app/AboutDialog.h"
 #include "app/CommandIcons.h"
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 #include "app/OpenFileDialog.h"
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
 #include "framework/StatusProgress.h"
 #include "imageio/NativePath.h"
 #include "mosaic/FreedesktopThumbnails.h"
-#include "mosaicwindow/ListViewPhotos.h"
-#include "photowindow/CurrentSettings.h"
-#include "photowindow/KolviraView.h"
+#include "mosaic/ImageDiscovery.h"
+#include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
+#include "photowindow/PhotoView.h"
 
 #include <QMdiArea>
 #include <QMessageBox>
@@ -24,9 +24,7 @@
 #include <QPrinter>
 #include <QSettings>
 
-using namespace kolvira;
-
-CKolviraApp* theApp = nullptr;
+namespace kolvira {
 
 namespace {
 
@@ -34,57 +32,49 @@ const char* const kWriteSharedThumbnailsKey = "Mosaic/writeSharedThumbnails";
 
 } // namespace
 
-CKolviraApp::CKolviraApp() : recentFiles_(kRecentFileCount) {
-    theApp = this;
-}
+Application::Application() : recentFiles_(kRecentFileCount) {}
 
-CKolviraApp::~CKolviraApp() {
+Application::~Application() {
     ExitInstance();
-    theApp = nullptr;
 }
 
-bool CKolviraApp::InitInstance() {
+bool Application::InitInstance() {
     recentFiles_.Load();
     // Thumbnails go to the desktop's shared folders unless turned off.
     kolvira::FreedesktopThumbnails::SetWriting(
         QSettings().value(QLatin1String(kWriteSharedThumbnailsKey), true).toBool());
     // The photo template comes first: the search for an open document by
     // file name walks the templates in this order.
-    templates_.push_back(std::make_unique<CMultiDocTemplate>(
+    templates_.push_back(std::make_unique<DocumentTemplate>(
         129, DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
-        [](const CView* sibling) {
-            // A further window shows its document's photo.
-            if (const auto* view = dynamic_cast<const CKolviraView*>(sibling))
-                return new CKolviraView(view->photoPath);
-            return new CKolviraView();
+        [this](const View* sibling) {
+            // A further window shows its document's photo; a new one the
+            // photo last opened from a Mosaic.
+            if (const auto* view = dynamic_cast<const PhotoView*>(sibling))
+                return new PhotoView(view->photoPath);
+            return new PhotoView(lastOpenedPhoto_);
         }));
     photoTemplate = templates_.back().get();
-    templates_.push_back(std::make_unique<CMultiDocTemplate>(
-        130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
-        [](const CView*) { return new CListView_Photos(); }));
+    templates_.push_back(
+        std::make_unique<DocumentTemplate>(130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
+                                           [this](const View*) { return new MosaicView(this); }));
     mosaicTemplate = templates_.back().get();
 
-    mainFrame_ = std::make_unique<CMainFrame>(*this);
+    mainFrame_ = std::make_unique<MainWindow>(*this);
     for (const auto& docTemplate : templates_) {
         docTemplate->SetMdiArea(mainFrame_->MdiArea());
         docTemplate->SetHost(this);
     }
-    connect(mainFrame_->MdiArea(), &QMdiArea::subWindowActivated, this,
-            [this](QMdiSubWindow* window) {
-                auto* frame = qobject_cast<CChildFrame*>(window);
-                if (frame != nullptr && dynamic_cast<CKolviraView*>(frame->View()) != nullptr)
-                    lastPhotoFrame_ = frame;
-            });
     mainFrame_->show();
     return true;
 }
 
-void CKolviraApp::ExitInstance() {
+void Application::ExitInstance() {
     // The questions were asked when the main window closed; what is left
     // now goes without them.
     if (mainFrame_ != nullptr) {
         for (QMdiSubWindow* window : mainFrame_->MdiArea()->subWindowList()) {
-            if (auto* frame = qobject_cast<CChildFrame*>(window))
+            if (auto* frame = qobject_cast<ChildFrame*>(window))
                 frame->CloseWithoutQuestions();
             else
                 window->close();
@@ -96,24 +86,22 @@ void CKolviraApp::ExitInstance() {
     templates_.clear();
 }
 
-std::vector<CMultiDocTemplate*> CKolviraApp::Templates() const {
-    std::vector<CMultiDocTemplate*> list;
+std::vector<DocumentTemplate*> Application::Templates() const {
+    std::vector<DocumentTemplate*> list;
     for (const auto& docTemplate : templates_)
         list.push_back(docTemplate.get());
     return list;
 }
 
-QPrinter& CKolviraApp::Printer() {
-    if (printer_ == nullptr) {
+QPrinter& Application::Printer() {
+    // Pages start at the printer's own printable area: its margins are
+    // those its driver gives, or Qt's for a PDF, never the paper's edge.
+    if (printer_ == nullptr)
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        // Pages start at the printer's own printable area, as with any
-        // printer driver; a PDF has no unprintable edge.
-        printer_->setPageMargins(QMarginsF(0, 0, 0, 0));
-    }
     return *printer_;
 }
 
-void CKolviraApp::ShowStatusMessage(const QString& text) {
+void Application::ShowStatusMessage(const QString& text) {
     if (mainFrame_ == nullptr)
         return;
     mainFrame_->StatusBar()->showMessage(text);
@@ -122,90 +110,101 @@ void CKolviraApp::ShowStatusMessage(const QString& text) {
     mainFrame_->StatusBar()->repaint();
 }
 
-StatusProgress* CKolviraApp::Progress() {
-    return theProgress;
+StatusProgress* Application::Progress() {
+    return mainFrame_ != nullptr ? mainFrame_->Progress() : nullptr;
 }
 
-void CKolviraApp::OpenPhotoWindow(const std::string& path) {
+void Application::OpenPhotoWindow(const std::string& path) {
     // The Mosaic asking is the active window; the photo window steps
     // through it with Next and Previous Photo.
-    QWidget* mosaic = nullptr;
-    if (mainFrame_ != nullptr && mainFrame_->ActiveView() != nullptr)
-        mosaic = mainFrame_->ActiveView()->Widget();
-    pendingPhotoPath = path;
+    auto* mosaic =
+        mainFrame_ != nullptr ? dynamic_cast<MosaicView*>(mainFrame_->ActiveView()) : nullptr;
+    lastOpenedPhoto_ = path;
     if (photoTemplate == nullptr)
         return;
-    CKolviraDoc* opened = photoTemplate->OpenDocumentFile({}, true);
+    Document* opened = photoTemplate->OpenDocumentFile({}, true);
     if (opened == nullptr)
         return;
-    for (CChildFrame* frame : FramesOf(opened)) {
-        if (auto* view = dynamic_cast<CKolviraView*>(frame->View()))
-            view->SetPhotoSequence(mosaic);
+    for (ChildFrame* frame : FramesOf(opened)) {
+        if (auto* view = dynamic_cast<PhotoView*>(frame->DocumentView()))
+            view->SetPhotoSequence(PhotoSequenceLink(mosaic));
     }
 }
 
-kolvira::ProtectedFiles CKolviraApp::OpenPhotos() const {
+kolvira::ProtectedFiles Application::OpenPhotos() const {
     kolvira::ProtectedFiles photos;
     if (mainFrame_ == nullptr)
         return photos;
     for (QMdiSubWindow* window : mainFrame_->MdiArea()->subWindowList()) {
-        const auto* frame = qobject_cast<CChildFrame*>(window);
-        if (frame == nullptr || frame->View() == nullptr)
+        const auto* frame = qobject_cast<ChildFrame*>(window);
+        if (frame == nullptr || frame->DocumentView() == nullptr)
             continue;
-        for (const kolvira::NativePath& path : frame->View()->PhotoFiles())
+        for (const kolvira::NativePath& path : frame->DocumentView()->PhotoFiles())
             photos.Add(path);
     }
     return photos;
 }
 
-QWidget* CKolviraApp::DialogParent() const {
+QWidget* Application::DialogParent() const {
     return mainFrame_.get();
 }
 
 namespace {
 
 template <class Dialog> bool RunLookDialog(kolvira::RenderSettings& look, QWidget* parent) {
-    Dialog dialog(parent);
-    currentSettings = &look;
-    const bool ok = dialog.DoModal() == CDialog::kIdOk;
-    currentSettings = nullptr;
-    return ok;
+    Dialog dialog(look, {}, parent);
+    return dialog.DoModal() == Dialog::kIdOk;
 }
 
 } // namespace
 
-bool CKolviraApp::EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) {
+bool Application::EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) {
     // No view: the dialogs' Apply writes the record and has nothing to redraw.
     kolvira::RenderSettings edited;
     static_cast<kolvira::RenderParameters&>(edited) = look;
     bool ok = false;
     if (commandId == ID_PAINT)
-        ok = RunLookDialog<CDia_Paint>(edited, parent);
+        ok = RunLookDialog<PaintDialog>(edited, parent);
     else if (commandId == ID_PHOTO_EDITOR)
-        ok = RunLookDialog<CDia_PhotoEditor>(edited, parent);
+        ok = RunLookDialog<PhotoEditorDialog>(edited, parent);
     if (ok)
         look = edited.Parameters();
     return ok;
 }
 
-std::optional<PhotoWindowLook> CKolviraApp::ActivePhotoWindowLook() const {
-    if (lastPhotoFrame_ == nullptr)
-        return std::nullopt;
-    const auto* view = dynamic_cast<const CKolviraView*>(lastPhotoFrame_->View());
-    if (view == nullptr || view->photo.isNull())
+std::optional<PhotoWindowLook> Application::ActivePhotoWindowLook() const {
+    const PhotoView* view = LastActivePhotoView();
+    if (view == nullptr)
         return std::nullopt;
     return PhotoWindowLook{view->settings.Parameters(),
                            qRound(view->pictureWidth * view->DeviceRatio())};
 }
 
-void CKolviraApp::CommandStateChanged() {
+// The photo window with a photo that was active last. The MDI area's
+// history lists every window, those never activated as the oldest.
+const PhotoView* Application::LastActivePhotoView() const {
+    if (mainFrame_ == nullptr)
+        return nullptr;
+    const QList<QMdiSubWindow*> windows =
+        mainFrame_->MdiArea()->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto window = windows.crbegin(); window != windows.crend(); ++window) {
+        const auto* frame = qobject_cast<const ChildFrame*>(*window);
+        const auto* view =
+            frame != nullptr ? dynamic_cast<const PhotoView*>(frame->DocumentView()) : nullptr;
+        if (view != nullptr && !view->photo.isNull())
+            return view;
+    }
+    return nullptr;
+}
+
+void Application::CommandStateChanged() {
     if (mainFrame_ != nullptr)
         mainFrame_->UpdateCommandUI();
 }
 
-CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
+Document* Application::OpenDocumentFile(const std::string& path) {
     QString error;
-    CKolviraDoc* made = mosaicTemplate->OpenDocumentFile(path, true, &error);
+    Document* made = mosaicTemplate->OpenDocumentFile(path, true, &error);
     if (made == nullptr) {
         QMessageBox::warning(mainFrame_.get(), QStringLiteral("Kolvira"),
                              QStringLiteral("Cannot open %1:\n%2.").arg(ShownPath(path), error));
@@ -215,9 +214,9 @@ CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
     recentFiles_.Add(path);
     // The standard open: the first document already open under this path,
     // searched template by template, comes to the front.
-    for (CMultiDocTemplate* docTemplate : Templates()) {
-        if (CKolviraDoc* open = docTemplate->FindDocument(path)) {
-            const std::vector<CChildFrame*> frames = FramesOf(open);
+    for (DocumentTemplate* docTemplate : Templates()) {
+        if (Document* open = docTemplate->FindDocument(path)) {
+            const std::vector<ChildFrame*> frames = FramesOf(open);
             if (!frames.empty()) {
                 mainFrame_->MdiArea()->setActiveSubWindow(frames.front());
                 frames.front()->raise();
@@ -228,13 +227,35 @@ CKolviraDoc* CKolviraApp::OpenDocumentFile(const std::string& path) {
     return made;
 }
 
-void CKolviraApp::OpenFiles(const std::vector<std::string>& paths) {
+// The Mosaic open over the file's folder that lists it, made the active
+// window with the file selected; null when no open Mosaic lists it.
+MosaicView* Application::ShowInOpenMosaic(const std::string& path) {
+    const std::string folder = GetDirectory(path);
+    for (Document* document : mosaicTemplate->Documents()) {
+        if (GetDirectory(document->GetPathName()) != folder)
+            continue;
+        for (ChildFrame* frame : FramesOf(document)) {
+            auto* mosaic = dynamic_cast<MosaicView*>(frame->DocumentView());
+            if (mosaic != nullptr && mosaic->SelectPhotoFile(path)) {
+                mainFrame_->MdiArea()->setActiveSubWindow(frame);
+                recentFiles_.Add(path);
+                return mosaic;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void Application::OpenFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) {
+        // A folder already open is not opened again: its Mosaic comes forward.
+        if (ShowInOpenMosaic(path) != nullptr)
+            continue;
         // As a file manager shows the file it was asked to show, the file is
         // the one selected in its Mosaic.
-        if (CKolviraDoc* opened = OpenDocumentFile(path)) {
-            for (CChildFrame* frame : FramesOf(opened)) {
-                if (auto* mosaic = dynamic_cast<CListView_Photos*>(frame->View()))
+        if (Document* opened = OpenDocumentFile(path)) {
+            for (ChildFrame* frame : FramesOf(opened)) {
+                if (auto* mosaic = dynamic_cast<MosaicView*>(frame->DocumentView()))
                     mosaic->SelectPhotoFile(path);
             }
         }
@@ -247,7 +268,7 @@ void CKolviraApp::OpenFiles(const std::vector<std::string>& paths) {
     mainFrame_->activateWindow();
 }
 
-bool CKolviraApp::HandlesCommand(int commandId) const {
+bool Application::HandlesCommand(int commandId) const {
     switch (commandId) {
     case ID_FILE_NEW:
     case ID_FILE_OPEN:
@@ -261,7 +282,7 @@ bool CKolviraApp::HandlesCommand(int commandId) const {
     }
 }
 
-void CKolviraApp::OnCommand(int commandId) {
+void Application::OnCommand(int commandId) {
     switch (commandId) {
     case ID_FILE_NEW:
         OnFileNew();
@@ -287,28 +308,30 @@ void CKolviraApp::OnCommand(int commandId) {
 
 // New makes a photo window, the only kind with a name for New; it shows the
 // photo last opened from a Mosaic, or nothing.
-void CKolviraApp::OnFileNew() {
+void Application::OnFileNew() {
     photoTemplate->OpenDocumentFile({}, true);
 }
 
-void CKolviraApp::OnFileOpen() {
+void Application::OnFileOpen() {
     const std::string path = AskForImageFile(mainFrame_.get());
     if (!path.empty())
         OpenDocumentFile(path);
 }
 
-void CKolviraApp::OnFilePrintSetup() {
+void Application::OnFilePrintSetup() {
     QPageSetupDialog dialog(&Printer(), mainFrame_.get());
     dialog.exec();
 }
 
-void CKolviraApp::OnAppAbout() {
-    CDia_About about(mainFrame_.get());
+void Application::OnAppAbout() {
+    AboutDialog about(mainFrame_.get());
     about.DoModal();
 }
 
-void CKolviraApp::OnRecentFile(int index) {
+void Application::OnRecentFile(int index) {
     const std::vector<std::string>& paths = recentFiles_.Paths();
     if (index >= 0 && index < static_cast<int>(paths.size()))
         OpenDocumentFile(std::string(paths[index])); // a copy: opening reorders the list
 }
+
+} // namespace kolvira

@@ -1,46 +1,50 @@
 // The program's one top-level window: the MDI area holding the document
 // windows, the menus of the active window's kind, the toolbar and the status
-// bar. It owns the progress bar and the renderer that the views use, and it
+// bar. It owns the progress bar that the views use, and it
 // routes every command to the active view, its document, itself or the
 // application, enabling exactly the commands that route handles.
 #pragma once
 
 #include "app/FullScreen.h"
 #include "framework/StatusProgress.h"
-#include "photowindow/Renderer.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <memory>
 
-class CChildFrame;
-class CKolviraApp;
-class CView;
-class CommandActions;
-class HelpWindow;
-class KolviraStatusBar;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QToolBar;
 
-class CMainFrame : public QMainWindow {
+namespace kolvira {
+
+class ChildFrame;
+class Application;
+class View;
+class CommandActions;
+class HelpWindow;
+class KolviraStatusBar;
+
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit CMainFrame(CKolviraApp& app);
-    ~CMainFrame() override;
+    explicit MainWindow(Application& app);
+    ~MainWindow() override;
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     KolviraStatusBar* StatusBar() const { return statusBar_; }
     QToolBar* ToolBar() const { return toolBar_; }
     CommandActions& Actions() const { return *actions_; }
+    // The status bar's progress indicator, which long operations show.
+    StatusProgress* Progress() const { return progress_.get(); }
 
     // The frame and view of the active document window (the last one
     // activated, also while the main window itself is inactive).
-    CChildFrame* ActiveFrame() const;
-    CView* ActiveView() const;
+    ChildFrame* ActiveFrame() const;
+    View* ActiveView() const;
     // 128 with no document window, else 129 (photo) or 130 (Mosaic).
     int CurrentMenuId() const { return menuId_; }
 
@@ -73,12 +77,11 @@ private:
     void OnWindowActivated(QMdiSubWindow* window);
     void OnMessageChanged();
 
-    CKolviraApp& app_;
+    Application& app_;
     QMdiArea* mdiArea_ = nullptr;
     KolviraStatusBar* statusBar_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     std::unique_ptr<StatusProgress> progress_;
-    Renderer renderer_;
     CommandActions* actions_ = nullptr;
     int menuId_ = 0;
     QPointer<HelpWindow> help_;
@@ -88,3 +91,5 @@ private:
     QPointer<QMdiSubWindow> messageOwner_;
     FullScreen fullScreen_{*this};
 };
+
+} // namespace kolvira

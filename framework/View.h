@@ -10,12 +10,15 @@
 #include <vector>
 
 class QWidget;
-class CKolviraDoc;
-class CWindowHost;
 
-class CView {
+namespace kolvira {
+
+class Document;
+class WindowHost;
+
+class View {
 public:
-    virtual ~CView() = default;
+    virtual ~View() = default;
 
     virtual QWidget* Widget() = 0;
     // Runs once, after the view has been attached to its document and its
@@ -35,15 +38,17 @@ public:
     // Cancel, or a save that was asked for failed).
     virtual bool CanClose() { return true; }
 
-    CKolviraDoc* GetDocument() const { return document_; }
-    void AttachDocument(CKolviraDoc* document) { document_ = document; }
+    Document* GetDocument() const { return document_; }
+    void AttachDocument(Document* document) { document_ = document; }
 
     // The program around the window, set by the template that made the view
     // before its initial update; null for a view made on its own.
-    CWindowHost* Host() const { return host_; }
-    void AttachHost(CWindowHost* host) { host_ = host; }
+    WindowHost* Host() const { return host_; }
+    void AttachHost(WindowHost* host) { host_ = host; }
 
 private:
-    CKolviraDoc* document_ = nullptr;
-    CWindowHost* host_ = nullptr;
+    Document* document_ = nullptr;
+    WindowHost* host_ = nullptr;
 };
+
+} // namespace kolvira

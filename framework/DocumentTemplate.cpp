@@ -1,8 +1,8 @@
-#include "framework/DocTemplate.h"
+#include "framework/DocumentTemplate.h"
 
-#include "framework/CView.h"
 #include "framework/ChildFrame.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
+#include "framework/View.h"
 #include "imageio/NativePath.h"
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ImageDiscovery.h"
@@ -13,6 +13,8 @@
 #include <QWidget>
 
 #include <algorithm>
+
+namespace kolvira {
 
 namespace {
 
@@ -39,15 +41,15 @@ QPoint CascadePosition(const QMdiArea* area, const QMdiSubWindow* frame) {
 
 } // namespace
 
-CMultiDocTemplate::CMultiDocTemplate(int resourceId, DocumentKind kind, QString documentName,
-                                     QIcon icon, ViewFactory makeView)
+DocumentTemplate::DocumentTemplate(int resourceId, DocumentKind kind, QString documentName,
+                                   QIcon icon, ViewFactory makeView)
     : resourceId_(resourceId), kind_(kind), documentName_(std::move(documentName)),
       icon_(std::move(icon)), makeView_(std::move(makeView)) {}
 
-CMultiDocTemplate::~CMultiDocTemplate() = default;
+DocumentTemplate::~DocumentTemplate() = default;
 
-CKolviraDoc* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool makeVisible,
-                                                 QString* error) {
+Document* DocumentTemplate::OpenDocumentFile(const std::string& path, bool makeVisible,
+                                             QString* error) {
     if (!path.empty()) {
         // Only the path matters to a document, but a file that cannot be
         // opened for reading is reported rather than shown as an empty window.
@@ -60,32 +62,31 @@ CKolviraDoc* CMultiDocTemplate::OpenDocumentFile(const std::string& path, bool m
     }
     const QString title = path.empty() ? documentName_ + QString::number(++untitledCount_)
                                        : ShownPath(kolvira::GetFileName(path));
-    auto* document = new CKolviraDoc(this, title);
+    auto* document = new Document(this, title);
     document->setParent(this); // whatever is open when the program ends goes with its template
     document->SetPathName(path);
     documents_.push_back(document);
-    connect(document, &CKolviraDoc::titleChanged, this, [this, document] {
+    connect(document, &Document::titleChanged, this, [this, document] {
         UpdateCaptions(document);
         emit documentsChanged();
     });
-    connect(document, &CKolviraDoc::viewsChanged, this,
+    connect(document, &Document::viewsChanged, this,
             [this, document] { OnViewsChanged(document); });
     MakeFrame(document, nullptr, makeVisible);
     emit documentsChanged();
     return document;
 }
 
-CChildFrame* CMultiDocTemplate::OpenNewFrame(CKolviraDoc* document) {
-    const CView* sibling = document->Views().empty() ? nullptr : document->Views().front();
+ChildFrame* DocumentTemplate::OpenNewFrame(Document* document) {
+    const View* sibling = document->Views().empty() ? nullptr : document->Views().front();
     return MakeFrame(document, sibling, true);
 }
 
-CChildFrame* CMultiDocTemplate::MakeFrame(CKolviraDoc* document, const CView* sibling,
-                                          bool makeVisible) {
-    CView* view = makeView_(sibling);
+ChildFrame* DocumentTemplate::MakeFrame(Document* document, const View* sibling, bool makeVisible) {
+    View* view = makeView_(sibling);
     view->AttachDocument(document);
     view->AttachHost(host_);
-    auto* frame = new CChildFrame(view);
+    auto* frame = new ChildFrame(view);
     frame->setWindowIcon(icon_);
     document->AddView(view);
     if (mdiArea_ != nullptr) {
@@ -104,23 +105,35 @@ CChildFrame* CMultiDocTemplate::MakeFrame(CKolviraDoc* document, const CView* si
     return frame;
 }
 
-CKolviraDoc* CMultiDocTemplate::FindDocument(const std::string& path) const {
+Document* DocumentTemplate::FindDocument(const std::string& path) const {
     const auto found = std::find_if(documents_.begin(), documents_.end(),
-                                    [&](const CKolviraDoc* d) { return d->GetPathName() == path; });
+                                    [&](const Document* d) { return d->GetPathName() == path; });
     return found == documents_.end() ? nullptr : *found;
 }
 
-void CMultiDocTemplate::UpdateCaptions(CKolviraDoc* document) {
-    const std::vector<CChildFrame*> frames = FramesOf(document);
+// Documents opened earlier under the same title number the later ones, so
+// that no two windows look alike ("photo.jpg", "photo.jpg (2)").
+QString DocumentTemplate::DistinctTitle(const Document* document) const {
+    const auto own = std::find(documents_.begin(), documents_.end(), document);
+    const auto sameTitle = std::count_if(documents_.begin(), own, [document](const Document* d) {
+        return d->GetTitle() == document->GetTitle();
+    });
+    if (sameTitle == 0)
+        return document->GetTitle();
+    return QStringLiteral("%1 (%2)").arg(document->GetTitle()).arg(sameTitle + 1);
+}
+
+void DocumentTemplate::UpdateCaptions(Document* document) {
+    const std::vector<ChildFrame*> frames = FramesOf(document);
     for (std::size_t i = 0; i < frames.size(); ++i) {
-        QString caption = document->GetTitle();
+        QString caption = DistinctTitle(document);
         if (frames.size() > 1)
             caption += QStringLiteral(":%1").arg(i + 1);
         frames[i]->setWindowTitle(caption);
     }
 }
 
-void CMultiDocTemplate::OnViewsChanged(CKolviraDoc* document) {
+void DocumentTemplate::OnViewsChanged(Document* document) {
     if (!document->Views().empty()) {
         UpdateCaptions(document);
         return;
@@ -130,11 +143,11 @@ void CMultiDocTemplate::OnViewsChanged(CKolviraDoc* document) {
     emit documentsChanged();
 }
 
-std::vector<CChildFrame*> FramesOf(const CKolviraDoc* document) {
-    std::vector<CChildFrame*> frames;
-    for (CView* view : document->Views()) {
+std::vector<ChildFrame*> FramesOf(const Document* document) {
+    std::vector<ChildFrame*> frames;
+    for (View* view : document->Views()) {
         for (QWidget* w = view->Widget(); w != nullptr; w = w->parentWidget()) {
-            if (auto* frame = qobject_cast<CChildFrame*>(w)) {
+            if (auto* frame = qobject_cast<ChildFrame*>(w)) {
                 frames.push_back(frame);
                 break;
             }
@@ -142,3 +155,5 @@ std::vector<CChildFrame*> FramesOf(const CKolviraDoc* document) {
     }
     return frames;
 }
+
+} // namespace kolvira

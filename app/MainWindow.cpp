@@ -1,21 +1,22 @@
-#include "app/MainFrame.h"
+#include "app/MainWindow.h"
 
+#include "app/Application.h"
 #include "app/CommandActions.h"
 #include "app/CommandIcons.h"
 #include "app/HelpWindow.h"
-#include "app/KolviraApp.h"
 #include "app/MenuResources.h"
 #include "app/RecentFiles.h"
 #include "app/StatusBar.h"
 #include "app/WindowArrangement.h"
 #include "app/WindowMenu.h"
-#include "framework/CView.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
-#include "framework/DocTemplate.h"
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
+#include "framework/DocumentTemplate.h"
+#include "framework/View.h"
 #include "imageio/NativePath.h"
-#include "photowindow/KolviraView.h"
+#include "photowindow/DrawingQuestion.h"
+#include "photowindow/PhotoView.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
@@ -28,7 +29,7 @@
 
 #include <algorithm>
 
-using namespace kolvira;
+namespace kolvira {
 
 namespace {
 
@@ -48,7 +49,7 @@ constexpr int kToolBarButtons[] = {ID_FILE_OPEN,      ID_FILE_PRINT_PREVIEW, ID_
                                    ID_REFRESH_MOSAIC, ID_MORE_SIZE,          ID_LESS_SIZE,  0,
                                    ID_PAINT,          ID_PHOTO_EDITOR};
 
-int MenuIdOf(const CView* view) {
+int MenuIdOf(const View* view) {
     if (view == nullptr || view->GetDocument() == nullptr)
         return kMenuNoDocument;
     return view->GetDocument()->GetDocTemplate()->ResourceId();
@@ -56,16 +57,16 @@ int MenuIdOf(const CView* view) {
 
 } // namespace
 
-CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
+MainWindow::MainWindow(Application& app) : app_(app) {
     setWindowIcon(ApplicationIcon());
-    setObjectName(QStringLiteral("CMainFrame"));
+    setObjectName(QStringLiteral("MainWindow"));
     mdiArea_ = new QMdiArea(this);
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(mdiArea_);
 
     actions_ = new CommandActions(this);
-    connect(actions_, &CommandActions::commandTriggered, this, &CMainFrame::OnCommand);
+    connect(actions_, &CommandActions::commandTriggered, this, &MainWindow::OnCommand);
     AddWindowSwitchingKeys(*this, *mdiArea_);
     CreateToolBar();
 
@@ -75,23 +76,21 @@ CMainFrame::CMainFrame(CKolviraApp& app) : app_(app) {
 
     progress_ = std::make_unique<StatusProgress>(
         statusBar_, [bar = statusBar_] { return bar->MessagePaneRect(); });
-    theProgress = progress_.get();
-    theRenderer = &renderer_;
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnWindowActivated);
-    connect(statusBar_, &QStatusBar::messageChanged, this, &CMainFrame::OnMessageChanged);
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::OnWindowActivated);
+    connect(statusBar_, &QStatusBar::messageChanged, this, &MainWindow::OnMessageChanged);
     connect(&app_.Recent(), &RecentFiles::changed, this, [this] {
         RebuildMenus();
         EnableCommandsByRoute();
     });
-    for (CMultiDocTemplate* docTemplate : app_.Templates())
-        connect(docTemplate, &CMultiDocTemplate::documentsChanged, this,
-                &CMainFrame::UpdateCommandUI);
+    for (DocumentTemplate* docTemplate : app_.Templates())
+        connect(docTemplate, &DocumentTemplate::documentsChanged, this,
+                &MainWindow::UpdateCommandUI);
     RestoreLayout();
     UpdateCommandUI();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     // Document windows still open are destroyed with the MDI area after this
     // body has run: their closing signals must not reach this half-destroyed
     // window.
@@ -100,13 +99,11 @@ CMainFrame::~CMainFrame() {
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         disconnect(window, nullptr, this, nullptr);
     disconnect(&app_.Recent(), nullptr, this, nullptr);
-    for (CMultiDocTemplate* docTemplate : app_.Templates())
+    for (DocumentTemplate* docTemplate : app_.Templates())
         disconnect(docTemplate, nullptr, this, nullptr);
-    theProgress = nullptr;
-    theRenderer = nullptr;
 }
 
-void CMainFrame::CreateToolBar() {
+void MainWindow::CreateToolBar() {
     toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(QSize(16, 16));
@@ -122,7 +119,7 @@ void CMainFrame::CreateToolBar() {
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
 
-void CMainFrame::RestoreLayout() {
+void MainWindow::RestoreLayout() {
     QSettings settings;
     if (!restoreGeometry(settings.value(QLatin1String(kGeometryKey)).toByteArray()))
         resize(1024, 720);
@@ -132,7 +129,7 @@ void CMainFrame::RestoreLayout() {
 
 // Sizes are logical pixels: at a large scale factor, or on a smaller screen
 // than the one the size was saved on, the window would not fit otherwise.
-void CMainFrame::FitOnScreen() {
+void MainWindow::FitOnScreen() {
     if (isMaximized() || isFullScreen() || screen() == nullptr)
         return;
     const QRect available = screen()->availableGeometry();
@@ -151,17 +148,17 @@ void CMainFrame::FitOnScreen() {
     }
 }
 
-CChildFrame* CMainFrame::ActiveFrame() const {
-    return qobject_cast<CChildFrame*>(mdiArea_->currentSubWindow());
+ChildFrame* MainWindow::ActiveFrame() const {
+    return qobject_cast<ChildFrame*>(mdiArea_->currentSubWindow());
 }
 
-CView* CMainFrame::ActiveView() const {
-    CChildFrame* frame = ActiveFrame();
-    return frame != nullptr ? frame->View() : nullptr;
+View* MainWindow::ActiveView() const {
+    ChildFrame* frame = ActiveFrame();
+    return frame != nullptr ? frame->DocumentView() : nullptr;
 }
 
 // The MDI frame's own commands: the bars, the window arrangement, help.
-bool CMainFrame::FrameHandles(int commandId) const {
+bool MainWindow::FrameHandles(int commandId) const {
     switch (commandId) {
     case ID_VIEW_TOOLBAR:
     case ID_VIEW_STATUS_BAR:
@@ -172,18 +169,19 @@ bool CMainFrame::FrameHandles(int commandId) const {
     case ID_HELP:
     case ID_CONTEXT_HELP:
     case ID_DEFAULT_HELP:
+    case ID_ASK_TO_SAVE_DRAWINGS:
         return true;
     case ID_WINDOW_NEW:
         return ActiveView() != nullptr;
     case ID_FULL_SCREEN:
-        return fullScreen_.Active() || dynamic_cast<const CKolviraView*>(ActiveView()) != nullptr;
+        return fullScreen_.Active() || dynamic_cast<const PhotoView*>(ActiveView()) != nullptr;
     default:
         return false;
     }
 }
 
-bool CMainFrame::RouteHandles(int commandId) const {
-    const CView* view = ActiveView();
+bool MainWindow::RouteHandles(int commandId) const {
+    const View* view = ActiveView();
     if (view != nullptr && view->HandlesCommand(commandId))
         return true;
     // The document's own command: Close. (Save and Save As stay without a
@@ -193,10 +191,10 @@ bool CMainFrame::RouteHandles(int commandId) const {
     return FrameHandles(commandId) || app_.HandlesCommand(commandId);
 }
 
-void CMainFrame::OnCommand(int commandId) {
+void MainWindow::OnCommand(int commandId) {
     if (!RouteHandles(commandId))
         return;
-    CView* view = ActiveView();
+    View* view = ActiveView();
     if (view != nullptr && view->HandlesCommand(commandId))
         view->OnCommand(commandId);
     else if (view != nullptr && commandId == ID_FILE_CLOSE)
@@ -208,7 +206,7 @@ void CMainFrame::OnCommand(int commandId) {
     UpdateCommandUI();
 }
 
-void CMainFrame::OnFrameCommand(int commandId) {
+void MainWindow::OnFrameCommand(int commandId) {
     switch (commandId) {
     case ID_VIEW_TOOLBAR:
         toolBar_->setVisible(!toolBar_->isVisible());
@@ -217,7 +215,7 @@ void CMainFrame::OnFrameCommand(int commandId) {
         statusBar_->setVisible(!statusBar_->isVisible());
         break;
     case ID_WINDOW_NEW:
-        if (CKolviraDoc* document = ActiveView()->GetDocument())
+        if (Document* document = ActiveView()->GetDocument())
             document->GetDocTemplate()->OpenNewFrame(document);
         break;
     case ID_WINDOW_CASCADE:
@@ -240,6 +238,9 @@ void CMainFrame::OnFrameCommand(int commandId) {
     case ID_DEFAULT_HELP:
         ShowHelp();
         break;
+    case ID_ASK_TO_SAVE_DRAWINGS:
+        SetAskingToSaveDrawings(!AskingToSaveDrawings());
+        break;
     case ID_CONTEXT_HELP:
         QWhatsThis::enterWhatsThisMode();
         statusBar_->showMessage(kContextHelpPrompt);
@@ -249,15 +250,15 @@ void CMainFrame::OnFrameCommand(int commandId) {
     }
 }
 
-void CMainFrame::CloseActiveDocument() {
-    CView* view = ActiveView();
+void MainWindow::CloseActiveDocument() {
+    View* view = ActiveView();
     if (view == nullptr || view->GetDocument() == nullptr)
         return;
-    for (CChildFrame* frame : FramesOf(view->GetDocument()))
+    for (ChildFrame* frame : FramesOf(view->GetDocument()))
         frame->close();
 }
 
-void CMainFrame::UpdateCommandUI() {
+void MainWindow::UpdateCommandUI() {
     const int menuId = MenuIdOf(ActiveView());
     if (menuId != menuId_) {
         menuId_ = menuId;
@@ -266,18 +267,19 @@ void CMainFrame::UpdateCommandUI() {
     EnableCommandsByRoute();
     actions_->Action(ID_VIEW_TOOLBAR)->setChecked(toolBar_->isVisibleTo(this));
     actions_->Action(ID_VIEW_STATUS_BAR)->setChecked(statusBar_->isVisibleTo(this));
-    const CView* view = ActiveView();
+    actions_->Action(ID_ASK_TO_SAVE_DRAWINGS)->setChecked(AskingToSaveDrawings());
+    const View* view = ActiveView();
     for (int id : kViewCheckedCommands)
         actions_->Action(id)->setChecked(view != nullptr && view->IsCommandChecked(id));
     UpdateTitle();
 }
 
-void CMainFrame::EnableCommandsByRoute() {
+void MainWindow::EnableCommandsByRoute() {
     for (const auto& [id, action] : actions_->All())
         action->setEnabled(RouteHandles(id));
 }
 
-void CMainFrame::RebuildMenus() {
+void MainWindow::RebuildMenus() {
     // The popups go with the menu bar's old contents (later: a recent file
     // chosen from one of them is still being handled).
     for (QAction* popup : menuBar()->actions()) {
@@ -296,13 +298,14 @@ void CMainFrame::RebuildMenus() {
                 QAction* action = actions_->Action(item.id);
                 action->setText(QString::fromLatin1(item.text));
                 action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
+                                     item.id == ID_ASK_TO_SAVE_DRAWINGS ||
                                      std::ranges::count(kViewCheckedCommands, item.id) > 0);
                 menu->addAction(action);
             }
         }
         // Items are enabled by the route each time the menu opens, since a
         // view's state (not only its kind) may change what it handles.
-        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandUI);
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
         const bool windowMenu =
             std::any_of(popup.items.begin(), popup.items.end(),
                         [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
@@ -312,7 +315,7 @@ void CMainFrame::RebuildMenus() {
     }
 }
 
-void CMainFrame::FillRecentFiles(QMenu* menu) {
+void MainWindow::FillRecentFiles(QMenu* menu) {
     const std::vector<std::string>& paths = app_.Recent().Paths();
     if (paths.empty()) {
         QAction* placeholder = actions_->Action(ID_FILE_MRU_FIRST);
@@ -329,9 +332,9 @@ void CMainFrame::FillRecentFiles(QMenu* menu) {
     }
 }
 
-void CMainFrame::UpdateTitle() {
-    const CChildFrame* frame = ActiveFrame();
-    const CView* view = ActiveView();
+void MainWindow::UpdateTitle() {
+    const ChildFrame* frame = ActiveFrame();
+    const View* view = ActiveView();
     QString title = QStringLiteral("Kolvira");
     if (frame != nullptr && frame->isMaximized()) {
         // A maximised window has lost its own title bar, so its caption goes
@@ -345,11 +348,11 @@ void CMainFrame::UpdateTitle() {
         setWindowTitle(title);
 }
 
-HelpWindow* CMainFrame::Help() const {
+HelpWindow* MainWindow::Help() const {
     return help_;
 }
 
-void CMainFrame::ShowHelp() {
+void MainWindow::ShowHelp() {
     if (help_ == nullptr) {
         help_ = new HelpWindow(this);
         help_->PlaceBeside(*this);
@@ -359,11 +362,11 @@ void CMainFrame::ShowHelp() {
     help_->activateWindow();
 }
 
-void CMainFrame::ShowIdleText() {
+void MainWindow::ShowIdleText() {
     statusBar_->showMessage(kIdleText);
 }
 
-void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
+void MainWindow::OnWindowActivated(QMdiSubWindow* window) {
     if (window != nullptr && window != lastActive_) {
         // Prompts and probe texts of the window left behind are out of date;
         // what the newly made window said while opening is not.
@@ -371,7 +374,7 @@ void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
             ShowIdleText();
         lastActive_ = window;
         // Maximising and restoring change what the title shows.
-        connect(window, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::UpdateTitle,
+        connect(window, &QMdiSubWindow::windowStateChanged, this, &MainWindow::UpdateTitle,
                 Qt::UniqueConnection);
     } else if (window == nullptr && mdiArea_->subWindowList().isEmpty()) {
         ShowIdleText();
@@ -381,7 +384,7 @@ void CMainFrame::OnWindowActivated(QMdiSubWindow* window) {
 
 // A text belongs to the window being made, if one is (its view speaks before
 // the window shows), else to the active one.
-void CMainFrame::OnMessageChanged() {
+void MainWindow::OnMessageChanged() {
     const QList<QMdiSubWindow*> windows = mdiArea_->subWindowList(QMdiArea::CreationOrder);
     if (!windows.isEmpty() && !windows.back()->isVisible())
         messageOwner_ = windows.back();
@@ -391,14 +394,14 @@ void CMainFrame::OnMessageChanged() {
 
 // Every top-level window hears that context-help mode has ended, by a click
 // or by Esc.
-bool CMainFrame::event(QEvent* event) {
+bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::LeaveWhatsThisMode &&
         statusBar_->currentMessage() == kContextHelpPrompt)
         ShowIdleText();
     return QMainWindow::event(event);
 }
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     QSettings settings;
     settings.setValue(QLatin1String(kGeometryKey), saveGeometry());
     settings.setValue(QLatin1String(kStateKey), saveState());
@@ -411,3 +414,5 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     }
     event->accept();
 }
+
+} // namespace kolvira

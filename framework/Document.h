@@ -9,14 +9,16 @@
 #include <string>
 #include <vector>
 
-class CView;
-class CMultiDocTemplate;
+namespace kolvira {
 
-class CKolviraDoc : public QObject {
+class View;
+class DocumentTemplate;
+
+class Document : public QObject {
     Q_OBJECT
 
 public:
-    CKolviraDoc(CMultiDocTemplate* docTemplate, QString defaultTitle);
+    Document(DocumentTemplate* docTemplate, QString defaultTitle);
 
     // Native bytes of the file the document was opened from; empty for a new one.
     const std::string& GetPathName() const { return pathName_; }
@@ -25,20 +27,22 @@ public:
     const QString& GetTitle() const { return title_; }
     void SetTitle(const QString& title);
 
-    CMultiDocTemplate* GetDocTemplate() const { return template_; }
+    DocumentTemplate* GetDocTemplate() const { return template_; }
 
-    const std::vector<CView*>& Views() const { return views_; }
-    void AddView(CView* view);
+    const std::vector<View*>& Views() const { return views_; }
+    void AddView(View* view);
     // Its template destroys the document when the last view has gone.
-    void RemoveView(CView* view);
+    void RemoveView(View* view);
 
 signals:
     void titleChanged();
     void viewsChanged();
 
 private:
-    CMultiDocTemplate* template_;
+    DocumentTemplate* template_;
     std::string pathName_;
     QString title_;
-    std::vector<CView*> views_;
+    std::vector<View*> views_;
 };
+
+} // namespace kolvira

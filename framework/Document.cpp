@@ -1,23 +1,27 @@
-#include "framework/KolviraDoc.h"
+#include "framework/Document.h"
 
 #include <algorithm>
 
-CKolviraDoc::CKolviraDoc(CMultiDocTemplate* docTemplate, QString defaultTitle)
+namespace kolvira {
+
+Document::Document(DocumentTemplate* docTemplate, QString defaultTitle)
     : template_(docTemplate), title_(std::move(defaultTitle)) {}
 
-void CKolviraDoc::SetTitle(const QString& title) {
+void Document::SetTitle(const QString& title) {
     if (title == title_)
         return;
     title_ = title;
     emit titleChanged();
 }
 
-void CKolviraDoc::AddView(CView* view) {
+void Document::AddView(View* view) {
     views_.push_back(view);
     emit viewsChanged();
 }
 
-void CKolviraDoc::RemoveView(CView* view) {
+void Document::RemoveView(View* view) {
     std::erase(views_, view);
     emit viewsChanged();
 }
+
+} // namespace kolvira

@@ -7,6 +7,7 @@
 
 #include "app/RecentFiles.h"
 #include "framework/WindowHost.h"
+#include "mosaicwindow/LookSource.h"
 
 #include <QObject>
 #include <QPointer>
@@ -15,18 +16,23 @@
 #include <string>
 #include <vector>
 
-class CChildFrame;
-class CKolviraDoc;
-class CMainFrame;
-class CMultiDocTemplate;
 class QPrinter;
 
-class CKolviraApp : public QObject, public CWindowHost {
+namespace kolvira {
+
+class ChildFrame;
+class Document;
+class PhotoView;
+class MosaicView;
+class MainWindow;
+class DocumentTemplate;
+
+class Application : public QObject, public WindowHost, public LookSource {
     Q_OBJECT
 
 public:
-    CKolviraApp();
-    ~CKolviraApp() override;
+    Application();
+    ~Application() override;
 
     // Makes the templates and the main window and shows it; false when the
     // program cannot run.
@@ -37,7 +43,7 @@ public:
     // Opens a Mosaic window over the file's folder, then brings the first
     // window opened on that file to the front. A file that cannot be opened
     // is reported once, in one message box. Returns the document in front.
-    CKolviraDoc* OpenDocumentFile(const std::string& path);
+    Document* OpenDocumentFile(const std::string& path);
     // Opens each file as File → Open does (files given on the command line
     // or handed over by a later start), then brings the program to the front.
     void OpenFiles(const std::vector<std::string>& paths);
@@ -45,11 +51,11 @@ public:
     bool HandlesCommand(int commandId) const;
     void OnCommand(int commandId);
 
-    CMultiDocTemplate* photoTemplate = nullptr;
-    CMultiDocTemplate* mosaicTemplate = nullptr;
+    DocumentTemplate* photoTemplate = nullptr;
+    DocumentTemplate* mosaicTemplate = nullptr;
 
-    std::vector<CMultiDocTemplate*> Templates() const;
-    CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    std::vector<DocumentTemplate*> Templates() const;
+    MainWindow* MainFrame() const { return mainFrame_.get(); }
     RecentFiles& Recent() { return recentFiles_; }
 
     // What the document windows ask of the program.
@@ -59,9 +65,11 @@ public:
     kolvira::ProtectedFiles OpenPhotos() const override;
     QPrinter& Printer() override;
     QWidget* DialogParent() const override;
-    bool EditLook(kolvira::RenderParameters& look, int commandId, QWidget* parent) override;
-    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override;
     void CommandStateChanged() override;
+
+    // Where Render Selection finds its look.
+    bool EditLook(RenderParameters& look, int commandId, QWidget* parent) override;
+    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override;
 
 private:
     void OnFileNew();
@@ -69,13 +77,14 @@ private:
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnRecentFile(int index);
+    const PhotoView* LastActivePhotoView() const;
+    MosaicView* ShowInOpenMosaic(const std::string& path);
 
     RecentFiles recentFiles_;
-    std::vector<std::unique_ptr<CMultiDocTemplate>> templates_;
-    std::unique_ptr<CMainFrame> mainFrame_;
+    std::vector<std::unique_ptr<DocumentTemplate>> templates_;
+    std::unique_ptr<MainWindow> mainFrame_;
     std::unique_ptr<QPrinter> printer_;
-    QPointer<CChildFrame> lastPhotoFrame_; // the photo window most recently active
+    std::string lastOpenedPhoto_; // what New shows: the photo last opened from a Mosaic
 };
 
-// The one application object, while it exists.
-extern CKolviraApp* theApp;
+} // namespace kolvira

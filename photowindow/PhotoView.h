@@ -6,14 +6,14 @@
 // previews the next one.
 #pragma once
 
-#include "framework/CView.h"
 #include "framework/FileCommands.h"
+#include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
+#include "framework/View.h"
 #include "photowindow/FullResolution.h"
 #include "photowindow/PhotoPrintOptions.h"
 #include "photowindow/PreviewCache.h"
 #include "photowindow/RenderSettings.h"
-#include "photowindow/Renderer.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
@@ -22,22 +22,18 @@
 
 #include <string>
 
-class CChildFrame;
+namespace kolvira {
+
+class ChildFrame;
 class StatusProgress;
 
-// The photo the next photo view shows: written by whoever opens a photo
-// window, copied by the view when it is made, never cleared (so New shows
-// the photo last opened from a Mosaic).
-extern std::string pendingPhotoPath;
-
-class CKolviraView : public QAbstractScrollArea, public CView, public CPrintable, public CSaveable {
+class PhotoView : public QAbstractScrollArea, public View, public Printable, public Saveable {
     Q_OBJECT
 
 public:
-    // Shows `path`: the pending photo for a new window, the document's
-    // photo for a further window on it.
-    explicit CKolviraView(const std::string& path = pendingPhotoPath);
-    ~CKolviraView() override;
+    // Shows `path` (native bytes; empty: an empty window).
+    explicit PhotoView(const std::string& path);
+    ~PhotoView() override;
 
     QWidget* Widget() override { return this; }
     void OnInitialUpdate() override;
@@ -50,8 +46,8 @@ public:
     bool CanClose() override;
 
     // The list Next Photo and Previous Photo walk: the Mosaic the window was
-    // opened from, a widget that is a CPhotoSequence (PhotoStepping.cpp).
-    void SetPhotoSequence(QWidget* mosaic);
+    // opened from (PhotoStepping.cpp).
+    void SetPhotoSequence(PhotoSequenceLink sequence);
     // Shows the photo at `path` in this window, keeping its settings and
     // dropping a kept picture; false, with the reason in the status bar,
     // when it cannot be shown.
@@ -125,7 +121,11 @@ private:
     // What the photo is drawn at in a window `width` wide, in the live state.
     QSize LivePictureSize(int width) const;
     // The frame the view sits in; null for a view shown on its own.
-    CChildFrame* Frame() const;
+    ChildFrame* Frame() const;
+    // The size of the MDI area's viewport the frame sits in.
+    static QSize Workspace(const ChildFrame& frame);
+    // Gives `frame` the outer `size`, within the workspace it sits in.
+    void FitFrameInWorkspace(ChildFrame& frame, QSize size) const;
     void ErasePictureSurroundings(QPainter& painter, QPoint offset) const;
     void DrawLivePhoto(QPainter& painter);
     // The render pass over the window's rectangle, kept until it changes.
@@ -163,6 +163,7 @@ private:
     void RevertToPhoto();
     void StepPhoto(int step);
     bool NextPhotoEnabled(int step) const;
+
     // Decodes `path` into `photo`; the reason when it cannot.
     QString LoadPhotoFile(const std::string& path);
 
@@ -188,13 +189,13 @@ private:
     double splitFraction_ = 0.5; // the split line's place across the picture
     kolvira::ScaledPhotoCache originalPhoto_;
     bool drawingSaved_ = true; // false from OK until the drawing is saved
-    QPointer<QWidget> sequence_;
+    PhotoSequenceLink sequence_;
 
-    // Full-resolution Save As and the print options (PhotoSaving.cpp,
-    // PhotoPrinting.cpp).
+    // The print options (PhotoPrinting.cpp) and the size choice of Save As
+    // (PhotoSaving.cpp); both take their pictures from the view itself.
 public:
     QWidget* MakePrintOptions(std::function<bool()> changed) override;
-    bool PreparePrinting(CWindowHost& host) override;
+    bool PreparePrinting(WindowHost& host) override;
     // The photo at its own size with the window's settings, as
     // kolvira-render makes it; null when stopped with Esc (if `stoppable`).
     QImage FullResolutionPicture(bool stoppable);
@@ -206,3 +207,5 @@ protected:
 private:
     kolvira::FullResolutionCache fullResolution_;
 };
+
+} // namespace kolvira

@@ -1,3 +1,0 @@
-#include "photowindow/CurrentSettings.h"
-
-kolvira::RenderSettings* currentSettings = nullptr;
