@@ -21,10 +21,10 @@ export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 # The install tests package the programs, and the conformance suite compares
 # hundreds of public pictures with reference decoders in the plain run: the
 # sanitizers would add little there and take most of CI's time.
-# The tests of threaded code (thumbnail builds and their store, contact
-# sheets, decodes under a watchdog or in a child) run three times more, so
-# that a race shows here before it lands.
-threaded='Thumbnail|ContactSheet|SharedThumbnails|PhotoDecoding|DecodeWatchdog|HeifFormat|MetafileFormat'
+# The tests of threaded code (thumbnail builds and their store, the Mosaic
+# window's build, contact sheets, decodes under a watchdog or in a child) run
+# three times more, so that a race shows here before it lands.
+threaded='Thumbnail|ContactSheet|SharedThumbnails|PhotoDecoding|DecodeWatchdog|HeifFormat|MetafileFormat|mosaic_build'
 if ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" --label-exclude "install|conformance" ||
   ! ctest --test-dir build-asan --output-on-failure --parallel "$(nproc)" --label-exclude "install|conformance" \
     --tests-regex "$threaded" --repeat until-fail:3; then
