@@ -58,8 +58,9 @@ QByteArray ToSvg(QByteArray emf, QString& error) {
     // libemf2svg keeps the EMF+ records' state in static variables, shared by
     // every conversion on every thread, and a second EMF+ file can make it
     // free memory twice: EMF+ is drawn only in kolvira-decode-emf, which
-    // converts one file and ends. Elsewhere the EMF records EMF+ files carry beside
-    // their EMF+ ones (Office writes both) are drawn instead.
+    // converts one file and ends. Elsewhere (the fuzzers) the EMF records
+    // EMF+ files carry beside their EMF+ ones (Office writes both) are drawn
+    // instead.
     options.emfplus = CurrentRiskyDecodes() == RiskyDecodes::OneShotProcess;
     options.svgDelimiter = true;
     char* out = nullptr;
