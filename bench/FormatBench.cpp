@@ -143,7 +143,7 @@ void BM_HeicDecoderProcess(benchmark::State& state) {
         return made ? QFile::encodeName(heic) : QByteArray();
     }();
     const bool child = state.range(0) != 0;
-    if (path.isEmpty() || (child && kolvira::DecoderProgram().isEmpty())) {
+    if (path.isEmpty() || (child && kolvira::DecoderProgram("heif").isEmpty())) {
         state.SkipWithError("heif-enc or kolvira-decode is missing");
         return;
     }

@@ -6,6 +6,8 @@
 #include "FuzzTarget.h"
 #include "PhotoFuzzInput.h"
 #include "imageio/DecoderProcess.h"
+#include "imageio/EmfFormat.h"
+#include "imageio/MetafileFormat.h"
 #include "imageio/PhotoDecoding.h"
 #include "mosaic/ThumbnailDecoding.h"
 
@@ -13,7 +15,8 @@ using namespace kolvira;
 
 namespace {
 // The decoders themselves are fuzzed, not the child that would run them.
-[[maybe_unused]] const bool decodesHere = (SetRiskyDecodes(RiskyDecodes::InThisProcess), true);
+[[maybe_unused]] const bool decodesHere =
+    (SetRiskyDecodes(RiskyDecodes::InThisProcess), DrawEmfInThisProcessWith(&DrawEmf), true);
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 
 #include "imageio/DecodeClock.h"
 #include "imageio/DecoderWire.h"
-#include "imageio/MetafileFormat.h"
+#include "imageio/MetafileCanvas.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <QColorSpace>
@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QtDebug>
 
-#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -29,19 +28,16 @@ extern char** environ;
 namespace kolvira {
 namespace {
 
-std::atomic<RiskyDecodes> whereRiskyDecodesRun{RiskyDecodes::InChildProcess};
-
 // How often a waiting decode looks whether it was called off.
 constexpr int kPollMilliseconds = 20;
 
-QByteArray FindDecoderProgram() {
+QByteArray FindDecoderProgram(const QString& name) {
     const QString running = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
     if (running.isEmpty())
         return {};
     const QString folder = QFileInfo(running).absolutePath();
-    for (const QString& candidate :
-         {folder + QStringLiteral("/kolvira-decode"),
-          folder + QStringLiteral("/../libexec/kolvira/kolvira-decode")}) {
+    for (const QString& candidate : {folder + QLatin1Char('/') + name,
+                                     folder + QStringLiteral("/../libexec/kolvira/") + name}) {
         const QByteArray path = QFile::encodeName(QFileInfo(candidate).absoluteFilePath());
         if (::access(path.constData(), X_OK) == 0)
             return path;
@@ -224,21 +220,15 @@ ChildDecoded ReadAnswer(int out, Waiting& waiting) {
 
 } // namespace
 
-void SetRiskyDecodes(RiskyDecodes where) {
-    whereRiskyDecodesRun = where;
+QByteArray DecoderProgram(const QByteArray& format) {
+    static const QByteArray decoder = FindDecoderProgram(QStringLiteral("kolvira-decode"));
+    static const QByteArray emfDecoder = FindDecoderProgram(QStringLiteral("kolvira-decode-emf"));
+    return format == "emf" ? emfDecoder : decoder;
 }
 
-RiskyDecodes CurrentRiskyDecodes() {
-    return whereRiskyDecodesRun;
-}
-
-QByteArray DecoderProgram() {
-    static const QByteArray program = FindDecoderProgram();
-    return program;
-}
-
-bool DecodesInChild() {
-    return CurrentRiskyDecodes() == RiskyDecodes::InChildProcess && !DecoderProgram().isEmpty();
+bool DecodesInChild(const QByteArray& format) {
+    return CurrentRiskyDecodes() == RiskyDecodes::InChildProcess &&
+           !DecoderProgram(format).isEmpty();
 }
 
 ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,
@@ -258,7 +248,7 @@ ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QS
     }
     Descriptor fromChild(output[0]), childOut(output[1]);
 
-    QByteArrayList arguments{DecoderProgram(), format};
+    QByteArrayList arguments{DecoderProgram(format), format};
     if (scaledSize.isValid())
         arguments << "--size"
                   << QByteArray::number(scaledSize.width()) + 'x' +

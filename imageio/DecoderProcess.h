@@ -1,10 +1,14 @@
 // HEIF and EMF pictures decoded in a short-lived child process,
-// kolvira-decode: libheif and libemf2svg read the whole file before they
-// decode, so a decode of theirs cannot be called off from within, and
-// libemf2svg keeps EMF+ state in static variables that a second EMF+ file in
-// the same process can make it free twice. A child that crashes or runs past
-// the time limit is killed; the program goes on.
+// kolvira-decode for HEIF, kolvira-decode-emf for EMF: libheif and libemf2svg
+// read the whole file before they decode, so a decode of theirs cannot be
+// called off from within, and libemf2svg keeps EMF+ state in static variables
+// that a second EMF+ file in the same process can make it free twice. A child
+// that crashes or runs past the time limit is killed; the program goes on.
+// EMF has a child of its own for its licence: libemf2svg is GPL-2 only, which
+// may not be combined with libheif (LGPL-3) or libjxl's libhwy (Apache-2.0).
 #pragma once
+
+#include "imageio/RiskyDecodes.h"
 
 #include <QByteArray>
 #include <QIODevice>
@@ -17,20 +21,14 @@
 
 namespace kolvira {
 
-enum class RiskyDecodes {
-    InChildProcess, // the default: through kolvira-decode when it is found
-    InThisProcess,  // the fuzzers, which fuzz the decoders themselves
-    OneShotProcess, // kolvira-decode: one picture, then the process ends
-};
-void SetRiskyDecodes(RiskyDecodes where);
-RiskyDecodes CurrentRiskyDecodes();
+// The child that decodes `format` ("heif", "emf"), kolvira-decode or
+// kolvira-decode-emf, beside the running program, else in
+// ../libexec/kolvira/; empty when neither exists (a HEIF decode then stays in
+// this process; an EMF is refused unless DrawEmfInThisProcessWith was called).
+QByteArray DecoderProgram(const QByteArray& format);
 
-// kolvira-decode beside the running program, else in ../libexec/kolvira/;
-// empty when neither exists (the decode then stays in this process).
-QByteArray DecoderProgram();
-
-// Whether the decode of a picture of a risky format goes to a child.
-bool DecodesInChild();
+// Whether the decode of a picture of the risky `format` goes to a child.
+bool DecodesInChild(const QByteArray& format);
 
 struct ChildDecoded {
     QImage image;         // null on failure
@@ -39,7 +37,7 @@ struct ChildDecoded {
 };
 
 // The picture `format` ("heif", "emf") in `bytes`, scaled to `scaledSize`
-// when that is valid, decoded by kolvira-decode. The child is killed when
+// when that is valid, decoded by its child program. The child is killed when
 // reads of `device` start failing (the decode was called off) or after
 // `limit`. A crash or a bad answer gives a null image with `error` set.
 ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,

@@ -1,6 +1,6 @@
 #include "imageio/DecoderWire.h"
 
-#include "imageio/PhotoDecoding.h"
+#include "imageio/DecodeLimits.h"
 
 #include <QColorSpace>
 

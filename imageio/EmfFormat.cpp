@@ -1,8 +1,9 @@
 #include "imageio/EmfFormat.h"
 
-#include "imageio/DecoderProcess.h"
+#include "imageio/EmfHeader.h"
 #include "imageio/EmfRecords.h"
-#include "imageio/MetafileFormat.h"
+#include "imageio/MetafileCanvas.h"
+#include "imageio/RiskyDecodes.h"
 
 #include <QByteArray>
 #include <QPainter>
@@ -22,69 +23,11 @@
 namespace kolvira {
 namespace {
 
-constexpr quint32 kHeaderRecord = 1;       // EMR_HEADER
-constexpr quint32 kSignature = 0x464D4520; // " EMF"
-constexpr qsizetype kSignatureAt = 40;
-constexpr qsizetype kSmallestHeader = 88;
-// The header that carries szlMicrometers, the reference device's size in µm.
-constexpr qsizetype kHeaderWithMicrometres = 108;
-constexpr double kHundredthsOfMmPerInch = 2540;
-
-quint32 U32At(QByteArrayView data, qsizetype at) {
-    return qFromLittleEndian<quint32>(data.data() + at);
-}
-qint32 S32At(QByteArrayView data, qsizetype at) {
-    return qFromLittleEndian<qint32>(data.data() + at);
-}
-
-// A rectangle as the header stores it: four 32-bit edges.
-struct Edges {
-    qint64 left = 0, top = 0, right = 0, bottom = 0;
-    qint64 Width() const { return right - left; }
-    qint64 Height() const { return bottom - top; }
-};
-
-Edges EdgesAt(QByteArrayView data, qsizetype at) {
-    return {S32At(data, at), S32At(data, at + 4), S32At(data, at + 8), S32At(data, at + 12)};
-}
-
-struct Header {
-    Edges bounds; // the drawing's extent in the reference device's pixels, both ends included
-    Edges frame;  // the picture in hundredths of a millimetre
-    // The reference device's pixels a millimetre; 0 when the header does not tell.
-    double pixelsPerMmX = 0;
-    double pixelsPerMmY = 0;
-};
-
-std::optional<Header> ReadHeader(QByteArrayView data) {
-    if (!IsEmf(data) || data.size() < kSmallestHeader)
-        return std::nullopt;
-    // The rest of the header record (its description) may lie past `data`.
-    const quint32 size = U32At(data, 4);
-    if (size < kSmallestHeader)
-        return std::nullopt;
-    Header header;
-    header.bounds = EdgesAt(data, 8);
-    header.frame = EdgesAt(data, 24);
-    const qint32 pixelsX = S32At(data, 72), pixelsY = S32At(data, 76);
-    double millimetresX = S32At(data, 80), millimetresY = S32At(data, 84);
-    if (size >= kHeaderWithMicrometres && data.size() >= kHeaderWithMicrometres &&
-        S32At(data, 100) > 0 && S32At(data, 104) > 0) {
-        millimetresX = S32At(data, 100) / 1000.0;
-        millimetresY = S32At(data, 104) / 1000.0;
-    }
-    if (pixelsX > 0 && pixelsY > 0 && millimetresX > 0 && millimetresY > 0) {
-        header.pixelsPerMmX = pixelsX / millimetresX;
-        header.pixelsPerMmY = pixelsY / millimetresY;
-    }
-    return header;
-}
-
 // The part of libemf2svg's drawing that is the picture. libemf2svg draws in
 // the reference device's pixels, moved so that the bounds start at 0, 0.
-QRectF PictureArea(const Header& header) {
-    const Edges& frame = header.frame;
-    const Edges& bounds = header.bounds;
+QRectF PictureArea(const EmfHeader& header) {
+    const EmfEdges& frame = header.frame;
+    const EmfEdges& bounds = header.bounds;
     if (frame.Width() > 0 && frame.Height() > 0 && header.pixelsPerMmX > 0) {
         const double x = header.pixelsPerMmX / 100, y = header.pixelsPerMmY / 100;
         return QRectF(frame.left * x - bounds.left, frame.top * y - bounds.top, frame.Width() * x,
@@ -114,9 +57,10 @@ QByteArray ToSvg(QByteArray emf, QString& error) {
     options.verbose = false;
     // libemf2svg keeps the EMF+ records' state in static variables, shared by
     // every conversion on every thread, and a second EMF+ file can make it
-    // free memory twice: EMF+ is drawn only in kolvira-decode, which converts
-    // one file and ends. Elsewhere the EMF records EMF+ files carry beside
-    // their EMF+ ones (Office writes both) are drawn instead.
+    // free memory twice: EMF+ is drawn only in kolvira-decode-emf, which
+    // converts one file and ends. Elsewhere (the fuzzers) the EMF records
+    // EMF+ files carry beside their EMF+ ones (Office writes both) are drawn
+    // instead.
     options.emfplus = CurrentRiskyDecodes() == RiskyDecodes::OneShotProcess;
     options.svgDelimiter = true;
     char* out = nullptr;
@@ -191,28 +135,8 @@ QByteArray Sanitised(const QByteArray& svg, bool withText, bool& leftOutText) {
 
 } // namespace
 
-bool IsEmf(QByteArrayView head) {
-    return head.size() >= kSignatureAt + 4 && U32At(head, 0) == kHeaderRecord &&
-           U32At(head, kSignatureAt) == kSignature;
-}
-
-QSize EmfSize(QByteArrayView data) {
-    const std::optional<Header> header = ReadHeader(data);
-    if (!header)
-        return {};
-    const Edges& frame = header->frame;
-    if (frame.Width() > 0 && frame.Height() > 0)
-        return {PixelsAt96Dpi(frame.Width() / kHundredthsOfMmPerInch),
-                PixelsAt96Dpi(frame.Height() / kHundredthsOfMmPerInch)};
-    const Edges& bounds = header->bounds;
-    if (bounds.Width() >= 0 && bounds.Height() >= 0)
-        return {PixelsAt96Dpi((bounds.Width() + 1) / 96.0),
-                PixelsAt96Dpi((bounds.Height() + 1) / 96.0)};
-    return {};
-}
-
 QImage DrawEmf(QByteArrayView data, QSize size, QString& error, QStringList& warnings) {
-    const std::optional<Header> header = ReadHeader(data);
+    const std::optional<EmfHeader> header = ReadEmfHeader(data);
     if (!header) {
         error = QStringLiteral("the EMF header is damaged");
         return {};

@@ -1,6 +1,9 @@
-// Enhanced metafiles (EMF, and EMF+ files through the EMF records they carry
-// beside their EMF+ ones): recognising one, its size from the header, and
-// drawing it through libemf2svg and Qt SVG.
+// Drawing enhanced metafiles (EMF, and EMF+ files through the EMF records
+// they carry beside their EMF+ ones) through libemf2svg and Qt SVG.
+// libemf2svg is GPL-2 only: this is linked into kolvira-decode-emf alone (and
+// the tests and fuzzers), never into a program that also links libheif or
+// libjxl. The programs read the header with EmfHeader and hand the drawing to
+// that child.
 #pragma once
 
 #include <QByteArrayView>
@@ -10,14 +13,6 @@
 #include <QStringList>
 
 namespace kolvira {
-
-// Whether `head` (the file's first 44 bytes or more) starts an EMF.
-bool IsEmf(QByteArrayView head);
-
-// The picture's physical size in pixels at 96 DPI from the header's frame
-// (in hundredths of a millimetre), else from its bounds in device pixels.
-// Invalid when the header tells neither.
-QSize EmfSize(QByteArrayView data);
 
 // The whole file `data` drawn onto white at `size`, or at its physical size
 // when `size` is invalid. Null on failure, with `error` set; `warnings` gets

@@ -1,6 +1,6 @@
 #include "imageio/EmfRecords.h"
 
-#include "imageio/PhotoDecoding.h"
+#include "imageio/DecodeLimits.h"
 
 #include <QtEndian>
 

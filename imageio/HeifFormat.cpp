@@ -441,7 +441,7 @@ bool HeifHandler::read(QImage* image) {
     const heif_image_handle* chosen = thumbnail ? thumbnail.get() : primary;
     // A stored thumbnail is small and quick; the photo itself is decoded in
     // a child, which is killed when the decode is called off.
-    if (!thumbnail && DecodesInChild())
+    if (!thumbnail && DecodesInChild("heif"))
         return ReadInChild("heif", parsed.data, scaledSize_, device(), image);
 
     QString error;

@@ -3,19 +3,14 @@
 #include "imageio/FormatPlugin.h"
 
 #include "imageio/DecoderProcess.h"
-#include "imageio/EmfFormat.h"
-#include "imageio/PhotoDecoding.h"
+#include "imageio/EmfHeader.h"
 #include "imageio/WmfFormat.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QIODevice>
 #include <QVariant>
 #include <QtDebug>
 
-#include <algorithm>
-#include <cmath>
-#include <limits>
+#include <atomic>
 
 namespace kolvira {
 namespace {
@@ -42,41 +37,21 @@ bool CalledOff(QIODevice* device) {
     return device->peek(&byte, 1) < 0;
 }
 
+std::atomic<EmfDrawer> emfDrawerHere{nullptr};
+
+// An EMF drawn in this process when there is a drawer, else refused: the
+// program itself does not link libemf2svg.
+QImage DrawEmfHere(QByteArrayView data, QSize size, QString& error, QStringList& warnings) {
+    if (const EmfDrawer draw = emfDrawerHere)
+        return draw(data, size, error, warnings);
+    error = QStringLiteral("EMF pictures are drawn by kolvira-decode-emf, which is not installed");
+    return {};
+}
+
 } // namespace
 
-int PixelsAt96Dpi(double inches) {
-    if (!(inches > 0))
-        return 0;
-    const double pixels = std::round(inches * 96);
-    return static_cast<int>(std::clamp(pixels, 1.0, double{std::numeric_limits<int>::max()}));
-}
-
-QImage WhiteCanvas(QSize size, QString& error) {
-    if (size.isEmpty()) {
-        error = QStringLiteral("the metafile gives no size");
-        return {};
-    }
-    if (HasTooManyPixels(size.width(), size.height())) {
-        error = TooManyPixelsReason(size.width(), size.height());
-        return {};
-    }
-    QImage canvas(size, QImage::Format_RGB32);
-    if (canvas.isNull()) {
-        error = QStringLiteral("there is not enough memory for a picture of %1x%2 pixels")
-                    .arg(size.width())
-                    .arg(size.height());
-        return {};
-    }
-    canvas.fill(Qt::white);
-    return canvas;
-}
-
-bool CanDrawText() {
-    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
-}
-
-QString TextLeftOutWarning() {
-    return QStringLiteral("the metafile's text is not drawn: the program runs without fonts");
+void DrawEmfInThisProcessWith(EmfDrawer drawer) {
+    emfDrawerHere = drawer;
 }
 
 QByteArray MetafileHandler::FormatOf(QIODevice* device) {
@@ -98,10 +73,10 @@ bool MetafileHandler::read(QImage* image) {
     QString error;
     QStringList warnings;
     QImage picture;
-    if (format == "emf" && DecodesInChild()) {
+    if (format == "emf" && DecodesInChild("emf")) {
         return ReadInChild("emf", data, scaledSize_, file, image);
     } else if (format == "emf") {
-        picture = DrawEmf(data, scaledSize_, error, warnings);
+        picture = DrawEmfHere(data, scaledSize_, error, warnings);
     } else if (format == "wmf") {
         file->seek(0);
         picture = DrawWmf(

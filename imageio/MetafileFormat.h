@@ -1,33 +1,29 @@
 // Windows metafiles (WMF, EMF and EMF+) as a Qt image format. A metafile is a
 // drawing, not pixels: it is drawn onto white at its physical size at 96 DPI,
 // or straight at the size asked for (thumbnails), so that a thumbnail is never
-// a large raster scaled down. WmfFormat and EmfFormat do the drawing.
+// a large raster scaled down. WmfFormat draws WMF here; EMF is drawn by
+// EmfFormat in the child kolvira-decode-emf.
 #pragma once
 
 #include "imageio/FormatPlugin.h"
+#include "imageio/MetafileCanvas.h"
 
+#include <QByteArrayView>
 #include <QImage>
 #include <QImageIOHandler>
 #include <QImageIOPlugin>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 namespace kolvira {
 
-// How many pixels `inches` make at 96 DPI, rounded: at least 1, at most
-// INT_MAX (left for the pixel limit to refuse); 0 when `inches` is not positive.
-int PixelsAt96Dpi(double inches);
-
-// A white picture of `size` to draw a metafile on; null, with `error` saying
-// why, when the size is empty or over the pixel limit.
-QImage WhiteCanvas(QSize size, QString& error);
-
-// Whether text can be drawn: Qt's fonts need a QGuiApplication, and
-// kolvira-render runs without one unless it lays out a contact sheet.
-bool CanDrawText();
-
-// The warning given when a metafile's text is left out for want of fonts.
-QString TextLeftOutWarning();
+// Draws an EMF in this process when it is not handed to kolvira-decode-emf
+// (RiskyDecodes::InThisProcess, or the child is missing). Set by the fuzzers,
+// which link EmfFormat's DrawEmf; unset, such an EMF is refused.
+using EmfDrawer = QImage (*)(QByteArrayView data, QSize size, QString& error,
+                             QStringList& warnings);
+void DrawEmfInThisProcessWith(EmfDrawer drawer);
 
 class MetafileHandler : public SizedImageHandler {
 public:

@@ -111,14 +111,6 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
 
 } // namespace
 
-void ApplyDecodeLimits() {
-    // Qt lets QT_IMAGEIO_MAXALLOC override the limit set here ("0" switches
-    // it off) and reads the variable once, on its first look at the limit.
-    qunsetenv("QT_IMAGEIO_MAXALLOC");
-    QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
-    InstallCodecMessageRouter();
-}
-
 std::unique_ptr<QFile> OpenPhotoFile(const QByteArray& nativePath, QString& error) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer.
     const int descriptor = ::open(nativePath.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -181,21 +173,6 @@ PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool
         ReadLargestIconEntry(*opened.reader);
     }
     return opened;
-}
-
-bool HasTooManyPixels(std::int64_t width, std::int64_t height) {
-    return width * height > kMaxPixels;
-}
-
-QString TooManyPixelsReason(std::int64_t width, std::int64_t height) {
-    return QStringLiteral("%1x%2 pixels is more than the limit of %3 megapixels")
-        .arg(width)
-        .arg(height)
-        .arg(kMaxPixels / 1'000'000);
-}
-
-QString TookTooLongReason(std::chrono::milliseconds limit) {
-    return QStringLiteral("decoding took longer than %1 s, the limit").arg(limit.count() / 1000.0);
 }
 
 DecodedPhoto DecodePhoto(const QByteArray& nativePath, std::chrono::milliseconds timeLimit) {

@@ -4,6 +4,7 @@
 // size limits checked before any pixel is decoded, and within a time limit.
 #pragma once
 
+#include "imageio/DecodeLimits.h"
 #include "imageio/WatchedPhotoFile.h"
 
 #include <QByteArray>
@@ -20,21 +21,6 @@
 #include <memory>
 
 namespace kolvira {
-
-// The largest photo that is opened.
-inline constexpr std::int64_t kMaxPixels = 200'000'000;
-// The largest file that is read: a 200-megapixel photo stored uncompressed
-// with 32 bits a pixel takes 800 MB.
-inline constexpr std::int64_t kMaxFileBytes = std::int64_t{1} << 30;
-// What QImageReader may allocate while decoding; enough for kMaxPixels.
-inline constexpr int kDecodeAllocationLimitMB = 2048;
-// How long a whole photo may take to decode; a 200-megapixel JPEG takes a
-// few seconds.
-inline constexpr std::chrono::milliseconds kPhotoDecodeTime{15'000};
-
-// Sets the decoders' allocation limit; called at program start, before any
-// picture is read. QT_IMAGEIO_MAXALLOC in the environment cannot lift it.
-void ApplyDecodeLimits();
 
 // The file at `nativePath`, open for reading. Only a regular file of at most
 // kMaxFileBytes is opened: a FIFO, a device or a folder is refused without
@@ -62,14 +48,6 @@ struct PhotoReader {
     }
 };
 PhotoReader OpenPhotoReader(const QByteArray& nativePath, const std::atomic<bool>& stop);
-
-// Whether a picture of `width` x `height` is larger than kMaxPixels, and the
-// reason given for refusing it.
-bool HasTooManyPixels(std::int64_t width, std::int64_t height);
-QString TooManyPixelsReason(std::int64_t width, std::int64_t height);
-
-// The reason given for a decode that was called off after `limit`.
-QString TookTooLongReason(std::chrono::milliseconds limit);
 
 struct DecodedPhoto {
     QImage image;         // upright, in the decoder's own format; null on failure

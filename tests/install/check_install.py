@@ -20,6 +20,7 @@ EXPECTED = [
     "bin/kolvira-render",
     "bin/kolvira-thumbnailer",
     "libexec/kolvira/kolvira-decode",
+    "libexec/kolvira/kolvira-decode-emf",
     f"share/applications/{APP_ID}.desktop",
     f"share/metainfo/{APP_ID}.metainfo.xml",
     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
@@ -60,10 +61,53 @@ def completions(script, *words):
                script, *words).split()
 
 
+# Libraries whose licences cannot meet in one program: libemf2svg and libuemf
+# are GPL-2 only; libheif, libde265 (LGPL-3+) and libhwy (Apache-2.0, under
+# libjxl) need the GPL-3. Only the EMF child may link the first group.
+GPL2_ONLY = ("libemf2svg", "libuemf")
+NEEDS_GPL3 = ("libheif", "libde265", "libjxl", "libhwy")
+EMF_CHILD = "libexec/kolvira/kolvira-decode-emf"
+
+
+def linked(program):
+    """The names of every shared library `program` loads, those of its libraries included."""
+    return {line.split()[0].split(".so")[0] for line in run("ldd", program).splitlines()
+            if ".so" in line}
+
+
+def licence_faults(links):
+    """What is wrong with `links`, {program: its library names}."""
+    faults = []
+    for program, names in sorted(links.items()):
+        gpl2 = sorted(n for n in names if n.startswith(GPL2_ONLY))
+        gpl3 = sorted(n for n in names if n.startswith(NEEDS_GPL3))
+        if program == EMF_CHILD and "libemf2svg" not in names:
+            faults.append(f"{program} does not link libemf2svg")
+        if gpl2 and program != EMF_CHILD:
+            faults.append(f"{program} links {gpl2}: only {EMF_CHILD} may")
+        if gpl2 and gpl3:
+            faults.append(f"{program} links {gpl2} with {gpl3}")
+    return faults
+
+
+def check_licences(prefix):
+    programs = [os.path.join(folder, name) for folder in ("bin", "libexec/kolvira")
+                for name in os.listdir(os.path.join(prefix, folder))]
+    faults = licence_faults({p: linked(os.path.join(prefix, p)) for p in programs})
+    # The check itself must catch each fault, or a clean run means nothing.
+    caught = licence_faults({"bin/kolvira": {"libemf2svg", "libheif"},
+                             EMF_CHILD: {"libuemf", "libhwy"}})
+    if len(caught) != 4:
+        faults.append(f"the licence check misses faults: {caught}")
+    if faults:
+        sys.exit("\n".join(faults))
+
+
 def check_tree(prefix):
     missing = [p for p in EXPECTED if not os.path.isfile(os.path.join(prefix, p))]
     if missing:
         sys.exit(f"missing under {prefix}: {missing}")
+    check_licences(prefix)
     share = os.path.join(prefix, "share")
     desktop = os.path.join(share, "applications", APP_ID + ".desktop")
     run("desktop-file-validate", desktop)

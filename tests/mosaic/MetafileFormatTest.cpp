@@ -537,22 +537,23 @@ QByteArray DualEmfPlus(QRgb brush) {
     return Emf(file);
 }
 
-// The kolvira-decode children of this process still running.
+// The kolvira-decode-emf children of this process still running (or not yet
+// reaped); the kernel keeps the first 15 characters of a program's name.
 int RunningDecoders() {
+    const QByteArray name = "(" + QByteArray("kolvira-decode-emf").left(15) + ")";
     int running = 0;
     for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
         QFile stat("/proc/" + pid + "/stat");
         if (!stat.open(QIODevice::ReadOnly))
             continue;
         const QList<QByteArray> fields = stat.readAll().split(' ');
-        running += fields.size() > 3 && fields[1] == "(kolvira-decode)" &&
-                   fields[3].toLongLong() == ::getpid();
+        running += fields.size() > 3 && fields[1] == name && fields[3].toLongLong() == ::getpid();
     }
     return running;
 }
 
 TEST_F(MetafileFormatTest, EmfPlusFilesAreDrawnEachInAFreshProcess) {
-    ASSERT_FALSE(DecoderProgram().isEmpty());
+    ASSERT_FALSE(DecoderProgram("emf").isEmpty());
     // In a row: libemf2svg's EMF+ state would outlive the first in one process.
     for (const QRgb brush : {kSteel, kRed, kSteel}) {
         const DecodedPhoto photo = DecodePhoto(Write("plus.emf", DualEmfPlus(brush)));
@@ -563,7 +564,7 @@ TEST_F(MetafileFormatTest, EmfPlusFilesAreDrawnEachInAFreshProcess) {
 }
 
 TEST_F(MetafileFormatTest, DecoderThatCrashesOrRunsOnIsStoppedAndTheProgramGoesOn) {
-    ASSERT_FALSE(DecoderProgram().isEmpty());
+    ASSERT_FALSE(DecoderProgram("emf").isEmpty());
     const QByteArray path = Write("screen.emf", Emf(SimpleEmf(96)));
     const struct {
         const char* fault;
@@ -589,6 +590,21 @@ TEST_F(MetafileFormatTest, DecoderThatCrashesOrRunsOnIsStoppedAndTheProgramGoesO
         EXPECT_EQ(RunningDecoders(), 0);
         EXPECT_FALSE(DecodePhoto(path).image.isNull());
     }
+}
+
+// The programs do not link the EMF drawer: without its child an EMF is
+// refused, saying which program is missing, and WMF is still drawn.
+TEST_F(MetafileFormatTest, WithoutTheEmfChildEmfIsRefusedWithAReason) {
+    SetRiskyDecodes(RiskyDecodes::InThisProcess);
+    const DecodedPhoto emf = DecodePhoto(Write("screen.emf", Emf(SimpleEmf(96))));
+    const Thumbnail thumbnail = DecodeThumbnail(Write("screen.emf", Emf(SimpleEmf(96))), 100);
+    const DecodedPhoto wmf = DecodePhoto(Write("placeable.wmf", Wmf(PlaceableWmf())));
+    SetRiskyDecodes(RiskyDecodes::InChildProcess);
+    EXPECT_TRUE(emf.image.isNull());
+    EXPECT_TRUE(emf.error.contains(QLatin1String("kolvira-decode-emf"))) << emf.error.toStdString();
+    EXPECT_TRUE(thumbnail.image.isNull());
+    EXPECT_FALSE(thumbnail.error.isEmpty());
+    EXPECT_FALSE(wmf.image.isNull()) << wmf.error.toStdString();
 }
 
 // What the program accepts of a child's answer: only a picture of a format it

@@ -1,0 +1,26 @@
+// What the decoding children (kolvira-decode, kolvira-decode-emf) share: each
+// is run as `PROGRAM FORMAT [--size WxH] [--text]`, reads one picture on
+// stdin, decodes it and writes it to stdout (see DecoderWire.h), then ends.
+// The program starts one for each picture of a risky format, so that a crash
+// or a runaway decode ends only the child.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+namespace kolvira {
+
+// Decodes `bytes`, a picture of `format`, scaled to `scaledSize` when that is
+// valid. A null image on failure, with `error` giving the reason when the
+// decoder said nothing; what it says meanwhile (qWarning) is sent along.
+using DecodeBytes = std::function<QImage(QByteArray& bytes, const QByteArray& format,
+                                         QSize scaledSize, QString& error)>;
+
+// The whole of a child's main(); `program` names it in the usage line.
+int RunDecoderChild(int argc, char** argv, const char* program, const DecodeBytes& decode);
+
+} // namespace kolvira
