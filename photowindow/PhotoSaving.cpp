@@ -20,6 +20,7 @@ Saveable::SaveDialogText PhotoView::SaveDialog() const {
 
 // Next to the photo, named after it: "IMG_0001 drawn.png".
 QString PhotoView::SuggestedSaveName() const {
+    const std::string& photoPath = document_.PhotoPath();
     const QFileInfo shown(ShownPath(photoPath));
     const QString base = shown.completeBaseName().isEmpty()
                              ? QStringLiteral("Kolvira picture")
@@ -40,6 +41,7 @@ QString SizeText(QSize size) {
 } // namespace
 
 SaveChoice PhotoView::SaveChoices() {
+    const QImage& photo = document_.Image();
     if (photo.isNull())
         return {};
     return {QStringLiteral("Size:"),
@@ -49,9 +51,10 @@ SaveChoice PhotoView::SaveChoices() {
 
 QString PhotoView::WriteSavedFile(const QString& path) {
     // The photo's EXIF goes with the picture made from it.
-    const auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath));
+    const auto metadata =
+        kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
     QString failure;
-    if (SaveOption() == kFullResolution && !photo.isNull()) {
+    if (SaveOption() == kFullResolution && !document_.Image().isNull()) {
         // Esc stops the pass and the writing of the file alike.
         const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
@@ -65,14 +68,14 @@ QString PhotoView::WriteSavedFile(const QString& path) {
         failure = SavePictureFile(ShownPicture(), path, metadata);
     }
     if (failure.isEmpty())
-        drawingSaved_ = true; // closing need not ask about it
+        document_.MarkDrawingSaved(); // closing need not ask about it
     return failure;
 }
 
 std::vector<kolvira::NativePath> PhotoView::PhotoFiles() const {
-    if (photoPath.empty())
+    if (document_.PhotoPath().empty())
         return {};
-    return {photoPath};
+    return {document_.PhotoPath()};
 }
 
 } // namespace kolvira

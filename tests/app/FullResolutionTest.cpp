@@ -82,7 +82,7 @@ PhotoView* FullResolutionTest::ShowCoalDrawing(QSize size) {
     coal.style = kStyleCoal;
     coal.penPress = 0.3;
     coal.details = 0.6;
-    static_cast<RenderParameters&>(view->settings) = coal;
+    static_cast<RenderParameters&>(view->Photo().Settings()) = coal;
     return view;
 }
 

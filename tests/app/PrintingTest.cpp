@@ -39,6 +39,13 @@ using namespace kolvira::test;
 
 namespace {
 
+// A drawing of one colour kept in the view's document, as OK keeps one.
+void KeepPlainDrawing(PhotoView& view, const QColor& color) {
+    QImage drawing(view.pictureWidth, view.pictureHeight, QImage::Format_RGB32);
+    drawing.fill(color);
+    view.Photo().KeepDrawing(drawing, 1, drawing.size());
+}
+
 // Root may write into a read-only folder; this thread gives that power up
 // while the object lives, so that a test sees what a user would.
 class WithoutPermissionOverride {
@@ -145,8 +152,7 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
 void PrintingTest::photoPrintsTheKeptRendering() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
-    view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
-    view->renderedPicture.fill(QColor(Qt::magenta));
+    KeepPlainDrawing(*view, QColor(Qt::magenta));
 
     const QString pdf = OutputPath("rendered.pdf");
     QCOMPARE(PrintToPdfFile(*view, App()->Printer(), pdf), QString());
@@ -332,11 +338,10 @@ void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
     QVERIFY(QFile::exists(target));
 
     // Render something, then Save again: same file, no dialog.
-    view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
-    view->renderedPicture.fill(Qt::yellow);
+    KeepPlainDrawing(*view, Qt::yellow);
     QFile::remove(target);
     MainFrame()->OnCommand(ID_FILE_SAVE);
-    QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->renderedPicture);
+    QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->Photo().Drawing());
     QCOMPARE(dialogs, 1);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 100));
 }
