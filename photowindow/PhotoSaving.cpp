@@ -49,27 +49,23 @@ SaveChoice PhotoView::SaveChoices() {
              QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
 }
 
-QString PhotoView::WriteSavedFile(const QString& path) {
+WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
     // The photo's EXIF goes with the picture made from it.
     const auto metadata =
         kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
-    QString failure;
-    if (SaveOption() == kFullResolution && !document_.Image().isNull()) {
+    const WriteOutcome outcome = [&] {
+        if (SaveOption() != kFullResolution || document_.Image().isNull())
+            return SavePictureFile(ShownPicture(), path, metadata);
         // Esc stops the pass and the writing of the file alike.
         const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
-            return StoppedByUser();
+            return WriteOutcome::Stopped();
         ShowStatus(QStringLiteral("Writing %1 (Esc stops)").arg(QFileInfo(path).fileName()));
-        bool stopped = false;
-        failure = SavePictureFileUnlessEscaped(picture, path, metadata, stopped);
-        if (stopped)
-            return StoppedByUser();
-    } else {
-        failure = SavePictureFile(ShownPicture(), path, metadata);
-    }
-    if (failure.isEmpty())
+        return SavePictureFileUnlessEscaped(picture, path, metadata);
+    }();
+    if (outcome.IsWritten())
         document_.MarkDrawingSaved(); // closing need not ask about it
-    return failure;
+    return outcome;
 }
 
 std::vector<kolvira::NativePath> PhotoView::PhotoFiles() const {

@@ -102,7 +102,7 @@ protected:
     // Saving writes ShownPicture as PNG, JPEG, BMP or TIFF (PhotoSaving.cpp).
     SaveDialogText SaveDialog() const override;
     QString SuggestedSaveName() const override;
-    QString WriteSavedFile(const QString& path) override;
+    WriteOutcome WriteSavedFile(const QString& path) override;
 
 private:
     // The size the scroll bars range over, kept so that every resize
