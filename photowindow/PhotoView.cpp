@@ -1,11 +1,7 @@
 #include "photowindow/PhotoView.h"
-#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
-#include "framework/Document.h"
 #include "framework/WindowHost.h"
-#include "imageio/NativePath.h"
-#include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 
 #include <QMdiArea>

@@ -17,7 +17,6 @@
 
 #include <QAbstractScrollArea>
 #include <QImage>
-#include <QPointer>
 #include <QString>
 
 #include <string>

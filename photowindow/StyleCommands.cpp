@@ -3,7 +3,6 @@
 // previews them in every window on the document, OK renders the photo off screen and keeps the
 // picture, and Cancel puts every setting back.
 #include "photowindow/PhotoView.h"
-#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
