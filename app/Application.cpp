@@ -47,17 +47,15 @@ bool Application::InitInstance() {
     // file name walks the templates in this order.
     templates_.push_back(std::make_unique<DocumentTemplate>(
         129, DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
-        [this](const View* sibling) {
-            // A further window shows its document's photo; a new one the
-            // photo last opened from a Mosaic.
-            if (const auto* view = dynamic_cast<const PhotoView*>(sibling))
-                return new PhotoView(view->photoPath);
-            return new PhotoView(lastOpenedPhoto_);
+        [](Document& document) { return new PhotoView(static_cast<PhotoDocument&>(document)); },
+        // A new photo document is for the photo last opened from a Mosaic.
+        [this](DocumentTemplate* owner, QString title) {
+            return new PhotoDocument(owner, std::move(title), lastOpenedPhoto_);
         }));
     photoTemplate = templates_.back().get();
     templates_.push_back(
         std::make_unique<DocumentTemplate>(130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
-                                           [this](const View*) { return new MosaicView(this); }));
+                                           [this](Document&) { return new MosaicView(this); }));
     mosaicTemplate = templates_.back().get();
 
     mainFrame_ = std::make_unique<MainWindow>(*this);
@@ -176,7 +174,7 @@ std::optional<PhotoWindowLook> Application::ActivePhotoWindowLook() const {
     const PhotoView* view = LastActivePhotoView();
     if (view == nullptr)
         return std::nullopt;
-    return PhotoWindowLook{view->settings.Parameters(),
+    return PhotoWindowLook{view->Photo().Settings().Parameters(),
                            qRound(view->pictureWidth * view->DeviceRatio())};
 }
 
@@ -191,7 +189,7 @@ const PhotoView* Application::LastActivePhotoView() const {
         const auto* frame = qobject_cast<const ChildFrame*>(*window);
         const auto* view =
             frame != nullptr ? dynamic_cast<const PhotoView*>(frame->DocumentView()) : nullptr;
-        if (view != nullptr && !view->photo.isNull())
+        if (view != nullptr && !view->Photo().Image().isNull())
             return view;
     }
     return nullptr;

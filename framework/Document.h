@@ -1,6 +1,7 @@
-// The one document class of both kinds of window. It holds no picture data:
-// its path name lets an open document be found again by file, its title is
-// what the window captions show, and it lives as long as it has views.
+// What every document has, whatever its kind: a path name that lets an open
+// document be found again by file, a title that the window captions show,
+// and its views; it lives as long as it has views. A kind of window that
+// keeps data of its own (the photo window's PhotoDocument) derives from it.
 #pragma once
 
 #include <QObject>

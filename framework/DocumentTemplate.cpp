@@ -42,9 +42,10 @@ QPoint CascadePosition(const QMdiArea* area, const QMdiSubWindow* frame) {
 } // namespace
 
 DocumentTemplate::DocumentTemplate(int resourceId, DocumentKind kind, QString documentName,
-                                   QIcon icon, ViewFactory makeView)
+                                   QIcon icon, ViewFactory makeView, DocumentFactory makeDocument)
     : resourceId_(resourceId), kind_(kind), documentName_(std::move(documentName)),
-      icon_(std::move(icon)), makeView_(std::move(makeView)) {}
+      icon_(std::move(icon)), makeView_(std::move(makeView)),
+      makeDocument_(std::move(makeDocument)) {}
 
 DocumentTemplate::~DocumentTemplate() = default;
 
@@ -62,7 +63,7 @@ Document* DocumentTemplate::OpenDocumentFile(const std::string& path, bool makeV
     }
     const QString title = path.empty() ? documentName_ + QString::number(++untitledCount_)
                                        : ShownPath(kolvira::GetFileName(path));
-    auto* document = new Document(this, title);
+    Document* document = makeDocument_ ? makeDocument_(this, title) : new Document(this, title);
     document->setParent(this); // whatever is open when the program ends goes with its template
     document->SetPathName(path);
     documents_.push_back(document);
@@ -72,18 +73,17 @@ Document* DocumentTemplate::OpenDocumentFile(const std::string& path, bool makeV
     });
     connect(document, &Document::viewsChanged, this,
             [this, document] { OnViewsChanged(document); });
-    MakeFrame(document, nullptr, makeVisible);
+    MakeFrame(document, makeVisible);
     emit documentsChanged();
     return document;
 }
 
 ChildFrame* DocumentTemplate::OpenNewFrame(Document* document) {
-    const View* sibling = document->Views().empty() ? nullptr : document->Views().front();
-    return MakeFrame(document, sibling, true);
+    return MakeFrame(document, true);
 }
 
-ChildFrame* DocumentTemplate::MakeFrame(Document* document, const View* sibling, bool makeVisible) {
-    View* view = makeView_(sibling);
+ChildFrame* DocumentTemplate::MakeFrame(Document* document, bool makeVisible) {
+    View* view = makeView_(*document);
     view->AttachDocument(document);
     view->AttachHost(host_);
     auto* frame = new ChildFrame(view);

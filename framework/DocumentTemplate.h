@@ -26,14 +26,17 @@ class DocumentTemplate : public QObject {
     Q_OBJECT
 
 public:
-    // Makes a view; `sibling` is a view of the same document when the view
-    // is a further window on it ("New Window"), else null.
-    using ViewFactory = std::function<View*(const View* sibling)>;
+    // Makes a view on `document`, which already has views when the view is
+    // a further window on it ("New Window").
+    using ViewFactory = std::function<View*(Document& document)>;
+    // Makes a document with its default title; its template sets the path.
+    using DocumentFactory = std::function<Document*(DocumentTemplate* owner, QString title)>;
 
     // `documentName` gives new documents their default titles (name + running
-    // number); empty for a template that only opens files.
+    // number); empty for a template that only opens files. Without
+    // `makeDocument` the documents are plain Documents.
     DocumentTemplate(int resourceId, DocumentKind kind, QString documentName, QIcon icon,
-                     ViewFactory makeView);
+                     ViewFactory makeView, DocumentFactory makeDocument = {});
     ~DocumentTemplate() override;
 
     int ResourceId() const { return resourceId_; }
@@ -60,7 +63,7 @@ signals:
     void documentsChanged();
 
 private:
-    ChildFrame* MakeFrame(Document* document, const View* sibling, bool makeVisible);
+    ChildFrame* MakeFrame(Document* document, bool makeVisible);
     QString DistinctTitle(const Document* document) const;
     void UpdateCaptions(Document* document);
     void OnViewsChanged(Document* document);
@@ -70,6 +73,7 @@ private:
     QString documentName_;
     QIcon icon_;
     ViewFactory makeView_;
+    DocumentFactory makeDocument_;
     QMdiArea* mdiArea_ = nullptr;
     WindowHost* host_ = nullptr;
     int untitledCount_ = 0;

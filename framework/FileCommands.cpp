@@ -40,21 +40,16 @@ void Saveable::OnFileSaveAs(WindowHost& host) {
     }
 }
 
-const QString& Saveable::StoppedByUser() {
-    static const QString stopped = QStringLiteral("stopped by the user");
-    return stopped;
-}
-
 bool Saveable::SaveAs(const QString& path, WindowHost& host) {
-    QString failure = RefusalToReplacePhoto(path, host.OpenPhotos());
-    if (failure.isEmpty())
-        failure = WriteSavedFile(path);
-    if (failure == StoppedByUser()) {
+    const QString refusal = RefusalToReplacePhoto(path, host.OpenPhotos());
+    const WriteOutcome outcome =
+        refusal.isEmpty() ? WriteSavedFile(path) : WriteOutcome::Failed(refusal);
+    if (outcome.IsStopped()) {
         host.ShowStatusMessage(QStringLiteral("Save stopped: nothing was written"));
         return false;
     }
-    if (!failure.isEmpty()) {
-        ReportSaveFailure(host.DialogParent(), path, failure);
+    if (!outcome.IsWritten()) {
+        ReportSaveFailure(host.DialogParent(), path, outcome.Reason());
         return false;
     }
     savedPath_ = path;

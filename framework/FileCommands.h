@@ -35,14 +35,12 @@ protected:
     virtual SaveDialogText SaveDialog() const = 0;
     // The name offered until the first save.
     virtual QString SuggestedSaveName() const = 0;
-    // Writes the file at `path`: the reason for a failure, or an empty
-    // string; StoppedByUser() when the user stopped it and nothing was written.
-    virtual QString WriteSavedFile(const QString& path) = 0;
+    // Writes the file at `path`.
+    virtual WriteOutcome WriteSavedFile(const QString& path) = 0;
     // A further choice the save dialog offers (none by default).
     virtual SaveChoice SaveChoices() { return {}; }
     // The option chosen at the last Save As, which Save uses again; 0 until then.
     int SaveOption() const { return saveOption_; }
-    static const QString& StoppedByUser();
 
 private:
     QString savedPath_; // empty until the first save

@@ -34,25 +34,23 @@ void ReportFailure(QWidget* parent, const QString& reason) {
 // is written safely).
 void PrintChosenPages(Printable& view, QPrinter& printer, const QPageRanges& pages,
                       WindowHost& host) {
-    QString failure;
+    WriteOutcome outcome = WriteOutcome::Written();
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString path = printer.outputFileName();
-        if (path.isEmpty())
-            failure = QStringLiteral("No file was named for the PDF.");
-        else
-            failure = RefusalToReplacePhoto(path, host.OpenPhotos());
-        if (failure.isEmpty())
-            failure = PrintToPdfFile(view, printer, path, pages);
-        if (failure.isEmpty())
+        const QString refusal = path.isEmpty() ? QStringLiteral("No file was named for the PDF.")
+                                               : RefusalToReplacePhoto(path, host.OpenPhotos());
+        outcome = refusal.isEmpty() ? PrintToPdfFile(view, printer, path, pages)
+                                    : WriteOutcome::Failed(refusal);
+        if (outcome.IsWritten())
             host.ShowStatusMessage(
                 QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
     } else {
         const WaitCursor busy;
         if (!view.PrintPages(printer, pages))
-            failure = QStringLiteral("The printer could not be started.");
+            outcome = WriteOutcome::Failed(QStringLiteral("The printer could not be started."));
     }
-    if (!failure.isEmpty())
-        ReportFailure(host.DialogParent(), failure);
+    if (!outcome.IsWritten())
+        ReportFailure(host.DialogParent(), outcome.Reason());
 }
 
 // The pages the print dialog chose: a list such as "1-2, 5", a range from
@@ -102,12 +100,12 @@ void PrintWithoutDialog(Printable& view, WindowHost& host) {
         return;
     }
     const QString path = DirectPrintPdfPath(view.PrintJobName());
-    const QString failure = PrintToPdfFile(view, printer, path);
-    if (failure.isEmpty())
+    const WriteOutcome outcome = PrintToPdfFile(view, printer, path);
+    if (outcome.IsWritten())
         host.ShowStatusMessage(
             QStringLiteral("No printer: printed to %1").arg(QDir::toNativeSeparators(path)));
     else
-        ReportFailure(host.DialogParent(), failure);
+        ReportFailure(host.DialogParent(), outcome.Reason());
 }
 
 void ShowPrintPreview(Printable& view, WindowHost& host) {
@@ -159,16 +157,17 @@ void RunPrintCommand(int commandId, Printable& view, WindowHost& host) {
     }
 }
 
-QString PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& path,
-                       const QPageRanges& pages) {
+WriteOutcome PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& path,
+                            const QPageRanges& pages) {
     const WaitCursor busy;
     const kolvira::PdfDocument document{view.PrintJobName(), printer.resolution(),
                                         printer.pageLayout()};
     const QString failure = kolvira::WritePdfAtomically(
         path, document, [&](QPagedPaintDevice& pdf) { return view.PrintPages(pdf, pages); });
     if (!failure.isEmpty())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), failure);
-    return {};
+        return WriteOutcome::Failed(
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), failure));
+    return WriteOutcome::Written();
 }
 
 QString DirectPrintPdfPath(const QString& jobName) {

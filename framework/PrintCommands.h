@@ -5,6 +5,8 @@
 // printer, the preview and PDF files alike.
 #pragma once
 
+#include "framework/WriteOutcome.h"
+
 #include <QPageRanges>
 #include <QString>
 
@@ -56,10 +58,9 @@ void RunPrintCommand(int commandId, Printable& view, WindowHost& host);
 
 // Prints the pages of `view` that `pages` names (every page by default)
 // into a PDF file at `path`, with the page layout and resolution of
-// `printer`. The file appears only once it is complete. Returns the reason
-// for a failure, or an empty string.
-QString PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& path,
-                       const QPageRanges& pages = {});
+// `printer`. The file appears only once it is complete.
+WriteOutcome PrintToPdfFile(Printable& view, const QPrinter& printer, const QString& path,
+                            const QPageRanges& pages = {});
 
 // Where Print without dialog puts its PDF on a machine without a printer:
 // a new name made from `jobName` in the documents folder (or the home

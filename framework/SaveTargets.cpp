@@ -79,30 +79,29 @@ struct SideFile {
 
 } // namespace
 
-QString SavePictureFile(const QImage& picture, const QString& path,
-                        const CarriedMetadata& metadata) {
+WriteOutcome SavePictureFile(const QImage& picture, const QString& path,
+                             const CarriedMetadata& metadata) {
     QString failure;
     const QByteArray format = SavedFormat(picture, path, failure);
     if (format.isEmpty())
-        return failure;
+        return WriteOutcome::Failed(failure);
     const WaitCursor busy;
-    return WritePicture(picture, path, format, metadata);
+    return WriteOutcome::FromFailure(WritePicture(picture, path, format, metadata));
 }
 
-QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
-                                     const CarriedMetadata& metadata, bool& stopped) {
-    stopped = false;
+WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
+                                          const CarriedMetadata& metadata) {
     QString failure;
     const QByteArray format = SavedFormat(picture, path, failure);
     if (format.isEmpty())
-        return failure;
+        return WriteOutcome::Failed(failure);
     auto side = std::make_shared<SideFile>();
     {
         // A free name, given back at once: the writer makes the file anew,
         // with the permissions of a new file.
         QTemporaryFile unused(QFileInfo(path).absolutePath() + QStringLiteral("/.kolvira-XXXXXX"));
         if (!unused.open())
-            return unused.errorString();
+            return WriteOutcome::Failed(unused.errorString());
         side->path = unused.fileName();
     }
     auto result = std::make_shared<QString>();
@@ -113,8 +112,7 @@ QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
     });
     if (!finished) {
         side->Finish(/*byWriter=*/false);
-        stopped = true;
-        return {};
+        return WriteOutcome::Stopped();
     }
     // A file replaced keeps its permissions, as with every other save.
     if (result->isEmpty() && QFile::exists(path))
@@ -124,7 +122,7 @@ QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
         *result = QString::fromLocal8Bit(std::strerror(errno));
     if (!result->isEmpty())
         QFile::remove(side->path);
-    return *result;
+    return WriteOutcome::FromFailure(*result);
 }
 
 namespace {

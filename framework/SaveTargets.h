@@ -3,6 +3,7 @@
 // windows, whether it is named by the same path or reached through a link.
 #pragma once
 
+#include "framework/WriteOutcome.h"
 #include "imageio/PictureMetadata.h"
 #include "imageio/ProtectedFiles.h"
 
@@ -19,16 +20,15 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
 
 // Writes `picture` to `path` as PNG, JPEG, BMP or TIFF, chosen by the
 // name's extension (PNG when it has none), carrying `metadata` where the
-// format can. The file appears only once it is complete. Returns the reason
-// for a failure, or an empty string.
-QString SavePictureFile(const QImage& picture, const QString& path,
-                        const kolvira::CarriedMetadata& metadata = {});
+// format can. The file appears only once it is complete.
+WriteOutcome SavePictureFile(const QImage& picture, const QString& path,
+                             const kolvira::CarriedMetadata& metadata = {});
 
 // SavePictureFile for a large picture: written beside the event loop while
 // Esc is watched. Esc at any moment leaves `path` as it was (nothing new
-// appears, nothing is replaced) and sets `stopped`.
-QString SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
-                                     const kolvira::CarriedMetadata& metadata, bool& stopped);
+// appears, nothing is replaced): the outcome is Stopped.
+WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
+                                          const kolvira::CarriedMetadata& metadata);
 
 // A choice the save dialog offers besides the name, such as the picture's
 // size: one radio button per option.

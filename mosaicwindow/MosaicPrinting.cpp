@@ -75,12 +75,14 @@ QString MosaicView::SuggestedSaveName() const {
     return QDir(ShownPath(directory)).filePath(PrintJobName() + QStringLiteral(".pdf"));
 }
 
-QString MosaicView::WriteSavedFile(const QString& path) {
+WriteOutcome MosaicView::WriteSavedFile(const QString& path) {
     // The sheet is always a PDF; a picture's name would hide that.
     if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
-        return QStringLiteral("A contact sheet is saved as PDF: end the name with .pdf.");
+        return WriteOutcome::Failed(
+            QStringLiteral("A contact sheet is saved as PDF: end the name with .pdf."));
     if (Host() == nullptr)
-        return QStringLiteral("There is no printer to lay the sheet out for.");
+        return WriteOutcome::Failed(
+            QStringLiteral("There is no printer to lay the sheet out for."));
     return PrintToPdfFile(*this, Host()->Printer(), path);
 }
 

@@ -117,7 +117,7 @@ protected:
     // for a name, so it never goes to the photo the window was opened from.
     SaveDialogText SaveDialog() const override;
     QString SuggestedSaveName() const override;
-    QString WriteSavedFile(const QString& path) override;
+    WriteOutcome WriteSavedFile(const QString& path) override;
 
 private:
     void SetThumbWidth(int width);

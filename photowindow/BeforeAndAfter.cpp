@@ -48,13 +48,13 @@ void PhotoView::SetOriginalHeld(bool held) {
 }
 
 int PhotoView::ShownDeviceWidth() const {
-    if (!renderedPicture.isNull())
-        return qRound(renderedPicture.width() * DeviceRatio() / renderedRatio_);
+    if (document_.HasDrawing())
+        return qRound(document_.Drawing().width() * DeviceRatio() / document_.DrawingRatio());
     return devicePicture_.width();
 }
 
 int PhotoView::SplitX() const {
-    const int width = renderedPicture.isNull() ? WindowRect().width() : pictureWidth;
+    const int width = document_.HasDrawing() ? pictureWidth : WindowRect().width();
     return static_cast<int>(width * splitFraction_);
 }
 
@@ -69,6 +69,7 @@ bool PhotoView::NearSplitLine(QPoint point) const {
 // it, or what lies left of the split line. Painted last, over the drawing.
 void PhotoView::DrawOriginal(QPainter& painter) {
     const bool whole = ShowsOriginal();
+    const QImage& photo = document_.Image();
     if (photo.isNull() || (!whole && !splitView_))
         return;
     const int right = whole ? INT_MAX / 2 : SplitX();
@@ -117,7 +118,7 @@ bool PhotoView::eventFilter(QObject* watched, QEvent* event) {
 void PhotoView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint point = event->position().toPoint();
     if (draggingSplit_) {
-        const int width = renderedPicture.isNull() ? WindowRect().width() : pictureWidth;
+        const int width = document_.HasDrawing() ? pictureWidth : WindowRect().width();
         const int x = point.x() + horizontalScrollBar()->value();
         splitFraction_ = std::clamp(static_cast<double>(x) / std::max(1, width), 0.0, 1.0);
         viewport()->update();

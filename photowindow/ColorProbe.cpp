@@ -58,6 +58,7 @@ void PhotoView::PickReplacementColor(QPoint point) {
     const Channels c = ChannelsOf(ShownPixel(point));
     const COLORREF color = kolvira::MakeColorref(c.red, c.green, c.blue);
     const bool pickingNew = pickNewColorNext;
+    RenderSettings& settings = document_.Settings();
     (pickingNew ? settings.newColor : settings.oldColor) = color;
     const QString which =
         pickingNew ? QStringLiteral("a \"new color\"") : QStringLiteral("an \"old color\"");

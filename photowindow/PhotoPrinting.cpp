@@ -14,7 +14,7 @@
 namespace kolvira {
 
 QString PhotoView::PrintJobName() const {
-    const QString name = QFileInfo(ShownPath(photoPath)).completeBaseName();
+    const QString name = QFileInfo(ShownPath(document_.PhotoPath())).completeBaseName();
     return name.isEmpty() ? QStringLiteral("Kolvira") : name;
 }
 
@@ -23,14 +23,14 @@ int PhotoView::PageCount(const QPagedPaintDevice&) {
 }
 
 QWidget* PhotoView::MakePrintOptions(std::function<bool()> changed) {
-    if (photo.isNull())
+    if (document_.Image().isNull())
         return nullptr;
-    return kolvira::MakePhotoPrintOptions(printChoice, ShownPicture().size(), photo.size(),
-                                          std::move(changed));
+    return kolvira::MakePhotoPrintOptions(printChoice, ShownPicture().size(),
+                                          document_.Image().size(), std::move(changed));
 }
 
 bool PhotoView::PreparePrinting(WindowHost&) {
-    return !printChoice.fullResolution || photo.isNull() ||
+    return !printChoice.fullResolution || document_.Image().isNull() ||
            !FullResolutionPicture(/*stoppable=*/true).isNull();
 }
 
@@ -42,7 +42,7 @@ bool PhotoView::PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) 
         const QImage shown = ShownPicture();
         const qreal ratio = ShownPictureRatio();
         const QSizeF scale = kolvira::ScreenToDeviceScale(device, kolvira::ScreenDpi());
-        const bool fullResolution = printChoice.fullResolution && !photo.isNull();
+        const bool fullResolution = printChoice.fullResolution && !document_.Image().isNull();
         if (!fullResolution && !printChoice.fitToPage) {
             painter.scale(scale.width(), scale.height());
             // A picture made for a high-density screen prints at the size the

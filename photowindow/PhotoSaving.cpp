@@ -20,6 +20,7 @@ Saveable::SaveDialogText PhotoView::SaveDialog() const {
 
 // Next to the photo, named after it: "IMG_0001 drawn.png".
 QString PhotoView::SuggestedSaveName() const {
+    const std::string& photoPath = document_.PhotoPath();
     const QFileInfo shown(ShownPath(photoPath));
     const QString base = shown.completeBaseName().isEmpty()
                              ? QStringLiteral("Kolvira picture")
@@ -40,6 +41,7 @@ QString SizeText(QSize size) {
 } // namespace
 
 SaveChoice PhotoView::SaveChoices() {
+    const QImage& photo = document_.Image();
     if (photo.isNull())
         return {};
     return {QStringLiteral("Size:"),
@@ -47,32 +49,29 @@ SaveChoice PhotoView::SaveChoices() {
              QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
 }
 
-QString PhotoView::WriteSavedFile(const QString& path) {
+WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
     // The photo's EXIF goes with the picture made from it.
-    const auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(photoPath));
-    QString failure;
-    if (SaveOption() == kFullResolution && !photo.isNull()) {
+    const auto metadata =
+        kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
+    const WriteOutcome outcome = [&] {
+        if (SaveOption() != kFullResolution || document_.Image().isNull())
+            return SavePictureFile(ShownPicture(), path, metadata);
         // Esc stops the pass and the writing of the file alike.
         const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
-            return StoppedByUser();
+            return WriteOutcome::Stopped();
         ShowStatus(QStringLiteral("Writing %1 (Esc stops)").arg(QFileInfo(path).fileName()));
-        bool stopped = false;
-        failure = SavePictureFileUnlessEscaped(picture, path, metadata, stopped);
-        if (stopped)
-            return StoppedByUser();
-    } else {
-        failure = SavePictureFile(ShownPicture(), path, metadata);
-    }
-    if (failure.isEmpty())
-        drawingSaved_ = true; // closing need not ask about it
-    return failure;
+        return SavePictureFileUnlessEscaped(picture, path, metadata);
+    }();
+    if (outcome.IsWritten())
+        document_.MarkDrawingSaved(); // closing need not ask about it
+    return outcome;
 }
 
 std::vector<kolvira::NativePath> PhotoView::PhotoFiles() const {
-    if (photoPath.empty())
+    if (document_.PhotoPath().empty())
         return {};
-    return {photoPath};
+    return {document_.PhotoPath()};
 }
 
 } // namespace kolvira

@@ -15,40 +15,36 @@
 namespace kolvira {
 
 void PhotoView::SetPhotoSequence(PhotoSequenceLink sequence) {
-    sequence_ = sequence;
+    document_.SetSequence(sequence);
     // Next and Previous Photo can run now: their keys work at once.
     if (Host() != nullptr)
         Host()->CommandStateChanged();
 }
 
 bool PhotoView::ShowPhotoFile(const std::string& path) {
-    const QString failure = LoadPhotoFile(path);
-    if (!failure.isEmpty()) {
-        ShowStatus(failure);
+    QString damageNote;
+    const QString failure = document_.ShowPhotoFile(path, damageNote);
+    ShowStatusNotes(failure, damageNote);
+    if (!failure.isEmpty())
         return false;
-    }
-    photoPath = path;
-    if (GetDocument() != nullptr)
-        GetDocument()->SetTitle(ShownPath(photoPath));
-    renderedPicture = QImage();
-    drawingSaved_ = true;
-    preview_.Clear();
-    SetScrollSizes(ScrollTotal(LivePictureSize(WindowRect().width())));
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
-    viewport()->update();
     return true;
 }
 
+// Another window on the document keeps the drawing: closing this one
+// loses nothing.
 bool PhotoView::CanClose() {
+    if (GetDocument() != nullptr && GetDocument()->Views().size() > 1)
+        return true;
     return AskToSaveDrawing();
 }
 
 // True when the window may let its drawing go.
 bool PhotoView::AskToSaveDrawing() {
-    if (renderedPicture.isNull() || drawingSaved_ || !kolvira::AskingToSaveDrawings())
+    if (!document_.HasDrawing() || document_.DrawingSaved() || !kolvira::AskingToSaveDrawings())
         return true;
-    const QString name = QFileInfo(ShownPath(photoPath)).fileName();
+    const QString name = QFileInfo(ShownPath(document_.PhotoPath())).fileName();
     QMessageBox box(QMessageBox::Question, QStringLiteral("Kolvira"),
                     QStringLiteral("Save the drawing of %1?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
@@ -57,7 +53,7 @@ bool PhotoView::AskToSaveDrawing() {
     case QMessageBox::Save:
         if (Host() != nullptr)
             OnFileSave(*Host());
-        return drawingSaved_;
+        return document_.DrawingSaved();
     case QMessageBox::Discard:
         return true;
     default:
@@ -68,26 +64,20 @@ bool PhotoView::AskToSaveDrawing() {
 // What Cancel does for one dialog, for the whole window: the kept picture
 // goes and the photo shows again; the dialogs keep their settings.
 void PhotoView::RevertToPhoto() {
-    if (!AskToSaveDrawing())
-        return;
-    renderedPicture = QImage();
-    drawingSaved_ = true;
-    settings.active = false;
-    preview_.Clear();
-    SetScrollSizes(ScrollTotal(LivePictureSize(WindowRect().width())));
-    viewport()->update();
+    if (AskToSaveDrawing())
+        document_.RevertToPhoto();
 }
 
 bool PhotoView::NextPhotoEnabled(int step) const {
-    const PhotoSequence* sequence = sequence_.get();
-    return sequence != nullptr && !sequence->PhotoBeside(photoPath, step).empty();
+    const PhotoSequence* sequence = document_.Sequence();
+    return sequence != nullptr && !sequence->PhotoBeside(document_.PhotoPath(), step).empty();
 }
 
 void PhotoView::StepPhoto(int step) {
-    const PhotoSequence* sequence = sequence_.get();
+    const PhotoSequence* sequence = document_.Sequence();
     if (sequence == nullptr)
         return;
-    const std::string beside = sequence->PhotoBeside(photoPath, step);
+    const std::string beside = sequence->PhotoBeside(document_.PhotoPath(), step);
     if (beside.empty()) {
         ShowStatus(step > 0 ? QStringLiteral("This is the last photo of the Mosaic.")
                             : QStringLiteral("This is the first photo of the Mosaic."));

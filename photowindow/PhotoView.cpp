@@ -1,11 +1,7 @@
 #include "photowindow/PhotoView.h"
-#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
-#include "framework/Document.h"
 #include "framework/WindowHost.h"
-#include "imageio/NativePath.h"
-#include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 
 #include <QMdiArea>
@@ -30,7 +26,7 @@ constexpr qint64 kLargestFrameSide = 32767;
 
 } // namespace
 
-PhotoView::PhotoView(const std::string& path) : photoPath(path) {
+PhotoView::PhotoView(PhotoDocument& document) : document_(document) {
     setWhatsThis(QStringLiteral(
         "The photo window: the photo at the window's width. Paint and Photo Editor turn "
         "it into a drawing; a left click shows the colour under the pointer, right "
@@ -41,33 +37,44 @@ PhotoView::PhotoView(const std::string& path) : photoPath(path) {
     // The view paints every pixel itself: no background fill first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAutoFillBackground(false);
+    connect(&document_, &PhotoDocument::pictureChanged, this, &PhotoView::OnPictureChanged);
 }
 
 PhotoView::~PhotoView() = default;
 
+// The first window reads the document's photo; a further one finds it read
+// and shows what the document shows, a kept drawing included.
 void PhotoView::OnInitialUpdate() {
-    GetDocument()->SetTitle(ShownPath(photoPath));
     SetScrollSizes(QSize(0, 0));
-    if (photoPath.empty())
-        return;
-    if (const QString failure = LoadPhotoFile(photoPath); !failure.isEmpty()) {
-        ShowStatus(failure); // the window stays empty; the status bar says why
-        return;
-    }
-    settings.replaceDepth = 40;
-    settings.brushSize = 2;
+    QString damageNote;
+    const QString failure = document_.Open(damageNote);
+    ShowStatusNotes(failure, damageNote); // a window left empty says why
+    if (document_.HasDrawing())
+        FollowDrawing();
 }
 
-QString PhotoView::LoadPhotoFile(const std::string& path) {
-    kolvira::DecodedPhoto decoded = kolvira::DecodePhoto(QByteArray::fromStdString(path));
-    if (decoded.image.isNull())
-        return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
-    // Transparent parts show black, as in kolvira-render's output.
-    photo = kolvira::FlattenOnBlack(decoded.image);
-    if (!decoded.damage.isEmpty())
-        ShowStatus(QStringLiteral("%1 is damaged: %2; showing what could be read")
-                       .arg(ShownPath(path), decoded.damage));
-    return {};
+// A kept drawing is the picture every window draws, at the size it was made.
+void PhotoView::FollowDrawing() {
+    const QSize drawn = document_.DrawingSize();
+    devicePicture_ = DrawingDeviceSize();
+    pictureWidth = drawn.width();
+    pictureHeight = drawn.height();
+    SetScrollSizes(ScrollTotal(drawn));
+}
+
+void PhotoView::ShowStatusNotes(const QString& failure, const QString& damageNote) const {
+    if (!damageNote.isEmpty())
+        ShowStatus(damageNote);
+    if (!failure.isEmpty())
+        ShowStatus(failure);
+}
+
+void PhotoView::OnPictureChanged() {
+    if (document_.HasDrawing())
+        FollowDrawing();
+    else if (!document_.Image().isNull())
+        SetScrollSizes(ScrollTotal(LivePictureSize(WindowRect().width())));
+    RepaintNow();
 }
 
 QRect PhotoView::WindowRect() const {
@@ -81,6 +88,11 @@ qreal PhotoView::DeviceRatio() const {
 QSize PhotoView::DeviceSize(QSize logical) const {
     const qreal ratio = DeviceRatio();
     return QSize(qRound(logical.width() * ratio), qRound(logical.height() * ratio));
+}
+
+QSize PhotoView::DrawingDeviceSize() const {
+    const qreal scale = DeviceRatio() / document_.DrawingRatio();
+    return (QSizeF(document_.Drawing().size()) * scale).toSize();
 }
 
 void PhotoView::SetDrawnPicture(QSize device, int logicalWidth) {
@@ -128,8 +140,8 @@ void PhotoView::ErasePictureSurroundings(QPainter& painter, QPoint offset) const
     const QRect visible(QPoint(qFloor(offset.x() * ratio), qFloor(offset.y() * ratio)),
                         DeviceSize(viewport()->size()) + QSize(2, 2));
     QSize picture = devicePicture_;
-    if (!renderedPicture.isNull())
-        picture = (QSizeF(renderedPicture.size()) * (ratio / renderedRatio_)).toSize();
+    if (document_.HasDrawing())
+        picture = DrawingDeviceSize();
     const QRegion outside = QRegion(visible) - QRegion(QRect(QPoint(0, 0), picture));
     painter.save();
     painter.scale(1 / ratio, 1 / ratio);
@@ -143,16 +155,17 @@ void PhotoView::paintEvent(QPaintEvent*) {
     const QPoint offset(horizontalScrollBar()->value(), verticalScrollBar()->value());
     painter.translate(-offset);
 
-    const bool previewing = renderedPicture.isNull() && settings.active;
+    const bool previewing = !document_.HasDrawing() && document_.Settings().active;
     if (previewing) {
         // The preview covers the window's rectangle: draw the photo and the
         // background only where it does not reach (when scrolled down).
         painter.setClipRegion(QRegion(QRect(offset, viewport()->size())) - QRegion(WindowRect()));
     }
-    if (!renderedPicture.isNull()) {
+    if (document_.HasDrawing()) {
         // An Apply over a kept picture previews what OK would keep.
-        const QImage& shown = showApplied_ ? FinalPicture(/*showProgress=*/false) : renderedPicture;
-        DrawInDevicePixels(painter, shown, renderedRatio_);
+        const QImage& shown = document_.PreviewingApplied() ? FinalPicture(/*showProgress=*/false)
+                                                            : document_.Drawing();
+        DrawInDevicePixels(painter, shown, document_.DrawingRatio());
     } else {
         DrawLivePhoto(painter);
     }
@@ -165,6 +178,7 @@ void PhotoView::paintEvent(QPaintEvent*) {
 }
 
 void PhotoView::DrawLivePhoto(QPainter& painter) {
+    const QImage& photo = document_.Image();
     if (photo.isNull())
         return;
     const qreal ratio = DeviceRatio();
@@ -194,52 +208,41 @@ StatusProgress* PhotoView::ProgressFor(bool showProgress) const {
 // top-left corner, on the photo as drawn and the background around it, in
 // device pixels. The rendered canvas is kept, so only a change renders again.
 const QImage& PhotoView::LivePreview(bool showProgress) {
-    return preview_.Preview(
-        photo, DeviceSize(WindowRect().size()), BackgroundColor(), settings,
-        [this, showProgress](QImage& picture, const kolvira::RenderParameters& applied) {
-            RenderShownPicture(picture, applied, picture.rect(), ProgressFor(showProgress));
-        });
+    return document_
+        .Preview(DeviceSize(WindowRect().size()), BackgroundColor(), ProgressFor(showProgress))
+        .Canvas();
 }
 
 // The pictures printing and saving take: what the window shows, and the
 // photo at its own size.
 QImage PhotoView::ShownPicture() {
-    if (!renderedPicture.isNull())
-        return renderedPicture; // made at the picture's size
-    if (photo.isNull())
-        return {};
-    if (settings.active) {
-        // The live preview as the window paints it, cut to the photo.
-        const QImage& canvas = LivePreview(/*showProgress=*/false);
-        const QSize drawn = preview_.DrawnSize();
-        return canvas.copy(0, 0, drawn.width(), drawn.height());
-    }
-    return kolvira::PhotoAtWidth(photo, DeviceSize(WindowRect().size()).width(), &scaledPhoto_);
+    return document_.ShownPicture(DeviceSize(WindowRect().size()), BackgroundColor());
 }
 
 qreal PhotoView::ShownPictureRatio() const {
-    return renderedPicture.isNull() ? DeviceRatio() : renderedRatio_;
+    return document_.HasDrawing() ? document_.DrawingRatio() : DeviceRatio();
 }
 
 QImage PhotoView::FullResolutionPicture(bool stoppable) {
-    return fullResolution_.Picture(photo, settings.Parameters(), ProgressFor(true), stoppable);
+    return document_.FullResolutionPicture(ProgressFor(true), stoppable);
 }
 
 void PhotoView::DrawPreview(QPainter& painter) {
     DrawInDevicePixels(painter, LivePreview(/*showProgress=*/false), DeviceRatio());
 }
 
+// Every window on the document repaints, this one before Apply returns.
 void PhotoView::RepaintAfterApply() {
-    showApplied_ = true;
-    RepaintNow();
+    document_.SetPreviewingApplied(true);
+    document_.NotifyChanged();
 }
 
 void PhotoView::RepaintNow() {
     // The paint that follows finds the picture kept and only copies it.
-    if (!renderedPicture.isNull()) {
-        if (showApplied_)
+    if (document_.HasDrawing()) {
+        if (document_.PreviewingApplied())
             FinalPicture(/*showProgress=*/true);
-    } else if (settings.active) {
+    } else if (document_.Settings().active) {
         LivePreview(/*showProgress=*/true);
     }
     viewport()->repaint();
@@ -250,7 +253,7 @@ void PhotoView::scrollContentsBy(int, int) {
 }
 
 QSize PhotoView::LivePictureSize(int width) const {
-    const qint64 height = kolvira::ProportionalHeight(photo.size(), width);
+    const qint64 height = kolvira::ProportionalHeight(document_.Image().size(), width);
     return QSize(width, static_cast<int>(std::min<qint64>(height, INT_MAX)));
 }
 
@@ -259,7 +262,7 @@ QSize PhotoView::LivePictureSize(int width) const {
 // rendered with. Either way the bars fit the new viewport at once.
 void PhotoView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    if (renderedPicture.isNull() && !photo.isNull())
+    if (!document_.HasDrawing() && !document_.Image().isNull())
         scrollTotal_ = ScrollTotal(LivePictureSize(WindowRect().width()));
     UpdateScrollBars();
 }
@@ -280,7 +283,7 @@ void PhotoView::mouseDoubleClickEvent(QMouseEvent* event) {
     ChildFrame* frame = Frame();
     if (frame != nullptr && pictureHeight > 0) {
         QSize picture(pictureWidth, pictureHeight);
-        if (renderedPicture.isNull()) {
+        if (!document_.HasDrawing()) {
             const qint64 width = qint64{pictureWidth} * viewport()->height() / pictureHeight;
             picture =
                 LivePictureSize(static_cast<int>(std::clamp<qint64>(width, 1, kLargestFrameSide)));
@@ -294,7 +297,7 @@ void PhotoView::mouseDoubleClickEvent(QMouseEvent* event) {
         const QSize extra(frameWidth, frameHeight);
         // The live photo, scaled to any width, narrows to the workspace.
         const QSize room = Workspace(*frame);
-        if (renderedPicture.isNull() && picture.width() + extra.width() > room.width())
+        if (!document_.HasDrawing() && picture.width() + extra.width() > room.width())
             picture = LivePictureSize(std::max(1, room.width() - extra.width()));
         FitFrameInWorkspace(*frame, picture + extra);
     }

@@ -1,23 +1,22 @@
-// The photo window's view: one photo, drawn at the top-left corner scaled to
-// the width of the view's window, scrolling down when it is taller. While
-// its settings are active it previews the render pass over the photo; once
-// a rendering has been kept (OK in the Paint or Photo Editor dialog) it
-// shows that picture instead, except while an Apply in an open dialog
-// previews the next one.
+// A photo window's view of its PhotoDocument: the photo, drawn at the
+// top-left corner scaled to the width of the view's window, scrolling down
+// when it is taller. While the settings are active it previews the render
+// pass over the photo; once a drawing has been kept (OK in the Paint or
+// Photo Editor dialog) it shows that instead, except while an Apply in an
+// open dialog previews the next one. It repaints whenever the document
+// changes, whichever window changed it.
 #pragma once
 
 #include "framework/FileCommands.h"
 #include "framework/PhotoSequence.h"
 #include "framework/PrintCommands.h"
 #include "framework/View.h"
-#include "photowindow/FullResolution.h"
+#include "imageio/PhotoScaling.h"
+#include "photowindow/PhotoDocument.h"
 #include "photowindow/PhotoPrintOptions.h"
-#include "photowindow/PreviewCache.h"
-#include "photowindow/RenderSettings.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
-#include <QPointer>
 #include <QString>
 
 #include <string>
@@ -31,8 +30,8 @@ class PhotoView : public QAbstractScrollArea, public View, public Printable, pub
     Q_OBJECT
 
 public:
-    // Shows `path` (native bytes; empty: an empty window).
-    explicit PhotoView(const std::string& path);
+    // A window on `document`, which outlives it.
+    explicit PhotoView(PhotoDocument& document);
     ~PhotoView() override;
 
     QWidget* Widget() override { return this; }
@@ -42,13 +41,16 @@ public:
     std::vector<kolvira::NativePath> PhotoFiles() const override;
     bool IsCommandChecked(int commandId) const override;
     // Asks "Save the drawing of NAME?" when a kept drawing has not been
-    // saved (unless the settings turn the question off).
+    // saved (unless the settings turn the question off) and no other
+    // window shows it.
     bool CanClose() override;
+
+    PhotoDocument& Photo() const { return document_; }
 
     // The list Next Photo and Previous Photo walk: the Mosaic the window was
     // opened from (PhotoStepping.cpp).
     void SetPhotoSequence(PhotoSequenceLink sequence);
-    // Shows the photo at `path` in this window, keeping its settings and
+    // Shows the photo at `path` in the document, keeping its settings and
     // dropping a kept picture; false, with the reason in the status bar,
     // when it cannot be shown.
     bool ShowPhotoFile(const std::string& path);
@@ -59,9 +61,8 @@ public:
     int PageCount(const QPagedPaintDevice& device) override;
     bool PrintPages(QPagedPaintDevice& device, const QPageRanges& pages) override;
 
-    // The picture the window shows, at its drawn size: the kept rendering,
-    // else the photo at the window's width, rendered while the settings are
-    // active. Null when there is no photo.
+    // The picture the window shows, at its drawn size (see
+    // PhotoDocument::ShownPicture).
     QImage ShownPicture();
     // Device pixels per logical pixel of ShownPicture.
     qreal ShownPictureRatio() const;
@@ -81,12 +82,8 @@ public:
 
     bool pickNewColorNext = false;
     QString statusText;
-    std::string photoPath; // native bytes
     int pictureWidth = 32; // size of the picture as last drawn, in logical pixels
     int pictureHeight = 0;
-    QImage photo;           // upright, on black, Format_RGB32; null when not loaded
-    QImage renderedPicture; // the kept rendering; null until there is one
-    kolvira::RenderSettings settings;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,7 +101,7 @@ protected:
     // Saving writes ShownPicture as PNG, JPEG, BMP or TIFF (PhotoSaving.cpp).
     SaveDialogText SaveDialog() const override;
     QString SuggestedSaveName() const override;
-    QString WriteSavedFile(const QString& path) override;
+    WriteOutcome WriteSavedFile(const QString& path) override;
 
 private:
     // The size the scroll bars range over, kept so that every resize
@@ -114,6 +111,8 @@ private:
     // The size the scroll bars range over for a picture of that size.
     static QSize ScrollTotal(QSize picture);
     QSize DeviceSize(QSize logical) const;
+    // The kept drawing's size in this window's screen pixels.
+    QSize DrawingDeviceSize() const;
     // Records the picture last drawn: `device` pixels for a window
     // `logicalWidth` wide.
     void SetDrawnPicture(QSize device, int logicalWidth);
@@ -130,6 +129,11 @@ private:
     void DrawLivePhoto(QPainter& painter);
     // The render pass over the window's rectangle, kept until it changes.
     const QImage& LivePreview(bool showProgress);
+    // Follows a change of the document: the scroll range fits what it
+    // shows now, and the window repaints.
+    void OnPictureChanged();
+    void FollowDrawing();
+    void ShowStatusNotes(const QString& failure, const QString& damageNote) const;
     void DrawPreview(QPainter& painter);
     QRgb BackgroundColor() const;
     void ShowStatus(const QString& text) const;
@@ -164,23 +168,16 @@ private:
     void StepPhoto(int step);
     bool NextPhotoEnabled(int step) const;
 
-    // Decodes `path` into `photo`; the reason when it cannot.
-    QString LoadPhotoFile(const std::string& path);
-
     // The colour probe and the replacement-colour pick (ColorProbe.cpp).
     QRgb ShownPixel(QPoint point);
     void ProbeColor(QPoint point);
     void PickReplacementColor(QPoint point);
     void ShowStatusText();
 
+    PhotoDocument& document_;
     kolvira::ScaledPhotoCache scaledPhoto_;
-    kolvira::PreviewCache preview_{&scaledPhoto_};
-    // Set by an Apply while a dialog is open, so the view shows the applied
-    // settings even over a kept picture; cleared when the dialog closes.
-    bool showApplied_ = false;
     QSize scrollTotal_;
-    QSize devicePicture_;     // the picture last drawn, in device pixels
-    qreal renderedRatio_ = 1; // the device ratio renderedPicture was made at
+    QSize devicePicture_; // the picture last drawn, in device pixels
 
     bool showOriginal_ = false; // View → Show Original
     bool originalHeld_ = false; // the `\` key is down
@@ -188,24 +185,19 @@ private:
     bool draggingSplit_ = false;
     double splitFraction_ = 0.5; // the split line's place across the picture
     kolvira::ScaledPhotoCache originalPhoto_;
-    bool drawingSaved_ = true; // false from OK until the drawing is saved
-    PhotoSequenceLink sequence_;
 
     // The print options (PhotoPrinting.cpp) and the size choice of Save As
-    // (PhotoSaving.cpp); both take their pictures from the view itself.
+    // (PhotoSaving.cpp); both take their pictures from the document.
 public:
     QWidget* MakePrintOptions(std::function<bool()> changed) override;
     bool PreparePrinting(WindowHost& host) override;
-    // The photo at its own size with the window's settings, as
-    // kolvira-render makes it; null when stopped with Esc (if `stoppable`).
+    // The photo at its own size with the document's settings, with the
+    // status-bar progress; null when stopped with Esc (if `stoppable`).
     QImage FullResolutionPicture(bool stoppable);
     kolvira::PhotoPrintChoice printChoice; // the defaults print as before
 
 protected:
     SaveChoice SaveChoices() override;
-
-private:
-    kolvira::FullResolutionCache fullResolution_;
 };
 
 } // namespace kolvira

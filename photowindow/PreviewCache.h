@@ -35,8 +35,13 @@ public:
     const QImage& Preview(const QImage& photo, QSize size, QRgb background,
                           const RenderParameters& settings, const RenderFunction& render);
 
-    // The size the photo was drawn at in the kept canvas.
+    // The kept canvas, and the size the photo was drawn at in it.
+    const QImage& Canvas() const { return canvas_; }
     QSize DrawnSize() const { return drawnSize_; }
+    // Whether the kept canvas is one of `size` over `background`.
+    bool Holds(QSize size, QRgb background) const {
+        return !canvas_.isNull() && canvas_.size() == size && background_ == background;
+    }
 
     // Forgets the kept canvas (the scaled photo stays).
     void Clear();

@@ -1,5 +1,5 @@
-// A photo view's rendering record: the parameters the render pass reads.
-// Each photo view owns one; the Paint and Photo Editor dialogs edit it in
+// A photo document's rendering record: the parameters the render pass reads.
+// Each photo document owns one; the Paint and Photo Editor dialogs edit it in
 // place.
 #pragma once
 

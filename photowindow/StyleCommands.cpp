@@ -1,9 +1,8 @@
 // The photo view's commands, and its Paint and Photo Editor commands in
-// particular: the dialog edits the view's settings in place, Apply previews
-// them, OK renders the photo off screen and keeps the picture, and Cancel
-// puts every setting back.
+// particular: the dialog edits the document's settings in place, Apply
+// previews them in every window on the document, OK renders the photo off screen and keeps the
+// picture, and Cancel puts every setting back.
 #include "photowindow/PhotoView.h"
-#include "photowindow/Renderer.h"
 
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
@@ -38,16 +37,16 @@ bool PhotoView::HandlesCommand(int commandId) const {
         return true;
     case kolvira::ID_SHOW_ORIGINAL:
     case kolvira::ID_SPLIT_VIEW:
-        return !photo.isNull();
+        return !document_.Image().isNull();
     case kolvira::ID_REVERT_TO_PHOTO:
-        return !renderedPicture.isNull() || settings.active;
+        return document_.HasDrawing() || document_.Settings().active;
     case kolvira::ID_NEXT_PHOTO:
     case kolvira::ID_PREVIOUS_PHOTO:
         return NextPhotoEnabled(commandId == kolvira::ID_NEXT_PHOTO ? 1 : -1);
     default:
         // Saving and printing need something to write or print.
         if (IsSaveCommand(commandId) || IsPrintCommand(commandId))
-            return !photo.isNull() || !renderedPicture.isNull();
+            return !document_.Image().isNull() || document_.HasDrawing();
         return false;
     }
 }
@@ -86,6 +85,7 @@ void PhotoView::OnCommand(int commandId) {
 
 template <class Dialog> void PhotoView::RunRenderDialog() {
     // Apply writes the settings; the view shows them before Apply returns.
+    RenderSettings& settings = document_.Settings();
     Dialog dialog(
         settings, [this] { RepaintAfterApply(); },
         Host() != nullptr ? Host()->DialogParent() : window());
@@ -100,27 +100,21 @@ template <class Dialog> void PhotoView::RunRenderDialog() {
     qApp->removeEventFilter(this);
     SetOriginalHeld(false);
     PlaceOf<Dialog>().Closed(dialog);
-    showApplied_ = false;
+    document_.SetPreviewingApplied(false);
     if (result == Dialog::kIdOk) {
         // Rendered from the photo each time, so effects never pile up.
-        renderedPicture = FinalPicture(/*showProgress=*/true);
-        renderedRatio_ = DeviceRatio();
-        drawingSaved_ = false;
-        SetScrollSizes(ScrollTotal(QSize(pictureWidth, pictureHeight)));
-        viewport()->update();
+        document_.KeepDrawing(FinalPicture(/*showProgress=*/true), DeviceRatio(),
+                              QSize(pictureWidth, pictureHeight));
     } else {
         settings = settingsSnapshot;
-        preview_.Clear(); // the applied settings' picture is not wanted any more
-        RepaintNow();
+        document_.ForgetPreviews(); // the applied settings' picture is not wanted any more
+        document_.NotifyChanged();
     }
 }
 
 const QImage& PhotoView::FinalPicture(bool showProgress) {
-    return preview_.Preview(
-        photo, devicePicture_, kPictureBackground, settings,
-        [this, showProgress](QImage& picture, const kolvira::RenderParameters& s) {
-            RenderShownPicture(picture, s, picture.rect(), ProgressFor(showProgress));
-        });
+    return document_.Preview(devicePicture_, kPictureBackground, ProgressFor(showProgress))
+        .Canvas();
 }
 
 } // namespace kolvira

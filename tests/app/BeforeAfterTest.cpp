@@ -45,8 +45,8 @@ QImage Shown(PhotoView* view) {
 bool ShowsPhotoAt(PhotoView* view, int x) {
     const QImage shown = Shown(view);
     const int width =
-        view->renderedPicture.isNull() ? view->pictureWidth : view->renderedPicture.width();
-    const QImage photo = PhotoAtWidth(view->photo, width);
+        view->Photo().Drawing().isNull() ? view->pictureWidth : view->Photo().Drawing().width();
+    const QImage photo = PhotoAtWidth(view->Photo().Image(), width);
     if (photo.isNull())
         return false;
     for (int y = 2; y < std::min(shown.height(), photo.height()); y += 9) {
@@ -58,8 +58,8 @@ bool ShowsPhotoAt(PhotoView* view, int x) {
 
 bool ShowsDrawingAt(PhotoView* view, int x) {
     const QImage shown = Shown(view);
-    for (int y = 2; y < std::min(shown.height(), view->renderedPicture.height()); y += 9) {
-        if (shown.pixel(x, y) != view->renderedPicture.pixel(x, y))
+    for (int y = 2; y < std::min(shown.height(), view->Photo().Drawing().height()); y += 9) {
+        if (shown.pixel(x, y) != view->Photo().Drawing().pixel(x, y))
             return false;
     }
     return true;
@@ -92,7 +92,7 @@ void BeforeAfterTest::theOriginalShowsWhileTheKeyIsHeldOrTheItemIsOn() {
         QTest::keyRelease(keys, Qt::Key_Backslash);
         previewAfterRelease = !ShowsPhotoAt(view, 10);
     });
-    QVERIFY(!view->renderedPicture.isNull());
+    QVERIFY(!view->Photo().Drawing().isNull());
     QVERIFY(originalInDialog);
     QVERIFY(previewAfterRelease);
 
@@ -136,10 +136,10 @@ void BeforeAfterTest::revertDropsTheDrawing() {
     KeepDrawing(view);
     QVERIFY(view->HandlesCommand(ID_REVERT_TO_PHOTO));
     MainFrame()->OnCommand(ID_REVERT_TO_PHOTO);
-    QVERIFY(view->renderedPicture.isNull());
-    QVERIFY(!view->settings.active);
+    QVERIFY(view->Photo().Drawing().isNull());
+    QVERIFY(!view->Photo().Settings().active);
     const QImage shown = Shown(view);
-    const QImage photo = PhotoAtWidth(view->photo, view->pictureWidth);
+    const QImage photo = PhotoAtWidth(view->Photo().Image(), view->pictureWidth);
     QCOMPARE(shown.pixel(10, 10), photo.pixel(10, 10));
     QVERIFY(!view->HandlesCommand(ID_REVERT_TO_PHOTO));
 }
@@ -190,23 +190,23 @@ void BeforeAfterTest::nextAndPreviousWalkTheMosaic() {
     QCOMPARE(mosaic->count(), 3);
     PhotoView* view = OpenCurrentEntry(mosaic); // a.jpg
     QVERIFY(view != nullptr);
-    QCOMPARE(view->photoPath, photos_->PathOf("a.jpg"));
-    view->settings.penPress = 0.125; // kept from photo to photo
+    QCOMPARE(view->Photo().PhotoPath(), photos_->PathOf("a.jpg"));
+    view->Photo().Settings().penPress = 0.125; // kept from photo to photo
 
     // Alt+Right works before any menu has been opened.
     QVERIFY(MainFrame()->Actions().Action(ID_NEXT_PHOTO)->isEnabled());
     const auto step = [](int command) { MainFrame()->OnCommand(command); };
     QVERIFY(!view->HandlesCommand(ID_PREVIOUS_PHOTO)); // the first photo
     step(ID_NEXT_PHOTO);
-    QCOMPARE(view->photoPath, photos_->PathOf("b.jpg"));
+    QCOMPARE(view->Photo().PhotoPath(), photos_->PathOf("b.jpg"));
     step(ID_NEXT_PHOTO);
-    QCOMPARE(view->photoPath, photos_->PathOf("d.jpg"));
+    QCOMPARE(view->Photo().PhotoPath(), photos_->PathOf("d.jpg"));
     QVERIFY(!view->HandlesCommand(ID_NEXT_PHOTO)); // the last
     step(ID_PREVIOUS_PHOTO);
-    QCOMPARE(view->photoPath, photos_->PathOf("b.jpg"));
+    QCOMPARE(view->Photo().PhotoPath(), photos_->PathOf("b.jpg"));
     QCOMPARE(view->GetDocument()->GetTitle(), ShownPath(photos_->PathOf("b.jpg")));
-    QCOMPARE(view->settings.penPress, 0.125);
-    QCOMPARE(view->photo.size(), QSize(80, 60));
+    QCOMPARE(view->Photo().Settings().penPress, 0.125);
+    QCOMPARE(view->Photo().Image().size(), QSize(80, 60));
 }
 
 QTEST_MAIN(BeforeAfterTest)

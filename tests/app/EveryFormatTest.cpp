@@ -56,7 +56,7 @@ void EveryFormatTest::everyFormatIsListedOpenedPrintedAndRendered() {
     for (int row = 0; row < names.size(); ++row) {
         mosaic->OpenEntry(row);
         PhotoView* view = ActivePhotoView();
-        QVERIFY2(view != nullptr && !view->photo.isNull(), qPrintable(names[row]));
+        QVERIFY2(view != nullptr && !view->Photo().Image().isNull(), qPrintable(names[row]));
         ActiveChildFrame()->close();
         QTRY_COMPARE(DocumentWindowCount(), 1);
     }

@@ -77,14 +77,14 @@ private:
 // initial update.
 struct ViewOnItsOwn {
     ViewOnItsOwn(const std::string& path, FakeHost& host)
-        : document(nullptr, QStringLiteral("untitled")), view(path) {
+        : document(nullptr, QStringLiteral("untitled"), path), view(document) {
         view.AttachDocument(&document);
         view.AttachHost(&host);
         view.OnInitialUpdate();
         view.resize(400, 300);
         view.show();
     }
-    Document document;
+    PhotoDocument document;
     PhotoView view;
 };
 
@@ -125,7 +125,7 @@ void FakeHostTest::unreadablePhotoIsReportedThroughTheHost() {
     FakeHost host;
     ViewOnItsOwn shown(path, host);
 
-    QVERIFY(shown.view.photo.isNull());
+    QVERIFY(shown.view.Photo().Image().isNull());
     QCOMPARE(host.messages.size(), 1);
     QVERIFY2(host.messages[0].startsWith(QStringLiteral("Cannot show %1: ").arg(ShownPath(path))),
              qPrintable(host.messages[0]));
@@ -150,7 +150,7 @@ void FakeHostTest::applyShowsTheRenderProgress() {
     if (kept) {
         WhenModalOpens<PaintDialog>([](PaintDialog& dialog) { ClickIn(dialog, "IDOK"); });
         shown.view.OnCommand(kolvira::ID_PAINT);
-        QVERIFY(!shown.view.renderedPicture.isNull());
+        QVERIFY(!shown.view.Photo().Drawing().isNull());
     }
 
     int barPaintsOnApply = 0;

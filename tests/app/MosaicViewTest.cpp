@@ -185,7 +185,7 @@ void MosaicViewTest::rebuildingKeepsTheSelectionAndThePlace() {
     QVERIFY(mosaic->viewport()->rect().intersects(mosaic->visualItemRect(mosaic->item(70))));
     PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr);
-    QCOMPARE(view->photoPath, photos_->PathOf("p70.jpg"));
+    QCOMPARE(view->Photo().PhotoPath(), photos_->PathOf("p70.jpg"));
 }
 
 // Root reads any folder; without these capabilities this thread meets the
@@ -277,9 +277,9 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
     PhotoView* view = ActivePhotoView();
     QVERIFY(view != nullptr);
     const std::string path = photos_->PathOf(opened);
-    QCOMPARE(view->photoPath, path);
+    QCOMPARE(view->Photo().PhotoPath(), path);
     QCOMPARE(view->GetDocument()->GetTitle(), QFile::decodeName(QByteArray::fromStdString(path)));
-    QCOMPARE(view->photo.size(), QSize(80, 60));
+    QCOMPARE(view->Photo().Image().size(), QSize(80, 60));
     // The Mosaic's document is not the photo's.
     QCOMPARE(App()->mosaicTemplate->Documents().size(), std::size_t{1});
 }

@@ -115,7 +115,7 @@ void PhotoViewTest::keptPictureScrollsAsTheWindowChanges() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 400)));
     QVERIFY(view != nullptr);
     KeepRenderedPicture(view);
-    QVERIFY(!view->renderedPicture.isNull());
+    QVERIFY(!view->Photo().Drawing().isNull());
     const QSize picture(view->pictureWidth, view->pictureHeight);
 
     ChildFrame* frame = ActiveChildFrame();
@@ -133,7 +133,7 @@ void PhotoViewTest::keptPictureScrollsAsTheWindowChanges() {
     const QPoint corner(client().width() - 1, client().height() - 1);
     const QPoint inPicture = corner + QPoint(across->value(), down->value());
     if (QRect(QPoint(0, 0), picture).contains(inPicture))
-        QCOMPARE(shown.pixel(corner), view->renderedPicture.pixel(inPicture));
+        QCOMPARE(shown.pixel(corner), view->Photo().Drawing().pixel(inPicture));
     else
         QCOMPARE(shown.pixelColor(corner), view->palette().color(QPalette::Base));
 }
@@ -192,7 +192,7 @@ void PhotoViewTest::doubleClickFitsTheFrameToThePhoto() {
     const QPoint bottomLeft(10, shown.height() - 1);
     const QColor bottom = shown.pixelColor(bottomLeft);
     if (kept)
-        QCOMPARE(bottom, view->renderedPicture.pixelColor(bottomLeft));
+        QCOMPARE(bottom, view->Photo().Drawing().pixelColor(bottomLeft));
     else
         QVERIFY2(ColorsClose(bottom, Qt::blue), qPrintable(bottom.name()));
 }
@@ -215,7 +215,7 @@ void PhotoViewTest::newBeforeAnyPhotoGivesAnEmptyWindow() {
     QVERIFY(view != nullptr);
     const QString title = view->GetDocument()->GetTitle();
     QVERIFY2(title.isEmpty() || title.startsWith("Kolvira"), qPrintable(title));
-    QVERIFY(view->photo.isNull());
+    QVERIFY(view->Photo().Image().isNull());
     QVERIFY(QTest::qWaitForWindowExposed(view));
     view->viewport()->grab();
     QCOMPARE(view->pictureHeight, 0);
@@ -238,7 +238,7 @@ void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
     mosaic->setCurrentRow(1);
     PhotoView* secondView = OpenCurrentEntry(mosaic); // now the photo opened last
     QVERIFY(secondView != nullptr);
-    QCOMPARE(secondView->photoPath, second);
+    QCOMPARE(secondView->Photo().PhotoPath(), second);
     ChildFrame* firstFrame = nullptr;
     for (ChildFrame* frame : FramesOf(firstView->GetDocument()))
         firstFrame = frame;
@@ -249,8 +249,8 @@ void PhotoViewTest::newWindowShowsItsDocumentsPhoto() {
     PhotoView* newView = ActivePhotoView();
     QVERIFY(newView != nullptr && newView != firstView);
     QCOMPARE(newView->GetDocument(), firstView->GetDocument());
-    QCOMPARE(newView->photoPath, first);
-    QCOMPARE(newView->photo.size(), QSize(320, 240));
+    QCOMPARE(newView->Photo().PhotoPath(), first);
+    QCOMPARE(newView->Photo().Image().size(), QSize(320, 240));
     QCOMPARE(firstView->GetDocument()->GetTitle(), ShownPath(first));
 }
 
@@ -261,10 +261,10 @@ void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
     const QSize photoSize(640, 480);
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", photoSize));
     QVERIFY(view != nullptr);
-    view->settings.active = true;
-    view->settings.style = kStylePicasso;
-    view->settings.penPress = 0.25;
-    view->settings.details = 0.75;
+    view->Photo().Settings().active = true;
+    view->Photo().Settings().style = kStylePicasso;
+    view->Photo().Settings().penPress = 0.25;
+    view->Photo().Settings().details = 0.75;
     view->viewport()->repaint();
     const QImage shown = view->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 
@@ -273,13 +273,14 @@ void PhotoViewTest::activeSettingsPreviewTheRenderPassOverThePhoto() {
     QImage expected(view->WindowRect().size() * ratio, QImage::Format_RGB32);
     expected.fill(view->palette().color(QPalette::Base));
     const int width = expected.width();
-    const QImage scaled = ScalePhoto(
-        view->photo, QSize(width, static_cast<int>(ProportionalHeight(photoSize, width))));
+    const QImage scaled =
+        ScalePhoto(view->Photo().Image(),
+                   QSize(width, static_cast<int>(ProportionalHeight(photoSize, width))));
     for (int y = 0; y < scaled.height() && y < expected.height(); ++y)
         std::copy_n(reinterpret_cast<const QRgb*>(scaled.constScanLine(y)), scaled.width(),
                     reinterpret_cast<QRgb*>(expected.scanLine(y)));
     PictureSurface surface = SurfaceOf(expected);
-    RenderPicture(surface, view->settings, {0, 0, expected.width(), expected.height()});
+    RenderPicture(surface, view->Photo().Settings(), {0, 0, expected.width(), expected.height()});
 
     const QRect visible = shown.rect().intersected(expected.rect());
     QVERIFY(!visible.isEmpty());
@@ -300,7 +301,7 @@ void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     QCOMPARE(mosaic->count(), 1); // listed with what decoded
     PhotoView* view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr);
-    QCOMPARE(view->photo.size(), QSize(400, 300));
+    QCOMPARE(view->Photo().Image().size(), QSize(400, 300));
     QString message = MainFrame()->StatusBar()->currentMessage();
     QVERIFY2(message.contains("damaged.jpg is damaged: ") && message.contains("premature end"),
              qPrintable(message));
@@ -309,7 +310,7 @@ void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     photos_->AddNonImage("damaged.jpg");
     view = OpenCurrentEntry(mosaic);
     QVERIFY(view != nullptr);
-    QVERIFY(view->photo.isNull());
+    QVERIFY(view->Photo().Image().isNull());
     message = MainFrame()->StatusBar()->currentMessage();
     QVERIFY2(message.startsWith("Cannot show ") && message.contains("damaged.jpg: "),
              qPrintable(message));

@@ -208,7 +208,7 @@ void PhotosUntouchedTest::aWholeSessionLeavesEveryPhotoAsItWas() {
         Click(dialog, "IDOK");
     });
     MainFrame()->OnCommand(ID_PAINT);
-    const QImage painted = view->renderedPicture;
+    const QImage painted = view->Photo().Drawing();
     QVERIFY(!painted.isNull());
 
     // Save As elsewhere writes the painting, asking before it replaces a

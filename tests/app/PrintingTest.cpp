@@ -39,6 +39,13 @@ using namespace kolvira::test;
 
 namespace {
 
+// A drawing of one colour kept in the view's document, as OK keeps one.
+void KeepPlainDrawing(PhotoView& view, const QColor& color) {
+    QImage drawing(view.pictureWidth, view.pictureHeight, QImage::Format_RGB32);
+    drawing.fill(color);
+    view.Photo().KeepDrawing(drawing, 1, drawing.size());
+}
+
 // Root may write into a read-only folder; this thread gives that power up
 // while the object lives, so that a test sees what a user would.
 class WithoutPermissionOverride {
@@ -119,13 +126,13 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
     const QMargins margins = printer.pageLayout().marginsPixels(96);
     const QPoint corner(margins.left(), margins.top());
     QVERIFY(corner.x() > 0 && corner.y() > 0);
-    QCOMPARE(PrintToPdfFile(*view, printer, OutputPath("margins.pdf")), QString());
+    QVERIFY(PrintToPdfFile(*view, printer, OutputPath("margins.pdf")).IsWritten());
     const QImage withinMargins = PdfPageAtScreenSize(OutputPath("margins.pdf"), 1);
     QVERIFY(ColorsClose(withinMargins.pixelColor(corner + QPoint(2, 2)), Qt::red));
     QVERIFY(ColorsClose(withinMargins.pixelColor(corner - QPoint(2, 2)), Qt::white, 2));
 
     const QString pdf = OutputPath("photo.pdf");
-    QCOMPARE(PrintToPdfFile(*view, SheetEdgePrinter(), pdf), QString());
+    QVERIFY(PrintToPdfFile(*view, SheetEdgePrinter(), pdf).IsWritten());
     QCOMPARE(PdfPageCount(pdf), 1);
     QVERIFY2(PdfPageSize(pdf).contains(QLatin1String("(A4)")), qPrintable(PdfPageSize(pdf)));
 
@@ -145,11 +152,10 @@ void PrintingTest::photoPrintsAtItsScreenSizeFromTheTopLeftCorner() {
 void PrintingTest::photoPrintsTheKeptRendering() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
-    view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
-    view->renderedPicture.fill(QColor(Qt::magenta));
+    KeepPlainDrawing(*view, QColor(Qt::magenta));
 
     const QString pdf = OutputPath("rendered.pdf");
-    QCOMPARE(PrintToPdfFile(*view, App()->Printer(), pdf), QString());
+    QVERIFY(PrintToPdfFile(*view, App()->Printer(), pdf).IsWritten());
     const QImage page = PdfPageAtScreenSize(pdf, 1);
     QVERIFY(ColorsClose(page.pixelColor(view->pictureWidth / 2, view->pictureHeight / 2),
                         Qt::magenta, 2));
@@ -332,11 +338,10 @@ void PrintingTest::saveAsksForANameOnlyTheFirstTime() {
     QVERIFY(QFile::exists(target));
 
     // Render something, then Save again: same file, no dialog.
-    view->renderedPicture = QImage(view->pictureWidth, view->pictureHeight, QImage::Format_RGB32);
-    view->renderedPicture.fill(Qt::yellow);
+    KeepPlainDrawing(*view, Qt::yellow);
     QFile::remove(target);
     MainFrame()->OnCommand(ID_FILE_SAVE);
-    QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->renderedPicture);
+    QCOMPARE(QImage(target).convertToFormat(QImage::Format_RGB32), view->Photo().Drawing());
     QCOMPARE(dialogs, 1);
     QVERIFY(QTest::qWaitFor([] { return QApplication::activeModalWidget() == nullptr; }, 100));
 }

@@ -8,6 +8,7 @@
 #include "app/StatusBar.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
+#include "photowindow/DrawingQuestion.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
 #include "photowindow/PhotoView.h"
@@ -64,11 +65,11 @@ int DeviceWidth(const PhotoView* view) {
 // picture's size in screen pixels, and the render pass over it.
 QImage ExpectedPicture(const PhotoView* view, const RenderSettings& settings) {
     const int width = DeviceWidth(view);
-    QImage picture(width, static_cast<int>(ProportionalHeight(view->photo.size(), width)),
+    QImage picture(width, static_cast<int>(ProportionalHeight(view->Photo().Image().size(), width)),
                    QImage::Format_RGB32);
     picture.fill(Qt::black);
     QPainter painter(&picture);
-    DrawPhotoAtWidth(painter, view->photo, width);
+    DrawPhotoAtWidth(painter, view->Photo().Image(), width);
     painter.end();
     PictureSurface surface = SurfaceOf(picture);
     RenderPicture(surface, settings, {0, 0, picture.width(), picture.height()});
@@ -112,6 +113,7 @@ private slots:
     void dialogsOnAWindowWithoutAPhoto();
     void previewIsRenderedOnlyWhenItsInputsChange();
     void dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft();
+    void windowsOnOnePhotoShareItsDrawing();
 };
 
 void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
@@ -131,12 +133,12 @@ void RenderCommandsTest::applyPreviewsAndOkKeepsTheRenderedPhoto() {
     RunCommand(ID_PAINT);
 
     QVERIFY(previewed);
-    QCOMPARE(view->settings.style, int{kStyleCoal});
-    QCOMPARE(view->settings.details, 0.4);
-    QCOMPARE(view->settings.penPress, 0.25);
-    QVERIFY(view->settings.active);
-    QCOMPARE(view->renderedPicture, ExpectedPicture(view, view->settings));
-    QVERIFY(ShowsPicture(view, view->renderedPicture));
+    QCOMPARE(view->Photo().Settings().style, int{kStyleCoal});
+    QCOMPARE(view->Photo().Settings().details, 0.4);
+    QCOMPARE(view->Photo().Settings().penPress, 0.25);
+    QVERIFY(view->Photo().Settings().active);
+    QCOMPARE(view->Photo().Drawing(), ExpectedPicture(view, view->Photo().Settings()));
+    QVERIFY(ShowsPicture(view, view->Photo().Drawing()));
 }
 
 // The window and the batch renderer make the same picture of the same photo
@@ -153,11 +155,11 @@ void RenderCommandsTest::keptPictureEqualsKolviraRender() {
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PAINT);
-    QVERIFY(!view->renderedPicture.isNull());
+    QVERIFY(!view->Photo().Drawing().isNull());
     // On a screen of ratio r the window renders r times its width: the
     // picture of a window r times as large.
     QCOMPARE(view->DeviceRatio(), TestedRatio());
-    QCOMPARE(view->renderedPicture.width(), DeviceWidth(view));
+    QCOMPARE(view->Photo().Drawing().width(), DeviceWidth(view));
 
     const QString output = photos_->Directory() + QStringLiteral("/rendered.png");
     // The record as the Paint dialog left it: the other levels are still 0.
@@ -171,13 +173,13 @@ void RenderCommandsTest::keptPictureEqualsKolviraRender() {
     QVERIFY(render.waitForFinished(60000));
     QCOMPARE(render.exitCode(), 0);
     const QImage rendered = QImage(output).convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(rendered, view->renderedPicture);
+    QCOMPARE(rendered, view->Photo().Drawing());
 }
 
 void RenderCommandsTest::photoEditorStartsFromTheViewsNumbers() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(320, 240)));
     QVERIFY(view != nullptr);
-    view->settings.penPress = 0.125;
+    view->Photo().Settings().penPress = 0.125;
 
     WhenModalOpens<PhotoEditorDialog>([&](PhotoEditorDialog& dialog) {
         Click(dialog, "apply");
@@ -186,7 +188,7 @@ void RenderCommandsTest::photoEditorStartsFromTheViewsNumbers() {
     RunCommand(ID_PHOTO_EDITOR);
 
     // The numbers a decoded photo starts with; the strokes stay as they were.
-    const RenderSettings& s = view->settings;
+    const RenderSettings& s = view->Photo().Settings();
     QCOMPARE(s.style, int{kStylePhotoEffects});
     QCOMPARE(s.replaceDepth, 40);
     QCOMPARE(s.brushSize, 2);
@@ -205,19 +207,19 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
     QFETCH(int, commandId);
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
     QVERIFY(view != nullptr);
-    view->settings.oldColor = 0x00112233;
+    view->Photo().Settings().oldColor = 0x00112233;
     const QImage before = Shown(view);
-    const RenderSettings opened = view->settings;
+    const RenderSettings opened = view->Photo().Settings();
 
     int applies = 0;
     auto applyTwiceThenCancel = [&](QWidget& dialog, const char* firstChoice,
                                     const char* secondChoice) {
         Click(dialog, firstChoice);
         Click(dialog, "apply");
-        applies += !(view->settings.Parameters() == opened.Parameters());
+        applies += !(view->Photo().Settings().Parameters() == opened.Parameters());
         Click(dialog, secondChoice);
         Click(dialog, "apply");
-        applies += !(view->settings.Parameters() == opened.Parameters());
+        applies += !(view->Photo().Settings().Parameters() == opened.Parameters());
         Click(dialog, "IDCANCEL");
     };
     if (commandId == ID_PAINT)
@@ -229,22 +231,22 @@ void RenderCommandsTest::cancelRestoresEverySettingAndTheWindow() {
     RunCommand(commandId);
 
     QCOMPARE(applies, 2);
-    QVERIFY((view->settings.Parameters() == opened.Parameters()));
-    QVERIFY(view->renderedPicture.isNull());
+    QVERIFY((view->Photo().Settings().Parameters() == opened.Parameters()));
+    QVERIFY(view->Photo().Drawing().isNull());
     QCOMPARE(Shown(view), before);
 }
 
 void RenderCommandsTest::okWithoutApplyRendersTheRecordAsItWas() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("photo.png", QSize(400, 300)));
     QVERIFY(view != nullptr);
-    const RenderSettings fresh = view->settings;
+    const RenderSettings fresh = view->Photo().Settings();
 
     WhenModalOpens<PaintDialog>([](PaintDialog& dialog) { Click(dialog, "IDOK"); });
     RunCommand(ID_PAINT);
 
-    QVERIFY((view->settings.Parameters() == fresh.Parameters()));
-    QVERIFY(!view->settings.active);
-    QCOMPARE(view->renderedPicture, ExpectedPicture(view, fresh));
+    QVERIFY((view->Photo().Settings().Parameters() == fresh.Parameters()));
+    QVERIFY(!view->Photo().Settings().active);
+    QCOMPARE(view->Photo().Drawing(), ExpectedPicture(view, fresh));
 }
 
 // Inverting twice would give the first picture back: the second OK must
@@ -260,14 +262,14 @@ void RenderCommandsTest::secondOkRendersFromThePhotoAgain() {
     };
     WhenModalOpens<PhotoEditorDialog>(invert);
     RunCommand(ID_PHOTO_EDITOR);
-    const QImage first = view->renderedPicture;
+    const QImage first = view->Photo().Drawing();
 
     view->resize(view->width() + 40, view->height()); // a kept picture keeps its size
     WhenModalOpens<PhotoEditorDialog>(invert);
     RunCommand(ID_PHOTO_EDITOR);
 
-    QCOMPARE(view->renderedPicture, first);
-    QCOMPARE(view->renderedPicture, ExpectedPicture(view, view->settings));
+    QCOMPARE(view->Photo().Drawing(), first);
+    QCOMPARE(view->Photo().Drawing(), ExpectedPicture(view, view->Photo().Settings()));
     QCOMPARE(QColor(first.pixel(5, 5)), QColor(0, 255, 255)); // red inverted
 }
 
@@ -280,21 +282,21 @@ void RenderCommandsTest::applyOverAKeptPicturePreviewsAndCancelKeepsIt() {
         Click(dialog, "IDOK");
     });
     RunCommand(ID_PAINT);
-    const QImage kept = view->renderedPicture;
-    const RenderSettings keptSettings = view->settings;
+    const QImage kept = view->Photo().Drawing();
+    const RenderSettings keptSettings = view->Photo().Settings();
 
     bool previewedRainbow = false;
     WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
         Click(dialog, "rainbow");
         Click(dialog, "apply");
-        previewedRainbow = ShowsPicture(view, ExpectedPicture(view, view->settings));
+        previewedRainbow = ShowsPicture(view, ExpectedPicture(view, view->Photo().Settings()));
         Click(dialog, "IDCANCEL");
     });
     RunCommand(ID_PAINT);
 
     QVERIFY(previewedRainbow);
-    QVERIFY((view->settings.Parameters() == keptSettings.Parameters()));
-    QCOMPARE(view->renderedPicture, kept);
+    QVERIFY((view->Photo().Settings().Parameters() == keptSettings.Parameters()));
+    QCOMPARE(view->Photo().Drawing(), kept);
     QVERIFY(ShowsPicture(view, kept));
 }
 
@@ -337,8 +339,8 @@ void RenderCommandsTest::rightClicksPickOldAndNewColorsInTurn() {
         QCOMPARE(MainFrame()->StatusBar()->currentMessage(), pick.status);
         QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, pick.at);
     }
-    QCOMPARE(view->settings.oldColor, MakeColorref(0, 0, 255));
-    QCOMPARE(view->settings.newColor, MakeColorref(0, 255, 0));
+    QCOMPARE(view->Photo().Settings().oldColor, MakeColorref(0, 0, 255));
+    QCOMPARE(view->Photo().Settings().newColor, MakeColorref(0, 255, 0));
     QVERIFY(view->pickNewColorNext);
 
     COLORREF shownOld = 0, shownNew = 0;
@@ -402,8 +404,8 @@ void RenderCommandsTest::dialogsOnAWindowWithoutAPhoto() {
     });
     RunCommand(ID_PHOTO_EDITOR);
 
-    QCOMPARE(view->settings.brushSize, 1); // nothing set it to 2: no photo was decoded
-    QVERIFY(view->renderedPicture.isNull());
+    QCOMPARE(view->Photo().Settings().brushSize, 1); // nothing set it to 2: no photo was decoded
+    QVERIFY(view->Photo().Drawing().isNull());
     const QColor base = view->palette().color(QPalette::Base);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
     QVERIFY(MainFrame()->StatusBar()->currentMessage().startsWith(
@@ -464,6 +466,54 @@ void RenderCommandsTest::dialogsOpenBesideThePhotoWindowOrWhereTheyWereLeft() {
     QCOMPARE(openedAt(ID_PAINT).topLeft(), QPoint(60, 50));
     const QRect editor = openedAt(ID_PHOTO_EDITOR);
     QCOMPARE(editor.topLeft(), QPoint(photoWindow.right() + 1, photoWindow.top()));
+}
+
+// New Window on a photo with a drawing shows that drawing; an Apply in
+// either window repaints the other before it returns; closing one window
+// leaves the drawing to the other without asking about it.
+void RenderCommandsTest::windowsOnOnePhotoShareItsDrawing() {
+    PhotoView* first = ShowPhoto(photos_->AddPhoto("photo.png", QSize(640, 480)));
+    QVERIFY(first != nullptr);
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
+        Click(dialog, "coal");
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PAINT);
+    QVERIFY(first->Photo().HasDrawing());
+
+    RunCommand(ID_WINDOW_NEW);
+    PhotoView* second = ActivePhotoView();
+    QVERIFY(second != nullptr && second != first);
+    QVERIFY(QTest::qWaitForWindowExposed(second));
+    QCOMPARE(&second->Photo(), &first->Photo());
+    QVERIFY(ShowsPicture(second, first->Photo().Drawing()));
+
+    bool firstRepainted = false;
+    QImage applied;
+    WhenModalOpens<PaintDialog>([&](PaintDialog& dialog) {
+        SetSlider(dialog, "details", 60);
+        PaintCounter paints(first->viewport());
+        Click(dialog, "apply");
+        firstRepainted = paints.count > 0;
+        applied = Shown(first);
+        Click(dialog, "IDOK");
+    });
+    RunCommand(ID_PAINT);
+    QVERIFY(firstRepainted);
+    QVERIFY(ShowsPicture(first, applied));
+    const QImage kept = second->Photo().Drawing();
+    QVERIFY(ShowsPicture(first, kept));
+
+    SetAskingToSaveDrawings(true);
+    const MessageBoxCloser questions;
+    const int windows = DocumentWindowCount();
+    ActiveChildFrame()->close();
+    SetAskingToSaveDrawings(false);
+    FlushDeferredDeletes();
+    QCOMPARE(questions.Count(), 0);
+    QCOMPARE(DocumentWindowCount(), windows - 1);
+    QCOMPARE(first->Photo().Drawing(), kept);
+    QVERIFY(!first->Photo().DrawingSaved());
 }
 
 QTEST_MAIN(RenderCommandsTest)

@@ -208,9 +208,9 @@ void RenderSelectionTest::escapeStopsWithoutPartialFiles() {
 void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
     PhotoView* view = ShowPhoto(photos_->AddPhoto("a.jpg", QSize(320, 240)));
     QVERIFY(view != nullptr);
-    view->settings.active = true;
-    view->settings.style = kStyleCoal;
-    view->settings.penPress = 0.5;
+    view->Photo().Settings().active = true;
+    view->Photo().Settings().style = kStyleCoal;
+    view->Photo().Settings().penPress = 0.5;
     // Back to the Mosaic: the photo window stays the one last used, also
     // once another photo window opened from the Mosaic has closed again.
     const auto activateMosaic = [] {
@@ -237,7 +237,7 @@ void RenderSelectionTest::lastPhotoWindowLendsItsLookAndWidth() {
         dialog.reject();
     });
     MainFrame()->OnCommand(ID_RENDER_SELECTION);
-    QVERIFY(request.settings == view->settings.Parameters());
+    QVERIFY(request.settings == view->Photo().Settings().Parameters());
     QCOMPARE(request.width, qRound(view->pictureWidth * view->DeviceRatio()));
 }
 
