@@ -212,6 +212,9 @@ void StartupTest::theBusStartsTheProgramForARequest() {
     installed.close();
 
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    // The bus reads service files from these folders alone, not from an
+    // installed Kolvira's.
+    environment.insert("XDG_DATA_HOME", home.filePath("share"));
     environment.insert("XDG_DATA_DIRS", home.filePath("share"));
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
     environment.insert("QT_QPA_PLATFORM", "offscreen");
