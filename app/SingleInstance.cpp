@@ -18,17 +18,15 @@ constexpr char kInterface[] = "org.freedesktop.Application";
 // does not keep the file manager's request waiting.
 constexpr int kHandOverTimeoutMs = 10'000;
 
+// Where an application serves the interface: its id with the dots made
+// slashes and dashes underscores, after a slash.
 QString ObjectPath() {
-    return ObjectPathOf(QLatin1String(kApplicationId));
-}
-
-} // namespace
-
-QString ObjectPathOf(const QString& applicationId) {
-    QString path = QLatin1Char('/') + applicationId;
+    QString path = QLatin1Char('/') + QLatin1String(kApplicationId);
     path.replace(QLatin1Char('.'), QLatin1Char('/')).replace(QLatin1Char('-'), QLatin1Char('_'));
     return path;
 }
+
+} // namespace
 
 InstanceService::InstanceService(OpenFiles open) : open_(std::move(open)) {}
 

@@ -20,10 +20,6 @@ namespace kolvira {
 
 inline constexpr char kApplicationId[] = "org.kolvira.Kolvira";
 
-// Where an application serves the interface: its id with the dots made
-// slashes and dashes underscores, after a slash.
-QString ObjectPathOf(const QString& applicationId);
-
 // The running program's side.
 class InstanceService : public QObject, protected QDBusContext {
     Q_OBJECT
