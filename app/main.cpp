@@ -25,6 +25,9 @@ kolvira::StartupArguments Parse(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Qt takes the X11 startup id out of the environment as it connects to
+    // the display; a hand-over passes it on.
+    const kolvira::LaunchTokens tokens = kolvira::LaunchTokens::FromEnvironment();
     // Help and version need no display.
     const kolvira::StartupArguments early = Parse(argc, argv);
     if (early.showHelp) {
@@ -40,7 +43,7 @@ int main(int argc, char* argv[]) {
     QApplication::setOrganizationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVIRA_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kolvira.Kolvira"));
+    QGuiApplication::setDesktopFileName(QLatin1String(kolvira::kApplicationId));
     const kolvira::StartupArguments arguments = Parse(argc, argv);
     if (!arguments.error.isEmpty()) {
         std::fprintf(stderr, "kolvira: %s\n\n%s", arguments.error.toLocal8Bit().constData(),
@@ -51,11 +54,19 @@ int main(int argc, char* argv[]) {
     kolvira::ApplyDecodeLimits();
 
     Application app;
-    kolvira::InstanceService service(
-        [&app](const std::vector<std::string>& files) { app.OpenFiles(files); });
-    if (!arguments.newInstance && !service.Claim() && !arguments.files.empty() &&
-        kolvira::HandFilesToRunningInstance(arguments.files))
+    kolvira::InstanceService service([&app](const std::vector<std::string>& files,
+                                            const QString& token) { app.OpenFiles(files, token); });
+    if (arguments.busService) {
+        // The bus started this program for a request it is about to pass on.
+        if (!service.Claim()) {
+            std::fprintf(stderr, "kolvira: cannot take the name %s on the session bus\n",
+                         kolvira::kApplicationId);
+            return 1;
+        }
+    } else if (!arguments.newInstance && !service.Claim() &&
+               kolvira::HandToRunningInstance(arguments.files, tokens)) {
         return 0;
+    }
 
     if (!app.InitInstance())
         return 1;

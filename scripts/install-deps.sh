@@ -13,6 +13,8 @@ packages=(
   liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev libvips-dev libpng-dev
   xvfb xauth dbus-daemon
+  # gdbus and gapplication, the D-Bus clients the start-up tests reach Kolvira with
+  libglib2.0-bin
   poppler-utils fonts-liberation2
   python3 python3-pil
   # public sample pictures the tests check against: icons, the PNG test suite
