@@ -36,12 +36,33 @@ QRectF PictureArea(const EmfHeader& header) {
     return QRectF(0, 0, bounds.Width() + 1, bounds.Height() + 1);
 }
 
-// The records up to the end-of-file record, with the header's file length
-// and record count made true to them.
+// Records that set the window's and the viewport's extents to 1 x 1, GDI's
+// own starting values. libemf2svg starts them at 0, so a file that turns to
+// MM_ANISOTROPIC without setting both (pstoedit's, for one) would be drawn
+// at coordinates that are not numbers.
+QByteArray DefaultExtents() {
+    constexpr quint32 kSetWindowExtEx = 9, kSetViewportExtEx = 11, kBytes = 16;
+    QByteArray records;
+    for (const quint32 type : {kSetWindowExtEx, kSetViewportExtEx}) {
+        for (const quint32 field : {type, kBytes, 1u, 1u}) {
+            char bytes[4];
+            qToLittleEndian(field, bytes);
+            records.append(bytes, 4);
+        }
+    }
+    return records;
+}
+
+// The records up to the end-of-file record, with GDI's starting extents set
+// after the header, and the header's file length and record count made true
+// to them.
 QByteArray Playable(QByteArrayView data, const EmfRecords& records) {
     QByteArray file = data.first(records.end).toByteArray();
-    qToLittleEndian(quint32(records.end), file.data() + 48);
-    qToLittleEndian(records.count, file.data() + 52);
+    const qsizetype headerBytes = qFromLittleEndian<quint32>(file.constData() + 4);
+    const QByteArray extents = DefaultExtents();
+    file.insert(headerBytes, extents);
+    qToLittleEndian(quint32(file.size()), file.data() + 48);
+    qToLittleEndian(records.count + 2, file.data() + 52);
     return file;
 }
 
