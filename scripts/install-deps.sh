@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libexif-dev libx11-dev
   libjxl-dev libjxl-tools libexiv2-dev
-  libheif-dev libheif-examples
+  libheif-dev libheif-examples libavif-bin
   libraw-dev
   libwmf-dev libemf2svg-dev libfontconfig-dev
   liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
