@@ -29,6 +29,7 @@ INTERACTIVE = {
     R.TEXT, R.ENTRY, R.COMBO_BOX, R.LIST, R.LIST_ITEM, R.MENU, R.MENU_ITEM, R.CHECK_MENU_ITEM,
     R.RADIO_MENU_ITEM, R.PAGE_TAB, R.LINK, R.IMAGE,
 }
+WINDOWS = {R.DIALOG, R.FRAME, R.WINDOW}
 ALT = 1 << 3  # Mod1
 
 KEYS = {"Return": 0xFF0D, "Escape": 0xFF1B, "F1": 0xFFBE, "Tab": 0xFF09}
@@ -91,8 +92,9 @@ def wait_for(what, find, seconds=20):
         if found:
             return found
         time.sleep(0.25)
-    for window in (n for n in snapshot(application())[0] if n.role in (R.DIALOG, R.FRAME, R.WINDOW)):
-        print(f"window {window.name!r}")
+    for window in snapshot(application())[0]:
+        if window.role in WINDOWS:
+            print(f"window {window.name!r}")
     sys.exit(f"timed out waiting for {what}")
 
 
@@ -110,7 +112,7 @@ def with_role(nodes, role, name=None):
 
 
 def window_titled(app, title):
-    return next((n for n in snapshot(app)[0] if n.role in (R.DIALOG, R.FRAME, R.WINDOW) and
+    return next((n for n in snapshot(app)[0] if n.role in WINDOWS and
                  (n.name == title or n.name.endswith("/" + title))), None)
 
 
@@ -190,21 +192,15 @@ def main():
         wait_for("a photo window", lambda: window_titled(app, "p0.png"))
         failures += check("photo window", app, check_photo)
 
-        press("v", ALT)
-        press("p")
-        wait_for("the Paint dialog", lambda: window_titled(app, "Paint"))
-        failures += check("Paint", app, check_paint)
-        press("Escape")
-        wait_for("the Paint dialog to close", lambda: not window_titled(app, "Paint"))
-        click(with_role(snapshot(app)[0], R.STATUS_BAR)[0].accessible)
-
-        press("v", ALT)
-        press("e")
-        wait_for("the Photo Editor", lambda: window_titled(app, "Photo Editor"))
-        failures += check("Photo Editor", app, check_photo_editor)
-        press("Escape")
-        wait_for("the Photo Editor to close", lambda: not window_titled(app, "Photo Editor"))
-        click(with_role(snapshot(app)[0], R.STATUS_BAR)[0].accessible)
+        for mnemonic, title, checks in (("p", "Paint", check_paint),
+                                        ("e", "Photo Editor", check_photo_editor)):
+            press("v", ALT)
+            press(mnemonic)
+            wait_for(title, lambda: window_titled(app, title))
+            failures += check(title, app, checks)
+            press("Escape")
+            wait_for(f"{title} to close", lambda: not window_titled(app, title))
+            click(with_role(snapshot(app)[0], R.STATUS_BAR)[0].accessible)
 
         press("Tab", 1 << 2)  # Ctrl+Tab, back to the Mosaic
         failures += check("back to the Mosaic", app)
