@@ -1,6 +1,7 @@
 // Kolvira: turns photographs into drawings, applies photo effects and shows
 // a folder's photos as a sheet of thumbnails.
 #include "app/Application.h"
+#include "app/FocusFrameStyle.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
 #include "imageio/DecodeWatchdog.h"
@@ -40,6 +41,7 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv); // takes Qt's own options out of argv
+    QApplication::setStyle(new kolvira::FocusFrameStyle);
     QApplication::setOrganizationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVIRA_VERSION));

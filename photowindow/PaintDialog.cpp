@@ -3,6 +3,8 @@
 #include "photowindow/DialogControls.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -39,27 +41,35 @@ constexpr std::array<StyleButton, 7> kStyleButtons{{
 
 } // namespace
 
+QString StyleText(int style) {
+    for (const StyleButton& button : kStyleButtons) {
+        if (button.style == style)
+            return QString::fromLatin1(button.text);
+    }
+    return QStringLiteral("Photo Editor");
+}
+
 PaintDialog::PaintDialog(RenderSettings& settings, std::function<void()> applied, QWidget* parent)
     : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
     DialogLayout layout(*this, QStringLiteral("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
-    layout.GroupBox(QStringLiteral("Art of Drawing"), {7, 7, 233, 128});
+    QGroupBox* art = layout.GroupBox(QStringLiteral("Art of Drawing"), {7, 7, 233, 128});
     styles_ = new QButtonGroup(this);
     styles_->setExclusive(true);
     for (const StyleButton& button : kStyleButtons)
         styles_->addButton(layout.RadioButton(button.name, QString::fromLatin1(button.text),
-                                              {21, button.y, 71, 10}),
+                                              {21, button.y, 71, 10}, art),
                            button.style);
     penPress_ = layout.Slider("penPress", {55, 159, 185, 19}, kPenPressText);
     details_ = layout.Slider("details", {55, 187, 185, 19}, kDetailsText);
     auto* apply = layout.PushButton("apply", QStringLiteral("Apply"), {7, 226, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &PaintDialog::OnApply);
     layout.CancelButton({132, 226, 50, 14});
-    layout.Label(QStringLiteral("Details:"), Qt::AlignRight, kDetailsText);
+    layout.Label(QStringLiteral("Details:"), Qt::AlignRight, kDetailsText)->setBuddy(details_);
     layout.Label(QStringLiteral("more"), Qt::AlignRight, {194, 145, 46, 8});
     layout.Label(QStringLiteral("less"), Qt::AlignLeft, {55, 145, 46, 8});
-    layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, kPenPressText);
+    layout.Label(QStringLiteral("Pen press:"), Qt::AlignRight, kPenPressText)->setBuddy(penPress_);
 }
 
 void PaintDialog::OnInitDialog() {

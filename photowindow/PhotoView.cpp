@@ -3,6 +3,7 @@
 #include "framework/ChildFrame.h"
 #include "framework/WindowHost.h"
 #include "imageio/PhotoScaling.h"
+#include "photowindow/AccessibleViews.h"
 
 #include <QMdiArea>
 #include <QMouseEvent>
@@ -27,6 +28,7 @@ constexpr qint64 kLargestFrameSide = 32767;
 } // namespace
 
 PhotoView::PhotoView(PhotoDocument& document) : document_(document) {
+    InstallAccessibleViews();
     setWhatsThis(QStringLiteral(
         "The photo window: the photo at the window's width. Paint and Photo Editor turn "
         "it into a drawing; a left click shows the colour under the pointer, right "
