@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -184,6 +185,27 @@ QByteArray LookToJson(const RenderParameters& settings, LookLayout layout) {
         look.insert(QLatin1String(field.name), FieldValue(field, settings));
     return QJsonDocument(look).toJson(layout == LookLayout::Indented ? QJsonDocument::Indented
                                                                      : QJsonDocument::Compact);
+}
+
+QStringList LookToArguments(const RenderParameters& settings) {
+    QStringList arguments{QStringLiteral("--style"), StyleNames().value(settings.style)};
+    for (const LookField& field : Fields()) {
+        const QString option = QStringLiteral("--") + QLatin1String(field.name);
+        if (field.flag != nullptr) {
+            if (settings.*field.flag)
+                arguments << option;
+        } else if (field.level != nullptr) {
+            // The shortest text that reads back as the same double.
+            arguments << option
+                      << QString::number(settings.*field.level, 'g',
+                                         QLocale::FloatingPointShortest);
+        } else if (field.color != nullptr) {
+            arguments << option << HexColor(settings.*field.color);
+        } else {
+            arguments << option << QString::number(settings.*field.number);
+        }
+    }
+    return arguments;
 }
 
 LookReading LookFromJson(const QByteArray& json) {

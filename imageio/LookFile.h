@@ -48,6 +48,11 @@ enum class LookLayout { Indented, OneLine };
 // renders). Indented ends with a newline; OneLine is what a picture carries.
 QByteArray LookToJson(const RenderParameters& settings, LookLayout layout = LookLayout::Indented);
 
+// kolvira-render's options that set the values of `settings`: the style,
+// every level and colour exactly, the depth and brush size, and the
+// switches that are on.
+QStringList LookToArguments(const RenderParameters& settings);
+
 struct LookReading {
     RenderParameters settings; // active, when `error` is empty
     QString error;             // one sentence naming the problem

@@ -2,6 +2,7 @@
 // its problem named, and kolvira-render draws the same picture from a look
 // file, a saved look and a drawing's own look as from the flags.
 #include "CliTestSupport.h"
+#include "cli/CommandLine.h"
 #include "imageio/LookFile.h"
 
 #include <QDir>
@@ -35,6 +36,18 @@ TEST(LookFileTest, HoldsEveryValueExactly) {
         const LookReading read = LookFromJson(LookToJson(settings, layout));
         ASSERT_TRUE(read.ok()) << read.error.toStdString();
         EXPECT_EQ(read.settings, settings);
+    }
+}
+
+// What Copy Render Command puts on the clipboard sets the same values.
+TEST(LookFileTest, ArgumentsSetEveryValueExactly) {
+    RenderParameters fewSwitches = EveryValueSet();
+    fewSwitches.blur = fewSwitches.stamp = false;
+    for (const RenderParameters& settings : {EveryValueSet(), fewSwitches}) {
+        const ParsedCommandLine parsed =
+            ParseCommandLine(LookToArguments(settings) + QStringList{"in.jpg", "-o", "out.png"});
+        ASSERT_TRUE(parsed.ok()) << parsed.error.toStdString();
+        EXPECT_EQ(parsed.options.settings, settings);
     }
 }
 
