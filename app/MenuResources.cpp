@@ -32,13 +32,6 @@ MenuPopup ViewPopupOfDocument(const char* refreshText) {
          {ID_APPLY_LOOK_FROM_FILE, "Apply Look From File..."},
          {ID_COPY_RENDER_COMMAND, "Copy Render Command"},
          kSeparator,
-         {ID_SAVE_LOOK, "Save the settings of this window as a look, by name or to a file\nSave "
-                        "Look"},
-         {ID_APPLY_LOOK, "Draw the photo with one of the saved looks\nApply Look"},
-         {ID_APPLY_LOOK_FROM_FILE, "Draw the photo with the look of a look file or of a drawing "
-                                   "Kolvira made\nApply Look From File"},
-         {ID_COPY_RENDER_COMMAND, "Copy the kolvira-render command that makes this drawing\nCopy "
-                                  "Render Command"},
          {ID_NEXT_PHOTO, "Next Photo\tAlt+Right"},
          {ID_PREVIOUS_PHOTO, "Previous Photo\tAlt+Left"},
          {ID_FULL_SCREEN, "Full Screen\tF11"}}};
