@@ -26,6 +26,11 @@ MenuPopup ViewPopupOfDocument(const char* refreshText) {
              {ID_REVERT_TO_PHOTO, "Revert to Photo"},
              {ID_ASK_TO_SAVE_DRAWINGS, "Ask to Save Drawings"},
              kSeparator,
+             {ID_SAVE_LOOK, "Save Look..."},
+             {ID_APPLY_LOOK, "Apply Look..."},
+             {ID_APPLY_LOOK_FROM_FILE, "Apply Look From File..."},
+             {ID_COPY_RENDER_COMMAND, "Copy Render Command"},
+             kSeparator,
              {ID_NEXT_PHOTO, "Next Photo\tAlt+Right"},
              {ID_PREVIOUS_PHOTO, "Previous Photo\tAlt+Left"},
              {ID_FULL_SCREEN, "Full Screen\tF11"}}};
@@ -103,6 +108,13 @@ CommandPrompt PromptOf(int commandId) {
         {ID_REVERT_TO_PHOTO, "Drop the drawing and show the photo again\nRevert to Photo"},
         {ID_ASK_TO_SAVE_DRAWINGS, "Ask whether to save a drawing when its window closes or leaves "
                                   "its photo\nAsk to Save Drawings"},
+        {ID_SAVE_LOOK, "Save the settings of this window as a look, by name or to a file\nSave "
+                       "Look"},
+        {ID_APPLY_LOOK, "Draw the photo with one of the saved looks\nApply Look"},
+        {ID_APPLY_LOOK_FROM_FILE, "Draw the photo with the look of a look file or of a drawing "
+                                  "Kolvira made\nApply Look From File"},
+        {ID_COPY_RENDER_COMMAND, "Copy the kolvira-render command that makes this drawing\nCopy "
+                                 "Render Command"},
         {ID_NEXT_PHOTO, "Show the next photo of the Mosaic in this window\nNext Photo"},
         {ID_PREVIOUS_PHOTO, "Show the previous photo of the Mosaic in this window\nPrevious Photo"},
         {ID_FULL_SCREEN, "Show the photo window on the whole screen; Esc leaves\nFull Screen"},

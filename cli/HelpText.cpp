@@ -5,6 +5,7 @@ namespace kolvira::cli {
 QString HelpText() {
     return QStringLiteral(R"(Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+       kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renders photographs as drawings. Each photo is turned upright, put on black
@@ -32,9 +33,19 @@ Output:
       --strip             write no metadata; otherwise a JPEG, PNG or TIFF
                           output carries the photo's EXIF (date, camera, GPS,
                           copyright), marked upright and sRGB, without the
-                          photo's preview picture
+                          photo's preview picture, and the look it was
+                          drawn with
 Outputs never replace an input picture; an output is replaced only once the
 new picture is completely written.
+
+Looks (every drawing and effect value below, by name, in a JSON file):
+      --look NAME|FILE    start from a saved look (in $XDG_DATA_HOME/kolvira/
+                          looks, where the program's Save Look puts them) or
+                          a look file (a path holding '/' or ending in .json);
+                          drawing and effect options after it change single
+                          values
+      --look-from DRAWING start from the look a drawing Kolvira wrote carries
+      --print-look        print the look the options make, and exit
 
 Drawing:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -121,6 +132,8 @@ Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
   find photos -name '*.jpg' -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings

@@ -1,5 +1,6 @@
 #include "mosaic/BatchRendering.h"
 
+#include "imageio/LookFile.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 #include "imageio/PictureFiles.h"
@@ -104,8 +105,11 @@ PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserve
     if (!observer.Rendered())
         return {Status::Stopped, {}, {}, {}};
 
+    // The drawing says how it was made, so that its look can be used again.
     const CarriedMetadata metadata =
-        job.carryMetadata ? CarriedMetadata::Of(job.nativeInput) : CarriedMetadata();
+        job.carryMetadata ? CarriedMetadata::Of(job.nativeInput)
+                                .WithLook(LookToJson(job.settings, LookLayout::OneLine))
+                          : CarriedMetadata();
     if (const QString reason = WritePicture(photo.picture, job.output, job.writerFormat, metadata);
         !reason.isEmpty())
         return {Status::Failed, job.output, reason, {}};

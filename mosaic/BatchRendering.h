@@ -1,7 +1,7 @@
 // Rendering photo files into drawing files, one photo at a time, as both
 // kolvira-render and the Mosaic's Render Selection do it: the photo is
 // decoded upright on black, optionally scaled to a width, rendered on all
-// cores and written atomically with its EXIF; never over a protected file.
+// cores and written atomically with its EXIF and its look; never over a protected file.
 #pragma once
 
 #include "imageio/ProtectedFiles.h"

@@ -4,6 +4,7 @@
 
 #include "framework/SaveTargets.h"
 #include "framework/WindowHost.h"
+#include "imageio/LookFile.h"
 #include "imageio/NativePath.h"
 
 #include <QDir>
@@ -50,9 +51,12 @@ SaveChoice PhotoView::SaveChoices() {
 }
 
 WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
-    // The photo's EXIF goes with the picture made from it.
-    const auto metadata =
-        kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
+    // The photo's EXIF goes with the picture made from it, and so does the
+    // look of a drawing.
+    auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
+    if (document_.Settings().active)
+        metadata = metadata.WithLook(
+            kolvira::LookToJson(document_.Settings(), kolvira::LookLayout::OneLine));
     const WriteOutcome outcome = [&] {
         if (SaveOption() != kFullResolution || document_.Image().isNull())
             return SavePictureFile(ShownPicture(), path, metadata);

@@ -25,6 +25,7 @@ namespace kolvira {
 
 class ChildFrame;
 class StatusProgress;
+struct LookReading;
 
 class PhotoView : public QAbstractScrollArea, public View, public Printable, public Saveable {
     Q_OBJECT
@@ -143,6 +144,17 @@ private:
     // the paint shows is rendered first, with the status-bar progress: a
     // pass run inside the paint could not show it.
     void RepaintNow();
+
+    // Saving and applying looks, and the kolvira-render line that makes the
+    // drawing (LookCommands.cpp).
+    bool HandlesLookCommand(int commandId) const;
+    void OnLookCommand(int commandId);
+    QWidget* LookDialogParent() const;
+    void SaveLook();
+    void ApplySavedLook();
+    void ApplyLookFromFile();
+    void ApplyLook(const kolvira::LookReading& look);
+    QString RenderCommand() const;
 
     // The Paint and Photo Editor commands (StyleCommands.cpp).
     template <class Dialog> void RunRenderDialog();

@@ -43,6 +43,11 @@ bool PhotoView::HandlesCommand(int commandId) const {
     case kolvira::ID_NEXT_PHOTO:
     case kolvira::ID_PREVIOUS_PHOTO:
         return NextPhotoEnabled(commandId == kolvira::ID_NEXT_PHOTO ? 1 : -1);
+    case kolvira::ID_SAVE_LOOK:
+    case kolvira::ID_APPLY_LOOK:
+    case kolvira::ID_APPLY_LOOK_FROM_FILE:
+    case kolvira::ID_COPY_RENDER_COMMAND:
+        return HandlesLookCommand(commandId);
     default:
         // Saving and printing need something to write or print.
         if (IsSaveCommand(commandId) || IsPrintCommand(commandId))
@@ -75,6 +80,12 @@ void PhotoView::OnCommand(int commandId) {
         break;
     case kolvira::ID_PREVIOUS_PHOTO:
         StepPhoto(-1);
+        break;
+    case kolvira::ID_SAVE_LOOK:
+    case kolvira::ID_APPLY_LOOK:
+    case kolvira::ID_APPLY_LOOK_FROM_FILE:
+    case kolvira::ID_COPY_RENDER_COMMAND:
+        OnLookCommand(commandId);
         break;
     default:
         if (Host() != nullptr)
