@@ -66,13 +66,6 @@ struct NclxFree {
 using HandlePtr = std::unique_ptr<heif_image_handle, HandleRelease>;
 using ImagePtr = std::unique_ptr<heif_image, ImageRelease>;
 
-// libheif's registry of codecs, set up once for the whole program; the
-// Mosaic's workers decode on several threads at once.
-void StartLibheif() {
-    static const heif_error started = heif_init(nullptr);
-    (void)started;
-}
-
 bool Failed(const heif_error& error) {
     return error.code != heif_error_Ok;
 }
@@ -348,6 +341,13 @@ bool Refuse(const QString& reason) {
 
 } // namespace
 
+int StartLibheif() {
+    static const heif_error started = heif_init(nullptr);
+    (void)started;
+    static const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    return threads;
+}
+
 struct HeifHandler::Parsed {
     QByteArray data; // the file; libheif reads it in place
     std::unique_ptr<heif_context, ContextFree> context;
@@ -364,15 +364,14 @@ const HeifHandler::Parsed& HeifHandler::Parse() const {
     parsed_ = std::make_unique<Parsed>();
     Parsed& parsed = *parsed_;
     parsed.data = ReadRest(device());
-    StartLibheif();
+    const int threads = StartLibheif();
     parsed.context.reset(heif_context_alloc());
     if (!parsed.context) {
         parsed.error = QStringLiteral("out of memory");
         return parsed;
     }
     heif_context* context = parsed.context.get();
-    heif_context_set_max_decoding_threads(context,
-                                          static_cast<int>(std::thread::hardware_concurrency()));
+    heif_context_set_max_decoding_threads(context, threads);
     heif_error result = heif_context_read_from_memory_without_copy(
         context, parsed.data.constData(), static_cast<size_t>(parsed.data.size()), nullptr);
     heif_image_handle* primary = nullptr;
