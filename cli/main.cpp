@@ -9,6 +9,7 @@
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
 #include "imageio/DecodeWatchdog.h"
+#include "imageio/DecoderProcess.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <cstdio>
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
         return 0;
     case CliAction::ShowVersion:
         std::fputs(qPrintable(VersionText()), stdout);
+        std::fputs(qPrintable(kolvira::DecodingConfinement() + QLatin1Char('\n')), stdout);
         return 0;
     case CliAction::ContactSheet:
         return kolvira::LeaveAfterDecodes(RunContactSheet(parsed.options));
