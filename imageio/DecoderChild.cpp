@@ -7,11 +7,15 @@
 #include "imageio/RiskyDecodes.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QLoggingCategory>
 #include <QRawFont>
+#include <QTextLayout>
+
+#include <fontconfig/fontconfig.h>
 
 #include <cerrno>
 #include <csignal>
@@ -38,6 +42,25 @@ void ActOutTestFault() {
     }
     if (std::strcmp(fault, "hang") == 0)
         std::this_thread::sleep_for(std::chrono::hours(1));
+}
+
+// The folders fontconfig finds fonts in.
+QStringList FontFolders() {
+    QStringList folders;
+    FcStrList* found = FcConfigGetFontDirs(nullptr);
+    for (FcChar8* folder; (folder = FcStrListNext(found)) != nullptr;)
+        folders << QFile::decodeName(reinterpret_cast<const char*>(folder));
+    FcStrListDone(found);
+    return folders;
+}
+
+// fontconfig's first look for a family's substitutes reads the program's
+// own path; done once here, on a family no one has.
+void LookUpAFontFamily() {
+    QTextLayout layout(QStringLiteral("x"), QFont(QStringLiteral("Kolvira Missing Family")));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
 }
 
 // Every font face loaded, and kept so, for text to be drawn once the jail
@@ -136,17 +159,25 @@ int RunDecoderChild(int argc, char** argv, const char* program, const DecodeByte
     // Metafiles' text needs fonts, which need an application; no screen.
     std::unique_ptr<QGuiApplication> application;
     std::vector<QRawFont> fonts;
+    QStringList readable;
     if (withText) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
-        fonts = LoadEveryFont();
+        // Text may name any face. Loading them all takes a quarter of a
+        // second on a small system, so where the jail can leave the fonts'
+        // folders readable the faces are loaded as the text needs them.
+        LookUpAFontFamily();
+        if (CanKeepReadingFolders())
+            readable = FontFolders();
+        else
+            fonts = LoadEveryFont();
     }
     LoadQtOnDemandParts();
     if (prepare)
         prepare(format);
     // The codecs' messages go to a file made before the jail forbids it.
     CodecMessages messages;
-    const JailState jail = EnterDecoderJail(kPhotoDecodeTime);
+    const JailState jail = EnterDecoderJail(kPhotoDecodeTime, readable);
     if (format == kDescribeJail) {
         const QByteArray said = DescribeJail(jail).toUtf8() + '\n';
         return WriteAll(said.constData(), std::size_t(said.size())) ? 0 : 1;

@@ -1,5 +1,6 @@
 #include "imageio/DecoderJail.h"
 
+#include <QFile>
 #include <QStringList>
 
 #include <cerrno>
@@ -47,11 +48,28 @@ void LimitResources(std::chrono::milliseconds cpuLimit) {
     ::setrlimit(RLIMIT_CPU, &cpu);
 }
 
+long LandlockAbi() {
+    return ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+}
+
+// Lets the files under `folder` be read.
+bool AllowReading(int ruleset, const QString& folder) {
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_PATH | O_CLOEXEC);
+    if (fd < 0)
+        return true; // a folder that is not there holds nothing to read
+    landlock_path_beneath_attr beneath{};
+    beneath.allowed_access = LANDLOCK_ACCESS_FS_READ_FILE;
+    beneath.parent_fd = fd;
+    const bool added =
+        ::syscall(SYS_landlock_add_rule, ruleset, LANDLOCK_RULE_PATH_BENEATH, &beneath, 0) == 0;
+    ::close(fd);
+    return added;
+}
+
 // Whether the kernel's Landlock took a ruleset that handles every
-// filesystem access it knows and allows none.
-bool ForbidEveryFile(QString& reason) {
-    const long abi =
-        ::syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+// filesystem access it knows and allows none but reading `readable`.
+bool ForbidEveryFile(const QStringList& readable, QString& reason) {
+    const long abi = LandlockAbi();
     if (abi < 1) {
         reason = QStringLiteral("Landlock: %1").arg(ErrnoText(errno));
         return false;
@@ -68,7 +86,10 @@ bool ForbidEveryFile(QString& reason) {
         reason = QStringLiteral("Landlock: %1").arg(ErrnoText(errno));
         return false;
     }
-    const bool restricted = ::syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
+    bool restricted = true;
+    for (const QString& folder : readable)
+        restricted = restricted && AllowReading(ruleset, folder);
+    restricted = restricted && ::syscall(SYS_landlock_restrict_self, ruleset, 0) == 0;
     if (!restricted)
         reason = QStringLiteral("Landlock: %1").arg(ErrnoText(errno));
     ::close(ruleset);
@@ -80,7 +101,7 @@ bool ForbidEveryFile(QString& reason) {
 // other can be opened), writing its answer and messages and moving stderr
 // back from the file that collected the codecs' lines. Mapped or protected
 // memory never becomes executable.
-int AllowDecoding(scmp_filter_ctx filter) {
+int AllowDecoding(scmp_filter_ctx filter, bool openForReading) {
     int failed = 0;
     const auto allow = [&](int call, auto... conditions) {
         failed |=
@@ -104,6 +125,12 @@ int AllowDecoding(scmp_filter_ctx filter) {
     allow(SCMP_SYS(write), SCMP_A0(SCMP_CMP_EQ, STDERR_FILENO));
     // glibc's fstat(): newfstatat on the descriptor itself, no path.
     allow(SCMP_SYS(newfstatat), SCMP_A3(SCMP_CMP_MASKED_EQ, AT_EMPTY_PATH, AT_EMPTY_PATH));
+    // Only Landlock's folders can be read; nothing can be written.
+    if (openForReading) {
+        allow(SCMP_SYS(openat), SCMP_A2(SCMP_CMP_MASKED_EQ,
+                                        O_ACCMODE | O_CREAT | O_TRUNC | O_APPEND | __O_TMPFILE, 0));
+        allow(SCMP_SYS(fcntl), SCMP_A1(SCMP_CMP_EQ, F_SETFD)); // FreeType's close-on-exec
+    }
     // Threads, never processes; Qt's threads each make an event descriptor.
     allow(SCMP_SYS(eventfd2));
     allow(SCMP_SYS(clone), SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD));
@@ -115,7 +142,7 @@ int AllowDecoding(scmp_filter_ctx filter) {
     return failed;
 }
 
-bool KeepToDecoding(QString& reason) {
+bool KeepToDecoding(bool openForReading, QString& reason) {
     scmp_filter_ctx filter = seccomp_init(SCMP_ACT_KILL_PROCESS);
     if (filter == nullptr) {
         reason = QStringLiteral("seccomp: the filter could not be made");
@@ -123,7 +150,7 @@ bool KeepToDecoding(QString& reason) {
     }
     // Threads started while the libraries loaded are shut in too.
     int failed = seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1);
-    failed |= AllowDecoding(filter);
+    failed |= AllowDecoding(filter, openForReading);
     if (failed == 0)
         failed = seccomp_load(filter);
     seccomp_release(filter);
@@ -142,7 +169,14 @@ void CloseInheritedDescriptors() {
         ::close(fd);
 }
 
-JailState EnterDecoderJail(std::chrono::milliseconds cpuLimit) {
+bool CanKeepReadingFolders() {
+#ifdef KOLVIRA_SANITIZED_BUILD
+    return false;
+#endif
+    return LandlockAbi() >= 1;
+}
+
+JailState EnterDecoderJail(std::chrono::milliseconds cpuLimit, const QStringList& readable) {
     JailState state;
     LimitResources(cpuLimit);
 #ifdef KOLVIRA_SANITIZED_BUILD
@@ -156,8 +190,8 @@ JailState EnterDecoderJail(std::chrono::milliseconds cpuLimit) {
         return state;
     }
     QString landlockReason;
-    const bool landlock = ForbidEveryFile(landlockReason);
-    if (!KeepToDecoding(state.reason))
+    const bool landlock = ForbidEveryFile(readable, landlockReason);
+    if (!KeepToDecoding(landlock && !readable.isEmpty(), state.reason))
         return state;
     state.jailed = true;
     state.walls = landlock ? QStringLiteral("seccomp, Landlock") : QStringLiteral("seccomp");

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <chrono>
 
@@ -21,12 +22,18 @@ struct JailState {
     QString reason; // why not, when not
 };
 
+// Whether the jail can leave folders readable (Landlock confines opening
+// files to them); else nothing can be opened once in.
+bool CanKeepReadingFolders();
+
 // Shuts the calling process in: memory and processor-time limits (the time
 // one decode may take, `cpuLimit`), no new privileges, Landlock with no
 // filesystem rights where the kernel has it, and a system-call allow-list
-// that kills the process on anything else. Where the kernel refuses the
-// allow-list the process goes on unjailed and the state says why.
-JailState EnterDecoderJail(std::chrono::milliseconds cpuLimit);
+// that kills the process on anything else. The files under `readable` can
+// still be opened for reading where CanKeepReadingFolders(). Where the
+// kernel refuses the allow-list the process goes on unjailed and the state
+// says why.
+JailState EnterDecoderJail(std::chrono::milliseconds cpuLimit, const QStringList& readable = {});
 
 // "jailed (seccomp, Landlock)" or "not jailed: REASON".
 QString DescribeJail(const JailState& state);

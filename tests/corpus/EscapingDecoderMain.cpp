@@ -1,12 +1,14 @@
 // kolvira-decode-escape: a decoding child for the tests alone, never
 // installed. Its "picture" is a command, what a crafted file that took over a
 // decoder would make it do: "read PATH", "append PATH", "connect SOCKET",
-// "exec PROGRAM ARG", "fork PATH" (the new process writes PATH), "write FD",
-// "thread". Each draws a 1×1 picture when the attempt worked, so a child that
+// "exec PROGRAM ARG", "fork PATH" (the new process writes PATH), "write FD";
+// or what decoding needs: "thread", "text" (drawn in fonts found as it goes,
+// with --text). Each gives a picture when the attempt worked, so a child that
 // gets through shows as a decoded picture.
 #include "imageio/DecoderChild.h"
 
 #include <QList>
+#include <QPainter>
 
 #include <cstring>
 #include <fcntl.h>
@@ -16,6 +18,20 @@
 #include <unistd.h>
 
 namespace {
+
+// Text in a face of its own and in one the system lacks, with a sign no
+// Latin face has: each face's file is opened as it is needed.
+QImage DrawnText() {
+    QImage drawn(120, 40, QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    QFont font(QStringLiteral("Liberation Serif"), 14, QFont::Bold, true);
+    painter.setFont(font);
+    painter.drawText(4, 16, QStringLiteral("Text"));
+    painter.setFont(QFont(QStringLiteral("No Such Family"), 14));
+    painter.drawText(4, 34, QStringLiteral("W \u2713"));
+    return drawn;
+}
 
 bool Attempt(const QList<QByteArray>& command) {
     const QByteArray& what = command.value(0);
@@ -62,6 +78,8 @@ int main(int argc, char** argv) {
     return kolvira::RunDecoderChild(
         argc, argv, "kolvira-decode-escape",
         [](QByteArray& bytes, const QByteArray&, QSize, QString& error) {
+            if (bytes == "text")
+                return DrawnText();
             if (!Attempt(bytes.trimmed().split(' '))) {
                 error = QStringLiteral("the attempt failed");
                 return QImage();

@@ -1,11 +1,13 @@
 // A decoder taken over by a crafted file, acted out by kolvira-decode-escape:
-// whatever it tries beyond decoding ends it, the picture is refused as
-// damaged, and the file, socket or program it went for shows nothing.
+// whatever it tries beyond decoding ends it (or, in a child that draws text
+// and so may read fonts, fails), the picture is refused, and the file,
+// socket or program it went for shows nothing.
 #include "imageio/DecodeLimits.h"
 #include "imageio/DecoderProcess.h"
 
 #include <QByteArray>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,6 +31,16 @@ QByteArray Contents(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
 }
 
+// Dark pixels in rows [top, bottom) of `image`.
+int DarkPixels(const QImage& image, int top, int bottom) {
+    int dark = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128;
+    }
+    return dark;
+}
+
 TEST(DecoderJailTest, DecoderThatTriesToBreakOutIsEndedAndNothingHappens) {
     if (kSanitized)
         GTEST_SKIP() << "sanitizer build";
@@ -49,26 +61,38 @@ TEST(DecoderJailTest, DecoderThatTriesToBreakOutIsEndedAndNothingHappens) {
     ASSERT_EQ(::listen(listener, 4), 0);
     const int inherited = ::open(canary.constData(), O_WRONLY | O_APPEND); // no O_CLOEXEC
 
-    const QByteArray program = KOLVIRA_ESCAPING_DECODER;
-    const auto decode = [&](const QByteArray& command) {
-        return DecodeInProgram(program, "escape", command, {}, nullptr, kPhotoDecodeTime);
-    };
-    // The jail leaves what decoding needs: threads.
-    EXPECT_FALSE(decode("thread").image.isNull());
-
-    for (const QByteArray& command : QByteArrayList{
-             QByteArray("read /etc/passwd"),
-             "append " + canary,
-             "connect " + socketPath,
-             "exec /usr/bin/touch " + made,
-             "fork " + made,
-             "write " + QByteArray::number(inherited),
-         }) {
-        SCOPED_TRACE(command.toStdString());
-        const ChildDecoded decoded = decode(command);
-        EXPECT_TRUE(decoded.image.isNull());
-        EXPECT_TRUE(decoded.error.contains("the picture is damaged"))
-            << decoded.error.toStdString();
+    // "emf" children are started with --text: they may open the fonts'
+    // files, and Landlock keeps them to those; an attempt there fails.
+    for (const char* format : {"escape", "emf"}) {
+        SCOPED_TRACE(format);
+        const auto decode = [&](const QByteArray& command) {
+            return DecodeInProgram(KOLVIRA_ESCAPING_DECODER, format, command, {}, nullptr,
+                                   kPhotoDecodeTime);
+        };
+        // The jail leaves what decoding needs: threads, and fonts for text.
+        EXPECT_FALSE(decode("thread").image.isNull());
+        if (QByteArray(format) == "emf") {
+            const QImage text = decode("text").image;
+            ASSERT_FALSE(text.isNull());
+            EXPECT_GT(DarkPixels(text, 0, 20), 20);  // a face by name
+            EXPECT_GT(DarkPixels(text, 20, 40), 20); // substitutes for a missing one
+        }
+        for (const QByteArray& command : QByteArrayList{
+                 "read /etc/passwd",
+                 "append " + canary,
+                 "connect " + socketPath,
+                 "exec /usr/bin/touch " + made,
+                 "fork " + made,
+                 "write " + QByteArray::number(inherited),
+             }) {
+            SCOPED_TRACE(command.toStdString());
+            const ChildDecoded decoded = decode(command);
+            EXPECT_TRUE(decoded.image.isNull());
+            if (QByteArray(format) == "escape") {
+                EXPECT_TRUE(decoded.error.contains("the picture is damaged"))
+                    << decoded.error.toStdString();
+            }
+        }
     }
     ::close(inherited);
     EXPECT_EQ(Contents(folder.filePath("canary")), QByteArray());
@@ -79,3 +103,11 @@ TEST(DecoderJailTest, DecoderThatTriesToBreakOutIsEndedAndNothingHappens) {
 
 } // namespace
 } // namespace kolvira::test
+
+// A QGuiApplication, as the program has: metafiles' children then draw text.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
