@@ -173,6 +173,7 @@ int RunDecoderChild(int argc, char** argv, const char* program, const DecodeByte
             fonts = LoadEveryFont();
     }
     LoadQtOnDemandParts();
+    DecodeThreads();
     if (prepare)
         prepare(format);
     // The codecs' messages go to a file made before the jail forbids it.

@@ -115,9 +115,9 @@ int AllowDecoding(scmp_filter_ctx filter, bool openForReading) {
           SCMP_SYS(clock_getres), SCMP_SYS(gettimeofday), SCMP_SYS(clock_nanosleep),
           SCMP_SYS(nanosleep),    SCMP_SYS(rt_sigaction), SCMP_SYS(rt_sigprocmask),
           SCMP_SYS(rt_sigreturn), SCMP_SYS(sigaltstack),  SCMP_SYS(restart_syscall),
-          SCMP_SYS(getrandom),    SCMP_SYS(read),         SCMP_SYS(close),
-          SCMP_SYS(fstat),        SCMP_SYS(dup2),         SCMP_SYS(lseek),
-          SCMP_SYS(exit),         SCMP_SYS(exit_group)})
+          SCMP_SYS(getrandom),    SCMP_SYS(sysinfo),      SCMP_SYS(read),
+          SCMP_SYS(close),        SCMP_SYS(fstat),        SCMP_SYS(dup2),
+          SCMP_SYS(lseek),        SCMP_SYS(exit),         SCMP_SYS(exit_group)})
         allow(call);
     allow(SCMP_SYS(mmap), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));
     allow(SCMP_SYS(mprotect), SCMP_A2(SCMP_CMP_MASKED_EQ, PROT_EXEC, 0));

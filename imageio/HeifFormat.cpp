@@ -2,6 +2,7 @@
 
 #include "imageio/FormatPlugin.h"
 
+#include "imageio/DecodeLimits.h"
 #include "imageio/DecoderProcess.h"
 #include "imageio/HdrToSdr.h"
 #include "imageio/PhotoDecoding.h"
@@ -20,7 +21,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -341,11 +341,9 @@ bool Refuse(const QString& reason) {
 
 } // namespace
 
-int StartLibheif() {
+void StartLibheif() {
     static const heif_error started = heif_init(nullptr);
     (void)started;
-    static const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
-    return threads;
 }
 
 struct HeifHandler::Parsed {
@@ -364,14 +362,14 @@ const HeifHandler::Parsed& HeifHandler::Parse() const {
     parsed_ = std::make_unique<Parsed>();
     Parsed& parsed = *parsed_;
     parsed.data = ReadRest(device());
-    const int threads = StartLibheif();
+    StartLibheif();
     parsed.context.reset(heif_context_alloc());
     if (!parsed.context) {
         parsed.error = QStringLiteral("out of memory");
         return parsed;
     }
     heif_context* context = parsed.context.get();
-    heif_context_set_max_decoding_threads(context, threads);
+    heif_context_set_max_decoding_threads(context, DecodeThreads());
     heif_error result = heif_context_read_from_memory_without_copy(
         context, parsed.data.constData(), static_cast<size_t>(parsed.data.size()), nullptr);
     heif_image_handle* primary = nullptr;

@@ -15,10 +15,8 @@
 namespace kolvira {
 
 // libheif's registry of codecs, loaded from its plugins once for the whole
-// program (the Mosaic's workers decode on several threads at once), and the
-// threads a decode may use, counted once: the count reads a file, which a
-// decoding child can no longer open once it is shut in.
-int StartLibheif();
+// program; the Mosaic's workers decode on several threads at once.
+void StartLibheif();
 
 class HeifHandler : public SizedImageHandler {
 public:
