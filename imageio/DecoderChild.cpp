@@ -163,10 +163,10 @@ int RunDecoderChild(int argc, char** argv, const char* program, const DecodeByte
     if (withText) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
+        LookUpAFontFamily();
         // Text may name any face. Loading them all takes a quarter of a
         // second on a small system, so where the jail can leave the fonts'
         // folders readable the faces are loaded as the text needs them.
-        LookUpAFontFamily();
         if (CanKeepReadingFolders())
             readable = FontFolders();
         else

@@ -102,10 +102,13 @@ bool ForbidEveryFile(const QStringList& readable, QString& reason) {
 // back from the file that collected the codecs' lines. Mapped or protected
 // memory never becomes executable.
 int AllowDecoding(scmp_filter_ctx filter, bool openForReading) {
-    int failed = 0;
+    int failed = 0; // the first failure's negative errno
+    const auto keep = [&](int result) {
+        if (failed == 0)
+            failed = result;
+    };
     const auto allow = [&](int call, auto... conditions) {
-        failed |=
-            seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, sizeof...(conditions), conditions...);
+        keep(seccomp_rule_add(filter, SCMP_ACT_ALLOW, call, sizeof...(conditions), conditions...));
     };
     for (const int call :
          {SCMP_SYS(munmap),       SCMP_SYS(mremap),       SCMP_SYS(madvise),
@@ -135,7 +138,7 @@ int AllowDecoding(scmp_filter_ctx filter, bool openForReading) {
     allow(SCMP_SYS(eventfd2));
     allow(SCMP_SYS(clone), SCMP_A0(SCMP_CMP_MASKED_EQ, CLONE_THREAD, CLONE_THREAD));
     // clone3 keeps its flags where a filter cannot look: glibc then uses clone.
-    failed |= seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0);
+    keep(seccomp_rule_add(filter, SCMP_ACT_ERRNO(ENOSYS), SCMP_SYS(clone3), 0));
     // A signal to itself: abort(), raise(), a thread's name.
     allow(SCMP_SYS(tgkill), SCMP_A0(SCMP_CMP_EQ, scmp_datum_t(::getpid())));
     allow(SCMP_SYS(prctl), SCMP_A0(SCMP_CMP_EQ, PR_SET_NAME));
@@ -150,7 +153,8 @@ bool KeepToDecoding(bool openForReading, QString& reason) {
     }
     // Threads started while the libraries loaded are shut in too.
     int failed = seccomp_attr_set(filter, SCMP_FLTATR_CTL_TSYNC, 1);
-    failed |= AllowDecoding(filter, openForReading);
+    if (failed == 0)
+        failed = AllowDecoding(filter, openForReading);
     if (failed == 0)
         failed = seccomp_load(filter);
     seccomp_release(filter);
