@@ -9,6 +9,7 @@
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
 #include "imageio/DecodeWatchdog.h"
+#include "imageio/DecoderProcess.h"
 #include "imageio/LookFile.h"
 #include "imageio/PhotoDecoding.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
         return 0;
     case CliAction::ShowVersion:
         std::fputs(qPrintable(VersionText()), stdout);
+        std::fputs(qPrintable(kolvira::DecodingConfinement() + QLatin1Char('\n')), stdout);
         return 0;
     case CliAction::PrintLook:
         std::fputs(kolvira::LookToJson(parsed.options.settings).constData(), stdout);

@@ -5,6 +5,9 @@
 #include <QImageReader>
 #include <QtGlobal>
 
+#include <algorithm>
+#include <thread>
+
 namespace kolvira {
 
 void ApplyDecodeLimits() {
@@ -13,6 +16,11 @@ void ApplyDecodeLimits() {
     qunsetenv("QT_IMAGEIO_MAXALLOC");
     QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
     InstallCodecMessageRouter();
+}
+
+int DecodeThreads() {
+    static const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    return threads;
 }
 
 bool HasTooManyPixels(std::int64_t width, std::int64_t height) {
