@@ -217,8 +217,9 @@ int RunRender(const CliOptions& options) {
         if (report.IsOpen() && !reportFailed) {
             const ReportEntry entry{NativeFileName(input),  NativeFileName(output), outcome.status,
                                     outcome.failure.reason, timer.elapsed(),        outcome.pixels};
-            if (const QString reason = report.Append(ReportLine(entry)); !reason.isEmpty()) {
-                Report({options.reportFile, QStringLiteral("cannot add to the report: ") + reason});
+            if (const WriteOutcome added = report.Append(ReportLine(entry)); !added.IsWritten()) {
+                Report({options.reportFile,
+                        QStringLiteral("cannot add to the report: ") + added.Reason()});
                 reportFailed = true; // said once; the pictures go on
             }
         }

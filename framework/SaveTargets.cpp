@@ -86,7 +86,7 @@ WriteOutcome SavePictureFile(const QImage& picture, const QString& path,
     if (format.isEmpty())
         return WriteOutcome::Failed(failure);
     const WaitCursor busy;
-    return WriteOutcome::FromFailure(WritePicture(picture, path, format, metadata));
+    return WritePicture(picture, path, format, metadata);
 }
 
 WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
@@ -104,7 +104,7 @@ WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& 
             return WriteOutcome::Failed(unused.errorString());
         side->path = unused.fileName();
     }
-    auto result = std::make_shared<QString>();
+    auto result = std::make_shared<WriteOutcome>(WriteOutcome::Stopped());
     const WaitCursor busy;
     const bool finished = RunUnlessEscaped([side, result, picture, format, metadata] {
         *result = WritePicture(picture, side->path, format, metadata);
@@ -115,14 +115,14 @@ WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& 
         return WriteOutcome::Stopped();
     }
     // A file replaced keeps its permissions, as with every other save.
-    if (result->isEmpty() && QFile::exists(path))
+    if (result->IsWritten() && QFile::exists(path))
         QFile::setPermissions(side->path, QFile::permissions(path));
-    if (result->isEmpty() && ::rename(QFile::encodeName(side->path).constData(),
-                                      QFile::encodeName(path).constData()) != 0)
-        *result = QString::fromLocal8Bit(std::strerror(errno));
-    if (!result->isEmpty())
+    if (result->IsWritten() && ::rename(QFile::encodeName(side->path).constData(),
+                                        QFile::encodeName(path).constData()) != 0)
+        *result = WriteOutcome::Failed(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!result->IsWritten())
         QFile::remove(side->path);
-    return WriteOutcome::FromFailure(*result);
+    return *result;
 }
 
 namespace {

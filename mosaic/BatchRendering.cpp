@@ -106,9 +106,10 @@ PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserve
 
     const CarriedMetadata metadata =
         job.carryMetadata ? CarriedMetadata::Of(job.nativeInput) : CarriedMetadata();
-    if (const QString reason = WritePicture(photo.picture, job.output, job.writerFormat, metadata);
-        !reason.isEmpty())
-        return {Status::Failed, job.output, reason, {}};
+    if (const WriteOutcome written =
+            WritePicture(photo.picture, job.output, job.writerFormat, metadata);
+        !written.IsWritten())
+        return {Status::Failed, job.output, written.Reason(), {}};
     return {Status::Written, {}, {}, photo.picture.size()};
 }
 

@@ -42,7 +42,7 @@ TEST(PngWritingTest, PixelsComeBackExactly) {
                                             << static_cast<int>(format));
             const QImage picture = Scrambled(size.width(), size.height(), format);
             ASSERT_TRUE(PngWriterTakes(picture));
-            ASSERT_EQ(WritePicture(picture, path, "png"), QString());
+            ASSERT_TRUE(WritePicture(picture, path, "png").IsWritten());
             const QImage read(path);
             ASSERT_EQ(read.size(), size);
             EXPECT_EQ(read.hasAlphaChannel(), picture.hasAlphaChannel());
@@ -63,8 +63,8 @@ TEST(PngWritingTest, KeepsExifAndSrgb) {
     drawing.setColorSpace(QColorSpace::SRgb);
 
     const QString path = dir.filePath("drawing.png");
-    ASSERT_EQ(WritePicture(drawing, path, "png", CarriedMetadata::Of(photo.toLocal8Bit())),
-              QString());
+    ASSERT_TRUE(
+        WritePicture(drawing, path, "png", CarriedMetadata::Of(photo.toLocal8Bit())).IsWritten());
     const QMap<QString, QString> exif = test::ReadExif(path);
     for (auto it = test::CameraExif().begin(); it != test::CameraExif().end(); ++it)
         EXPECT_EQ(exif.value(it.key()), it.value()) << it.key().toStdString();
@@ -76,7 +76,9 @@ TEST(PngWritingTest, KeepsExifAndSrgb) {
 
 TEST(PngWritingTest, ReportsADeviceThatTakesNothing) {
     QBuffer unopened; // every write fails
-    EXPECT_FALSE(WritePng(Scrambled(9, 9, QImage::Format_RGB32), unopened).isEmpty());
+    const WriteOutcome written = WritePng(Scrambled(9, 9, QImage::Format_RGB32), unopened);
+    EXPECT_TRUE(written.IsFailed());
+    EXPECT_FALSE(written.Reason().isEmpty());
 }
 
 } // namespace
