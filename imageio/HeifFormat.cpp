@@ -6,6 +6,7 @@
 #include "imageio/HdrToSdr.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
+#include "render/ParallelChunks.h"
 
 #include <QColorSpace>
 #include <QIODevice>
@@ -20,7 +21,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -371,8 +371,7 @@ const HeifHandler::Parsed& HeifHandler::Parse() const {
         return parsed;
     }
     heif_context* context = parsed.context.get();
-    heif_context_set_max_decoding_threads(context,
-                                          static_cast<int>(std::thread::hardware_concurrency()));
+    heif_context_set_max_decoding_threads(context, ResolveThreadCount(0));
     heif_error result = heif_context_read_from_memory_without_copy(
         context, parsed.data.constData(), static_cast<size_t>(parsed.data.size()), nullptr);
     heif_image_handle* primary = nullptr;
