@@ -4,6 +4,7 @@
 #include "framework/FileDialogs.h"
 #include "framework/WaitCursor.h"
 #include "imageio/PictureFiles.h"
+#include "imageio/WritableFormats.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -39,20 +40,28 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
 
 namespace {
 
-// The writer format for the name's extension (PNG when it has none), or
-// empty with the reason in `failure`.
+// "Kolvira saves pictures as PNG, JPEG, ...: end the name with .png, .jpg, ..."
+QString UnsavedSuffixReason() {
+    QStringList names;
+    QStringList endings;
+    for (const WritableFormat& format : WritableFormats()) {
+        names.append(format.name);
+        endings.append(u'.' + format.suffixes.first());
+    }
+    return QStringLiteral("Kolvira saves pictures as %1: end the name with %2.")
+        .arg(JoinedInSentence(names), JoinedInSentence(endings));
+}
+
+// The writer format for the name's extension (the first writable format when
+// it has none), or empty with the reason in `failure`.
 QByteArray SavedFormat(const QImage& picture, const QString& path, QString& failure) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList kSavedSuffixes = {QStringLiteral("png"),  QStringLiteral("jpg"),
-                                               QStringLiteral("jpeg"), QStringLiteral("bmp"),
-                                               QStringLiteral("tif"),  QStringLiteral("tiff")};
-    if (!suffix.isEmpty() && !kSavedSuffixes.contains(suffix)) {
-        failure = QStringLiteral("Kolvira saves pictures as PNG, JPEG, BMP or TIFF: "
-                                 "end the name with .png, .jpg, .bmp or .tif.");
+    if (!suffix.isEmpty() && WritableFormatOf(suffix) == nullptr) {
+        failure = UnsavedSuffixReason();
         return {};
     }
-    const QByteArray format =
-        WriterFormatForSuffix(suffix.isEmpty() ? QStringLiteral("png") : suffix);
+    const QByteArray format = WriterFormatForSuffix(
+        suffix.isEmpty() ? WritableFormats().front().suffixes.first() : suffix);
     if (format.isEmpty())
         failure = QStringLiteral("This system cannot write .%1 files.").arg(suffix);
     else if (picture.isNull())

@@ -3,6 +3,7 @@
 #include "imageio/AtomicFile.h"
 #include "imageio/CodecMessages.h"
 #include "imageio/PngWriter.h"
+#include "imageio/WritableFormats.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -26,6 +27,8 @@ WriteOutcome Encode(const QImage& picture, const QByteArray& format, QIODevice& 
         return WritePng(picture, device);
     CodecMessages messages;
     QImageWriter writer(&device, format);
+    if (const WritableFormat* written = WritableFormatOf(QString::fromLatin1(format)))
+        writer.setQuality(written->quality);
     const bool encoded = writer.write(picture);
     const QStringList codecMessages = messages.Finish();
     if (!encoded)

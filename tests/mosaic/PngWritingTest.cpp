@@ -3,6 +3,7 @@
 #include "ExifFixture.h"
 #include "imageio/PictureFiles.h"
 #include "imageio/PngWriter.h"
+#include "imageio/WritableFormats.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -72,6 +73,31 @@ TEST(PngWritingTest, KeepsExifAndSrgb) {
     const QImage read(path);
     EXPECT_EQ(read.colorSpace(), QColorSpace(QColorSpace::SRgb));
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), drawing);
+}
+
+// Each format the program offers is written under each of its names, and
+// carries the photo's EXIF exactly when the table says it does.
+TEST(PngWritingTest, EveryWritableFormatIsWrittenUnderEachOfItsNames) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString photo = dir.filePath("photo.jpg");
+    ASSERT_TRUE(Scrambled(40, 30, QImage::Format_RGB32).save(photo));
+    ASSERT_TRUE(test::AddCameraExif(photo, 1));
+    const CarriedMetadata metadata = CarriedMetadata::Of(photo.toLocal8Bit());
+    const QImage drawing = Scrambled(23, 17, QImage::Format_RGB32);
+    for (const WritableFormat& format : WritableFormats()) {
+        for (const QString& suffix : format.suffixes) {
+            SCOPED_TRACE(suffix.toStdString());
+            EXPECT_EQ(WritableFormatOf(suffix.toUpper()), &format);
+            const QString path = dir.filePath("drawing." + suffix);
+            const QByteArray writer = WriterFormatForSuffix(suffix);
+            ASSERT_FALSE(writer.isEmpty());
+            ASSERT_TRUE(WritePicture(drawing, path, writer, metadata).IsWritten());
+            EXPECT_EQ(QImage(path).size(), drawing.size());
+            EXPECT_EQ(test::ReadExif(path).contains("Exif.Image.Model"), format.keepsExif);
+        }
+    }
+    EXPECT_EQ(WritableFormatOf("gif"), nullptr);
 }
 
 TEST(PngWritingTest, ReportsADeviceThatTakesNothing) {
