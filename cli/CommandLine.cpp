@@ -3,6 +3,7 @@
 #include "cli/OptionValues.h"
 #include "imageio/LookFile.h"
 #include "imageio/PictureFiles.h"
+#include "imageio/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QFileInfo>
@@ -314,7 +315,7 @@ QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
         return {};
     }
     if (o.batchSuffix.isEmpty())
-        o.batchSuffix = QStringLiteral("png");
+        o.batchSuffix = WritableFormats().front().suffixes.first();
     o.writerFormat = WriterFormatForSuffix(o.batchSuffix);
     if (o.writerFormat.isEmpty())
         return QStringLiteral("unknown output format '%1' for --format").arg(o.batchSuffix);

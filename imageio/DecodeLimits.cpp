@@ -1,12 +1,11 @@
 #include "imageio/DecodeLimits.h"
 
 #include "imageio/CodecMessages.h"
+#include "render/ParallelChunks.h"
 
 #include <QImageReader>
 #include <QtGlobal>
 
-#include <algorithm>
-#include <thread>
 
 namespace kolvira {
 
@@ -19,7 +18,7 @@ void ApplyDecodeLimits() {
 }
 
 int DecodeThreads() {
-    static const int threads = int(std::max(1u, std::thread::hardware_concurrency()));
+    static const int threads = ResolveThreadCount(0);
     return threads;
 }
 

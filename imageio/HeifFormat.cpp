@@ -7,6 +7,7 @@
 #include "imageio/HdrToSdr.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
+#include "render/ParallelChunks.h"
 
 #include <QColorSpace>
 #include <QIODevice>

@@ -5,6 +5,7 @@
 
 #include "imageio/HdrToSdr.h"
 #include "imageio/PhotoScaling.h"
+#include "render/ParallelChunks.h"
 
 #include <QColorSpace>
 #include <QIODevice>

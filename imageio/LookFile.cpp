@@ -280,12 +280,12 @@ LookReading ReadLook(const QString& nameOrFile) {
     return ReadLookFile(path);
 }
 
-QString WriteLookFile(const QString& path, const RenderParameters& settings) {
+WriteOutcome WriteLookFile(const QString& path, const RenderParameters& settings) {
     const QByteArray json = LookToJson(settings);
-    return WriteFileAtomically(path, [&json](QIODevice& file) -> QString {
+    return WriteFileAtomically(path, [&json](QIODevice& file) {
         if (file.write(json) != json.size())
-            return file.errorString();
-        return {};
+            return WriteOutcome::Failed(file.errorString());
+        return WriteOutcome::Written();
     });
 }
 

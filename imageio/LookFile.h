@@ -21,6 +21,8 @@
 
 #include "render/RenderParameters.h"
 
+#include "imageio/WriteOutcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -70,8 +72,8 @@ LookReading ReadLookFromPicture(const QString& path);
 // A saved look's name, or a path (it holds a '/' or ends in .json).
 LookReading ReadLook(const QString& nameOrFile);
 
-// Writes the look atomically; the reason for a failure, or an empty string.
-QString WriteLookFile(const QString& path, const RenderParameters& settings);
+// Writes the look atomically.
+WriteOutcome WriteLookFile(const QString& path, const RenderParameters& settings);
 
 // Where the saved looks are, their names in order, and the file of one.
 QString LooksFolder();

@@ -1,5 +1,7 @@
 #include "imageio/PictureMetadata.h"
 
+#include "imageio/WritableFormats.h"
+
 #include <exiv2/exiv2.hpp>
 
 #include <cstdint>
@@ -96,8 +98,8 @@ QByteArray CarriedMetadata::LookOf(const QByteArray& nativePath) {
 }
 
 bool CarriedMetadata::FormatCarriesExif(const QByteArray& format) {
-    return format == "jpeg" || format == "jpg" || format == "png" || format == "tif" ||
-           format == "tiff";
+    const WritableFormat* written = WritableFormatOf(QString::fromLatin1(format));
+    return written != nullptr && written->keepsExif;
 }
 
 QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const {

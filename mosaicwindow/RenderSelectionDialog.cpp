@@ -4,6 +4,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/FileDialogs.h"
 #include "imageio/LookFile.h"
+#include "imageio/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QButtonGroup>
@@ -24,24 +25,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <array>
 #include <limits>
 
 namespace kolvira {
 
 namespace {
-
-struct FileType {
-    const char* label;
-    const char* suffix;
-};
-
-constexpr std::array<FileType, 4> kFileTypes{{
-    {"PNG", "png"},
-    {"JPEG", "jpg"},
-    {"BMP", "bmp"},
-    {"TIFF", "tif"},
-}};
 
 const char* const kFolderKey = "RenderSelection/folder";
 
@@ -109,8 +97,8 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
     folderRow->addWidget(browse);
 
     fileType_ = Named(new QComboBox(this), "fileType");
-    for (const FileType& type : kFileTypes)
-        fileType_->addItem(QString::fromLatin1(type.label), QString::fromLatin1(type.suffix));
+    for (const WritableFormat& format : WritableFormats())
+        fileType_->addItem(format.name, format.suffixes.first());
 
     asShown_ = Named(new QRadioButton(QStringLiteral("As &shown at"), this), "asShown");
     shownWidth_ = Named(new QSpinBox(this), "shownWidth");

@@ -88,7 +88,9 @@ void PhotoView::SaveLook() {
         return;
     const QString path = dialog.selectedFiles().constFirst();
     const QString problem = LookNameProblem(QFileInfo(path).completeBaseName());
-    const QString failure = problem.isEmpty() ? WriteLookFile(path, document_.Settings()) : problem;
+    const QString failure = problem.isEmpty()
+                                ? WriteLookFile(path, document_.Settings()).Reason()
+                                : problem;
     if (!failure.isEmpty())
         QMessageBox::warning(LookDialogParent(), Tr("Save Look"),
                              Tr("The look could not be saved as %1: %2").arg(path, failure));

@@ -6,6 +6,7 @@
 #include "framework/WindowHost.h"
 #include "imageio/LookFile.h"
 #include "imageio/NativePath.h"
+#include "imageio/WritableFormats.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,10 +14,14 @@
 namespace kolvira {
 
 Saveable::SaveDialogText PhotoView::SaveDialog() const {
-    return {QStringLiteral("Save As"),
-            {QStringLiteral("PNG picture (*.png)"), QStringLiteral("JPEG picture (*.jpg *.jpeg)"),
-             QStringLiteral("BMP picture (*.bmp)"), QStringLiteral("TIFF picture (*.tif *.tiff)")},
-            QStringLiteral("png")};
+    QStringList filters;
+    for (const WritableFormat& format : WritableFormats()) {
+        QStringList patterns;
+        for (const QString& suffix : format.suffixes)
+            patterns.append(QStringLiteral("*.") + suffix);
+        filters.append(QStringLiteral("%1 picture (%2)").arg(format.name, patterns.join(u' ')));
+    }
+    return {QStringLiteral("Save As"), filters, WritableFormats().front().suffixes.first()};
 }
 
 // Next to the photo, named after it: "IMG_0001 drawn.png".

@@ -158,8 +158,9 @@ private:
 
     // The Paint and Photo Editor commands (StyleCommands.cpp).
     template <class Dialog> void RunRenderDialog();
-    // The photo at the picture's size on black, rendered with `settings`:
-    // what OK keeps, and what an Apply previews once a picture is kept.
+    // The photo at the picture's size on black, rendered with the document's
+    // settings: what OK keeps, and what an Apply previews once a picture is
+    // kept.
     const QImage& FinalPicture(bool showProgress);
 
     // Before and after (BeforeAndAfter.cpp): the photo shown in place of
