@@ -11,6 +11,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace kolvira {
@@ -52,12 +53,38 @@ QTextCursor Span(QTextDocument* document, int start, int end) {
     return cursor;
 }
 
+// Calls `then` after each Tab or Backtab `browser` takes: the browser moves
+// from link to link on them, selecting the link, without a signal.
+class AfterTab : public QObject {
+public:
+    AfterTab(QWidget* browser, std::function<void()> then)
+        : QObject(browser), then_(std::move(then)) {
+        browser->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                QMetaObject::invokeMethod(this, then_, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> then_;
+};
+
 // The browser's text, its selection and caret, read from the document.
 class AccessibleBrowser : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit AccessibleBrowser(QTextBrowser* browser)
-        : QAccessibleWidget(browser, QAccessible::EditableText) {}
-    ~AccessibleBrowser() override { DropLinks(); }
+        : QAccessibleWidget(browser, QAccessible::EditableText),
+          tabs_(new AfterTab(browser, [this] { AnnounceSelectedLink(); })) {}
+    ~AccessibleBrowser() override {
+        delete tabs_;
+        DropLinks();
+    }
 
     QTextBrowser* Browser() const { return static_cast<QTextBrowser*>(widget()); }
 
@@ -199,6 +226,19 @@ public:
     }
 
 private:
+    void AnnounceSelectedLink() {
+        const QTextCursor cursor = Browser()->textCursor();
+        const auto& links = Links();
+        for (int i = 0; i < int(links.size()); ++i) {
+            if (spans_[i].start == cursor.selectionStart() &&
+                spans_[i].end == cursor.selectionEnd()) {
+                QAccessibleEvent event(QAccessible::accessibleInterface(links[i]),
+                                       QAccessible::Focus);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
+
     void DropLinks() const {
         for (QAccessible::Id id : links_)
             QAccessible::deleteAccessibleInterface(id);
@@ -209,6 +249,7 @@ private:
     mutable int revision_ = -1;
     mutable std::vector<LinkSpan> spans_;
     mutable std::vector<QAccessible::Id> links_;
+    QPointer<AfterTab> tabs_;
 };
 
 // One link of the page.
