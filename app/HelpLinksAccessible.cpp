@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -22,26 +21,27 @@ namespace {
 struct LinkSpan {
     int start;
     int end;
+    QString href;
 };
 
 // The links of `document` in reading order; a link's text split in
 // fragments of different formats is one link.
 std::vector<LinkSpan> LinksOf(const QTextDocument& document) {
     std::vector<LinkSpan> links;
-    QString lastHref;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const QTextCharFormat format = fragment.charFormat();
-            const QString href = format.isAnchor() ? format.anchorHref() : QString();
+            if (!format.isAnchor() || format.anchorHref().isEmpty())
+                continue;
             const int start = fragment.position();
-            if (!href.isEmpty() && href == lastHref && !links.empty() && links.back().end == start)
-                links.back().end = start + fragment.length();
-            else if (!href.isEmpty())
-                links.push_back({start, start + fragment.length()});
-            lastHref = href;
+            const int end = start + fragment.length();
+            if (!links.empty() && links.back().href == format.anchorHref() &&
+                links.back().end == start)
+                links.back().end = end;
+            else
+                links.push_back({start, end, format.anchorHref()});
         }
-        lastHref.clear();
     }
     return links;
 }
@@ -91,6 +91,22 @@ public:
     // The link children, made again whenever the page has changed.
     const std::vector<QAccessible::Id>& Links() const;
     LinkSpan SpanOf(int index) const { return spans_[index]; }
+    // Whether the link children are those of the page the browser shows.
+    bool LinksCurrent() const {
+        const QTextDocument* document = Browser()->document();
+        return document == document_ && document->revision() == revision_;
+    }
+
+    // The link the browser's selection is, where Tab has put it; -1 if none.
+    int SelectedLink() const {
+        const QTextCursor cursor = Browser()->textCursor();
+        const int count = int(Links().size());
+        for (int i = 0; i < count; ++i)
+            if (spans_[i].start == cursor.selectionStart() &&
+                spans_[i].end == cursor.selectionEnd())
+                return i;
+        return -1;
+    }
 
     // Where `span` shows, in screen coordinates.
     QRect ScreenRect(int start, int end) const {
@@ -107,6 +123,8 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
         s.multiLine = true;
+        // The focus is on the selected link rather than on the text.
+        s.focused = s.focused && SelectedLink() < 0;
         return s;
     }
 
@@ -227,16 +245,11 @@ public:
 
 private:
     void AnnounceSelectedLink() {
-        const QTextCursor cursor = Browser()->textCursor();
-        const auto& links = Links();
-        for (int i = 0; i < int(links.size()); ++i) {
-            if (spans_[i].start == cursor.selectionStart() &&
-                spans_[i].end == cursor.selectionEnd()) {
-                QAccessibleEvent event(QAccessible::accessibleInterface(links[i]),
-                                       QAccessible::Focus);
-                QAccessible::updateAccessibility(&event);
-            }
-        }
+        const int selected = SelectedLink();
+        if (selected < 0)
+            return;
+        QAccessibleEvent event(child(selected), QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
     }
 
     void DropLinks() const {
@@ -258,7 +271,7 @@ public:
     AccessibleLink(const AccessibleBrowser* browser, int index)
         : browser_(browser), index_(index) {}
 
-    bool isValid() const override { return browser_->isValid(); }
+    bool isValid() const override { return browser_->isValid() && browser_->LinksCurrent(); }
     QObject* object() const override { return nullptr; }
     QWindow* window() const override { return browser_->window(); }
     QAccessibleInterface* parent() const override {
@@ -277,9 +290,7 @@ public:
         if (t == QAccessible::Name)
             return browser_->text(span.start, span.end).simplified();
         if (t == QAccessible::Value)
-            return Span(browser_->Browser()->document(), span.start, span.start + 1)
-                .charFormat()
-                .anchorHref();
+            return span.href;
         return QString();
     }
 
@@ -291,11 +302,8 @@ public:
     QAccessible::State state() const override {
         QAccessible::State s;
         QTextBrowser* browser = browser_->Browser();
-        const LinkSpan span = browser_->SpanOf(index_);
-        const QTextCursor cursor = browser->textCursor();
         s.focusable = true;
-        s.focused = browser->hasFocus() && cursor.selectionStart() == span.start &&
-                    cursor.selectionEnd() == span.end;
+        s.focused = browser->hasFocus() && browser_->SelectedLink() == index_;
         s.offscreen = !browser->viewport()->rect().intersects(
             QRect(browser->viewport()->mapFromGlobal(rect().topLeft()), rect().size()));
         s.invisible = !browser->isVisible();
@@ -333,7 +341,7 @@ private:
 
 const std::vector<QAccessible::Id>& AccessibleBrowser::Links() const {
     QTextDocument* document = Browser()->document();
-    if (document != document_ || document->revision() != revision_) {
+    if (!LinksCurrent()) {
         DropLinks();
         document_ = document;
         revision_ = document->revision();

@@ -6,9 +6,10 @@ accessibility_walk.py KOLVIRA
 Run inside xvfb-run and, within it, dbus-run-session. Starts the accessibility bus and
 Kolvira on a photo of a new folder (a Mosaic), then opens a photo window
 (Enter), the Paint and Photo Editor dialogs (Alt+V and their mnemonics) and
-the help (F1). After each step it walks every window of the program and
-fails on a null child, an interactive object without a name, and on the
-objects that must describe themselves when they do not. Debian's python3
+the help (F1), whose links it reaches with Tab and follows. After each step
+it walks every window of the program and fails on a null child, an
+interactive object without a name, and on the objects that must describe
+themselves when they do not. Debian's python3
 runs it: AT-SPI is reached through python3-gi.
 """
 import os
