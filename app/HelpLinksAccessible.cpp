@@ -98,10 +98,10 @@ public:
     }
 
     // The link the browser's selection is, where Tab has put it; -1 if none.
+    // Leaves the link children as they are: a link asks it of its own state.
     int SelectedLink() const {
         const QTextCursor cursor = Browser()->textCursor();
-        const int count = int(Links().size());
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < int(spans_.size()); ++i)
             if (spans_[i].start == cursor.selectionStart() &&
                 spans_[i].end == cursor.selectionEnd())
                 return i;
@@ -245,6 +245,7 @@ public:
 
 private:
     void AnnounceSelectedLink() {
+        Links();
         const int selected = SelectedLink();
         if (selected < 0)
             return;
