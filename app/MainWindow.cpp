@@ -19,12 +19,17 @@
 #include "photowindow/PhotoView.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
+#include <QUrl>
 #include <QWhatsThis>
 
 #include <algorithm>
@@ -37,7 +42,21 @@ const char* const kGeometryKey = "MainWindow/geometry";
 const char* const kStateKey = "MainWindow/state";
 
 // The commands whose menu items carry a check mark the active view sets.
-constexpr int kViewCheckedCommands[] = {ID_SHOW_ORIGINAL, ID_SPLIT_VIEW};
+constexpr int kViewCheckedCommands[] = {
+    ID_SHOW_ORIGINAL,     ID_SPLIT_VIEW,   ID_SORT_BY_NAME, ID_SORT_BY_DATE_TAKEN,
+    ID_SORT_BY_FILE_DATE, ID_SORT_BY_SIZE, ID_SORT_BY_TYPE, ID_SORT_REVERSE};
+
+// The local files and folders among dropped URLs, as native paths.
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data == nullptr)
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    return paths;
+}
 
 // The message pane's text while nothing has anything to say, and its text
 // in context-help mode.
@@ -58,6 +77,7 @@ int MenuIdOf(const View* view) {
 } // namespace
 
 MainWindow::MainWindow(Application& app) : app_(app) {
+    setAcceptDrops(true);
     setWindowIcon(ApplicationIcon());
     setObjectName(QStringLiteral("MainWindow"));
     mdiArea_ = new QMdiArea(this);
@@ -289,20 +309,7 @@ void MainWindow::RebuildMenus() {
     menuBar()->clear();
     for (const MenuPopup& popup : MenuResource(menuId_)) {
         QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
-        for (const MenuItem& item : popup.items) {
-            if (item.id == 0) {
-                menu->addSeparator();
-            } else if (item.id == ID_FILE_MRU_FIRST) {
-                FillRecentFiles(menu);
-            } else {
-                QAction* action = actions_->Action(item.id);
-                action->setText(QString::fromLatin1(item.text));
-                action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
-                                     item.id == ID_ASK_TO_SAVE_DRAWINGS ||
-                                     std::ranges::count(kViewCheckedCommands, item.id) > 0);
-                menu->addAction(action);
-            }
-        }
+        AddMenuItems(menu, popup.items);
         // Items are enabled by the route each time the menu opens, since a
         // view's state (not only its kind) may change what it handles.
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
@@ -313,6 +320,41 @@ void MainWindow::RebuildMenus() {
             connect(menu, &QMenu::aboutToShow, this,
                     [this, menu] { FillWindowList(*menu, *mdiArea_); });
     }
+}
+
+void MainWindow::AddMenuItems(QMenu* menu, const std::vector<MenuItem>& items) {
+    for (const MenuItem& item : items) {
+        if (item.submenu != nullptr) {
+            AddMenuItems(menu->addMenu(QString::fromLatin1(item.text)), *item.submenu);
+        } else if (item.id == 0) {
+            menu->addSeparator();
+        } else if (item.id == ID_FILE_MRU_FIRST) {
+            FillRecentFiles(menu);
+        } else {
+            QAction* action = actions_->Action(item.id);
+            action->setText(QString::fromLatin1(item.text));
+            action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
+                                 item.id == ID_ASK_TO_SAVE_DRAWINGS ||
+                                 std::ranges::count(kViewCheckedCommands, item.id) > 0);
+            menu->addAction(action);
+        }
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = DroppedFiles(event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drag is over, so that the program dragged from is not
+    // kept waiting by a message box.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { app_.OpenDroppedFiles(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::FillRecentFiles(QMenu* menu) {

@@ -12,6 +12,8 @@
 #include <QPointer>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -25,6 +27,7 @@ class Application;
 class View;
 class CommandActions;
 class HelpWindow;
+struct MenuItem;
 class KolviraStatusBar;
 
 class MainWindow : public QMainWindow {
@@ -58,12 +61,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Photos and folders dropped on the window open as File → Open opens
+    // them; a folder opens its Mosaic.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     void CreateToolBar();
     void RebuildMenus();
     void EnableCommandsByRoute();
+    void AddMenuItems(QMenu* menu, const std::vector<MenuItem>& items);
     void FillRecentFiles(QMenu* menu);
     void UpdateTitle();
     bool FrameHandles(int commandId) const;

@@ -49,6 +49,12 @@ enum CommandId : int {
     ID_PREVIOUS_PHOTO = 32795,
     ID_FULL_SCREEN = 32796,
     ID_ASK_TO_SAVE_DRAWINGS = 32797,
+    ID_SORT_BY_NAME = 32800,
+    ID_SORT_BY_DATE_TAKEN = 32801,
+    ID_SORT_BY_FILE_DATE = 32802,
+    ID_SORT_BY_SIZE = 32803,
+    ID_SORT_BY_TYPE = 32804,
+    ID_SORT_REVERSE = 32805,
 };
 
 inline constexpr int kRecentFileCount = 10;

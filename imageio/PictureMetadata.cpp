@@ -56,6 +56,31 @@ CarriedMetadata CarriedMetadata::Of(const QByteArray& nativePath) {
     return carried;
 }
 
+std::optional<QDateTime> DateTaken(const QByteArray& nativePath) {
+    QuietExiv2();
+    try {
+        auto image = Exiv2::ImageFactory::open(nativePath.toStdString());
+        if (image.get() == nullptr)
+            return std::nullopt;
+        image->readMetadata();
+        const Exiv2::ExifData& exif = image->exifData();
+        for (const char* key : {"Exif.Photo.DateTimeOriginal", "Exif.Photo.DateTimeDigitized",
+                                "Exif.Image.DateTime"}) {
+            const auto found = exif.findKey(Exiv2::ExifKey(key));
+            if (found == exif.end())
+                continue;
+            const QDateTime taken =
+                QDateTime::fromString(QString::fromStdString(found->toString()).trimmed(),
+                                      QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+            if (taken.isValid())
+                return taken;
+        }
+    } catch (const Exiv2::AnyError&) {
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
 bool CarriedMetadata::FormatCarriesExif(const QByteArray& format) {
     return format == "jpeg" || format == "jpg" || format == "png" || format == "tif" ||
            format == "tiff";

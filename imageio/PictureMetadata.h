@@ -6,8 +6,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace kolvira {
 
@@ -30,5 +33,10 @@ public:
 private:
     QByteArray exif_; // the EXIF block as stored in a file, little-endian TIFF layout
 };
+
+// When the photo at `nativePath` was taken, as its EXIF says (the original
+// date, else the digitised one, else the picture's date), in the local time
+// the camera's clock kept; nullopt when it says nothing usable.
+std::optional<QDateTime> DateTaken(const QByteArray& nativePath);
 
 } // namespace kolvira
