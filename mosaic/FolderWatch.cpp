@@ -4,6 +4,7 @@
 
 #include <QSocketNotifier>
 
+#include <utility>
 #include <vector>
 
 #include <sys/inotify.h>
@@ -40,7 +41,8 @@ FolderStamps StampedImageFiles(const std::string& directory) {
     return stamps;
 }
 
-FolderWatch::FolderWatch(const std::string& directory, QObject* parent) : QObject(parent) {
+FolderWatch::FolderWatch(const std::string& directory, QObject* parent)
+    : QObject(parent), directory_(directory) {
     fd_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
     if (fd_ < 0)
         return;
@@ -54,9 +56,34 @@ FolderWatch::FolderWatch(const std::string& directory, QObject* parent) : QObjec
 }
 
 FolderWatch::~FolderWatch() {
+    if (lister_.joinable())
+        lister_.join();
     delete notifier_;
     if (fd_ >= 0)
         close(fd_);
+}
+
+void FolderWatch::RequestListing() {
+    if (listing_) {
+        listAgain_ = true;
+        return;
+    }
+    listing_ = true;
+    if (lister_.joinable())
+        lister_.join(); // done: it has posted its listing
+    lister_ = std::jthread([this] {
+        FolderStamps stamps = StampedImageFiles(directory_);
+        // Dropped, with the listing, if this object is gone by then.
+        QMetaObject::invokeMethod(
+            this,
+            [this, stamps = std::move(stamps)] {
+                listing_ = false;
+                emit Listed(stamps);
+                if (std::exchange(listAgain_, false))
+                    RequestListing();
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void FolderWatch::Drain() {

@@ -6,6 +6,8 @@
 
 #include <QObject>
 
+#include <thread>
+
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -38,15 +40,25 @@ public:
     // watches): then only Refresh finds what changed.
     bool Watching() const { return notifier_ != nullptr; }
 
+    // Lists the folder (StampedImageFiles) on a thread, so that a large
+    // folder never holds up the window; Listed() follows on this object's
+    // thread. Asked again while it lists, it lists once more afterwards.
+    void RequestListing();
+
 signals:
     // Something in the folder changed since the last signal.
     void Changed();
+    void Listed(const kolvira::FolderStamps& stamps);
 
 private:
     void Drain();
 
+    const std::string directory_;
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
+    bool listing_ = false;
+    bool listAgain_ = false;
+    std::jthread lister_; // last: joined before the rest goes
 };
 
 } // namespace kolvira

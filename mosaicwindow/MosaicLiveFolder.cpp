@@ -15,11 +15,12 @@
 #include <QHash>
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 namespace kolvira {
 
 void MosaicView::WatchFolder(const std::string& directory) {
-    directory_ = directory;
     settle_.setSingleShot(true);
     settle_.setInterval(kFolderSettleMs);
     connect(&settle_, &QTimer::timeout, this, &MosaicView::SyncWithFolder);
@@ -29,6 +30,7 @@ void MosaicView::WatchFolder(const std::string& directory) {
         if (!settle_.isActive())
             settle_.start();
     });
+    connect(watch_, &FolderWatch::Listed, this, &MosaicView::FollowListing);
 }
 
 void MosaicView::SyncWithFolder() {
@@ -39,7 +41,14 @@ void MosaicView::SyncWithFolder() {
         syncAfterBuild_ = true;
         return;
     }
-    FolderStamps now = StampedImageFiles(directory_);
+    watch_->RequestListing();
+}
+
+void MosaicView::FollowListing(FolderStamps now) {
+    if (Building()) {
+        syncAfterBuild_ = true;
+        return;
+    }
     std::unordered_set<std::string> gone;
     for (const auto& [path, stamp] : stamps_) {
         if (!now.contains(path))
@@ -98,8 +107,10 @@ void MosaicView::TakeArrivingEntries() {
     for (std::size_t taken = 0; taken < kEntriesPerTurn && !arriving_.empty(); ++taken) {
         const std::string path = std::move(arriving_.front());
         arriving_.pop_front();
-        // Gone or taken off the list since it was found.
-        if (!stamps_.contains(path) || dropped_.contains(path))
+        // Gone or taken off the list since it was found, or just made and
+        // still empty: it comes once something is written into it.
+        const auto stamp = stamps_.find(path);
+        if (stamp == stamps_.end() || stamp->second.size == 0 || dropped_.contains(path))
             continue;
         const std::size_t scanned = order_.Place(scannedPaths_, path);
         if (scanned == scannedPaths_.size() || scannedPaths_[scanned] != path)
@@ -122,24 +133,24 @@ void MosaicView::TakeArrivingEntries() {
 }
 
 void MosaicView::MakeLiveThumbnails(std::vector<QByteArray> paths) {
-    if (liveJob_ != nullptr) {
-        // What the running job has not handed out yet goes first.
-        std::vector<QByteArray> waiting;
-        for (std::size_t k = liveJob_->Delivered(); k < liveJob_->Count(); ++k)
-            waiting.push_back(liveJob_->Path(k));
-        paths.insert(paths.begin(), waiting.begin(), waiting.end());
-        liveJob_->Cancel();
-        liveJob_->deleteLater();
-    }
-    auto* job = new ThumbnailBuildJob(std::move(paths), DeviceThumbWidth(), SharedThumbnailCache(),
+    // One job at a time: the photos found meanwhile wait for its end, so
+    // that no job is stopped (and waited for) on the window's thread.
+    liveWaiting_.insert(liveWaiting_.end(), std::make_move_iterator(paths.begin()),
+                        std::make_move_iterator(paths.end()));
+    if (liveJob_ != nullptr || liveWaiting_.empty())
+        return;
+    auto* job = new ThumbnailBuildJob(std::exchange(liveWaiting_, {}), DeviceThumbWidth(),
+                                      SharedThumbnailCache(),
                                       {.keepCompressed = !FreedesktopThumbnails::Writing()});
     job->setParent(this);
     liveJob_ = job;
     connect(job, &ThumbnailBuildJob::Arrived, this, &MosaicView::TakeLiveThumbnails);
     connect(job, &ThumbnailBuildJob::Finished, this, [this, job] {
         job->deleteLater();
-        if (liveJob_ == job)
-            liveJob_ = nullptr;
+        if (liveJob_ != job)
+            return;
+        liveJob_ = nullptr;
+        MakeLiveThumbnails({});
     });
     job->Start();
 }

@@ -265,6 +265,7 @@ void MosaicView::BuildMosaic() {
     // Every entry's thumbnail is made anew, the live ones' too.
     delete liveJob_;
     liveJob_ = nullptr;
+    liveWaiting_.clear();
     setUpdatesEnabled(false);
     clear();
     const QSize thumbBox(thumbWidth, thumbHeight);

@@ -100,8 +100,8 @@ public:
     // Photo in that order from now on, also for photos arriving later.
     void SortBy(kolvira::SortKey key, bool reversed);
     const kolvira::PhotoOrder& Order() const { return order_; }
-    // Looks at the folder now rather than once the watch's pause is over:
-    // what came, changed or went since.
+    // Lists the folder now rather than once the watch's pause is over;
+    // what came, changed or went since follows when the listing is back.
     void SyncWithFolder();
     // Copy: the selected entries' files for a file manager or another
     // program, as URLs and as paths.
@@ -109,7 +109,7 @@ public:
     // A pause after the folder's first change, so that a burst is taken in
     // once, and how many new entries a turn of the event loop takes.
     static constexpr int kFolderSettleMs = 150;
-    static constexpr std::size_t kEntriesPerTurn = 200;
+    static constexpr std::size_t kEntriesPerTurn = 100;
 
     static constexpr int kSmallestThumbWidth = 20;
     static constexpr int kLargestThumbWidth = 200;
@@ -166,6 +166,8 @@ private:
     // `arriving_` until a turn takes them; their thumbnails are made by a
     // job of their own, whose results find their entries by path.
     void WatchFolder(const std::string& directory);
+    // What came, changed and went since the last listing.
+    void FollowListing(kolvira::FolderStamps now);
     void TakeArrivingEntries();
     void MakeLiveThumbnails(std::vector<QByteArray> paths);
     void TakeLiveThumbnails(const std::vector<kolvira::ThumbnailBuildJob::Result>& batch);
@@ -185,7 +187,6 @@ private:
     std::vector<std::size_t> buildIndex_;
 
     kolvira::PhotoOrder order_;
-    std::string directory_;
     kolvira::FolderWatch* watch_ = nullptr;
     QTimer settle_;                           // the pause after a change
     bool syncAfterBuild_ = false;             // a change came during a build
@@ -193,6 +194,7 @@ private:
     std::unordered_set<std::string> dropped_; // taken off with Delete
     std::deque<std::string> arriving_;        // new or changed, not yet taken in
     kolvira::ThumbnailBuildJob* liveJob_ = nullptr;
+    std::vector<QByteArray> liveWaiting_; // for the next live job
 };
 
 } // namespace kolvira
