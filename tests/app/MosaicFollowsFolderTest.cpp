@@ -22,13 +22,6 @@ using namespace kolvira::test;
 
 namespace {
 
-QStringList Labels(const MosaicView* mosaic) {
-    QStringList labels;
-    for (int row = 0; row < mosaic->count(); ++row)
-        labels << mosaic->item(row)->text();
-    return labels;
-}
-
 // Checks at every turn of the event loop that entry k is photoPaths[k].
 class CorrespondenceWatch : public QObject {
 public:
@@ -80,16 +73,6 @@ private slots:
     void droppedFilesAndFoldersOpen_data();
     void droppedFilesAndFoldersOpen();
     void copyPutsFilesAndPicturesOnTheClipboard();
-
-private:
-    MosaicView* OpenMosaic(const QStringList& names) {
-        for (const QString& name : names)
-            photos_->AddPhoto(name, {80, 60});
-        if (App()->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
-            !WaitForMosaicBuild(ActiveMosaic()))
-            return nullptr;
-        return ActiveMosaic();
-    }
 };
 
 void MosaicFollowsFolderTest::changesInTheFolderShowWithoutRefresh_data() {
@@ -114,7 +97,7 @@ void MosaicFollowsFolderTest::changesInTheFolderShowWithoutRefresh() {
     QFETCH(QString, change);
     QFETCH(QStringList, labels);
     QFETCH(QString, tooltipOfB);
-    MosaicView* mosaic = OpenMosaic({"a.jpg", "b.jpg", "c.jpg"});
+    MosaicView* mosaic = OpenMosaicOf(*photos_, {"a.jpg", "b.jpg", "c.jpg"});
     QVERIFY(mosaic != nullptr);
     CorrespondenceWatch watch(mosaic);
     const QString folder = photos_->Directory() + QLatin1Char('/');
@@ -136,11 +119,11 @@ void MosaicFollowsFolderTest::changesInTheFolderShowWithoutRefresh() {
         mosaic->RemoveSelectedEntries();
         SetFileTime(folder + "b.jpg", 2001);
     }
-    QTRY_COMPARE_WITH_TIMEOUT(Labels(mosaic), labels, 1000);
+    QTRY_COMPARE_WITH_TIMEOUT(EntryLabels(mosaic), labels, 1000);
     if (!tooltipOfB.isEmpty())
         QTRY_VERIFY(mosaic->item(1)->toolTip().contains(tooltipOfB));
     QTest::qWait(2 * MosaicView::kFolderSettleMs);
-    QCOMPARE(Labels(mosaic), labels);
+    QCOMPARE(EntryLabels(mosaic), labels);
     QVERIFY2(watch.failure.isEmpty(), qPrintable(watch.failure));
 }
 
@@ -195,7 +178,7 @@ void MosaicFollowsFolderTest::sortOrdersTheEntriesTheSheetAndNextPhoto() {
     if (reversed)
         MainFrame()->OnCommand(ID_SORT_REVERSE);
     QVERIFY(WaitForMosaicBuild(mosaic));
-    QCOMPARE(Labels(mosaic), labels);
+    QCOMPARE(EntryLabels(mosaic), labels);
     QCOMPARE(mosaic->Sheet().labels, labels);
     QVERIFY(mosaic->IsCommandChecked(command));
     QCOMPARE(mosaic->IsCommandChecked(ID_SORT_REVERSE), reversed);
@@ -233,7 +216,7 @@ void MosaicFollowsFolderTest::droppedFilesAndFoldersOpen() {
     QTRY_VERIFY(ActiveMosaic() != nullptr);
     MosaicView* mosaic = ActiveMosaic();
     QVERIFY(WaitForMosaicBuild(mosaic));
-    QCOMPARE(Labels(mosaic), (QStringList{"a.jpg", "b.jpg"}));
+    QCOMPARE(EntryLabels(mosaic), (QStringList{"a.jpg", "b.jpg"}));
     if (!dropFolder)
         QCOMPARE(mosaic->currentRow(), 1);
 }
@@ -243,7 +226,7 @@ void MosaicFollowsFolderTest::droppedFilesAndFoldersOpen() {
 // without effect (their own tests).
 void MosaicFollowsFolderTest::copyPutsFilesAndPicturesOnTheClipboard() {
     photos_->AddPhoto("d.jpg", {400, 300});
-    MosaicView* mosaic = OpenMosaic({"a.jpg", "b.jpg", "c.jpg"});
+    MosaicView* mosaic = OpenMosaicOf(*photos_, {"a.jpg", "b.jpg", "c.jpg"});
     QVERIFY(mosaic != nullptr);
     mosaic->item(0)->setSelected(true);
     mosaic->item(2)->setSelected(true);
