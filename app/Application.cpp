@@ -25,6 +25,8 @@
 #include <QPrinter>
 #include <QSettings>
 
+#include <sys/stat.h>
+
 namespace kolvira {
 
 namespace {
@@ -260,6 +262,39 @@ void Application::OpenFiles(const std::vector<std::string>& paths, const QString
         }
     }
     BringToFront(mainFrame_.get(), activationToken);
+}
+
+void Application::OpenDroppedFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        struct stat status;
+        if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+            OpenFolder(path);
+        else
+            files.push_back(path);
+    }
+    OpenFiles(files);
+}
+
+void Application::OpenFolder(const std::string& folder) {
+    std::string directory = folder;
+    while (directory.size() > 1 && directory.ends_with('/'))
+        directory.pop_back();
+    for (Document* document : mosaicTemplate->Documents()) {
+        if (GetDirectory(document->GetPathName()) != directory)
+            continue;
+        if (const std::vector<ChildFrame*> frames = FramesOf(document); !frames.empty()) {
+            mainFrame_->MdiArea()->setActiveSubWindow(frames.front());
+            return;
+        }
+    }
+    // A Mosaic opens over a photo's folder: the folder's first photo's.
+    std::vector<std::string> photos;
+    if (ScanDirectory(directory == "/" ? std::string() : directory, photos, {}) == 0) {
+        ShowStatusMessage(tr("No photos in %1").arg(ShownPath(directory)));
+        return;
+    }
+    OpenDocumentFile(photos.front());
 }
 
 bool Application::HandlesCommand(int commandId) const {

@@ -19,14 +19,19 @@
 #include "photowindow/PhotoView.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QWhatsThis>
 
 #include <algorithm>
@@ -39,7 +44,21 @@ const char* const kGeometryKey = "MainWindow/geometry";
 const char* const kStateKey = "MainWindow/state";
 
 // The commands whose menu items carry a check mark the active view sets.
-constexpr int kViewCheckedCommands[] = {ID_SHOW_ORIGINAL, ID_SPLIT_VIEW};
+constexpr int kViewCheckedCommands[] = {
+    ID_SHOW_ORIGINAL,     ID_SPLIT_VIEW,   ID_SORT_BY_NAME, ID_SORT_BY_DATE_TAKEN,
+    ID_SORT_BY_FILE_DATE, ID_SORT_BY_SIZE, ID_SORT_BY_TYPE, ID_SORT_REVERSE};
+
+// The local files and folders among dropped URLs, as native paths.
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data == nullptr)
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    return paths;
+}
 
 // The message pane's text while nothing has anything to say, and its text
 // in context-help mode.
@@ -67,6 +86,7 @@ int MenuIdOf(const View* view) {
 } // namespace
 
 MainWindow::MainWindow(Application& app) : app_(app) {
+    setAcceptDrops(true);
     setWindowIcon(ApplicationIcon());
     setObjectName(QStringLiteral("MainWindow"));
     mdiArea_ = new QMdiArea(this);
@@ -298,42 +318,69 @@ void MainWindow::RebuildMenus() {
     // read as a dead object from then on.
     menuBar()->clear();
     for (const MenuPopup& popup : MenuResource(menuId_)) {
-        QMenu* menu = Popup(popup);
-        menu->clear();
-        for (const MenuItem& item : popup.items) {
-            if (item.id == 0) {
-                menu->addSeparator();
-            } else if (item.id == ID_FILE_MRU_FIRST) {
-                FillRecentFiles(menu);
-            } else {
-                QAction* action = actions_->Action(item.id);
-                SetMenuText(*action, item.text);
-                action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
-                                     item.id == ID_ASK_TO_SAVE_DRAWINGS ||
-                                     std::ranges::count(kViewCheckedCommands, item.id) > 0);
-                menu->addAction(action);
-            }
-        }
-        menuBar()->addMenu(menu);
+        const QString title = QString::fromLatin1(popup.title);
+        menuBar()->addMenu(Popup(title, title, popup.items, menuBar()));
     }
 }
 
-QMenu* MainWindow::Popup(const MenuPopup& popup) {
-    const QString title = QString::fromLatin1(popup.title);
-    if (const auto found = popups_.find(title); found != popups_.end())
-        return found->second;
-    auto* menu = new QMenu(title, menuBar());
-    // Items are enabled by the route each time the menu opens, since a
-    // view's state (not only its kind) may change what it handles.
-    connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
-    const bool windowMenu =
-        std::any_of(popup.items.begin(), popup.items.end(),
-                    [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
-    if (windowMenu)
-        connect(menu, &QMenu::aboutToShow, this,
-                [this, menu] { FillWindowList(*menu, *mdiArea_); });
-    popups_.emplace(title, menu);
+QMenu* MainWindow::Popup(const QString& key, const QString& title,
+                         const std::vector<MenuItem>& items, QWidget* parent) {
+    QMenu* menu = nullptr;
+    if (const auto found = popups_.find(key); found != popups_.end()) {
+        menu = found->second;
+    } else {
+        menu = new QMenu(title, parent);
+        // Items are enabled by the route each time the menu opens, since a
+        // view's state (not only its kind) may change what it handles.
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
+        const bool windowMenu = std::any_of(items.begin(), items.end(), [](const MenuItem& item) {
+            return item.id == ID_WINDOW_NEW;
+        });
+        if (windowMenu)
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, menu] { FillWindowList(*menu, *mdiArea_); });
+        popups_.emplace(key, menu);
+    }
+    FillMenu(*menu, key, items);
     return menu;
+}
+
+void MainWindow::FillMenu(QMenu& menu, const QString& key, const std::vector<MenuItem>& items) {
+    menu.clear();
+    for (const MenuItem& item : items) {
+        if (item.submenu != nullptr) {
+            // Submenus are kept like the popups, under their popup's key.
+            const QString title = QString::fromLatin1(item.text);
+            menu.addMenu(Popup(key + u'/' + title, title, *item.submenu, &menu));
+        } else if (item.id == 0) {
+            menu.addSeparator();
+        } else if (item.id == ID_FILE_MRU_FIRST) {
+            FillRecentFiles(&menu);
+        } else {
+            QAction* action = actions_->Action(item.id);
+            SetMenuText(*action, item.text);
+            action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
+                                 item.id == ID_ASK_TO_SAVE_DRAWINGS ||
+                                 std::ranges::count(kViewCheckedCommands, item.id) > 0);
+            menu.addAction(action);
+        }
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = DroppedFiles(event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drag is over, so that the program dragged from is not
+    // kept waiting by a message box.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { app_.OpenDroppedFiles(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::FillRecentFiles(QMenu* menu) {

@@ -14,6 +14,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -29,6 +31,7 @@ class Application;
 class View;
 class CommandActions;
 class HelpWindow;
+struct MenuItem;
 class KolviraStatusBar;
 
 class MainWindow : public QMainWindow {
@@ -62,14 +65,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Photos and folders dropped on the window open as File → Open opens
+    // them; a folder opens its Mosaic.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     void CreateToolBar();
     void RebuildMenus();
-    // The popup of the menu bar titled `popup.title`, made on first use.
-    QMenu* Popup(const MenuPopup& popup);
     void EnableCommandsByRoute();
+    // The popup (or submenu) kept under `key`, made on first use and filled
+    // with `items`: popups are refilled, never replaced (see RebuildMenus).
+    QMenu* Popup(const QString& key, const QString& title, const std::vector<MenuItem>& items,
+                 QWidget* parent);
+    void FillMenu(QMenu& menu, const QString& key, const std::vector<MenuItem>& items);
     void FillRecentFiles(QMenu* menu);
     void UpdateTitle();
     bool FrameHandles(int commandId) const;

@@ -10,6 +10,13 @@ namespace {
 constexpr MenuItem kSeparator{0, nullptr};
 constexpr MenuItem kRecentFiles{ID_FILE_MRU_FIRST, "Recent File"};
 
+// View → Sort By: the Mosaic's orders.
+const std::vector<MenuItem> kSortByItems{
+    {ID_SORT_BY_NAME, "Name"},           {ID_SORT_BY_DATE_TAKEN, "Date Taken"},
+    {ID_SORT_BY_FILE_DATE, "File Date"}, {ID_SORT_BY_SIZE, "Size"},
+    {ID_SORT_BY_TYPE, "Type"},           kSeparator,
+    {ID_SORT_REVERSE, "Reverse"}};
+
 MenuPopup ViewPopupOfDocument(const char* refreshText) {
     return {"&View",
             {{ID_VIEW_TOOLBAR, "&Toolbar"},
@@ -20,6 +27,7 @@ MenuPopup ViewPopupOfDocument(const char* refreshText) {
              {ID_REFRESH_MOSAIC, refreshText},
              {ID_MORE_SIZE, "More size"},
              {ID_LESS_SIZE, "Less size"},
+             {0, "Sort By", &kSortByItems},
              kSeparator,
              {ID_SHOW_ORIGINAL, "Show Original\t\\"},
              {ID_SPLIT_VIEW, "Split View"},
@@ -119,6 +127,14 @@ CommandPrompt PromptOf(int commandId) {
         {ID_PREVIOUS_PHOTO, "Show the previous photo of the Mosaic in this window\nPrevious Photo"},
         {ID_FULL_SCREEN, "Show the photo window on the whole screen; Esc leaves\nFull Screen"},
         {ID_RENDER_SELECTION, "Render the selected photos into drawing files\nRender Selection"},
+        {ID_SORT_BY_NAME, "Show the photos in the order of their names\nSort by Name"},
+        {ID_SORT_BY_DATE_TAKEN, "Show the photos in the order they were taken (the camera's date, "
+                                "else the file's)\nSort by Date Taken"},
+        {ID_SORT_BY_FILE_DATE, "Show the photos in the order their files were last changed\nSort "
+                               "by File Date"},
+        {ID_SORT_BY_SIZE, "Show the photos in the order of their files' sizes\nSort by Size"},
+        {ID_SORT_BY_TYPE, "Show the photos in the order of their file types\nSort by Type"},
+        {ID_SORT_REVERSE, "Show the photos in the opposite order\nReverse Order"},
         {ID_FILE_NEW, "Create a new document\nNew"},
         {ID_FILE_OPEN, "Open an existing document\nOpen"},
         {ID_FILE_CLOSE, "Close the active document\nClose"},

@@ -14,11 +14,13 @@ inline constexpr int kMenuNoDocument = 128;
 inline constexpr int kMenuPhoto = 129;
 inline constexpr int kMenuMosaic = 130;
 
-// An item of a popup: a command with its menu text, a separator (id 0), or
-// the place of the recent-file list (ID_FILE_MRU_FIRST).
+// An item of a popup: a command with its menu text, a separator (id 0),
+// the place of the recent-file list (ID_FILE_MRU_FIRST), or a submenu
+// (id 0 with its text and items).
 struct MenuItem {
     int id;
     const char* text;
+    const std::vector<MenuItem>* submenu = nullptr;
 };
 
 struct MenuPopup {

@@ -19,9 +19,8 @@
 // format version is refused with a message, never replaced by a default.
 #pragma once
 
-#include "render/RenderParameters.h"
-
 #include "imageio/WriteOutcome.h"
+#include "render/RenderParameters.h"
 
 #include <QByteArray>
 #include <QString>

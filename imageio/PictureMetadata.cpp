@@ -97,6 +97,31 @@ QByteArray CarriedMetadata::LookOf(const QByteArray& nativePath) {
     return {}; // unreadable metadata carries no look
 }
 
+std::optional<QDateTime> DateTaken(const QByteArray& nativePath) {
+    QuietExiv2();
+    try {
+        auto image = Exiv2::ImageFactory::open(nativePath.toStdString());
+        if (image.get() == nullptr)
+            return std::nullopt;
+        image->readMetadata();
+        const Exiv2::ExifData& exif = image->exifData();
+        for (const char* key : {"Exif.Photo.DateTimeOriginal", "Exif.Photo.DateTimeDigitized",
+                                "Exif.Image.DateTime"}) {
+            const auto found = exif.findKey(Exiv2::ExifKey(key));
+            if (found == exif.end())
+                continue;
+            const QDateTime taken =
+                QDateTime::fromString(QString::fromStdString(found->toString()).trimmed(),
+                                      QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+            if (taken.isValid())
+                return taken;
+        }
+    } catch (const Exiv2::AnyError&) {
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
 bool CarriedMetadata::FormatCarriesExif(const QByteArray& format) {
     const WritableFormat* written = WritableFormatOf(QString::fromLatin1(format));
     return written != nullptr && written->keepsExif;

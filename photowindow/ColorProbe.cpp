@@ -33,10 +33,14 @@ void PhotoView::mousePressEvent(QMouseEvent* event) {
         draggingSplit_ = true;
         return;
     }
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = point;
         ProbeColor(point);
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton &&
+               !event->modifiers().testFlag(Qt::ShiftModifier)) {
+        // Shift with the right button opens the window's menu instead.
         PickReplacementColor(point);
+    }
     QAbstractScrollArea::mousePressEvent(event);
 }
 

@@ -53,19 +53,11 @@ private:
 };
 
 MosaicView* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
-    for (const QString& name : names)
-        photos_->AddPhoto(name, {80, 60});
-    if (App()->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
-        !WaitForMosaicBuild(ActiveMosaic()))
-        return nullptr;
-    return ActiveMosaic();
+    return kolvira::test::OpenMosaicOf(*photos_, names);
 }
 
 QStringList MosaicViewTest::Labels(const MosaicView* mosaic) const {
-    QStringList labels;
-    for (int row = 0; row < mosaic->count(); ++row)
-        labels << mosaic->item(row)->text();
-    return labels;
+    return EntryLabels(mosaic);
 }
 
 std::vector<std::string> MosaicViewTest::PathsOf(const QStringList& names) const {
