@@ -3,13 +3,14 @@
 #include "app/CommandIcons.h"
 #include "framework/DialogUnits.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace kolvira {
 
 AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
-    setWindowTitle(QStringLiteral("About Kolvira"));
+    setWindowTitle(QCoreApplication::translate("AboutDialog", "About Kolvira"));
     setFont(DialogFont());
     const DialogUnits units(font());
 
@@ -18,12 +19,14 @@ AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     icon->setPixmap(kolvira::ApplicationIcon().pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* name = new QLabel(QStringLiteral("Kolvira Version " KOLVIRA_VERSION), this);
+    auto* name = new QLabel(QCoreApplication::translate("AboutDialog", "Kolvira Version %1")
+                                .arg(QStringLiteral(KOLVIRA_VERSION)),
+                            this);
     name->setTextFormat(Qt::PlainText);
     name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setGeometry(units.Rect(40, 10, 119, 8));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), this);
     ok->setObjectName(QStringLiteral("IDOK"));
     ok->setDefault(true);
     ok->setGeometry(units.Rect(178, 7, 50, 16));

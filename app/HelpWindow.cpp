@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -51,7 +52,7 @@ QRect HelpWindowFrame(const QRect& documentArea, const QRect& screen) {
 HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window) {
     RegisterHelpPage();
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kolvira Help"));
+    setWindowTitle(QCoreApplication::translate("HelpWindow", "Kolvira Help"));
 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);

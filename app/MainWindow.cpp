@@ -19,6 +19,7 @@
 #include "photowindow/PhotoView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -42,7 +43,9 @@ constexpr int kViewCheckedCommands[] = {ID_SHOW_ORIGINAL, ID_SPLIT_VIEW};
 // The message pane's text while nothing has anything to say, and its text
 // in context-help mode.
 const QString kIdleText = QStringLiteral(" ");
-const QString kContextHelpPrompt = QStringLiteral("Select an object on which to get Help");
+QString ContextHelpPrompt() {
+    return QCoreApplication::translate("MainWindow", "Select an object on which to get Help");
+}
 
 // Toolbar 128: the buttons in order, 0 for a separator.
 constexpr int kToolBarButtons[] = {ID_FILE_OPEN,      ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT, 0,
@@ -104,7 +107,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_ = new QToolBar(QCoreApplication::translate("MainWindow", "Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
@@ -243,7 +246,7 @@ void MainWindow::OnFrameCommand(int commandId) {
         break;
     case ID_CONTEXT_HELP:
         QWhatsThis::enterWhatsThisMode();
-        statusBar_->showMessage(kContextHelpPrompt);
+        statusBar_->showMessage(ContextHelpPrompt());
         break;
     default:
         break;
@@ -288,7 +291,7 @@ void MainWindow::RebuildMenus() {
     }
     menuBar()->clear();
     for (const MenuPopup& popup : MenuResource(menuId_)) {
-        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(popup.title));
+        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("MenuBar", popup.title));
         for (const MenuItem& item : popup.items) {
             if (item.id == 0) {
                 menu->addSeparator();
@@ -296,7 +299,7 @@ void MainWindow::RebuildMenus() {
                 FillRecentFiles(menu);
             } else {
                 QAction* action = actions_->Action(item.id);
-                action->setText(QString::fromLatin1(item.text));
+                action->setText(QCoreApplication::translate(popup.context, item.text));
                 action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
                                      item.id == ID_ASK_TO_SAVE_DRAWINGS ||
                                      std::ranges::count(kViewCheckedCommands, item.id) > 0);
@@ -319,7 +322,7 @@ void MainWindow::FillRecentFiles(QMenu* menu) {
     const std::vector<std::string>& paths = app_.Recent().Paths();
     if (paths.empty()) {
         QAction* placeholder = actions_->Action(ID_FILE_MRU_FIRST);
-        placeholder->setText(QStringLiteral("Recent File"));
+        placeholder->setText(QCoreApplication::translate("FileMenu", "Recent File"));
         menu->addAction(placeholder);
         return;
     }
@@ -396,7 +399,7 @@ void MainWindow::OnMessageChanged() {
 // or by Esc.
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::LeaveWhatsThisMode &&
-        statusBar_->currentMessage() == kContextHelpPrompt)
+        statusBar_->currentMessage() == ContextHelpPrompt())
         ShowIdleText();
     return QMainWindow::event(event);
 }

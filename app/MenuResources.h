@@ -16,13 +16,17 @@ inline constexpr int kMenuMosaic = 130;
 
 // An item of a popup: a command with its menu text, a separator (id 0), or
 // the place of the recent-file list (ID_FILE_MRU_FIRST).
+// Texts are the English source texts; the menus show their translations.
 struct MenuItem {
     int id;
     const char* text;
 };
 
+// The title is translated in the context "MenuBar", the items in `context`,
+// one for each menu, so that a translation keeps each menu's mnemonics apart.
 struct MenuPopup {
     const char* title;
+    const char* context;
     std::vector<MenuItem> items;
 };
 

@@ -5,6 +5,7 @@
 #include "app/StartupArguments.h"
 #include "imageio/DecodeWatchdog.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/Translations.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,6 +29,8 @@ int main(int argc, char* argv[]) {
     // Help and version need no display.
     const kolvira::StartupArguments early = Parse(argc, argv);
     if (early.showHelp) {
+        const QCoreApplication translated(argc, argv);
+        kolvira::InstallTranslations();
         std::fputs(kolvira::StartupUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
@@ -41,6 +44,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVIRA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kolvira.Kolvira"));
+    kolvira::InstallTranslations();
     const kolvira::StartupArguments arguments = Parse(argc, argv);
     if (!arguments.error.isEmpty()) {
         std::fprintf(stderr, "kolvira: %s\n\n%s", arguments.error.toLocal8Bit().constData(),

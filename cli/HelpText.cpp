@@ -1,9 +1,12 @@
 #include "cli/HelpText.h"
 
+#include <QCoreApplication>
+
 namespace kolvira::cli {
 
 QString HelpText() {
-    return QStringLiteral(R"(Usage: kolvira-render [options] INPUT -o OUTPUT
+    return QCoreApplication::translate("HelpText",
+                                       R"(Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 

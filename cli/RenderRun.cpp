@@ -10,6 +10,7 @@
 #include "cli/StopSignals.h"
 #include "mosaic/BatchRendering.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -139,19 +140,21 @@ QString Summary(const CliOptions& options, qsizetype total, qsizetype count, con
                 int stopSignal) {
     QString text;
     if (!options.shard.IsWhole())
-        text = QStringLiteral("shard %1/%2: %3 of %4 inputs: ")
+        text = QCoreApplication::translate("RenderRun", "shard %1/%2: %3 of %4 inputs: ")
                    .arg(options.shard.index)
                    .arg(options.shard.count)
                    .arg(count)
                    .arg(total);
     if (stopSignal != 0)
-        text += QStringLiteral("stopped by %1: ").arg(SignalName(stopSignal));
-    text += QStringLiteral("%1 written, %2 skipped, %3 failed")
+        text +=
+            QCoreApplication::translate("RenderRun", "stopped by %1: ").arg(SignalName(stopSignal));
+    text += QCoreApplication::translate("RenderRun", "%1 written, %2 skipped, %3 failed")
                 .arg(tally.written)
                 .arg(tally.skipped)
                 .arg(tally.failed);
     if (tally.Done() < count)
-        text += QStringLiteral(", %1 not started").arg(count - tally.Done());
+        text +=
+            QCoreApplication::translate("RenderRun", ", %1 not started").arg(count - tally.Done());
     return text;
 }
 

@@ -14,6 +14,7 @@
 #include "mosaicwindow/SelectionRendering.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -34,7 +35,7 @@ namespace {
 QString EntryToolTip(const QString& label, QSize photoSize) {
     if (!photoSize.isValid())
         return label;
-    return QStringLiteral("%1\n%2 × %3 pixels")
+    return QCoreApplication::translate("MosaicView", "%1\n%2 × %3 pixels")
         .arg(label)
         .arg(photoSize.width())
         .arg(photoSize.height());
@@ -42,7 +43,9 @@ QString EntryToolTip(const QString& label, QSize photoSize) {
 
 // The tooltip of an entry whose thumbnail a stopped build did not make.
 QString NotBuiltToolTip(const QString& label) {
-    return QStringLiteral("%1\nThumbnail not built yet: Refresh (R) makes it.").arg(label);
+    return QCoreApplication::translate("MosaicView",
+                                       "%1\nThumbnail not built yet: Refresh (R) makes it.")
+        .arg(label);
 }
 
 // Why the folder's names cannot be read, or empty when they can.
@@ -57,7 +60,8 @@ QString ListingFailure(const std::string& directory) {
 } // namespace
 
 MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnailCache()) {
-    setWhatsThis(QStringLiteral(
+    setWhatsThis(QCoreApplication::translate(
+        "MosaicView",
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
         "(never off the disk); keypad + and - change the thumbnail size; Esc stops making "
@@ -119,8 +123,9 @@ void MosaicView::OnInitialUpdate() {
     if (ScanDirectory(directory, photoPaths, {}) == 0 && Host() != nullptr) {
         // A folder that may be entered but not listed would look empty.
         if (const QString reason = ListingFailure(directory); !reason.isEmpty())
-            Host()->ShowStatusMessage(QStringLiteral("Cannot list the files of %1: %2")
-                                          .arg(GetDocument()->GetTitle(), reason));
+            Host()->ShowStatusMessage(
+                QCoreApplication::translate("MosaicView", "Cannot list the files of %1: %2")
+                    .arg(GetDocument()->GetTitle(), reason));
     }
     scannedPaths_ = photoPaths;
     BuildMosaic();
@@ -283,7 +288,8 @@ void MosaicView::EndBuild(bool complete) {
             item(row)->setToolTip(NotBuiltToolTip(item(row)->text()));
         if (Host() != nullptr)
             Host()->ShowStatusMessage(
-                QStringLiteral("Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
+                QCoreApplication::translate(
+                    "MosaicView", "Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
                     .arg(built_)
                     .arg(total));
     }
@@ -374,8 +380,9 @@ void MosaicView::RemoveSelectedEntries() {
 
 void MosaicView::OpenEntry(int index) {
     if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
-        QMessageBox::critical(this, QStringLiteral("Kolvira"),
-                              QStringLiteral("Encountered an improper argument."));
+        QMessageBox::critical(
+            this, QStringLiteral("Kolvira"),
+            QCoreApplication::translate("MosaicView", "Encountered an improper argument."));
         return;
     }
     if (Host() != nullptr)

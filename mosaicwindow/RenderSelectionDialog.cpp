@@ -7,6 +7,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -53,17 +54,26 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
                                              int photoCount, QWidget* parent)
     : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), looks_(looks),
       photoFolder_(folder), activeLook_(looks.ActivePhotoWindowLook()) {
-    setWindowTitle(QStringLiteral("Render Selection"));
+    setWindowTitle(QCoreApplication::translate("RenderSelectionDialog", "Render Selection"));
     setFont(DialogFont());
 
-    auto* look = new QGroupBox(QStringLiteral("Look"), this);
-    ownLook_ = Named(new QRadioButton(QStringLiteral("&Own settings:"), look), "ownLook");
-    auto* paint = Named(new QPushButton(QStringLiteral("&Paint..."), look), "paintButton");
+    auto* look = new QGroupBox(QCoreApplication::translate("RenderSelectionDialog", "Look"), this);
+    ownLook_ =
+        Named(new QRadioButton(
+                  QCoreApplication::translate("RenderSelectionDialog", "&Own settings:"), look),
+              "ownLook");
+    auto* paint = Named(
+        new QPushButton(QCoreApplication::translate("RenderSelectionDialog", "&Paint..."), look),
+        "paintButton");
     auto* editor =
-        Named(new QPushButton(QStringLiteral("Photo &Editor..."), look), "photoEditorButton");
-    activeWindowLook_ =
-        Named(new QRadioButton(QStringLiteral("The settings of the &active photo window"), look),
-              "activeWindowLook");
+        Named(new QPushButton(
+                  QCoreApplication::translate("RenderSelectionDialog", "Photo &Editor..."), look),
+              "photoEditorButton");
+    activeWindowLook_ = Named(
+        new QRadioButton(QCoreApplication::translate("RenderSelectionDialog",
+                                                     "The settings of the &active photo window"),
+                         look),
+        "activeWindowLook");
     auto* ownRow = new QHBoxLayout;
     ownRow->addWidget(ownLook_);
     ownRow->addWidget(paint);
@@ -83,7 +93,9 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
             [this] { EditOwnSettings(kolvira::ID_PHOTO_EDITOR); });
 
     folder_ = Named(new QLineEdit(RememberedFolder(folder), this), "outputFolder");
-    auto* browse = Named(new QPushButton(QStringLiteral("&Browse..."), this), "browseButton");
+    auto* browse = Named(
+        new QPushButton(QCoreApplication::translate("RenderSelectionDialog", "&Browse..."), this),
+        "browseButton");
     connect(browse, &QPushButton::clicked, this, &RenderSelectionDialog::BrowseForFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
@@ -93,13 +105,18 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
     for (const FileType& type : kFileTypes)
         fileType_->addItem(QString::fromLatin1(type.label), QString::fromLatin1(type.suffix));
 
-    asShown_ = Named(new QRadioButton(QStringLiteral("As &shown at"), this), "asShown");
+    asShown_ =
+        Named(new QRadioButton(QCoreApplication::translate("RenderSelectionDialog", "As &shown at"),
+                               this),
+              "asShown");
     shownWidth_ = Named(new QSpinBox(this), "shownWidth");
     shownWidth_->setRange(1, std::numeric_limits<int>::max());
     shownWidth_->setValue(activeLook_ ? activeLook_->pictureWidth : kDefaultWidth);
-    shownWidth_->setSuffix(QStringLiteral(" pixels wide"));
+    shownWidth_->setSuffix(QCoreApplication::translate("RenderSelectionDialog", " pixels wide"));
     fullResolution_ =
-        Named(new QRadioButton(QStringLiteral("&Full resolution"), this), "fullResolution");
+        Named(new QRadioButton(
+                  QCoreApplication::translate("RenderSelectionDialog", "&Full resolution"), this),
+              "fullResolution");
     auto* sizeChoice = new QButtonGroup(this);
     sizeChoice->addButton(asShown_);
     sizeChoice->addButton(fullResolution_);
@@ -113,17 +130,20 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
 
     // The folder's label names the edit as its buddy, so that its "&" marks
     // the Alt key: given a layout, the form would show the "&" as it is.
-    auto* folderLabel = new QLabel(QStringLiteral("Save &in:"), this);
+    auto* folderLabel =
+        new QLabel(QCoreApplication::translate("RenderSelectionDialog", "Save &in:"), this);
     folderLabel->setBuddy(folder_);
     auto* form = new QFormLayout;
     form->addRow(folderLabel, folderRow);
-    form->addRow(QStringLiteral("File &type:"), fileType_);
-    form->addRow(QStringLiteral("Size:"), sizeRow);
+    form->addRow(QCoreApplication::translate("RenderSelectionDialog", "File &type:"), fileType_);
+    form->addRow(QCoreApplication::translate("RenderSelectionDialog", "Size:"), sizeRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)
-        ->setText(photoCount == 1 ? QStringLiteral("Render 1 Photo")
-                                  : QStringLiteral("Render %1 Photos").arg(photoCount));
+        ->setText(photoCount == 1
+                      ? QCoreApplication::translate("RenderSelectionDialog", "Render 1 Photo")
+                      : QCoreApplication::translate("RenderSelectionDialog", "Render %1 Photos")
+                            .arg(photoCount));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -167,7 +187,9 @@ void RenderSelectionDialog::EditOwnSettings(int commandId) {
 }
 
 void RenderSelectionDialog::BrowseForFolder() {
-    QFileDialog dialog(this, QStringLiteral("Save Drawings In"), folder_->text());
+    QFileDialog dialog(this,
+                       QCoreApplication::translate("RenderSelectionDialog", "Save Drawings In"),
+                       folder_->text());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (RunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -6,15 +6,18 @@
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace kolvira {
 
 Saveable::SaveDialogText PhotoView::SaveDialog() const {
-    return {QStringLiteral("Save As"),
-            {QStringLiteral("PNG picture (*.png)"), QStringLiteral("JPEG picture (*.jpg *.jpeg)"),
-             QStringLiteral("BMP picture (*.bmp)"), QStringLiteral("TIFF picture (*.tif *.tiff)")},
+    return {QCoreApplication::translate("PhotoView", "Save As"),
+            {QCoreApplication::translate("PhotoView", "PNG picture (*.png)"),
+             QCoreApplication::translate("PhotoView", "JPEG picture (*.jpg *.jpeg)"),
+             QCoreApplication::translate("PhotoView", "BMP picture (*.bmp)"),
+             QCoreApplication::translate("PhotoView", "TIFF picture (*.tif *.tiff)")},
             QStringLiteral("png")};
 }
 
@@ -23,7 +26,7 @@ QString PhotoView::SuggestedSaveName() const {
     const std::string& photoPath = document_.PhotoPath();
     const QFileInfo shown(ShownPath(photoPath));
     const QString base = shown.completeBaseName().isEmpty()
-                             ? QStringLiteral("Kolvira picture")
+                             ? QCoreApplication::translate("PhotoView", "Kolvira picture")
                              : shown.completeBaseName() + QStringLiteral(" drawn");
     const QString folder = photoPath.empty() ? QDir::homePath() : shown.absolutePath();
     return QDir(folder).filePath(base + QStringLiteral(".png"));
@@ -44,9 +47,11 @@ SaveChoice PhotoView::SaveChoices() {
     const QImage& photo = document_.Image();
     if (photo.isNull())
         return {};
-    return {QStringLiteral("Size:"),
-            {QStringLiteral("As shown (%1)").arg(SizeText(ShownPicture().size())),
-             QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
+    return {QCoreApplication::translate("PhotoView", "Size:"),
+            {QCoreApplication::translate("PhotoView", "As shown (%1)")
+                 .arg(SizeText(ShownPicture().size())),
+             QCoreApplication::translate("PhotoView", "Full resolution (%1)")
+                 .arg(SizeText(photo.size()))}};
 }
 
 WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
@@ -60,7 +65,8 @@ WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
         const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
             return WriteOutcome::Stopped();
-        ShowStatus(QStringLiteral("Writing %1 (Esc stops)").arg(QFileInfo(path).fileName()));
+        ShowStatus(QCoreApplication::translate("PhotoView", "Writing %1 (Esc stops)")
+                       .arg(QFileInfo(path).fileName()));
         return SavePictureFileUnlessEscaped(picture, path, metadata);
     }();
     if (outcome.IsWritten())

@@ -4,6 +4,7 @@
 #include "framework/WindowHost.h"
 #include "imageio/PhotoScaling.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
@@ -27,7 +28,8 @@ constexpr qint64 kLargestFrameSide = 32767;
 } // namespace
 
 PhotoView::PhotoView(PhotoDocument& document) : document_(document) {
-    setWhatsThis(QStringLiteral(
+    setWhatsThis(QCoreApplication::translate(
+        "PhotoView",
         "The photo window: the photo at the window's width. Paint and Photo Editor turn "
         "it into a drawing; a left click shows the colour under the pointer, right "
         "clicks pick the colours to replace. Double-click to fit the window to the photo."));
