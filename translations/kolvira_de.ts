@@ -618,12 +618,12 @@ Effekte:
       --shift             die Farben verschieben
       --sandy-sky         Sandhimmel
       --blur              weichzeichnen
-      --impression-brush  mit dem Impressionismus-Pinsel in Blöcken malen
+      --impression-brush  mit dem Tupfpinsel in Blöcken malen
       --brush-size N      die Blockkante des Pinsels in Pixeln (Vorgabe 2,
                           mindestens 1)
       --stamp             Stempel
       --bw-photo          Schwarzweißfoto
-      --bw-dream          Schwarzweißtraum
+      --bw-dream          Grauer Traum
       --old-color RRGGBB  die zu ersetzende Farbe (hexadezimal, &apos;#&apos; optional;
                           Vorgabe 000000)
       --new-color RRGGBB  ihr Ersatz (Vorgabe 000000)
@@ -890,7 +890,7 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     </message>
     <message>
         <source>Shifted colors</source>
-        <translation>Verschobene Farben</translation>
+        <translation>Farbrotation</translation>
     </message>
     <message>
         <source>Sandy sky</source>
@@ -902,7 +902,7 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     </message>
     <message>
         <source>Impression   brush:</source>
-        <translation>Impressionismus-Pinsel:</translation>
+        <translation>Tupfpinsel:</translation>
     </message>
     <message>
         <source>Stamp</source>
@@ -914,7 +914,7 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     </message>
     <message>
         <source>Black-white dream</source>
-        <translation>Schwarzweißtraum</translation>
+        <translation>Grauer Traum</translation>
     </message>
     <message>
         <source>Photo Editor</source>

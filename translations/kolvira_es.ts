@@ -892,7 +892,7 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     </message>
     <message>
         <source>Shifted colors</source>
-        <translation>Colores desplazados</translation>
+        <translation>Colores rotados</translation>
     </message>
     <message>
         <source>Sandy sky</source>
@@ -912,11 +912,11 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     </message>
     <message>
         <source>Black-white photo</source>
-        <translation>Foto en blanco y negro</translation>
+        <translation>Foto en B/N</translation>
     </message>
     <message>
         <source>Black-white dream</source>
-        <translation>Sueño en blanco y negro</translation>
+        <translation>Sueño en B/N</translation>
     </message>
     <message>
         <source>Photo Editor</source>
@@ -968,7 +968,7 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     </message>
     <message>
         <source>depth:</source>
-        <translation>margen:</translation>
+        <translation>rango:</translation>
     </message>
 </context>
 <context>

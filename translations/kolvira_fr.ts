@@ -905,7 +905,7 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     </message>
     <message>
         <source>Impression   brush:</source>
-        <translation>Pinceau impression&#xa0;:</translation>
+        <translation>Pinceau impr.&#xa0;:</translation>
     </message>
     <message>
         <source>Stamp</source>
@@ -913,7 +913,7 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     </message>
     <message>
         <source>Black-white photo</source>
-        <translation>Photo noir et blanc</translation>
+        <translation>Photo noir/blanc</translation>
     </message>
     <message>
         <source>Black-white dream</source>
@@ -945,7 +945,7 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     </message>
     <message>
         <source>Brightness:</source>
-        <translation>Luminosité&#xa0;:</translation>
+        <translation>Clarté&#xa0;:</translation>
     </message>
     <message>
         <source>Red:</source>
@@ -961,7 +961,7 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     </message>
     <message>
         <source>Replace:</source>
-        <translation>Remplacer&#xa0;:</translation>
+        <translation>Changer&#xa0;:</translation>
     </message>
     <message>
         <source>with</source>

@@ -8,9 +8,13 @@
 #include "framework/CommandIds.h"
 #include "imageio/Translations.h"
 #include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoEditorDialog.h"
 #include "photowindow/RenderSettings.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
@@ -65,6 +69,43 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Malen"));
         QCOMPARE(dialog.findChild<QRadioButton*>(QStringLiteral("coal"))->text(),
                  QStringLiteral("Kohle"));
+    }
+
+    // The dialogs lay their controls out at fixed places, sized for the
+    // English texts: no translation may be cut off.
+    void dialogTextsFitTheirControls_data() {
+        QTest::addColumn<QString>("language");
+        for (const char* language : {"de", "fr", "es"})
+            QTest::newRow(language) << language;
+    }
+
+    void dialogTextsFitTheirControls() {
+        constexpr int kButtonFrame = 6;
+        QFETCH(QString, language);
+        QVERIFY(InstallTranslations(QLocale(language)));
+        RenderSettings record;
+        PaintDialog paint(record);
+        PhotoEditorDialog editor(record);
+        QStringList cut;
+        for (const QDialog* dialog : std::initializer_list<const QDialog*>{&paint, &editor}) {
+            for (const QWidget* control : dialog->findChildren<QWidget*>()) {
+                const auto* push = qobject_cast<const QPushButton*>(control);
+                const auto* button = qobject_cast<const QAbstractButton*>(control);
+                const auto* label = qobject_cast<const QLabel*>(control);
+                const QString text = button ? button->text() : label ? label->text() : QString();
+                // A push button's size hint has a floor of its own: its text
+                // needs only to fit inside the frame.
+                const int needed =
+                    push ? control->fontMetrics().horizontalAdvance(text) + kButtonFrame
+                         : control->sizeHint().width();
+                if (!text.isEmpty() && needed > control->width())
+                    cut << QStringLiteral("%1 (%2 > %3)")
+                               .arg(text)
+                               .arg(needed)
+                               .arg(control->width());
+            }
+        }
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
     }
 };
 
