@@ -3,14 +3,13 @@
 #include "app/CommandIcons.h"
 #include "framework/DialogUnits.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 
 namespace kolvira {
 
 AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
-    setWindowTitle(QCoreApplication::translate("AboutDialog", "About Kolvira"));
+    setWindowTitle(tr("About Kolvira"));
     setFont(DialogFont());
     const DialogUnits units(font());
 
@@ -19,14 +18,12 @@ AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     icon->setPixmap(kolvira::ApplicationIcon().pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* name = new QLabel(QCoreApplication::translate("AboutDialog", "Kolvira Version %1")
-                                .arg(QStringLiteral(KOLVIRA_VERSION)),
-                            this);
+    auto* name = new QLabel(tr("Kolvira Version %1").arg(QStringLiteral(KOLVIRA_VERSION)), this);
     name->setTextFormat(Qt::PlainText);
     name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setGeometry(units.Rect(40, 10, 119, 8));
 
-    auto* ok = new QPushButton(QCoreApplication::translate("AboutDialog", "OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("IDOK"));
     ok->setDefault(true);
     ok->setGeometry(units.Rect(178, 7, 50, 16));

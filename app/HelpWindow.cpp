@@ -1,6 +1,5 @@
 #include "app/HelpWindow.h"
 
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -52,7 +51,7 @@ QRect HelpWindowFrame(const QRect& documentArea, const QRect& screen) {
 HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window) {
     RegisterHelpPage();
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QCoreApplication::translate("HelpWindow", "Kolvira Help"));
+    setWindowTitle(tr("Kolvira Help"));
 
     browser_ = new QTextBrowser(this);
     browser_->setOpenExternalLinks(true);

@@ -7,7 +7,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -54,26 +53,15 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
                                              int photoCount, QWidget* parent)
     : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), looks_(looks),
       photoFolder_(folder), activeLook_(looks.ActivePhotoWindowLook()) {
-    setWindowTitle(QCoreApplication::translate("RenderSelectionDialog", "Render Selection"));
+    setWindowTitle(tr("Render Selection"));
     setFont(DialogFont());
 
-    auto* look = new QGroupBox(QCoreApplication::translate("RenderSelectionDialog", "Look"), this);
-    ownLook_ =
-        Named(new QRadioButton(
-                  QCoreApplication::translate("RenderSelectionDialog", "&Own settings:"), look),
-              "ownLook");
-    auto* paint = Named(
-        new QPushButton(QCoreApplication::translate("RenderSelectionDialog", "&Paint..."), look),
-        "paintButton");
-    auto* editor =
-        Named(new QPushButton(
-                  QCoreApplication::translate("RenderSelectionDialog", "Photo &Editor..."), look),
-              "photoEditorButton");
+    auto* look = new QGroupBox(tr("Look"), this);
+    ownLook_ = Named(new QRadioButton(tr("&Own settings:"), look), "ownLook");
+    auto* paint = Named(new QPushButton(tr("&Paint..."), look), "paintButton");
+    auto* editor = Named(new QPushButton(tr("Photo &Editor..."), look), "photoEditorButton");
     activeWindowLook_ = Named(
-        new QRadioButton(QCoreApplication::translate("RenderSelectionDialog",
-                                                     "The settings of the &active photo window"),
-                         look),
-        "activeWindowLook");
+        new QRadioButton(tr("The settings of the &active photo window"), look), "activeWindowLook");
     auto* ownRow = new QHBoxLayout;
     ownRow->addWidget(ownLook_);
     ownRow->addWidget(paint);
@@ -93,9 +81,7 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
             [this] { EditOwnSettings(kolvira::ID_PHOTO_EDITOR); });
 
     folder_ = Named(new QLineEdit(RememberedFolder(folder), this), "outputFolder");
-    auto* browse = Named(
-        new QPushButton(QCoreApplication::translate("RenderSelectionDialog", "&Browse..."), this),
-        "browseButton");
+    auto* browse = Named(new QPushButton(tr("&Browse..."), this), "browseButton");
     connect(browse, &QPushButton::clicked, this, &RenderSelectionDialog::BrowseForFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
@@ -105,18 +91,12 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
     for (const FileType& type : kFileTypes)
         fileType_->addItem(QString::fromLatin1(type.label), QString::fromLatin1(type.suffix));
 
-    asShown_ =
-        Named(new QRadioButton(QCoreApplication::translate("RenderSelectionDialog", "As &shown at"),
-                               this),
-              "asShown");
+    asShown_ = Named(new QRadioButton(tr("As &shown at"), this), "asShown");
     shownWidth_ = Named(new QSpinBox(this), "shownWidth");
     shownWidth_->setRange(1, std::numeric_limits<int>::max());
     shownWidth_->setValue(activeLook_ ? activeLook_->pictureWidth : kDefaultWidth);
-    shownWidth_->setSuffix(QCoreApplication::translate("RenderSelectionDialog", " pixels wide"));
-    fullResolution_ =
-        Named(new QRadioButton(
-                  QCoreApplication::translate("RenderSelectionDialog", "&Full resolution"), this),
-              "fullResolution");
+    shownWidth_->setSuffix(tr(" pixels wide"));
+    fullResolution_ = Named(new QRadioButton(tr("&Full resolution"), this), "fullResolution");
     auto* sizeChoice = new QButtonGroup(this);
     sizeChoice->addButton(asShown_);
     sizeChoice->addButton(fullResolution_);
@@ -130,20 +110,16 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
 
     // The folder's label names the edit as its buddy, so that its "&" marks
     // the Alt key: given a layout, the form would show the "&" as it is.
-    auto* folderLabel =
-        new QLabel(QCoreApplication::translate("RenderSelectionDialog", "Save &in:"), this);
+    auto* folderLabel = new QLabel(tr("Save &in:"), this);
     folderLabel->setBuddy(folder_);
     auto* form = new QFormLayout;
     form->addRow(folderLabel, folderRow);
-    form->addRow(QCoreApplication::translate("RenderSelectionDialog", "File &type:"), fileType_);
-    form->addRow(QCoreApplication::translate("RenderSelectionDialog", "Size:"), sizeRow);
+    form->addRow(tr("File &type:"), fileType_);
+    form->addRow(tr("Size:"), sizeRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)
-        ->setText(photoCount == 1
-                      ? QCoreApplication::translate("RenderSelectionDialog", "Render 1 Photo")
-                      : QCoreApplication::translate("RenderSelectionDialog", "Render %1 Photos")
-                            .arg(photoCount));
+        ->setText(photoCount == 1 ? tr("Render 1 Photo") : tr("Render %1 Photos").arg(photoCount));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -187,9 +163,7 @@ void RenderSelectionDialog::EditOwnSettings(int commandId) {
 }
 
 void RenderSelectionDialog::BrowseForFolder() {
-    QFileDialog dialog(this,
-                       QCoreApplication::translate("RenderSelectionDialog", "Save Drawings In"),
-                       folder_->text());
+    QFileDialog dialog(this, tr("Save Drawings In"), folder_->text());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (RunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

@@ -3,7 +3,6 @@
 #include "photowindow/DialogControls.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -29,44 +28,37 @@ struct StyleButton {
 
 // In tab order, which is also the order Apply looks for the checked one.
 constexpr std::array<StyleButton, 7> kStyleButtons{{
-    {"pen", QT_TRANSLATE_NOOP("PaintDialog", "Pen"), 23, kStylePen},
-    {"pencil", QT_TRANSLATE_NOOP("PaintDialog", "Pencil"), 38, kStylePencil},
-    {"coal", QT_TRANSLATE_NOOP("PaintDialog", "Coal"), 53, kStyleCoal},
-    {"waterColor", QT_TRANSLATE_NOOP("PaintDialog", "Water color"), 68, kStyleWaterColor},
-    {"picasso", QT_TRANSLATE_NOOP("PaintDialog", "Picasso"), 83, kStylePicasso},
-    {"rainbow", QT_TRANSLATE_NOOP("PaintDialog", "Rainbow"), 98, kStyleRainbow},
-    {"revolution", QT_TRANSLATE_NOOP("PaintDialog", "Revolution"), 113, kStyleRevolution},
+    {"pen", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Pen"), 23, kStylePen},
+    {"pencil", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Pencil"), 38, kStylePencil},
+    {"coal", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Coal"), 53, kStyleCoal},
+    {"waterColor", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Water color"), 68, kStyleWaterColor},
+    {"picasso", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Picasso"), 83, kStylePicasso},
+    {"rainbow", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Rainbow"), 98, kStyleRainbow},
+    {"revolution", QT_TRANSLATE_NOOP("kolvira::PaintDialog", "Revolution"), 113, kStyleRevolution},
 }};
 
 } // namespace
 
 PaintDialog::PaintDialog(RenderSettings& settings, std::function<void()> applied, QWidget* parent)
     : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
-    DialogLayout layout(*this, QCoreApplication::translate("PaintDialog", "Paint"), 247, 247);
+    DialogLayout layout(*this, tr("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
-    layout.GroupBox(QCoreApplication::translate("PaintDialog", "Art of Drawing"), {7, 7, 233, 128});
+    layout.GroupBox(tr("Art of Drawing"), {7, 7, 233, 128});
     styles_ = new QButtonGroup(this);
     styles_->setExclusive(true);
     for (const StyleButton& button : kStyleButtons)
-        styles_->addButton(
-            layout.RadioButton(button.name, QCoreApplication::translate("PaintDialog", button.text),
-                               {21, button.y, 71, 10}),
-            button.style);
+        styles_->addButton(layout.RadioButton(button.name, tr(button.text), {21, button.y, 71, 10}),
+                           button.style);
     penPress_ = layout.Slider("penPress", {55, 159, 185, 19}, kPenPressText);
     details_ = layout.Slider("details", {55, 187, 185, 19}, kDetailsText);
-    auto* apply = layout.PushButton("apply", QCoreApplication::translate("PaintDialog", "Apply"),
-                                    {7, 226, 50, 14});
+    auto* apply = layout.PushButton("apply", tr("Apply"), {7, 226, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &PaintDialog::OnApply);
     layout.CancelButton({132, 226, 50, 14});
-    layout.Label(QCoreApplication::translate("PaintDialog", "Details:"), Qt::AlignRight,
-                 kDetailsText);
-    layout.Label(QCoreApplication::translate("PaintDialog", "more"), Qt::AlignRight,
-                 {194, 145, 46, 8});
-    layout.Label(QCoreApplication::translate("PaintDialog", "less"), Qt::AlignLeft,
-                 {55, 145, 46, 8});
-    layout.Label(QCoreApplication::translate("PaintDialog", "Pen press:"), Qt::AlignRight,
-                 kPenPressText);
+    layout.Label(tr("Details:"), Qt::AlignRight, kDetailsText);
+    layout.Label(tr("more"), Qt::AlignRight, {194, 145, 46, 8});
+    layout.Label(tr("less"), Qt::AlignLeft, {55, 145, 46, 8});
+    layout.Label(tr("Pen press:"), Qt::AlignRight, kPenPressText);
 }
 
 void PaintDialog::OnInitDialog() {

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
-#include <QCoreApplication>
 #include <QPushButton>
 #include <QSlider>
 
@@ -34,35 +33,35 @@ struct EffectSwitch {
 // In tab order; the brush size box follows "Impression   brush:".
 constexpr std::array<EffectSwitch, 8> kEffectSwitches{{
     {"invertColors",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Inversed colors"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Inversed colors"),
      {28, 26, 77, 10},
      &RenderSettings::invertColors},
     {"shiftColors",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Shifted colors"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Shifted colors"),
      {28, 46, 77, 10},
      &RenderSettings::shiftColors},
     {"sandySky",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Sandy sky"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Sandy sky"),
      {28, 66, 77, 10},
      &RenderSettings::sandySky},
     {"blur",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Blur"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Blur"),
      {28, 86, 77, 10},
      &RenderSettings::blur},
     {"impressionBrush",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Impression   brush:"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Impression   brush:"),
      {152, 26, 72, 10},
      &RenderSettings::impressionBrush},
     {"stamp",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Stamp"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Stamp"),
      {152, 46, 72, 10},
      &RenderSettings::stamp},
     {"blackWhitePhoto",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Black-white photo"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Black-white photo"),
      {152, 66, 72, 10},
      &RenderSettings::blackWhitePhoto},
     {"blackWhiteDream",
-     QT_TRANSLATE_NOOP("PhotoEditorDialog", "Black-white dream"),
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Black-white dream"),
      {152, 86, 72, 10},
      &RenderSettings::blackWhiteDream},
 }};
@@ -83,15 +82,12 @@ std::int32_t NumberIn(const DigitsEdit& edit) {
 PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<void()> applied,
                                      QWidget* parent)
     : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
-    DialogLayout layout(*this, QCoreApplication::translate("PhotoEditorDialog", "Photo Editor"),
-                        274, 286);
+    DialogLayout layout(*this, tr("Photo Editor"), 274, 286);
 
     layout.OkButton({217, 265, 50, 14});
     for (std::size_t i = 0; i < kEffectSwitches.size(); ++i) {
         const EffectSwitch& effect = kEffectSwitches[i];
-        effectSwitches_[i] = layout.CheckBox(
-            effect.name, QCoreApplication::translate("PhotoEditorDialog", effect.text),
-            effect.rect);
+        effectSwitches_[i] = layout.CheckBox(effect.name, tr(effect.text), effect.rect);
         if (effect.flag == &RenderSettings::impressionBrush) {
             brushSize_ = MakeNumberEdit(layout, this, "brushSize", {229, 22, 24, 14});
         }
@@ -99,45 +95,31 @@ PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<voi
     redLevel_ = layout.Slider("redLevel", {67, 121, 185, 13}, kRedText);
     greenLevel_ = layout.Slider("greenLevel", {67, 137, 185, 13}, kGreenText);
     blueLevel_ = layout.Slider("blueLevel", {67, 153, 185, 13}, kBlueText);
-    auto* chooseOld =
-        layout.PushButton("chooseOldColor", QCoreApplication::translate("PhotoEditorDialog", "old"),
-                          {82, 190, 23, 12});
+    auto* chooseOld = layout.PushButton("chooseOldColor", tr("old"), {82, 190, 23, 12});
     connect(chooseOld, &QAbstractButton::clicked, this, [this] { ChooseColor(oldColor); });
-    auto* chooseNew =
-        layout.PushButton("chooseNewColor", QCoreApplication::translate("PhotoEditorDialog", "new"),
-                          {167, 190, 23, 12});
+    auto* chooseNew = layout.PushButton("chooseNewColor", tr("new"), {167, 190, 23, 12});
     connect(chooseNew, &QAbstractButton::clicked, this, [this] { ChooseColor(newColor); });
     replaceDepth_ = MakeNumberEdit(layout, this, "replaceDepth", {229, 188, 24, 14});
     brightness_ = layout.Slider("brightness", {67, 226, 185, 19}, kBrightnessText);
-    auto* apply = layout.PushButton(
-        "apply", QCoreApplication::translate("PhotoEditorDialog", "Apply"), {7, 265, 50, 14});
+    auto* apply = layout.PushButton("apply", tr("Apply"), {7, 265, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &PhotoEditorDialog::OnApply);
     layout.CancelButton({160, 265, 50, 14});
 
     layout.GroupBox(QString(), {7, 7, 260, 252});
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "more"), Qt::AlignRight,
-                 {206, 108, 46, 8});
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "less"), Qt::AlignLeft,
-                 {67, 108, 46, 8});
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "Brightness:"), Qt::AlignRight,
-                 kBrightnessText);
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "Red:"), Qt::AlignRight,
-                 kRedText);
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "Green:"), Qt::AlignRight,
-                 kGreenText);
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "Blue:"), Qt::AlignRight,
-                 kBlueText);
+    layout.Label(tr("more"), Qt::AlignRight, {206, 108, 46, 8});
+    layout.Label(tr("less"), Qt::AlignLeft, {67, 108, 46, 8});
+    layout.Label(tr("Brightness:"), Qt::AlignRight, kBrightnessText);
+    layout.Label(tr("Red:"), Qt::AlignRight, kRedText);
+    layout.Label(tr("Green:"), Qt::AlignRight, kGreenText);
+    layout.Label(tr("Blue:"), Qt::AlignRight, kBlueText);
     // The replacement row: "Replace:" [old] old "with" [new] new "depth:" [depth].
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "Replace:"), Qt::AlignRight,
-                 {17, 194, 32, 8});
+    layout.Label(tr("Replace:"), Qt::AlignRight, {17, 194, 32, 8});
     layout.Place(new ColorSwatch([this] { return oldColor; }, this), "oldSwatch",
                  {53, 190, 23, 12});
     layout.Place(new ColorSwatch([this] { return newColor; }, this), "newSwatch",
                  {138, 190, 23, 12});
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "with"), Qt::AlignHCenter,
-                 {112, 194, 20, 8});
-    layout.Label(QCoreApplication::translate("PhotoEditorDialog", "depth:"), Qt::AlignRight,
-                 {198, 194, 25, 8});
+    layout.Label(tr("with"), Qt::AlignHCenter, {112, 194, 20, 8});
+    layout.Label(tr("depth:"), Qt::AlignRight, {198, 194, 25, 8});
 }
 
 // The switches and sliders open at fixed positions; the colours and the two

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About Kolvira</source>
-        <translation>Über Kolvira</translation>
-    </message>
-    <message>
-        <source>Kolvira Version %1</source>
-        <translation>Kolvira Version %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>Application</name>
     <message>
         <source>Cannot open %1:
@@ -698,13 +683,6 @@ Beispiele:
     </message>
 </context>
 <context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Kolvira Help</source>
-        <translation>Kolvira-Hilfe</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Select an object on which to get Help</source>
@@ -813,65 +791,6 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     </message>
 </context>
 <context>
-    <name>PaintDialog</name>
-    <message>
-        <source>Pen</source>
-        <translation>Feder</translation>
-    </message>
-    <message>
-        <source>Pencil</source>
-        <translation>Bleistift</translation>
-    </message>
-    <message>
-        <source>Coal</source>
-        <translation>Kohle</translation>
-    </message>
-    <message>
-        <source>Water color</source>
-        <translation>Aquarell</translation>
-    </message>
-    <message>
-        <source>Picasso</source>
-        <translation>Picasso</translation>
-    </message>
-    <message>
-        <source>Rainbow</source>
-        <translation>Regenbogen</translation>
-    </message>
-    <message>
-        <source>Revolution</source>
-        <translation>Revolution</translation>
-    </message>
-    <message>
-        <source>Paint</source>
-        <translation>Malen</translation>
-    </message>
-    <message>
-        <source>Art of Drawing</source>
-        <translation>Zeichenart</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Anwenden</translation>
-    </message>
-    <message>
-        <source>Details:</source>
-        <translation>Details:</translation>
-    </message>
-    <message>
-        <source>more</source>
-        <translation>mehr</translation>
-    </message>
-    <message>
-        <source>less</source>
-        <translation>weniger</translation>
-    </message>
-    <message>
-        <source>Pen press:</source>
-        <translation>Stiftdruck:</translation>
-    </message>
-</context>
-<context>
     <name>PhotoDocument</name>
     <message>
         <source>Cannot show %1: %2</source>
@@ -880,93 +799,6 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     <message>
         <source>%1 is damaged: %2; showing what could be read</source>
         <translation>%1 ist beschädigt: %2; angezeigt wird, was gelesen werden konnte</translation>
-    </message>
-</context>
-<context>
-    <name>PhotoEditorDialog</name>
-    <message>
-        <source>Inversed colors</source>
-        <translation>Invertierte Farben</translation>
-    </message>
-    <message>
-        <source>Shifted colors</source>
-        <translation>Farbrotation</translation>
-    </message>
-    <message>
-        <source>Sandy sky</source>
-        <translation>Sandhimmel</translation>
-    </message>
-    <message>
-        <source>Blur</source>
-        <translation>Weichzeichnen</translation>
-    </message>
-    <message>
-        <source>Impression   brush:</source>
-        <translation>Tupfpinsel:</translation>
-    </message>
-    <message>
-        <source>Stamp</source>
-        <translation>Stempel</translation>
-    </message>
-    <message>
-        <source>Black-white photo</source>
-        <translation>Schwarzweißfoto</translation>
-    </message>
-    <message>
-        <source>Black-white dream</source>
-        <translation>Grauer Traum</translation>
-    </message>
-    <message>
-        <source>Photo Editor</source>
-        <translation>Fotoeditor</translation>
-    </message>
-    <message>
-        <source>old</source>
-        <translation>alt</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>neu</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Anwenden</translation>
-    </message>
-    <message>
-        <source>more</source>
-        <translation>mehr</translation>
-    </message>
-    <message>
-        <source>less</source>
-        <translation>weniger</translation>
-    </message>
-    <message>
-        <source>Brightness:</source>
-        <translation>Helligkeit:</translation>
-    </message>
-    <message>
-        <source>Red:</source>
-        <translation>Rot:</translation>
-    </message>
-    <message>
-        <source>Green:</source>
-        <translation>Grün:</translation>
-    </message>
-    <message>
-        <source>Blue:</source>
-        <translation>Blau:</translation>
-    </message>
-    <message>
-        <source>Replace:</source>
-        <translation>Ersetzen:</translation>
-    </message>
-    <message>
-        <source>with</source>
-        <translation>durch</translation>
-    </message>
-    <message>
-        <source>depth:</source>
-        <translation>Tiefe:</translation>
     </message>
 </context>
 <context>
@@ -1134,73 +966,6 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     <message>
         <source>, %1 not started</source>
         <translation>, %1 nicht begonnen</translation>
-    </message>
-</context>
-<context>
-    <name>RenderSelectionDialog</name>
-    <message>
-        <source>Render Selection</source>
-        <translation>Auswahl rendern</translation>
-    </message>
-    <message>
-        <source>Look</source>
-        <translation>Aussehen</translation>
-    </message>
-    <message>
-        <source>&amp;Own settings:</source>
-        <translation>&amp;Eigene Einstellungen:</translation>
-    </message>
-    <message>
-        <source>&amp;Paint...</source>
-        <translation>&amp;Malen...</translation>
-    </message>
-    <message>
-        <source>Photo &amp;Editor...</source>
-        <translation>&amp;Fotoeditor...</translation>
-    </message>
-    <message>
-        <source>The settings of the &amp;active photo window</source>
-        <translation>Die Einstellungen des &amp;aktiven Fotofensters</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>&amp;Durchsuchen...</translation>
-    </message>
-    <message>
-        <source>As &amp;shown at</source>
-        <translation>Wie an&amp;gezeigt, mit</translation>
-    </message>
-    <message>
-        <source> pixels wide</source>
-        <translation> Pixel Breite</translation>
-    </message>
-    <message>
-        <source>&amp;Full resolution</source>
-        <translation>&amp;Volle Auflösung</translation>
-    </message>
-    <message>
-        <source>Save &amp;in:</source>
-        <translation>Speichern &amp;in:</translation>
-    </message>
-    <message>
-        <source>File &amp;type:</source>
-        <translation>Datei&amp;typ:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Größe:</translation>
-    </message>
-    <message>
-        <source>Render 1 Photo</source>
-        <translation>1 Foto rendern</translation>
-    </message>
-    <message>
-        <source>Render %1 Photos</source>
-        <translation>%1 Fotos rendern</translation>
-    </message>
-    <message>
-        <source>Save Drawings In</source>
-        <translation>Zeichnungen speichern in</translation>
     </message>
 </context>
 <context>
@@ -1441,17 +1206,6 @@ Befehlszeile.
     </message>
 </context>
 <context>
-    <name>WindowListDialog</name>
-    <message>
-        <source>Select Window</source>
-        <translation>Fenster auswählen</translation>
-    </message>
-    <message>
-        <source>&amp;Select Window:</source>
-        <translation>Fenster &amp;auswählen:</translation>
-    </message>
-</context>
-<context>
     <name>WindowMenu</name>
     <message>
         <source>&amp;New Window</source>
@@ -1472,6 +1226,252 @@ Befehlszeile.
     <message>
         <source>&amp;More Windows...</source>
         <translation>&amp;Weitere Fenster...</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::AboutDialog</name>
+    <message>
+        <source>About Kolvira</source>
+        <translation>Über Kolvira</translation>
+    </message>
+    <message>
+        <source>Kolvira Version %1</source>
+        <translation>Kolvira Version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::HelpWindow</name>
+    <message>
+        <source>Kolvira Help</source>
+        <translation>Kolvira-Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::PaintDialog</name>
+    <message>
+        <source>Pen</source>
+        <translation>Feder</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Bleistift</translation>
+    </message>
+    <message>
+        <source>Coal</source>
+        <translation>Kohle</translation>
+    </message>
+    <message>
+        <source>Water color</source>
+        <translation>Aquarell</translation>
+    </message>
+    <message>
+        <source>Picasso</source>
+        <translation>Picasso</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Regenbogen</translation>
+    </message>
+    <message>
+        <source>Revolution</source>
+        <translation>Revolution</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Malen</translation>
+    </message>
+    <message>
+        <source>Art of Drawing</source>
+        <translation>Zeichenart</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Details:</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation>mehr</translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation>weniger</translation>
+    </message>
+    <message>
+        <source>Pen press:</source>
+        <translation>Stiftdruck:</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::PhotoEditorDialog</name>
+    <message>
+        <source>Inversed colors</source>
+        <translation>Invertierte Farben</translation>
+    </message>
+    <message>
+        <source>Shifted colors</source>
+        <translation>Farbrotation</translation>
+    </message>
+    <message>
+        <source>Sandy sky</source>
+        <translation>Sandhimmel</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Weichzeichnen</translation>
+    </message>
+    <message>
+        <source>Impression   brush:</source>
+        <translation>Tupfpinsel:</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>Black-white photo</source>
+        <translation>Schwarzweißfoto</translation>
+    </message>
+    <message>
+        <source>Black-white dream</source>
+        <translation>Grauer Traum</translation>
+    </message>
+    <message>
+        <source>Photo Editor</source>
+        <translation>Fotoeditor</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation>mehr</translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation>weniger</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Red:</source>
+        <translation>Rot:</translation>
+    </message>
+    <message>
+        <source>Green:</source>
+        <translation>Grün:</translation>
+    </message>
+    <message>
+        <source>Blue:</source>
+        <translation>Blau:</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>Ersetzen:</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>depth:</source>
+        <translation>Tiefe:</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::RenderSelectionDialog</name>
+    <message>
+        <source>Render Selection</source>
+        <translation>Auswahl rendern</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Aussehen</translation>
+    </message>
+    <message>
+        <source>&amp;Own settings:</source>
+        <translation>&amp;Eigene Einstellungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Paint...</source>
+        <translation>&amp;Malen...</translation>
+    </message>
+    <message>
+        <source>Photo &amp;Editor...</source>
+        <translation>&amp;Fotoeditor...</translation>
+    </message>
+    <message>
+        <source>The settings of the &amp;active photo window</source>
+        <translation>Die Einstellungen des &amp;aktiven Fotofensters</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>As &amp;shown at</source>
+        <translation>Wie an&amp;gezeigt, mit</translation>
+    </message>
+    <message>
+        <source> pixels wide</source>
+        <translation> Pixel Breite</translation>
+    </message>
+    <message>
+        <source>&amp;Full resolution</source>
+        <translation>&amp;Volle Auflösung</translation>
+    </message>
+    <message>
+        <source>Save &amp;in:</source>
+        <translation>Speichern &amp;in:</translation>
+    </message>
+    <message>
+        <source>File &amp;type:</source>
+        <translation>Datei&amp;typ:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Render 1 Photo</source>
+        <translation>1 Foto rendern</translation>
+    </message>
+    <message>
+        <source>Render %1 Photos</source>
+        <translation>%1 Fotos rendern</translation>
+    </message>
+    <message>
+        <source>Save Drawings In</source>
+        <translation>Zeichnungen speichern in</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::WindowListDialog</name>
+    <message>
+        <source>Select Window</source>
+        <translation>Fenster auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Select Window:</source>
+        <translation>Fenster &amp;auswählen:</translation>
     </message>
 </context>
 </TS>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About Kolvira</source>
-        <translation>Acerca de Kolvira</translation>
-    </message>
-    <message>
-        <source>Kolvira Version %1</source>
-        <translation>Kolvira versión %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>Aceptar</translation>
-    </message>
-</context>
-<context>
     <name>Application</name>
     <message>
         <source>Cannot open %1:
@@ -700,13 +685,6 @@ Ejemplos:
     </message>
 </context>
 <context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Kolvira Help</source>
-        <translation>Ayuda de Kolvira</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Select an object on which to get Help</source>
@@ -815,65 +793,6 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     </message>
 </context>
 <context>
-    <name>PaintDialog</name>
-    <message>
-        <source>Pen</source>
-        <translation>Pluma</translation>
-    </message>
-    <message>
-        <source>Pencil</source>
-        <translation>Lápiz</translation>
-    </message>
-    <message>
-        <source>Coal</source>
-        <translation>Carboncillo</translation>
-    </message>
-    <message>
-        <source>Water color</source>
-        <translation>Acuarela</translation>
-    </message>
-    <message>
-        <source>Picasso</source>
-        <translation>Picasso</translation>
-    </message>
-    <message>
-        <source>Rainbow</source>
-        <translation>Arcoíris</translation>
-    </message>
-    <message>
-        <source>Revolution</source>
-        <translation>Revolución</translation>
-    </message>
-    <message>
-        <source>Paint</source>
-        <translation>Pintar</translation>
-    </message>
-    <message>
-        <source>Art of Drawing</source>
-        <translation>Técnica de dibujo</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Aplicar</translation>
-    </message>
-    <message>
-        <source>Details:</source>
-        <translation>Detalles:</translation>
-    </message>
-    <message>
-        <source>more</source>
-        <translation>más</translation>
-    </message>
-    <message>
-        <source>less</source>
-        <translation>menos</translation>
-    </message>
-    <message>
-        <source>Pen press:</source>
-        <translation>Presión:</translation>
-    </message>
-</context>
-<context>
     <name>PhotoDocument</name>
     <message>
         <source>Cannot show %1: %2</source>
@@ -882,93 +801,6 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     <message>
         <source>%1 is damaged: %2; showing what could be read</source>
         <translation>%1 está dañado: %2; se muestra lo que se pudo leer</translation>
-    </message>
-</context>
-<context>
-    <name>PhotoEditorDialog</name>
-    <message>
-        <source>Inversed colors</source>
-        <translation>Colores invertidos</translation>
-    </message>
-    <message>
-        <source>Shifted colors</source>
-        <translation>Colores rotados</translation>
-    </message>
-    <message>
-        <source>Sandy sky</source>
-        <translation>Cielo de arena</translation>
-    </message>
-    <message>
-        <source>Blur</source>
-        <translation>Desenfoque</translation>
-    </message>
-    <message>
-        <source>Impression   brush:</source>
-        <translation>Pincel impresión:</translation>
-    </message>
-    <message>
-        <source>Stamp</source>
-        <translation>Sello</translation>
-    </message>
-    <message>
-        <source>Black-white photo</source>
-        <translation>Foto en B/N</translation>
-    </message>
-    <message>
-        <source>Black-white dream</source>
-        <translation>Sueño en B/N</translation>
-    </message>
-    <message>
-        <source>Photo Editor</source>
-        <translation>Editor de fotos</translation>
-    </message>
-    <message>
-        <source>old</source>
-        <translation>ant.</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>nuevo</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Aplicar</translation>
-    </message>
-    <message>
-        <source>more</source>
-        <translation>más</translation>
-    </message>
-    <message>
-        <source>less</source>
-        <translation>menos</translation>
-    </message>
-    <message>
-        <source>Brightness:</source>
-        <translation>Brillo:</translation>
-    </message>
-    <message>
-        <source>Red:</source>
-        <translation>Rojo:</translation>
-    </message>
-    <message>
-        <source>Green:</source>
-        <translation>Verde:</translation>
-    </message>
-    <message>
-        <source>Blue:</source>
-        <translation>Azul:</translation>
-    </message>
-    <message>
-        <source>Replace:</source>
-        <translation>Sustituir:</translation>
-    </message>
-    <message>
-        <source>with</source>
-        <translation>por</translation>
-    </message>
-    <message>
-        <source>depth:</source>
-        <translation>rango:</translation>
     </message>
 </context>
 <context>
@@ -1136,73 +968,6 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     <message>
         <source>, %1 not started</source>
         <translation>, %1 sin empezar</translation>
-    </message>
-</context>
-<context>
-    <name>RenderSelectionDialog</name>
-    <message>
-        <source>Render Selection</source>
-        <translation>Renderizar selección</translation>
-    </message>
-    <message>
-        <source>Look</source>
-        <translation>Aspecto</translation>
-    </message>
-    <message>
-        <source>&amp;Own settings:</source>
-        <translation>Ajustes &amp;propios:</translation>
-    </message>
-    <message>
-        <source>&amp;Paint...</source>
-        <translation>P&amp;intar...</translation>
-    </message>
-    <message>
-        <source>Photo &amp;Editor...</source>
-        <translation>&amp;Editor de fotos...</translation>
-    </message>
-    <message>
-        <source>The settings of the &amp;active photo window</source>
-        <translation>Los ajustes de la ventana de foto &amp;activa</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>E&amp;xaminar...</translation>
-    </message>
-    <message>
-        <source>As &amp;shown at</source>
-        <translation>&amp;Como se muestra, a</translation>
-    </message>
-    <message>
-        <source> pixels wide</source>
-        <translation> píxeles de ancho</translation>
-    </message>
-    <message>
-        <source>&amp;Full resolution</source>
-        <translation>&amp;Resolución completa</translation>
-    </message>
-    <message>
-        <source>Save &amp;in:</source>
-        <translation>&amp;Guardar en:</translation>
-    </message>
-    <message>
-        <source>File &amp;type:</source>
-        <translation>&amp;Tipo de archivo:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Tamaño:</translation>
-    </message>
-    <message>
-        <source>Render 1 Photo</source>
-        <translation>Renderizar 1 foto</translation>
-    </message>
-    <message>
-        <source>Render %1 Photos</source>
-        <translation>Renderizar %1 fotos</translation>
-    </message>
-    <message>
-        <source>Save Drawings In</source>
-        <translation>Guardar los dibujos en</translation>
     </message>
 </context>
 <context>
@@ -1442,17 +1207,6 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     </message>
 </context>
 <context>
-    <name>WindowListDialog</name>
-    <message>
-        <source>Select Window</source>
-        <translation>Seleccionar ventana</translation>
-    </message>
-    <message>
-        <source>&amp;Select Window:</source>
-        <translation>&amp;Seleccionar ventana:</translation>
-    </message>
-</context>
-<context>
     <name>WindowMenu</name>
     <message>
         <source>&amp;New Window</source>
@@ -1473,6 +1227,252 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>&amp;More Windows...</source>
         <translation>&amp;Más ventanas...</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::AboutDialog</name>
+    <message>
+        <source>About Kolvira</source>
+        <translation>Acerca de Kolvira</translation>
+    </message>
+    <message>
+        <source>Kolvira Version %1</source>
+        <translation>Kolvira versión %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::HelpWindow</name>
+    <message>
+        <source>Kolvira Help</source>
+        <translation>Ayuda de Kolvira</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::PaintDialog</name>
+    <message>
+        <source>Pen</source>
+        <translation>Pluma</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Coal</source>
+        <translation>Carboncillo</translation>
+    </message>
+    <message>
+        <source>Water color</source>
+        <translation>Acuarela</translation>
+    </message>
+    <message>
+        <source>Picasso</source>
+        <translation>Picasso</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arcoíris</translation>
+    </message>
+    <message>
+        <source>Revolution</source>
+        <translation>Revolución</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Pintar</translation>
+    </message>
+    <message>
+        <source>Art of Drawing</source>
+        <translation>Técnica de dibujo</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Detalles:</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>Pen press:</source>
+        <translation>Presión:</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::PhotoEditorDialog</name>
+    <message>
+        <source>Inversed colors</source>
+        <translation>Colores invertidos</translation>
+    </message>
+    <message>
+        <source>Shifted colors</source>
+        <translation>Colores rotados</translation>
+    </message>
+    <message>
+        <source>Sandy sky</source>
+        <translation>Cielo de arena</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Desenfoque</translation>
+    </message>
+    <message>
+        <source>Impression   brush:</source>
+        <translation>Pincel impresión:</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Sello</translation>
+    </message>
+    <message>
+        <source>Black-white photo</source>
+        <translation>Foto en B/N</translation>
+    </message>
+    <message>
+        <source>Black-white dream</source>
+        <translation>Sueño en B/N</translation>
+    </message>
+    <message>
+        <source>Photo Editor</source>
+        <translation>Editor de fotos</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>ant.</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nuevo</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brillo:</translation>
+    </message>
+    <message>
+        <source>Red:</source>
+        <translation>Rojo:</translation>
+    </message>
+    <message>
+        <source>Green:</source>
+        <translation>Verde:</translation>
+    </message>
+    <message>
+        <source>Blue:</source>
+        <translation>Azul:</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>Sustituir:</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>depth:</source>
+        <translation>rango:</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::RenderSelectionDialog</name>
+    <message>
+        <source>Render Selection</source>
+        <translation>Renderizar selección</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Aspecto</translation>
+    </message>
+    <message>
+        <source>&amp;Own settings:</source>
+        <translation>Ajustes &amp;propios:</translation>
+    </message>
+    <message>
+        <source>&amp;Paint...</source>
+        <translation>P&amp;intar...</translation>
+    </message>
+    <message>
+        <source>Photo &amp;Editor...</source>
+        <translation>&amp;Editor de fotos...</translation>
+    </message>
+    <message>
+        <source>The settings of the &amp;active photo window</source>
+        <translation>Los ajustes de la ventana de foto &amp;activa</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>As &amp;shown at</source>
+        <translation>&amp;Como se muestra, a</translation>
+    </message>
+    <message>
+        <source> pixels wide</source>
+        <translation> píxeles de ancho</translation>
+    </message>
+    <message>
+        <source>&amp;Full resolution</source>
+        <translation>&amp;Resolución completa</translation>
+    </message>
+    <message>
+        <source>Save &amp;in:</source>
+        <translation>&amp;Guardar en:</translation>
+    </message>
+    <message>
+        <source>File &amp;type:</source>
+        <translation>&amp;Tipo de archivo:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Render 1 Photo</source>
+        <translation>Renderizar 1 foto</translation>
+    </message>
+    <message>
+        <source>Render %1 Photos</source>
+        <translation>Renderizar %1 fotos</translation>
+    </message>
+    <message>
+        <source>Save Drawings In</source>
+        <translation>Guardar los dibujos en</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::WindowListDialog</name>
+    <message>
+        <source>Select Window</source>
+        <translation>Seleccionar ventana</translation>
+    </message>
+    <message>
+        <source>&amp;Select Window:</source>
+        <translation>&amp;Seleccionar ventana:</translation>
     </message>
 </context>
 </TS>

@@ -2,21 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
-    <name>AboutDialog</name>
-    <message>
-        <source>About Kolvira</source>
-        <translation>À propos de Kolvira</translation>
-    </message>
-    <message>
-        <source>Kolvira Version %1</source>
-        <translation>Kolvira version %1</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>Application</name>
     <message>
         <source>Cannot open %1:
@@ -701,13 +686,6 @@ Exemples&#xa0;:
     </message>
 </context>
 <context>
-    <name>HelpWindow</name>
-    <message>
-        <source>Kolvira Help</source>
-        <translation>Aide de Kolvira</translation>
-    </message>
-</context>
-<context>
     <name>MainWindow</name>
     <message>
         <source>Select an object on which to get Help</source>
@@ -816,65 +794,6 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     </message>
 </context>
 <context>
-    <name>PaintDialog</name>
-    <message>
-        <source>Pen</source>
-        <translation>Plume</translation>
-    </message>
-    <message>
-        <source>Pencil</source>
-        <translation>Crayon</translation>
-    </message>
-    <message>
-        <source>Coal</source>
-        <translation>Fusain</translation>
-    </message>
-    <message>
-        <source>Water color</source>
-        <translation>Aquarelle</translation>
-    </message>
-    <message>
-        <source>Picasso</source>
-        <translation>Picasso</translation>
-    </message>
-    <message>
-        <source>Rainbow</source>
-        <translation>Arc-en-ciel</translation>
-    </message>
-    <message>
-        <source>Revolution</source>
-        <translation>Révolution</translation>
-    </message>
-    <message>
-        <source>Paint</source>
-        <translation>Peindre</translation>
-    </message>
-    <message>
-        <source>Art of Drawing</source>
-        <translation>Technique de dessin</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
-        <source>Details:</source>
-        <translation>Détails&#xa0;:</translation>
-    </message>
-    <message>
-        <source>more</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>less</source>
-        <translation>moins</translation>
-    </message>
-    <message>
-        <source>Pen press:</source>
-        <translation>Pression&#xa0;:</translation>
-    </message>
-</context>
-<context>
     <name>PhotoDocument</name>
     <message>
         <source>Cannot show %1: %2</source>
@@ -883,93 +802,6 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     <message>
         <source>%1 is damaged: %2; showing what could be read</source>
         <translation>%1 est endommagé&#xa0;: %2&#xa0;; affichage de ce qui a pu être lu</translation>
-    </message>
-</context>
-<context>
-    <name>PhotoEditorDialog</name>
-    <message>
-        <source>Inversed colors</source>
-        <translation>Couleurs inversées</translation>
-    </message>
-    <message>
-        <source>Shifted colors</source>
-        <translation>Couleurs décalées</translation>
-    </message>
-    <message>
-        <source>Sandy sky</source>
-        <translation>Ciel de sable</translation>
-    </message>
-    <message>
-        <source>Blur</source>
-        <translation>Flou</translation>
-    </message>
-    <message>
-        <source>Impression   brush:</source>
-        <translation>Pinceau impr.&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Stamp</source>
-        <translation>Tampon</translation>
-    </message>
-    <message>
-        <source>Black-white photo</source>
-        <translation>Photo noir/blanc</translation>
-    </message>
-    <message>
-        <source>Black-white dream</source>
-        <translation>Rêve noir et blanc</translation>
-    </message>
-    <message>
-        <source>Photo Editor</source>
-        <translation>Éditeur de photo</translation>
-    </message>
-    <message>
-        <source>old</source>
-        <translation>anc.</translation>
-    </message>
-    <message>
-        <source>new</source>
-        <translation>nouv.</translation>
-    </message>
-    <message>
-        <source>Apply</source>
-        <translation>Appliquer</translation>
-    </message>
-    <message>
-        <source>more</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>less</source>
-        <translation>moins</translation>
-    </message>
-    <message>
-        <source>Brightness:</source>
-        <translation>Clarté&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Red:</source>
-        <translation>Rouge&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Green:</source>
-        <translation>Vert&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Blue:</source>
-        <translation>Bleu&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Replace:</source>
-        <translation>Changer&#xa0;:</translation>
-    </message>
-    <message>
-        <source>with</source>
-        <translation>par</translation>
-    </message>
-    <message>
-        <source>depth:</source>
-        <translation>écart&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1137,73 +969,6 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     <message>
         <source>, %1 not started</source>
         <translation>, %1 non commencées</translation>
-    </message>
-</context>
-<context>
-    <name>RenderSelectionDialog</name>
-    <message>
-        <source>Render Selection</source>
-        <translation>Rendre la sélection</translation>
-    </message>
-    <message>
-        <source>Look</source>
-        <translation>Apparence</translation>
-    </message>
-    <message>
-        <source>&amp;Own settings:</source>
-        <translation>&amp;Réglages propres&#xa0;:</translation>
-    </message>
-    <message>
-        <source>&amp;Paint...</source>
-        <translation>&amp;Peindre...</translation>
-    </message>
-    <message>
-        <source>Photo &amp;Editor...</source>
-        <translation>É&amp;diteur de photo...</translation>
-    </message>
-    <message>
-        <source>The settings of the &amp;active photo window</source>
-        <translation>Les réglages de la fenêtre photo &amp;active</translation>
-    </message>
-    <message>
-        <source>&amp;Browse...</source>
-        <translation>Par&amp;courir...</translation>
-    </message>
-    <message>
-        <source>As &amp;shown at</source>
-        <translation>Telle qu&apos;a&amp;ffichée, à</translation>
-    </message>
-    <message>
-        <source> pixels wide</source>
-        <translation> pixels de large</translation>
-    </message>
-    <message>
-        <source>&amp;Full resolution</source>
-        <translation>Résolution &amp;maximale</translation>
-    </message>
-    <message>
-        <source>Save &amp;in:</source>
-        <translation>&amp;Enregistrer dans&#xa0;:</translation>
-    </message>
-    <message>
-        <source>File &amp;type:</source>
-        <translation>&amp;Type de fichier&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Size:</source>
-        <translation>Taille&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Render 1 Photo</source>
-        <translation>Rendre 1 photo</translation>
-    </message>
-    <message>
-        <source>Render %1 Photos</source>
-        <translation>Rendre %1 photos</translation>
-    </message>
-    <message>
-        <source>Save Drawings In</source>
-        <translation>Enregistrer les dessins dans</translation>
     </message>
 </context>
 <context>
@@ -1443,17 +1208,6 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     </message>
 </context>
 <context>
-    <name>WindowListDialog</name>
-    <message>
-        <source>Select Window</source>
-        <translation>Sélectionner une fenêtre</translation>
-    </message>
-    <message>
-        <source>&amp;Select Window:</source>
-        <translation>&amp;Sélectionner une fenêtre&#xa0;:</translation>
-    </message>
-</context>
-<context>
     <name>WindowMenu</name>
     <message>
         <source>&amp;New Window</source>
@@ -1474,6 +1228,252 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>&amp;More Windows...</source>
         <translation>&amp;Autres fenêtres...</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::AboutDialog</name>
+    <message>
+        <source>About Kolvira</source>
+        <translation>À propos de Kolvira</translation>
+    </message>
+    <message>
+        <source>Kolvira Version %1</source>
+        <translation>Kolvira version %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::HelpWindow</name>
+    <message>
+        <source>Kolvira Help</source>
+        <translation>Aide de Kolvira</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::PaintDialog</name>
+    <message>
+        <source>Pen</source>
+        <translation>Plume</translation>
+    </message>
+    <message>
+        <source>Pencil</source>
+        <translation>Crayon</translation>
+    </message>
+    <message>
+        <source>Coal</source>
+        <translation>Fusain</translation>
+    </message>
+    <message>
+        <source>Water color</source>
+        <translation>Aquarelle</translation>
+    </message>
+    <message>
+        <source>Picasso</source>
+        <translation>Picasso</translation>
+    </message>
+    <message>
+        <source>Rainbow</source>
+        <translation>Arc-en-ciel</translation>
+    </message>
+    <message>
+        <source>Revolution</source>
+        <translation>Révolution</translation>
+    </message>
+    <message>
+        <source>Paint</source>
+        <translation>Peindre</translation>
+    </message>
+    <message>
+        <source>Art of Drawing</source>
+        <translation>Technique de dessin</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Details:</source>
+        <translation>Détails&#xa0;:</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>Pen press:</source>
+        <translation>Pression&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::PhotoEditorDialog</name>
+    <message>
+        <source>Inversed colors</source>
+        <translation>Couleurs inversées</translation>
+    </message>
+    <message>
+        <source>Shifted colors</source>
+        <translation>Couleurs décalées</translation>
+    </message>
+    <message>
+        <source>Sandy sky</source>
+        <translation>Ciel de sable</translation>
+    </message>
+    <message>
+        <source>Blur</source>
+        <translation>Flou</translation>
+    </message>
+    <message>
+        <source>Impression   brush:</source>
+        <translation>Pinceau impr.&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation>Tampon</translation>
+    </message>
+    <message>
+        <source>Black-white photo</source>
+        <translation>Photo noir/blanc</translation>
+    </message>
+    <message>
+        <source>Black-white dream</source>
+        <translation>Rêve noir et blanc</translation>
+    </message>
+    <message>
+        <source>Photo Editor</source>
+        <translation>Éditeur de photo</translation>
+    </message>
+    <message>
+        <source>old</source>
+        <translation>anc.</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouv.</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Clarté&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Red:</source>
+        <translation>Rouge&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Green:</source>
+        <translation>Vert&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Blue:</source>
+        <translation>Bleu&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Replace:</source>
+        <translation>Changer&#xa0;:</translation>
+    </message>
+    <message>
+        <source>with</source>
+        <translation>par</translation>
+    </message>
+    <message>
+        <source>depth:</source>
+        <translation>écart&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::RenderSelectionDialog</name>
+    <message>
+        <source>Render Selection</source>
+        <translation>Rendre la sélection</translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>&amp;Own settings:</source>
+        <translation>&amp;Réglages propres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Paint...</source>
+        <translation>&amp;Peindre...</translation>
+    </message>
+    <message>
+        <source>Photo &amp;Editor...</source>
+        <translation>É&amp;diteur de photo...</translation>
+    </message>
+    <message>
+        <source>The settings of the &amp;active photo window</source>
+        <translation>Les réglages de la fenêtre photo &amp;active</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Par&amp;courir...</translation>
+    </message>
+    <message>
+        <source>As &amp;shown at</source>
+        <translation>Telle qu&apos;a&amp;ffichée, à</translation>
+    </message>
+    <message>
+        <source> pixels wide</source>
+        <translation> pixels de large</translation>
+    </message>
+    <message>
+        <source>&amp;Full resolution</source>
+        <translation>Résolution &amp;maximale</translation>
+    </message>
+    <message>
+        <source>Save &amp;in:</source>
+        <translation>&amp;Enregistrer dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>File &amp;type:</source>
+        <translation>&amp;Type de fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Render 1 Photo</source>
+        <translation>Rendre 1 photo</translation>
+    </message>
+    <message>
+        <source>Render %1 Photos</source>
+        <translation>Rendre %1 photos</translation>
+    </message>
+    <message>
+        <source>Save Drawings In</source>
+        <translation>Enregistrer les dessins dans</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::WindowListDialog</name>
+    <message>
+        <source>Select Window</source>
+        <translation>Sélectionner une fenêtre</translation>
+    </message>
+    <message>
+        <source>&amp;Select Window:</source>
+        <translation>&amp;Sélectionner une fenêtre&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -64,7 +64,7 @@ def problems(ts_text, name):
                 yield f"{where}: mnemonic '{letter}' used by {texts}"
 
 
-def updated(ts_files, lupdate, sources):
+def updated(ts_files, lupdate, sources, include):
     """Copies of the .ts files with the sources' current texts merged in."""
     folder = pathlib.Path(tempfile.mkdtemp())
     copies = []
@@ -72,8 +72,9 @@ def updated(ts_files, lupdate, sources):
         copy = folder / ts.name
         shutil.copy(ts, copy)
         copies.append(copy)
-    run = subprocess.run([lupdate, "-silent", "-locations", "none", *map(str, sources), "-ts",
-                          *map(str, copies)], capture_output=True, text=True)
+    run = subprocess.run([lupdate, "-silent", "-locations", "none", f"-I{include}",
+                          *map(str, sources), "-ts", *map(str, copies)],
+                         capture_output=True, text=True)
     if run.returncode != 0:
         sys.exit(f"lupdate failed:\n{run.stderr}")
     return folder, copies
@@ -111,10 +112,13 @@ def main():
     parser.add_argument("--lupdate", required=True)
     parser.add_argument("--source", action="append", type=pathlib.Path, default=[],
                         help="a folder whose texts the programs show")
+    parser.add_argument("--include", type=pathlib.Path, required=True,
+                        help="the folder the sources' includes start from")
     parser.add_argument("ts", nargs="+", type=pathlib.Path)
     arguments = parser.parse_args()
     failures = self_test()
-    folder, copies = updated(arguments.ts, arguments.lupdate, arguments.source)
+    folder, copies = updated(arguments.ts, arguments.lupdate, arguments.source,
+                              arguments.include)
     try:
         for copy in copies:
             for problem in problems(copy.read_text(encoding="utf-8"), copy.name):
