@@ -1,5 +1,6 @@
 #include "imageio/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -27,7 +28,7 @@ QString WritePdfAtomically(const QString& path, const PdfDocument& document,
         pdf.setResolution(document.resolution);
         pdf.setPageLayout(document.pageLayout);
         if (!paint(pdf))
-            return QStringLiteral("the PDF could not be made");
+            return QCoreApplication::translate("Writing", "the PDF could not be made");
         return {};
     });
 }

@@ -6,6 +6,7 @@
 #include "imageio/PhotoDecoding.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtDebug>
@@ -122,7 +123,7 @@ public:
         char byte = 0;
         if (device_ != nullptr && device_->isOpen() && !device_->isSequential() &&
             device_->seek(0) && device_->peek(&byte, 1) < 0) {
-            reason_ = QStringLiteral("the decode was called off");
+            reason_ = QCoreApplication::translate("Decoding", "the decode was called off");
             return givenUp_ = true;
         }
         return false;
@@ -171,9 +172,11 @@ bool ReadAll(int fd, char* into, std::size_t bytes, Waiting& waiting) {
 
 QString StoppedReason(int status) {
     if (WIFSIGNALED(status))
-        return QStringLiteral("the picture is damaged: the decoder stopped (signal %1)")
+        return QCoreApplication::translate(
+                   "Decoding", "the picture is damaged: the decoder stopped (signal %1)")
             .arg(WTERMSIG(status));
-    return QStringLiteral("the picture is damaged: the decoder stopped (exit status %1)")
+    return QCoreApplication::translate(
+               "Decoding", "the picture is damaged: the decoder stopped (exit status %1)")
         .arg(WEXITSTATUS(status));
 }
 
@@ -269,8 +272,9 @@ ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QS
     const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
-        failed.error = QStringLiteral("the decoder could not be started: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(spawned)));
+        failed.error =
+            QCoreApplication::translate("Decoding", "the decoder could not be started: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(spawned)));
         return failed;
     }
     Child child(pid);
@@ -295,14 +299,15 @@ ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QS
     }
     if (!status) {
         answer.image = {};
-        answer.error = QStringLiteral("the decoder did not end");
+        answer.error = QCoreApplication::translate("Decoding", "the decoder did not end");
         return answer;
     }
     if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
         answer.image = {};
         answer.error = StoppedReason(*status);
     } else if (answer.image.isNull() && answer.error.isEmpty() && answer.messages.isEmpty()) {
-        answer.error = QStringLiteral("the decoder's answer was cut short");
+        answer.error =
+            QCoreApplication::translate("Decoding", "the decoder's answer was cut short");
     }
     return answer;
 }

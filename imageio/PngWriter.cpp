@@ -1,6 +1,7 @@
 #include "imageio/PngWriter.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <png.h>
@@ -155,8 +156,9 @@ QString WritePng(const QImage& picture, QIODevice& device, const PngEncoding& en
         return {};
     if (!state.deviceError.isEmpty())
         return state.deviceError;
-    return state.failure[0] != 0 ? QString::fromLatin1(state.failure.data())
-                                 : QStringLiteral("the PNG encoder could not start");
+    return state.failure[0] != 0
+               ? QString::fromLatin1(state.failure.data())
+               : QCoreApplication::translate("Writing", "the PNG encoder could not start");
 }
 
 } // namespace kolvira

@@ -11,6 +11,25 @@
     </message>
 </context>
 <context>
+    <name>BatchRendering</name>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>das Bild ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>scaled to width %1: </source>
+        <translation>auf Breite %1 skaliert: </translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1x%2 picture</source>
+        <translation>nicht genug Speicher für ein Bild von %1x%2</translation>
+    </message>
+    <message>
+        <source>refusing to write over the input picture &apos;%1&apos;</source>
+        <translation>das Eingabebild &apos;%1&apos; wird nicht überschrieben</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>must be at least %1</source>
@@ -350,6 +369,125 @@ Hilfe</translation>
     <message>
         <source>Open this document</source>
         <translation>Dieses Dokument öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>Decoding</name>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>die Datei endet vor dem Bild</translation>
+    </message>
+    <message>
+        <source>decoding took longer than %1 s, the limit</source>
+        <translation>das Dekodieren dauerte länger als die erlaubten %1 s</translation>
+    </message>
+    <message>
+        <source>the decode was called off</source>
+        <translation>das Dekodieren wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: the decoder stopped (signal %1)</source>
+        <translation>das Bild ist beschädigt: der Decoder brach ab (Signal %1)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: the decoder stopped (exit status %1)</source>
+        <translation>das Bild ist beschädigt: der Decoder brach ab (Rückgabewert %1)</translation>
+    </message>
+    <message>
+        <source>the decoder could not be started: %1</source>
+        <translation>der Decoder konnte nicht gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>the decoder did not end</source>
+        <translation>der Decoder endete nicht</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s answer was cut short</source>
+        <translation>die Antwort des Decoders brach ab</translation>
+    </message>
+    <message>
+        <source>no picture decoded</source>
+        <translation>kein Bild dekodiert</translation>
+    </message>
+    <message>
+        <source>the decoder gave no pixels</source>
+        <translation>der Decoder lieferte keine Pixel</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>kein Speicher mehr</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s pixels do not fit a picture</source>
+        <translation>die Pixel des Decoders ergeben kein Bild</translation>
+    </message>
+    <message>
+        <source>the metafile gives no size</source>
+        <translation>die Metadatei gibt keine Größe an</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for a picture of %1x%2 pixels</source>
+        <translation>es gibt nicht genug Speicher für ein Bild von %1x%2 Pixeln</translation>
+    </message>
+    <message>
+        <source>the metafile&apos;s text is not drawn: the program runs without fonts</source>
+        <translation>der Text der Metadatei wird nicht gezeichnet: das Programm läuft ohne Schriften</translation>
+    </message>
+    <message>
+        <source>the file is not a Windows metafile</source>
+        <translation>die Datei ist keine Windows-Metadatei</translation>
+    </message>
+    <message>
+        <source>is a folder, not a picture</source>
+        <translation>ist ein Ordner, kein Bild</translation>
+    </message>
+    <message>
+        <source>is a pipe (FIFO), not a picture</source>
+        <translation>ist eine Pipe (FIFO), kein Bild</translation>
+    </message>
+    <message>
+        <source>is a device, not a picture</source>
+        <translation>ist ein Gerät, kein Bild</translation>
+    </message>
+    <message>
+        <source>is a socket, not a picture</source>
+        <translation>ist ein Socket, kein Bild</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>the file is %1 MB, more than the limit of %2 MB</source>
+        <translation>die Datei hat %1 MB, mehr als die Grenze von %2 MB</translation>
+    </message>
+    <message>
+        <source>the file gives its pixels an impossible shape (%1)</source>
+        <translation>die Datei gibt ihren Pixeln eine unmögliche Form (%1)</translation>
+    </message>
+    <message>
+        <source>no memory for a picture of %1x%2 pixels</source>
+        <translation>kein Speicher für ein Bild von %1x%2 Pixeln</translation>
+    </message>
+    <message>
+        <source>libwmf could not be started</source>
+        <translation>libwmf konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>libwmf could not play the metafile</source>
+        <translation>libwmf konnte die Metadatei nicht abspielen</translation>
+    </message>
+    <message>
+        <source>the WMF header is damaged</source>
+        <translation>der WMF-Kopf ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a record of the metafile is shorter than its own header</source>
+        <translation>ein Datensatz der Metadatei ist kürzer als sein eigener Kopf</translation>
+    </message>
+    <message>
+        <source>the file ends before the metafile&apos;s end-of-file record</source>
+        <translation>die Datei endet vor dem Dateiende-Datensatz der Metadatei</translation>
     </message>
 </context>
 <context>
@@ -1143,6 +1281,13 @@ Befehlszeile.
     </message>
 </context>
 <context>
+    <name>Thumbnails</name>
+    <message>
+        <source>The file could not be read before and has not changed.</source>
+        <translation>Die Datei konnte schon vorher nicht gelesen werden und hat sich nicht geändert.</translation>
+    </message>
+</context>
+<context>
     <name>ViewMenu</name>
     <message>
         <source>&amp;Toolbar</source>
@@ -1226,6 +1371,25 @@ Befehlszeile.
     <message>
         <source>&amp;More Windows...</source>
         <translation>&amp;Weitere Fenster...</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>das PDF konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>the metadata could not be written</source>
+        <translation>die Metadaten konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the metadata could not be written: %1</source>
+        <translation>die Metadaten konnten nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the PNG encoder could not start</source>
+        <translation>der PNG-Encoder konnte nicht starten</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,25 @@
     </message>
 </context>
 <context>
+    <name>BatchRendering</name>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>la imagen está dañada: %1</translation>
+    </message>
+    <message>
+        <source>scaled to width %1: </source>
+        <translation>escalada al ancho %1: </translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1x%2 picture</source>
+        <translation>no hay memoria suficiente para una imagen de %1x%2</translation>
+    </message>
+    <message>
+        <source>refusing to write over the input picture &apos;%1&apos;</source>
+        <translation>no se sobrescribe la imagen de entrada &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>must be at least %1</source>
@@ -350,6 +369,125 @@ Ayuda</translation>
     <message>
         <source>Open this document</source>
         <translation>Abrir este documento</translation>
+    </message>
+</context>
+<context>
+    <name>Decoding</name>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>el archivo termina antes que la imagen</translation>
+    </message>
+    <message>
+        <source>decoding took longer than %1 s, the limit</source>
+        <translation>la decodificación superó el límite de %1 s</translation>
+    </message>
+    <message>
+        <source>the decode was called off</source>
+        <translation>la decodificación se canceló</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: the decoder stopped (signal %1)</source>
+        <translation>la imagen está dañada: el decodificador se detuvo (señal %1)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: the decoder stopped (exit status %1)</source>
+        <translation>la imagen está dañada: el decodificador se detuvo (estado de salida %1)</translation>
+    </message>
+    <message>
+        <source>the decoder could not be started: %1</source>
+        <translation>no se pudo iniciar el decodificador: %1</translation>
+    </message>
+    <message>
+        <source>the decoder did not end</source>
+        <translation>el decodificador no terminó</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s answer was cut short</source>
+        <translation>la respuesta del decodificador quedó cortada</translation>
+    </message>
+    <message>
+        <source>no picture decoded</source>
+        <translation>no se decodificó ninguna imagen</translation>
+    </message>
+    <message>
+        <source>the decoder gave no pixels</source>
+        <translation>el decodificador no dio píxeles</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>sin memoria</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s pixels do not fit a picture</source>
+        <translation>los píxeles del decodificador no forman una imagen</translation>
+    </message>
+    <message>
+        <source>the metafile gives no size</source>
+        <translation>el metarchivo no indica tamaño</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for a picture of %1x%2 pixels</source>
+        <translation>no hay memoria suficiente para una imagen de %1x%2 píxeles</translation>
+    </message>
+    <message>
+        <source>the metafile&apos;s text is not drawn: the program runs without fonts</source>
+        <translation>el texto del metarchivo no se dibuja: el programa funciona sin fuentes</translation>
+    </message>
+    <message>
+        <source>the file is not a Windows metafile</source>
+        <translation>el archivo no es un metarchivo de Windows</translation>
+    </message>
+    <message>
+        <source>is a folder, not a picture</source>
+        <translation>es una carpeta, no una imagen</translation>
+    </message>
+    <message>
+        <source>is a pipe (FIFO), not a picture</source>
+        <translation>es una tubería (FIFO), no una imagen</translation>
+    </message>
+    <message>
+        <source>is a device, not a picture</source>
+        <translation>es un dispositivo, no una imagen</translation>
+    </message>
+    <message>
+        <source>is a socket, not a picture</source>
+        <translation>es un socket, no una imagen</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is %1 MB, more than the limit of %2 MB</source>
+        <translation>el archivo ocupa %1 MB, más que el límite de %2 MB</translation>
+    </message>
+    <message>
+        <source>the file gives its pixels an impossible shape (%1)</source>
+        <translation>el archivo da a sus píxeles una forma imposible (%1)</translation>
+    </message>
+    <message>
+        <source>no memory for a picture of %1x%2 pixels</source>
+        <translation>no hay memoria para una imagen de %1x%2 píxeles</translation>
+    </message>
+    <message>
+        <source>libwmf could not be started</source>
+        <translation>no se pudo iniciar libwmf</translation>
+    </message>
+    <message>
+        <source>libwmf could not play the metafile</source>
+        <translation>libwmf no pudo reproducir el metarchivo</translation>
+    </message>
+    <message>
+        <source>the WMF header is damaged</source>
+        <translation>la cabecera WMF está dañada</translation>
+    </message>
+    <message>
+        <source>a record of the metafile is shorter than its own header</source>
+        <translation>un registro del metarchivo es más corto que su propia cabecera</translation>
+    </message>
+    <message>
+        <source>the file ends before the metafile&apos;s end-of-file record</source>
+        <translation>el archivo termina antes del registro de fin del metarchivo</translation>
     </message>
 </context>
 <context>
@@ -1144,6 +1282,13 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     </message>
 </context>
 <context>
+    <name>Thumbnails</name>
+    <message>
+        <source>The file could not be read before and has not changed.</source>
+        <translation>El archivo ya no se pudo leer antes y no ha cambiado.</translation>
+    </message>
+</context>
+<context>
     <name>ViewMenu</name>
     <message>
         <source>&amp;Toolbar</source>
@@ -1227,6 +1372,25 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>&amp;More Windows...</source>
         <translation>&amp;Más ventanas...</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>no se pudo crear el PDF</translation>
+    </message>
+    <message>
+        <source>the metadata could not be written</source>
+        <translation>no se pudieron escribir los metadatos</translation>
+    </message>
+    <message>
+        <source>the metadata could not be written: %1</source>
+        <translation>no se pudieron escribir los metadatos: %1</translation>
+    </message>
+    <message>
+        <source>the PNG encoder could not start</source>
+        <translation>no se pudo iniciar el codificador PNG</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,25 @@
     </message>
 </context>
 <context>
+    <name>BatchRendering</name>
+    <message>
+        <source>the picture is damaged: %1</source>
+        <translation>l&apos;image est endommagée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>scaled to width %1: </source>
+        <translation>mise à la largeur %1&#xa0;: </translation>
+    </message>
+    <message>
+        <source>not enough memory for a %1x%2 picture</source>
+        <translation>pas assez de mémoire pour une image de %1x%2</translation>
+    </message>
+    <message>
+        <source>refusing to write over the input picture &apos;%1&apos;</source>
+        <translation>refus d&apos;écrire sur l&apos;image d&apos;entrée &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>must be at least %1</source>
@@ -350,6 +369,125 @@ Aide</translation>
     <message>
         <source>Open this document</source>
         <translation>Ouvrir ce document</translation>
+    </message>
+</context>
+<context>
+    <name>Decoding</name>
+    <message>
+        <source>the file ends before the picture does</source>
+        <translation>le fichier se termine avant l&apos;image</translation>
+    </message>
+    <message>
+        <source>decoding took longer than %1 s, the limit</source>
+        <translation>le décodage a dépassé la limite de %1 s</translation>
+    </message>
+    <message>
+        <source>the decode was called off</source>
+        <translation>le décodage a été annulé</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: the decoder stopped (signal %1)</source>
+        <translation>l&apos;image est endommagée&#xa0;: le décodeur s&apos;est arrêté (signal %1)</translation>
+    </message>
+    <message>
+        <source>the picture is damaged: the decoder stopped (exit status %1)</source>
+        <translation>l&apos;image est endommagée&#xa0;: le décodeur s&apos;est arrêté (code de sortie %1)</translation>
+    </message>
+    <message>
+        <source>the decoder could not be started: %1</source>
+        <translation>le décodeur n&apos;a pas pu être lancé&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the decoder did not end</source>
+        <translation>le décodeur ne s&apos;est pas terminé</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s answer was cut short</source>
+        <translation>la réponse du décodeur a été tronquée</translation>
+    </message>
+    <message>
+        <source>no picture decoded</source>
+        <translation>aucune image décodée</translation>
+    </message>
+    <message>
+        <source>the decoder gave no pixels</source>
+        <translation>le décodeur n&apos;a fourni aucun pixel</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire épuisée</translation>
+    </message>
+    <message>
+        <source>the decoder&apos;s pixels do not fit a picture</source>
+        <translation>les pixels du décodeur ne forment pas une image</translation>
+    </message>
+    <message>
+        <source>the metafile gives no size</source>
+        <translation>le métafichier n&apos;indique aucune taille</translation>
+    </message>
+    <message>
+        <source>there is not enough memory for a picture of %1x%2 pixels</source>
+        <translation>il n&apos;y a pas assez de mémoire pour une image de %1x%2 pixels</translation>
+    </message>
+    <message>
+        <source>the metafile&apos;s text is not drawn: the program runs without fonts</source>
+        <translation>le texte du métafichier n&apos;est pas dessiné&#xa0;: le programme tourne sans polices</translation>
+    </message>
+    <message>
+        <source>the file is not a Windows metafile</source>
+        <translation>le fichier n&apos;est pas un métafichier Windows</translation>
+    </message>
+    <message>
+        <source>is a folder, not a picture</source>
+        <translation>est un dossier, pas une image</translation>
+    </message>
+    <message>
+        <source>is a pipe (FIFO), not a picture</source>
+        <translation>est un tube (FIFO), pas une image</translation>
+    </message>
+    <message>
+        <source>is a device, not a picture</source>
+        <translation>est un périphérique, pas une image</translation>
+    </message>
+    <message>
+        <source>is a socket, not a picture</source>
+        <translation>est une socket, pas une image</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is %1 MB, more than the limit of %2 MB</source>
+        <translation>le fichier fait %1 Mo, plus que la limite de %2 Mo</translation>
+    </message>
+    <message>
+        <source>the file gives its pixels an impossible shape (%1)</source>
+        <translation>le fichier donne à ses pixels une forme impossible (%1)</translation>
+    </message>
+    <message>
+        <source>no memory for a picture of %1x%2 pixels</source>
+        <translation>pas de mémoire pour une image de %1x%2 pixels</translation>
+    </message>
+    <message>
+        <source>libwmf could not be started</source>
+        <translation>libwmf n&apos;a pas pu être lancée</translation>
+    </message>
+    <message>
+        <source>libwmf could not play the metafile</source>
+        <translation>libwmf n&apos;a pas pu lire le métafichier</translation>
+    </message>
+    <message>
+        <source>the WMF header is damaged</source>
+        <translation>l&apos;en-tête WMF est endommagé</translation>
+    </message>
+    <message>
+        <source>a record of the metafile is shorter than its own header</source>
+        <translation>un enregistrement du métafichier est plus court que son propre en-tête</translation>
+    </message>
+    <message>
+        <source>the file ends before the metafile&apos;s end-of-file record</source>
+        <translation>le fichier se termine avant l&apos;enregistrement de fin du métafichier</translation>
     </message>
 </context>
 <context>
@@ -1145,6 +1283,13 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     </message>
 </context>
 <context>
+    <name>Thumbnails</name>
+    <message>
+        <source>The file could not be read before and has not changed.</source>
+        <translation>Le fichier n&apos;a pas pu être lu auparavant et n&apos;a pas changé.</translation>
+    </message>
+</context>
+<context>
     <name>ViewMenu</name>
     <message>
         <source>&amp;Toolbar</source>
@@ -1228,6 +1373,25 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>&amp;More Windows...</source>
         <translation>&amp;Autres fenêtres...</translation>
+    </message>
+</context>
+<context>
+    <name>Writing</name>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>le PDF n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>the metadata could not be written</source>
+        <translation>les métadonnées n&apos;ont pas pu être écrites</translation>
+    </message>
+    <message>
+        <source>the metadata could not be written: %1</source>
+        <translation>les métadonnées n&apos;ont pas pu être écrites&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the PNG encoder could not start</source>
+        <translation>l&apos;encodeur PNG n&apos;a pas pu démarrer</translation>
     </message>
 </context>
 <context>
