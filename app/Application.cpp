@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/OpenFileDialog.h"
 #include "app/StatusBar.h"
+#include "app/WindowActivation.h"
 #include "framework/ChildFrame.h"
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
@@ -246,7 +247,7 @@ MosaicView* Application::ShowInOpenMosaic(const std::string& path) {
     return nullptr;
 }
 
-void Application::OpenFiles(const std::vector<std::string>& paths) {
+void Application::OpenFiles(const std::vector<std::string>& paths, const QString& activationToken) {
     for (const std::string& path : paths) {
         // A folder already open is not opened again: its Mosaic comes forward.
         if (ShowInOpenMosaic(path) != nullptr)
@@ -260,12 +261,7 @@ void Application::OpenFiles(const std::vector<std::string>& paths) {
             }
         }
     }
-    if (mainFrame_ == nullptr)
-        return;
-    if (mainFrame_->isMinimized())
-        mainFrame_->showNormal();
-    mainFrame_->raise();
-    mainFrame_->activateWindow();
+    BringToFront(mainFrame_.get(), activationToken);
 }
 
 bool Application::HandlesCommand(int commandId) const {

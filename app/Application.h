@@ -45,8 +45,9 @@ public:
     // is reported once, in one message box. Returns the document in front.
     Document* OpenDocumentFile(const std::string& path);
     // Opens each file as File → Open does (files given on the command line
-    // or handed over by a later start), then brings the program to the front.
-    void OpenFiles(const std::vector<std::string>& paths);
+    // or handed over by a later start), then brings the program to the front
+    // with the desktop's activation token, if it gave one.
+    void OpenFiles(const std::vector<std::string>& paths, const QString& activationToken = {});
 
     bool HandlesCommand(int commandId) const;
     void OnCommand(int commandId);

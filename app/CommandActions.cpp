@@ -40,4 +40,16 @@ QAction* CommandActions::Action(int commandId) {
     return action;
 }
 
+void SetMenuText(QAction& action, const QString& text) {
+    const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+    action.setText(text.left(tab));
+    if (tab < 0 || !action.shortcut().isEmpty())
+        return;
+    // A key the view itself reads (held rather than pressed): shown in the
+    // menu, and as a widget shortcut only live while the menu bar has the
+    // keyboard, so that the view still receives it.
+    action.setShortcut(QKeySequence(text.mid(tab + 1)));
+    action.setShortcutContext(Qt::WidgetShortcut);
+}
+
 } // namespace kolvira

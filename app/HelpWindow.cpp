@@ -1,5 +1,6 @@
 #include "app/HelpWindow.h"
 
+#include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QKeySequence>
 #include <QMainWindow>
@@ -46,14 +47,28 @@ QRect HelpWindowFrame(const QRect& documentArea, const QRect& screen) {
     return frame;
 }
 
+// Screen readers announce the help as a window of its own; a plain widget
+// made a window would be read as a nameless filler.
+QAccessibleInterface* AccessibleHelpWindow(const QString& className, QObject* object) {
+    if (className != QLatin1String(HelpWindow::staticMetaObject.className()))
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
+
 } // namespace
 
 HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window) {
     RegisterHelpPage();
+    static const bool accessible = [] {
+        QAccessible::installFactory(AccessibleHelpWindow);
+        return true;
+    }();
+    (void)accessible;
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Kolvira Help"));
 
     browser_ = new QTextBrowser(this);
+    browser_->setAccessibleName(tr("Help text"));
     browser_->setOpenExternalLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
 

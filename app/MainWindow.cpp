@@ -22,10 +22,12 @@
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWhatsThis>
 
 #include <algorithm>
@@ -119,6 +121,9 @@ void MainWindow::CreateToolBar() {
         else
             toolBar_->addAction(actions_->Action(id));
     }
+    // The button that shows the buttons a narrow window has no room for.
+    if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QCoreApplication::translate("MainWindow", "More buttons"));
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
 
@@ -283,15 +288,14 @@ void MainWindow::EnableCommandsByRoute() {
 }
 
 void MainWindow::RebuildMenus() {
-    // The popups go with the menu bar's old contents (later: a recent file
-    // chosen from one of them is still being handled).
-    for (QAction* popup : menuBar()->actions()) {
-        if (popup->menu() != nullptr)
-            popup->menu()->deleteLater();
-    }
+    // The popups are refilled, never replaced: the accessibility layer keeps
+    // one interface per action, bound to the popup it was first read in, and
+    // an action moved into a new popup after the old one was deleted would
+    // read as a dead object from then on.
     menuBar()->clear();
     for (const MenuPopup& popup : MenuResource(menuId_)) {
-        QMenu* menu = menuBar()->addMenu(QCoreApplication::translate("MenuBar", popup.title));
+        QMenu* menu = Popup(popup);
+        menu->clear();
         for (const MenuItem& item : popup.items) {
             if (item.id == 0) {
                 menu->addSeparator();
@@ -299,23 +303,33 @@ void MainWindow::RebuildMenus() {
                 FillRecentFiles(menu);
             } else {
                 QAction* action = actions_->Action(item.id);
-                action->setText(QCoreApplication::translate(popup.context, item.text));
+                SetMenuText(*action, QCoreApplication::translate(popup.context, item.text));
                 action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
                                      item.id == ID_ASK_TO_SAVE_DRAWINGS ||
                                      std::ranges::count(kViewCheckedCommands, item.id) > 0);
                 menu->addAction(action);
             }
         }
-        // Items are enabled by the route each time the menu opens, since a
-        // view's state (not only its kind) may change what it handles.
-        connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
-        const bool windowMenu =
-            std::any_of(popup.items.begin(), popup.items.end(),
-                        [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
-        if (windowMenu)
-            connect(menu, &QMenu::aboutToShow, this,
-                    [this, menu] { FillWindowList(*menu, *mdiArea_); });
+        menuBar()->addMenu(menu);
     }
+}
+
+QMenu* MainWindow::Popup(const MenuPopup& popup) {
+    const QString title = QCoreApplication::translate("MenuBar", popup.title);
+    if (const auto found = popups_.find(title); found != popups_.end())
+        return found->second;
+    auto* menu = new QMenu(title, menuBar());
+    // Items are enabled by the route each time the menu opens, since a
+    // view's state (not only its kind) may change what it handles.
+    connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
+    const bool windowMenu =
+        std::any_of(popup.items.begin(), popup.items.end(),
+                    [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
+    if (windowMenu)
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, menu] { FillWindowList(*menu, *mdiArea_); });
+    popups_.emplace(title, menu);
+    return menu;
 }
 
 void MainWindow::FillRecentFiles(QMenu* menu) {

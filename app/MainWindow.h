@@ -10,7 +10,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
 
+#include <map>
 #include <memory>
 
 class QMdiArea;
@@ -19,6 +21,8 @@ class QMenu;
 class QToolBar;
 
 namespace kolvira {
+
+struct MenuPopup;
 
 class ChildFrame;
 class Application;
@@ -63,6 +67,8 @@ protected:
 private:
     void CreateToolBar();
     void RebuildMenus();
+    // The popup of the menu bar titled `popup.title`, made on first use.
+    QMenu* Popup(const MenuPopup& popup);
     void EnableCommandsByRoute();
     void FillRecentFiles(QMenu* menu);
     void UpdateTitle();
@@ -84,6 +90,9 @@ private:
     std::unique_ptr<StatusProgress> progress_;
     CommandActions* actions_ = nullptr;
     int menuId_ = 0;
+    // Every popup any menu resource has, by title, kept for the window's
+    // life: the menu bar shows those of the active window's kind.
+    std::map<QString, QMenu*> popups_;
     QPointer<HelpWindow> help_;
     // The document window last activated, and the one whose text the
     // message pane shows: a text goes when another window is activated.

@@ -1,10 +1,16 @@
-// One Kolvira per desktop session: the first program claims a name on the
-// session bus, and a later `kolvira FILE...` hands its files to it and ends,
-// as desktop programs do when a file manager opens a file with them.
+// One Kolvira per desktop session, reached the standard way: the first
+// program claims its application id on the session bus and serves the
+// org.freedesktop.Application interface there, through which desktops,
+// `gio launch` and `gapplication` start it and hand it files. A later
+// `kolvira FILE...` hands its files over the same way and ends, as desktop
+// programs do when a file manager opens a file with them.
 #pragma once
 
-#include <QByteArray>
+#include <QDBusContext>
 #include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
 
 #include <functional>
 #include <string>
@@ -12,43 +18,54 @@
 
 namespace kolvira {
 
-inline constexpr char kInstanceServiceName[] = "org.kolvira.Kolvira";
-inline constexpr char kInstanceObjectPath[] = "/org/kolvira/Kolvira";
+inline constexpr char kApplicationId[] = "org.kolvira.Kolvira";
 
-// The running program's side: receives files from later starts.
-class InstanceService : public QObject {
+// The running program's side.
+class InstanceService : public QObject, protected QDBusContext {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kolvira.Kolvira")
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
 public:
-    using OpenFiles = std::function<void(const std::vector<std::string>&)>;
+    // Opens the files (absolute native paths; none for a plain activation)
+    // and brings the program to the front with the desktop's token.
+    using OpenFiles =
+        std::function<void(const std::vector<std::string>& files, const QString& token)>;
     explicit InstanceService(OpenFiles open);
     ~InstanceService() override;
 
-    // Claims the session-wide name; false when another program holds it or
+    // Claims the application id; false when another program holds it or
     // there is no session bus (the program then runs on its own).
     bool Claim();
 
 public slots:
-    // The files as absolute native paths, each ended by a NUL byte (file
-    // names are bytes, not always UTF-8). They are opened once the call has
-    // been answered, so that the caller never waits on a message box.
-    // `activationToken` is the one the desktop gave the later start
-    // (XDG_ACTIVATION_TOKEN or DESKTOP_STARTUP_ID), which lets this program
-    // come to the front in its place.
-    Q_SCRIPTABLE void Open(const QByteArray& paths, const QString& activationToken);
+    // Each request is served once its call has been answered, so that the
+    // caller never waits on a message box.
+    Q_SCRIPTABLE void Activate(const QVariantMap& platformData);
+    // `uris` are file:// URIs; others are refused with an error, after the
+    // local ones have been opened.
+    Q_SCRIPTABLE void Open(const QStringList& uris, const QVariantMap& platformData);
+    // The program offers no actions: every name is refused.
+    Q_SCRIPTABLE void ActivateAction(const QString& actionName, const QVariantList& parameter,
+                                     const QVariantMap& platformData);
 
 private:
+    void Serve(std::vector<std::string> files, const QVariantMap& platformData);
+
     OpenFiles open_;
     bool claimed_ = false;
 };
 
-// Hands `files` (absolute native paths) to the program holding the name and
-// asks it to come to the front; false when none took them.
-bool HandFilesToRunningInstance(const std::vector<std::string>& files);
+// What the desktop gave this start to come to the front with, read from the
+// environment before Qt takes it from there.
+struct LaunchTokens {
+    QString activationToken; // XDG_ACTIVATION_TOKEN (Wayland)
+    QString startupId;       // DESKTOP_STARTUP_ID (X11)
+    static LaunchTokens FromEnvironment();
+};
 
-// The NUL-ended list Open takes, and back.
-QByteArray JoinPaths(const std::vector<std::string>& files);
-std::vector<std::string> SplitPaths(const QByteArray& paths);
+// Hands `files` (absolute native paths; none to bring it forward only) to
+// the program holding the application id, with `tokens`; false when no
+// program took them.
+bool HandToRunningInstance(const std::vector<std::string>& files, const LaunchTokens& tokens);
 
 } // namespace kolvira

@@ -7,19 +7,6 @@ namespace kolvira {
 
 namespace {
 
-// A local file URL's path, percent-decoded to bytes; empty for other URLs.
-std::string PathOfFileUrl(const std::string& url) {
-    constexpr std::string_view scheme = "file://";
-    std::string_view rest = std::string_view(url).substr(scheme.size());
-    // "file:///p" has an empty host, "file://localhost/p" names this one.
-    if (rest.starts_with("localhost/"))
-        rest.remove_prefix(std::string_view("localhost").size());
-    if (!rest.starts_with('/'))
-        return {};
-    return QByteArray::fromPercentEncoding(QByteArray(rest.data(), qsizetype(rest.size())))
-        .toStdString();
-}
-
 std::string Absolute(const std::string& path, const std::string& workingDirectory) {
     if (path.starts_with('/'))
         return path;
@@ -40,6 +27,8 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
                 optionsEnded = true;
             else if (argument == "--new-instance")
                 parsed.newInstance = true;
+            else if (argument == "--gapplication-service")
+                parsed.busService = true;
             else if (argument == "-h" || argument == "--help")
                 parsed.showHelp = true;
             else if (argument == "--version")
@@ -52,7 +41,7 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
         if (argument.empty())
             continue;
         if (!optionsEnded && argument.starts_with("file://")) {
-            const std::string path = PathOfFileUrl(argument);
+            const std::string path = PathOfFileUri(argument);
             if (path.empty()) {
                 if (parsed.error.isEmpty())
                     parsed.error =
@@ -75,11 +64,31 @@ QString StartupUsage() {
         "\n"
         "Turns photographs into drawings and shows a folder's photos as a Mosaic.\n"
         "Each FILE opens as File > Open would: the Mosaic of its folder, with the file\n"
-        "selected. When Kolvira is already running, the files open in it instead.\n"
+        "selected. When Kolvira is already running, the files open in it instead,\n"
+        "and without FILE it comes to the front.\n"
         "\n"
         "      --new-instance  start a separate program even when one is running\n"
         "  -h, --help          show this help and exit\n"
         "      --version       show the version and exit\n");
+}
+
+std::string PathOfFileUri(std::string_view uri) {
+    constexpr std::string_view scheme = "file://";
+    if (!uri.starts_with(scheme))
+        return {};
+    std::string_view rest = uri.substr(scheme.size());
+    // "file:///p" has an empty host, "file://localhost/p" names this one.
+    if (rest.starts_with("localhost/"))
+        rest.remove_prefix(std::string_view("localhost").size());
+    if (!rest.starts_with('/'))
+        return {};
+    return QByteArray::fromPercentEncoding(QByteArray(rest.data(), qsizetype(rest.size())))
+        .toStdString();
+}
+
+QString FileUriOf(const std::string& path) {
+    const QByteArray bytes(path.data(), qsizetype(path.size()));
+    return QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"));
 }
 
 } // namespace kolvira

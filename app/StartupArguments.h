@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kolvira {
@@ -12,6 +13,7 @@ namespace kolvira {
 struct StartupArguments {
     std::vector<std::string> files; // absolute native paths, in the order given
     bool newInstance = false;       // --new-instance: never hand the files over
+    bool busService = false;        // --gapplication-service: started by the session bus
     bool showHelp = false;
     bool showVersion = false;
     QString error; // a wrong command line; empty when it is right
@@ -24,5 +26,11 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
                                        const std::string& workingDirectory);
 
 QString StartupUsage();
+
+// A local file URI's path, percent-decoded to bytes; empty for any other URI.
+std::string PathOfFileUri(std::string_view uri);
+// The file:// URI of an absolute native path. Every byte outside the URI's
+// unreserved set is percent-encoded, so names that are not UTF-8 survive.
+QString FileUriOf(const std::string& path);
 
 } // namespace kolvira

@@ -1,6 +1,7 @@
 // Kolvira: turns photographs into drawings, applies photo effects and shows
 // a folder's photos as a sheet of thumbnails.
 #include "app/Application.h"
+#include "app/FocusFrameStyle.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
 #include "imageio/DecodeWatchdog.h"
@@ -26,6 +27,9 @@ kolvira::StartupArguments Parse(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Qt takes the X11 startup id out of the environment as it connects to
+    // the display; a hand-over passes it on.
+    const kolvira::LaunchTokens tokens = kolvira::LaunchTokens::FromEnvironment();
     // Help and version need no display.
     const kolvira::StartupArguments early = Parse(argc, argv);
     if (early.showHelp) {
@@ -40,10 +44,11 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv); // takes Qt's own options out of argv
+    QApplication::setStyle(new kolvira::FocusFrameStyle);
     QApplication::setOrganizationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVIRA_VERSION));
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.kolvira.Kolvira"));
+    QGuiApplication::setDesktopFileName(QLatin1String(kolvira::kApplicationId));
     kolvira::InstallTranslations();
     const kolvira::StartupArguments arguments = Parse(argc, argv);
     if (!arguments.error.isEmpty()) {
@@ -55,11 +60,22 @@ int main(int argc, char* argv[]) {
     kolvira::ApplyDecodeLimits();
 
     Application app;
-    kolvira::InstanceService service(
-        [&app](const std::vector<std::string>& files) { app.OpenFiles(files); });
-    if (!arguments.newInstance && !service.Claim() && !arguments.files.empty() &&
-        kolvira::HandFilesToRunningInstance(arguments.files))
+    kolvira::InstanceService service([&app](const std::vector<std::string>& files,
+                                            const QString& token) { app.OpenFiles(files, token); });
+    if (arguments.busService) {
+        // The bus started this program for a request it is about to pass on.
+        if (!service.Claim()) {
+            std::fprintf(
+                stderr, "kolvira: %s\n",
+                qPrintable(QCoreApplication::translate("StartupArguments",
+                                                       "cannot take the name %1 on the session bus")
+                               .arg(QLatin1String(kolvira::kApplicationId))));
+            return 1;
+        }
+    } else if (!arguments.newInstance && !service.Claim() &&
+               kolvira::HandToRunningInstance(arguments.files, tokens)) {
         return 0;
+    }
 
     if (!app.InitInstance())
         return 1;

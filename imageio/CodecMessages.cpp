@@ -1,5 +1,7 @@
 #include "imageio/CodecMessages.h"
 
+#include <QRegularExpression>
+
 #include <atomic>
 #include <mutex>
 #include <unistd.h>
@@ -110,10 +112,33 @@ QStringList CodecMessages::Finish() {
     return qtMessages_ + stderrLines_;
 }
 
+QStringList Condensed(const QStringList& codecMessages) {
+    // A debug build of a codec (libjxl as Debian ships it) reports a failure
+    // as a trace: "./lib/jxl/x.cc:95: JXL_FAILURE: Invalid context map", then
+    // one "JXL_RETURN_IF_ERROR" line for every function it passes through.
+    // The reason is the failure's own text; the trace tells a user nothing.
+    static const QRegularExpression sourceLocation(
+        QStringLiteral(R"(^\S+\.(?:cc|c|cpp|h):\d+: (?:JXL_FAILURE: )?)"));
+    constexpr int kMostReasons = 3;
+    QStringList reasons;
+    for (const QString& message : codecMessages) {
+        if (message.contains(QLatin1String("JXL_RETURN_IF_ERROR")))
+            continue;
+        QString reason = message;
+        reason.remove(sourceLocation);
+        if (!reason.isEmpty() && !reasons.contains(reason))
+            reasons.append(reason);
+        if (reasons.size() == kMostReasons)
+            break;
+    }
+    return reasons;
+}
+
 QString FailureReason(const QString& qtReason, const QStringList& codecMessages) {
-    if (codecMessages.isEmpty())
+    const QStringList reasons = Condensed(codecMessages);
+    if (reasons.isEmpty())
         return qtReason;
-    const QString details = codecMessages.join(QStringLiteral("; "));
+    const QString details = reasons.join(QStringLiteral("; "));
     if (qtReason.isEmpty() || qtReason == QLatin1String("Unknown error"))
         return details;
     return QStringLiteral("%1 (%2)").arg(qtReason, details);

@@ -53,6 +53,11 @@ private:
 // a while later.
 void InstallCodecMessageRouter();
 
+// What the codec said, as reasons a user can read: a codec's debugging trace
+// (source locations, the functions a failure passed through) left out,
+// repeats dropped, the first few kept.
+QStringList Condensed(const QStringList& codecMessages);
+
 // Qt's reason for a failure, completed with what the codec said: Qt often has
 // only "Unknown error" or "Unable to read image data" to offer.
 QString FailureReason(const QString& qtReason, const QStringList& codecMessages);

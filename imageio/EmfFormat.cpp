@@ -15,8 +15,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include <emf2svg.h>
 
@@ -36,12 +38,128 @@ QRectF PictureArea(const EmfHeader& header) {
     return QRectF(0, 0, bounds.Width() + 1, bounds.Height() + 1);
 }
 
-// The records up to the end-of-file record, with the header's file length
-// and record count made true to them.
+constexpr quint32 kSetWindowExtEx = 9, kSetViewportExtEx = 11, kMoveToEx = 27;
+constexpr quint32 kBeginPath = 59, kEndPath = 60, kCloseFigure = 61, kStrokePath = 64;
+
+// A record of `type` with the 32-bit `fields` after its type and length.
+QByteArray Record(quint32 type, std::initializer_list<qint32> fields) {
+    QByteArray record;
+    const auto append = [&record](quint32 value) {
+        char bytes[4];
+        qToLittleEndian(value, bytes);
+        record.append(bytes, 4);
+    };
+    append(type);
+    append(quint32(8 + 4 * fields.size()));
+    for (const qint32 field : fields)
+        append(quint32(field));
+    return record;
+}
+
+// Where a path's figure ends, followed through its records: libemf2svg
+// closes the last figure of every path, so a stroked path whose last figure
+// is open gets an empty figure at its end point to close instead.
+class PathFigures {
+public:
+    // Follows `record` of `type` (its points' counts checked already).
+    void Follow(quint32 type, QByteArrayView record) {
+        const auto s32 = [&](qsizetype at) {
+            return qFromLittleEndian<qint32>(record.data() + at);
+        };
+        const auto s16 = [&](qsizetype at) {
+            return qFromLittleEndian<qint16>(record.data() + at);
+        };
+        const auto lastPoint = [&](bool wide) {
+            const qint32 count = s32(24);
+            if (count <= 0)
+                return;
+            if (wide)
+                end_ = {s32(28 + 8 * (count - 1)), s32(32 + 8 * (count - 1))};
+            else
+                end_ = {s16(28 + 4 * (count - 1)), s16(30 + 4 * (count - 1))};
+            open_ = true;
+        };
+        switch (type) {
+        case kBeginPath:
+            followed_ = true;
+            open_ = false;
+            break;
+        case kMoveToEx:
+        case 54: // EMR_LINETO
+            if (record.size() < 16) {
+                followed_ = false;
+                break;
+            }
+            end_ = {s32(8), s32(12)};
+            open_ = type != kMoveToEx;
+            break;
+        case 2: // EMR_POLYBEZIER, EMR_POLYLINE, EMR_POLYBEZIERTO, EMR_POLYLINETO
+        case 4:
+        case 5:
+        case 6:
+            lastPoint(true);
+            break;
+        case 85: // the same with 16-bit points
+        case 87:
+        case 88:
+        case 89:
+            lastPoint(false);
+            break;
+        case 3: // EMR_POLYGON, EMR_POLYGON16: closed figures
+        case 86:
+        case kCloseFigure:
+            open_ = false;
+            break;
+        default:
+            // Arcs, poly-polylines and other drawing records end where this
+            // does not follow; state records (pens, colours) leave the path.
+            if ((type >= 2 && type <= 8) || (type >= 41 && type <= 47) || type == 55 ||
+                type == 56 || (type >= 85 && type <= 92))
+                followed_ = false;
+        }
+    }
+
+    // The records to play before the path's end so that its last figure
+    // stays open when it is stroked.
+    QByteArray BeforeEnd(quint32 operation) const {
+        if (operation != kStrokePath || !followed_ || !open_)
+            return {};
+        return Record(kMoveToEx, {end_.first, end_.second});
+    }
+
+private:
+    bool followed_ = false;
+    bool open_ = false;
+    std::pair<qint32, qint32> end_;
+};
+
+// The records up to the end-of-file record, for libemf2svg to play as GDI
+// would: the window's and the viewport's extents first set to GDI's
+// starting 1 x 1 (libemf2svg starts them at 0, so a file that turns to
+// MM_ANISOTROPIC without setting both, pstoedit's for one, would be drawn at
+// coordinates that are not numbers), stroked paths left open where the file
+// leaves them, and the header's file length and record count made true.
 QByteArray Playable(QByteArrayView data, const EmfRecords& records) {
-    QByteArray file = data.first(records.end).toByteArray();
-    qToLittleEndian(quint32(records.end), file.data() + 48);
-    qToLittleEndian(records.count, file.data() + 52);
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(data.data() + at); };
+    const qsizetype headerBytes = u32(4);
+    QByteArray file = data.first(headerBytes).toByteArray();
+    file += Record(kSetWindowExtEx, {1, 1}) + Record(kSetViewportExtEx, {1, 1});
+    quint32 count = records.count + 2;
+    PathFigures figures;
+    for (qsizetype at = headerBytes; at < records.end;) {
+        const quint32 type = u32(at), length = u32(at + 4);
+        const qsizetype next = at + length;
+        if (type == kEndPath && next + 8 <= records.end) {
+            const QByteArray before = figures.BeforeEnd(u32(next));
+            file += before;
+            count += before.isEmpty() ? 0 : 1;
+        }
+        figures.Follow(type, data.sliced(at, length));
+        file += data.sliced(at, length);
+        at = next;
+    }
+    qToLittleEndian(quint32(file.size()), file.data() + 48);
+    qToLittleEndian(count, file.data() + 52);
     return file;
 }
 

@@ -48,6 +48,13 @@ QString NotBuiltToolTip(const QString& label) {
         .arg(label);
 }
 
+// The tooltip tells the mouse, the description screen readers, what lies
+// behind an entry beyond its name.
+void SetEntryTip(QListWidgetItem& entry, const QString& tip) {
+    entry.setToolTip(tip);
+    entry.setData(Qt::AccessibleDescriptionRole, tip.section(QLatin1Char('\n'), 1));
+}
+
 // Why the folder's names cannot be read, or empty when they can.
 QString ListingFailure(const std::string& directory) {
     DIR* listing = opendir(directory.empty() ? "/" : directory.c_str());
@@ -67,6 +74,7 @@ MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnai
         "(never off the disk); keypad + and - change the thumbnail size; Esc stops making "
         "thumbnails. File → Render Selection renders the selected photos into drawing "
         "files."));
+    setAccessibleName(QCoreApplication::translate("MosaicView", "Mosaic"));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -257,7 +265,7 @@ void MosaicView::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& ba
         QListWidgetItem* entry = item(row);
         store_.Add(QByteArray::fromStdString(photoPaths[row]), result.image, result.photoSize,
                    result.compressed);
-        entry->setToolTip(EntryToolTip(entry->text(), result.photoSize));
+        SetEntryTip(*entry, EntryToolTip(entry->text(), result.photoSize));
         ++built_;
     }
     if (progress_ != nullptr && job_ != nullptr)
@@ -285,7 +293,7 @@ void MosaicView::EndBuild(bool complete) {
     if (!complete) {
         const auto notBuilt = std::lower_bound(buildIndex_.begin(), buildIndex_.end(), delivered);
         for (int row = static_cast<int>(notBuilt - buildIndex_.begin()); row < count(); ++row)
-            item(row)->setToolTip(NotBuiltToolTip(item(row)->text()));
+            SetEntryTip(*item(row), NotBuiltToolTip(item(row)->text()));
         if (Host() != nullptr)
             Host()->ShowStatusMessage(
                 QCoreApplication::translate(

@@ -1,9 +1,11 @@
 // A sample of a colour in a one-pixel black frame. The colour covers all of
-// the frame but its top and left lines.
+// the frame but its top and left lines. It takes the keyboard focus, which
+// a dotted frame inside shows, so that screen readers reach it.
 #pragma once
 
 #include "render/Colorref.h"
 
+#include <QColor>
 #include <QWidget>
 
 #include <functional>
@@ -19,6 +21,8 @@ public:
     using ColorSource = std::function<kolvira::COLORREF()>;
 
     explicit ColorSwatch(ColorSource color, QWidget* parent = nullptr);
+
+    QColor Color() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

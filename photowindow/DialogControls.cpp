@@ -51,12 +51,21 @@ QPushButton* DialogLayout::PushButton(const char* name, const QString& text, Dia
     return Place(new QPushButton(text, &dialog_), name, rect);
 }
 
-QRadioButton* DialogLayout::RadioButton(const char* name, const QString& text, DialogRect rect) {
-    return Place(new QRadioButton(text, &dialog_), name, rect);
+QRadioButton* DialogLayout::RadioButton(const char* name, const QString& text, DialogRect rect,
+                                        QGroupBox* group) {
+    if (group == nullptr)
+        return Place(new QRadioButton(text, &dialog_), name, rect);
+    auto* button = Place(new QRadioButton(text, group), name, rect);
+    button->move(button->pos() - group->pos());
+    return button;
 }
 
 QCheckBox* DialogLayout::CheckBox(const char* name, const QString& text, DialogRect rect) {
-    return Place(new QCheckBox(text, &dialog_), name, rect);
+    auto* box = Place(new QCheckBox(text, &dialog_), name, rect);
+    // A text spaced out to line up on screen is read without the spaces.
+    if (text.simplified() != text)
+        box->setAccessibleName(text.simplified());
+    return box;
 }
 
 QSlider* DialogLayout::Slider(const char* name, DialogRect rect, DialogRect label) {

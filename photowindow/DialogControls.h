@@ -43,7 +43,10 @@ public:
     // "Cancel": closes with Cancel.
     QPushButton* CancelButton(DialogRect rect);
     QPushButton* PushButton(const char* name, const QString& text, DialogRect rect);
-    QRadioButton* RadioButton(const char* name, const QString& text, DialogRect rect);
+    // Made inside `group` when given, so that screen readers announce the
+    // group with it; `rect` is in the dialog's units all the same.
+    QRadioButton* RadioButton(const char* name, const QString& text, DialogRect rect,
+                              QGroupBox* group = nullptr);
     QCheckBox* CheckBox(const char* name, const QString& text, DialogRect rect);
     // Horizontal, 0..100, no tick marks, across the width of `rect`, its
     // groove level with the middle of `label`, the rectangle of the text

@@ -3,6 +3,8 @@
 #include "photowindow/DialogControls.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -39,26 +41,35 @@ constexpr std::array<StyleButton, 7> kStyleButtons{{
 
 } // namespace
 
+QString StyleText(int style) {
+    for (const StyleButton& button : kStyleButtons) {
+        if (button.style == style)
+            return PaintDialog::tr(button.text);
+    }
+    return PaintDialog::tr("Photo Editor");
+}
+
 PaintDialog::PaintDialog(RenderSettings& settings, std::function<void()> applied, QWidget* parent)
     : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
     DialogLayout layout(*this, tr("Paint"), 247, 247);
 
     layout.OkButton({190, 226, 50, 14});
-    layout.GroupBox(tr("Art of Drawing"), {7, 7, 233, 128});
+    QGroupBox* art = layout.GroupBox(tr("Art of Drawing"), {7, 7, 233, 128});
     styles_ = new QButtonGroup(this);
     styles_->setExclusive(true);
     for (const StyleButton& button : kStyleButtons)
-        styles_->addButton(layout.RadioButton(button.name, tr(button.text), {21, button.y, 71, 10}),
-                           button.style);
+        styles_->addButton(
+            layout.RadioButton(button.name, tr(button.text), {21, button.y, 71, 10}, art),
+            button.style);
     penPress_ = layout.Slider("penPress", {55, 159, 185, 19}, kPenPressText);
     details_ = layout.Slider("details", {55, 187, 185, 19}, kDetailsText);
     auto* apply = layout.PushButton("apply", tr("Apply"), {7, 226, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &PaintDialog::OnApply);
     layout.CancelButton({132, 226, 50, 14});
-    layout.Label(tr("Details:"), Qt::AlignRight, kDetailsText);
+    layout.Label(tr("Details:"), Qt::AlignRight, kDetailsText)->setBuddy(details_);
     layout.Label(tr("more"), Qt::AlignRight, {194, 145, 46, 8});
     layout.Label(tr("less"), Qt::AlignLeft, {55, 145, 46, 8});
-    layout.Label(tr("Pen press:"), Qt::AlignRight, kPenPressText);
+    layout.Label(tr("Pen press:"), Qt::AlignRight, kPenPressText)->setBuddy(penPress_);
 }
 
 void PaintDialog::OnInitDialog() {

@@ -8,6 +8,8 @@
 #include "framework/Dialog.h"
 #include "photowindow/RenderSettings.h"
 
+#include <QString>
+
 #include <functional>
 
 class QButtonGroup;
@@ -34,5 +36,9 @@ private:
     RenderSettings& settings_;
     std::function<void()> applied_;
 };
+
+// The name of a drawing style as the dialog shows it; "Photo Editor" for
+// the photo effects.
+QString StyleText(int style);
 
 } // namespace kolvira

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QLabel>
 #include <QPushButton>
 #include <QSlider>
 
@@ -90,13 +91,21 @@ PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<voi
         effectSwitches_[i] = layout.CheckBox(effect.name, tr(effect.text), effect.rect);
         if (effect.flag == &RenderSettings::impressionBrush) {
             brushSize_ = MakeNumberEdit(layout, this, "brushSize", {229, 22, 24, 14});
+            brushSize_->setAccessibleName(tr("Brush size"));
         }
     }
     redLevel_ = layout.Slider("redLevel", {67, 121, 185, 13}, kRedText);
     greenLevel_ = layout.Slider("greenLevel", {67, 137, 185, 13}, kGreenText);
     blueLevel_ = layout.Slider("blueLevel", {67, 153, 185, 13}, kBlueText);
+    // Each swatch comes before the button that chooses its colour.
+    auto* oldSwatch = layout.Place(new ColorSwatch([this] { return oldColor; }, this), "oldSwatch",
+                                   {53, 190, 23, 12});
+    oldSwatch->setAccessibleName(tr("Colour to replace"));
     auto* chooseOld = layout.PushButton("chooseOldColor", tr("old"), {82, 190, 23, 12});
     connect(chooseOld, &QAbstractButton::clicked, this, [this] { ChooseColor(oldColor); });
+    auto* newSwatch = layout.Place(new ColorSwatch([this] { return newColor; }, this), "newSwatch",
+                                   {138, 190, 23, 12});
+    newSwatch->setAccessibleName(tr("Replacement colour"));
     auto* chooseNew = layout.PushButton("chooseNewColor", tr("new"), {167, 190, 23, 12});
     connect(chooseNew, &QAbstractButton::clicked, this, [this] { ChooseColor(newColor); });
     replaceDepth_ = MakeNumberEdit(layout, this, "replaceDepth", {229, 188, 24, 14});
@@ -108,18 +117,14 @@ PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<voi
     layout.GroupBox(QString(), {7, 7, 260, 252});
     layout.Label(tr("more"), Qt::AlignRight, {206, 108, 46, 8});
     layout.Label(tr("less"), Qt::AlignLeft, {67, 108, 46, 8});
-    layout.Label(tr("Brightness:"), Qt::AlignRight, kBrightnessText);
-    layout.Label(tr("Red:"), Qt::AlignRight, kRedText);
-    layout.Label(tr("Green:"), Qt::AlignRight, kGreenText);
-    layout.Label(tr("Blue:"), Qt::AlignRight, kBlueText);
+    layout.Label(tr("Brightness:"), Qt::AlignRight, kBrightnessText)->setBuddy(brightness_);
+    layout.Label(tr("Red:"), Qt::AlignRight, kRedText)->setBuddy(redLevel_);
+    layout.Label(tr("Green:"), Qt::AlignRight, kGreenText)->setBuddy(greenLevel_);
+    layout.Label(tr("Blue:"), Qt::AlignRight, kBlueText)->setBuddy(blueLevel_);
     // The replacement row: "Replace:" [old] old "with" [new] new "depth:" [depth].
     layout.Label(tr("Replace:"), Qt::AlignRight, {17, 194, 32, 8});
-    layout.Place(new ColorSwatch([this] { return oldColor; }, this), "oldSwatch",
-                 {53, 190, 23, 12});
-    layout.Place(new ColorSwatch([this] { return newColor; }, this), "newSwatch",
-                 {138, 190, 23, 12});
     layout.Label(tr("with"), Qt::AlignHCenter, {112, 194, 20, 8});
-    layout.Label(tr("depth:"), Qt::AlignRight, {198, 194, 25, 8});
+    layout.Label(tr("depth:"), Qt::AlignRight, {198, 194, 25, 8})->setBuddy(replaceDepth_);
 }
 
 // The switches and sliders open at fixed positions; the colours and the two

@@ -3,6 +3,7 @@
 #include "framework/ChildFrame.h"
 #include "framework/WindowHost.h"
 #include "imageio/PhotoScaling.h"
+#include "photowindow/AccessibleViews.h"
 
 #include <QCoreApplication>
 #include <QMdiArea>
@@ -28,6 +29,7 @@ constexpr qint64 kLargestFrameSide = 32767;
 } // namespace
 
 PhotoView::PhotoView(PhotoDocument& document) : document_(document) {
+    InstallAccessibleViews();
     setWhatsThis(QCoreApplication::translate(
         "PhotoView",
         "The photo window: the photo at the window's width. Paint and Photo Editor turn "

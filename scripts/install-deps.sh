@@ -9,12 +9,14 @@ packages=(
   # the translations: lupdate and lrelease, and Qt's own texts translated
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjxl-dev libjxl-tools libexiv2-dev
-  libheif-dev libheif-examples
+  libheif-dev libheif-examples libavif-bin
   libraw-dev
   libwmf-dev libemf2svg-dev libfontconfig-dev
   liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev libvips-dev libpng-dev
   xvfb xauth dbus-daemon
+  # gdbus and gapplication, the D-Bus clients the start-up tests reach Kolvira with
+  libglib2.0-bin
   poppler-utils fonts-liberation2
   python3 python3-pil
   # public sample pictures the tests check against: icons, the PNG test suite
@@ -27,6 +29,8 @@ packages=(
   # the package's checker, and GNOME's thumbnail factory with its sandbox as
   # the file managers' client of the thumbnailer
   lintian gir1.2-gnomedesktop-3.0 python3-gi bubblewrap
+  # a screen reader's view: the accessibility bus and its client library
+  at-spi2-core gir1.2-atspi-2.0
 )
 
 missing=()

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Photo %1</source>
+        <translation>Foto %1</translation>
+    </message>
+    <message>
+        <source>Photo %1 drawn as %2</source>
+        <translation>Foto %1, gezeichnet als %2</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Rot %1, Grün %2, Blau %3</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Cannot open %1:
@@ -830,6 +845,10 @@ Beispiele:
         <source>Toolbar</source>
         <translation>Werkzeugleiste</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Weitere Schaltflächen</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -1199,7 +1218,8 @@ Nicht gerendert:</translation>
 
 Turns photographs into drawings and shows a folder&apos;s photos as a Mosaic.
 Each FILE opens as File &gt; Open would: the Mosaic of its folder, with the file
-selected. When Kolvira is already running, the files open in it instead.
+selected. When Kolvira is already running, the files open in it instead,
+and without FILE it comes to the front.
 
       --new-instance  start a separate program even when one is running
   -h, --help          show this help and exit
@@ -1209,12 +1229,17 @@ selected. When Kolvira is already running, the files open in it instead.
 
 Macht aus Fotos Zeichnungen und zeigt die Fotos eines Ordners als Mosaik.
 Jede DATEI öffnet sich wie mit Datei &gt; Öffnen: das Mosaik ihres Ordners, mit
-der Datei ausgewählt. Läuft Kolvira bereits, öffnen sich die Dateien dort.
+der Datei ausgewählt. Läuft Kolvira bereits, öffnen sich die Dateien dort,
+und ohne DATEI kommt es nach vorne.
 
       --new-instance  ein eigenes Programm starten, auch wenn eines läuft
   -h, --help          diese Hilfe zeigen und beenden
       --version       die Version zeigen und beenden
 </translation>
+    </message>
+    <message>
+        <source>cannot take the name %1 on the session bus</source>
+        <translation>der Name %1 auf dem Sitzungsbus kann nicht übernommen werden</translation>
     </message>
 </context>
 <context>
@@ -1298,14 +1323,6 @@ Befehlszeile.
         <translation>&amp;Statusleiste</translation>
     </message>
     <message>
-        <source>Paint</source>
-        <translation>Malen</translation>
-    </message>
-    <message>
-        <source>Photo Editor</source>
-        <translation>Fotoeditor</translation>
-    </message>
-    <message>
         <source>More size</source>
         <translation>Größer</translation>
     </message>
@@ -1348,6 +1365,14 @@ Befehlszeile.
     <message>
         <source>Refresh</source>
         <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paint</source>
+        <translation>&amp;Malen</translation>
+    </message>
+    <message>
+        <source>Photo &amp;Editor</source>
+        <translation>&amp;Fotoeditor</translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1438,10 @@ Befehlszeile.
         <source>Kolvira Help</source>
         <translation>Kolvira-Hilfe</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
 </context>
 <context>
     <name>kolvira::PaintDialog</name>
@@ -1471,6 +1500,10 @@ Befehlszeile.
     <message>
         <source>Pen press:</source>
         <translation>Stiftdruck:</translation>
+    </message>
+    <message>
+        <source>Photo Editor</source>
+        <translation>Fotoeditor</translation>
     </message>
 </context>
 <context>
@@ -1558,6 +1591,18 @@ Befehlszeile.
     <message>
         <source>depth:</source>
         <translation>Tiefe:</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Pinselgröße</translation>
+    </message>
+    <message>
+        <source>Colour to replace</source>
+        <translation>Zu ersetzende Farbe</translation>
+    </message>
+    <message>
+        <source>Replacement colour</source>
+        <translation>Ersatzfarbe</translation>
     </message>
 </context>
 <context>

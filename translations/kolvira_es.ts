@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Photo %1</source>
+        <translation>Foto %1</translation>
+    </message>
+    <message>
+        <source>Photo %1 drawn as %2</source>
+        <translation>Foto %1 dibujada como %2</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Rojo %1, verde %2, azul %3</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Cannot open %1:
@@ -832,6 +847,10 @@ Ejemplos:
         <source>Toolbar</source>
         <translation>Barra de herramientas</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Más botones</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -1201,7 +1220,8 @@ Sin renderizar:</translation>
 
 Turns photographs into drawings and shows a folder&apos;s photos as a Mosaic.
 Each FILE opens as File &gt; Open would: the Mosaic of its folder, with the file
-selected. When Kolvira is already running, the files open in it instead.
+selected. When Kolvira is already running, the files open in it instead,
+and without FILE it comes to the front.
 
       --new-instance  start a separate program even when one is running
   -h, --help          show this help and exit
@@ -1211,12 +1231,17 @@ selected. When Kolvira is already running, the files open in it instead.
 
 Convierte fotografías en dibujos y muestra las fotos de una carpeta como mosaico.
 Cada ARCHIVO se abre como con Archivo &gt; Abrir: el mosaico de su carpeta, con el
-archivo seleccionado. Si Kolvira ya está en marcha, los archivos se abren en él.
+archivo seleccionado. Si Kolvira ya está en marcha, los archivos se abren en él,
+y sin ARCHIVO pasa al frente.
 
       --new-instance  iniciar un programa aparte aunque ya haya uno en marcha
   -h, --help          mostrar esta ayuda y salir
       --version       mostrar la versión y salir
 </translation>
+    </message>
+    <message>
+        <source>cannot take the name %1 on the session bus</source>
+        <translation>no se puede tomar el nombre %1 en el bus de sesión</translation>
     </message>
 </context>
 <context>
@@ -1299,14 +1324,6 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
         <translation>Barra de e&amp;stado</translation>
     </message>
     <message>
-        <source>Paint</source>
-        <translation>Pintar</translation>
-    </message>
-    <message>
-        <source>Photo Editor</source>
-        <translation>Editor de fotos</translation>
-    </message>
-    <message>
         <source>More size</source>
         <translation>Más grande</translation>
     </message>
@@ -1349,6 +1366,14 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>Refresh</source>
         <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>&amp;Paint</source>
+        <translation>&amp;Pintar</translation>
+    </message>
+    <message>
+        <source>Photo &amp;Editor</source>
+        <translation>&amp;Editor de fotos</translation>
     </message>
 </context>
 <context>
@@ -1414,6 +1439,10 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
         <source>Kolvira Help</source>
         <translation>Ayuda de Kolvira</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texto de ayuda</translation>
+    </message>
 </context>
 <context>
     <name>kolvira::PaintDialog</name>
@@ -1472,6 +1501,10 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>Pen press:</source>
         <translation>Presión:</translation>
+    </message>
+    <message>
+        <source>Photo Editor</source>
+        <translation>Editor de fotos</translation>
     </message>
 </context>
 <context>
@@ -1559,6 +1592,18 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>depth:</source>
         <translation>rango:</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Tamaño del pincel</translation>
+    </message>
+    <message>
+        <source>Colour to replace</source>
+        <translation>Color que se sustituye</translation>
+    </message>
+    <message>
+        <source>Replacement colour</source>
+        <translation>Color sustituto</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Photo %1</source>
+        <translation>Photo %1</translation>
+    </message>
+    <message>
+        <source>Photo %1 drawn as %2</source>
+        <translation>Photo %1 dessinée en %2</translation>
+    </message>
+    <message>
+        <source>Red %1, green %2, blue %3</source>
+        <translation>Rouge %1, vert %2, bleu %3</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Cannot open %1:
@@ -833,6 +848,10 @@ Exemples&#xa0;:
         <source>Toolbar</source>
         <translation>Barre d&apos;outils</translation>
     </message>
+    <message>
+        <source>More buttons</source>
+        <translation>Autres boutons</translation>
+    </message>
 </context>
 <context>
     <name>MenuBar</name>
@@ -1202,7 +1221,8 @@ Non rendues&#xa0;:</translation>
 
 Turns photographs into drawings and shows a folder&apos;s photos as a Mosaic.
 Each FILE opens as File &gt; Open would: the Mosaic of its folder, with the file
-selected. When Kolvira is already running, the files open in it instead.
+selected. When Kolvira is already running, the files open in it instead,
+and without FILE it comes to the front.
 
       --new-instance  start a separate program even when one is running
   -h, --help          show this help and exit
@@ -1212,12 +1232,17 @@ selected. When Kolvira is already running, the files open in it instead.
 
 Transforme des photos en dessins et affiche les photos d&apos;un dossier en mosaïque.
 Chaque FICHIER s&apos;ouvre comme avec Fichier &gt; Ouvrir&#xa0;: la mosaïque de son dossier,
-le fichier sélectionné. Si Kolvira est déjà lancé, les fichiers s&apos;y ouvrent.
+le fichier sélectionné. Si Kolvira est déjà lancé, les fichiers s&apos;y ouvrent,
+et sans FICHIER il passe au premier plan.
 
       --new-instance  lancer un programme distinct même si un autre tourne
   -h, --help          afficher cette aide et quitter
       --version       afficher la version et quitter
 </translation>
+    </message>
+    <message>
+        <source>cannot take the name %1 on the session bus</source>
+        <translation>impossible de prendre le nom %1 sur le bus de session</translation>
     </message>
 </context>
 <context>
@@ -1300,14 +1325,6 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
         <translation>Barre d&apos;é&amp;tat</translation>
     </message>
     <message>
-        <source>Paint</source>
-        <translation>Peindre</translation>
-    </message>
-    <message>
-        <source>Photo Editor</source>
-        <translation>Éditeur de photo</translation>
-    </message>
-    <message>
         <source>More size</source>
         <translation>Plus grand</translation>
     </message>
@@ -1350,6 +1367,14 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>Refresh</source>
         <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>&amp;Paint</source>
+        <translation>&amp;Peindre</translation>
+    </message>
+    <message>
+        <source>Photo &amp;Editor</source>
+        <translation>É&amp;diteur de photo</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1440,10 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
         <source>Kolvira Help</source>
         <translation>Aide de Kolvira</translation>
     </message>
+    <message>
+        <source>Help text</source>
+        <translation>Texte d&apos;aide</translation>
+    </message>
 </context>
 <context>
     <name>kolvira::PaintDialog</name>
@@ -1473,6 +1502,10 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>Pen press:</source>
         <translation>Pression&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Photo Editor</source>
+        <translation>Éditeur de photo</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1593,18 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>depth:</source>
         <translation>écart&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Taille du pinceau</translation>
+    </message>
+    <message>
+        <source>Colour to replace</source>
+        <translation>Couleur à remplacer</translation>
+    </message>
+    <message>
+        <source>Replacement colour</source>
+        <translation>Couleur de remplacement</translation>
     </message>
 </context>
 <context>

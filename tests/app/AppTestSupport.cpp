@@ -255,7 +255,10 @@ QMenu* MenuNamed(const MainWindow* frame, const QString& title) {
 QStringList ItemTexts(const QMenu* menu) {
     QStringList texts;
     for (const QAction* action : menu->actions())
-        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        texts << (action->isSeparator() ? QStringLiteral("-")
+                  : action->shortcut().isEmpty()
+                      ? action->text()
+                      : action->text() + QLatin1Char('\t') + action->shortcut().toString());
     return texts;
 }
 

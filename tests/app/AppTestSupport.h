@@ -123,7 +123,8 @@ void DoubleClick(QWidget* widget, QPoint at);
 
 QStringList MenuTitles(const MainWindow* frame);
 QMenu* MenuNamed(const MainWindow* frame, const QString& title);
-// The texts of a menu's items, "-" standing for a separator.
+// The texts of a menu's items as it shows them ("Name\tKey"), "-" standing
+// for a separator.
 QStringList ItemTexts(const QMenu* menu);
 
 // Counts the paint events a widget receives, to tell a repaint that reached

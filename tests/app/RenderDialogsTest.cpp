@@ -344,14 +344,27 @@ private slots:
         PhotoEditorDialog dialog(record);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Photo Editor"));
         QCOMPARE(dialog.size(), InPixels(0, 0, 274, 286).size());
-        QCOMPARE(TabStops(dialog),
-                 QStringList({"IDOK OK", "invertColors Inversed colors",
-                              "shiftColors Shifted colors", "sandySky Sandy sky", "blur Blur",
-                              "impressionBrush Impression   brush:", "brushSize", "stamp Stamp",
-                              "blackWhitePhoto Black-white photo",
-                              "blackWhiteDream Black-white dream", "redLevel", "greenLevel",
-                              "blueLevel", "chooseOldColor old", "chooseNewColor new",
-                              "replaceDepth", "brightness", "apply Apply", "IDCANCEL Cancel"}));
+        QCOMPARE(TabStops(dialog), QStringList({"IDOK OK",
+                                                "invertColors Inversed colors",
+                                                "shiftColors Shifted colors",
+                                                "sandySky Sandy sky",
+                                                "blur Blur",
+                                                "impressionBrush Impression   brush:",
+                                                "brushSize",
+                                                "stamp Stamp",
+                                                "blackWhitePhoto Black-white photo",
+                                                "blackWhiteDream Black-white dream",
+                                                "redLevel",
+                                                "greenLevel",
+                                                "blueLevel",
+                                                "oldSwatch",
+                                                "chooseOldColor old",
+                                                "newSwatch",
+                                                "chooseNewColor new",
+                                                "replaceDepth",
+                                                "brightness",
+                                                "apply Apply",
+                                                "IDCANCEL Cancel"}));
         // The frame around the controls lies beneath them, so clicks reach them.
         dialog.show();
         QCOMPARE(dialog.childAt(Find(dialog, "blur")->geometry().center()), Find(dialog, "blur"));

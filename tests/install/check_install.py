@@ -22,6 +22,7 @@ EXPECTED = [
     "libexec/kolvira/kolvira-decode",
     "libexec/kolvira/kolvira-decode-emf",
     f"share/applications/{APP_ID}.desktop",
+    f"share/dbus-1/services/{APP_ID}.service",
     f"share/metainfo/{APP_ID}.metainfo.xml",
     f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
     "share/man/man1/kolvira.1.gz",
@@ -103,7 +104,8 @@ def check_licences(prefix):
         sys.exit("\n".join(faults))
 
 
-def check_tree(prefix):
+def check_tree(prefix, installed):
+    """Checks the tree under `prefix`, which is `installed` once installed."""
     missing = [p for p in EXPECTED if not os.path.isfile(os.path.join(prefix, p))]
     if missing:
         sys.exit(f"missing under {prefix}: {missing}")
@@ -111,6 +113,11 @@ def check_tree(prefix):
     share = os.path.join(prefix, "share")
     desktop = os.path.join(share, "applications", APP_ID + ".desktop")
     run("desktop-file-validate", desktop)
+    # The bus starts the program by its path once installed.
+    service = open(os.path.join(share, "dbus-1", "services", APP_ID + ".service")).read()
+    expected = f"[D-BUS Service]\nName={APP_ID}\nExec={installed}/bin/kolvira --gapplication-service\n"
+    if service != expected:
+        sys.exit(f"the D-Bus service file reads\n{service}not\n{expected}")
     for entry in (desktop, os.path.join(share, "thumbnailers", "kolvira.thumbnailer")):
         mime_line = re.search(r"^MimeType=(.*)$", open(entry).read(), re.M).group(1)
         unknown = set(filter(None, mime_line.split(";"))) - known_mime_types()
@@ -158,7 +165,7 @@ def main():
         if mode == "tree":
             prefix = os.path.join(scratch, "prefix")
             run(tool, "--install", build, "--prefix", prefix)
-            check_tree(prefix)
+            check_tree(prefix, prefix)
             return
         # cpack reports its progress on stderr.
         run(tool, "-G", "DEB", "-B", scratch, cwd=build, stderr_fails=False)
@@ -176,7 +183,7 @@ def main():
             sys.exit(tags)
         root = os.path.join(scratch, "root")
         run("dpkg-deb", "-x", deb, root)
-        check_tree(os.path.join(root, "usr"))
+        check_tree(os.path.join(root, "usr"), "/usr")
         shown = run(os.path.join(root, "usr", "bin", "kolvira-render"), "--version",
                     stderr_fails=False)
         if shown.strip() != f"kolvira-render {version}":

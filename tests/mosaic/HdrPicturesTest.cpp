@@ -1,7 +1,7 @@
-// HDR pictures (PQ and HLG) in JPEG XL and HEIC, written by libjxl's cjxl and
-// libheif's encoder, shown in sRGB by one curve whatever the format: the
-// same light gives the same grey in every format, reference white (203 nits;
-// HLG's 75% signal) is near white, and a PQ gradient runs from black to white.
+// HDR pictures (PQ and HLG) in JPEG XL, HEIC and AVIF, written by libjxl's
+// cjxl, libheif's encoder and libavif's avifenc, shown in sRGB by one curve whatever the format:
+// the same light gives the same grey in every format, reference white (203 nits; HLG's 75% signal)
+// is near white, and a PQ gradient runs from black to white.
 #include "TestPhotos.h"
 #include "imageio/PhotoDecoding.h"
 
@@ -17,6 +17,8 @@ namespace {
 
 constexpr double kPq203Nits = 0.5806; // PQ's signal for 203 nits
 constexpr double kHlgReferenceWhite = 0.75;
+// libjxl's test picture: a grey PQ ramp over the whole 10,000 nits.
+constexpr const char* kPqGradient = "/usr/share/libjxl-testdata/jxl/pq_gradient.jxl";
 
 heif_error AppendTo(heif_context*, const void* data, size_t size, void* bytes) {
     static_cast<QByteArray*>(bytes)->append(static_cast<const char*>(data),
@@ -87,6 +89,40 @@ QByteArray GreyJxl(double signal, const char* space, int peakNits = 0) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// `png` (16 bits) as a 10-bit AVIF written by avifenc, with BT.2020 primaries
+// and `transfer` (8 BT.709, 16 PQ, 18 HLG) in its nclx box.
+QByteArray AvifFromPng(const QString& png, int transfer) {
+    const QString avif = png + QStringLiteral(".avif");
+    QProcess avifenc;
+    avifenc.start("avifenc", {"--cicp", QStringLiteral("9/%1/9").arg(transfer), "-d", "10", "-y",
+                              "444", "--min", "0", "--max", "0", "--ignore-icc", png, avif});
+    if (!avifenc.waitForFinished(60'000) || avifenc.exitCode() != 0)
+        return {};
+    QFile file(avif);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray GreyAvif(double signal, int transfer) {
+    QTemporaryDir dir;
+    const QString png = dir.filePath("grey.png");
+    QImage grey(64, 32, QImage::Format_RGBX64);
+    const auto code = static_cast<quint16>(std::lround(signal * 65535));
+    grey.fill(QColor::fromRgba64(code, code, code));
+    grey.save(png);
+    return AvifFromPng(png, transfer);
+}
+
+// libjxl's PQ ramp as an AVIF: its code values, as djxl writes them, tagged PQ.
+QByteArray PqGradientAvif() {
+    QTemporaryDir dir;
+    const QString png = dir.filePath("ramp.png");
+    QProcess djxl;
+    djxl.start("djxl", {QString::fromLatin1(kPqGradient), png});
+    if (!djxl.waitForFinished(60'000) || djxl.exitCode() != 0)
+        return {};
+    return AvifFromPng(png, 16);
+}
+
 // The grey the decoding routine shows for `bytes`, or -1.
 int ShownGrey(const QByteArray& bytes, const char* extension) {
     QTemporaryDir dir;
@@ -115,12 +151,16 @@ TEST(HdrPicturesTest, TheSameLightShowsTheSameGreyInEveryFormat) {
     // HLG's reference display peaks at 1000 nits: a PQ picture mastered for
     // one shows 203 nits as HLG shows its reference white.
     const int pq1000Jxl = ShownGrey(GreyJxl(kPq203Nits, "RGB_D65_202_Rel_PeQ", 1000), "jxl");
+    const int pqAvif = ShownGrey(GreyAvif(kPq203Nits, 16), "avif");
+    const int hlgAvif = ShownGrey(GreyAvif(kHlgReferenceWhite, 18), "avif");
     const Case cases[] = {
         {"PQ 203 nits, JPEG XL", pqJxl, -1},
         {"PQ 203 nits, HEIC", pqHeic, 0},
         {"HLG 75%, JPEG XL", hlgJxl, -1},
         {"HLG 75%, HEIC", hlgHeic, 2},
         {"PQ 203 nits of 1000, JPEG XL", pq1000Jxl, 2},
+        {"PQ 203 nits, AVIF", pqAvif, 0},
+        {"HLG 75%, AVIF", hlgAvif, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -135,18 +175,23 @@ TEST(HdrPicturesTest, TheSameLightShowsTheSameGreyInEveryFormat) {
 }
 
 TEST(HdrPicturesTest, PqGradientRunsFromBlackToWhite) {
-    // libjxl's test picture: a grey PQ ramp over the whole 10,000 nits.
-    const DecodedPhoto decoded = DecodePhoto("/usr/share/libjxl-testdata/jxl/pq_gradient.jxl");
-    ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
-    const int y = decoded.image.height() / 2;
-    int previous = 0;
-    for (int x = 0; x < decoded.image.width(); ++x) {
-        const int grey = qGreen(decoded.image.pixel(x, y));
-        ASSERT_GE(grey, previous) << "at x = " << x;
-        previous = grey;
+    QTemporaryDir dir;
+    const QString avif = dir.filePath("pq_gradient.avif");
+    WriteFile(avif, PqGradientAvif());
+    for (const QString& path : {QString::fromLatin1(kPqGradient), avif}) {
+        SCOPED_TRACE(path.toStdString());
+        const DecodedPhoto decoded = DecodePhoto(Native(path));
+        ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
+        const int y = decoded.image.height() / 2;
+        int previous = 0;
+        for (int x = 0; x < decoded.image.width(); ++x) {
+            const int grey = qGreen(decoded.image.pixel(x, y));
+            ASSERT_GE(grey, previous) << "at x = " << x;
+            previous = grey;
+        }
+        EXPECT_LE(qGreen(decoded.image.pixel(0, y)), 8);
+        EXPECT_GE(previous, 250);
     }
-    EXPECT_LE(qGreen(decoded.image.pixel(0, y)), 8);
-    EXPECT_GE(previous, 250);
 }
 
 } // namespace

@@ -302,6 +302,24 @@ TEST(CodecMessagesTest, CollectsTheMessagesOfItsOwnThread) {
     EXPECT_EQ(collector.Finish(), QStringList{"from the caller"});
 }
 
+// libjxl's failures arrive as traces of dozens of lines (one of the public
+// fuzz files gave an 18 kB message); a user reads the failure's own words.
+TEST(CodecMessagesTest, ReasonLeavesOutACodecsTraceAndRepeats) {
+    const QStringList trace = {
+        "JPEG XL: the decoder found corrupt data",
+        "./lib/jxl/dec_context_map.cc:95: JXL_FAILURE: Invalid context map",
+        "./lib/jxl/dec_ans.cc:345: JXL_RETURN_IF_ERROR code=1: DecodeContextMap(...)",
+        "./lib/jxl/dec_context_map.cc:95: JXL_FAILURE: Invalid context map",
+        "libpng error: IDAT: CRC error",
+        "one more",
+        "and another"};
+    EXPECT_EQ(FailureReason("Unable to read image data", trace),
+              "Unable to read image data (JPEG XL: the decoder found corrupt data; Invalid "
+              "context map; libpng error: IDAT: CRC error)");
+    EXPECT_EQ(FailureReason("Unknown error", {"x.cc:1: JXL_RETURN_IF_ERROR code=1"}),
+              "Unknown error");
+}
+
 // Qt reads QT_IMAGEIO_MAXALLOC once, at its first look at the limit, so this
 // runs in a process of its own that has the variable from its start.
 TEST(DecodeLimitsDeathTest, EnvironmentCannotSwitchTheLimitOff) {
