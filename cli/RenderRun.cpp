@@ -29,9 +29,10 @@ std::optional<Failure> PrepareOutputDir(const QString& dir) {
         return Failure{dir, UnspellableNameReason()};
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
-        return Failure{dir, QStringLiteral("exists and is not a folder")};
+        return Failure{dir, QCoreApplication::translate("RenderRun", "exists and is not a folder")};
     if (!info.exists() && !QDir().mkpath(dir))
-        return Failure{dir, QStringLiteral("cannot create the output folder")};
+        return Failure{dir,
+                       QCoreApplication::translate("RenderRun", "cannot create the output folder")};
     return std::nullopt;
 }
 
@@ -56,7 +57,8 @@ public:
     Outcome RenderFile(const QString& input, const QString& output, qsizetype number) {
         const QString target = ResolvedPath(output);
         if (const auto taken = outputsTaken_.constFind(target); taken != outputsTaken_.constEnd())
-            return Failed(input, QStringLiteral("not written: '%1' is already the output of '%2'")
+            return Failed(input, QCoreApplication::translate(
+                                     "RenderRun", "not written: '%1' is already the output of '%2'")
                                      .arg(output, taken.value()));
         outputsTaken_.insert(target, input);
         if (IsLossyName(output))
@@ -68,7 +70,8 @@ public:
         if (const QFileInfo existing(output);
             options_.skipExisting && (existing.exists() || existing.isSymLink()))
             return {InputStatus::Skipped,
-                    {input, QStringLiteral("'%1' already exists").arg(output)}};
+                    {input,
+                     QCoreApplication::translate("RenderRun", "'%1' already exists").arg(output)}};
 
         PhotoRenderJob job;
         job.input = input;
@@ -96,7 +99,8 @@ private:
         void Loaded(const QStringList& warnings) override {
             if (!run_.options_.quiet) {
                 for (const QString& warning : warnings)
-                    Report({input_, QStringLiteral("warning: ") + warning});
+                    Report(
+                        {input_, QCoreApplication::translate("RenderRun", "warning: ") + warning});
             }
             run_.progress_.Start(QFileInfo(input_).fileName(),
                                  run_.count_ > 1
@@ -184,7 +188,8 @@ int RunRender(const CliOptions& options) {
     if (!options.reportFile.isEmpty()) {
         if (const QString reason = report.Open(NativeFileName(options.reportFile));
             !reason.isEmpty()) {
-            Report({options.reportFile, QStringLiteral("cannot open the report: ") + reason});
+            Report({options.reportFile,
+                    QCoreApplication::translate("RenderRun", "cannot open the report: ") + reason});
             return 1;
         }
     }
@@ -210,7 +215,8 @@ int RunRender(const CliOptions& options) {
             ++tally.skipped;
             if (!options.quiet)
                 Report(
-                    {outcome.failure.file, QStringLiteral("skipped: ") + outcome.failure.reason});
+                    {outcome.failure.file, QCoreApplication::translate("RenderRun", "skipped: ") +
+                                               outcome.failure.reason});
             break;
         case InputStatus::Failed:
             ++tally.failed;
@@ -221,7 +227,9 @@ int RunRender(const CliOptions& options) {
             const ReportEntry entry{NativeFileName(input),  NativeFileName(output), outcome.status,
                                     outcome.failure.reason, timer.elapsed(),        outcome.pixels};
             if (const QString reason = report.Append(ReportLine(entry)); !reason.isEmpty()) {
-                Report({options.reportFile, QStringLiteral("cannot add to the report: ") + reason});
+                Report({options.reportFile,
+                        QCoreApplication::translate("RenderRun", "cannot add to the report: ") +
+                            reason});
                 reportFailed = true; // said once; the pictures go on
             }
         }

@@ -1124,6 +1124,62 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
         <source>, %1 not started</source>
         <translation>, %1 nicht begonnen</translation>
     </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>der Ordner kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>left out: </source>
+        <translation>ausgelassen: </translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>refusing to write over the photo &apos;%1&apos;</source>
+        <translation>das Foto &apos;%1&apos; wird nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>its name is not valid in the system&apos;s encoding; choose another name</source>
+        <translation>der Name ist in der Zeichenkodierung des Systems ungültig; wählen Sie einen anderen Namen</translation>
+    </message>
+    <message>
+        <source>exists and is not a folder</source>
+        <translation>existiert und ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot create the output folder</source>
+        <translation>der Ausgabeordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>not written: &apos;%1&apos; is already the output of &apos;%2&apos;</source>
+        <translation>nicht geschrieben: &apos;%1&apos; ist schon die Ausgabe von &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists</source>
+        <translation>&apos;%1&apos; existiert bereits</translation>
+    </message>
+    <message>
+        <source>cannot open the report: </source>
+        <translation>der Bericht kann nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>skipped: </source>
+        <translation>übersprungen: </translation>
+    </message>
+    <message>
+        <source>cannot add to the report: </source>
+        <translation>der Bericht kann nicht ergänzt werden: </translation>
+    </message>
+    <message>
+        <source>cannot lock the report: </source>
+        <translation>der Bericht kann nicht gesperrt werden: </translation>
+    </message>
 </context>
 <context>
     <name>SaveTargets</name>

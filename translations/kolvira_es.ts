@@ -1126,6 +1126,62 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
         <source>, %1 not started</source>
         <translation>, %1 sin empezar</translation>
     </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>no se puede leer la carpeta: %1</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>aviso: </translation>
+    </message>
+    <message>
+        <source>left out: </source>
+        <translation>omitido: </translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>refusing to write over the photo &apos;%1&apos;</source>
+        <translation>no se sobrescribe la foto &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>its name is not valid in the system&apos;s encoding; choose another name</source>
+        <translation>su nombre no es válido en la codificación del sistema; elija otro nombre</translation>
+    </message>
+    <message>
+        <source>exists and is not a folder</source>
+        <translation>existe y no es una carpeta</translation>
+    </message>
+    <message>
+        <source>cannot create the output folder</source>
+        <translation>no se puede crear la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>not written: &apos;%1&apos; is already the output of &apos;%2&apos;</source>
+        <translation>no escrito: &apos;%1&apos; ya es la salida de &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists</source>
+        <translation>&apos;%1&apos; ya existe</translation>
+    </message>
+    <message>
+        <source>cannot open the report: </source>
+        <translation>no se puede abrir el informe: </translation>
+    </message>
+    <message>
+        <source>skipped: </source>
+        <translation>omitido: </translation>
+    </message>
+    <message>
+        <source>cannot add to the report: </source>
+        <translation>no se puede añadir al informe: </translation>
+    </message>
+    <message>
+        <source>cannot lock the report: </source>
+        <translation>no se puede bloquear el informe: </translation>
+    </message>
 </context>
 <context>
     <name>SaveTargets</name>

@@ -1127,6 +1127,62 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
         <source>, %1 not started</source>
         <translation>, %1 non commencées</translation>
     </message>
+    <message>
+        <source>cannot read the folder: %1</source>
+        <translation>impossible de lire le dossier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>warning: </source>
+        <translation>avertissement&#xa0;: </translation>
+    </message>
+    <message>
+        <source>left out: </source>
+        <translation>omis&#xa0;: </translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>le fichier ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>refusing to write over the photo &apos;%1&apos;</source>
+        <translation>refus d&apos;écrire sur la photo &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>its name is not valid in the system&apos;s encoding; choose another name</source>
+        <translation>son nom n&apos;est pas valide dans l&apos;encodage du système&#xa0;; choisissez un autre nom</translation>
+    </message>
+    <message>
+        <source>exists and is not a folder</source>
+        <translation>existe et n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>cannot create the output folder</source>
+        <translation>impossible de créer le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>not written: &apos;%1&apos; is already the output of &apos;%2&apos;</source>
+        <translation>non écrit&#xa0;: &apos;%1&apos; est déjà la sortie de &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; already exists</source>
+        <translation>&apos;%1&apos; existe déjà</translation>
+    </message>
+    <message>
+        <source>cannot open the report: </source>
+        <translation>impossible d&apos;ouvrir le rapport&#xa0;: </translation>
+    </message>
+    <message>
+        <source>skipped: </source>
+        <translation>ignoré&#xa0;: </translation>
+    </message>
+    <message>
+        <source>cannot add to the report: </source>
+        <translation>impossible d&apos;ajouter au rapport&#xa0;: </translation>
+    </message>
+    <message>
+        <source>cannot lock the report: </source>
+        <translation>impossible de verrouiller le rapport&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>SaveTargets</name>
