@@ -2,6 +2,7 @@
 
 #include "app/CommandIcons.h"
 #include "framework/DialogUnits.h"
+#include "imageio/DecoderProcess.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -23,13 +24,20 @@ AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setGeometry(units.Rect(40, 10, 119, 8));
 
+    // How far a crafted picture could reach: said where users look for it.
+    auto* decoding = new QLabel(DecodingConfinement(), this);
+    decoding->setTextFormat(Qt::PlainText);
+    decoding->setWordWrap(true);
+    decoding->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    decoding->setGeometry(units.Rect(40, 22, 130, 24));
+
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("IDOK"));
     ok->setDefault(true);
     ok->setGeometry(units.Rect(178, 7, 50, 16));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(units.X(235), units.Y(55));
+    setFixedSize(units.X(235), units.Y(52));
 }
 
 } // namespace kolvira

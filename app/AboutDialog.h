@@ -1,4 +1,5 @@
-// The About box: the program's icon, name and version, and OK.
+// The About box: the program's icon, name and version, how decoding is
+// confined, and OK.
 #pragma once
 
 #include "framework/Dialog.h"

@@ -48,7 +48,7 @@ bool Application::InitInstance() {
     // The photo template comes first: the search for an open document by
     // file name walks the templates in this order.
     templates_.push_back(std::make_unique<DocumentTemplate>(
-        129, DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
+        DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
         [](Document& document) { return new PhotoView(static_cast<PhotoDocument&>(document)); },
         // A new photo document is for the photo last opened from a Mosaic.
         [this](DocumentTemplate* owner, QString title) {
@@ -56,7 +56,7 @@ bool Application::InitInstance() {
         }));
     photoTemplate = templates_.back().get();
     templates_.push_back(
-        std::make_unique<DocumentTemplate>(130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
+        std::make_unique<DocumentTemplate>(DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
                                            [this](Document&) { return new MosaicView(this); }));
     mosaicTemplate = templates_.back().get();
 

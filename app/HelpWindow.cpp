@@ -1,5 +1,7 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpLinksAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QKeySequence>
@@ -61,6 +63,7 @@ HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window
     RegisterHelpPage();
     static const bool accessible = [] {
         QAccessible::installFactory(AccessibleHelpWindow);
+        QAccessible::installFactory(AccessibleLinkedText);
         return true;
     }();
     (void)accessible;

@@ -54,10 +54,17 @@ constexpr int kToolBarButtons[] = {ID_FILE_OPEN,      ID_FILE_PRINT_PREVIEW, ID_
                                    ID_REFRESH_MOSAIC, ID_MORE_SIZE,          ID_LESS_SIZE,  0,
                                    ID_PAINT,          ID_PHOTO_EDITOR};
 
+// The menu resource shown while `view` is active.
 int MenuIdOf(const View* view) {
     if (view == nullptr || view->GetDocument() == nullptr)
         return kMenuNoDocument;
-    return view->GetDocument()->GetDocTemplate()->ResourceId();
+    switch (view->GetDocument()->GetDocTemplate()->Kind()) {
+    case DocumentKind::Photo:
+        return kMenuPhoto;
+    case DocumentKind::Mosaic:
+        return kMenuMosaic;
+    }
+    return kMenuNoDocument;
 }
 
 } // namespace

@@ -29,6 +29,11 @@ MenuPopup ViewPopupOfDocument(const char* refreshText) {
              {ID_REVERT_TO_PHOTO, QT_TRANSLATE_NOOP("ViewMenu", "Revert to Photo")},
              {ID_ASK_TO_SAVE_DRAWINGS, QT_TRANSLATE_NOOP("ViewMenu", "Ask to Save Drawings")},
              kSeparator,
+             {ID_SAVE_LOOK, QT_TRANSLATE_NOOP("ViewMenu", "Save Look...")},
+             {ID_APPLY_LOOK, QT_TRANSLATE_NOOP("ViewMenu", "Apply Look...")},
+             {ID_APPLY_LOOK_FROM_FILE, QT_TRANSLATE_NOOP("ViewMenu", "Apply Look From File...")},
+             {ID_COPY_RENDER_COMMAND, QT_TRANSLATE_NOOP("ViewMenu", "Copy Render Command")},
+             kSeparator,
              {ID_NEXT_PHOTO, QT_TRANSLATE_NOOP("ViewMenu", "Next Photo\tAlt+Right")},
              {ID_PREVIOUS_PHOTO, QT_TRANSLATE_NOOP("ViewMenu", "Previous Photo\tAlt+Left")},
              {ID_FULL_SCREEN, QT_TRANSLATE_NOOP("ViewMenu", "Full Screen\tF11")}}};
@@ -127,6 +132,21 @@ CommandPrompt PromptOf(int commandId) {
          QT_TRANSLATE_NOOP("CommandPrompt",
                            "Ask whether to save a drawing when its window closes or leaves "
                            "its photo\nAsk to Save Drawings")},
+        {ID_SAVE_LOOK,
+         QT_TRANSLATE_NOOP("CommandPrompt",
+                           "Save the settings of this window as a look, by name or to a file\nSave "
+                           "Look")},
+        {ID_APPLY_LOOK,
+         QT_TRANSLATE_NOOP("CommandPrompt",
+                           "Draw the photo with one of the saved looks\nApply Look")},
+        {ID_APPLY_LOOK_FROM_FILE,
+         QT_TRANSLATE_NOOP("CommandPrompt",
+                           "Draw the photo with the look of a look file or of a drawing "
+                           "Kolvira made\nApply Look From File")},
+        {ID_COPY_RENDER_COMMAND,
+         QT_TRANSLATE_NOOP("CommandPrompt",
+                           "Copy the kolvira-render command that makes this drawing\nCopy "
+                           "Render Command")},
         {ID_NEXT_PHOTO,
          QT_TRANSLATE_NOOP("CommandPrompt",
                            "Show the next photo of the Mosaic in this window\nNext Photo")},

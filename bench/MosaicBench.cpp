@@ -4,6 +4,7 @@
 // from the cache. Reported as whole-build time and as ms_per_image.
 #include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ThumbnailBuilder.h"
+#include "render/ParallelChunks.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -154,7 +154,7 @@ void BM_MosaicResize(benchmark::State& state) {
     SetPerImageCounter(state, timed, paths.size());
 }
 
-const int kAllCores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+const int kAllCores = kolvira::ResolveThreadCount(0);
 
 BENCHMARK(BM_MosaicBuild)
     ->Args({1, 100, kSharedOff})

@@ -1,7 +1,9 @@
 #include "cli/CommandLine.h"
 
 #include "cli/OptionValues.h"
+#include "imageio/LookFile.h"
 #include "imageio/PictureFiles.h"
+#include "imageio/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QCoreApplication>
@@ -114,6 +116,16 @@ QString SetContactSheet(CliOptions& o, const QString& v) {
                        : QString();
 }
 
+// A whole look in place of the settings so far; options after it change single values.
+ValueSetter SetLook(LookReading (*read)(const QString&)) {
+    return [read](CliOptions& o, const QString& v) {
+        const LookReading look = read(v);
+        if (look.ok())
+            o.settings = look.settings;
+        return look.error;
+    };
+}
+
 ValueSetter SetFlag(bool CliOptions::*field, bool value) {
     return [field, value](CliOptions& o, const QString&) {
         o.*field = value;
@@ -158,6 +170,9 @@ const std::vector<OptionDefinition>& OptionTable() {
              return Store(ParseInt32(v), o.settings.replaceDepth);
          }},
         {"brush-size", 0, true, SetBrushSize},
+        {"look", 0, true, SetLook(ReadLook)},
+        {"look-from", 0, true, SetLook(ReadLookFromPicture)},
+        {"print-look", 0, false, SetAction(CliAction::PrintLook)},
         {"width", 0, true, SetCount(&CliOptions::width, 1)},
         {"threads", 0, true, SetCount(&CliOptions::threads, 0)},
         {"contact-sheet", 0, true, SetContactSheet},
@@ -216,6 +231,41 @@ bool IsOneOf(const OptionDefinition* option, std::initializer_list<const char*> 
 bool AppliesToContactSheet(const OptionDefinition* option) {
     return IsOneOf(option, {"output", "contact-sheet", "thumb-width", "dpi", "threads", "quiet",
                             "no-thumbnail-cache"});
+}
+
+// An option that sets a value of the look, named as in a look file.
+bool SetsLookValue(const OptionDefinition* option) {
+    return LookSettingNames().contains(QLatin1String(option->longName));
+}
+
+bool SetsWholeLook(const OptionDefinition* option) {
+    return IsOneOf(option, {"look", "look-from"});
+}
+
+// A value given before a whole look would be lost without a word.
+QString CheckLookOrder(const OptionDefinition* option, const QString& shownName,
+                       const std::vector<GivenOption>& given) {
+    if (!SetsWholeLook(option))
+        return {};
+    for (const GivenOption& g : given) {
+        if (SetsLookValue(g.option) || SetsWholeLook(g.option))
+            return QStringLiteral("%1 comes before %2, which sets every value: put it after")
+                .arg(g.shownName, shownName);
+    }
+    return {};
+}
+
+// --print-look takes the look's options only, and no pictures.
+QString CheckPrintLook(const CliOptions& o, const std::vector<GivenOption>& given) {
+    for (const GivenOption& g : given) {
+        if (!SetsLookValue(g.option) && !SetsWholeLook(g.option) &&
+            !IsOneOf(g.option, {"print-look"}))
+            return QStringLiteral("%1 cannot be used with --print-look").arg(g.shownName);
+    }
+    if (!o.inputs.isEmpty())
+        return QStringLiteral("--print-look takes no input pictures (got '%1')")
+            .arg(o.inputs.first());
+    return {};
 }
 
 QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& given) {
@@ -283,7 +333,7 @@ QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
         return {};
     }
     if (o.batchSuffix.isEmpty())
-        o.batchSuffix = QStringLiteral("png");
+        o.batchSuffix = WritableFormats().front().suffixes.first();
     o.writerFormat = WriterFormatForSuffix(o.batchSuffix);
     if (o.writerFormat.isEmpty())
         return QCoreApplication::translate("CommandLine", "unknown output format '%1' for --format")
@@ -358,6 +408,9 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                             .arg(shownName));
         }
 
+        if (const QString misplaced = CheckLookOrder(option, shownName, given);
+            !misplaced.isEmpty())
+            return fail(misplaced);
         const QString problem = option->apply(o, value);
         if (!problem.isEmpty())
             return fail(QCoreApplication::translate("CommandLine", "invalid value '%1' for %2: %3")
@@ -366,8 +419,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             return result;
         given.push_back({option, shownName});
     }
-    result.error =
-        o.action == CliAction::ContactSheet ? CheckContactSheet(o, given) : CheckOutputs(o, given);
+    if (o.action == CliAction::ContactSheet)
+        result.error = CheckContactSheet(o, given);
+    else if (o.action == CliAction::PrintLook)
+        result.error = CheckPrintLook(o, given);
+    else
+        result.error = CheckOutputs(o, given);
     return result;
 }
 

@@ -12,7 +12,7 @@
 
 namespace kolvira::cli {
 
-enum class CliAction { Render, ContactSheet, ShowHelp, ShowVersion };
+enum class CliAction { Render, ContactSheet, PrintLook, ShowHelp, ShowVersion };
 
 struct CliOptions {
     CliAction action = CliAction::Render;

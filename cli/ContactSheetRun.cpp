@@ -139,11 +139,11 @@ int RunContactSheet(const CliOptions& options) {
     // size takes the memory of one page.
     int leftOut = 0;
     const QSize thumbSize(options.thumbWidth, ThumbCellHeight(options.thumbWidth));
-    if (const QString reason = WriteContactSheetPdf(
+    if (const WriteOutcome written = WriteContactSheetPdf(
             output, options.sheetDpi, ScreenDpi(), thumbSize,
             [&](ContactSheetStream& sheet) { leftOut = FillSheet(sheet, photos, options); });
-        !reason.isEmpty()) {
-        Report({output, reason});
+        !written.IsWritten()) {
+        Report({output, written.Reason()});
         return 1;
     }
     return leftOut > 0 ? 1 : 0;

@@ -1,13 +1,28 @@
 #include "cli/HelpText.h"
 
+#include "imageio/WritableFormats.h"
+
 #include <QCoreApplication>
 
 namespace kolvira::cli {
+
+namespace {
+
+// "png, jpg/jpeg, bmp, tif/tiff"
+QString WritableSuffixes() {
+    QStringList formats;
+    for (const WritableFormat& format : WritableFormats())
+        formats.append(format.suffixes.join(u'/'));
+    return formats.join(QStringLiteral(", "));
+}
+
+} // namespace
 
 QString HelpText() {
     return QCoreApplication::translate("HelpText",
                                        R"(Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+       kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renders photographs as drawings. Each photo is turned upright, put on black
@@ -25,19 +40,29 @@ is refused.
 
 Output:
   -o, --output FILE       write the one INPUT's drawing to FILE; its extension
-                          names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
+                          names the format (%1, ppm,
                           webp and the other formats Qt writes)
   -d, --output-dir DIR    write each INPUT's drawing to DIR/<name>.<format>;
                           DIR is created if it does not exist
-      --format FORMAT     the format of the -d outputs (default png)
+      --format FORMAT     the format of the -d outputs (default %2)
       --width N           first scale the photo smoothly to N pixels wide,
                           keeping its proportions
       --strip             write no metadata; otherwise a JPEG, PNG or TIFF
                           output carries the photo's EXIF (date, camera, GPS,
                           copyright), marked upright and sRGB, without the
-                          photo's preview picture
+                          photo's preview picture, and the look it was
+                          drawn with
 Outputs never replace an input picture; an output is replaced only once the
 new picture is completely written.
+
+Looks (every drawing and effect value below, by name, in a JSON file):
+      --look NAME|FILE    start from a saved look (in $XDG_DATA_HOME/kolvira/
+                          looks, where the program's Save Look puts them) or
+                          a look file (a path holding '/' or ending in .json);
+                          drawing and effect options after it change single
+                          values
+      --look-from DRAWING start from the look a drawing Kolvira wrote carries
+      --print-look        print the look the options make, and exit
 
 Drawing:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -124,10 +149,13 @@ Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
   find photos -name '*.jpg' -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
-)");
+)")
+        .arg(WritableSuffixes(), WritableFormats().front().suffixes.first());
 }
 
 QString VersionText(const char* program) {

@@ -12,7 +12,4 @@ namespace kolvira::cli {
 // The inputs as given on the command line, found again by their bytes.
 ProtectedFiles InputFiles(const QStringList& inputs);
 
-// The path an output goes by once links in it are followed, as text.
-QString ResolvedPath(const QString& path);
-
 } // namespace kolvira::cli

@@ -1,22 +1,15 @@
 #include "cli/OptionValues.h"
 
-#include "render/RenderParameters.h"
-
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <array>
+#include "imageio/LookFile.h"
+
 #include <charconv>
 #include <cmath>
 #include <string>
 
 namespace kolvira::cli {
 namespace {
-
-constexpr std::array<const char*, 8> kStyleNames = {
-    "pen", "pencil", "coal", "water-color", "picasso", "rainbow", "revolution", "effects",
-};
-static_assert(kStyleNames.size() == kStylePhotoEffects + 1);
 
 // std::from_chars does not skip blanks or take a '+' sign, unlike strtod;
 // a leading '+' is still accepted so that "+0.5" means what it says.
@@ -25,11 +18,6 @@ std::string NumberText(const QString& text) {
     if (s.size() > 1 && s[0] == '+' && s[1] != '-' && s[1] != '+')
         s.erase(0, 1);
     return s;
-}
-
-bool IsHexDigit(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F');
 }
 
 } // namespace
@@ -59,27 +47,22 @@ ParsedValue<std::int32_t> ParseInt32(const QString& text) {
 }
 
 ParsedValue<COLORREF> ParseHexColor(const QString& text) {
-    const QString digits = text.startsWith(u'#') ? text.mid(1) : text;
-    if (digits.size() != 6 || !std::all_of(digits.begin(), digits.end(), IsHexDigit))
+    const std::optional<COLORREF> color = ColorFromHex(text);
+    if (!color)
         return {0, QCoreApplication::translate("CommandLine", "expected six hex digits RRGGBB")};
-    const unsigned rgb = digits.toUInt(nullptr, 16);
-    return {MakeColorref(rgb >> 16, rgb >> 8, rgb), {}};
+    return {*color, {}};
 }
 
 ParsedValue<std::int32_t> ParseStyleName(const QString& text) {
-    for (std::size_t i = 0; i < kStyleNames.size(); ++i) {
-        if (text == QLatin1String(kStyleNames[i]))
-            return {static_cast<std::int32_t>(i), {}};
-    }
+    const qsizetype style = StyleNames().indexOf(text);
+    if (style >= 0)
+        return {static_cast<std::int32_t>(style), {}};
     return {0, QCoreApplication::translate("CommandLine", "expected one of ") +
                    StyleNameList(QStringLiteral(", "))};
 }
 
 QString StyleNameList(const QString& separator) {
-    QStringList names;
-    for (const char* name : kStyleNames)
-        names << QLatin1String(name);
-    return names.join(separator);
+    return StyleNames().join(separator);
 }
 
 } // namespace kolvira::cli

@@ -55,20 +55,17 @@ public:
 
     // `number` counts from 1 among the run's inputs.
     Outcome RenderFile(const QString& input, const QString& output, qsizetype number) {
-        const QString target = ResolvedPath(output);
-        if (const auto taken = outputsTaken_.constFind(target); taken != outputsTaken_.constEnd())
+        const OutputDecision decision = outputs_.Decide(input, output, NativeFileName(output));
+        if (decision.kind == OutputDecision::Kind::AlreadyTaken)
             return Failed(input, QCoreApplication::translate(
                                      "RenderRun", "not written: '%1' is already the output of '%2'")
-                                     .arg(output, taken.value()));
-        outputsTaken_.insert(target, input);
+                                     .arg(output, decision.detail));
         if (IsLossyName(output))
             return Failed(output, UnspellableNameReason());
-        if (const QString reason = ProtectedTargetReason(inputs_, NativeFileName(output));
-            !reason.isEmpty())
-            return Failed(output, reason);
+        if (decision.kind == OutputDecision::Kind::Protected)
+            return Failed(output, decision.detail);
         // Outputs appear only once complete, so one that exists is a finished picture.
-        if (const QFileInfo existing(output);
-            options_.skipExisting && (existing.exists() || existing.isSymLink()))
+        if (options_.skipExisting && decision.exists)
             return {InputStatus::Skipped,
                     {input,
                      QCoreApplication::translate("RenderRun", "'%1' already exists").arg(output)}};
@@ -125,7 +122,7 @@ private:
     const ProtectedFiles inputs_;
     const qsizetype count_;
     ProgressBar progress_;
-    QHash<QString, QString> outputsTaken_; // resolved output path -> the input it is for
+    OutputPlanner outputs_{inputs_};
 };
 
 struct Tally {
@@ -226,10 +223,10 @@ int RunRender(const CliOptions& options) {
         if (report.IsOpen() && !reportFailed) {
             const ReportEntry entry{NativeFileName(input),  NativeFileName(output), outcome.status,
                                     outcome.failure.reason, timer.elapsed(),        outcome.pixels};
-            if (const QString reason = report.Append(ReportLine(entry)); !reason.isEmpty()) {
+            if (const WriteOutcome added = report.Append(ReportLine(entry)); !added.IsWritten()) {
                 Report({options.reportFile,
                         QCoreApplication::translate("RenderRun", "cannot add to the report: ") +
-                            reason});
+                            added.Reason()});
                 reportFailed = true; // said once; the pictures go on
             }
         }

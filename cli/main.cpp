@@ -9,6 +9,8 @@
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
 #include "imageio/DecodeWatchdog.h"
+#include "imageio/DecoderProcess.h"
+#include "imageio/LookFile.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <QCoreApplication>
@@ -45,6 +47,10 @@ int main(int argc, char** argv) {
         return 0;
     case CliAction::ShowVersion:
         std::fputs(qPrintable(VersionText()), stdout);
+        std::fputs(qPrintable(kolvira::DecodingConfinement() + QLatin1Char('\n')), stdout);
+        return 0;
+    case CliAction::PrintLook:
+        std::fputs(kolvira::LookToJson(parsed.options.settings).constData(), stdout);
         return 0;
     case CliAction::ContactSheet:
         return kolvira::LeaveAfterDecodes(RunContactSheet(parsed.options));

@@ -49,6 +49,10 @@ enum CommandId : int {
     ID_PREVIOUS_PHOTO = 32795,
     ID_FULL_SCREEN = 32796,
     ID_ASK_TO_SAVE_DRAWINGS = 32797,
+    ID_SAVE_LOOK = 32798,
+    ID_APPLY_LOOK = 32799,
+    ID_APPLY_LOOK_FROM_FILE = 32800,
+    ID_COPY_RENDER_COMMAND = 32801,
 };
 
 inline constexpr int kRecentFileCount = 10;

@@ -170,12 +170,12 @@ WriteOutcome PrintToPdfFile(Printable& view, const QPrinter& printer, const QStr
     const WaitCursor busy;
     const kolvira::PdfDocument document{view.PrintJobName(), printer.resolution(),
                                         printer.pageLayout()};
-    const QString failure = kolvira::WritePdfAtomically(
+    const WriteOutcome written = kolvira::WritePdfAtomically(
         path, document, [&](QPagedPaintDevice& pdf) { return view.PrintPages(pdf, pages); });
-    if (!failure.isEmpty())
+    if (!written.IsWritten())
         return WriteOutcome::Failed(
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), failure));
-    return WriteOutcome::Written();
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), written.Reason()));
+    return written;
 }
 
 QString DirectPrintPdfPath(const QString& jobName) {

@@ -4,6 +4,7 @@
 #include "framework/FileDialogs.h"
 #include "framework/WaitCursor.h"
 #include "imageio/PictureFiles.h"
+#include "imageio/WritableFormats.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -41,21 +42,29 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
 
 namespace {
 
-// The writer format for the name's extension (PNG when it has none), or
-// empty with the reason in `failure`.
+// "Kolvira saves pictures as PNG, JPEG, ...: end the name with .png, .jpg, ..."
+QString UnsavedSuffixReason() {
+    QStringList names;
+    QStringList endings;
+    for (const WritableFormat& format : WritableFormats()) {
+        names.append(format.name);
+        endings.append(u'.' + format.suffixes.first());
+    }
+    return QCoreApplication::translate("SaveTargets",
+                                       "Kolvira saves pictures as %1: end the name with %2.")
+        .arg(JoinedInSentence(names), JoinedInSentence(endings));
+}
+
+// The writer format for the name's extension (the first writable format when
+// it has none), or empty with the reason in `failure`.
 QByteArray SavedFormat(const QImage& picture, const QString& path, QString& failure) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList kSavedSuffixes = {QStringLiteral("png"),  QStringLiteral("jpg"),
-                                               QStringLiteral("jpeg"), QStringLiteral("bmp"),
-                                               QStringLiteral("tif"),  QStringLiteral("tiff")};
-    if (!suffix.isEmpty() && !kSavedSuffixes.contains(suffix)) {
-        failure = QCoreApplication::translate("SaveTargets",
-                                              "Kolvira saves pictures as PNG, JPEG, BMP or TIFF: "
-                                              "end the name with .png, .jpg, .bmp or .tif.");
+    if (!suffix.isEmpty() && WritableFormatOf(suffix) == nullptr) {
+        failure = UnsavedSuffixReason();
         return {};
     }
-    const QByteArray format =
-        WriterFormatForSuffix(suffix.isEmpty() ? QStringLiteral("png") : suffix);
+    const QByteArray format = WriterFormatForSuffix(
+        suffix.isEmpty() ? WritableFormats().front().suffixes.first() : suffix);
     if (format.isEmpty())
         failure = QCoreApplication::translate("SaveTargets", "This system cannot write .%1 files.")
                       .arg(suffix);
@@ -90,7 +99,7 @@ WriteOutcome SavePictureFile(const QImage& picture, const QString& path,
     if (format.isEmpty())
         return WriteOutcome::Failed(failure);
     const WaitCursor busy;
-    return WriteOutcome::FromFailure(WritePicture(picture, path, format, metadata));
+    return WritePicture(picture, path, format, metadata);
 }
 
 WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
@@ -108,7 +117,7 @@ WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& 
             return WriteOutcome::Failed(unused.errorString());
         side->path = unused.fileName();
     }
-    auto result = std::make_shared<QString>();
+    auto result = std::make_shared<WriteOutcome>(WriteOutcome::Stopped());
     const WaitCursor busy;
     const bool finished = RunUnlessEscaped([side, result, picture, format, metadata] {
         *result = WritePicture(picture, side->path, format, metadata);
@@ -119,14 +128,14 @@ WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& 
         return WriteOutcome::Stopped();
     }
     // A file replaced keeps its permissions, as with every other save.
-    if (result->isEmpty() && QFile::exists(path))
+    if (result->IsWritten() && QFile::exists(path))
         QFile::setPermissions(side->path, QFile::permissions(path));
-    if (result->isEmpty() && ::rename(QFile::encodeName(side->path).constData(),
-                                      QFile::encodeName(path).constData()) != 0)
-        *result = QString::fromLocal8Bit(std::strerror(errno));
-    if (!result->isEmpty())
+    if (result->IsWritten() && ::rename(QFile::encodeName(side->path).constData(),
+                                        QFile::encodeName(path).constData()) != 0)
+        *result = WriteOutcome::Failed(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!result->IsWritten())
         QFile::remove(side->path);
-    return WriteOutcome::FromFailure(*result);
+    return *result;
 }
 
 namespace {

@@ -6,20 +6,20 @@
 
 namespace kolvira {
 
-QString WriteFileAtomically(const QString& path, const FileContents& write) {
+WriteOutcome WriteFileAtomically(const QString& path, const FileContents& write) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (QString failure = write(file); !failure.isEmpty())
-        return failure; // QSaveFile drops the temporary file
+        return WriteOutcome::Failed(file.errorString());
+    if (WriteOutcome outcome = write(file); !outcome.IsWritten())
+        return outcome; // QSaveFile drops the temporary file
     if (!file.commit())
-        return file.errorString();
-    return {};
+        return WriteOutcome::Failed(file.errorString());
+    return WriteOutcome::Written();
 }
 
-QString WritePdfAtomically(const QString& path, const PdfDocument& document,
-                           const PdfPages& paint) {
-    return WriteFileAtomically(path, [&](QIODevice& file) -> QString {
+WriteOutcome WritePdfAtomically(const QString& path, const PdfDocument& document,
+                                const PdfPages& paint) {
+    return WriteFileAtomically(path, [&](QIODevice& file) {
         // The writer finishes the document when it is destroyed, before the
         // file is committed.
         QPdfWriter pdf(&file);
@@ -28,8 +28,9 @@ QString WritePdfAtomically(const QString& path, const PdfDocument& document,
         pdf.setResolution(document.resolution);
         pdf.setPageLayout(document.pageLayout);
         if (!paint(pdf))
-            return QCoreApplication::translate("Writing", "the PDF could not be made");
-        return {};
+            return WriteOutcome::Failed(
+                QCoreApplication::translate("Writing", "the PDF could not be made"));
+        return WriteOutcome::Written();
     });
 }
 

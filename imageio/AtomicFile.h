@@ -5,6 +5,8 @@
 // (pictures, contact sheets, printed PDFs) is written this way.
 #pragma once
 
+#include "imageio/WriteOutcome.h"
+
 #include <QPageLayout>
 #include <QString>
 
@@ -15,12 +17,10 @@ class QPagedPaintDevice;
 
 namespace kolvira {
 
-// Writes into the open temporary file; returns the reason for a failure,
-// or an empty string.
-using FileContents = std::function<QString(QIODevice& file)>;
+// Writes into the open temporary file.
+using FileContents = std::function<WriteOutcome(QIODevice& file)>;
 
-// Returns the reason for a failure, or an empty string.
-QString WriteFileAtomically(const QString& path, const FileContents& write);
+WriteOutcome WriteFileAtomically(const QString& path, const FileContents& write);
 
 // What a PDF file is made of besides its pages.
 struct PdfDocument {
@@ -32,8 +32,8 @@ struct PdfDocument {
 // Paints the pages of a PDF; false when they could not be painted.
 using PdfPages = std::function<bool(QPagedPaintDevice& pdf)>;
 
-// Makes the PDF at `path` from `paint`, atomically. Returns the reason for
-// a failure, or an empty string.
-QString WritePdfAtomically(const QString& path, const PdfDocument& document, const PdfPages& paint);
+// Makes the PDF at `path` from `paint`, atomically.
+WriteOutcome WritePdfAtomically(const QString& path, const PdfDocument& document,
+                                const PdfPages& paint);
 
 } // namespace kolvira

@@ -1,6 +1,7 @@
 #include "imageio/DecodeLimits.h"
 
 #include "imageio/CodecMessages.h"
+#include "render/ParallelChunks.h"
 
 #include <QCoreApplication>
 #include <QImageReader>
@@ -14,6 +15,11 @@ void ApplyDecodeLimits() {
     qunsetenv("QT_IMAGEIO_MAXALLOC");
     QImageReader::setAllocationLimit(kDecodeAllocationLimitMB);
     InstallCodecMessageRouter();
+}
+
+int DecodeThreads() {
+    static const int threads = ResolveThreadCount(0);
+    return threads;
 }
 
 bool HasTooManyPixels(std::int64_t width, std::int64_t height) {

@@ -21,6 +21,10 @@ inline constexpr int kDecodeAllocationLimitMB = 2048;
 // few seconds.
 inline constexpr std::chrono::milliseconds kPhotoDecodeTime{15'000};
 
+// The threads one decode may use: one a core, counted once. The count
+// reads a file, which a decoding child can no longer open once it is shut in.
+int DecodeThreads();
+
 // Sets the decoders' allocation limit; called at program start, before any
 // picture is read. QT_IMAGEIO_MAXALLOC in the environment cannot lift it.
 void ApplyDecodeLimits();

@@ -2,10 +2,20 @@
 
 #include "imageio/CodecMessages.h"
 #include "imageio/DecodeLimits.h"
+#include "imageio/DecoderJail.h"
 #include "imageio/DecoderWire.h"
 #include "imageio/RiskyDecodes.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QLoggingCategory>
+#include <QRawFont>
+#include <QTextLayout>
+
+#include <fontconfig/fontconfig.h>
 
 #include <cerrno>
 #include <csignal>
@@ -32,6 +42,55 @@ void ActOutTestFault() {
     }
     if (std::strcmp(fault, "hang") == 0)
         std::this_thread::sleep_for(std::chrono::hours(1));
+}
+
+// The folders fontconfig finds fonts in.
+QStringList FontFolders() {
+    QStringList folders;
+    FcStrList* found = FcConfigGetFontDirs(nullptr);
+    for (FcChar8* folder; (folder = FcStrListNext(found)) != nullptr;)
+        folders << QFile::decodeName(reinterpret_cast<const char*>(folder));
+    FcStrListDone(found);
+    return folders;
+}
+
+// fontconfig's first look for a family's substitutes reads the program's
+// own path; done once here, on a family no one has.
+void LookUpAFontFamily() {
+    QTextLayout layout(QStringLiteral("x"), QFont(QStringLiteral("Kolvira Missing Family")));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+}
+
+// Every font face loaded, and kept so, for text to be drawn once the jail
+// forbids opening their files: a face's file is read when it is first used.
+std::vector<QRawFont> LoadEveryFont() {
+    std::vector<QRawFont> faces;
+    for (const QString& family : QFontDatabase::families()) {
+        for (const QString& style : QFontDatabase::styles(family)) {
+            const QRawFont face = QRawFont::fromFont(QFontDatabase::font(family, style, 12));
+            if (face.isValid())
+                faces.push_back(face);
+        }
+    }
+    return faces;
+}
+
+// What Qt loads on first use: its logging rules (read from a file on the
+// first message) and every image reader (a plugin, which a metafile's
+// embedded picture may need).
+void LoadQtOnDemandParts() {
+    QLoggingCategory::defaultCategory()->isWarningEnabled();
+    // The readers' complaints about the empty file are no one's concern.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    for (const QByteArray& format : QImageReader::supportedImageFormats()) {
+        QBuffer nothing;
+        nothing.open(QIODevice::ReadOnly);
+        QImageReader(&nothing, format).canRead();
+    }
+    qInstallMessageHandler(previous);
 }
 
 QByteArray ReadStdin() {
@@ -79,7 +138,9 @@ QSize SizeArgument(const char* text) {
 
 } // namespace
 
-int RunDecoderChild(int argc, char** argv, const char* program, const DecodeBytes& decode) {
+int RunDecoderChild(int argc, char** argv, const char* program, const DecodeBytes& decode,
+                    const PrepareFormat& prepare) {
+    CloseInheritedDescriptors();
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s FORMAT [--size WxH] [--text] < PICTURE\n", program);
         return 2;
@@ -97,14 +158,34 @@ int RunDecoderChild(int argc, char** argv, const char* program, const DecodeByte
     ApplyDecodeLimits();
     // Metafiles' text needs fonts, which need an application; no screen.
     std::unique_ptr<QGuiApplication> application;
+    std::vector<QRawFont> fonts;
+    QStringList readable;
     if (withText) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
+        LookUpAFontFamily();
+        // Text may name any face. Loading them all takes a quarter of a
+        // second on a small system, so where the jail can leave the fonts'
+        // folders readable the faces are loaded as the text needs them.
+        if (CanKeepReadingFolders())
+            readable = FontFolders();
+        else
+            fonts = LoadEveryFont();
+    }
+    LoadQtOnDemandParts();
+    DecodeThreads();
+    if (prepare)
+        prepare(format);
+    // The codecs' messages go to a file made before the jail forbids it.
+    CodecMessages messages;
+    const JailState jail = EnterDecoderJail(kPhotoDecodeTime, readable);
+    if (format == kDescribeJail) {
+        const QByteArray said = DescribeJail(jail).toUtf8() + '\n';
+        return WriteAll(said.constData(), std::size_t(said.size())) ? 0 : 1;
     }
     QByteArray bytes = ReadStdin();
     ActOutTestFault();
 
-    CodecMessages messages;
     QString error;
     const QImage image = decode(bytes, format, scaledSize, error);
     QStringList said = messages.Finish();

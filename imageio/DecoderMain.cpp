@@ -2,6 +2,7 @@
 // with the program's own Qt reader of FORMAT ("heif") and writes it to stdout.
 #include "imageio/DecoderChild.h"
 #include "imageio/ExtraFormats.h"
+#include "imageio/HeifFormat.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -21,5 +22,10 @@ int main(int argc, char** argv) {
             if (image.isNull())
                 error = reader.errorString();
             return image;
+        },
+        [](const QByteArray& format) {
+            // libheif loads its codecs on the first file.
+            if (format == "heif")
+                kolvira::StartLibheif();
         });
 }

@@ -1,6 +1,7 @@
 #include "imageio/DecoderProcess.h"
 
 #include "imageio/DecodeClock.h"
+#include "imageio/DecoderChild.h"
 #include "imageio/DecoderWire.h"
 #include "imageio/MetafileCanvas.h"
 #include "imageio/PhotoDecoding.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QtDebug>
 
 #include <cerrno>
@@ -171,6 +173,11 @@ bool ReadAll(int fd, char* into, std::size_t bytes, Waiting& waiting) {
 }
 
 QString StoppedReason(int status) {
+    // What the jail does to a decoder that tries what decoding never needs.
+    if (WIFSIGNALED(status) && WTERMSIG(status) == SIGSYS)
+        return QStringLiteral("the picture is damaged: its decoder tried to break out of its "
+                              "jail (signal %1)")
+            .arg(SIGSYS);
     if (WIFSIGNALED(status))
         return QCoreApplication::translate(
                    "Decoding", "the picture is damaged: the decoder stopped (signal %1)")
@@ -236,6 +243,12 @@ bool DecodesInChild(const QByteArray& format) {
 
 ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,
                            QIODevice* device, std::chrono::milliseconds limit) {
+    return DecodeInProgram(DecoderProgram(format), format, bytes, scaledSize, device, limit);
+}
+
+ChildDecoded DecodeInProgram(const QByteArray& program, const QByteArray& format,
+                             const QByteArray& bytes, QSize scaledSize, QIODevice* device,
+                             std::chrono::milliseconds limit) {
     ChildDecoded failed;
     int input[2], output[2];
     // A socket for the input: a write to a child that died fails instead of
@@ -251,7 +264,7 @@ ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QS
     }
     Descriptor fromChild(output[0]), childOut(output[1]);
 
-    QByteArrayList arguments{DecoderProgram(format), format};
+    QByteArrayList arguments{program, format};
     if (scaledSize.isValid())
         arguments << "--size"
                   << QByteArray::number(scaledSize.width()) + 'x' +
@@ -310,6 +323,23 @@ ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QS
             QCoreApplication::translate("Decoding", "the decoder's answer was cut short");
     }
     return answer;
+}
+
+QString DecodingConfinement() {
+    static const QString said = [] {
+        const QByteArray program = DecoderProgram("heif");
+        if (program.isEmpty())
+            return QStringLiteral("not jailed: kolvira-decode was not found");
+        QProcess child;
+        child.start(QFile::decodeName(program), {QString::fromLatin1(kDescribeJail)});
+        if (!child.waitForFinished(5000) || child.exitCode() != 0) {
+            child.kill();
+            child.waitForFinished();
+            return QStringLiteral("not jailed: kolvira-decode did not say how it is confined");
+        }
+        return QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+    }();
+    return QStringLiteral("Decoding: ") + said;
 }
 
 bool ReadInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,

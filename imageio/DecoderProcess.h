@@ -43,6 +43,16 @@ struct ChildDecoded {
 ChildDecoded DecodeInChild(const QByteArray& format, const QByteArray& bytes, QSize scaledSize,
                            QIODevice* device, std::chrono::milliseconds limit);
 
+// DecodeInChild with the child `program`, run as `program format ...`.
+ChildDecoded DecodeInProgram(const QByteArray& program, const QByteArray& format,
+                             const QByteArray& bytes, QSize scaledSize, QIODevice* device,
+                             std::chrono::milliseconds limit);
+
+// How the decoding children are confined on this machine, as the first of
+// them says: "Decoding: jailed (seccomp, Landlock)" or "Decoding: not
+// jailed: REASON". Asked once, on the first call.
+QString DecodingConfinement();
+
 // A handler's read() through DecodeInChild, within the whole-photo time
 // limit: the decoder's messages are said again on this thread, where the
 // decoding routine collects them.

@@ -6,6 +6,8 @@
 
 #include <QtDebug>
 
+#include <iconv.h>
+
 int main(int argc, char** argv) {
     return kolvira::RunDecoderChild(
         argc, argv, "kolvira-decode-emf",
@@ -18,5 +20,12 @@ int main(int argc, char** argv) {
             if (image.isNull())
                 qWarning().noquote() << error;
             return image;
+        },
+        [](const QByteArray&) {
+            // libemf2svg turns the EMF's UTF-16 text into UTF-8 through
+            // iconv, whose converter is loaded on first use; kept open so
+            // that it stays loaded.
+            static const iconv_t utf16 = iconv_open("UTF-8", "UTF-16LE");
+            (void)utf16;
         });
 }

@@ -2,10 +2,12 @@
 
 #include "imageio/FormatPlugin.h"
 
+#include "imageio/DecodeLimits.h"
 #include "imageio/DecoderProcess.h"
 #include "imageio/HdrToSdr.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
+#include "render/ParallelChunks.h"
 
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -21,7 +23,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -66,13 +67,6 @@ struct NclxFree {
 };
 using HandlePtr = std::unique_ptr<heif_image_handle, HandleRelease>;
 using ImagePtr = std::unique_ptr<heif_image, ImageRelease>;
-
-// libheif's registry of codecs, set up once for the whole program; the
-// Mosaic's workers decode on several threads at once.
-void StartLibheif() {
-    static const heif_error started = heif_init(nullptr);
-    (void)started;
-}
 
 bool Failed(const heif_error& error) {
     return error.code != heif_error_Ok;
@@ -351,6 +345,11 @@ bool Refuse(const QString& reason) {
 
 } // namespace
 
+void StartLibheif() {
+    static const heif_error started = heif_init(nullptr);
+    (void)started;
+}
+
 struct HeifHandler::Parsed {
     QByteArray data; // the file; libheif reads it in place
     std::unique_ptr<heif_context, ContextFree> context;
@@ -374,8 +373,7 @@ const HeifHandler::Parsed& HeifHandler::Parse() const {
         return parsed;
     }
     heif_context* context = parsed.context.get();
-    heif_context_set_max_decoding_threads(context,
-                                          static_cast<int>(std::thread::hardware_concurrency()));
+    heif_context_set_max_decoding_threads(context, DecodeThreads());
     heif_error result = heif_context_read_from_memory_without_copy(
         context, parsed.data.constData(), static_cast<size_t>(parsed.data.size()), nullptr);
     heif_image_handle* primary = nullptr;

@@ -14,6 +14,10 @@
 
 namespace kolvira {
 
+// libheif's registry of codecs, loaded from its plugins once for the whole
+// program; the Mosaic's workers decode on several threads at once.
+void StartLibheif();
+
 class HeifHandler : public SizedImageHandler {
 public:
     HeifHandler();

@@ -1,9 +1,11 @@
 #include "imageio/JxlFormat.h"
 
+#include "imageio/DecodeLimits.h"
 #include "imageio/FormatPlugin.h"
 
 #include "imageio/HdrToSdr.h"
 #include "imageio/PhotoScaling.h"
+#include "render/ParallelChunks.h"
 
 #include <QColorSpace>
 #include <QIODevice>
@@ -15,7 +17,6 @@
 
 #include <cstdint>
 #include <limits>
-#include <thread>
 #include <vector>
 
 namespace kolvira {
@@ -141,7 +142,7 @@ bool JxlHandler::read(QImage* image) {
     const QByteArray data = device()->readAll();
     JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
     JxlThreadParallelRunnerPtr runner =
-        JxlThreadParallelRunnerMake(nullptr, std::max(1u, std::thread::hardware_concurrency()));
+        JxlThreadParallelRunnerMake(nullptr, std::size_t(DecodeThreads()));
     constexpr int events = JXL_DEC_BASIC_INFO | JXL_DEC_COLOR_ENCODING | JXL_DEC_FULL_IMAGE;
     if (!decoder || !runner ||
         JxlDecoderSubscribeEvents(decoder.get(), events) != JXL_DEC_SUCCESS ||

@@ -3,6 +3,7 @@
 #include "imageio/AtomicFile.h"
 #include "imageio/CodecMessages.h"
 #include "imageio/PngWriter.h"
+#include "imageio/WritableFormats.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -18,23 +19,27 @@ QByteArray WriterFormatForSuffix(const QString& suffix) {
 
 namespace {
 
-// Encodes `picture` onto `device`: the reason for a failure, or an empty string.
-QString Encode(const QImage& picture, const QByteArray& format, QIODevice& device) {
+// Encodes `picture` onto `device`.
+WriteOutcome Encode(const QImage& picture, const QByteArray& format, QIODevice& device) {
     // Qt's PNG writer tries five filters on every row: full-resolution
     // drawings are written in half its time by the program's own.
     if (format == "png" && PngWriterTakes(picture))
         return WritePng(picture, device);
     CodecMessages messages;
     QImageWriter writer(&device, format);
+    if (const WritableFormat* written = WritableFormatOf(QString::fromLatin1(format)))
+        writer.setQuality(written->quality);
     const bool encoded = writer.write(picture);
     const QStringList codecMessages = messages.Finish();
-    return encoded ? QString() : FailureReason(writer.errorString(), codecMessages);
+    if (!encoded)
+        return WriteOutcome::Failed(FailureReason(writer.errorString(), codecMessages));
+    return WriteOutcome::Written();
 }
 
 } // namespace
 
-QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format,
-                     const CarriedMetadata& metadata) {
+WriteOutcome WritePicture(const QImage& picture, const QString& path, const QByteArray& format,
+                          const CarriedMetadata& metadata) {
     if (metadata.IsEmpty() || !CarriedMetadata::FormatCarriesExif(format)) {
         return WriteFileAtomically(path,
                                    [&](QIODevice& file) { return Encode(picture, format, file); });
@@ -43,14 +48,14 @@ QString WritePicture(const QImage& picture, const QString& path, const QByteArra
     QByteArray encoded;
     QBuffer buffer(&encoded);
     buffer.open(QIODevice::WriteOnly);
-    if (const QString failure = Encode(picture, format, buffer); !failure.isEmpty())
-        return failure;
+    if (WriteOutcome encoding = Encode(picture, format, buffer); !encoding.IsWritten())
+        return encoding;
     buffer.close();
     metadata.WriteInto(encoded, picture.size()); // on failure the picture goes without
-    return WriteFileAtomically(path, [&](QIODevice& file) -> QString {
+    return WriteFileAtomically(path, [&](QIODevice& file) {
         if (file.write(encoded) != encoded.size())
-            return file.errorString();
-        return {};
+            return WriteOutcome::Failed(file.errorString());
+        return WriteOutcome::Written();
     });
 }
 

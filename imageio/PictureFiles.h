@@ -3,6 +3,7 @@
 #pragma once
 
 #include "imageio/PictureMetadata.h"
+#include "imageio/WriteOutcome.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -18,9 +19,8 @@ QByteArray WriterFormatForSuffix(const QString& suffix);
 // that is renamed over `path` only when complete: on failure nothing is left
 // behind and an existing file at `path` is untouched. A JPEG, PNG or TIFF
 // carries `metadata` (the photo's EXIF) when it can; a picture whose
-// metadata cannot be written is written without. Returns the reason for a
-// failure, or an empty string.
-QString WritePicture(const QImage& picture, const QString& path, const QByteArray& format,
-                     const CarriedMetadata& metadata = {});
+// metadata cannot be written is written without.
+WriteOutcome WritePicture(const QImage& picture, const QString& path, const QByteArray& format,
+                          const CarriedMetadata& metadata = {});
 
 } // namespace kolvira

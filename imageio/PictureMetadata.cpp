@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "imageio/WritableFormats.h"
+
 #include <exiv2/exiv2.hpp>
 
 #include <cstdint>
@@ -10,11 +12,28 @@
 namespace kolvira {
 namespace {
 
+// The XMP property a drawing's look is kept in.
+constexpr char kLookNamespace[] = "http://ns.kolvira.org/look/1.0/";
+constexpr char kLookKey[] = "Xmp.kolvira.look";
+
+// The XMP toolkit is not thread-safe; pictures are written on several threads.
+void LockXmp(void* mutex, bool lock) {
+    if (lock)
+        static_cast<std::mutex*>(mutex)->lock();
+    else
+        static_cast<std::mutex*>(mutex)->unlock();
+}
+
 // Exiv2 reports through exceptions and its own log; the program's callers
 // want a reason or nothing, and stderr is not Exiv2's to write on.
 void QuietExiv2() {
     static std::once_flag once;
-    std::call_once(once, [] { Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute); });
+    static std::mutex xmpMutex;
+    std::call_once(once, [] {
+        Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+        Exiv2::XmpParser::initialize(LockXmp, &xmpMutex);
+        Exiv2::XmpProperties::registerNs(kLookNamespace, "kolvira");
+    });
 }
 
 // What no longer describes the new picture: the preview of the photo, its
@@ -58,9 +77,31 @@ CarriedMetadata CarriedMetadata::Of(const QByteArray& nativePath) {
     return carried;
 }
 
+CarriedMetadata CarriedMetadata::WithLook(const QByteArray& lookJson) const {
+    CarriedMetadata carried = *this;
+    carried.look_ = lookJson;
+    return carried;
+}
+
+QByteArray CarriedMetadata::LookOf(const QByteArray& nativePath) {
+    QuietExiv2();
+    try {
+        auto image = Exiv2::ImageFactory::open(nativePath.toStdString());
+        if (image.get() == nullptr)
+            return {};
+        image->readMetadata();
+        const Exiv2::XmpData& xmp = image->xmpData();
+        const auto found = xmp.findKey(Exiv2::XmpKey(kLookKey));
+        return found == xmp.end() ? QByteArray() : QByteArray::fromStdString(found->toString());
+    } catch (const Exiv2::AnyError&) {
+    } catch (const std::exception&) {
+    }
+    return {}; // unreadable metadata carries no look
+}
+
 bool CarriedMetadata::FormatCarriesExif(const QByteArray& format) {
-    return format == "jpeg" || format == "jpg" || format == "png" || format == "tif" ||
-           format == "tiff";
+    const WritableFormat* written = WritableFormatOf(QString::fromLatin1(format));
+    return written != nullptr && written->keepsExif;
 }
 
 QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const {
@@ -68,16 +109,23 @@ QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const
         return {};
     QuietExiv2();
     try {
-        Exiv2::ExifData exif;
-        Exiv2::ExifParser::decode(exif, reinterpret_cast<const Exiv2::byte*>(exif_.constData()),
-                                  static_cast<std::uint32_t>(exif_.size()));
-        AdjustToNewPicture(exif, pictureSize);
         auto image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte*>(encoded.constData()), encoded.size());
         if (image.get() == nullptr)
             return QCoreApplication::translate("Writing", "the metadata could not be written");
         image->readMetadata();
-        image->setExifData(exif);
+        if (!exif_.isEmpty()) {
+            Exiv2::ExifData exif;
+            Exiv2::ExifParser::decode(exif, reinterpret_cast<const Exiv2::byte*>(exif_.constData()),
+                                      static_cast<std::uint32_t>(exif_.size()));
+            AdjustToNewPicture(exif, pictureSize);
+            image->setExifData(exif);
+        }
+        if (!look_.isEmpty()) {
+            Exiv2::XmpData xmp;
+            xmp[kLookKey] = look_.toStdString();
+            image->setXmpData(xmp);
+        }
         image->writeMetadata();
         Exiv2::BasicIo& io = image->io();
         if (io.open() != 0)

@@ -17,18 +17,27 @@ public:
     // cannot be read (that never stops a picture from being written).
     static CarriedMetadata Of(const QByteArray& nativePath);
 
-    bool IsEmpty() const { return exif_.isEmpty(); }
+    bool IsEmpty() const { return exif_.isEmpty() && look_.isEmpty(); }
+
+    // The same, carrying also the look the picture was drawn with
+    // (LookFile.h, one line of JSON) in its XMP, which a PNG keeps in an
+    // iTXt chunk.
+    CarriedMetadata WithLook(const QByteArray& lookJson) const;
+
+    // The look a picture file carries; empty when it carries none.
+    static QByteArray LookOf(const QByteArray& nativePath);
 
     // Whether a file of this QImageWriter format can carry EXIF here.
     static bool FormatCarriesExif(const QByteArray& format);
 
-    // Writes the EXIF into `encoded`, a whole JPEG, PNG or TIFF file of a
+    // Writes the EXIF and the look into `encoded`, a whole JPEG, PNG or TIFF file of a
     // picture of `pictureSize`, with orientation 1, colour space sRGB and no
     // preview picture. Returns the reason for a failure, or an empty string.
     QString WriteInto(QByteArray& encoded, QSize pictureSize) const;
 
 private:
     QByteArray exif_; // the EXIF block as stored in a file, little-endian TIFF layout
+    QByteArray look_;
 };
 
 } // namespace kolvira

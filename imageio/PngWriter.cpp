@@ -149,16 +149,17 @@ bool PngWriterTakes(const QImage& picture) {
     }
 }
 
-QString WritePng(const QImage& picture, QIODevice& device, const PngEncoding& encoding) {
+WriteOutcome WritePng(const QImage& picture, QIODevice& device, const PngEncoding& encoding) {
     const Chunks chunks = ChunksOf(picture);
     WriteState state{&device, {}, {}};
     if (WriteRows(picture, chunks, encoding, state))
-        return {};
+        return WriteOutcome::Written();
     if (!state.deviceError.isEmpty())
-        return state.deviceError;
-    return state.failure[0] != 0
-               ? QString::fromLatin1(state.failure.data())
-               : QCoreApplication::translate("Writing", "the PNG encoder could not start");
+        return WriteOutcome::Failed(state.deviceError);
+    return WriteOutcome::Failed(
+        state.failure[0] != 0
+            ? QString::fromLatin1(state.failure.data())
+            : QCoreApplication::translate("Writing", "the PNG encoder could not start"));
 }
 
 } // namespace kolvira

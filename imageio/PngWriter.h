@@ -5,6 +5,8 @@
 // the sRGB chunk instead of a profile.
 #pragma once
 
+#include "imageio/WriteOutcome.h"
+
 #include <QImage>
 #include <QString>
 
@@ -25,9 +27,8 @@ PngEncoding PictureEncoding();
 // Whether WritePng takes `picture`: 8-bit RGB or RGBA pixels, no text.
 bool PngWriterTakes(const QImage& picture);
 
-// Encodes `picture`, which PngWriterTakes, onto `device`. Returns the
-// reason for a failure, or an empty string.
-QString WritePng(const QImage& picture, QIODevice& device,
-                 const PngEncoding& encoding = PictureEncoding());
+// Encodes `picture`, which PngWriterTakes, onto `device`.
+WriteOutcome WritePng(const QImage& picture, QIODevice& device,
+                      const PngEncoding& encoding = PictureEncoding());
 
 } // namespace kolvira

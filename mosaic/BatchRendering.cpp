@@ -1,5 +1,7 @@
 #include "mosaic/BatchRendering.h"
 
+#include "imageio/LookFile.h"
+#include "imageio/NativePath.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
 #include "imageio/PictureFiles.h"
@@ -101,6 +103,36 @@ QString ProtectedTargetReason(const ProtectedFiles& photos, const QByteArray& na
         .arg(photo);
 }
 
+OutputDecision OutputPlanner::Decide(const QString& input, const QString& output,
+                                     const QByteArray& nativeOutput) {
+    OutputDecision decision;
+    const QByteArray target = ResolvedPath(nativeOutput);
+    if (const auto taken = taken_.constFind(target); taken != taken_.constEnd())
+        return {OutputDecision::Kind::AlreadyTaken, taken.value(), false};
+    taken_.insert(target, input);
+    if (QString reason = ProtectedTargetReason(protected_, nativeOutput); !reason.isEmpty())
+        return {OutputDecision::Kind::Protected, std::move(reason), false};
+    const QFileInfo info(output);
+    decision.exists = info.exists() || info.isSymLink();
+    return decision;
+}
+
+std::vector<PlannedDrawing> PlanDrawings(const std::vector<std::string>& photos,
+                                         const QString& folder, const QString& suffix,
+                                         const QString& nameEnding,
+                                         const ProtectedFiles& protectedFiles) {
+    OutputPlanner planner(protectedFiles);
+    std::vector<PlannedDrawing> plan;
+    plan.reserve(photos.size());
+    for (const std::string& path : photos) {
+        const QString photo = ShownPath(path);
+        const QString output = BatchOutputPath(folder, photo, suffix, nameEnding);
+        plan.push_back({photo, QByteArray::fromStdString(path), output,
+                        planner.Decide(photo, output, QFile::encodeName(output))});
+    }
+    return plan;
+}
+
 PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserver& observer) {
     using Status = PhotoRenderOutcome::Status;
     LoadedPhoto photo = LoadPhoto(job.nativeInput, job.width);
@@ -112,11 +144,15 @@ PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserve
     if (!observer.Rendered())
         return {Status::Stopped, {}, {}, {}};
 
+    // The drawing says how it was made, so that its look can be used again.
     const CarriedMetadata metadata =
-        job.carryMetadata ? CarriedMetadata::Of(job.nativeInput) : CarriedMetadata();
-    if (const QString reason = WritePicture(photo.picture, job.output, job.writerFormat, metadata);
-        !reason.isEmpty())
-        return {Status::Failed, job.output, reason, {}};
+        job.carryMetadata ? CarriedMetadata::Of(job.nativeInput)
+                                .WithLook(LookToJson(job.settings, LookLayout::OneLine))
+                          : CarriedMetadata();
+    if (const WriteOutcome written =
+            WritePicture(photo.picture, job.output, job.writerFormat, metadata);
+        !written.IsWritten())
+        return {Status::Failed, job.output, written.Reason(), {}};
     return {Status::Written, {}, {}, photo.picture.size()};
 }
 

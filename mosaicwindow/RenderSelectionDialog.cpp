@@ -3,10 +3,13 @@
 #include "framework/CommandIds.h"
 #include "framework/DialogUnits.h"
 #include "framework/FileDialogs.h"
+#include "imageio/LookFile.h"
+#include "imageio/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,30 +18,18 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <array>
 #include <limits>
 
 namespace kolvira {
 
 namespace {
-
-struct FileType {
-    const char* label;
-    const char* suffix;
-};
-
-constexpr std::array<FileType, 4> kFileTypes{{
-    {"PNG", "png"},
-    {"JPEG", "jpg"},
-    {"BMP", "bmp"},
-    {"TIFF", "tif"},
-}};
 
 const char* const kFolderKey = "RenderSelection/folder";
 
@@ -67,12 +58,28 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
     ownRow->addWidget(paint);
     ownRow->addWidget(editor);
     ownRow->addStretch();
+    savedLook_ = Named(
+        new QRadioButton(
+            QCoreApplication::translate("kolvira::RenderSelectionDialog", "A sa&ved look:"), look),
+        "savedLook");
+    savedLookName_ = Named(new QComboBox(look), "savedLookName");
+    savedLookName_->addItems(SavedLookNames());
+    savedLook_->setEnabled(savedLookName_->count() > 0);
+    savedLookName_->setEnabled(savedLookName_->count() > 0);
+    // Choosing a look by name is choosing the saved looks.
+    connect(savedLookName_, &QComboBox::activated, savedLook_,
+            [this] { savedLook_->setChecked(true); });
+    auto* savedRow = new QHBoxLayout;
+    savedRow->addWidget(savedLook_);
+    savedRow->addWidget(savedLookName_, 1);
     auto* lookLayout = new QVBoxLayout(look);
     lookLayout->addLayout(ownRow);
     lookLayout->addWidget(activeWindowLook_);
+    lookLayout->addLayout(savedRow);
     auto* lookChoice = new QButtonGroup(this);
     lookChoice->addButton(ownLook_);
     lookChoice->addButton(activeWindowLook_);
+    lookChoice->addButton(savedLook_);
     ownLook_->setChecked(true);
     activeWindowLook_->setEnabled(activeLook_.has_value());
     // Editing the own settings is choosing them.
@@ -88,8 +95,8 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
     folderRow->addWidget(browse);
 
     fileType_ = Named(new QComboBox(this), "fileType");
-    for (const FileType& type : kFileTypes)
-        fileType_->addItem(QString::fromLatin1(type.label), QString::fromLatin1(type.suffix));
+    for (const WritableFormat& format : WritableFormats())
+        fileType_->addItem(format.name, format.suffixes.first());
 
     asShown_ = Named(new QRadioButton(tr("As &shown at"), this), "asShown");
     shownWidth_ = Named(new QSpinBox(this), "shownWidth");
@@ -139,6 +146,15 @@ QString RenderSelectionDialog::RememberedFolder(const QString& photoFolder) {
 }
 
 void RenderSelectionDialog::accept() {
+    if (savedLook_->isChecked()) {
+        // A look that cannot be used renders nothing; the dialog stays open.
+        const LookReading read = ReadLookFile(SavedLookPath(savedLookName_->currentText()));
+        if (!read.ok()) {
+            QMessageBox::warning(this, windowTitle(), read.error);
+            return;
+        }
+        savedSettings_ = read.settings;
+    }
     const QString chosen = folder_->text().trimmed();
     if (chosen == photoFolder_)
         QSettings().remove(QLatin1String(kFolderKey));
@@ -151,6 +167,8 @@ SelectionRenderRequest RenderSelectionDialog::Request() const {
     SelectionRenderRequest request;
     request.settings =
         activeWindowLook_->isChecked() && activeLook_ ? activeLook_->settings : ownSettings;
+    if (savedLook_->isChecked())
+        request.settings = savedSettings_;
     request.outputFolder = folder_->text().trimmed();
     request.suffix = fileType_->currentData().toString();
     request.width = asShown_->isChecked() ? shownWidth_->value() : 0;

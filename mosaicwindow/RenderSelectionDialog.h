@@ -1,6 +1,6 @@
 // The Render Selection dialog: the look (the batch's own settings, edited
-// in the real Paint and Photo Editor dialogs, or those of the active photo
-// window), the output folder, the file type and the size.
+// in the real Paint and Photo Editor dialogs, those of the active photo
+// window, or a saved look), the output folder, the file type and the size.
 #pragma once
 
 #include "framework/Dialog.h"
@@ -47,6 +47,9 @@ private:
     std::optional<PhotoWindowLook> activeLook_;
     QRadioButton* ownLook_ = nullptr;
     QRadioButton* activeWindowLook_ = nullptr;
+    QRadioButton* savedLook_ = nullptr;
+    QComboBox* savedLookName_ = nullptr;
+    kolvira::RenderParameters savedSettings_; // read when the dialog is accepted
     QLineEdit* folder_ = nullptr;
     QComboBox* fileType_ = nullptr;
     QRadioButton* asShown_ = nullptr;

@@ -4,7 +4,6 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
-#include "imageio/NativePath.h"
 #include "imageio/PictureFiles.h"
 #include "mosaic/BatchRendering.h"
 
@@ -13,7 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSet>
 
 namespace kolvira {
 
@@ -36,12 +34,6 @@ public:
 private:
     StatusProgress* progress_;
     EscapeWatch& escape_;
-};
-
-struct PlannedDrawing {
-    QString photo; // as shown
-    QByteArray nativePhoto;
-    QString output;
 };
 
 struct Failure {
@@ -96,29 +88,26 @@ QString RenderSelectedPhotos(const std::vector<std::string>& photos,
     QList<Failure> failures;
     QList<PlannedDrawing> planned;
     QList<qsizetype> existing; // indexes into planned
-    QSet<QString> outputs;
-    for (const std::string& path : photos) {
-        const QString photo = ShownPath(path);
-        const QString output = BatchOutputPath(folder, photo, request.suffix, kDrawingNameEnding);
-        const QByteArray nativeOutput = QFile::encodeName(output);
-        const QString target = QFile::decodeName(ResolvedPath(nativeOutput));
-        if (outputs.contains(target)) {
+    for (PlannedDrawing& drawing :
+         PlanDrawings(photos, folder, request.suffix, kDrawingNameEnding, protectedFiles)) {
+        switch (drawing.decision.kind) {
+        case OutputDecision::Kind::AlreadyTaken:
             failures.append(
-                {NameOf(photo), QCoreApplication::translate("SelectionRendering",
-                                                            "another selected photo has the "
-                                                            "same name, so its drawing is \"%1\"")
-                                    .arg(NameOf(output))});
-            continue;
+                {NameOf(drawing.photo),
+                 QCoreApplication::translate("SelectionRendering",
+                                             "another selected photo has the same name, so its "
+                                             "drawing is \"%1\"")
+                     .arg(NameOf(drawing.output))});
+            break;
+        case OutputDecision::Kind::Protected:
+            failures.append({NameOf(drawing.photo), drawing.decision.detail});
+            break;
+        case OutputDecision::Kind::Write:
+            if (drawing.decision.exists)
+                existing.append(planned.size());
+            planned.append(std::move(drawing));
+            break;
         }
-        outputs.insert(target);
-        if (const QString reason = ProtectedTargetReason(protectedFiles, nativeOutput);
-            !reason.isEmpty()) {
-            failures.append({NameOf(photo), reason});
-            continue;
-        }
-        if (const QFileInfo info(output); info.exists() || info.isSymLink())
-            existing.append(planned.size());
-        planned.append({photo, QByteArray::fromStdString(path), output});
     }
 
     qsizetype kept = 0;

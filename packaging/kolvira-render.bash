@@ -22,7 +22,14 @@ _kolvira_render() {
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -d -- "$cur"))
         return ;;
-    -o | --output | --files-from | --report)
+    --look)
+        # a saved look's name, or a look file
+        local looks=${XDG_DATA_HOME:-$HOME/.local/share}/kolvira/looks
+        COMPREPLY=($(cd "$looks" 2>/dev/null && compgen -f -X '!*.json' -- "$cur" | sed 's/\.json$//'))
+        compopt -o filenames 2>/dev/null
+        COMPREPLY+=($(compgen -f -- "$cur"))
+        return ;;
+    -o | --output | --files-from | --report | --look-from)
         compopt -o filenames 2>/dev/null
         COMPREPLY=($(compgen -f -- "$cur"))
         return ;;
@@ -34,6 +41,7 @@ _kolvira_render() {
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$(printf '%s\n' \
             -o --output -d --output-dir --format --width --strip \
+            --look --look-from --print-look \
             --style --pen-press --details --brightness --red --green --blue \
             --invert --shift --sandy-sky --blur --impression-brush --brush-size --stamp \
             --bw-photo --bw-dream --old-color --new-color --depth \

@@ -4,7 +4,9 @@
 
 #include "framework/SaveTargets.h"
 #include "framework/WindowHost.h"
+#include "imageio/LookFile.h"
 #include "imageio/NativePath.h"
+#include "imageio/WritableFormats.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,12 +15,16 @@
 namespace kolvira {
 
 Saveable::SaveDialogText PhotoView::SaveDialog() const {
-    return {QCoreApplication::translate("PhotoView", "Save As"),
-            {QCoreApplication::translate("PhotoView", "PNG picture (*.png)"),
-             QCoreApplication::translate("PhotoView", "JPEG picture (*.jpg *.jpeg)"),
-             QCoreApplication::translate("PhotoView", "BMP picture (*.bmp)"),
-             QCoreApplication::translate("PhotoView", "TIFF picture (*.tif *.tiff)")},
-            QStringLiteral("png")};
+    QStringList filters;
+    for (const WritableFormat& format : WritableFormats()) {
+        QStringList patterns;
+        for (const QString& suffix : format.suffixes)
+            patterns.append(QStringLiteral("*.") + suffix);
+        filters.append(QCoreApplication::translate("PhotoView", "%1 picture (%2)")
+                           .arg(format.name, patterns.join(u' ')));
+    }
+    return {QCoreApplication::translate("PhotoView", "Save As"), filters,
+            WritableFormats().front().suffixes.first()};
 }
 
 // Next to the photo, named after it: "IMG_0001 drawn.png".
@@ -55,9 +61,12 @@ SaveChoice PhotoView::SaveChoices() {
 }
 
 WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
-    // The photo's EXIF goes with the picture made from it.
-    const auto metadata =
-        kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
+    // The photo's EXIF goes with the picture made from it, and so does the
+    // look of a drawing.
+    auto metadata = kolvira::CarriedMetadata::Of(QByteArray::fromStdString(document_.PhotoPath()));
+    if (document_.Settings().active)
+        metadata = metadata.WithLook(
+            kolvira::LookToJson(document_.Settings(), kolvira::LookLayout::OneLine));
     const WriteOutcome outcome = [&] {
         if (SaveOption() != kFullResolution || document_.Image().isNull())
             return SavePictureFile(ShownPicture(), path, metadata);

@@ -25,6 +25,7 @@ namespace kolvira {
 
 class ChildFrame;
 class StatusProgress;
+struct LookReading;
 
 class PhotoView : public QAbstractScrollArea, public View, public Printable, public Saveable {
     Q_OBJECT
@@ -144,10 +145,22 @@ private:
     // pass run inside the paint could not show it.
     void RepaintNow();
 
+    // Saving and applying looks, and the kolvira-render line that makes the
+    // drawing (LookCommands.cpp).
+    bool HandlesLookCommand(int commandId) const;
+    void OnLookCommand(int commandId);
+    QWidget* LookDialogParent() const;
+    void SaveLook();
+    void ApplySavedLook();
+    void ApplyLookFromFile();
+    void ApplyLook(const kolvira::LookReading& look);
+    QString RenderCommand() const;
+
     // The Paint and Photo Editor commands (StyleCommands.cpp).
     template <class Dialog> void RunRenderDialog();
-    // The photo at the picture's size on black, rendered with `settings`:
-    // what OK keeps, and what an Apply previews once a picture is kept.
+    // The photo at the picture's size on black, rendered with the document's
+    // settings: what OK keeps, and what an Apply previews once a picture is
+    // kept.
     const QImage& FinalPicture(bool showProgress);
 
     // Before and after (BeforeAndAfter.cpp): the photo shown in place of

@@ -2,13 +2,13 @@
 
 #include "render/BlurPass.h"
 #include "render/IndependentPass.h"
+#include "render/ParallelChunks.h"
 #include "render/PassGeometry.h"
 #include "render/PixelColor.h"
 #include "render/ProgressTracker.h"
 #include "render/RenderTables.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace kolvira {
 namespace {
@@ -35,14 +35,6 @@ void RunPlainPass(PictureSurface& picture, const RenderParameters& settings, con
 }
 
 } // namespace
-
-int ResolveThreadCount(int requested) {
-    // More threads than this only cost memory and start-up time.
-    constexpr int kMostThreads = 256;
-    if (requested > 0)
-        return std::min(requested, kMostThreads);
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
-}
 
 void RenderPicture(PictureSurface& picture, const RenderParameters& settings,
                    const RenderRect& area, const ProgressCallback& progress,

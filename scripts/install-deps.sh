@@ -12,6 +12,7 @@ packages=(
   libheif-dev libheif-examples libavif-bin
   libraw-dev
   libwmf-dev libemf2svg-dev libfontconfig-dev
+  libseccomp-dev
   liblcms2-dev libjpeg62-turbo-dev zlib1g-dev imagemagick
   libgtest-dev libgmock-dev libbenchmark-dev libvips-dev libpng-dev
   xvfb xauth dbus-daemon

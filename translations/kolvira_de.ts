@@ -385,6 +385,30 @@ Hilfe</translation>
         <source>Open this document</source>
         <translation>Dieses Dokument öffnen</translation>
     </message>
+    <message>
+        <source>Save the settings of this window as a look, by name or to a file
+Save Look</source>
+        <translation>Die Einstellungen dieses Fensters als Look speichern, unter einem Namen oder in eine Datei
+Look speichern</translation>
+    </message>
+    <message>
+        <source>Draw the photo with one of the saved looks
+Apply Look</source>
+        <translation>Das Foto mit einem der gespeicherten Looks zeichnen
+Look anwenden</translation>
+    </message>
+    <message>
+        <source>Draw the photo with the look of a look file or of a drawing Kolvira made
+Apply Look From File</source>
+        <translation>Das Foto mit dem Look einer Look-Datei oder einer von Kolvira erstellten Zeichnung zeichnen
+Look aus Datei anwenden</translation>
+    </message>
+    <message>
+        <source>Copy the kolvira-render command that makes this drawing
+Copy Render Command</source>
+        <translation>Den kolvira-render-Befehl kopieren, der diese Zeichnung erstellt
+Render-Befehl kopieren</translation>
+    </message>
 </context>
 <context>
     <name>Decoding</name>
@@ -582,6 +606,7 @@ Hilfe</translation>
     <message>
         <source>Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+       kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renders photographs as drawings. Each photo is turned upright, put on black
@@ -599,19 +624,29 @@ is refused.
 
 Output:
   -o, --output FILE       write the one INPUT&apos;s drawing to FILE; its extension
-                          names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
+                          names the format (%1, ppm,
                           webp and the other formats Qt writes)
   -d, --output-dir DIR    write each INPUT&apos;s drawing to DIR/&lt;name&gt;.&lt;format&gt;;
                           DIR is created if it does not exist
-      --format FORMAT     the format of the -d outputs (default png)
+      --format FORMAT     the format of the -d outputs (default %2)
       --width N           first scale the photo smoothly to N pixels wide,
                           keeping its proportions
       --strip             write no metadata; otherwise a JPEG, PNG or TIFF
                           output carries the photo&apos;s EXIF (date, camera, GPS,
                           copyright), marked upright and sRGB, without the
-                          photo&apos;s preview picture
+                          photo&apos;s preview picture, and the look it was
+                          drawn with
 Outputs never replace an input picture; an output is replaced only once the
 new picture is completely written.
+
+Looks (every drawing and effect value below, by name, in a JSON file):
+      --look NAME|FILE    start from a saved look (in $XDG_DATA_HOME/kolvira/
+                          looks, where the program&apos;s Save Look puts them) or
+                          a look file (a path holding &apos;/&apos; or ending in .json);
+                          drawing and effect options after it change single
+                          values
+      --look-from DRAWING start from the look a drawing Kolvira wrote carries
+      --print-look        print the look the options make, and exit
 
 Drawing:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -698,12 +733,15 @@ Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
   find photos -name &apos;*.jpg&apos; -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 </source>
         <translation>Aufruf: kolvira-render [Optionen] INPUT -o OUTPUT
         kolvira-render [Optionen] INPUT... -d OUTDIR [--format FORMAT]
+        kolvira-render [--look NAME|FILE] [Optionen] --print-look
         kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Rendert Fotos als Zeichnungen. Jedes Foto wird aufgerichtet, auf Schwarz
@@ -722,20 +760,31 @@ Decoder als beschädigt meldet, wird abgelehnt.
 
 Ausgabe:
   -o, --output FILE       die Zeichnung der einen INPUT nach FILE schreiben;
-                          die Endung bestimmt das Format (png, jpg/jpeg, bmp,
-                          tif/tiff, ppm, webp und die anderen Formate, die Qt
-                          schreibt)
+                          die Endung bestimmt das Format (%1, ppm, webp und
+                          die anderen Formate, die Qt schreibt)
   -d, --output-dir DIR    die Zeichnung jeder INPUT nach DIR/&lt;Name&gt;.&lt;Format&gt;
                           schreiben; DIR wird angelegt, wenn es fehlt
-      --format FORMAT     das Format der Ausgaben mit -d (Vorgabe png)
+      --format FORMAT     das Format der Ausgaben mit -d (Vorgabe %2)
       --width N           das Foto zuerst weich auf N Pixel Breite skalieren,
                           mit gleichen Proportionen
       --strip             keine Metadaten schreiben; sonst trägt eine JPEG-,
                           PNG- oder TIFF-Ausgabe die EXIF-Daten des Fotos
                           (Datum, Kamera, GPS, Copyright), als aufrecht und
-                          sRGB markiert, ohne das Vorschaubild des Fotos
+                          sRGB markiert, ohne das Vorschaubild des Fotos,
+                          und mit dem Look, mit dem es gezeichnet wurde
 Ausgaben ersetzen nie ein Eingabebild; eine Ausgabe wird erst ersetzt, wenn
 das neue Bild vollständig geschrieben ist.
+
+Looks (alle Zeichen- und Effektwerte unten, benannt, in einer JSON-Datei):
+      --look NAME|FILE    von einem gespeicherten Look ausgehen (in
+                          $XDG_DATA_HOME/kolvira/looks, wohin Look speichern
+                          des Programms sie legt) oder von einer Look-Datei
+                          (ein Pfad mit &apos;/&apos; oder auf .json); Zeichen- und
+                          Effektoptionen danach ändern einzelne Werte
+      --look-from DRAWING von dem Look ausgehen, den eine von Kolvira
+                          geschriebene Zeichnung trägt
+      --print-look        den Look ausgeben, den die Optionen ergeben, und
+                          beenden
 
 Zeichnen:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -830,6 +879,8 @@ Beispiele:
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   find photos -name &apos;*.jpg&apos; -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 </translation>
@@ -1033,22 +1084,6 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
         <translation>Speichern unter</translation>
     </message>
     <message>
-        <source>PNG picture (*.png)</source>
-        <translation>PNG-Bild (*.png)</translation>
-    </message>
-    <message>
-        <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation>JPEG-Bild (*.jpg *.jpeg)</translation>
-    </message>
-    <message>
-        <source>BMP picture (*.bmp)</source>
-        <translation>BMP-Bild (*.bmp)</translation>
-    </message>
-    <message>
-        <source>TIFF picture (*.tif *.tiff)</source>
-        <translation>TIFF-Bild (*.tif *.tiff)</translation>
-    </message>
-    <message>
         <source>Kolvira picture</source>
         <translation>Kolvira-Bild</translation>
     </message>
@@ -1071,6 +1106,10 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
     <message>
         <source>The photo window: the photo at the window&apos;s width. Paint and Photo Editor turn it into a drawing; a left click shows the colour under the pointer, right clicks pick the colours to replace. Double-click to fit the window to the photo.</source>
         <translation>Das Fotofenster: das Foto in der Breite des Fensters. Malen und Fotoeditor machen daraus eine Zeichnung; ein Linksklick zeigt die Farbe unter dem Mauszeiger, Rechtsklicks wählen die zu ersetzenden Farben. Ein Doppelklick passt das Fenster an das Foto an.</translation>
+    </message>
+    <message>
+        <source>%1 picture (%2)</source>
+        <translation>%1-Bild (%2)</translation>
     </message>
 </context>
 <context>
@@ -1188,10 +1227,6 @@ Miniatur noch nicht erstellt: Aktualisieren (R) erstellt sie.</translation>
         <translation>%1 ist ein Foto, und Kolvira überschreibt niemals ein Foto: Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>Kolvira saves pictures as PNG, JPEG, BMP or TIFF: end the name with .png, .jpg, .bmp or .tif.</source>
-        <translation>Kolvira speichert Bilder als PNG, JPEG, BMP oder TIFF: Der Name muss auf .png, .jpg, .bmp oder .tif enden.</translation>
-    </message>
-    <message>
         <source>This system cannot write .%1 files.</source>
         <translation>Dieses System kann keine .%1-Dateien schreiben.</translation>
     </message>
@@ -1214,6 +1249,10 @@ Möchten Sie die Datei ersetzen?</translation>
 %2</source>
         <translation>%1 kann nicht gespeichert werden:
 %2</translation>
+    </message>
+    <message>
+        <source>Kolvira saves pictures as %1: end the name with %2.</source>
+        <translation>Kolvira speichert Bilder als %1: Der Name muss auf %2 enden.</translation>
     </message>
 </context>
 <context>
@@ -1430,6 +1469,22 @@ Befehlszeile.
         <source>Photo &amp;Editor</source>
         <translation>&amp;Fotoeditor</translation>
     </message>
+    <message>
+        <source>Save Look...</source>
+        <translation>Look speichern...</translation>
+    </message>
+    <message>
+        <source>Apply Look...</source>
+        <translation>Look anwenden...</translation>
+    </message>
+    <message>
+        <source>Apply Look From File...</source>
+        <translation>Look aus Datei anwenden...</translation>
+    </message>
+    <message>
+        <source>Copy Render Command</source>
+        <translation>Render-Befehl kopieren</translation>
+    </message>
 </context>
 <context>
     <name>WindowMenu</name>
@@ -1472,6 +1527,10 @@ Befehlszeile.
         <source>the PNG encoder could not start</source>
         <translation>der PNG-Encoder konnte nicht starten</translation>
     </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
 </context>
 <context>
     <name>kolvira::AboutDialog</name>
@@ -1497,6 +1556,89 @@ Befehlszeile.
     <message>
         <source>Help text</source>
         <translation>Hilfetext</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::LookFile</name>
+    <message>
+        <source>&apos;%1&apos; must be a number from 0.0 to 1.0, not %2</source>
+        <translation>&apos;%1&apos; muss eine Zahl von 0.0 bis 1.0 sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be true or false, not %2</source>
+        <translation>&apos;%1&apos; muss true oder false sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a colour &quot;#RRGGBB&quot;, not %2</source>
+        <translation>&apos;%1&apos; muss eine Farbe &quot;#RRGGBB&quot; sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a whole number from %2 to %3, not %4</source>
+        <translation>&apos;%1&apos; muss eine ganze Zahl von %2 bis %3 sein, nicht %4</translation>
+    </message>
+    <message>
+        <source>not a Kolvira look: it has no &quot;kolvira-look&quot; format version</source>
+        <translation>kein Kolvira-Look: er hat keine Formatversion &quot;kolvira-look&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;kolvira-look&quot; must be a format version from 1, not %1</source>
+        <translation>&quot;kolvira-look&quot; muss eine Formatversion ab 1 sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>the look was made by a newer Kolvira (look format %1; this one reads format %2): update Kolvira to use it</source>
+        <translation>der Look stammt von einem neueren Kolvira (Look-Format %1; dieses liest Format %2): aktualisieren Sie Kolvira, um ihn zu nutzen</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at character %2</source>
+        <translation>kein gültiges JSON: %1 bei Zeichen %2</translation>
+    </message>
+    <message>
+        <source>not a Kolvira look: the file holds no JSON object</source>
+        <translation>kein Kolvira-Look: die Datei enthält kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>unknown setting &apos;%1&apos;</source>
+        <translation>unbekannte Einstellung &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>the setting &apos;%1&apos; is missing</source>
+        <translation>die Einstellung &apos;%1&apos; fehlt</translation>
+    </message>
+    <message>
+        <source>&apos;style&apos; must be one of %1, not %2</source>
+        <translation>&apos;style&apos; muss eines von %1 sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>cannot read the look &apos;%1&apos;: %2</source>
+        <translation>der Look &apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large to be a look</source>
+        <translation>&apos;%1&apos; ist zu groß für einen Look</translation>
+    </message>
+    <message>
+        <source>the look &apos;%1&apos; cannot be used: %2</source>
+        <translation>der Look &apos;%1&apos; kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; carries no look (it was not drawn by Kolvira, or its metadata was stripped)</source>
+        <translation>&apos;%1&apos; trägt keinen Look (nicht von Kolvira gezeichnet, oder die Metadaten wurden entfernt)</translation>
+    </message>
+    <message>
+        <source>the look in &apos;%1&apos; cannot be used: %2</source>
+        <translation>der Look in &apos;%1&apos; kann nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>there is no saved look &apos;%1&apos; in %2</source>
+        <translation>es gibt keinen gespeicherten Look &apos;%1&apos; in %2</translation>
+    </message>
+    <message>
+        <source>a look needs a name</source>
+        <translation>ein Look braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>a look&apos;s name cannot start with &apos;.&apos; or hold &apos;/&apos;</source>
+        <translation>der Name eines Looks darf nicht mit &apos;.&apos; beginnen oder &apos;/&apos; enthalten</translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1804,45 @@ Befehlszeile.
     </message>
 </context>
 <context>
+    <name>kolvira::PhotoView</name>
+    <message>
+        <source>Save Look</source>
+        <translation>Look speichern</translation>
+    </message>
+    <message>
+        <source>Looks (*.json)</source>
+        <translation>Looks (*.json)</translation>
+    </message>
+    <message>
+        <source>The look could not be saved as %1: %2</source>
+        <translation>Der Look konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Apply Look</source>
+        <translation>Look anwenden</translation>
+    </message>
+    <message>
+        <source>There are no saved looks yet: Save Look... keeps the settings of a window as one (in %1).</source>
+        <translation>Es gibt noch keine gespeicherten Looks: Look speichern... behält die Einstellungen eines Fensters als einen (in %1).</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>Look:</translation>
+    </message>
+    <message>
+        <source>Apply Look From File</source>
+        <translation>Look aus Datei anwenden</translation>
+    </message>
+    <message>
+        <source>Looks and drawings</source>
+        <translation>Looks und Zeichnungen</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>kolvira::RenderSelectionDialog</name>
     <message>
         <source>Render Selection</source>
@@ -1726,6 +1907,10 @@ Befehlszeile.
     <message>
         <source>Save Drawings In</source>
         <translation>Zeichnungen speichern in</translation>
+    </message>
+    <message>
+        <source>A sa&amp;ved look:</source>
+        <translation>Ein ge&amp;speicherter Look:</translation>
     </message>
 </context>
 <context>

@@ -385,6 +385,30 @@ Ayuda</translation>
         <source>Open this document</source>
         <translation>Abrir este documento</translation>
     </message>
+    <message>
+        <source>Save the settings of this window as a look, by name or to a file
+Save Look</source>
+        <translation>Guardar los ajustes de esta ventana como look, con un nombre o en un archivo
+Guardar look</translation>
+    </message>
+    <message>
+        <source>Draw the photo with one of the saved looks
+Apply Look</source>
+        <translation>Dibujar la foto con uno de los looks guardados
+Aplicar look</translation>
+    </message>
+    <message>
+        <source>Draw the photo with the look of a look file or of a drawing Kolvira made
+Apply Look From File</source>
+        <translation>Dibujar la foto con el look de un archivo de look o de un dibujo hecho por Kolvira
+Aplicar look desde archivo</translation>
+    </message>
+    <message>
+        <source>Copy the kolvira-render command that makes this drawing
+Copy Render Command</source>
+        <translation>Copiar la orden de kolvira-render que hace este dibujo
+Copiar orden de renderizado</translation>
+    </message>
 </context>
 <context>
     <name>Decoding</name>
@@ -582,6 +606,7 @@ Ayuda</translation>
     <message>
         <source>Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+       kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renders photographs as drawings. Each photo is turned upright, put on black
@@ -599,19 +624,29 @@ is refused.
 
 Output:
   -o, --output FILE       write the one INPUT&apos;s drawing to FILE; its extension
-                          names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
+                          names the format (%1, ppm,
                           webp and the other formats Qt writes)
   -d, --output-dir DIR    write each INPUT&apos;s drawing to DIR/&lt;name&gt;.&lt;format&gt;;
                           DIR is created if it does not exist
-      --format FORMAT     the format of the -d outputs (default png)
+      --format FORMAT     the format of the -d outputs (default %2)
       --width N           first scale the photo smoothly to N pixels wide,
                           keeping its proportions
       --strip             write no metadata; otherwise a JPEG, PNG or TIFF
                           output carries the photo&apos;s EXIF (date, camera, GPS,
                           copyright), marked upright and sRGB, without the
-                          photo&apos;s preview picture
+                          photo&apos;s preview picture, and the look it was
+                          drawn with
 Outputs never replace an input picture; an output is replaced only once the
 new picture is completely written.
+
+Looks (every drawing and effect value below, by name, in a JSON file):
+      --look NAME|FILE    start from a saved look (in $XDG_DATA_HOME/kolvira/
+                          looks, where the program&apos;s Save Look puts them) or
+                          a look file (a path holding &apos;/&apos; or ending in .json);
+                          drawing and effect options after it change single
+                          values
+      --look-from DRAWING start from the look a drawing Kolvira wrote carries
+      --print-look        print the look the options make, and exit
 
 Drawing:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -698,12 +733,15 @@ Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
   find photos -name &apos;*.jpg&apos; -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 </source>
         <translation>Uso: kolvira-render [opciones] INPUT -o OUTPUT
      kolvira-render [opciones] INPUT... -d OUTDIR [--format FORMAT]
+     kolvira-render [--look NAME|FILE] [opciones] --print-look
      kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renderiza fotografías como dibujos. Cada foto se endereza, se pone sobre negro
@@ -721,20 +759,30 @@ decodificador declara dañado.
 
 Salida:
   -o, --output FILE       escribir el dibujo del único INPUT en FILE; su
-                          extensión indica el formato (png, jpg/jpeg, bmp,
-                          tif/tiff, ppm, webp y los demás formatos que Qt
-                          escribe)
+                          extensión indica el formato (%1, ppm, webp y los
+                          demás formatos que Qt escribe)
   -d, --output-dir DIR    escribir el dibujo de cada INPUT en
                           DIR/&lt;nombre&gt;.&lt;formato&gt;; DIR se crea si no existe
-      --format FORMAT     el formato de las salidas de -d (png por omisión)
+      --format FORMAT     el formato de las salidas de -d (%2 por omisión)
       --width N           escalar antes la foto con suavizado a N píxeles de
                           ancho, manteniendo sus proporciones
       --strip             no escribir metadatos; si no, una salida JPEG, PNG
                           o TIFF lleva los datos EXIF de la foto (fecha,
                           cámara, GPS, copyright), marcados como derechos y
-                          sRGB, sin la imagen de vista previa de la foto
+                          sRGB, sin la imagen de vista previa de la foto, y
+                          con el look con que se dibujó
 Las salidas nunca sustituyen una imagen de entrada; una salida solo se
 sustituye cuando la nueva imagen está escrita por completo.
+
+Looks (todos los valores de dibujo y de efecto de abajo, con nombre, en un
+archivo JSON):
+      --look NAME|FILE    partir de un look guardado (en $XDG_DATA_HOME/
+                          kolvira/looks, donde los pone Guardar look del
+                          programa) o de un archivo de look (una ruta con &apos;/&apos;
+                          o terminada en .json); las opciones de dibujo y de
+                          efecto que siguen cambian valores sueltos
+      --look-from DRAWING partir del look que lleva un dibujo escrito por Kolvira
+      --print-look        mostrar el look que dan las opciones, y salir
 
 Dibujo:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -832,6 +880,8 @@ Ejemplos:
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   find photos -name &apos;*.jpg&apos; -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 </translation>
@@ -1035,22 +1085,6 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
         <translation>Guardar como</translation>
     </message>
     <message>
-        <source>PNG picture (*.png)</source>
-        <translation>Imagen PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation>Imagen JPEG (*.jpg *.jpeg)</translation>
-    </message>
-    <message>
-        <source>BMP picture (*.bmp)</source>
-        <translation>Imagen BMP (*.bmp)</translation>
-    </message>
-    <message>
-        <source>TIFF picture (*.tif *.tiff)</source>
-        <translation>Imagen TIFF (*.tif *.tiff)</translation>
-    </message>
-    <message>
         <source>Kolvira picture</source>
         <translation>Imagen de Kolvira</translation>
     </message>
@@ -1073,6 +1107,10 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
     <message>
         <source>The photo window: the photo at the window&apos;s width. Paint and Photo Editor turn it into a drawing; a left click shows the colour under the pointer, right clicks pick the colours to replace. Double-click to fit the window to the photo.</source>
         <translation>La ventana de foto: la foto al ancho de la ventana. Pintar y Editor de fotos la convierten en un dibujo; un clic izquierdo muestra el color bajo el puntero y los clics derechos eligen los colores que se sustituyen. Haga doble clic para ajustar la ventana a la foto.</translation>
+    </message>
+    <message>
+        <source>%1 picture (%2)</source>
+        <translation>Imagen %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1190,10 +1228,6 @@ Miniatura aún no creada: Actualizar (R) la crea.</translation>
         <translation>%1 es una foto, y Kolvira nunca sobrescribe una foto: elija otro nombre.</translation>
     </message>
     <message>
-        <source>Kolvira saves pictures as PNG, JPEG, BMP or TIFF: end the name with .png, .jpg, .bmp or .tif.</source>
-        <translation>Kolvira guarda las imágenes como PNG, JPEG, BMP o TIFF: termine el nombre en .png, .jpg, .bmp o .tif.</translation>
-    </message>
-    <message>
         <source>This system cannot write .%1 files.</source>
         <translation>Este sistema no puede escribir archivos .%1.</translation>
     </message>
@@ -1216,6 +1250,10 @@ Do you want to replace it?</source>
 %2</source>
         <translation>No se puede guardar %1:
 %2</translation>
+    </message>
+    <message>
+        <source>Kolvira saves pictures as %1: end the name with %2.</source>
+        <translation>Kolvira guarda las imágenes como %1: termine el nombre en %2.</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1469,22 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
         <source>Photo &amp;Editor</source>
         <translation>&amp;Editor de fotos</translation>
     </message>
+    <message>
+        <source>Save Look...</source>
+        <translation>Guardar look...</translation>
+    </message>
+    <message>
+        <source>Apply Look...</source>
+        <translation>Aplicar look...</translation>
+    </message>
+    <message>
+        <source>Apply Look From File...</source>
+        <translation>Aplicar look desde archivo...</translation>
+    </message>
+    <message>
+        <source>Copy Render Command</source>
+        <translation>Copiar orden de renderizado</translation>
+    </message>
 </context>
 <context>
     <name>WindowMenu</name>
@@ -1473,6 +1527,10 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
         <source>the PNG encoder could not start</source>
         <translation>no se pudo iniciar el codificador PNG</translation>
     </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
 </context>
 <context>
     <name>kolvira::AboutDialog</name>
@@ -1498,6 +1556,89 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>Help text</source>
         <translation>Texto de ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::LookFile</name>
+    <message>
+        <source>&apos;%1&apos; must be a number from 0.0 to 1.0, not %2</source>
+        <translation>&apos;%1&apos; debe ser un número de 0.0 a 1.0, no %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be true or false, not %2</source>
+        <translation>&apos;%1&apos; debe ser true o false, no %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a colour &quot;#RRGGBB&quot;, not %2</source>
+        <translation>&apos;%1&apos; debe ser un color &quot;#RRGGBB&quot;, no %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a whole number from %2 to %3, not %4</source>
+        <translation>&apos;%1&apos; debe ser un entero de %2 a %3, no %4</translation>
+    </message>
+    <message>
+        <source>not a Kolvira look: it has no &quot;kolvira-look&quot; format version</source>
+        <translation>no es un look de Kolvira: no tiene versión de formato &quot;kolvira-look&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;kolvira-look&quot; must be a format version from 1, not %1</source>
+        <translation>&quot;kolvira-look&quot; debe ser una versión de formato desde 1, no %1</translation>
+    </message>
+    <message>
+        <source>the look was made by a newer Kolvira (look format %1; this one reads format %2): update Kolvira to use it</source>
+        <translation>el look lo hizo un Kolvira más reciente (formato de look %1; este lee el formato %2): actualice Kolvira para usarlo</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at character %2</source>
+        <translation>JSON no válido: %1 en el carácter %2</translation>
+    </message>
+    <message>
+        <source>not a Kolvira look: the file holds no JSON object</source>
+        <translation>no es un look de Kolvira: el archivo no contiene ningún objeto JSON</translation>
+    </message>
+    <message>
+        <source>unknown setting &apos;%1&apos;</source>
+        <translation>ajuste &apos;%1&apos; desconocido</translation>
+    </message>
+    <message>
+        <source>the setting &apos;%1&apos; is missing</source>
+        <translation>falta el ajuste &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;style&apos; must be one of %1, not %2</source>
+        <translation>&apos;style&apos; debe ser uno de %1, no %2</translation>
+    </message>
+    <message>
+        <source>cannot read the look &apos;%1&apos;: %2</source>
+        <translation>no se puede leer el look &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large to be a look</source>
+        <translation>&apos;%1&apos; es demasiado grande para ser un look</translation>
+    </message>
+    <message>
+        <source>the look &apos;%1&apos; cannot be used: %2</source>
+        <translation>el look &apos;%1&apos; no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; carries no look (it was not drawn by Kolvira, or its metadata was stripped)</source>
+        <translation>&apos;%1&apos; no lleva ningún look (no lo dibujó Kolvira, o se le quitaron los metadatos)</translation>
+    </message>
+    <message>
+        <source>the look in &apos;%1&apos; cannot be used: %2</source>
+        <translation>el look de &apos;%1&apos; no se puede usar: %2</translation>
+    </message>
+    <message>
+        <source>there is no saved look &apos;%1&apos; in %2</source>
+        <translation>no hay ningún look guardado &apos;%1&apos; en %2</translation>
+    </message>
+    <message>
+        <source>a look needs a name</source>
+        <translation>un look necesita un nombre</translation>
+    </message>
+    <message>
+        <source>a look&apos;s name cannot start with &apos;.&apos; or hold &apos;/&apos;</source>
+        <translation>el nombre de un look no puede empezar por &apos;.&apos; ni contener &apos;/&apos;</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1804,45 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     </message>
 </context>
 <context>
+    <name>kolvira::PhotoView</name>
+    <message>
+        <source>Save Look</source>
+        <translation>Guardar look</translation>
+    </message>
+    <message>
+        <source>Looks (*.json)</source>
+        <translation>Looks (*.json)</translation>
+    </message>
+    <message>
+        <source>The look could not be saved as %1: %2</source>
+        <translation>No se pudo guardar el look como %1: %2</translation>
+    </message>
+    <message>
+        <source>Apply Look</source>
+        <translation>Aplicar look</translation>
+    </message>
+    <message>
+        <source>There are no saved looks yet: Save Look... keeps the settings of a window as one (in %1).</source>
+        <translation>Aún no hay looks guardados: Guardar look... conserva los ajustes de una ventana como uno (en %1).</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>Look:</translation>
+    </message>
+    <message>
+        <source>Apply Look From File</source>
+        <translation>Aplicar look desde archivo</translation>
+    </message>
+    <message>
+        <source>Looks and drawings</source>
+        <translation>Looks y dibujos</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>kolvira::RenderSelectionDialog</name>
     <message>
         <source>Render Selection</source>
@@ -1727,6 +1907,10 @@ o escribir OUTPUT, 2 si la línea de órdenes es incorrecta.
     <message>
         <source>Save Drawings In</source>
         <translation>Guardar los dibujos en</translation>
+    </message>
+    <message>
+        <source>A sa&amp;ved look:</source>
+        <translation>Un &amp;look guardado:</translation>
     </message>
 </context>
 <context>

@@ -385,6 +385,30 @@ Aide</translation>
         <source>Open this document</source>
         <translation>Ouvrir ce document</translation>
     </message>
+    <message>
+        <source>Save the settings of this window as a look, by name or to a file
+Save Look</source>
+        <translation>Enregistrer les réglages de cette fenêtre comme look, sous un nom ou dans un fichier
+Enregistrer le look</translation>
+    </message>
+    <message>
+        <source>Draw the photo with one of the saved looks
+Apply Look</source>
+        <translation>Dessiner la photo avec l&apos;un des looks enregistrés
+Appliquer un look</translation>
+    </message>
+    <message>
+        <source>Draw the photo with the look of a look file or of a drawing Kolvira made
+Apply Look From File</source>
+        <translation>Dessiner la photo avec le look d&apos;un fichier de look ou d&apos;un dessin fait par Kolvira
+Appliquer un look depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Copy the kolvira-render command that makes this drawing
+Copy Render Command</source>
+        <translation>Copier la commande kolvira-render qui fait ce dessin
+Copier la commande de rendu</translation>
+    </message>
 </context>
 <context>
     <name>Decoding</name>
@@ -582,6 +606,7 @@ Aide</translation>
     <message>
         <source>Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+       kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Renders photographs as drawings. Each photo is turned upright, put on black
@@ -599,19 +624,29 @@ is refused.
 
 Output:
   -o, --output FILE       write the one INPUT&apos;s drawing to FILE; its extension
-                          names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
+                          names the format (%1, ppm,
                           webp and the other formats Qt writes)
   -d, --output-dir DIR    write each INPUT&apos;s drawing to DIR/&lt;name&gt;.&lt;format&gt;;
                           DIR is created if it does not exist
-      --format FORMAT     the format of the -d outputs (default png)
+      --format FORMAT     the format of the -d outputs (default %2)
       --width N           first scale the photo smoothly to N pixels wide,
                           keeping its proportions
       --strip             write no metadata; otherwise a JPEG, PNG or TIFF
                           output carries the photo&apos;s EXIF (date, camera, GPS,
                           copyright), marked upright and sRGB, without the
-                          photo&apos;s preview picture
+                          photo&apos;s preview picture, and the look it was
+                          drawn with
 Outputs never replace an input picture; an output is replaced only once the
 new picture is completely written.
+
+Looks (every drawing and effect value below, by name, in a JSON file):
+      --look NAME|FILE    start from a saved look (in $XDG_DATA_HOME/kolvira/
+                          looks, where the program&apos;s Save Look puts them) or
+                          a look file (a path holding &apos;/&apos; or ending in .json);
+                          drawing and effect options after it change single
+                          values
+      --look-from DRAWING start from the look a drawing Kolvira wrote carries
+      --print-look        print the look the options make, and exit
 
 Drawing:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -698,12 +733,15 @@ Examples:
   kolvira-render photo.jpg -o drawing.png
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
   find photos -name &apos;*.jpg&apos; -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 </source>
         <translation>Usage&#xa0;: kolvira-render [options] INPUT -o OUTPUT
         kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
+        kolvira-render [--look NAME|FILE] [options] --print-look
         kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
 
 Rend des photos sous forme de dessins. Chaque photo est redressée, posée sur
@@ -723,20 +761,31 @@ endommagé est refusé.
 
 Sortie&#xa0;:
   -o, --output FILE       écrire le dessin de l&apos;unique INPUT dans FILE&#xa0;; son
-                          extension désigne le format (png, jpg/jpeg, bmp,
-                          tif/tiff, ppm, webp et les autres formats que Qt
-                          sait écrire)
+                          extension désigne le format (%1, ppm, webp et les
+                          autres formats que Qt sait écrire)
   -d, --output-dir DIR    écrire le dessin de chaque INPUT dans
                           DIR/&lt;nom&gt;.&lt;format&gt;&#xa0;; DIR est créé s&apos;il n&apos;existe pas
-      --format FORMAT     le format des sorties de -d (png par défaut)
+      --format FORMAT     le format des sorties de -d (%2 par défaut)
       --width N           d&apos;abord mettre la photo à N pixels de large avec
                           lissage, en gardant ses proportions
       --strip             n&apos;écrire aucune métadonnée&#xa0;; sinon une sortie JPEG,
                           PNG ou TIFF porte les données EXIF de la photo
                           (date, appareil, GPS, copyright), marquées droites
-                          et sRGB, sans l&apos;image d&apos;aperçu de la photo
+                          et sRGB, sans l&apos;image d&apos;aperçu de la photo, et
+                          avec le look qui a servi à la dessiner
 Les sorties ne remplacent jamais une image d&apos;entrée&#xa0;; une sortie n&apos;est
 remplacée qu&apos;une fois la nouvelle image entièrement écrite.
+
+Looks (toutes les valeurs de dessin et d&apos;effet ci-dessous, nommées, dans un
+fichier JSON)&#xa0;:
+      --look NAME|FILE    partir d&apos;un look enregistré (dans $XDG_DATA_HOME/
+                          kolvira/looks, où les range Enregistrer le look du
+                          programme) ou d&apos;un fichier de look (un chemin
+                          contenant &apos;/&apos; ou terminé par .json)&#xa0;; les options
+                          de dessin et d&apos;effet qui suivent changent des
+                          valeurs isolées
+      --look-from DRAWING partir du look que porte un dessin écrit par Kolvira
+      --print-look        afficher le look que donnent les options, et quitter
 
 Dessin&#xa0;:
       --style NAME        pen, pencil, coal, water-color, picasso, rainbow,
@@ -833,6 +882,8 @@ Exemples&#xa0;:
   kolvira-render --style coal --pen-press 0.1 --width 1200 photo.jpg -o coal.jpg
   kolvira-render --style effects --bw-photo holiday/*.jpg -d drawings --format jpg
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
+  kolvira-render --look sketchy --pen-press 0.2 photo.jpg -o sketch.png
+  kolvira-render --look-from sketch.png other.jpg -o other-sketch.png
   find photos -name &apos;*.jpg&apos; -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
 </translation>
@@ -1036,22 +1087,6 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
         <translation>Enregistrer sous</translation>
     </message>
     <message>
-        <source>PNG picture (*.png)</source>
-        <translation>Image PNG (*.png)</translation>
-    </message>
-    <message>
-        <source>JPEG picture (*.jpg *.jpeg)</source>
-        <translation>Image JPEG (*.jpg *.jpeg)</translation>
-    </message>
-    <message>
-        <source>BMP picture (*.bmp)</source>
-        <translation>Image BMP (*.bmp)</translation>
-    </message>
-    <message>
-        <source>TIFF picture (*.tif *.tiff)</source>
-        <translation>Image TIFF (*.tif *.tiff)</translation>
-    </message>
-    <message>
         <source>Kolvira picture</source>
         <translation>Image Kolvira</translation>
     </message>
@@ -1074,6 +1109,10 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
     <message>
         <source>The photo window: the photo at the window&apos;s width. Paint and Photo Editor turn it into a drawing; a left click shows the colour under the pointer, right clicks pick the colours to replace. Double-click to fit the window to the photo.</source>
         <translation>La fenêtre photo&#xa0;: la photo à la largeur de la fenêtre. Peindre et Éditeur de photo en font un dessin&#xa0;; un clic gauche affiche la couleur sous le pointeur, des clics droits choisissent les couleurs à remplacer. Double-cliquez pour ajuster la fenêtre à la photo.</translation>
+    </message>
+    <message>
+        <source>%1 picture (%2)</source>
+        <translation>Image %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1191,10 +1230,6 @@ Miniature pas encore créée&#xa0;: Actualiser (R) la crée.</translation>
         <translation>%1 est une photo, et Kolvira n&apos;écrase jamais une photo&#xa0;: choisissez un autre nom.</translation>
     </message>
     <message>
-        <source>Kolvira saves pictures as PNG, JPEG, BMP or TIFF: end the name with .png, .jpg, .bmp or .tif.</source>
-        <translation>Kolvira enregistre les images en PNG, JPEG, BMP ou TIFF&#xa0;: terminez le nom par .png, .jpg, .bmp ou .tif.</translation>
-    </message>
-    <message>
         <source>This system cannot write .%1 files.</source>
         <translation>Ce système ne sait pas écrire de fichiers .%1.</translation>
     </message>
@@ -1217,6 +1252,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
 %2</source>
         <translation>Impossible d&apos;enregistrer %1&#xa0;:
 %2</translation>
+    </message>
+    <message>
+        <source>Kolvira saves pictures as %1: end the name with %2.</source>
+        <translation>Kolvira enregistre les images en %1&#xa0;: terminez le nom par %2.</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1471,22 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
         <source>Photo &amp;Editor</source>
         <translation>É&amp;diteur de photo</translation>
     </message>
+    <message>
+        <source>Save Look...</source>
+        <translation>Enregistrer le look...</translation>
+    </message>
+    <message>
+        <source>Apply Look...</source>
+        <translation>Appliquer un look...</translation>
+    </message>
+    <message>
+        <source>Apply Look From File...</source>
+        <translation>Appliquer un look depuis un fichier...</translation>
+    </message>
+    <message>
+        <source>Copy Render Command</source>
+        <translation>Copier la commande de rendu</translation>
+    </message>
 </context>
 <context>
     <name>WindowMenu</name>
@@ -1474,6 +1529,10 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
         <source>the PNG encoder could not start</source>
         <translation>l&apos;encodeur PNG n&apos;a pas pu démarrer</translation>
     </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
 </context>
 <context>
     <name>kolvira::AboutDialog</name>
@@ -1499,6 +1558,89 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>Help text</source>
         <translation>Texte d&apos;aide</translation>
+    </message>
+</context>
+<context>
+    <name>kolvira::LookFile</name>
+    <message>
+        <source>&apos;%1&apos; must be a number from 0.0 to 1.0, not %2</source>
+        <translation>&apos;%1&apos; doit être un nombre de 0.0 à 1.0, pas %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be true or false, not %2</source>
+        <translation>&apos;%1&apos; doit valoir true ou false, pas %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a colour &quot;#RRGGBB&quot;, not %2</source>
+        <translation>&apos;%1&apos; doit être une couleur &quot;#RRGGBB&quot;, pas %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be a whole number from %2 to %3, not %4</source>
+        <translation>&apos;%1&apos; doit être un entier de %2 à %3, pas %4</translation>
+    </message>
+    <message>
+        <source>not a Kolvira look: it has no &quot;kolvira-look&quot; format version</source>
+        <translation>pas un look Kolvira&#xa0;: il n&apos;a pas de version de format &quot;kolvira-look&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;kolvira-look&quot; must be a format version from 1, not %1</source>
+        <translation>&quot;kolvira-look&quot; doit être une version de format à partir de 1, pas %1</translation>
+    </message>
+    <message>
+        <source>the look was made by a newer Kolvira (look format %1; this one reads format %2): update Kolvira to use it</source>
+        <translation>le look a été fait par un Kolvira plus récent (format de look %1&#xa0;; celui-ci lit le format %2)&#xa0;: mettez Kolvira à jour pour l&apos;utiliser</translation>
+    </message>
+    <message>
+        <source>not valid JSON: %1 at character %2</source>
+        <translation>JSON non valide&#xa0;: %1 au caractère %2</translation>
+    </message>
+    <message>
+        <source>not a Kolvira look: the file holds no JSON object</source>
+        <translation>pas un look Kolvira&#xa0;: le fichier ne contient aucun objet JSON</translation>
+    </message>
+    <message>
+        <source>unknown setting &apos;%1&apos;</source>
+        <translation>réglage &apos;%1&apos; inconnu</translation>
+    </message>
+    <message>
+        <source>the setting &apos;%1&apos; is missing</source>
+        <translation>le réglage &apos;%1&apos; manque</translation>
+    </message>
+    <message>
+        <source>&apos;style&apos; must be one of %1, not %2</source>
+        <translation>&apos;style&apos; doit être l&apos;un de %1, pas %2</translation>
+    </message>
+    <message>
+        <source>cannot read the look &apos;%1&apos;: %2</source>
+        <translation>impossible de lire le look &apos;%1&apos;&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is too large to be a look</source>
+        <translation>&apos;%1&apos; est trop grand pour être un look</translation>
+    </message>
+    <message>
+        <source>the look &apos;%1&apos; cannot be used: %2</source>
+        <translation>le look &apos;%1&apos; ne peut pas être utilisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; carries no look (it was not drawn by Kolvira, or its metadata was stripped)</source>
+        <translation>&apos;%1&apos; ne porte aucun look (il n&apos;a pas été dessiné par Kolvira, ou ses métadonnées ont été retirées)</translation>
+    </message>
+    <message>
+        <source>the look in &apos;%1&apos; cannot be used: %2</source>
+        <translation>le look de &apos;%1&apos; ne peut pas être utilisé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>there is no saved look &apos;%1&apos; in %2</source>
+        <translation>il n&apos;y a pas de look enregistré &apos;%1&apos; dans %2</translation>
+    </message>
+    <message>
+        <source>a look needs a name</source>
+        <translation>un look a besoin d&apos;un nom</translation>
+    </message>
+    <message>
+        <source>a look&apos;s name cannot start with &apos;.&apos; or hold &apos;/&apos;</source>
+        <translation>le nom d&apos;un look ne peut pas commencer par &apos;.&apos; ni contenir &apos;/&apos;</translation>
     </message>
 </context>
 <context>
@@ -1664,6 +1806,45 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     </message>
 </context>
 <context>
+    <name>kolvira::PhotoView</name>
+    <message>
+        <source>Save Look</source>
+        <translation>Enregistrer le look</translation>
+    </message>
+    <message>
+        <source>Looks (*.json)</source>
+        <translation>Looks (*.json)</translation>
+    </message>
+    <message>
+        <source>The look could not be saved as %1: %2</source>
+        <translation>Le look n&apos;a pas pu être enregistré sous %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Apply Look</source>
+        <translation>Appliquer un look</translation>
+    </message>
+    <message>
+        <source>There are no saved looks yet: Save Look... keeps the settings of a window as one (in %1).</source>
+        <translation>Il n&apos;y a encore aucun look enregistré&#xa0;: Enregistrer le look... garde les réglages d&apos;une fenêtre comme look (dans %1).</translation>
+    </message>
+    <message>
+        <source>Look:</source>
+        <translation>Look&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Apply Look From File</source>
+        <translation>Appliquer un look depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Looks and drawings</source>
+        <translation>Looks et dessins</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>kolvira::RenderSelectionDialog</name>
     <message>
         <source>Render Selection</source>
@@ -1728,6 +1909,10 @@ lu ou OUTPUT écrit, 2 pour une ligne de commande incorrecte.
     <message>
         <source>Save Drawings In</source>
         <translation>Enregistrer les dessins dans</translation>
+    </message>
+    <message>
+        <source>A sa&amp;ved look:</source>
+        <translation>Un look enre&amp;gistré&#xa0;:</translation>
     </message>
 </context>
 <context>

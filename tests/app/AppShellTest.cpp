@@ -535,13 +535,15 @@ void AppShellTest::helpWindowStaysClearOfTheBarsAndCloses() {
 }
 
 // One version, the project's: the About box says it as it always has, and
-// kolvira-render says the same.
+// kolvira-render says the same, and how decoding is confined as the About box.
 void AppShellTest::aboutAndKolviraRenderShowOneVersion() {
-    QString aboutText;
+    QString aboutText, decodingText;
     WhenModalOpens<AboutDialog>([&](AboutDialog& about) {
         for (const QLabel* label : about.findChildren<QLabel*>()) {
             if (label->text().startsWith("Kolvira"))
                 aboutText = label->text();
+            if (label->text().startsWith("Decoding: "))
+                decodingText = label->text();
         }
         about.accept();
     });
@@ -555,7 +557,8 @@ void AppShellTest::aboutAndKolviraRenderShowOneVersion() {
     process.start(render, {"--version"});
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()),
-             "kolvira-render " + aboutText.mid(QStringLiteral("Kolvira Version ").size()) + "\n");
+             "kolvira-render " + aboutText.mid(QStringLiteral("Kolvira Version ").size()) + "\n" +
+                 decodingText + "\n");
 }
 
 QTEST_MAIN(AppShellTest)

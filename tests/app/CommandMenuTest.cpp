@@ -94,6 +94,11 @@ void CommandMenuTest::menusFollowTheActiveWindowKind() {
     QCOMPARE(frame->CurrentMenuId(), menuId);
     QCOMPARE(MenuTitles(frame), QStringList({"&File", "&View", "&Window", "&Help"}));
     QVERIFY(ItemTexts(MenuNamed(frame, "&View")).contains(refreshText));
+    // Each command shows once, the look commands among them.
+    QStringList viewItems = ItemTexts(MenuNamed(frame, "&View"));
+    viewItems.removeAll("-");
+    QVERIFY(viewItems.contains("Apply Look From File..."));
+    QCOMPARE(viewItems.removeDuplicates(), 0);
     QCOMPARE(ItemTexts(MenuNamed(frame, "&Window")),
              QStringList({"&New Window", "&Cascade", "&Tile", "&Arrange Icons"}));
 

@@ -8,9 +8,13 @@
 #include "framework/CommandIds.h"
 #include "framework/PrintCommands.h"
 #include "framework/StatusProgress.h"
+#include "imageio/LookFile.h"
 #include "mosaic/BatchRendering.h"
+#include "mosaicwindow/RenderSelectionDialog.h"
 #include "photowindow/PhotoView.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QDebug>
 #include <QDir>
 #include <QFileDialog>
@@ -18,6 +22,7 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTest>
 
@@ -62,6 +67,8 @@ private slots:
     void escapeStopsAFullResolutionSave();
     void fitToPageCentresWithinTheMargins_data();
     void fitToPageCentresWithinTheMargins();
+    void aSavedLookDrawsTheSameEverywhere();
+    void aDamagedLookChangesNothing();
 
 private:
     // The photo window over a detailed photo, drawn in Coal.
@@ -69,8 +76,19 @@ private:
     // Save As through the dialog, with size option `option` checked.
     void SaveAsWithOption(const QString& path, int option);
     QString OutputPath(const QString& name) const { return output_.filePath(name); }
+    // Runs kolvira-render (the copied line when `shell`) in the output folder.
+    void RunRender(const QStringList& arguments, bool shell = false);
+    // Chooses `path` in the next file dialog and runs `commandId`.
+    void RunWithFile(int commandId, const QString& path);
     QTemporaryDir output_;
     std::string photoPath_;
+};
+
+// The batch's own settings, which the dialog does not use here.
+class NoLookSource : public LookSource {
+public:
+    bool EditLook(RenderParameters&, int, QWidget*) override { return false; }
+    std::optional<PhotoWindowLook> ActivePhotoWindowLook() const override { return {}; }
 };
 
 PhotoView* FullResolutionTest::ShowCoalDrawing(QSize size) {
@@ -97,6 +115,89 @@ void FullResolutionTest::SaveAsWithOption(const QString& path, int option) {
         static_cast<QDialog&>(dialog).accept();
     });
     MainFrame()->OnCommand(ID_FILE_SAVE_AS);
+}
+
+void FullResolutionTest::RunRender(const QStringList& arguments, bool shell) {
+    QProcess render;
+    render.setWorkingDirectory(output_.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("PATH",
+                       QFileInfo(KOLVIRA_RENDER_EXE).path() + u':' + environment.value("PATH"));
+    render.setProcessEnvironment(environment);
+    if (shell)
+        render.start("sh", {"-c", arguments.join(u' ')});
+    else
+        render.start(QStringLiteral(KOLVIRA_RENDER_EXE), QStringList{"--quiet"} + arguments);
+    QVERIFY(render.waitForFinished(60000));
+    QVERIFY2(render.exitCode() == 0, render.readAllStandardError().constData());
+}
+
+void FullResolutionTest::RunWithFile(int commandId, const QString& path) {
+    WhenModalOpens<QFileDialog>([&](QFileDialog& dialog) {
+        dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();
+    });
+    MainFrame()->OnCommand(commandId);
+}
+
+// A look saved in the window draws the window's full-resolution drawing
+// again in kolvira-render, from the drawing itself, from the copied command
+// and in Render Selection.
+void FullResolutionTest::aSavedLookDrawsTheSameEverywhere() {
+    PhotoView* view = ShowCoalDrawing(QSize(300, 200));
+    QVERIFY(view != nullptr);
+    view->Photo().Settings().blur = true;
+    view->Photo().Settings().details = SliderValue(37);
+    const QString lookPath = SavedLookPath(QStringLiteral("kolvira test coal"));
+    QFile::remove(lookPath);
+    RunWithFile(ID_SAVE_LOOK, lookPath);
+    const auto removeLook = qScopeGuard([&lookPath] { QFile::remove(lookPath); });
+    QVERIFY(SavedLookNames().contains("kolvira test coal"));
+    SaveAsWithOption(OutputPath("window.png"), 1);
+    const QImage expected = Pixels(OutputPath("window.png"));
+    QCOMPARE(expected.size(), QSize(300, 200));
+
+    const QString photo = QFile::decodeName(photoPath_.c_str());
+    RunRender({"--look", lookPath, photo, "-o", "look.png"});
+    QCOMPARE(Pixels(OutputPath("look.png")), expected);
+    RunRender({"--look-from", "window.png", photo, "-o", "drawing.png"});
+    QCOMPARE(Pixels(OutputPath("drawing.png")), expected);
+    MainFrame()->OnCommand(ID_COPY_RENDER_COMMAND);
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY2(!copied.contains("--width"), qPrintable(copied)); // full resolution was saved
+    RunRender({copied}, /*shell=*/true);
+    QCOMPARE(Pixels(OutputPath("photo-drawing.png")), expected);
+
+    NoLookSource noLook;
+    RenderSelectionDialog selection(noLook, output_.path(), 1);
+    auto* names = selection.findChild<QComboBox*>("savedLookName");
+    names->setCurrentText("kolvira test coal");
+    selection.findChild<QRadioButton*>("savedLook")->setChecked(true);
+    static_cast<QDialog&>(selection).accept();
+    QVERIFY(selection.Request().settings == view->Photo().Settings().Parameters());
+
+    // Applied to a fresh window, the look draws the same.
+    static_cast<RenderParameters&>(view->Photo().Settings()) = DefaultRenderSettings();
+    RunWithFile(ID_APPLY_LOOK_FROM_FILE, OutputPath("window.png"));
+    QCOMPARE(view->FullResolutionPicture(false).convertToFormat(QImage::Format_RGB32), expected);
+}
+
+// A look file that cannot be used is named in a message and the window's
+// settings stay as they were.
+void FullResolutionTest::aDamagedLookChangesNothing() {
+    PhotoView* view = ShowCoalDrawing(QSize(60, 40));
+    QVERIFY(view != nullptr);
+    const RenderParameters before = view->Photo().Settings().Parameters();
+    QFile bad(OutputPath("bad.json"));
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("{\"kolvira-look\": 9}");
+    bad.close();
+    const MessageBoxCloser boxes;
+    RunWithFile(ID_APPLY_LOOK_FROM_FILE, bad.fileName());
+    QTRY_COMPARE(boxes.Count(), 1);
+    QVERIFY2(boxes.Texts().constFirst().contains("newer Kolvira"),
+             qPrintable(boxes.Texts().constFirst()));
+    QVERIFY(view->Photo().Settings().Parameters() == before);
 }
 
 void FullResolutionTest::saveWritesTheChosenSize_data() {

@@ -3,6 +3,7 @@
 #include "ExifFixture.h"
 #include "imageio/PictureFiles.h"
 #include "imageio/PngWriter.h"
+#include "imageio/WritableFormats.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -42,7 +43,7 @@ TEST(PngWritingTest, PixelsComeBackExactly) {
                                             << static_cast<int>(format));
             const QImage picture = Scrambled(size.width(), size.height(), format);
             ASSERT_TRUE(PngWriterTakes(picture));
-            ASSERT_EQ(WritePicture(picture, path, "png"), QString());
+            ASSERT_TRUE(WritePicture(picture, path, "png").IsWritten());
             const QImage read(path);
             ASSERT_EQ(read.size(), size);
             EXPECT_EQ(read.hasAlphaChannel(), picture.hasAlphaChannel());
@@ -53,18 +54,25 @@ TEST(PngWritingTest, PixelsComeBackExactly) {
     }
 }
 
+// A camera photo in `dir` with the fixture's EXIF; empty when it could not be made.
+QString CameraPhoto(const QTemporaryDir& dir, int orientation) {
+    const QString photo = dir.filePath("photo.jpg");
+    if (!Scrambled(40, 30, QImage::Format_RGB32).save(photo) ||
+        !test::AddCameraExif(photo, orientation))
+        return {};
+    return photo;
+}
+
 TEST(PngWritingTest, KeepsExifAndSrgb) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString photo = dir.filePath("photo.jpg");
-    ASSERT_TRUE(Scrambled(40, 30, QImage::Format_RGB32).save(photo));
-    ASSERT_TRUE(test::AddCameraExif(photo, 6));
+    const QString photo = CameraPhoto(dir, 6);
+    ASSERT_FALSE(photo.isEmpty());
     QImage drawing = Scrambled(31, 41, QImage::Format_RGB32);
     drawing.setColorSpace(QColorSpace::SRgb);
 
     const QString path = dir.filePath("drawing.png");
-    ASSERT_EQ(WritePicture(drawing, path, "png", CarriedMetadata::Of(photo.toLocal8Bit())),
-              QString());
+    ASSERT_TRUE(
+        WritePicture(drawing, path, "png", CarriedMetadata::Of(photo.toLocal8Bit())).IsWritten());
     const QMap<QString, QString> exif = test::ReadExif(path);
     for (auto it = test::CameraExif().begin(); it != test::CameraExif().end(); ++it)
         EXPECT_EQ(exif.value(it.key()), it.value()) << it.key().toStdString();
@@ -74,9 +82,34 @@ TEST(PngWritingTest, KeepsExifAndSrgb) {
     EXPECT_EQ(read.convertToFormat(QImage::Format_RGB32), drawing);
 }
 
+// Each format the program offers is written under each of its names, and
+// carries the photo's EXIF exactly when the table says it does.
+TEST(PngWritingTest, EveryWritableFormatIsWrittenUnderEachOfItsNames) {
+    QTemporaryDir dir;
+    const QString photo = CameraPhoto(dir, 1);
+    ASSERT_FALSE(photo.isEmpty());
+    const CarriedMetadata metadata = CarriedMetadata::Of(photo.toLocal8Bit());
+    const QImage drawing = Scrambled(23, 17, QImage::Format_RGB32);
+    for (const WritableFormat& format : WritableFormats()) {
+        for (const QString& suffix : format.suffixes) {
+            SCOPED_TRACE(suffix.toStdString());
+            EXPECT_EQ(WritableFormatOf(suffix.toUpper()), &format);
+            const QString path = dir.filePath("drawing." + suffix);
+            const QByteArray writer = WriterFormatForSuffix(suffix);
+            ASSERT_FALSE(writer.isEmpty());
+            ASSERT_TRUE(WritePicture(drawing, path, writer, metadata).IsWritten());
+            EXPECT_EQ(QImage(path).size(), drawing.size());
+            EXPECT_EQ(test::ReadExif(path).contains("Exif.Image.Model"), format.keepsExif);
+        }
+    }
+    EXPECT_EQ(WritableFormatOf("gif"), nullptr);
+}
+
 TEST(PngWritingTest, ReportsADeviceThatTakesNothing) {
     QBuffer unopened; // every write fails
-    EXPECT_FALSE(WritePng(Scrambled(9, 9, QImage::Format_RGB32), unopened).isEmpty());
+    const WriteOutcome written = WritePng(Scrambled(9, 9, QImage::Format_RGB32), unopened);
+    EXPECT_TRUE(written.IsFailed());
+    EXPECT_FALSE(written.Reason().isEmpty());
 }
 
 } // namespace

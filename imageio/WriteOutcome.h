@@ -1,7 +1,7 @@
 // How writing a file ended: written, failed (with the reason to show), or
-// stopped by the user with nothing written. Every save and every print to
-// a file reports one, so that no caller tells a success by an empty text or
-// a stop by comparing texts.
+// stopped by the user with nothing written. Every writer reports one, from
+// the encoders up to the windows' saves and prints to a file, so that no
+// caller tells a success by an empty text or a stop by comparing texts.
 #pragma once
 
 #include <QString>
@@ -19,13 +19,10 @@ public:
         return WriteOutcome(Result::Failed, std::move(reason));
     }
     static WriteOutcome Stopped() { return WriteOutcome(Result::Stopped, {}); }
-    // From a writer that reports a failure's reason and nothing else.
-    static WriteOutcome FromFailure(QString reason) {
-        return reason.isEmpty() ? Written() : Failed(std::move(reason));
-    }
 
     bool IsWritten() const { return result_ == Result::Written; }
     bool IsStopped() const { return result_ == Result::Stopped; }
+    bool IsFailed() const { return result_ == Result::Failed; }
     // Why it failed; empty unless it did.
     const QString& Reason() const { return reason_; }
 
