@@ -760,8 +760,9 @@ Decoder als beschädigt meldet, wird abgelehnt.
 
 Ausgabe:
   -o, --output FILE       die Zeichnung der einen INPUT nach FILE schreiben;
-                          die Endung bestimmt das Format (%1, ppm, webp und
-                          die anderen Formate, die Qt schreibt)
+                          die Endung bestimmt das Format
+                          (%1, ppm, webp
+                          und die anderen Formate, die Qt schreibt)
   -d, --output-dir DIR    die Zeichnung jeder INPUT nach DIR/&lt;Name&gt;.&lt;Format&gt;
                           schreiben; DIR wird angelegt, wenn es fehlt
       --format FORMAT     das Format der Ausgaben mit -d (Vorgabe %2)

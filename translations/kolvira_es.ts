@@ -759,8 +759,9 @@ decodificador declara dañado.
 
 Salida:
   -o, --output FILE       escribir el dibujo del único INPUT en FILE; su
-                          extensión indica el formato (%1, ppm, webp y los
-                          demás formatos que Qt escribe)
+                          extensión indica el formato
+                          (%1, ppm, webp
+                          y los demás formatos que Qt escribe)
   -d, --output-dir DIR    escribir el dibujo de cada INPUT en
                           DIR/&lt;nombre&gt;.&lt;formato&gt;; DIR se crea si no existe
       --format FORMAT     el formato de las salidas de -d (%2 por omisión)

@@ -761,8 +761,9 @@ endommagé est refusé.
 
 Sortie&#xa0;:
   -o, --output FILE       écrire le dessin de l&apos;unique INPUT dans FILE&#xa0;; son
-                          extension désigne le format (%1, ppm, webp et les
-                          autres formats que Qt sait écrire)
+                          extension désigne le format
+                          (%1, ppm, webp
+                          et les autres formats que Qt sait écrire)
   -d, --output-dir DIR    écrire le dessin de chaque INPUT dans
                           DIR/&lt;nom&gt;.&lt;format&gt;&#xa0;; DIR est créé s&apos;il n&apos;existe pas
       --format FORMAT     le format des sorties de -d (%2 par défaut)
