@@ -19,6 +19,7 @@
 #include "photowindow/PhotoEditorDialog.h"
 #include "photowindow/PhotoView.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -208,7 +209,8 @@ Document* Application::OpenDocumentFile(const std::string& path) {
     Document* made = mosaicTemplate->OpenDocumentFile(path, true, &error);
     if (made == nullptr) {
         QMessageBox::warning(mainFrame_.get(), QStringLiteral("Kolvira"),
-                             QStringLiteral("Cannot open %1:\n%2.").arg(ShownPath(path), error));
+                             QCoreApplication::translate("Application", "Cannot open %1:\n%2.")
+                                 .arg(ShownPath(path), error));
         recentFiles_.Remove(path);
         return nullptr;
     }

@@ -68,10 +68,10 @@ HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window
     }();
     (void)accessible;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kolvira Help"));
+    setWindowTitle(tr("Kolvira Help"));
 
     browser_ = new QTextBrowser(this);
-    browser_->setAccessibleName(QStringLiteral("Help text"));
+    browser_->setAccessibleName(tr("Help text"));
     browser_->setOpenExternalLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
 

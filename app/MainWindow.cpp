@@ -19,6 +19,7 @@
 #include "photowindow/PhotoView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -63,7 +64,9 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
 // The message pane's text while nothing has anything to say, and its text
 // in context-help mode.
 const QString kIdleText = QStringLiteral(" ");
-const QString kContextHelpPrompt = QStringLiteral("Select an object on which to get Help");
+QString ContextHelpPrompt() {
+    return QCoreApplication::translate("MainWindow", "Select an object on which to get Help");
+}
 
 // Toolbar 128: the buttons in order, 0 for a separator.
 constexpr int kToolBarButtons[] = {ID_FILE_OPEN,      ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT, 0,
@@ -133,7 +136,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_ = new QToolBar(QCoreApplication::translate("MainWindow", "Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
@@ -147,7 +150,7 @@ void MainWindow::CreateToolBar() {
     }
     // The button that shows the buttons a narrow window has no room for.
     if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More buttons"));
+        more->setAccessibleName(QCoreApplication::translate("MainWindow", "More buttons"));
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
 
@@ -275,7 +278,7 @@ void MainWindow::OnFrameCommand(int commandId) {
         break;
     case ID_CONTEXT_HELP:
         QWhatsThis::enterWhatsThisMode();
-        statusBar_->showMessage(kContextHelpPrompt);
+        statusBar_->showMessage(ContextHelpPrompt());
         break;
     default:
         break;
@@ -318,14 +321,14 @@ void MainWindow::RebuildMenus() {
     // read as a dead object from then on.
     menuBar()->clear();
     for (const MenuPopup& popup : MenuResource(menuId_)) {
-        const QString title = QString::fromLatin1(popup.title);
-        menuBar()->addMenu(Popup(title, title, popup.items, menuBar()));
+        menuBar()->addMenu(
+            Popup(popup, QCoreApplication::translate("MenuBar", popup.title), menuBar()));
     }
 }
 
-QMenu* MainWindow::Popup(const QString& key, const QString& title,
-                         const std::vector<MenuItem>& items, QWidget* parent) {
+QMenu* MainWindow::Popup(const MenuPopup& popup, const QString& title, QWidget* parent) {
     QMenu* menu = nullptr;
+    const QString key = QString::fromLatin1(popup.title);
     if (const auto found = popups_.find(key); found != popups_.end()) {
         menu = found->second;
     } else {
@@ -333,32 +336,33 @@ QMenu* MainWindow::Popup(const QString& key, const QString& title,
         // Items are enabled by the route each time the menu opens, since a
         // view's state (not only its kind) may change what it handles.
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
-        const bool windowMenu = std::any_of(items.begin(), items.end(), [](const MenuItem& item) {
-            return item.id == ID_WINDOW_NEW;
-        });
+        const bool windowMenu =
+            std::any_of(popup.items.begin(), popup.items.end(),
+                        [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
         if (windowMenu)
             connect(menu, &QMenu::aboutToShow, this,
                     [this, menu] { FillWindowList(*menu, *mdiArea_); });
         popups_.emplace(key, menu);
     }
-    FillMenu(*menu, key, items);
+    FillMenu(*menu, popup);
     return menu;
 }
 
-void MainWindow::FillMenu(QMenu& menu, const QString& key, const std::vector<MenuItem>& items) {
+void MainWindow::FillMenu(QMenu& menu, const MenuPopup& popup) {
     menu.clear();
-    for (const MenuItem& item : items) {
+    for (const MenuItem& item : popup.items) {
         if (item.submenu != nullptr) {
-            // Submenus are kept like the popups, under their popup's key.
-            const QString title = QString::fromLatin1(item.text);
-            menu.addMenu(Popup(key + u'/' + title, title, *item.submenu, &menu));
+            // Submenus are kept like the popups.
+            menu.addMenu(Popup(*item.submenu,
+                               QCoreApplication::translate(popup.context, item.submenu->title),
+                               &menu));
         } else if (item.id == 0) {
             menu.addSeparator();
         } else if (item.id == ID_FILE_MRU_FIRST) {
             FillRecentFiles(&menu);
         } else {
             QAction* action = actions_->Action(item.id);
-            SetMenuText(*action, item.text);
+            SetMenuText(*action, QCoreApplication::translate(popup.context, item.text));
             action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
                                  item.id == ID_ASK_TO_SAVE_DRAWINGS ||
                                  std::ranges::count(kViewCheckedCommands, item.id) > 0);
@@ -387,7 +391,7 @@ void MainWindow::FillRecentFiles(QMenu* menu) {
     const std::vector<std::string>& paths = app_.Recent().Paths();
     if (paths.empty()) {
         QAction* placeholder = actions_->Action(ID_FILE_MRU_FIRST);
-        placeholder->setText(QStringLiteral("Recent File"));
+        placeholder->setText(QCoreApplication::translate("FileMenu", "Recent File"));
         menu->addAction(placeholder);
         return;
     }
@@ -464,7 +468,7 @@ void MainWindow::OnMessageChanged() {
 // or by Esc.
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::LeaveWhatsThisMode &&
-        statusBar_->currentMessage() == kContextHelpPrompt)
+        statusBar_->currentMessage() == ContextHelpPrompt())
         ShowIdleText();
     return QMainWindow::event(event);
 }

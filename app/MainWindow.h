@@ -75,11 +75,11 @@ private:
     void CreateToolBar();
     void RebuildMenus();
     void EnableCommandsByRoute();
-    // The popup (or submenu) kept under `key`, made on first use and filled
-    // with `items`: popups are refilled, never replaced (see RebuildMenus).
-    QMenu* Popup(const QString& key, const QString& title, const std::vector<MenuItem>& items,
-                 QWidget* parent);
-    void FillMenu(QMenu& menu, const QString& key, const std::vector<MenuItem>& items);
+    // The popup (or submenu) made on first use and kept by its source title,
+    // filled with its items: popups are refilled, never replaced (see
+    // RebuildMenus). `title` is the translated one shown.
+    QMenu* Popup(const MenuPopup& popup, const QString& title, QWidget* parent);
+    void FillMenu(QMenu& menu, const MenuPopup& popup);
     void FillRecentFiles(QMenu* menu);
     void UpdateTitle();
     bool FrameHandles(int commandId) const;

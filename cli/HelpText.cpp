@@ -2,6 +2,8 @@
 
 #include "imageio/WritableFormats.h"
 
+#include <QCoreApplication>
+
 namespace kolvira::cli {
 
 namespace {
@@ -17,7 +19,8 @@ QString WritableSuffixes() {
 } // namespace
 
 QString HelpText() {
-    return QStringLiteral(R"(Usage: kolvira-render [options] INPUT -o OUTPUT
+    return QCoreApplication::translate("HelpText",
+                                       R"(Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
        kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]

@@ -1,5 +1,6 @@
 #include "cli/RunReport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
@@ -81,7 +82,8 @@ QString ReportFile::Open(const QByteArray& path) {
 
 WriteOutcome ReportFile::Append(const QByteArray& line) {
     if (!LockWholeFile(fd_, F_WRLCK))
-        return WriteOutcome::Failed(QStringLiteral("cannot lock the report: ") + ErrnoText());
+        return WriteOutcome::Failed(
+            QCoreApplication::translate("RenderRun", "cannot lock the report: ") + ErrnoText());
     WriteOutcome outcome = WriteOutcome::Written();
     for (qsizetype done = 0; done < line.size();) {
         const ssize_t written = ::write(fd_, line.constData() + done, line.size() - done);

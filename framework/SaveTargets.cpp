@@ -7,6 +7,7 @@
 #include "imageio/WritableFormats.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -33,8 +34,9 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
     if (openPhotos.FileAt(target).isEmpty())
         return {};
     // Named as the user chose it, not as the photo's own window shows it.
-    return QStringLiteral("%1 is a photo, and Kolvira never writes over a photo: "
-                          "choose another name.")
+    return QCoreApplication::translate("SaveTargets",
+                                       "%1 is a photo, and Kolvira never writes over a photo: "
+                                       "choose another name.")
         .arg(QFileInfo(target).fileName());
 }
 
@@ -48,7 +50,8 @@ QString UnsavedSuffixReason() {
         names.append(format.name);
         endings.append(u'.' + format.suffixes.first());
     }
-    return QStringLiteral("Kolvira saves pictures as %1: end the name with %2.")
+    return QCoreApplication::translate("SaveTargets",
+                                       "Kolvira saves pictures as %1: end the name with %2.")
         .arg(JoinedInSentence(names), JoinedInSentence(endings));
 }
 
@@ -63,9 +66,10 @@ QByteArray SavedFormat(const QImage& picture, const QString& path, QString& fail
     const QByteArray format = WriterFormatForSuffix(
         suffix.isEmpty() ? WritableFormats().front().suffixes.first() : suffix);
     if (format.isEmpty())
-        failure = QStringLiteral("This system cannot write .%1 files.").arg(suffix);
+        failure = QCoreApplication::translate("SaveTargets", "This system cannot write .%1 files.")
+                      .arg(suffix);
     else if (picture.isNull())
-        failure = QStringLiteral("There is no picture to save.");
+        failure = QCoreApplication::translate("SaveTargets", "There is no picture to save.");
     return failure.isEmpty() ? format : QByteArray();
 }
 
@@ -223,17 +227,18 @@ QString AskForSaveName(QWidget* parent, const QString& caption, const QString& s
 bool ConfirmReplace(QWidget* parent, const QString& path) {
     if (!QFileInfo::exists(path))
         return true;
-    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                             .arg(QFileInfo(path).fileName());
-    return QMessageBox::question(parent, QStringLiteral("Confirm Save As"), text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    const QString text =
+        QCoreApplication::translate("SaveTargets", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
+    return QMessageBox::question(
+               parent, QCoreApplication::translate("SaveTargets", "Confirm Save As"), text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reason) {
-    QMessageBox::warning(
-        parent, QStringLiteral("Kolvira"),
-        QStringLiteral("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+    QMessageBox::warning(parent, QStringLiteral("Kolvira"),
+                         QCoreApplication::translate("SaveTargets", "Cannot save %1:\n%2")
+                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace kolvira

@@ -1,5 +1,6 @@
 #include "imageio/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 
@@ -27,7 +28,8 @@ WriteOutcome WritePdfAtomically(const QString& path, const PdfDocument& document
         pdf.setResolution(document.resolution);
         pdf.setPageLayout(document.pageLayout);
         if (!paint(pdf))
-            return WriteOutcome::Failed(QStringLiteral("the PDF could not be made"));
+            return WriteOutcome::Failed(
+                QCoreApplication::translate("Writing", "the PDF could not be made"));
         return WriteOutcome::Written();
     });
 }

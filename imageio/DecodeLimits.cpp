@@ -3,9 +3,9 @@
 #include "imageio/CodecMessages.h"
 #include "render/ParallelChunks.h"
 
+#include <QCoreApplication>
 #include <QImageReader>
 #include <QtGlobal>
-
 
 namespace kolvira {
 
@@ -34,7 +34,8 @@ QString TooManyPixelsReason(std::int64_t width, std::int64_t height) {
 }
 
 QString TookTooLongReason(std::chrono::milliseconds limit) {
-    return QStringLiteral("decoding took longer than %1 s, the limit").arg(limit.count() / 1000.0);
+    return QCoreApplication::translate("Decoding", "decoding took longer than %1 s, the limit")
+        .arg(limit.count() / 1000.0);
 }
 
 } // namespace kolvira

@@ -7,6 +7,7 @@
 #include "imageio/PhotoDecoding.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -124,7 +125,7 @@ public:
         char byte = 0;
         if (device_ != nullptr && device_->isOpen() && !device_->isSequential() &&
             device_->seek(0) && device_->peek(&byte, 1) < 0) {
-            reason_ = QStringLiteral("the decode was called off");
+            reason_ = QCoreApplication::translate("Decoding", "the decode was called off");
             return givenUp_ = true;
         }
         return false;
@@ -178,9 +179,11 @@ QString StoppedReason(int status) {
                               "jail (signal %1)")
             .arg(SIGSYS);
     if (WIFSIGNALED(status))
-        return QStringLiteral("the picture is damaged: the decoder stopped (signal %1)")
+        return QCoreApplication::translate(
+                   "Decoding", "the picture is damaged: the decoder stopped (signal %1)")
             .arg(WTERMSIG(status));
-    return QStringLiteral("the picture is damaged: the decoder stopped (exit status %1)")
+    return QCoreApplication::translate(
+               "Decoding", "the picture is damaged: the decoder stopped (exit status %1)")
         .arg(WEXITSTATUS(status));
 }
 
@@ -282,8 +285,9 @@ ChildDecoded DecodeInProgram(const QByteArray& program, const QByteArray& format
     const int spawned = ::posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0) {
-        failed.error = QStringLiteral("the decoder could not be started: %1")
-                           .arg(QString::fromLocal8Bit(std::strerror(spawned)));
+        failed.error =
+            QCoreApplication::translate("Decoding", "the decoder could not be started: %1")
+                .arg(QString::fromLocal8Bit(std::strerror(spawned)));
         return failed;
     }
     Child child(pid);
@@ -308,14 +312,15 @@ ChildDecoded DecodeInProgram(const QByteArray& program, const QByteArray& format
     }
     if (!status) {
         answer.image = {};
-        answer.error = QStringLiteral("the decoder did not end");
+        answer.error = QCoreApplication::translate("Decoding", "the decoder did not end");
         return answer;
     }
     if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0) {
         answer.image = {};
         answer.error = StoppedReason(*status);
     } else if (answer.image.isNull() && answer.error.isEmpty() && answer.messages.isEmpty()) {
-        answer.error = QStringLiteral("the decoder's answer was cut short");
+        answer.error =
+            QCoreApplication::translate("Decoding", "the decoder's answer was cut short");
     }
     return answer;
 }

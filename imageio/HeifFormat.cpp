@@ -10,6 +10,7 @@
 #include "render/ParallelChunks.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QVariant>
@@ -235,7 +236,8 @@ ImagePtr DecodeInterleaved(const heif_image_handle* handle, heif_chroma chroma,
         heif_decode_image(handle, &decoded, heif_colorspace_RGB, chroma, options);
     ImagePtr owned(decoded);
     if (Failed(result) || !owned) {
-        error = Failed(result) ? Message(result) : QStringLiteral("no picture decoded");
+        error = Failed(result) ? Message(result)
+                               : QCoreApplication::translate("Decoding", "no picture decoded");
         return {};
     }
     return owned;
@@ -261,7 +263,7 @@ QImage DecodeHdr(const heif_image_handle* handle, HdrCurve curve, HdrPrimaries p
     const int channels = alpha ? 4 : 3;
     if (pixels == nullptr || width <= 0 || height <= 0 || bits < 8 || bits > 16 ||
         std::int64_t{stride} < std::int64_t{width} * channels * 2) {
-        error = QStringLiteral("the decoder gave no pixels");
+        error = QCoreApplication::translate("Decoding", "the decoder gave no pixels");
         return {};
     }
     float peak = 0; // PQ's own limit, unless the file gives its content's
@@ -273,7 +275,7 @@ QImage DecodeHdr(const heif_image_handle* handle, HdrCurve curve, HdrPrimaries p
     const HdrToSdr toSdr(curve, primaries, peak);
     QImage picture(width, height, QImage::Format_RGBA8888);
     if (picture.isNull()) {
-        error = QStringLiteral("out of memory");
+        error = QCoreApplication::translate("Decoding", "out of memory");
         return {};
     }
     const float scale = 1.0f / float((1 << bits) - 1);
@@ -295,7 +297,7 @@ QImage Decode(const heif_image_handle* handle, QString& error) {
     const std::unique_ptr<heif_decoding_options, OptionsFree> options(
         heif_decoding_options_alloc());
     if (!options) {
-        error = QStringLiteral("out of memory");
+        error = QCoreApplication::translate("Decoding", "out of memory");
         return {};
     }
     if (const auto hdr = HdrColoursOf(handle))
@@ -315,7 +317,7 @@ QImage Decode(const heif_image_handle* handle, QString& error) {
     const int bytesPerPixel = alpha ? 4 : 3;
     if (pixels == nullptr || width <= 0 || height <= 0 ||
         std::int64_t{stride} < std::int64_t{width} * bytesPerPixel) {
-        error = QStringLiteral("the decoder gave no pixels");
+        error = QCoreApplication::translate("Decoding", "the decoder gave no pixels");
         return {};
     }
     const QImage::Format format = !alpha ? QImage::Format_RGB888
@@ -326,7 +328,8 @@ QImage Decode(const heif_image_handle* handle, QString& error) {
     // 12-megapixel photo is not copied.
     QImage picture(pixels, width, height, stride, format, ReleaseHeifImage, decoded);
     if (picture.isNull()) {
-        error = QStringLiteral("the decoder's pixels do not fit a picture");
+        error =
+            QCoreApplication::translate("Decoding", "the decoder's pixels do not fit a picture");
         return {};
     }
     owned.release();
@@ -366,7 +369,7 @@ const HeifHandler::Parsed& HeifHandler::Parse() const {
     StartLibheif();
     parsed.context.reset(heif_context_alloc());
     if (!parsed.context) {
-        parsed.error = QStringLiteral("out of memory");
+        parsed.error = QCoreApplication::translate("Decoding", "out of memory");
         return parsed;
     }
     heif_context* context = parsed.context.get();

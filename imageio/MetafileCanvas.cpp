@@ -20,7 +20,7 @@ int PixelsAt96Dpi(double inches) {
 
 QImage WhiteCanvas(QSize size, QString& error) {
     if (size.isEmpty()) {
-        error = QStringLiteral("the metafile gives no size");
+        error = QCoreApplication::translate("Decoding", "the metafile gives no size");
         return {};
     }
     if (HasTooManyPixels(size.width(), size.height())) {
@@ -29,7 +29,8 @@ QImage WhiteCanvas(QSize size, QString& error) {
     }
     QImage canvas(size, QImage::Format_RGB32);
     if (canvas.isNull()) {
-        error = QStringLiteral("there is not enough memory for a picture of %1x%2 pixels")
+        error = QCoreApplication::translate(
+                    "Decoding", "there is not enough memory for a picture of %1x%2 pixels")
                     .arg(size.width())
                     .arg(size.height());
         return {};
@@ -43,7 +44,8 @@ bool CanDrawText() {
 }
 
 QString TextLeftOutWarning() {
-    return QStringLiteral("the metafile's text is not drawn: the program runs without fonts");
+    return QCoreApplication::translate(
+        "Decoding", "the metafile's text is not drawn: the program runs without fonts");
 }
 
 } // namespace kolvira

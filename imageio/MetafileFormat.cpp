@@ -6,6 +6,7 @@
 #include "imageio/EmfHeader.h"
 #include "imageio/WmfFormat.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QVariant>
 #include <QtDebug>
@@ -82,7 +83,7 @@ bool MetafileHandler::read(QImage* image) {
         picture = DrawWmf(
             data, scaledSize_, [file] { return CalledOff(file); }, error, warnings);
     } else {
-        error = QStringLiteral("the file is not a Windows metafile");
+        error = QCoreApplication::translate("Decoding", "the file is not a Windows metafile");
     }
     // The decoding routine collects what a decoder says on its thread.
     for (const QString& warning : warnings)

@@ -1,5 +1,7 @@
 #include "imageio/PictureMetadata.h"
 
+#include <QCoreApplication>
+
 #include "imageio/WritableFormats.h"
 
 #include <exiv2/exiv2.hpp>
@@ -135,7 +137,7 @@ QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const
         auto image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte*>(encoded.constData()), encoded.size());
         if (image.get() == nullptr)
-            return QStringLiteral("the metadata could not be written");
+            return QCoreApplication::translate("Writing", "the metadata could not be written");
         image->readMetadata();
         if (!exif_.isEmpty()) {
             Exiv2::ExifData exif;
@@ -152,17 +154,17 @@ QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const
         image->writeMetadata();
         Exiv2::BasicIo& io = image->io();
         if (io.open() != 0)
-            return QStringLiteral("the metadata could not be written");
+            return QCoreApplication::translate("Writing", "the metadata could not be written");
         const Exiv2::DataBuf written = io.read(static_cast<long>(io.size()));
         io.close();
         encoded = QByteArray(reinterpret_cast<const char*>(written.pData_),
                              static_cast<qsizetype>(written.size_));
         return {};
     } catch (const Exiv2::AnyError& error) {
-        return QStringLiteral("the metadata could not be written: %1")
+        return QCoreApplication::translate("Writing", "the metadata could not be written: %1")
             .arg(QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
-        return QStringLiteral("the metadata could not be written: %1")
+        return QCoreApplication::translate("Writing", "the metadata could not be written: %1")
             .arg(QString::fromLocal8Bit(error.what()));
     }
 }

@@ -1,6 +1,7 @@
 #include "imageio/PngWriter.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QIODevice>
 
 #include <png.h>
@@ -155,9 +156,10 @@ WriteOutcome WritePng(const QImage& picture, QIODevice& device, const PngEncodin
         return WriteOutcome::Written();
     if (!state.deviceError.isEmpty())
         return WriteOutcome::Failed(state.deviceError);
-    return WriteOutcome::Failed(state.failure[0] != 0
-                                    ? QString::fromLatin1(state.failure.data())
-                                    : QStringLiteral("the PNG encoder could not start"));
+    return WriteOutcome::Failed(
+        state.failure[0] != 0
+            ? QString::fromLatin1(state.failure.data())
+            : QCoreApplication::translate("Writing", "the PNG encoder could not start"));
 }
 
 } // namespace kolvira

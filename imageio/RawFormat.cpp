@@ -5,6 +5,7 @@
 #include "imageio/PhotoDecoding.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QImage>
 #include <QImageReader>
@@ -148,7 +149,9 @@ QSize OutputSize(LibRaw& raw, QString& error) {
         return Upright(QSize(sizes.raw_width, sizes.raw_height), sizes.flip);
     const double aspect = sizes.pixel_aspect;
     if (!(aspect >= 1.0 / 16 && aspect <= 16)) {
-        error = QStringLiteral("the file gives its pixels an impossible shape (%1)").arg(aspect);
+        error = QCoreApplication::translate("Decoding",
+                                            "the file gives its pixels an impossible shape (%1)")
+                    .arg(aspect);
         return {};
     }
     // Stretched to square pixels; Fuji's 45-degree sensors come out twice as large.
@@ -274,7 +277,9 @@ QImage Developed(RawDecoder& decoder, QSize photoSize, bool halfSize) {
             QSize(width, height), colours == 3 ? QImage::Format_RGB888 : QImage::Format_Grayscale8,
             &picture)) {
         decoder.Fail(
-            QStringLiteral("no memory for a picture of %1x%2 pixels").arg(width).arg(height));
+            QCoreApplication::translate("Decoding", "no memory for a picture of %1x%2 pixels")
+                .arg(width)
+                .arg(height));
         return {};
     }
     // LibRaw writes the rows turned upright straight into the picture.

@@ -4,6 +4,7 @@
 #include "imageio/WmfPainter.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QRectF>
 #include <QtEndian>
 
@@ -364,9 +365,9 @@ public:
     // Why the last step failed, in libwmf's words when it gave any.
     QString Failure() {
         if (stopped_)
-            return QStringLiteral("the decode was called off");
+            return QCoreApplication::translate("Decoding", "the decode was called off");
         if (api_ == nullptr)
-            return QStringLiteral("libwmf could not be started");
+            return QCoreApplication::translate("Decoding", "libwmf could not be started");
         if (errors_ != nullptr)
             std::fflush(errors_);
         // libwmf's lines read "ERROR: file.c (123): what went wrong".
@@ -376,8 +377,9 @@ public:
                             .trimmed();
         if (first.startsWith(QLatin1String("libwmf: ")))
             first = first.mid(8);
-        return first.isEmpty() ? QStringLiteral("libwmf could not play the metafile")
-                               : QStringLiteral("libwmf: %1").arg(first);
+        return first.isEmpty()
+                   ? QCoreApplication::translate("Decoding", "libwmf could not play the metafile")
+                   : QStringLiteral("libwmf: %1").arg(first);
     }
 
 private:
@@ -478,15 +480,17 @@ QImage DrawWmf(QByteArrayView data, QSize size, const std::function<bool()>& cal
                QString& error, QStringList& warnings) {
     const std::optional<Layout> layout = ReadLayout(data);
     if (!layout) {
-        error = QStringLiteral("the WMF header is damaged");
+        error = QCoreApplication::translate("Decoding", "the WMF header is damaged");
         return {};
     }
     if (layout->impossibleRecord) {
-        error = QStringLiteral("a record of the metafile is shorter than its own header");
+        error = QCoreApplication::translate(
+            "Decoding", "a record of the metafile is shorter than its own header");
         return {};
     }
     if (layout->endOfFile < 0) {
-        error = QStringLiteral("the file ends before the metafile's end-of-file record");
+        error = QCoreApplication::translate(
+            "Decoding", "the file ends before the metafile's end-of-file record");
         return {};
     }
     std::optional<QRectF> area = WindowArea(data, *layout, calledOff);

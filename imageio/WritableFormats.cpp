@@ -1,5 +1,7 @@
 #include "imageio/WritableFormats.h"
 
+#include <QCoreApplication>
+
 namespace kolvira {
 
 const std::vector<WritableFormat>& WritableFormats() {
@@ -23,8 +25,8 @@ const WritableFormat* WritableFormatOf(const QString& suffix) {
 QString JoinedInSentence(const QStringList& items) {
     if (items.size() < 2)
         return items.join(QString());
-    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" or ") +
-           items.last();
+    return items.first(items.size() - 1).join(QStringLiteral(", ")) +
+           QCoreApplication::translate("Writing", " or ") + items.last();
 }
 
 } // namespace kolvira

@@ -7,6 +7,7 @@
 #include "imageio/PictureFiles.h"
 #include "imageio/PictureMetadata.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,7 +27,9 @@ LoadedPhoto Decode(const QByteArray& nativePath) {
     if (decoded.image.isNull())
         return LoadFailed(decoded.error);
     if (!decoded.damage.isEmpty())
-        return LoadFailed(QStringLiteral("the picture is damaged: %1").arg(decoded.damage));
+        return LoadFailed(
+            QCoreApplication::translate("BatchRendering", "the picture is damaged: %1")
+                .arg(decoded.damage));
     return {std::move(decoded.image), {}, decoded.warnings};
 }
 
@@ -63,14 +66,17 @@ LoadedPhoto LoadPhoto(const QByteArray& nativePath, int targetWidth) {
     const std::int64_t height =
         scale ? ScaledHeight(photo.width(), photo.height(), targetWidth) : photo.height();
     if (HasTooManyPixels(width, height))
-        return LoadFailed(QStringLiteral("scaled to width %1: ").arg(width) +
-                          TooManyPixelsReason(width, height));
+        return LoadFailed(
+            QCoreApplication::translate("BatchRendering", "scaled to width %1: ").arg(width) +
+            TooManyPixelsReason(width, height));
 
     const QImage flat = FlattenOnBlack(photo);
     QImage picture = scale ? ScalePhoto(flat, QSize(width, static_cast<int>(height))) : flat;
     if (picture.isNull())
         return LoadFailed(
-            QStringLiteral("not enough memory for a %1x%2 picture").arg(width).arg(height));
+            QCoreApplication::translate("BatchRendering", "not enough memory for a %1x%2 picture")
+                .arg(width)
+                .arg(height));
     return {picture, {}, decoded.warnings};
 }
 
@@ -92,7 +98,9 @@ QString ProtectedTargetReason(const ProtectedFiles& photos, const QByteArray& na
     const QString photo = photos.FileAt(nativeOutput);
     if (photo.isEmpty())
         return {};
-    return QStringLiteral("refusing to write over the input picture '%1'").arg(photo);
+    return QCoreApplication::translate("BatchRendering",
+                                       "refusing to write over the input picture '%1'")
+        .arg(photo);
 }
 
 OutputDecision OutputPlanner::Decide(const QString& input, const QString& output,

@@ -174,7 +174,7 @@ void MosaicView::TakeLiveThumbnails(const std::vector<ThumbnailBuildJob::Result>
             continue;
         }
         store_.Add(path, result.image, result.photoSize, result.compressed);
-        item(row)->setToolTip(EntryToolTip(item(row)->text(), result.photoSize));
+        SetEntryTip(*item(row), EntryToolTip(item(row)->text(), result.photoSize));
     }
     viewport()->update();
 }

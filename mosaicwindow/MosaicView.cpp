@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QFile>
 #include <QKeyEvent>
@@ -41,14 +42,9 @@ namespace {
 
 // The tooltip of an entry whose thumbnail a stopped build did not make.
 QString NotBuiltToolTip(const QString& label) {
-    return QStringLiteral("%1\nThumbnail not built yet: Refresh (R) makes it.").arg(label);
-}
-
-// The tooltip tells the mouse, the description screen readers, what lies
-// behind an entry beyond its name.
-void SetEntryTip(QListWidgetItem& entry, const QString& tip) {
-    entry.setToolTip(tip);
-    entry.setData(Qt::AccessibleDescriptionRole, tip.section(QLatin1Char('\n'), 1));
+    return QCoreApplication::translate("MosaicView",
+                                       "%1\nThumbnail not built yet: Refresh (R) makes it.")
+        .arg(label);
 }
 
 // Why the folder's names cannot be read, or empty when they can.
@@ -102,20 +98,26 @@ QMimeData* FilesMimeData(const std::vector<std::string>& paths) {
 QString MosaicView::EntryToolTip(const QString& label, QSize photoSize) {
     if (!photoSize.isValid())
         return label;
-    return QStringLiteral("%1\n%2 × %3 pixels")
+    return QCoreApplication::translate("MosaicView", "%1\n%2 × %3 pixels")
         .arg(label)
         .arg(photoSize.width())
         .arg(photoSize.height());
 }
 
+void MosaicView::SetEntryTip(QListWidgetItem& entry, const QString& tip) {
+    entry.setToolTip(tip);
+    entry.setData(Qt::AccessibleDescriptionRole, tip.section(QLatin1Char('\n'), 1));
+}
+
 MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnailCache()) {
-    setWhatsThis(QStringLiteral(
+    setWhatsThis(QCoreApplication::translate(
+        "MosaicView",
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
         "(never off the disk); keypad + and - change the thumbnail size; Esc stops making "
         "thumbnails. File → Render Selection renders the selected photos into drawing "
         "files."));
-    setAccessibleName(QStringLiteral("Mosaic"));
+    setAccessibleName(QCoreApplication::translate("MosaicView", "Mosaic"));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -183,8 +185,9 @@ void MosaicView::OnInitialUpdate() {
     if (photoPaths.empty() && Host() != nullptr) {
         // A folder that may be entered but not listed would look empty.
         if (const QString reason = ListingFailure(directory); !reason.isEmpty())
-            Host()->ShowStatusMessage(QStringLiteral("Cannot list the files of %1: %2")
-                                          .arg(GetDocument()->GetTitle(), reason));
+            Host()->ShowStatusMessage(
+                QCoreApplication::translate("MosaicView", "Cannot list the files of %1: %2")
+                    .arg(GetDocument()->GetTitle(), reason));
     }
     scannedPaths_ = photoPaths;
     BuildMosaic();
@@ -364,7 +367,8 @@ void MosaicView::EndBuild(bool complete) {
             SetEntryTip(*item(row), NotBuiltToolTip(item(row)->text()));
         if (Host() != nullptr)
             Host()->ShowStatusMessage(
-                QStringLiteral("Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
+                QCoreApplication::translate(
+                    "MosaicView", "Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
                     .arg(built_)
                     .arg(total));
     }
@@ -465,8 +469,9 @@ void MosaicView::RemoveSelectedEntries() {
 
 void MosaicView::OpenEntry(int index) {
     if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
-        QMessageBox::critical(this, QStringLiteral("Kolvira"),
-                              QStringLiteral("Encountered an improper argument."));
+        QMessageBox::critical(
+            this, QStringLiteral("Kolvira"),
+            QCoreApplication::translate("MosaicView", "Encountered an improper argument."));
         return;
     }
     if (Host() != nullptr)

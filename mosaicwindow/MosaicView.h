@@ -153,6 +153,9 @@ private:
     // The tooltip of an entry: its whole name, which the caption may
     // shorten, and the photo's size.
     static QString EntryToolTip(const QString& label, QSize photoSize);
+    // The tooltip tells the mouse, the description screen readers, what lies
+    // behind an entry beyond its name.
+    static void SetEntryTip(QListWidgetItem& entry, const QString& tip);
     // The row of the entry the build's photo `k` belongs to, or -1 when that
     // entry has left the list.
     int RowOfBuildIndex(std::size_t k) const;

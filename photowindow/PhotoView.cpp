@@ -8,6 +8,7 @@
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoEditorDialog.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
@@ -34,7 +35,8 @@ constexpr QRgb kPictureBackground = qRgb(0, 0, 0);
 
 PhotoView::PhotoView(PhotoDocument& document) : document_(document) {
     InstallAccessibleViews();
-    setWhatsThis(QStringLiteral(
+    setWhatsThis(QCoreApplication::translate(
+        "PhotoView",
         "The photo window: the photo at the window's width. Paint and Photo Editor turn "
         "it into a drawing; a left click shows the colour under the pointer, right "
         "clicks pick the colours to replace. Double-click to fit the window to the photo."));

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libexif-dev libx11-dev
+  # the translations: lupdate and lrelease, and Qt's own texts translated
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjxl-dev libjxl-tools libexiv2-dev
   libheif-dev libheif-examples libavif-bin
   libraw-dev
