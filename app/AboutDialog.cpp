@@ -2,7 +2,7 @@
 
 #include "app/CommandIcons.h"
 #include "framework/DialogUnits.h"
-#include "imageio/DecoderProcess.h"
+#include "imageio/decoding/DecoderProcess.h"
 
 #include <QLabel>
 #include <QPushButton>

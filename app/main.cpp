@@ -4,9 +4,9 @@
 #include "app/FocusFrameStyle.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
-#include "imageio/DecodeWatchdog.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/Translations.h"
+#include "imageio/decoding/DecodeWatchdog.h"
 
 #include <QApplication>
 #include <QDir>

@@ -4,8 +4,8 @@
 // the window's picture saved as PNG. All in memory-backed temporary files.
 #include "RenderCases.h"
 #include "imageio/ImageSurface.h"
-#include "imageio/PictureFiles.h"
 #include "imageio/PrintScale.h"
+#include "imageio/writing/PictureFiles.h"
 #include "mosaic/ContactSheet.h"
 #include "render/RenderPass.h"
 

@@ -6,7 +6,7 @@
 #include "BenchPhoto.h"
 #include "RenderCases.h"
 #include "imageio/ImageSurface.h"
-#include "imageio/PngWriter.h"
+#include "imageio/writing/PngWriter.h"
 #include "render/RenderPass.h"
 
 #include <QBuffer>

@@ -2,8 +2,8 @@
 
 #include "cli/OptionValues.h"
 #include "imageio/LookFile.h"
-#include "imageio/PictureFiles.h"
-#include "imageio/WritableFormats.h"
+#include "imageio/writing/PictureFiles.h"
+#include "imageio/writing/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "cli/HelpText.h"
 
-#include "imageio/WritableFormats.h"
+#include "imageio/writing/WritableFormats.h"
 
 #include <QCoreApplication>
 

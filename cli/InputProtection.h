@@ -1,8 +1,8 @@
 // The pictures a run reads, kept so that no output is ever written over one
-// of them (see imageio/ProtectedFiles.h for what counts as the same file).
+// of them (see imageio/writing/ProtectedFiles.h for what counts as the same file).
 #pragma once
 
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
 
 #include <QString>
 #include <QStringList>

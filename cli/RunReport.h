@@ -2,7 +2,7 @@
 // that runs on several hosts can share one file on a network file system.
 #pragma once
 
-#include "imageio/WriteOutcome.h"
+#include "imageio/writing/WriteOutcome.h"
 
 #include <QByteArray>
 #include <QString>

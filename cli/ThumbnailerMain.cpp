@@ -4,8 +4,8 @@
 #include "cli/DesktopThumbnailer.h"
 #include "cli/HelpText.h"
 #include "cli/MessageStream.h"
-#include "imageio/DecodeWatchdog.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecodeWatchdog.h"
 #include "mosaic/ThumbnailPng.h"
 
 #include <QCoreApplication>

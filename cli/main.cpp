@@ -8,10 +8,10 @@
 #include "cli/MessageStream.h"
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
-#include "imageio/DecodeWatchdog.h"
-#include "imageio/DecoderProcess.h"
 #include "imageio/LookFile.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/decoding/DecoderProcess.h"
 
 #include <QCoreApplication>
 

@@ -5,7 +5,7 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
-#include "imageio/AtomicFile.h"
+#include "imageio/writing/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

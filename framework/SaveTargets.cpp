@@ -3,8 +3,8 @@
 #include "framework/EscapeWatch.h"
 #include "framework/FileDialogs.h"
 #include "framework/WaitCursor.h"
-#include "imageio/PictureFiles.h"
-#include "imageio/WritableFormats.h"
+#include "imageio/writing/PictureFiles.h"
+#include "imageio/writing/WritableFormats.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "imageio/PictureMetadata.h"
-#include "imageio/ProtectedFiles.h"
-#include "imageio/WriteOutcome.h"
+#include "imageio/writing/ProtectedFiles.h"
+#include "imageio/writing/WriteOutcome.h"
 
 #include <QImage>
 #include <QString>

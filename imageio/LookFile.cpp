@@ -1,7 +1,7 @@
 #include "imageio/LookFile.h"
 
-#include "imageio/AtomicFile.h"
 #include "imageio/PictureMetadata.h"
+#include "imageio/writing/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

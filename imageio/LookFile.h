@@ -19,7 +19,7 @@
 // format version is refused with a message, never replaced by a default.
 #pragma once
 
-#include "imageio/WriteOutcome.h"
+#include "imageio/writing/WriteOutcome.h"
 #include "render/RenderParameters.h"
 
 #include <QByteArray>

@@ -3,12 +3,12 @@
 #include "imageio/Orientation.h"
 
 #include "imageio/CodecMessages.h"
-#include "imageio/ColourProfile.h"
 #include "imageio/DamageSigns.h"
-#include "imageio/DecodeWatchdog.h"
-#include "imageio/ExtraFormats.h"
-#include "imageio/IconEntries.h"
-#include "imageio/RawFormat.h"
+#include "imageio/color/ColorProfile.h"
+#include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/formats/ExtraFormats.h"
+#include "imageio/formats/IconEntries.h"
+#include "imageio/formats/RawFormat.h"
 
 #include <QCoreApplication>
 #include <QtGlobal>

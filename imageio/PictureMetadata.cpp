@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "imageio/WritableFormats.h"
+#include "imageio/writing/WritableFormats.h"
 
 #include <exiv2/exiv2.hpp>
 

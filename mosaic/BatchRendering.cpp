@@ -4,8 +4,8 @@
 #include "imageio/NativePath.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
-#include "imageio/PictureFiles.h"
 #include "imageio/PictureMetadata.h"
+#include "imageio/writing/PictureFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // cores and written atomically with its EXIF and its look; never over a protected file.
 #pragma once
 
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
 #include "render/RenderPass.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "mosaic/ContactSheet.h"
 
-#include "imageio/AtomicFile.h"
 #include "imageio/NativePath.h"
 #include "imageio/PrintScale.h"
+#include "imageio/writing/AtomicFile.h"
 #include "mosaic/ImageDiscovery.h"
 
 #include <QFontMetricsF>

@@ -7,7 +7,7 @@
 // only one page's pictures are held at a time.
 #pragma once
 
-#include "imageio/WriteOutcome.h"
+#include "imageio/writing/WriteOutcome.h"
 #include "mosaic/ContactSheetLayout.h"
 #include "mosaic/SheetPictures.h"
 

@@ -4,7 +4,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/FileDialogs.h"
 #include "imageio/LookFile.h"
-#include "imageio/WritableFormats.h"
+#include "imageio/writing/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QButtonGroup>

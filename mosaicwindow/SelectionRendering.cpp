@@ -4,7 +4,7 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
-#include "imageio/PictureFiles.h"
+#include "imageio/writing/PictureFiles.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QApplication>

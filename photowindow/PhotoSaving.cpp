@@ -6,7 +6,7 @@
 #include "framework/WindowHost.h"
 #include "imageio/LookFile.h"
 #include "imageio/NativePath.h"
-#include "imageio/WritableFormats.h"
+#include "imageio/writing/WritableFormats.h"
 
 #include <QCoreApplication>
 #include <QDir>

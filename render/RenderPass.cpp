@@ -24,11 +24,11 @@ void RunPlainPass(PictureSurface& picture, const RenderParameters& settings, con
     for (long long x = 0; x < g.areaWidth; x += step) {
         for (long long y = 0; y < g.areaHeight; y += step) {
             const int cx = static_cast<int>(x), cy = static_cast<int>(y);
-            const COLORREF colour = PixelColor(picture, cx, cy, settings);
+            const COLORREF color = PixelColor(picture, cx, cy, settings);
             if (settings.impressionBrush)
-                picture.FillSolidRect(cx - step, cy - step, step, step, colour);
+                picture.FillSolidRect(cx - step, cy - step, step, step, color);
             else
-                picture.SetPixel(cx, cy, colour);
+                picture.SetPixel(cx, cy, color);
             progress.Advance(++done);
         }
     }

@@ -32,6 +32,8 @@ packages=(
   lintian gir1.2-gnomedesktop-3.0 python3-gi bubblewrap
   # a screen reader's view: the accessibility bus and its client library
   at-spi2-core gir1.2-atspi-2.0
+  # the checks of the sources' layout and of the include graph's drawing
+  clang-format graphviz
 )
 
 missing=()

@@ -279,11 +279,11 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
 namespace {
 
 // The bounding box of the pixels in `area` of `shot` that are close to `colour`.
-QRect BoxOf(const QImage& shot, const QRect& area, const QColor& colour) {
+QRect BoxOf(const QImage& shot, const QRect& area, const QColor& color) {
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (ColorsClose(shot.pixelColor(x, y), colour, 40))
+            if (ColorsClose(shot.pixelColor(x, y), color, 40))
                 box |= QRect(x, y, 1, 1);
     return box;
 }

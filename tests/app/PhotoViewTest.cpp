@@ -82,7 +82,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
     const int midY = view->pictureHeight / 2;
     const struct {
         QPoint at;
-        QColor colour;
+        QColor color;
     } probes[] = {{{10, 10}, Qt::red},
                   {{midX - 6, 10}, Qt::red},
                   {{midX + 6, 10}, Qt::green},
@@ -93,11 +93,11 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
         if (!shown.rect().contains(at))
             continue;
         const QColor seen = shown.pixelColor(at);
-        QVERIFY2(ColorsClose(seen, probe.colour),
+        QVERIFY2(ColorsClose(seen, probe.color),
                  qPrintable(QStringLiteral("(%1, %2) shows %3, expected %4")
                                 .arg(probe.at.x())
                                 .arg(probe.at.y())
-                                .arg(seen.name(), probe.colour.name())));
+                                .arg(seen.name(), probe.color.name())));
     }
 }
 

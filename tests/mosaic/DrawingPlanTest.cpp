@@ -50,10 +50,12 @@ TEST(DrawingPlanTest, SettlesEveryOutputBeforeAnythingIsWritten) {
         EXPECT_EQ(plan[k].photo, dir.filePath(cases[k].photo));
         EXPECT_EQ(plan[k].decision.kind, cases[k].kind);
         EXPECT_EQ(plan[k].decision.exists, cases[k].exists);
-        if (cases[k].kind == Kind::AlreadyTaken)
+        if (cases[k].kind == Kind::AlreadyTaken) {
             EXPECT_EQ(plan[k].decision.detail, cases[k].detail);
-        if (cases[k].kind == Kind::Protected)
+        }
+        if (cases[k].kind == Kind::Protected) {
             EXPECT_FALSE(plan[k].decision.detail.isEmpty());
+        }
     }
     EXPECT_EQ(plan[0].output, out + "/one drawn.png");
 }
