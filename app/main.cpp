@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
 #include "imageio/DecodeWatchdog.h"
+#include "imageio/DecoderMemory.h"
 #include "imageio/PhotoDecoding.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ kolvira::StartupArguments Parse(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    kolvira::ShareMallocArenas(); // before any thread
     // Qt takes the X11 startup id out of the environment as it connects to
     // the display; a hand-over passes it on.
     const kolvira::LaunchTokens tokens = kolvira::LaunchTokens::FromEnvironment();

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <malloc.h>
+
 namespace kolvira {
 
 DecoderMemory::Grant& DecoderMemory::Grant::operator=(Grant&& other) noexcept {
@@ -44,6 +46,10 @@ std::size_t DecoderMemory::Held() const {
 DecoderMemory& DecoderMemory::Shared() {
     static DecoderMemory shared(kSharedBudget);
     return shared;
+}
+
+void ShareMallocArenas() {
+    ::mallopt(M_ARENA_MAX, kMallocArenas);
 }
 
 } // namespace kolvira

@@ -52,4 +52,12 @@ private:
     std::uint64_t turn_ = 0;     // the caller served next
 };
 
+// glibc gives threads malloc arenas of their own, up to eight per core, and
+// a freed decode buffer stays in its thread's arena for the next allocation
+// there: decodes on many threads one after the other would keep hundreds of
+// megabytes that no decode uses. Called first thing in main, before any
+// thread starts, this has all threads share a few arenas.
+void ShareMallocArenas();
+inline constexpr int kMallocArenas = 2;
+
 } // namespace kolvira
