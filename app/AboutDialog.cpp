@@ -2,7 +2,7 @@
 
 #include "app/CommandIcons.h"
 #include "framework/DialogUnits.h"
-#include "imageio/DecoderProcess.h"
+#include "imageio/decoding/DecoderProcess.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -10,7 +10,7 @@
 namespace kolvira {
 
 AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
-    setWindowTitle(QStringLiteral("About Kolvira"));
+    setWindowTitle(tr("About Kolvira"));
     setFont(DialogFont());
     const DialogUnits units(font());
 
@@ -19,7 +19,7 @@ AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     icon->setPixmap(kolvira::ApplicationIcon().pixmap(iconRect.size()));
     icon->setGeometry(iconRect);
 
-    auto* name = new QLabel(QStringLiteral("Kolvira Version " KOLVIRA_VERSION), this);
+    auto* name = new QLabel(tr("Kolvira Version %1").arg(QStringLiteral(KOLVIRA_VERSION)), this);
     name->setTextFormat(Qt::PlainText);
     name->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     name->setGeometry(units.Rect(40, 10, 119, 8));
@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(QWidget* parent) : Dialog(parent) {
     decoding->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     decoding->setGeometry(units.Rect(40, 22, 130, 24));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("IDOK"));
     ok->setDefault(true);
     ok->setGeometry(units.Rect(178, 7, 50, 16));

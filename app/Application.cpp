@@ -19,11 +19,14 @@
 #include "photowindow/PhotoEditorDialog.h"
 #include "photowindow/PhotoView.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QSettings>
+
+#include <sys/stat.h>
 
 namespace kolvira {
 
@@ -47,7 +50,7 @@ bool Application::InitInstance() {
     // The photo template comes first: the search for an open document by
     // file name walks the templates in this order.
     templates_.push_back(std::make_unique<DocumentTemplate>(
-        129, DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
+        DocumentKind::Photo, QStringLiteral("Kolvira"), PhotoWindowIcon(),
         [](Document& document) { return new PhotoView(static_cast<PhotoDocument&>(document)); },
         // A new photo document is for the photo last opened from a Mosaic.
         [this](DocumentTemplate* owner, QString title) {
@@ -55,7 +58,7 @@ bool Application::InitInstance() {
         }));
     photoTemplate = templates_.back().get();
     templates_.push_back(
-        std::make_unique<DocumentTemplate>(130, DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
+        std::make_unique<DocumentTemplate>(DocumentKind::Mosaic, QString(), MosaicWindowIcon(),
                                            [this](Document&) { return new MosaicView(this); }));
     mosaicTemplate = templates_.back().get();
 
@@ -206,7 +209,8 @@ Document* Application::OpenDocumentFile(const std::string& path) {
     Document* made = mosaicTemplate->OpenDocumentFile(path, true, &error);
     if (made == nullptr) {
         QMessageBox::warning(mainFrame_.get(), QStringLiteral("Kolvira"),
-                             QStringLiteral("Cannot open %1:\n%2.").arg(ShownPath(path), error));
+                             QCoreApplication::translate("Application", "Cannot open %1:\n%2.")
+                                 .arg(ShownPath(path), error));
         recentFiles_.Remove(path);
         return nullptr;
     }
@@ -260,6 +264,39 @@ void Application::OpenFiles(const std::vector<std::string>& paths, const QString
         }
     }
     BringToFront(mainFrame_.get(), activationToken);
+}
+
+void Application::OpenDroppedFiles(const std::vector<std::string>& paths) {
+    std::vector<std::string> files;
+    for (const std::string& path : paths) {
+        struct stat status;
+        if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+            OpenFolder(path);
+        else
+            files.push_back(path);
+    }
+    OpenFiles(files);
+}
+
+void Application::OpenFolder(const std::string& folder) {
+    std::string directory = folder;
+    while (directory.size() > 1 && directory.ends_with('/'))
+        directory.pop_back();
+    for (Document* document : mosaicTemplate->Documents()) {
+        if (GetDirectory(document->GetPathName()) != directory)
+            continue;
+        if (const std::vector<ChildFrame*> frames = FramesOf(document); !frames.empty()) {
+            mainFrame_->MdiArea()->setActiveSubWindow(frames.front());
+            return;
+        }
+    }
+    // A Mosaic opens over a photo's folder: the folder's first photo's.
+    std::vector<std::string> photos;
+    if (ScanDirectory(directory == "/" ? std::string() : directory, photos, {}) == 0) {
+        ShowStatusMessage(tr("No photos in %1").arg(ShownPath(directory)));
+        return;
+    }
+    OpenDocumentFile(photos.front());
 }
 
 bool Application::HandlesCommand(int commandId) const {

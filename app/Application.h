@@ -49,6 +49,10 @@ public:
     // with the desktop's activation token, if it gave one.
     void OpenFiles(const std::vector<std::string>& paths, const QString& activationToken = {});
 
+    // Opens what was dropped on the main window: photos as OpenFiles does,
+    // a folder as its Mosaic (brought forward when one is open).
+    void OpenDroppedFiles(const std::vector<std::string>& paths);
+
     bool HandlesCommand(int commandId) const;
     void OnCommand(int commandId);
 
@@ -80,6 +84,7 @@ private:
     void OnRecentFile(int index);
     const PhotoView* LastActivePhotoView() const;
     MosaicView* ShowInOpenMosaic(const std::string& path);
+    void OpenFolder(const std::string& folder);
 
     RecentFiles recentFiles_;
     std::vector<std::unique_ptr<DocumentTemplate>> templates_;

@@ -40,8 +40,7 @@ QAction* CommandActions::Action(int commandId) {
     return action;
 }
 
-void SetMenuText(QAction& action, const char* menuText) {
-    const QString text = QString::fromLatin1(menuText);
+void SetMenuText(QAction& action, const QString& text) {
     const qsizetype tab = text.indexOf(QLatin1Char('\t'));
     action.setText(text.left(tab));
     if (tab < 0 || !action.shortcut().isEmpty())

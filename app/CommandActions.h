@@ -34,6 +34,6 @@ private:
 // Gives a command's action its menu text "Name\tKey": the name alone is the
 // action's text, which screen readers and toolbar buttons read; the key
 // shows through the action's shortcut.
-void SetMenuText(QAction& action, const char* menuText);
+void SetMenuText(QAction& action, const QString& menuText);
 
 } // namespace kolvira

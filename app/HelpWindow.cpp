@@ -1,5 +1,7 @@
 #include "app/HelpWindow.h"
 
+#include "app/HelpLinksAccessible.h"
+
 #include <QAccessibleWidget>
 #include <QDialogButtonBox>
 #include <QKeySequence>
@@ -61,14 +63,15 @@ HelpWindow::HelpWindow(QMainWindow* mainWindow) : QWidget(mainWindow, Qt::Window
     RegisterHelpPage();
     static const bool accessible = [] {
         QAccessible::installFactory(AccessibleHelpWindow);
+        QAccessible::installFactory(AccessibleLinkedText);
         return true;
     }();
     (void)accessible;
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Kolvira Help"));
+    setWindowTitle(tr("Kolvira Help"));
 
     browser_ = new QTextBrowser(this);
-    browser_->setAccessibleName(QStringLiteral("Help text"));
+    browser_->setAccessibleName(tr("Help text"));
     browser_->setOpenExternalLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
 

@@ -19,14 +19,20 @@
 #include "photowindow/PhotoView.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QScreen>
 #include <QSettings>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QWhatsThis>
 
 #include <algorithm>
@@ -39,27 +45,51 @@ const char* const kGeometryKey = "MainWindow/geometry";
 const char* const kStateKey = "MainWindow/state";
 
 // The commands whose menu items carry a check mark the active view sets.
-constexpr int kViewCheckedCommands[] = {ID_SHOW_ORIGINAL, ID_SPLIT_VIEW};
+constexpr int kViewCheckedCommands[] = {
+    ID_SHOW_ORIGINAL,     ID_SPLIT_VIEW,   ID_SORT_BY_NAME, ID_SORT_BY_DATE_TAKEN,
+    ID_SORT_BY_FILE_DATE, ID_SORT_BY_SIZE, ID_SORT_BY_TYPE, ID_SORT_REVERSE};
+
+// The local files and folders among dropped URLs, as native paths.
+std::vector<std::string> DroppedFiles(const QMimeData* data) {
+    std::vector<std::string> paths;
+    if (data == nullptr)
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+    }
+    return paths;
+}
 
 // The message pane's text while nothing has anything to say, and its text
 // in context-help mode.
 const QString kIdleText = QStringLiteral(" ");
-const QString kContextHelpPrompt = QStringLiteral("Select an object on which to get Help");
+QString ContextHelpPrompt() {
+    return QCoreApplication::translate("MainWindow", "Select an object on which to get Help");
+}
 
 // Toolbar 128: the buttons in order, 0 for a separator.
 constexpr int kToolBarButtons[] = {ID_FILE_OPEN,      ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT, 0,
                                    ID_REFRESH_MOSAIC, ID_MORE_SIZE,          ID_LESS_SIZE,  0,
                                    ID_PAINT,          ID_PHOTO_EDITOR};
 
+// The menu resource shown while `view` is active.
 int MenuIdOf(const View* view) {
     if (view == nullptr || view->GetDocument() == nullptr)
         return kMenuNoDocument;
-    return view->GetDocument()->GetDocTemplate()->ResourceId();
+    switch (view->GetDocument()->GetDocTemplate()->Kind()) {
+    case DocumentKind::Photo:
+        return kMenuPhoto;
+    case DocumentKind::Mosaic:
+        return kMenuMosaic;
+    }
+    return kMenuNoDocument;
 }
 
 } // namespace
 
 MainWindow::MainWindow(Application& app) : app_(app) {
+    setAcceptDrops(true);
     setWindowIcon(ApplicationIcon());
     setObjectName(QStringLiteral("MainWindow"));
     mdiArea_ = new QMdiArea(this);
@@ -106,7 +136,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::CreateToolBar() {
-    toolBar_ = new QToolBar(QStringLiteral("Toolbar"), this);
+    toolBar_ = new QToolBar(QCoreApplication::translate("MainWindow", "Toolbar"), this);
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(QSize(16, 16));
     toolBar_->setMovable(true);
@@ -120,7 +150,7 @@ void MainWindow::CreateToolBar() {
     }
     // The button that shows the buttons a narrow window has no room for.
     if (auto* more = toolBar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("More buttons"));
+        more->setAccessibleName(QCoreApplication::translate("MainWindow", "More buttons"));
     addToolBar(Qt::TopToolBarArea, toolBar_);
 }
 
@@ -248,7 +278,7 @@ void MainWindow::OnFrameCommand(int commandId) {
         break;
     case ID_CONTEXT_HELP:
         QWhatsThis::enterWhatsThisMode();
-        statusBar_->showMessage(kContextHelpPrompt);
+        statusBar_->showMessage(ContextHelpPrompt());
         break;
     default:
         break;
@@ -291,49 +321,77 @@ void MainWindow::RebuildMenus() {
     // read as a dead object from then on.
     menuBar()->clear();
     for (const MenuPopup& popup : MenuResource(menuId_)) {
-        QMenu* menu = Popup(popup);
-        menu->clear();
-        for (const MenuItem& item : popup.items) {
-            if (item.id == 0) {
-                menu->addSeparator();
-            } else if (item.id == ID_FILE_MRU_FIRST) {
-                FillRecentFiles(menu);
-            } else {
-                QAction* action = actions_->Action(item.id);
-                SetMenuText(*action, item.text);
-                action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
-                                     item.id == ID_ASK_TO_SAVE_DRAWINGS ||
-                                     std::ranges::count(kViewCheckedCommands, item.id) > 0);
-                menu->addAction(action);
-            }
-        }
-        menuBar()->addMenu(menu);
+        menuBar()->addMenu(
+            Popup(popup, QCoreApplication::translate("MenuBar", popup.title), menuBar()));
     }
 }
 
-QMenu* MainWindow::Popup(const MenuPopup& popup) {
-    const QString title = QString::fromLatin1(popup.title);
-    if (const auto found = popups_.find(title); found != popups_.end())
-        return found->second;
-    auto* menu = new QMenu(title, menuBar());
-    // Items are enabled by the route each time the menu opens, since a
-    // view's state (not only its kind) may change what it handles.
-    connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
-    const bool windowMenu =
-        std::any_of(popup.items.begin(), popup.items.end(),
-                    [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
-    if (windowMenu)
-        connect(menu, &QMenu::aboutToShow, this,
-                [this, menu] { FillWindowList(*menu, *mdiArea_); });
-    popups_.emplace(title, menu);
+QMenu* MainWindow::Popup(const MenuPopup& popup, const QString& title, QWidget* parent) {
+    QMenu* menu = nullptr;
+    const QString key = QString::fromLatin1(popup.title);
+    if (const auto found = popups_.find(key); found != popups_.end()) {
+        menu = found->second;
+    } else {
+        menu = new QMenu(title, parent);
+        // Items are enabled by the route each time the menu opens, since a
+        // view's state (not only its kind) may change what it handles.
+        connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
+        const bool windowMenu =
+            std::any_of(popup.items.begin(), popup.items.end(),
+                        [](const MenuItem& item) { return item.id == ID_WINDOW_NEW; });
+        if (windowMenu)
+            connect(menu, &QMenu::aboutToShow, this,
+                    [this, menu] { FillWindowList(*menu, *mdiArea_); });
+        popups_.emplace(key, menu);
+    }
+    FillMenu(*menu, popup);
     return menu;
+}
+
+void MainWindow::FillMenu(QMenu& menu, const MenuPopup& popup) {
+    menu.clear();
+    for (const MenuItem& item : popup.items) {
+        if (item.submenu != nullptr) {
+            // Submenus are kept like the popups.
+            menu.addMenu(Popup(*item.submenu,
+                               QCoreApplication::translate(popup.context, item.submenu->title),
+                               &menu));
+        } else if (item.id == 0) {
+            menu.addSeparator();
+        } else if (item.id == ID_FILE_MRU_FIRST) {
+            FillRecentFiles(&menu);
+        } else {
+            QAction* action = actions_->Action(item.id);
+            SetMenuText(*action, QCoreApplication::translate(popup.context, item.text));
+            action->setCheckable(item.id == ID_VIEW_TOOLBAR || item.id == ID_VIEW_STATUS_BAR ||
+                                 item.id == ID_ASK_TO_SAVE_DRAWINGS ||
+                                 std::ranges::count(kViewCheckedCommands, item.id) > 0);
+            menu.addAction(action);
+        }
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> paths = DroppedFiles(event->mimeData());
+    if (paths.empty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drag is over, so that the program dragged from is not
+    // kept waiting by a message box.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { app_.OpenDroppedFiles(paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::FillRecentFiles(QMenu* menu) {
     const std::vector<std::string>& paths = app_.Recent().Paths();
     if (paths.empty()) {
         QAction* placeholder = actions_->Action(ID_FILE_MRU_FIRST);
-        placeholder->setText(QStringLiteral("Recent File"));
+        placeholder->setText(QCoreApplication::translate("FileMenu", "Recent File"));
         menu->addAction(placeholder);
         return;
     }
@@ -410,7 +468,7 @@ void MainWindow::OnMessageChanged() {
 // or by Esc.
 bool MainWindow::event(QEvent* event) {
     if (event->type() == QEvent::LeaveWhatsThisMode &&
-        statusBar_->currentMessage() == kContextHelpPrompt)
+        statusBar_->currentMessage() == ContextHelpPrompt())
         ShowIdleText();
     return QMainWindow::event(event);
 }

@@ -14,6 +14,8 @@
 
 #include <map>
 #include <memory>
+#include <string>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -29,6 +31,7 @@ class Application;
 class View;
 class CommandActions;
 class HelpWindow;
+struct MenuItem;
 class KolviraStatusBar;
 
 class MainWindow : public QMainWindow {
@@ -62,14 +65,21 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Photos and folders dropped on the window open as File → Open opens
+    // them; a folder opens its Mosaic.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
 
 private:
     void CreateToolBar();
     void RebuildMenus();
-    // The popup of the menu bar titled `popup.title`, made on first use.
-    QMenu* Popup(const MenuPopup& popup);
     void EnableCommandsByRoute();
+    // The popup (or submenu) made on first use and kept by its source title,
+    // filled with its items: popups are refilled, never replaced (see
+    // RebuildMenus). `title` is the translated one shown.
+    QMenu* Popup(const MenuPopup& popup, const QString& title, QWidget* parent);
+    void FillMenu(QMenu& menu, const MenuPopup& popup);
     void FillRecentFiles(QMenu* menu);
     void UpdateTitle();
     bool FrameHandles(int commandId) const;

@@ -14,15 +14,24 @@ inline constexpr int kMenuNoDocument = 128;
 inline constexpr int kMenuPhoto = 129;
 inline constexpr int kMenuMosaic = 130;
 
-// An item of a popup: a command with its menu text, a separator (id 0), or
-// the place of the recent-file list (ID_FILE_MRU_FIRST).
+struct MenuPopup;
+
+// An item of a popup: a command with its menu text, a separator (id 0),
+// the place of the recent-file list (ID_FILE_MRU_FIRST), or a submenu (id 0,
+// with its popup). Texts are the English source texts; the menus show their
+// translations.
 struct MenuItem {
     int id;
     const char* text;
+    const MenuPopup* submenu = nullptr;
 };
 
+// The title is translated in the context "MenuBar" (a submenu's in its
+// menu's context), the items in `context`, one for each menu, so that a
+// translation keeps each menu's mnemonics apart.
 struct MenuPopup {
     const char* title;
+    const char* context;
     std::vector<MenuItem> items;
 };
 

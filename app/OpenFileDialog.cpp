@@ -3,6 +3,7 @@
 #include "framework/FileDialogs.h"
 #include "mosaic/ImageDiscovery.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -12,7 +13,11 @@ namespace kolvira {
 
 namespace {
 
-const char* const kAllFilesFilter = "All Files (*)";
+const char* const kAllFilesFilter = QT_TRANSLATE_NOOP("OpenFileDialog", "All Files (*)");
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("OpenFileDialog", text);
+}
 
 // The patterns the image filter stands for.
 QStringList ImageFilePatterns() {
@@ -34,7 +39,7 @@ QStringList AllPicturePatterns() {
 }
 
 QString AllPicturesFilter() {
-    return QStringLiteral("%1 (%2)").arg(QLatin1String(kAllPicturesName),
+    return QStringLiteral("%1 (%2)").arg(Translated(kAllPicturesName),
                                          AllPicturePatterns().join(QLatin1Char(' ')));
 }
 
@@ -46,9 +51,9 @@ void ApplyPatterns(QFileDialog& dialog) {
     if (model == nullptr)
         return;
     const QString chosen = dialog.selectedNameFilter();
-    if (chosen == QLatin1String(kImageFilesFilter))
+    if (chosen == Translated(kImageFilesFilter))
         model->setNameFilters(ImageFilePatterns());
-    else if (chosen.startsWith(QLatin1String(kAllPicturesName)))
+    else if (chosen.startsWith(Translated(kAllPicturesName)))
         model->setNameFilters(AllPicturePatterns());
     else
         model->setNameFilters({QStringLiteral("*")});
@@ -57,13 +62,13 @@ void ApplyPatterns(QFileDialog& dialog) {
 } // namespace
 
 void PrepareImageFileDialog(QFileDialog& dialog) {
-    dialog.setWindowTitle(QStringLiteral("Open"));
+    dialog.setWindowTitle(QCoreApplication::translate("OpenFileDialog", "Open"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(
-        {QLatin1String(kImageFilesFilter), AllPicturesFilter(), QLatin1String(kAllFilesFilter)});
-    dialog.selectNameFilter(QLatin1String(kImageFilesFilter));
+        {Translated(kImageFilesFilter), AllPicturesFilter(), Translated(kAllFilesFilter)});
+    dialog.selectNameFilter(Translated(kImageFilesFilter));
     ApplyPatterns(dialog);
     // The dialog sets its own patterns when a filter is chosen; ours follow.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog] {
@@ -76,16 +81,17 @@ namespace {
 // The same three filters for a platform dialog: one pattern per name, each
 // in any letter case, since those dialogs match case by case.
 QStringList PlatformDialogFilters() {
-    return {AnyCaseFilter(QStringLiteral("Image Files"), ImageFilePatterns()),
-            AnyCaseFilter(QLatin1String(kAllPicturesName), AllPicturePatterns()),
-            QLatin1String(kAllFilesFilter)};
+    return {AnyCaseFilter(QCoreApplication::translate("OpenFileDialog", "Image Files"),
+                          ImageFilePatterns()),
+            AnyCaseFilter(Translated(kAllPicturesName), AllPicturePatterns()),
+            Translated(kAllFilesFilter)};
 }
 
 } // namespace
 
 std::string AskForImageFile(QWidget* parent) {
     QFileDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Open"));
+    dialog.setWindowTitle(QCoreApplication::translate("OpenFileDialog", "Open"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(PlatformDialogFilters());

@@ -3,6 +3,8 @@
 // chosen file's native path, or empty.
 #pragma once
 
+#include <QtGlobal>
+
 #include <string>
 
 class QFileDialog;
@@ -10,8 +12,10 @@ class QWidget;
 
 namespace kolvira {
 
-inline constexpr char kImageFilesFilter[] = "Image Files (*.bmp; *.gif; *.jpg; *.png; *.tif)";
-inline constexpr char kAllPicturesName[] = "All Pictures";
+// English source texts; the dialog shows their translations.
+inline constexpr char kImageFilesFilter[] =
+    QT_TRANSLATE_NOOP("OpenFileDialog", "Image Files (*.bmp; *.gif; *.jpg; *.png; *.tif)");
+inline constexpr char kAllPicturesName[] = QT_TRANSLATE_NOOP("OpenFileDialog", "All Pictures");
 
 std::string AskForImageFile(QWidget* parent);
 

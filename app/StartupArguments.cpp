@@ -1,6 +1,7 @@
 #include "app/StartupArguments.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 namespace kolvira {
 
@@ -33,8 +34,8 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
             else if (argument == "--version")
                 parsed.showVersion = true;
             else if (parsed.error.isEmpty())
-                parsed.error =
-                    QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument));
+                parsed.error = QCoreApplication::translate("StartupArguments", "unknown option %1")
+                                   .arg(QString::fromLocal8Bit(argument));
             continue;
         }
         if (argument.empty())
@@ -43,8 +44,9 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
             const std::string path = PathOfFileUri(argument);
             if (path.empty()) {
                 if (parsed.error.isEmpty())
-                    parsed.error = QStringLiteral("%1 is not a local file")
-                                       .arg(QString::fromLocal8Bit(argument));
+                    parsed.error =
+                        QCoreApplication::translate("StartupArguments", "%1 is not a local file")
+                            .arg(QString::fromLocal8Bit(argument));
                 continue;
             }
             parsed.files.push_back(path);
@@ -56,7 +58,8 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
 }
 
 QString StartupUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "StartupArguments",
         "Usage: kolvira [--new-instance] [FILE...]\n"
         "\n"
         "Turns photographs into drawings and shows a folder's photos as a Mosaic.\n"

@@ -9,13 +9,13 @@ namespace kolvira {
 
 WindowListDialog::WindowListDialog(const QStringList& titles, int current, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Select Window"));
+    setWindowTitle(tr("Select Window"));
     list_ = new QListWidget(this);
     list_->addItems(titles);
     list_->setCurrentRow(current);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     auto* layout = new QVBoxLayout(this);
-    auto* label = new QLabel(QStringLiteral("&Select Window:"), this);
+    auto* label = new QLabel(tr("&Select Window:"), this);
     label->setBuddy(list_);
     layout->addWidget(label);
     layout->addWidget(list_);

@@ -3,6 +3,7 @@
 #include "app/WindowListDialog.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -84,7 +85,8 @@ void FillWindowList(QMenu& menu, QMdiArea& area) {
                          [guardedArea, window] { Activate(guardedArea, window); });
     }
     if (windows.size() > kWindowsListed) {
-        QAction* more = AddListItem(menu, QStringLiteral("&More Windows..."));
+        QAction* more =
+            AddListItem(menu, QCoreApplication::translate("WindowMenu", "&More Windows..."));
         QObject::connect(more, &QAction::triggered, &menu, [guardedArea] {
             if (guardedArea != nullptr)
                 ChooseFromAllWindows(guardedArea);

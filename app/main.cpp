@@ -4,9 +4,10 @@
 #include "app/FocusFrameStyle.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
-#include "imageio/DecodeWatchdog.h"
 #include "imageio/DecoderMemory.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/Translations.h"
+#include "imageio/decoding/DecodeWatchdog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
     // Help and version need no display.
     const kolvira::StartupArguments early = Parse(argc, argv);
     if (early.showHelp) {
+        const QCoreApplication translated(argc, argv);
+        kolvira::InstallTranslations();
         std::fputs(kolvira::StartupUsage().toLocal8Bit().constData(), stdout);
         return 0;
     }
@@ -48,6 +51,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kolvira"));
     QApplication::setApplicationVersion(QStringLiteral(KOLVIRA_VERSION));
     QGuiApplication::setDesktopFileName(QLatin1String(kolvira::kApplicationId));
+    kolvira::InstallTranslations();
     const kolvira::StartupArguments arguments = Parse(argc, argv);
     if (!arguments.error.isEmpty()) {
         std::fprintf(stderr, "kolvira: %s\n\n%s", arguments.error.toLocal8Bit().constData(),
@@ -63,8 +67,11 @@ int main(int argc, char* argv[]) {
     if (arguments.busService) {
         // The bus started this program for a request it is about to pass on.
         if (!service.Claim()) {
-            std::fprintf(stderr, "kolvira: cannot take the name %s on the session bus\n",
-                         kolvira::kApplicationId);
+            std::fprintf(
+                stderr, "kolvira: %s\n",
+                qPrintable(QCoreApplication::translate("StartupArguments",
+                                                       "cannot take the name %1 on the session bus")
+                               .arg(QLatin1String(kolvira::kApplicationId))));
             return 1;
         }
     } else if (!arguments.newInstance && !service.Claim() &&

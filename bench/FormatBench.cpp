@@ -11,8 +11,8 @@
 #include <vips/vips.h>
 #endif
 
-#include "imageio/DecoderProcess.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecoderProcess.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 #include "BenchPhoto.h"

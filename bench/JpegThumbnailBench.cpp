@@ -17,8 +17,8 @@
 #endif
 
 #include "BenchPhoto.h"
-#include "imageio/JpegThumbnailDecoder.h"
 #include "imageio/PhotoScaling.h"
+#include "imageio/formats/JpegThumbnailDecoder.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <QFile>

@@ -5,6 +5,7 @@
 // window, a build decodes the shared thumbnails of the first screenful only.
 #include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ThumbnailBuilder.h"
+#include "render/ParallelChunks.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,7 +15,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -162,7 +162,7 @@ void BM_MosaicResize(benchmark::State& state) {
     SetPerImageCounter(state, timed, paths.size());
 }
 
-const int kAllCores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+const int kAllCores = kolvira::ResolveThreadCount(0);
 
 BENCHMARK(BM_MosaicBuild)
     ->Args({1, 100, kSharedOff})

@@ -4,8 +4,8 @@
 // the window's picture saved as PNG. All in memory-backed temporary files.
 #include "RenderCases.h"
 #include "imageio/ImageSurface.h"
-#include "imageio/PictureFiles.h"
 #include "imageio/PrintScale.h"
+#include "imageio/writing/PictureFiles.h"
 #include "mosaic/ContactSheet.h"
 #include "render/RenderPass.h"
 
@@ -67,9 +67,10 @@ void BM_ContactSheetPdf(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
     for (auto _ : state) {
-        const QString failure = kolvira::WriteContactSheetPdf(sheet, path, 600, QSizeF(96, 96));
-        if (!failure.isEmpty())
-            state.SkipWithError(failure.toUtf8().constData());
+        const kolvira::WriteOutcome written =
+            kolvira::WriteContactSheetPdf(sheet, path, 600, QSizeF(96, 96));
+        if (!written.IsWritten())
+            state.SkipWithError(written.Reason().toUtf8().constData());
     }
     state.counters["pages"] = (count + 90) / 91;
 }
@@ -109,9 +110,9 @@ void BM_SavePicturePng(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("picture.png"));
     for (auto _ : state) {
-        const QString failure = kolvira::WritePicture(picture, path, "png");
-        if (!failure.isEmpty())
-            state.SkipWithError(failure.toUtf8().constData());
+        const kolvira::WriteOutcome written = kolvira::WritePicture(picture, path, "png");
+        if (!written.IsWritten())
+            state.SkipWithError(written.Reason().toUtf8().constData());
     }
     state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
 }

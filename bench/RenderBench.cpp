@@ -2,6 +2,7 @@
 // same buffer. Every figure is reported as ns_per_px so that runs can be
 // compared as ratios; run with --benchmark_format=json for scripts.
 #include "RenderCases.h"
+#include "render/ParallelChunks.h"
 #include "render/RenderPass.h"
 
 #include <benchmark/benchmark.h>

@@ -6,7 +6,7 @@
 #include "BenchPhoto.h"
 #include "RenderCases.h"
 #include "imageio/ImageSurface.h"
-#include "imageio/PngWriter.h"
+#include "imageio/writing/PngWriter.h"
 #include "render/RenderPass.h"
 
 #include <QBuffer>
@@ -115,9 +115,9 @@ void BM_WritePng(benchmark::State& state) {
         QByteArray encoded;
         QBuffer buffer(&encoded);
         buffer.open(QIODevice::WriteOnly);
-        if (const QString failure = kolvira::WritePng(picture, buffer, encoding);
-            !failure.isEmpty())
-            state.SkipWithError(failure.toUtf8().constData());
+        if (const kolvira::WriteOutcome written = kolvira::WritePng(picture, buffer, encoding);
+            !written.IsWritten())
+            state.SkipWithError(written.Reason().toUtf8().constData());
         size = encoded.size();
     }
     state.counters["MB"] = static_cast<double>(size) / 1e6;

@@ -1,5 +1,7 @@
 #include "cli/ApplicationObject.h"
 
+#include "imageio/Translations.h"
+
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -35,13 +37,17 @@ void GiveRuntimeDirWhenNone() {
 } // namespace
 
 std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char** argv, bool withFonts) {
-    if (!withFonts)
-        return std::make_unique<QCoreApplication>(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    GiveRuntimeDirWhenNone();
-    startupHandler = qInstallMessageHandler(DropRuntimeDirWarning);
-    auto application = std::make_unique<QGuiApplication>(argc, argv);
-    qInstallMessageHandler(startupHandler);
+    std::unique_ptr<QCoreApplication> application;
+    if (withFonts) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        GiveRuntimeDirWhenNone();
+        startupHandler = qInstallMessageHandler(DropRuntimeDirWarning);
+        application = std::make_unique<QGuiApplication>(argc, argv);
+        qInstallMessageHandler(startupHandler);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    InstallTranslations();
     return application;
 }
 

@@ -2,9 +2,11 @@
 
 #include "cli/OptionValues.h"
 #include "imageio/LookFile.h"
-#include "imageio/PictureFiles.h"
+#include "imageio/writing/PictureFiles.h"
+#include "imageio/writing/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -60,7 +62,7 @@ ValueSetter SetCount(int CliOptions::*field, int minimum) {
         if (!parsed.ok())
             return parsed.problem;
         if (parsed.value < minimum)
-            return QStringLiteral("must be at least %1").arg(minimum);
+            return QCoreApplication::translate("CommandLine", "must be at least %1").arg(minimum);
         o.*field = parsed.value;
         return QString();
     };
@@ -73,7 +75,9 @@ ValueSetter SetRanged(int CliOptions::*field, int minimum, int maximum) {
         if (!parsed.ok())
             return parsed.problem;
         if (parsed.value < minimum || parsed.value > maximum)
-            return QStringLiteral("must be from %1 to %2").arg(minimum).arg(maximum);
+            return QCoreApplication::translate("CommandLine", "must be from %1 to %2")
+                .arg(minimum)
+                .arg(maximum);
         o.*field = parsed.value;
         return QString();
     };
@@ -82,13 +86,15 @@ ValueSetter SetRanged(int CliOptions::*field, int minimum, int maximum) {
 ValueSetter SetPath(QString CliOptions::*field) {
     return [field](CliOptions& o, const QString& v) {
         o.*field = v;
-        return v.isEmpty() ? QStringLiteral("must not be empty") : QString();
+        return v.isEmpty() ? QCoreApplication::translate("CommandLine", "must not be empty")
+                           : QString();
     };
 }
 
 QString SetFormat(CliOptions& o, const QString& v) {
     o.batchSuffix = (v.startsWith(u'.') ? v.mid(1) : v).toLower();
-    return o.batchSuffix.isEmpty() ? QStringLiteral("must not be empty") : QString();
+    return o.batchSuffix.isEmpty() ? QCoreApplication::translate("CommandLine", "must not be empty")
+                                   : QString();
 }
 
 QString SetBrushSize(CliOptions& o, const QString& v) {
@@ -106,7 +112,8 @@ QString SetQuiet(CliOptions& o, const QString&) {
 QString SetContactSheet(CliOptions& o, const QString& v) {
     o.action = CliAction::ContactSheet;
     o.sheetFolder = v;
-    return v.isEmpty() ? QStringLiteral("must not be empty") : QString();
+    return v.isEmpty() ? QCoreApplication::translate("CommandLine", "must not be empty")
+                       : QString();
 }
 
 // A whole look in place of the settings so far; options after it change single values.
@@ -264,16 +271,21 @@ QString CheckPrintLook(const CliOptions& o, const std::vector<GivenOption>& give
 QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& given) {
     for (const GivenOption& g : given) {
         if (!AppliesToContactSheet(g.option))
-            return QStringLiteral("%1 cannot be used with --contact-sheet").arg(g.shownName);
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 cannot be used with --contact-sheet")
+                .arg(g.shownName);
     }
     if (!o.inputs.isEmpty())
-        return QStringLiteral("--contact-sheet takes no input pictures, only its folder (got '%1')")
+        return QCoreApplication::translate(
+                   "CommandLine",
+                   "--contact-sheet takes no input pictures, only its folder (got '%1')")
             .arg(o.inputs.first());
     if (o.outputFile.isEmpty())
-        return QStringLiteral("no output given: use -o SHEET.pdf");
+        return QCoreApplication::translate("CommandLine", "no output given: use -o SHEET.pdf");
     // The sheet is always a PDF; a picture's name would hide that.
     if (QFileInfo(o.outputFile).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
-        return QStringLiteral("a contact sheet is a PDF: name it SHEET.pdf (got '%1')")
+        return QCoreApplication::translate("CommandLine",
+                                           "a contact sheet is a PDF: name it SHEET.pdf (got '%1')")
             .arg(o.outputFile);
     return {};
 }
@@ -283,24 +295,29 @@ QString CheckContactSheet(const CliOptions& o, const std::vector<GivenOption>& g
 QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
     for (const GivenOption& g : given) {
         if (IsOneOf(g.option, {"thumb-width", "dpi", "no-thumbnail-cache"}))
-            return QStringLiteral("%1 applies only with --contact-sheet").arg(g.shownName);
+            return QCoreApplication::translate("CommandLine",
+                                               "%1 applies only with --contact-sheet")
+                .arg(g.shownName);
     }
     if (o.nulSeparated && o.filesFrom.isEmpty())
-        return QStringLiteral("-0 applies only with --files-from");
+        return QCoreApplication::translate("CommandLine", "-0 applies only with --files-from");
     if (!o.filesFrom.isEmpty() && !o.outputFile.isEmpty())
-        return QStringLiteral("--files-from takes several inputs: use -d OUTDIR, not -o");
+        return QCoreApplication::translate(
+            "CommandLine", "--files-from takes several inputs: use -d OUTDIR, not -o");
     if (o.inputs.isEmpty() && o.filesFrom.isEmpty())
-        return QStringLiteral("no input picture given");
+        return QCoreApplication::translate("CommandLine", "no input picture given");
     if (o.inputs.contains(QString()))
-        return QStringLiteral("an input file name is empty");
+        return QCoreApplication::translate("CommandLine", "an input file name is empty");
     const bool toFile = !o.outputFile.isEmpty();
     const bool toDir = !o.outputDir.isEmpty();
     if (toFile && toDir)
-        return QStringLiteral("-o and -d cannot be used together");
+        return QCoreApplication::translate("CommandLine", "-o and -d cannot be used together");
     if (!toFile && !toDir)
-        return QStringLiteral("no output given: use -o OUTPUT or -d OUTDIR");
+        return QCoreApplication::translate("CommandLine",
+                                           "no output given: use -o OUTPUT or -d OUTDIR");
     if (toFile && o.inputs.size() > 1)
-        return QStringLiteral("-o takes a single input picture; use -d OUTDIR for several");
+        return QCoreApplication::translate(
+            "CommandLine", "-o takes a single input picture; use -d OUTDIR for several");
     if (toFile && !o.batchSuffix.isEmpty())
         return QStringLiteral(
             "--format applies only with -d; with -o the extension names the format");
@@ -308,16 +325,19 @@ QString CheckOutputs(CliOptions& o, const std::vector<GivenOption>& given) {
         const QString suffix = QFileInfo(o.outputFile).suffix();
         o.writerFormat = WriterFormatForSuffix(suffix);
         if (o.writerFormat.isEmpty())
-            return QStringLiteral("cannot tell the output format from '%1': use an extension such "
-                                  "as .png or .jpg")
+            return QCoreApplication::translate(
+                       "CommandLine",
+                       "cannot tell the output format from '%1': use an extension such "
+                       "as .png or .jpg")
                 .arg(o.outputFile);
         return {};
     }
     if (o.batchSuffix.isEmpty())
-        o.batchSuffix = QStringLiteral("png");
+        o.batchSuffix = WritableFormats().front().suffixes.first();
     o.writerFormat = WriterFormatForSuffix(o.batchSuffix);
     if (o.writerFormat.isEmpty())
-        return QStringLiteral("unknown output format '%1' for --format").arg(o.batchSuffix);
+        return QCoreApplication::translate("CommandLine", "unknown output format '%1' for --format")
+            .arg(o.batchSuffix);
     return {};
 }
 
@@ -370,7 +390,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             }
         }
         if (option == nullptr)
-            return fail(QStringLiteral("unknown option '%1'").arg(shownName));
+            return fail(
+                QCoreApplication::translate("CommandLine", "unknown option '%1'").arg(shownName));
 
         QString value;
         if (option->takesValue) {
@@ -379,10 +400,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             } else if (i + 1 < arguments.size()) {
                 value = arguments[++i]; // taken as is, so "--depth -5" works
             } else {
-                return fail(QStringLiteral("option '%1' needs a value").arg(shownName));
+                return fail(QCoreApplication::translate("CommandLine", "option '%1' needs a value")
+                                .arg(shownName));
             }
         } else if (inlineValue) {
-            return fail(QStringLiteral("option '%1' takes no value").arg(shownName));
+            return fail(QCoreApplication::translate("CommandLine", "option '%1' takes no value")
+                            .arg(shownName));
         }
 
         if (const QString misplaced = CheckLookOrder(option, shownName, given);
@@ -390,8 +413,8 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
             return fail(misplaced);
         const QString problem = option->apply(o, value);
         if (!problem.isEmpty())
-            return fail(
-                QStringLiteral("invalid value '%1' for %2: %3").arg(value, shownName, problem));
+            return fail(QCoreApplication::translate("CommandLine", "invalid value '%1' for %2: %3")
+                            .arg(value, shownName, problem));
         if (o.action == CliAction::ShowHelp || o.action == CliAction::ShowVersion)
             return result;
         given.push_back({option, shownName});

@@ -1,5 +1,7 @@
 #include "cli/ContactSheetRun.h"
+
 #include "cli/MessageStream.h"
+#include <QCoreApplication>
 
 #include "cli/FailureReport.h"
 #include "cli/InputProtection.h"
@@ -41,7 +43,7 @@ QString FolderProblem(const std::string& folder) {
     DIR* listing = ::opendir(folder.c_str());
     if (listing == nullptr) {
         const int error = errno;
-        return QStringLiteral("cannot read the folder: %1")
+        return QCoreApplication::translate("RenderRun", "cannot read the folder: %1")
             .arg(QString::fromLocal8Bit(std::strerror(error)));
     }
     ::closedir(listing);
@@ -79,7 +81,8 @@ int FillSheet(ContactSheetStream& sheet, const std::vector<std::string>& photos,
             return;
         progress.Finish(); // the messages get lines of their own
         for (const QString& warning : taken)
-            Report({options.sheetFolder, QStringLiteral("warning: ") + warning});
+            Report({options.sheetFolder,
+                    QCoreApplication::translate("RenderRun", "warning: ") + warning});
     };
     progress.Start(options.sheetFolder);
     DecodeSheetPictures(
@@ -89,9 +92,10 @@ int FillSheet(ContactSheetStream& sheet, const std::vector<std::string>& photos,
             if (picture.image.isNull()) {
                 progress.Finish(); // the message gets a line of its own
                 Report({ShownPath(photos[k]),
-                        QStringLiteral("left out: ") + (picture.error.isEmpty()
-                                                            ? QStringLiteral("it cannot be read")
-                                                            : picture.error)});
+                        QCoreApplication::translate("RenderRun", "left out: ") +
+                            (picture.error.isEmpty()
+                                 ? QCoreApplication::translate("RenderRun", "it cannot be read")
+                                 : picture.error)});
                 ++leftOut;
             } else {
                 sheet.Add(std::move(picture.image), EntryLabel(photos[k]));
@@ -125,7 +129,9 @@ int RunContactSheet(const CliOptions& options) {
     // Checked before the long build, against every photo found, readable or not.
     if (const QString photo = InputFiles(PhotoNames(photos)).FileAt(NativeFileName(output));
         !photo.isEmpty()) {
-        Report({output, QStringLiteral("refusing to write over the photo '%1'").arg(photo)});
+        Report({output,
+                QCoreApplication::translate("RenderRun", "refusing to write over the photo '%1'")
+                    .arg(photo)});
         return 1;
     }
 
@@ -133,11 +139,11 @@ int RunContactSheet(const CliOptions& options) {
     // size takes the memory of one page.
     int leftOut = 0;
     const QSize thumbSize(options.thumbWidth, ThumbCellHeight(options.thumbWidth));
-    if (const QString reason = WriteContactSheetPdf(
+    if (const WriteOutcome written = WriteContactSheetPdf(
             output, options.sheetDpi, ScreenDpi(), thumbSize,
             [&](ContactSheetStream& sheet) { leftOut = FillSheet(sheet, photos, options); });
-        !reason.isEmpty()) {
-        Report({output, reason});
+        !written.IsWritten()) {
+        Report({output, written.Reason()});
         return 1;
     }
     return leftOut > 0 ? 1 : 0;

@@ -2,6 +2,8 @@
 
 #include "mosaic/ThumbnailDecoding.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
@@ -44,25 +46,26 @@ ThumbnailerRequest ParseThumbnailerArguments(const std::vector<QByteArray>& argu
             bool isNumber = false;
             const int size = i + 1 < arguments.size() ? arguments[++i].toInt(&isNumber) : 0;
             if (!isNumber || size < 1 || size > kLargestDesktopThumbnail) {
-                request.error = QStringLiteral("the size must be a number from 1 to %1")
+                request.error = QCoreApplication::translate(
+                                    "Thumbnailer", "the size must be a number from 1 to %1")
                                     .arg(kLargestDesktopThumbnail);
                 return request;
             }
             request.size = size;
         } else {
-            request.error =
-                QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument));
+            request.error = QCoreApplication::translate("Thumbnailer", "unknown option %1")
+                                .arg(QString::fromLocal8Bit(argument));
             return request;
         }
     }
     if (names.size() != 2) {
-        request.error = QStringLiteral("give one INPUT and one OUTPUT");
+        request.error = QCoreApplication::translate("Thumbnailer", "give one INPUT and one OUTPUT");
         return request;
     }
     request.input = NativePathOfInput(names[0]);
     if (request.input.isEmpty())
-        request.error =
-            QStringLiteral("%1 names no local file").arg(QString::fromLocal8Bit(names[0]));
+        request.error = QCoreApplication::translate("Thumbnailer", "%1 names no local file")
+                            .arg(QString::fromLocal8Bit(names[0]));
     request.output = names[1];
     return request;
 }
@@ -103,7 +106,8 @@ DesktopThumbnail MakeDesktopThumbnail(const QByteArray& nativePath, int size) {
 }
 
 QString ThumbnailerHelpText() {
-    return QStringLiteral(R"(Usage: kolvira-thumbnailer [-s SIZE] INPUT OUTPUT
+    return QCoreApplication::translate("Thumbnailer",
+                                       R"(Usage: kolvira-thumbnailer [-s SIZE] INPUT OUTPUT
 
 Writes a PNG thumbnail of the picture INPUT (a path or a file:// URI) to
 OUTPUT, made as Kolvira's Mosaic makes its thumbnails: upright, in sRGB,

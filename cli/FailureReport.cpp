@@ -1,5 +1,8 @@
 #include "cli/FailureReport.h"
+
 #include "cli/MessageStream.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -11,7 +14,8 @@ void Report(const Failure& failure) {
 }
 
 QString UnspellableNameReason() {
-    return QStringLiteral("its name is not valid in the system's encoding; choose another name");
+    return QCoreApplication::translate(
+        "RenderRun", "its name is not valid in the system's encoding; choose another name");
 }
 
 } // namespace kolvira::cli

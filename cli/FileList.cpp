@@ -2,6 +2,7 @@
 
 #include "cli/NativeNames.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -26,15 +27,17 @@ FileList ParseFileList(const QByteArray& contents, bool nulSeparated, const QStr
         if (entry.isEmpty())
             continue;
         if (!nulSeparated && entry.contains('\0')) {
-            list.error = QStringLiteral("line %1 of %2 holds a NUL byte; use -0 for a "
-                                        "NUL-separated list")
+            list.error = QCoreApplication::translate("CommandLine",
+                                                     "line %1 of %2 holds a NUL byte; use -0 for a "
+                                                     "NUL-separated list")
                              .arg(line)
                              .arg(listName);
             return list;
         }
         if (!nulSeparated && entry.endsWith('\r')) {
-            list.error = QStringLiteral("line %1 of %2 ends with a carriage return (a Windows "
-                                        "line ending?); convert the list with dos2unix")
+            list.error = QCoreApplication::translate(
+                             "CommandLine", "line %1 of %2 ends with a carriage return (a Windows "
+                                            "line ending?); convert the list with dos2unix")
                              .arg(line)
                              .arg(listName);
             return list;
@@ -51,17 +54,21 @@ FileList ReadFileList(const QString& path, bool nulSeparated) {
         fromStdin ? STDIN_FILENO : ::open(NativeFileName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return {{},
-                QStringLiteral("cannot read the list '%1': %2")
+                QCoreApplication::translate("CommandLine", "cannot read the list '%1': %2")
                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)))};
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly,
                    fromStdin ? QFileDevice::DontCloseHandle : QFileDevice::AutoCloseHandle))
-        return {{}, QStringLiteral("cannot read the list '%1': %2").arg(path, file.errorString())};
+        return {{},
+                QCoreApplication::translate("CommandLine", "cannot read the list '%1': %2")
+                    .arg(path, file.errorString())};
     const QByteArray contents = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("cannot read the list '%1': %2").arg(path, file.errorString())};
+        return {{},
+                QCoreApplication::translate("CommandLine", "cannot read the list '%1': %2")
+                    .arg(path, file.errorString())};
     return ParseFileList(contents, nulSeparated,
-                         fromStdin ? QStringLiteral("standard input")
+                         fromStdin ? QCoreApplication::translate("CommandLine", "standard input")
                                    : QStringLiteral("'%1'").arg(path));
 }
 

@@ -1,9 +1,26 @@
 #include "cli/HelpText.h"
 
+#include "imageio/writing/WritableFormats.h"
+
+#include <QCoreApplication>
+
 namespace kolvira::cli {
 
+namespace {
+
+// "png, jpg/jpeg, bmp, tif/tiff"
+QString WritableSuffixes() {
+    QStringList formats;
+    for (const WritableFormat& format : WritableFormats())
+        formats.append(format.suffixes.join(u'/'));
+    return formats.join(QStringLiteral(", "));
+}
+
+} // namespace
+
 QString HelpText() {
-    return QStringLiteral(R"(Usage: kolvira-render [options] INPUT -o OUTPUT
+    return QCoreApplication::translate("HelpText",
+                                       R"(Usage: kolvira-render [options] INPUT -o OUTPUT
        kolvira-render [options] INPUT... -d OUTDIR [--format FORMAT]
        kolvira-render [--look NAME|FILE] [options] --print-look
        kolvira-render --contact-sheet DIR -o SHEET.pdf [--thumb-width N] [--dpi N]
@@ -23,11 +40,11 @@ is refused.
 
 Output:
   -o, --output FILE       write the one INPUT's drawing to FILE; its extension
-                          names the format (png, jpg/jpeg, bmp, tif/tiff, ppm,
+                          names the format (%1, ppm,
                           webp and the other formats Qt writes)
   -d, --output-dir DIR    write each INPUT's drawing to DIR/<name>.<format>;
                           DIR is created if it does not exist
-      --format FORMAT     the format of the -d outputs (default png)
+      --format FORMAT     the format of the -d outputs (default %2)
       --width N           first scale the photo smoothly to N pixels wide,
                           keeping its proportions
       --strip             write no metadata; otherwise a JPEG, PNG or TIFF
@@ -137,7 +154,8 @@ Examples:
   kolvira-render --contact-sheet holiday --thumb-width 150 -o holiday.pdf
   find photos -name '*.jpg' -print0 |
     kolvira-render --files-from - -0 --shard 3/8 --skip-existing -d drawings
-)");
+)")
+        .arg(WritableSuffixes(), WritableFormats().front().suffixes.first());
 }
 
 QString VersionText(const char* program) {

@@ -13,8 +13,4 @@ ProtectedFiles InputFiles(const QStringList& inputs) {
     return files;
 }
 
-QString ResolvedPath(const QString& path) {
-    return QFile::decodeName(kolvira::ResolvedPath(NativeFileName(path)));
-}
-
 } // namespace kolvira::cli

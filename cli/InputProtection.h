@@ -1,8 +1,8 @@
 // The pictures a run reads, kept so that no output is ever written over one
-// of them (see imageio/ProtectedFiles.h for what counts as the same file).
+// of them (see imageio/writing/ProtectedFiles.h for what counts as the same file).
 #pragma once
 
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,8 +11,5 @@ namespace kolvira::cli {
 
 // The inputs as given on the command line, found again by their bytes.
 ProtectedFiles InputFiles(const QStringList& inputs);
-
-// The path an output goes by once links in it are followed, as text.
-QString ResolvedPath(const QString& path);
 
 } // namespace kolvira::cli

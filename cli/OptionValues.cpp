@@ -1,5 +1,7 @@
 #include "cli/OptionValues.h"
 
+#include <QCoreApplication>
+
 #include "imageio/LookFile.h"
 
 #include <charconv>
@@ -25,11 +27,11 @@ ParsedValue<double> ParseLevel(const QString& text) {
     double value = 0.0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || end != s.data() + s.size() || error == std::errc::invalid_argument)
-        return {0.0, QStringLiteral("not a number")};
+        return {0.0, QCoreApplication::translate("CommandLine", "not a number")};
     // Overflow and underflow both come back as result_out_of_range.
     if (error == std::errc::result_out_of_range || !std::isfinite(value) || value < 0.0 ||
         value > 1.0)
-        return {0.0, QStringLiteral("must be from 0.0 to 1.0")};
+        return {0.0, QCoreApplication::translate("CommandLine", "must be from 0.0 to 1.0")};
     return {value + 0.0, {}}; // + 0.0 turns -0.0 into 0.0
 }
 
@@ -38,16 +40,16 @@ ParsedValue<std::int32_t> ParseInt32(const QString& text) {
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (s.empty() || end != s.data() + s.size() || error == std::errc::invalid_argument)
-        return {0, QStringLiteral("not an integer")};
+        return {0, QCoreApplication::translate("CommandLine", "not an integer")};
     if (error == std::errc::result_out_of_range)
-        return {0, QStringLiteral("out of the 32-bit integer range")};
+        return {0, QCoreApplication::translate("CommandLine", "out of the 32-bit integer range")};
     return {value, {}};
 }
 
 ParsedValue<COLORREF> ParseHexColor(const QString& text) {
     const std::optional<COLORREF> color = ColorFromHex(text);
     if (!color)
-        return {0, QStringLiteral("expected six hex digits RRGGBB")};
+        return {0, QCoreApplication::translate("CommandLine", "expected six hex digits RRGGBB")};
     return {*color, {}};
 }
 
@@ -55,7 +57,8 @@ ParsedValue<std::int32_t> ParseStyleName(const QString& text) {
     const qsizetype style = StyleNames().indexOf(text);
     if (style >= 0)
         return {static_cast<std::int32_t>(style), {}};
-    return {0, QStringLiteral("expected one of ") + StyleNameList(QStringLiteral(", "))};
+    return {0, QCoreApplication::translate("CommandLine", "expected one of ") +
+                   StyleNameList(QStringLiteral(", "))};
 }
 
 QString StyleNameList(const QString& separator) {

@@ -10,6 +10,7 @@
 #include "cli/StopSignals.h"
 #include "mosaic/BatchRendering.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -28,9 +29,10 @@ std::optional<Failure> PrepareOutputDir(const QString& dir) {
         return Failure{dir, UnspellableNameReason()};
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
-        return Failure{dir, QStringLiteral("exists and is not a folder")};
+        return Failure{dir, QCoreApplication::translate("RenderRun", "exists and is not a folder")};
     if (!info.exists() && !QDir().mkpath(dir))
-        return Failure{dir, QStringLiteral("cannot create the output folder")};
+        return Failure{dir,
+                       QCoreApplication::translate("RenderRun", "cannot create the output folder")};
     return std::nullopt;
 }
 
@@ -53,21 +55,20 @@ public:
 
     // `number` counts from 1 among the run's inputs.
     Outcome RenderFile(const QString& input, const QString& output, qsizetype number) {
-        const QString target = ResolvedPath(output);
-        if (const auto taken = outputsTaken_.constFind(target); taken != outputsTaken_.constEnd())
-            return Failed(input, QStringLiteral("not written: '%1' is already the output of '%2'")
-                                     .arg(output, taken.value()));
-        outputsTaken_.insert(target, input);
+        const OutputDecision decision = outputs_.Decide(input, output, NativeFileName(output));
+        if (decision.kind == OutputDecision::Kind::AlreadyTaken)
+            return Failed(input, QCoreApplication::translate(
+                                     "RenderRun", "not written: '%1' is already the output of '%2'")
+                                     .arg(output, decision.detail));
         if (IsLossyName(output))
             return Failed(output, UnspellableNameReason());
-        if (const QString reason = ProtectedTargetReason(inputs_, NativeFileName(output));
-            !reason.isEmpty())
-            return Failed(output, reason);
+        if (decision.kind == OutputDecision::Kind::Protected)
+            return Failed(output, decision.detail);
         // Outputs appear only once complete, so one that exists is a finished picture.
-        if (const QFileInfo existing(output);
-            options_.skipExisting && (existing.exists() || existing.isSymLink()))
+        if (options_.skipExisting && decision.exists)
             return {InputStatus::Skipped,
-                    {input, QStringLiteral("'%1' already exists").arg(output)}};
+                    {input,
+                     QCoreApplication::translate("RenderRun", "'%1' already exists").arg(output)}};
 
         PhotoRenderJob job;
         job.input = input;
@@ -95,7 +96,8 @@ private:
         void Loaded(const QStringList& warnings) override {
             if (!run_.options_.quiet) {
                 for (const QString& warning : warnings)
-                    Report({input_, QStringLiteral("warning: ") + warning});
+                    Report(
+                        {input_, QCoreApplication::translate("RenderRun", "warning: ") + warning});
             }
             run_.progress_.Start(QFileInfo(input_).fileName(),
                                  run_.count_ > 1
@@ -120,7 +122,7 @@ private:
     const ProtectedFiles inputs_;
     const qsizetype count_;
     ProgressBar progress_;
-    QHash<QString, QString> outputsTaken_; // resolved output path -> the input it is for
+    OutputPlanner outputs_{inputs_};
 };
 
 struct Tally {
@@ -139,19 +141,21 @@ QString Summary(const CliOptions& options, qsizetype total, qsizetype count, con
                 int stopSignal) {
     QString text;
     if (!options.shard.IsWhole())
-        text = QStringLiteral("shard %1/%2: %3 of %4 inputs: ")
+        text = QCoreApplication::translate("RenderRun", "shard %1/%2: %3 of %4 inputs: ")
                    .arg(options.shard.index)
                    .arg(options.shard.count)
                    .arg(count)
                    .arg(total);
     if (stopSignal != 0)
-        text += QStringLiteral("stopped by %1: ").arg(SignalName(stopSignal));
-    text += QStringLiteral("%1 written, %2 skipped, %3 failed")
+        text +=
+            QCoreApplication::translate("RenderRun", "stopped by %1: ").arg(SignalName(stopSignal));
+    text += QCoreApplication::translate("RenderRun", "%1 written, %2 skipped, %3 failed")
                 .arg(tally.written)
                 .arg(tally.skipped)
                 .arg(tally.failed);
     if (tally.Done() < count)
-        text += QStringLiteral(", %1 not started").arg(count - tally.Done());
+        text +=
+            QCoreApplication::translate("RenderRun", ", %1 not started").arg(count - tally.Done());
     return text;
 }
 
@@ -181,7 +185,8 @@ int RunRender(const CliOptions& options) {
     if (!options.reportFile.isEmpty()) {
         if (const QString reason = report.Open(NativeFileName(options.reportFile));
             !reason.isEmpty()) {
-            Report({options.reportFile, QStringLiteral("cannot open the report: ") + reason});
+            Report({options.reportFile,
+                    QCoreApplication::translate("RenderRun", "cannot open the report: ") + reason});
             return 1;
         }
     }
@@ -207,7 +212,8 @@ int RunRender(const CliOptions& options) {
             ++tally.skipped;
             if (!options.quiet)
                 Report(
-                    {outcome.failure.file, QStringLiteral("skipped: ") + outcome.failure.reason});
+                    {outcome.failure.file, QCoreApplication::translate("RenderRun", "skipped: ") +
+                                               outcome.failure.reason});
             break;
         case InputStatus::Failed:
             ++tally.failed;
@@ -217,8 +223,10 @@ int RunRender(const CliOptions& options) {
         if (report.IsOpen() && !reportFailed) {
             const ReportEntry entry{NativeFileName(input),  NativeFileName(output), outcome.status,
                                     outcome.failure.reason, timer.elapsed(),        outcome.pixels};
-            if (const QString reason = report.Append(ReportLine(entry)); !reason.isEmpty()) {
-                Report({options.reportFile, QStringLiteral("cannot add to the report: ") + reason});
+            if (const WriteOutcome added = report.Append(ReportLine(entry)); !added.IsWritten()) {
+                Report({options.reportFile,
+                        QCoreApplication::translate("RenderRun", "cannot add to the report: ") +
+                            added.Reason()});
                 reportFailed = true; // said once; the pictures go on
             }
         }

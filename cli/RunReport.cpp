@@ -1,5 +1,6 @@
 #include "cli/RunReport.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QStringDecoder>
@@ -79,22 +80,23 @@ QString ReportFile::Open(const QByteArray& path) {
     return fd_ < 0 ? ErrnoText() : QString();
 }
 
-QString ReportFile::Append(const QByteArray& line) {
+WriteOutcome ReportFile::Append(const QByteArray& line) {
     if (!LockWholeFile(fd_, F_WRLCK))
-        return QStringLiteral("cannot lock the report: ") + ErrnoText();
-    QString failure;
+        return WriteOutcome::Failed(
+            QCoreApplication::translate("RenderRun", "cannot lock the report: ") + ErrnoText());
+    WriteOutcome outcome = WriteOutcome::Written();
     for (qsizetype done = 0; done < line.size();) {
         const ssize_t written = ::write(fd_, line.constData() + done, line.size() - done);
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0) {
-            failure = ErrnoText();
+            outcome = WriteOutcome::Failed(ErrnoText());
             break;
         }
         done += written;
     }
     LockWholeFile(fd_, F_UNLCK);
-    return failure;
+    return outcome;
 }
 
 } // namespace kolvira::cli

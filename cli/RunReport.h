@@ -2,6 +2,8 @@
 // that runs on several hosts can share one file on a network file system.
 #pragma once
 
+#include "imageio/writing/WriteOutcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -38,9 +40,8 @@ public:
     bool IsOpen() const { return fd_ >= 0; }
 
     // Appends the line in one write while holding a lock on the whole file:
-    // O_APPEND alone does not keep lines whole on NFS. Returns the reason for
-    // a failure, or an empty string.
-    QString Append(const QByteArray& line);
+    // O_APPEND alone does not keep lines whole on NFS.
+    WriteOutcome Append(const QByteArray& line);
 
 private:
     int fd_ = -1;

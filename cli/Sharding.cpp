@@ -1,5 +1,7 @@
 #include "cli/Sharding.h"
 
+#include <QCoreApplication>
+
 namespace kolvira::cli {
 
 ParsedValue<Shard> ParseShard(const QString& text) {
@@ -8,11 +10,13 @@ ParsedValue<Shard> ParseShard(const QString& text) {
     const ParsedValue<std::int32_t> index = ParseInt32(slash < 0 ? text : text.left(slash));
     const ParsedValue<std::int32_t> count = ParseInt32(slash < 0 ? QString() : text.mid(slash + 1));
     if (!index.ok() || !count.ok())
-        result.problem = QStringLiteral("must be K/N, the K-th of N slices, such as 2/8");
+        result.problem = QCoreApplication::translate(
+            "CommandLine", "must be K/N, the K-th of N slices, such as 2/8");
     else if (count.value < 1)
-        result.problem = QStringLiteral("N must be at least 1");
+        result.problem = QCoreApplication::translate("CommandLine", "N must be at least 1");
     else if (index.value < 1 || index.value > count.value)
-        result.problem = QStringLiteral("K must be from 1 to N (%1)").arg(count.value);
+        result.problem = QCoreApplication::translate("CommandLine", "K must be from 1 to N (%1)")
+                             .arg(count.value);
     else
         result.value = Shard{index.value, count.value};
     return result;

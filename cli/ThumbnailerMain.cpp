@@ -4,9 +4,11 @@
 #include "cli/DesktopThumbnailer.h"
 #include "cli/HelpText.h"
 #include "cli/MessageStream.h"
-#include "imageio/DecodeWatchdog.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecodeWatchdog.h"
 #include "mosaic/ThumbnailPng.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <vector>
@@ -24,8 +26,9 @@ int main(int argc, char** argv) {
 
     const ThumbnailerRequest request = ParseThumbnailerArguments(arguments);
     if (!request.error.isEmpty()) {
-        std::fprintf(Messages(), "kolvira-thumbnailer: %s\nTry 'kolvira-thumbnailer --help'.\n",
-                     qPrintable(request.error));
+        std::fprintf(Messages(), "kolvira-thumbnailer: %s\n%s\n", qPrintable(request.error),
+                     qPrintable(QCoreApplication::translate("Thumbnailer",
+                                                            "Try 'kolvira-thumbnailer --help'.")));
         return 2;
     }
     switch (request.action) {
@@ -45,8 +48,11 @@ int main(int argc, char** argv) {
                      qPrintable(thumbnail.error));
         status = 1;
     } else if (!kolvira::WritePrivatePng(request.output, thumbnail.image, {})) {
-        std::fprintf(Messages(), "kolvira-thumbnailer: cannot write %s\n",
-                     request.output.constData());
+        // The name goes out as its bytes, whatever the encoding.
+        const QByteArray text = QCoreApplication::translate("Thumbnailer", "cannot write %1")
+                                    .toLocal8Bit()
+                                    .replace("%1", request.output);
+        std::fprintf(Messages(), "kolvira-thumbnailer: %s\n", text.constData());
         status = 1;
     }
     return kolvira::LeaveAfterDecodes(status);

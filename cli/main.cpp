@@ -8,10 +8,12 @@
 #include "cli/MessageStream.h"
 #include "cli/NativeNames.h"
 #include "cli/RenderRun.h"
-#include "imageio/DecodeWatchdog.h"
-#include "imageio/DecoderProcess.h"
 #include "imageio/LookFile.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/decoding/DecoderProcess.h"
+
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -34,8 +36,9 @@ int main(int argc, char** argv) {
         parsed.options.inputs += list.names;
     }
     if (!parsed.ok()) {
-        std::fprintf(Messages(), "kolvira-render: %s\nTry 'kolvira-render --help'.\n",
-                     qPrintable(parsed.error));
+        std::fprintf(
+            Messages(), "kolvira-render: %s\n%s\n", qPrintable(parsed.error),
+            qPrintable(QCoreApplication::translate("CommandLine", "Try 'kolvira-render --help'.")));
         return 2;
     }
     switch (parsed.options.action) {

@@ -53,6 +53,12 @@ enum CommandId : int {
     ID_APPLY_LOOK = 32799,
     ID_APPLY_LOOK_FROM_FILE = 32800,
     ID_COPY_RENDER_COMMAND = 32801,
+    ID_SORT_BY_NAME = 32802,
+    ID_SORT_BY_DATE_TAKEN = 32803,
+    ID_SORT_BY_FILE_DATE = 32804,
+    ID_SORT_BY_SIZE = 32805,
+    ID_SORT_BY_TYPE = 32806,
+    ID_SORT_REVERSE = 32807,
 };
 
 inline constexpr int kRecentFileCount = 10;

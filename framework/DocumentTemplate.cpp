@@ -41,11 +41,10 @@ QPoint CascadePosition(const QMdiArea* area, const QMdiSubWindow* frame) {
 
 } // namespace
 
-DocumentTemplate::DocumentTemplate(int resourceId, DocumentKind kind, QString documentName,
-                                   QIcon icon, ViewFactory makeView, DocumentFactory makeDocument)
-    : resourceId_(resourceId), kind_(kind), documentName_(std::move(documentName)),
-      icon_(std::move(icon)), makeView_(std::move(makeView)),
-      makeDocument_(std::move(makeDocument)) {}
+DocumentTemplate::DocumentTemplate(DocumentKind kind, QString documentName, QIcon icon,
+                                   ViewFactory makeView, DocumentFactory makeDocument)
+    : kind_(kind), documentName_(std::move(documentName)), icon_(std::move(icon)),
+      makeView_(std::move(makeView)), makeDocument_(std::move(makeDocument)) {}
 
 DocumentTemplate::~DocumentTemplate() = default;
 

@@ -35,11 +35,10 @@ public:
     // `documentName` gives new documents their default titles (name + running
     // number); empty for a template that only opens files. Without
     // `makeDocument` the documents are plain Documents.
-    DocumentTemplate(int resourceId, DocumentKind kind, QString documentName, QIcon icon,
-                     ViewFactory makeView, DocumentFactory makeDocument = {});
+    DocumentTemplate(DocumentKind kind, QString documentName, QIcon icon, ViewFactory makeView,
+                     DocumentFactory makeDocument = {});
     ~DocumentTemplate() override;
 
-    int ResourceId() const { return resourceId_; }
     DocumentKind Kind() const { return kind_; }
 
     // Where the windows go, and the host their views reach the program
@@ -68,7 +67,6 @@ private:
     void UpdateCaptions(Document* document);
     void OnViewsChanged(Document* document);
 
-    int resourceId_;
     DocumentKind kind_;
     QString documentName_;
     QIcon icon_;

@@ -5,6 +5,7 @@
 #include "framework/SaveTargets.h"
 #include "framework/WindowHost.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace kolvira {
@@ -45,7 +46,8 @@ bool Saveable::SaveAs(const QString& path, WindowHost& host) {
     const WriteOutcome outcome =
         refusal.isEmpty() ? WriteSavedFile(path) : WriteOutcome::Failed(refusal);
     if (outcome.IsStopped()) {
-        host.ShowStatusMessage(QStringLiteral("Save stopped: nothing was written"));
+        host.ShowStatusMessage(
+            QCoreApplication::translate("FileCommands", "Save stopped: nothing was written"));
         return false;
     }
     if (!outcome.IsWritten()) {
@@ -53,7 +55,8 @@ bool Saveable::SaveAs(const QString& path, WindowHost& host) {
         return false;
     }
     savedPath_ = path;
-    host.ShowStatusMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)));
+    host.ShowStatusMessage(QCoreApplication::translate("FileCommands", "Saved %1")
+                               .arg(QDir::toNativeSeparators(path)));
     return true;
 }
 

@@ -5,8 +5,9 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
-#include "imageio/AtomicFile.h"
+#include "imageio/writing/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLayout>
@@ -25,8 +26,9 @@ namespace kolvira {
 namespace {
 
 void ReportFailure(QWidget* parent, const QString& reason) {
-    QMessageBox::warning(parent, QStringLiteral("Kolvira"),
-                         QStringLiteral("Cannot print:\n%1").arg(reason));
+    QMessageBox::warning(
+        parent, QStringLiteral("Kolvira"),
+        QCoreApplication::translate("PrintCommands", "Cannot print:\n%1").arg(reason));
 }
 
 // Prints the chosen pages on the printer itself (a real printer, or a PDF
@@ -37,17 +39,20 @@ void PrintChosenPages(Printable& view, QPrinter& printer, const QPageRanges& pag
     WriteOutcome outcome = WriteOutcome::Written();
     if (printer.outputFormat() == QPrinter::PdfFormat) {
         const QString path = printer.outputFileName();
-        const QString refusal = path.isEmpty() ? QStringLiteral("No file was named for the PDF.")
-                                               : RefusalToReplacePhoto(path, host.OpenPhotos());
+        const QString refusal =
+            path.isEmpty()
+                ? QCoreApplication::translate("PrintCommands", "No file was named for the PDF.")
+                : RefusalToReplacePhoto(path, host.OpenPhotos());
         outcome = refusal.isEmpty() ? PrintToPdfFile(view, printer, path, pages)
                                     : WriteOutcome::Failed(refusal);
         if (outcome.IsWritten())
-            host.ShowStatusMessage(
-                QStringLiteral("Printed to %1").arg(QDir::toNativeSeparators(path)));
+            host.ShowStatusMessage(QCoreApplication::translate("PrintCommands", "Printed to %1")
+                                       .arg(QDir::toNativeSeparators(path)));
     } else {
         const WaitCursor busy;
         if (!view.PrintPages(printer, pages))
-            outcome = WriteOutcome::Failed(QStringLiteral("The printer could not be started."));
+            outcome = WriteOutcome::Failed(
+                QCoreApplication::translate("PrintCommands", "The printer could not be started."));
     }
     if (!outcome.IsWritten())
         ReportFailure(host.DialogParent(), outcome.Reason());
@@ -67,7 +72,8 @@ QPageRanges ChosenPages(const QPrinter& printer) {
 bool Prepare(Printable& view, WindowHost& host) {
     if (view.PreparePrinting(host))
         return true;
-    host.ShowStatusMessage(QStringLiteral("Printing stopped: nothing was printed"));
+    host.ShowStatusMessage(
+        QCoreApplication::translate("PrintCommands", "Printing stopped: nothing was printed"));
     return false;
 }
 
@@ -103,7 +109,8 @@ void PrintWithoutDialog(Printable& view, WindowHost& host) {
     const WriteOutcome outcome = PrintToPdfFile(view, printer, path);
     if (outcome.IsWritten())
         host.ShowStatusMessage(
-            QStringLiteral("No printer: printed to %1").arg(QDir::toNativeSeparators(path)));
+            QCoreApplication::translate("PrintCommands", "No printer: printed to %1")
+                .arg(QDir::toNativeSeparators(path)));
     else
         ReportFailure(host.DialogParent(), outcome.Reason());
 }
@@ -111,7 +118,8 @@ void PrintWithoutDialog(Printable& view, WindowHost& host) {
 void ShowPrintPreview(Printable& view, WindowHost& host) {
     QWidget* parent = host.DialogParent();
     QPrintPreviewDialog preview(&host.Printer(), parent);
-    preview.setWindowTitle(QStringLiteral("Print Preview - %1").arg(view.PrintJobName()));
+    preview.setWindowTitle(QCoreApplication::translate("PrintCommands", "Print Preview - %1")
+                               .arg(view.PrintJobName()));
     if (parent != nullptr)
         preview.resize(parent->size() * 0.9);
     if (!Prepare(view, host))
@@ -162,12 +170,12 @@ WriteOutcome PrintToPdfFile(Printable& view, const QPrinter& printer, const QStr
     const WaitCursor busy;
     const kolvira::PdfDocument document{view.PrintJobName(), printer.resolution(),
                                         printer.pageLayout()};
-    const QString failure = kolvira::WritePdfAtomically(
+    const WriteOutcome written = kolvira::WritePdfAtomically(
         path, document, [&](QPagedPaintDevice& pdf) { return view.PrintPages(pdf, pages); });
-    if (!failure.isEmpty())
+    if (!written.IsWritten())
         return WriteOutcome::Failed(
-            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), failure));
-    return WriteOutcome::Written();
+            QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), written.Reason()));
+    return written;
 }
 
 QString DirectPrintPdfPath(const QString& jobName) {

@@ -5,7 +5,7 @@
 // printer, the preview and PDF files alike.
 #pragma once
 
-#include "framework/WriteOutcome.h"
+#include "imageio/writing/WriteOutcome.h"
 
 #include <QPageRanges>
 #include <QString>

@@ -3,9 +3,11 @@
 #include "framework/EscapeWatch.h"
 #include "framework/FileDialogs.h"
 #include "framework/WaitCursor.h"
-#include "imageio/PictureFiles.h"
+#include "imageio/writing/PictureFiles.h"
+#include "imageio/writing/WritableFormats.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -32,31 +34,42 @@ QString RefusalToReplacePhoto(const QString& target, const kolvira::ProtectedFil
     if (openPhotos.FileAt(target).isEmpty())
         return {};
     // Named as the user chose it, not as the photo's own window shows it.
-    return QStringLiteral("%1 is a photo, and Kolvira never writes over a photo: "
-                          "choose another name.")
+    return QCoreApplication::translate("SaveTargets",
+                                       "%1 is a photo, and Kolvira never writes over a photo: "
+                                       "choose another name.")
         .arg(QFileInfo(target).fileName());
 }
 
 namespace {
 
-// The writer format for the name's extension (PNG when it has none), or
-// empty with the reason in `failure`.
+// "Kolvira saves pictures as PNG, JPEG, ...: end the name with .png, .jpg, ..."
+QString UnsavedSuffixReason() {
+    QStringList names;
+    QStringList endings;
+    for (const WritableFormat& format : WritableFormats()) {
+        names.append(format.name);
+        endings.append(u'.' + format.suffixes.first());
+    }
+    return QCoreApplication::translate("SaveTargets",
+                                       "Kolvira saves pictures as %1: end the name with %2.")
+        .arg(JoinedInSentence(names), JoinedInSentence(endings));
+}
+
+// The writer format for the name's extension (the first writable format when
+// it has none), or empty with the reason in `failure`.
 QByteArray SavedFormat(const QImage& picture, const QString& path, QString& failure) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    static const QStringList kSavedSuffixes = {QStringLiteral("png"),  QStringLiteral("jpg"),
-                                               QStringLiteral("jpeg"), QStringLiteral("bmp"),
-                                               QStringLiteral("tif"),  QStringLiteral("tiff")};
-    if (!suffix.isEmpty() && !kSavedSuffixes.contains(suffix)) {
-        failure = QStringLiteral("Kolvira saves pictures as PNG, JPEG, BMP or TIFF: "
-                                 "end the name with .png, .jpg, .bmp or .tif.");
+    if (!suffix.isEmpty() && WritableFormatOf(suffix) == nullptr) {
+        failure = UnsavedSuffixReason();
         return {};
     }
-    const QByteArray format =
-        WriterFormatForSuffix(suffix.isEmpty() ? QStringLiteral("png") : suffix);
+    const QByteArray format = WriterFormatForSuffix(
+        suffix.isEmpty() ? WritableFormats().front().suffixes.first() : suffix);
     if (format.isEmpty())
-        failure = QStringLiteral("This system cannot write .%1 files.").arg(suffix);
+        failure = QCoreApplication::translate("SaveTargets", "This system cannot write .%1 files.")
+                      .arg(suffix);
     else if (picture.isNull())
-        failure = QStringLiteral("There is no picture to save.");
+        failure = QCoreApplication::translate("SaveTargets", "There is no picture to save.");
     return failure.isEmpty() ? format : QByteArray();
 }
 
@@ -86,7 +99,7 @@ WriteOutcome SavePictureFile(const QImage& picture, const QString& path,
     if (format.isEmpty())
         return WriteOutcome::Failed(failure);
     const WaitCursor busy;
-    return WriteOutcome::FromFailure(WritePicture(picture, path, format, metadata));
+    return WritePicture(picture, path, format, metadata);
 }
 
 WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& path,
@@ -104,7 +117,7 @@ WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& 
             return WriteOutcome::Failed(unused.errorString());
         side->path = unused.fileName();
     }
-    auto result = std::make_shared<QString>();
+    auto result = std::make_shared<WriteOutcome>(WriteOutcome::Stopped());
     const WaitCursor busy;
     const bool finished = RunUnlessEscaped([side, result, picture, format, metadata] {
         *result = WritePicture(picture, side->path, format, metadata);
@@ -115,14 +128,14 @@ WriteOutcome SavePictureFileUnlessEscaped(const QImage& picture, const QString& 
         return WriteOutcome::Stopped();
     }
     // A file replaced keeps its permissions, as with every other save.
-    if (result->isEmpty() && QFile::exists(path))
+    if (result->IsWritten() && QFile::exists(path))
         QFile::setPermissions(side->path, QFile::permissions(path));
-    if (result->isEmpty() && ::rename(QFile::encodeName(side->path).constData(),
-                                      QFile::encodeName(path).constData()) != 0)
-        *result = QString::fromLocal8Bit(std::strerror(errno));
-    if (!result->isEmpty())
+    if (result->IsWritten() && ::rename(QFile::encodeName(side->path).constData(),
+                                        QFile::encodeName(path).constData()) != 0)
+        *result = WriteOutcome::Failed(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!result->IsWritten())
         QFile::remove(side->path);
-    return WriteOutcome::FromFailure(*result);
+    return *result;
 }
 
 namespace {
@@ -214,17 +227,18 @@ QString AskForSaveName(QWidget* parent, const QString& caption, const QString& s
 bool ConfirmReplace(QWidget* parent, const QString& path) {
     if (!QFileInfo::exists(path))
         return true;
-    const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                             .arg(QFileInfo(path).fileName());
-    return QMessageBox::question(parent, QStringLiteral("Confirm Save As"), text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    const QString text =
+        QCoreApplication::translate("SaveTargets", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName());
+    return QMessageBox::question(
+               parent, QCoreApplication::translate("SaveTargets", "Confirm Save As"), text,
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void ReportSaveFailure(QWidget* parent, const QString& path, const QString& reason) {
-    QMessageBox::warning(
-        parent, QStringLiteral("Kolvira"),
-        QStringLiteral("Cannot save %1:\n%2").arg(QDir::toNativeSeparators(path), reason));
+    QMessageBox::warning(parent, QStringLiteral("Kolvira"),
+                         QCoreApplication::translate("SaveTargets", "Cannot save %1:\n%2")
+                             .arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace kolvira

@@ -3,9 +3,9 @@
 // windows, whether it is named by the same path or reached through a link.
 #pragma once
 
-#include "framework/WriteOutcome.h"
 #include "imageio/PictureMetadata.h"
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
+#include "imageio/writing/WriteOutcome.h"
 
 #include <QImage>
 #include <QString>

@@ -5,7 +5,7 @@
 // hands it to the views it makes, so a view can be tested with a fake host.
 #pragma once
 
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
 
 #include <QString>
 

@@ -5,10 +5,10 @@
 #include "FuzzCheck.h"
 #include "FuzzTarget.h"
 #include "PhotoFuzzInput.h"
-#include "imageio/DecoderProcess.h"
-#include "imageio/EmfFormat.h"
-#include "imageio/MetafileFormat.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecoderProcess.h"
+#include "imageio/formats/EmfFormat.h"
+#include "imageio/formats/MetafileFormat.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 using namespace kolvira;

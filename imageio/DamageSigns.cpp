@@ -1,5 +1,6 @@
 #include "imageio/DamageSigns.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <array>
@@ -109,7 +110,7 @@ bool GifEndsEarly(const QByteArray& file) {
 }
 
 QString EndsEarlyReason() {
-    return QStringLiteral("the file ends before the picture does");
+    return QCoreApplication::translate("Decoding", "the file ends before the picture does");
 }
 
 } // namespace kolvira

@@ -1,7 +1,7 @@
 #include "imageio/LookFile.h"
 
-#include "imageio/AtomicFile.h"
 #include "imageio/PictureMetadata.h"
+#include "imageio/writing/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,10 +27,6 @@ constexpr char kFormatKey[] = "kolvira-look";
 constexpr char kProgramKey[] = "program";
 constexpr char kStyleKey[] = "style";
 constexpr qint64 kMaxLookFileSize = 64 * 1024;
-
-QString Tr(const char* text) {
-    return QCoreApplication::translate("kolvira::LookFile", text);
-}
 
 // One value of a look: exactly one of the member pointers is set.
 struct LookField {
@@ -83,22 +79,29 @@ QString ReadField(const LookField& field, const QJsonValue& value, RenderParamet
     if (field.level != nullptr) {
         const double level = value.toDouble(-1.0);
         if (!value.isDouble() || !(level >= 0.0 && level <= 1.0))
-            return Tr("'%1' must be a number from 0.0 to 1.0, not %2").arg(name, Shown(value));
+            return QCoreApplication::translate("kolvira::LookFile",
+                                               "'%1' must be a number from 0.0 to 1.0, not %2")
+                .arg(name, Shown(value));
         settings.*field.level = level + 0.0; // + 0.0 turns -0.0 into 0.0
     } else if (field.flag != nullptr) {
         if (!value.isBool())
-            return Tr("'%1' must be true or false, not %2").arg(name, Shown(value));
+            return QCoreApplication::translate("kolvira::LookFile",
+                                               "'%1' must be true or false, not %2")
+                .arg(name, Shown(value));
         settings.*field.flag = value.toBool();
     } else if (field.color != nullptr) {
         const std::optional<COLORREF> color = ColorFromHex(value.toString());
         if (!value.isString() || !color)
-            return Tr("'%1' must be a colour \"#RRGGBB\", not %2").arg(name, Shown(value));
+            return QCoreApplication::translate("kolvira::LookFile",
+                                               "'%1' must be a colour \"#RRGGBB\", not %2")
+                .arg(name, Shown(value));
         settings.*field.color = *color;
     } else {
         const double number = value.toDouble(0.5);
         if (!value.isDouble() || std::trunc(number) != number || number < field.minimum ||
             number > std::numeric_limits<std::int32_t>::max())
-            return Tr("'%1' must be a whole number from %2 to %3, not %4")
+            return QCoreApplication::translate("kolvira::LookFile",
+                                               "'%1' must be a whole number from %2 to %3, not %4")
                 .arg(name)
                 .arg(field.minimum)
                 .arg(std::numeric_limits<std::int32_t>::max())
@@ -122,13 +125,18 @@ QJsonValue FieldValue(const LookField& field, const RenderParameters& settings) 
 QString CheckFormat(const QJsonObject& look) {
     const QJsonValue version = look.value(QLatin1String(kFormatKey));
     if (version.isUndefined())
-        return Tr("not a Kolvira look: it has no \"kolvira-look\" format version");
+        return QCoreApplication::translate(
+            "kolvira::LookFile", "not a Kolvira look: it has no \"kolvira-look\" format version");
     const double number = version.toDouble(0.0);
     if (!version.isDouble() || std::trunc(number) != number || number < 1)
-        return Tr("\"kolvira-look\" must be a format version from 1, not %1").arg(Shown(version));
+        return QCoreApplication::translate(
+                   "kolvira::LookFile", "\"kolvira-look\" must be a format version from 1, not %1")
+            .arg(Shown(version));
     if (number > kLookFormatVersion)
-        return Tr("the look was made by a newer Kolvira (look format %1; this one reads format "
-                  "%2): update Kolvira to use it")
+        return QCoreApplication::translate(
+                   "kolvira::LookFile",
+                   "the look was made by a newer Kolvira (look format %1; this one reads format "
+                   "%2): update Kolvira to use it")
             .arg(number)
             .arg(kLookFormatVersion);
     return {};
@@ -212,22 +220,27 @@ LookReading LookFromJson(const QByteArray& json) {
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return Failed(Tr("not valid JSON: %1 at character %2")
-                          .arg(parseError.errorString())
-                          .arg(parseError.offset));
+        return Failed(
+            QCoreApplication::translate("kolvira::LookFile", "not valid JSON: %1 at character %2")
+                .arg(parseError.errorString())
+                .arg(parseError.offset));
     if (!document.isObject())
-        return Failed(Tr("not a Kolvira look: the file holds no JSON object"));
+        return Failed(QCoreApplication::translate(
+            "kolvira::LookFile", "not a Kolvira look: the file holds no JSON object"));
     const QJsonObject look = document.object();
     if (const QString problem = CheckFormat(look); !problem.isEmpty())
         return Failed(problem);
     for (auto it = look.begin(); it != look.end(); ++it) {
         if (it.key() != QLatin1String(kFormatKey) && it.key() != QLatin1String(kProgramKey) &&
             !LookSettingNames().contains(it.key()))
-            return Failed(Tr("unknown setting '%1'").arg(it.key()));
+            return Failed(QCoreApplication::translate("kolvira::LookFile", "unknown setting '%1'")
+                              .arg(it.key()));
     }
     for (const QString& name : LookSettingNames()) {
         if (!look.contains(name))
-            return Failed(Tr("the setting '%1' is missing").arg(name));
+            return Failed(
+                QCoreApplication::translate("kolvira::LookFile", "the setting '%1' is missing")
+                    .arg(name));
     }
 
     LookReading reading;
@@ -236,8 +249,9 @@ LookReading LookFromJson(const QByteArray& json) {
     const QJsonValue style = look.value(QLatin1String(kStyleKey));
     settings.style = static_cast<std::int32_t>(StyleNames().indexOf(style.toString()));
     if (!style.isString() || settings.style < 0)
-        return Failed(Tr("'style' must be one of %1, not %2")
-                          .arg(StyleNames().join(QStringLiteral(", ")), Shown(style)));
+        return Failed(
+            QCoreApplication::translate("kolvira::LookFile", "'style' must be one of %1, not %2")
+                .arg(StyleNames().join(QStringLiteral(", ")), Shown(style)));
     for (const LookField& field : Fields()) {
         if (const QString problem =
                 ReadField(field, look.value(QLatin1String(field.name)), settings);
@@ -250,24 +264,34 @@ LookReading LookFromJson(const QByteArray& json) {
 LookReading ReadLookFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Failed(Tr("cannot read the look '%1': %2").arg(path, file.errorString()));
+        return Failed(
+            QCoreApplication::translate("kolvira::LookFile", "cannot read the look '%1': %2")
+                .arg(path, file.errorString()));
     if (file.size() > kMaxLookFileSize)
-        return Failed(Tr("'%1' is too large to be a look").arg(path));
+        return Failed(
+            QCoreApplication::translate("kolvira::LookFile", "'%1' is too large to be a look")
+                .arg(path));
     LookReading reading = LookFromJson(file.readAll());
     if (!reading.ok())
-        reading.error = Tr("the look '%1' cannot be used: %2").arg(path, reading.error);
+        reading.error =
+            QCoreApplication::translate("kolvira::LookFile", "the look '%1' cannot be used: %2")
+                .arg(path, reading.error);
     return reading;
 }
 
 LookReading ReadLookFromPicture(const QString& path) {
     const QByteArray json = CarriedMetadata::LookOf(QFile::encodeName(path));
     if (json.isEmpty())
-        return Failed(Tr("'%1' carries no look (it was not drawn by Kolvira, or its metadata was "
-                         "stripped)")
+        return Failed(QCoreApplication::translate(
+                          "kolvira::LookFile",
+                          "'%1' carries no look (it was not drawn by Kolvira, or its metadata was "
+                          "stripped)")
                           .arg(path));
     LookReading reading = LookFromJson(json);
     if (!reading.ok())
-        reading.error = Tr("the look in '%1' cannot be used: %2").arg(path, reading.error);
+        reading.error =
+            QCoreApplication::translate("kolvira::LookFile", "the look in '%1' cannot be used: %2")
+                .arg(path, reading.error);
     return reading;
 }
 
@@ -276,16 +300,18 @@ LookReading ReadLook(const QString& nameOrFile) {
         return ReadLookFile(nameOrFile);
     const QString path = SavedLookPath(nameOrFile);
     if (!QFile::exists(path))
-        return Failed(Tr("there is no saved look '%1' in %2").arg(nameOrFile, LooksFolder()));
+        return Failed(
+            QCoreApplication::translate("kolvira::LookFile", "there is no saved look '%1' in %2")
+                .arg(nameOrFile, LooksFolder()));
     return ReadLookFile(path);
 }
 
-QString WriteLookFile(const QString& path, const RenderParameters& settings) {
+WriteOutcome WriteLookFile(const QString& path, const RenderParameters& settings) {
     const QByteArray json = LookToJson(settings);
-    return WriteFileAtomically(path, [&json](QIODevice& file) -> QString {
+    return WriteFileAtomically(path, [&json](QIODevice& file) {
         if (file.write(json) != json.size())
-            return file.errorString();
-        return {};
+            return WriteOutcome::Failed(file.errorString());
+        return WriteOutcome::Written();
     });
 }
 
@@ -309,9 +335,10 @@ QString SavedLookPath(const QString& name) {
 
 QString LookNameProblem(const QString& name) {
     if (name.trimmed().isEmpty())
-        return Tr("a look needs a name");
+        return QCoreApplication::translate("kolvira::LookFile", "a look needs a name");
     if (name.contains(u'/') || name.startsWith(u'.') || name.contains(QChar(0)))
-        return Tr("a look's name cannot start with '.' or hold '/'");
+        return QCoreApplication::translate("kolvira::LookFile",
+                                           "a look's name cannot start with '.' or hold '/'");
     return {};
 }
 

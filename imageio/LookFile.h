@@ -19,6 +19,7 @@
 // format version is refused with a message, never replaced by a default.
 #pragma once
 
+#include "imageio/writing/WriteOutcome.h"
 #include "render/RenderParameters.h"
 
 #include <QByteArray>
@@ -70,8 +71,8 @@ LookReading ReadLookFromPicture(const QString& path);
 // A saved look's name, or a path (it holds a '/' or ends in .json).
 LookReading ReadLook(const QString& nameOrFile);
 
-// Writes the look atomically; the reason for a failure, or an empty string.
-QString WriteLookFile(const QString& path, const RenderParameters& settings);
+// Writes the look atomically.
+WriteOutcome WriteLookFile(const QString& path, const RenderParameters& settings);
 
 // Where the saved looks are, their names in order, and the file of one.
 QString LooksFolder();

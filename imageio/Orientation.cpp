@@ -1,7 +1,7 @@
 #include "imageio/Orientation.h"
 
-#include "imageio/EmbeddedProfile.h"
 #include "imageio/ExifDataPtr.h"
+#include "imageio/color/EmbeddedProfile.h"
 
 #include <QIODevice>
 

@@ -3,13 +3,14 @@
 #include "imageio/Orientation.h"
 
 #include "imageio/CodecMessages.h"
-#include "imageio/ColourProfile.h"
 #include "imageio/DamageSigns.h"
-#include "imageio/DecodeWatchdog.h"
-#include "imageio/ExtraFormats.h"
-#include "imageio/IconEntries.h"
-#include "imageio/RawFormat.h"
+#include "imageio/color/ColorProfile.h"
+#include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/formats/ExtraFormats.h"
+#include "imageio/formats/IconEntries.h"
+#include "imageio/formats/RawFormat.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -28,18 +29,19 @@ QString SystemError(int error) {
 
 QString NotAFileReason(mode_t mode) {
     if (S_ISDIR(mode))
-        return QStringLiteral("is a folder, not a picture");
+        return QCoreApplication::translate("Decoding", "is a folder, not a picture");
     if (S_ISFIFO(mode))
-        return QStringLiteral("is a pipe (FIFO), not a picture");
+        return QCoreApplication::translate("Decoding", "is a pipe (FIFO), not a picture");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("is a device, not a picture");
+        return QCoreApplication::translate("Decoding", "is a device, not a picture");
     if (S_ISSOCK(mode))
-        return QStringLiteral("is a socket, not a picture");
-    return QStringLiteral("is not a regular file");
+        return QCoreApplication::translate("Decoding", "is a socket, not a picture");
+    return QCoreApplication::translate("Decoding", "is not a regular file");
 }
 
 QString TooLargeFileReason(std::int64_t bytes) {
-    return QStringLiteral("the file is %1 MB, more than the limit of %2 MB")
+    return QCoreApplication::translate("Decoding",
+                                       "the file is %1 MB, more than the limit of %2 MB")
         .arg(bytes >> 20)
         .arg(kMaxFileBytes >> 20);
 }
@@ -93,7 +95,7 @@ DecodedPhoto DecodeNow(const QByteArray& nativePath, const std::atomic<bool>& st
     QImage photo = Transformed(reader.read(), opened.unapplied);
     const QStringList codecMessages = messages.Finish();
     if (opened.watched->Stopped())
-        return Refused(QStringLiteral("the decode was called off"));
+        return Refused(QCoreApplication::translate("Decoding", "the decode was called off"));
     if (photo.isNull())
         return Refused(FailureReason(reader.errorString(), codecMessages));
     if (HasTooManyPixels(photo.width(), photo.height()))

@@ -4,8 +4,8 @@
 // size limits checked before any pixel is decoded, and within a time limit.
 #pragma once
 
-#include "imageio/DecodeLimits.h"
 #include "imageio/WatchedPhotoFile.h"
+#include "imageio/decoding/DecodeLimits.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,5 +1,9 @@
 #include "imageio/PictureMetadata.h"
 
+#include <QCoreApplication>
+
+#include "imageio/writing/WritableFormats.h"
+
 #include <exiv2/exiv2.hpp>
 
 #include <cstdint>
@@ -95,9 +99,34 @@ QByteArray CarriedMetadata::LookOf(const QByteArray& nativePath) {
     return {}; // unreadable metadata carries no look
 }
 
+std::optional<QDateTime> DateTaken(const QByteArray& nativePath) {
+    QuietExiv2();
+    try {
+        auto image = Exiv2::ImageFactory::open(nativePath.toStdString());
+        if (image.get() == nullptr)
+            return std::nullopt;
+        image->readMetadata();
+        const Exiv2::ExifData& exif = image->exifData();
+        for (const char* key : {"Exif.Photo.DateTimeOriginal", "Exif.Photo.DateTimeDigitized",
+                                "Exif.Image.DateTime"}) {
+            const auto found = exif.findKey(Exiv2::ExifKey(key));
+            if (found == exif.end())
+                continue;
+            const QDateTime taken =
+                QDateTime::fromString(QString::fromStdString(found->toString()).trimmed(),
+                                      QStringLiteral("yyyy:MM:dd HH:mm:ss"));
+            if (taken.isValid())
+                return taken;
+        }
+    } catch (const Exiv2::AnyError&) {
+    } catch (const std::exception&) {
+    }
+    return std::nullopt;
+}
+
 bool CarriedMetadata::FormatCarriesExif(const QByteArray& format) {
-    return format == "jpeg" || format == "jpg" || format == "png" || format == "tif" ||
-           format == "tiff";
+    const WritableFormat* written = WritableFormatOf(QString::fromLatin1(format));
+    return written != nullptr && written->keepsExif;
 }
 
 QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const {
@@ -108,7 +137,7 @@ QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const
         auto image = Exiv2::ImageFactory::open(
             reinterpret_cast<const Exiv2::byte*>(encoded.constData()), encoded.size());
         if (image.get() == nullptr)
-            return QStringLiteral("the metadata could not be written");
+            return QCoreApplication::translate("Writing", "the metadata could not be written");
         image->readMetadata();
         if (!exif_.isEmpty()) {
             Exiv2::ExifData exif;
@@ -125,17 +154,17 @@ QString CarriedMetadata::WriteInto(QByteArray& encoded, QSize pictureSize) const
         image->writeMetadata();
         Exiv2::BasicIo& io = image->io();
         if (io.open() != 0)
-            return QStringLiteral("the metadata could not be written");
+            return QCoreApplication::translate("Writing", "the metadata could not be written");
         const Exiv2::DataBuf written = io.read(static_cast<long>(io.size()));
         io.close();
         encoded = QByteArray(reinterpret_cast<const char*>(written.pData_),
                              static_cast<qsizetype>(written.size_));
         return {};
     } catch (const Exiv2::AnyError& error) {
-        return QStringLiteral("the metadata could not be written: %1")
+        return QCoreApplication::translate("Writing", "the metadata could not be written: %1")
             .arg(QString::fromStdString(error.what()));
     } catch (const std::exception& error) {
-        return QStringLiteral("the metadata could not be written: %1")
+        return QCoreApplication::translate("Writing", "the metadata could not be written: %1")
             .arg(QString::fromLocal8Bit(error.what()));
     }
 }

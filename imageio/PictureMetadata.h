@@ -6,8 +6,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QSize>
 #include <QString>
+
+#include <optional>
 
 namespace kolvira {
 
@@ -39,5 +42,10 @@ private:
     QByteArray exif_; // the EXIF block as stored in a file, little-endian TIFF layout
     QByteArray look_;
 };
+
+// When the photo at `nativePath` was taken, as its EXIF says (the original
+// date, else the digitised one, else the picture's date), in the local time
+// the camera's clock kept; nullopt when it says nothing usable.
+std::optional<QDateTime> DateTaken(const QByteArray& nativePath);
 
 } // namespace kolvira

@@ -1,11 +1,13 @@
 #include "mosaic/BatchRendering.h"
 
 #include "imageio/LookFile.h"
+#include "imageio/NativePath.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
-#include "imageio/PictureFiles.h"
 #include "imageio/PictureMetadata.h"
+#include "imageio/writing/PictureFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -25,7 +27,9 @@ LoadedPhoto Decode(const QByteArray& nativePath) {
     if (decoded.image.isNull())
         return LoadFailed(decoded.error);
     if (!decoded.damage.isEmpty())
-        return LoadFailed(QStringLiteral("the picture is damaged: %1").arg(decoded.damage));
+        return LoadFailed(
+            QCoreApplication::translate("BatchRendering", "the picture is damaged: %1")
+                .arg(decoded.damage));
     return {std::move(decoded.image), {}, decoded.warnings};
 }
 
@@ -62,14 +66,17 @@ LoadedPhoto LoadPhoto(const QByteArray& nativePath, int targetWidth) {
     const std::int64_t height =
         scale ? ScaledHeight(photo.width(), photo.height(), targetWidth) : photo.height();
     if (HasTooManyPixels(width, height))
-        return LoadFailed(QStringLiteral("scaled to width %1: ").arg(width) +
-                          TooManyPixelsReason(width, height));
+        return LoadFailed(
+            QCoreApplication::translate("BatchRendering", "scaled to width %1: ").arg(width) +
+            TooManyPixelsReason(width, height));
 
     const QImage flat = FlattenOnBlack(photo);
     QImage picture = scale ? ScalePhoto(flat, QSize(width, static_cast<int>(height))) : flat;
     if (picture.isNull())
         return LoadFailed(
-            QStringLiteral("not enough memory for a %1x%2 picture").arg(width).arg(height));
+            QCoreApplication::translate("BatchRendering", "not enough memory for a %1x%2 picture")
+                .arg(width)
+                .arg(height));
     return {picture, {}, decoded.warnings};
 }
 
@@ -91,7 +98,39 @@ QString ProtectedTargetReason(const ProtectedFiles& photos, const QByteArray& na
     const QString photo = photos.FileAt(nativeOutput);
     if (photo.isEmpty())
         return {};
-    return QStringLiteral("refusing to write over the input picture '%1'").arg(photo);
+    return QCoreApplication::translate("BatchRendering",
+                                       "refusing to write over the input picture '%1'")
+        .arg(photo);
+}
+
+OutputDecision OutputPlanner::Decide(const QString& input, const QString& output,
+                                     const QByteArray& nativeOutput) {
+    OutputDecision decision;
+    const QByteArray target = ResolvedPath(nativeOutput);
+    if (const auto taken = taken_.constFind(target); taken != taken_.constEnd())
+        return {OutputDecision::Kind::AlreadyTaken, taken.value(), false};
+    taken_.insert(target, input);
+    if (QString reason = ProtectedTargetReason(protected_, nativeOutput); !reason.isEmpty())
+        return {OutputDecision::Kind::Protected, std::move(reason), false};
+    const QFileInfo info(output);
+    decision.exists = info.exists() || info.isSymLink();
+    return decision;
+}
+
+std::vector<PlannedDrawing> PlanDrawings(const std::vector<std::string>& photos,
+                                         const QString& folder, const QString& suffix,
+                                         const QString& nameEnding,
+                                         const ProtectedFiles& protectedFiles) {
+    OutputPlanner planner(protectedFiles);
+    std::vector<PlannedDrawing> plan;
+    plan.reserve(photos.size());
+    for (const std::string& path : photos) {
+        const QString photo = ShownPath(path);
+        const QString output = BatchOutputPath(folder, photo, suffix, nameEnding);
+        plan.push_back({photo, QByteArray::fromStdString(path), output,
+                        planner.Decide(photo, output, QFile::encodeName(output))});
+    }
+    return plan;
 }
 
 PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserver& observer) {
@@ -110,9 +149,10 @@ PhotoRenderOutcome RenderPhotoFile(const PhotoRenderJob& job, PhotoRenderObserve
         job.carryMetadata ? CarriedMetadata::Of(job.nativeInput)
                                 .WithLook(LookToJson(job.settings, LookLayout::OneLine))
                           : CarriedMetadata();
-    if (const QString reason = WritePicture(photo.picture, job.output, job.writerFormat, metadata);
-        !reason.isEmpty())
-        return {Status::Failed, job.output, reason, {}};
+    if (const WriteOutcome written =
+            WritePicture(photo.picture, job.output, job.writerFormat, metadata);
+        !written.IsWritten())
+        return {Status::Failed, job.output, written.Reason(), {}};
     return {Status::Written, {}, {}, photo.picture.size()};
 }
 

@@ -4,16 +4,19 @@
 // cores and written atomically with its EXIF and its look; never over a protected file.
 #pragma once
 
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
 #include "render/RenderPass.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace kolvira {
 
@@ -48,6 +51,47 @@ QString BatchOutputPath(const QString& outputDir, const QString& input, const QS
 // Why `output` may not be written: it is (or links to) one of `photos`.
 // Empty when it may.
 QString ProtectedTargetReason(const ProtectedFiles& photos, const QByteArray& nativeOutput);
+
+// What becomes of one drawing of a batch, settled before anything is written.
+struct OutputDecision {
+    enum class Kind {
+        Write,
+        AlreadyTaken, // an earlier photo of the batch has this output
+        Protected,    // the output is (or links to) a protected file
+    };
+    Kind kind = Kind::Write;
+    QString detail;      // AlreadyTaken: that earlier photo; Protected: why
+    bool exists = false; // a file or a link is at the output already
+};
+
+// Decides the outputs of a batch one by one, in the batch's order, so that
+// two photos never share an output and no output replaces a protected file.
+class OutputPlanner {
+public:
+    explicit OutputPlanner(const ProtectedFiles& protectedFiles) : protected_(protectedFiles) {}
+
+    OutputDecision Decide(const QString& input, const QString& output,
+                          const QByteArray& nativeOutput);
+
+private:
+    const ProtectedFiles& protected_;
+    QHash<QByteArray, QString> taken_; // resolved output -> the photo it is for
+};
+
+// One photo of a batch written to `folder` as
+// "<complete base name><nameEnding>.<suffix>".
+struct PlannedDrawing {
+    QString photo; // as shown
+    QByteArray nativePhoto;
+    QString output;
+    OutputDecision decision;
+};
+
+// The plan of a whole batch of `photos` (native bytes), in their order.
+std::vector<PlannedDrawing> PlanDrawings(const std::vector<std::string>& photos,
+                                         const QString& folder, const QString& suffix,
+                                         const QString& nameEnding,
+                                         const ProtectedFiles& protectedFiles);
 
 struct PhotoRenderJob {
     QString input;           // as shown in messages

@@ -1,8 +1,8 @@
 #include "mosaic/ContactSheet.h"
 
-#include "imageio/AtomicFile.h"
 #include "imageio/NativePath.h"
 #include "imageio/PrintScale.h"
+#include "imageio/writing/AtomicFile.h"
 #include "mosaic/ImageDiscovery.h"
 
 #include <QFontMetricsF>
@@ -65,8 +65,8 @@ constexpr double kFinestPictureScale = 600.0 / 96.0;
 
 int SheetPictureWidth(const ContactSheetLayout& layout, int thumbWidth, QSizeF deviceScale) {
     // A hair below the whole number first, so that 100 x 6.25 stays 625.
-    const double width = thumbWidth * layout.CellScale() *
-                         std::min(deviceScale.width(), kFinestPictureScale);
+    const double width =
+        thumbWidth * layout.CellScale() * std::min(deviceScale.width(), kFinestPictureScale);
     return std::max(1, static_cast<int>(std::ceil(width - 1e-6)));
 }
 
@@ -190,15 +190,15 @@ PdfDocument A4Document(int dpi) {
 
 } // namespace
 
-QString WriteContactSheetPdf(const ContactSheet& sheet, const QString& path, int dpi,
-                             QSizeF screenDpi) {
+WriteOutcome WriteContactSheetPdf(const ContactSheet& sheet, const QString& path, int dpi,
+                                  QSizeF screenDpi) {
     return WritePdfAtomically(path, A4Document(dpi), [&](QPagedPaintDevice& pdf) {
         return PrintContactSheet(pdf, sheet, {}, screenDpi);
     });
 }
 
-QString WriteContactSheetPdf(const QString& path, int dpi, QSizeF screenDpi, QSize thumbSize,
-                             const SheetFilling& fill) {
+WriteOutcome WriteContactSheetPdf(const QString& path, int dpi, QSizeF screenDpi, QSize thumbSize,
+                                  const SheetFilling& fill) {
     return WritePdfAtomically(path, A4Document(dpi), [&](QPagedPaintDevice& pdf) {
         ContactSheetStream sheet(pdf, thumbSize, screenDpi);
         if (!sheet.IsActive())

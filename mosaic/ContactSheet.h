@@ -7,6 +7,7 @@
 // only one page's pictures are held at a time.
 #pragma once
 
+#include "imageio/writing/WriteOutcome.h"
 #include "mosaic/ContactSheetLayout.h"
 #include "mosaic/SheetPictures.h"
 
@@ -99,14 +100,13 @@ private:
 };
 
 // Writes the whole sheet as a PDF of A4 pages without margins at `dpi` dots
-// per inch. The file appears only once it is complete; returns the reason
-// for a failure, or an empty string.
-QString WriteContactSheetPdf(const ContactSheet& sheet, const QString& path, int dpi,
-                             QSizeF screenDpi);
+// per inch. The file appears only once it is complete.
+WriteOutcome WriteContactSheetPdf(const ContactSheet& sheet, const QString& path, int dpi,
+                                  QSizeF screenDpi);
 
 // The same for a sheet whose entries `fill` adds to the stream.
 using SheetFilling = std::function<void(ContactSheetStream& sheet)>;
-QString WriteContactSheetPdf(const QString& path, int dpi, QSizeF screenDpi, QSize thumbSize,
-                             const SheetFilling& fill);
+WriteOutcome WriteContactSheetPdf(const QString& path, int dpi, QSizeF screenDpi, QSize thumbSize,
+                                  const SheetFilling& fill);
 
 } // namespace kolvira

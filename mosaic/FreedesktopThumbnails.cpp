@@ -5,6 +5,7 @@
 #include "mosaic/FileUri.h"
 #include "mosaic/ThumbnailPng.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QImageReader>
@@ -220,7 +221,8 @@ std::optional<Thumbnail> FreedesktopThumbnails::Find(const ThumbnailKey& key, in
     }
     if (ValidEntry(root_ + '/' + kFailFolder + '/' + name, *uri, key)) {
         Thumbnail unreadable;
-        unreadable.error = QStringLiteral("The file could not be read before and has not changed.");
+        unreadable.error = QCoreApplication::translate(
+            "Thumbnails", "The file could not be read before and has not changed.");
         return unreadable;
     }
     return std::nullopt;

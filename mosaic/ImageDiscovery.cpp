@@ -27,7 +27,15 @@ std::string AsciiUpper(std::string text) {
     return text;
 }
 
-// Compares as NTFS lists names: ASCII letters as upper case, bytes unsigned.
+// Follows links, so a link to a picture counts. Never opens the entry: opening
+// a FIFO would wait for a writer forever.
+bool IsRegularFile(int directoryFd, const char* name) {
+    struct stat status;
+    return fstatat(directoryFd, name, &status, 0) == 0 && S_ISREG(status.st_mode);
+}
+
+} // namespace
+
 int CompareFolded(const std::string& a, const std::string& b) {
     const size_t common = std::min(a.size(), b.size());
     for (size_t i = 0; i < common; ++i) {
@@ -39,20 +47,10 @@ int CompareFolded(const std::string& a, const std::string& b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-// Names equal but for case follow their raw bytes, so the order is the same on every run.
 bool ListedBefore(const std::string& a, const std::string& b) {
     const int folded = CompareFolded(a, b);
     return folded != 0 ? folded < 0 : a < b; // std::string compares bytes unsigned
 }
-
-// Follows links, so a link to a picture counts. Never opens the entry: opening
-// a FIFO would wait for a writer forever.
-bool IsRegularFile(int directoryFd, const char* name) {
-    struct stat status;
-    return fstatat(directoryFd, name, &status, 0) == 0 && S_ISREG(status.st_mode);
-}
-
-} // namespace
 
 bool IsImageExtension(std::string_view upperExtension) {
     const auto listed = [upperExtension](const auto& table) {

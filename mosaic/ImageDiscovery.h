@@ -32,6 +32,12 @@ std::string GetDirectory(const std::string& path);
 // The text after the last '/', "" when there is none ("a.jpg" gives "").
 std::string GetFileName(const std::string& path);
 
+// The folder's own order of names: ASCII letters compared as upper case,
+// then the raw bytes, so that the order is the same on every run.
+bool ListedBefore(const std::string& a, const std::string& b);
+// The same comparison as -1, 0 or 1, with names equal but for case equal.
+int CompareFolded(const std::string& a, const std::string& b);
+
 // Appends directory + "/" + name for each image file of `directory` ("" is the
 // root) and returns how many it appended. Only names not starting with '.',
 // with an image extension (any case) and naming a regular file,

@@ -2,6 +2,8 @@
 // thumbnails of a Mosaic, the pictures of a contact sheet.
 #pragma once
 
+#include "render/ParallelChunks.h"
+
 #include <algorithm>
 #include <condition_variable>
 #include <cstddef>
@@ -16,10 +18,7 @@ namespace kolvira {
 // How many workers serve `items` items: `threads`, or one per core when it
 // is 0, and never more than there are items.
 inline std::size_t WorkerCount(int threads, std::size_t items) {
-    const std::size_t wanted = threads > 0
-                                   ? static_cast<std::size_t>(threads)
-                                   : std::max<std::size_t>(1, std::thread::hardware_concurrency());
-    return std::min(wanted, items);
+    return std::min(static_cast<std::size_t>(ResolveThreadCount(threads)), items);
 }
 
 // Runs make(k) for k = 0 .. count-1 on `workers` threads and calls

@@ -56,6 +56,7 @@ public:
 
     bool Running() const { return running_; }
     std::size_t Count() const { return paths_.size(); }
+    const QByteArray& Path(std::size_t k) const { return paths_[k]; }
     // Results handed out so far.
     std::size_t Delivered() const { return delivered_; }
 

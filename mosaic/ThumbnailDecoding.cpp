@@ -1,13 +1,13 @@
 #include "mosaic/ThumbnailDecoding.h"
 
 #include "imageio/CodecMessages.h"
-#include "imageio/ColourProfile.h"
-#include "imageio/DecodeWatchdog.h"
 #include "imageio/ExifThumbnail.h"
-#include "imageio/JpegThumbnailDecoder.h"
 #include "imageio/Orientation.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
+#include "imageio/color/ColorProfile.h"
+#include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/formats/JpegThumbnailDecoder.h"
 
 #include <QBuffer>
 #include <QColorSpace>

@@ -10,6 +10,7 @@
 #include "mosaic/ImageDiscovery.h"
 #include "mosaic/SheetPictures.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPagedPaintDevice>
@@ -44,8 +45,8 @@ kolvira::ContactSheet MosaicView::Sheet() const {
 QString MosaicView::PrintJobName() const {
     const QString folder =
         QFileInfo(ShownPath(GetDirectory(GetDocument()->GetPathName()))).fileName();
-    return (folder.isEmpty() ? QStringLiteral("Mosaic") : folder) +
-           QStringLiteral(" contact sheet");
+    return QCoreApplication::translate("MosaicView", "%1 contact sheet")
+        .arg(folder.isEmpty() ? QCoreApplication::translate("MosaicView", "Mosaic") : folder);
 }
 
 int MosaicView::PageCount(const QPagedPaintDevice& device) {
@@ -64,8 +65,8 @@ std::vector<NativePath> MosaicView::PhotoFiles() const {
 }
 
 Saveable::SaveDialogText MosaicView::SaveDialog() const {
-    return {QStringLiteral("Save Contact Sheet As"),
-            {QStringLiteral("PDF document (*.pdf)")},
+    return {QCoreApplication::translate("MosaicView", "Save Contact Sheet As"),
+            {QCoreApplication::translate("MosaicView", "PDF document (*.pdf)")},
             QStringLiteral("pdf")};
 }
 
@@ -78,11 +79,11 @@ QString MosaicView::SuggestedSaveName() const {
 WriteOutcome MosaicView::WriteSavedFile(const QString& path) {
     // The sheet is always a PDF; a picture's name would hide that.
     if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
-        return WriteOutcome::Failed(
-            QStringLiteral("A contact sheet is saved as PDF: end the name with .pdf."));
+        return WriteOutcome::Failed(QCoreApplication::translate(
+            "MosaicView", "A contact sheet is saved as PDF: end the name with .pdf."));
     if (Host() == nullptr)
-        return WriteOutcome::Failed(
-            QStringLiteral("There is no printer to lay the sheet out for."));
+        return WriteOutcome::Failed(QCoreApplication::translate(
+            "MosaicView", "There is no printer to lay the sheet out for."));
     return PrintToPdfFile(*this, Host()->Printer(), path);
 }
 

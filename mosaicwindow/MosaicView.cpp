@@ -6,6 +6,7 @@
 #include "framework/WindowHost.h"
 #include "imageio/NativePath.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaic/FileUri.h"
 #include "mosaic/FreedesktopThumbnails.h"
 #include "mosaic/ImageDiscovery.h"
 #include "mosaic/ThumbnailCache.h"
@@ -14,14 +15,24 @@
 #include "mosaicwindow/SelectionRendering.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QDrag>
+#include <QFile>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPixmap>
 #include <QScrollBar>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
 #include <numeric>
 #include <unordered_set>
+#include <utility>
 
 #include <dirent.h>
 
@@ -29,27 +40,11 @@ namespace kolvira {
 
 namespace {
 
-// The tooltip of an entry: its whole name, which the caption may shorten,
-// and the photo's size.
-QString EntryToolTip(const QString& label, QSize photoSize) {
-    if (!photoSize.isValid())
-        return label;
-    return QStringLiteral("%1\n%2 × %3 pixels")
-        .arg(label)
-        .arg(photoSize.width())
-        .arg(photoSize.height());
-}
-
 // The tooltip of an entry whose thumbnail a stopped build did not make.
 QString NotBuiltToolTip(const QString& label) {
-    return QStringLiteral("%1\nThumbnail not built yet: Refresh (R) makes it.").arg(label);
-}
-
-// The tooltip tells the mouse, the description screen readers, what lies
-// behind an entry beyond its name.
-void SetEntryTip(QListWidgetItem& entry, const QString& tip) {
-    entry.setToolTip(tip);
-    entry.setData(Qt::AccessibleDescriptionRole, tip.section(QLatin1Char('\n'), 1));
+    return QCoreApplication::translate("MosaicView",
+                                       "%1\nThumbnail not built yet: Refresh (R) makes it.")
+        .arg(label);
 }
 
 // Why the folder's names cannot be read, or empty when they can.
@@ -61,16 +56,68 @@ QString ListingFailure(const std::string& directory) {
     return {};
 }
 
+// The sort commands of View → Sort By and their orders.
+constexpr std::pair<int, SortKey> kSortCommands[] = {{ID_SORT_BY_NAME, SortKey::Name},
+                                                     {ID_SORT_BY_DATE_TAKEN, SortKey::DateTaken},
+                                                     {ID_SORT_BY_FILE_DATE, SortKey::FileDate},
+                                                     {ID_SORT_BY_SIZE, SortKey::Size},
+                                                     {ID_SORT_BY_TYPE, SortKey::Type}};
+
+const std::pair<int, SortKey>* SortCommand(int commandId) {
+    for (const auto& command : kSortCommands) {
+        if (command.first == commandId)
+            return &command;
+    }
+    return nullptr;
+}
+
+// Files as file managers and other programs take them from a drag or the
+// clipboard: file URLs (the bytes of names that are not UTF-8 kept), GNOME's
+// list for pasting them as a copy, and the paths as text.
+QMimeData* FilesMimeData(const std::vector<std::string>& paths) {
+    QList<QUrl> urls;
+    QByteArray copied("copy");
+    QStringList lines;
+    for (const std::string& path : paths) {
+        const auto uri = FileUri(QByteArray::fromStdString(path));
+        if (!uri)
+            continue;
+        urls << QUrl::fromEncoded(*uri);
+        copied += '\n' + *uri;
+        lines << QFile::decodeName(QByteArray::fromStdString(path));
+    }
+    auto* data = new QMimeData;
+    data->setUrls(urls);
+    data->setData(QStringLiteral("x-special/gnome-copied-files"), copied);
+    data->setText(lines.join(QLatin1Char('\n')));
+    return data;
+}
+
 } // namespace
 
+QString MosaicView::EntryToolTip(const QString& label, QSize photoSize) {
+    if (!photoSize.isValid())
+        return label;
+    return QCoreApplication::translate("MosaicView", "%1\n%2 × %3 pixels")
+        .arg(label)
+        .arg(photoSize.width())
+        .arg(photoSize.height());
+}
+
+void MosaicView::SetEntryTip(QListWidgetItem& entry, const QString& tip) {
+    entry.setToolTip(tip);
+    entry.setData(Qt::AccessibleDescriptionRole, tip.section(QLatin1Char('\n'), 1));
+}
+
 MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnailCache()) {
-    setWhatsThis(QStringLiteral(
+    setWhatsThis(QCoreApplication::translate(
+        "MosaicView",
         "The Mosaic: a thumbnail of every image file in the folder. Double-click a "
         "thumbnail or press Enter to open the photo; Delete takes entries off the list "
         "(never off the disk); keypad + and - change the thumbnail size; Esc stops making "
         "thumbnails. File → Render Selection renders the selected photos into drawing "
         "files."));
-    setAccessibleName(QStringLiteral("Mosaic"));
+    setAccessibleName(QCoreApplication::translate("MosaicView", "Mosaic"));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -81,6 +128,9 @@ MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnai
     setLayoutMode(QListView::Batched);
     setBatchSize(2000);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Entries drag out to other programs as their files; nothing drops in.
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragOnly);
     delegate_ = new ThumbnailDelegate(this);
     delegate_->SetSource(&store_, [this](int row) {
         return row >= 0 && row < static_cast<int>(photoPaths.size())
@@ -108,6 +158,7 @@ MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnai
 // Closed while building: the job's threads are joined before the window's
 // parts go, and the cursor and the bar are given back.
 MosaicView::~MosaicView() {
+    delete liveJob_;
     if (job_ == nullptr)
         return;
     delete job_;
@@ -126,11 +177,19 @@ QImage MosaicView::DecodedThumbnails::operator[](std::size_t k) const {
 void MosaicView::OnInitialUpdate() {
     const std::string directory = GetDirectory(GetDocument()->GetPathName());
     GetDocument()->SetTitle(directory.empty() ? QStringLiteral("/") : ShownPath(directory));
-    if (ScanDirectory(directory, photoPaths, {}) == 0 && Host() != nullptr) {
+    // The listing the folder's later changes are told from.
+    stamps_ = StampedImageFiles(directory);
+    photoPaths.clear();
+    for (const auto& [path, stamp] : stamps_)
+        photoPaths.push_back(path);
+    order_.Sort(photoPaths);
+    WatchFolder(directory);
+    if (photoPaths.empty() && Host() != nullptr) {
         // A folder that may be entered but not listed would look empty.
         if (const QString reason = ListingFailure(directory); !reason.isEmpty())
-            Host()->ShowStatusMessage(QStringLiteral("Cannot list the files of %1: %2")
-                                          .arg(GetDocument()->GetTitle(), reason));
+            Host()->ShowStatusMessage(
+                QCoreApplication::translate("MosaicView", "Cannot list the files of %1: %2")
+                    .arg(GetDocument()->GetTitle(), reason));
     }
     scannedPaths_ = photoPaths;
     BuildMosaic();
@@ -168,7 +227,8 @@ bool MosaicView::SelectPhotoFile(const std::string& path) {
 }
 
 bool MosaicView::HandlesCommand(int commandId) const {
-    if (commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE)
+    if (commandId == ID_REFRESH_MOSAIC || commandId == ID_MORE_SIZE || commandId == ID_LESS_SIZE ||
+        commandId == ID_SORT_REVERSE || SortCommand(commandId) != nullptr)
         return true;
     // What needs the whole list waits for the build.
     if (Building())
@@ -191,16 +251,34 @@ void MosaicView::OnCommand(int commandId) {
     case ID_RENDER_SELECTION:
         RenderSelection();
         break;
+    case ID_SORT_REVERSE:
+        SortBy(order_.Key(), !order_.Reversed());
+        break;
     default:
+        if (const auto* sort = SortCommand(commandId)) {
+            SortBy(sort->second, order_.Reversed());
+            break;
+        }
         if (Host() != nullptr)
             RunFileCommand(commandId, *this, *this, *Host());
         break;
     }
 }
 
+bool MosaicView::IsCommandChecked(int commandId) const {
+    if (commandId == ID_SORT_REVERSE)
+        return order_.Reversed();
+    const auto* sort = SortCommand(commandId);
+    return sort != nullptr && sort->second == order_.Key();
+}
+
 void MosaicView::BuildMosaic() {
     if (job_ != nullptr)
         EndBuild(true); // replaced at once: nothing to report
+    // Every entry's thumbnail is made anew, the live ones' too.
+    delete liveJob_;
+    liveJob_ = nullptr;
+    liveWaiting_.clear();
     setUpdatesEnabled(false);
     clear();
     const QSize thumbBox(thumbWidth, thumbHeight);
@@ -208,9 +286,7 @@ void MosaicView::BuildMosaic() {
     setIconSize(thumbBox);
     setGridSize(cell);
     delegate_->SetSizes(thumbBox, cell);
-    // Decoded in screen pixels, so that they are sharp on a high-density
-    // screen; cells and layout stay in logical pixels.
-    const int deviceWidth = qRound(thumbWidth * devicePixelRatioF());
+    const int deviceWidth = DeviceThumbWidth();
     store_.Reset(deviceWidth);
     built_ = 0;
     buildIndex_.resize(photoPaths.size());
@@ -316,7 +392,8 @@ void MosaicView::EndBuild(bool complete) {
             SetEntryTip(*item(row), NotBuiltToolTip(item(row)->text()));
         if (Host() != nullptr)
             Host()->ShowStatusMessage(
-                QStringLiteral("Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
+                QCoreApplication::translate(
+                    "MosaicView", "Stopped: %1 of %2 thumbnails made; Refresh makes the rest.")
                     .arg(built_)
                     .arg(total));
     }
@@ -326,6 +403,11 @@ void MosaicView::EndBuild(bool complete) {
         scrollToItem(current);
     if (Host() != nullptr)
         Host()->CommandStateChanged();
+    // What the folder did meanwhile, now that rows may come and go.
+    if (std::exchange(syncAfterBuild_, false))
+        QTimer::singleShot(0, this, &MosaicView::SyncWithFolder);
+    else if (!arriving_.empty())
+        QTimer::singleShot(0, this, &MosaicView::TakeArrivingEntries);
 }
 
 int MosaicView::RowOfBuildIndex(std::size_t k) const {
@@ -341,7 +423,7 @@ void MosaicView::RemoveRow(int row) {
     buildIndex_.erase(buildIndex_.begin() + row);
 }
 
-void MosaicView::RebuildKeepingPlace() {
+void MosaicView::RebuildKeepingPlace(const std::function<void()>& change) {
     std::unordered_set<std::string> selected;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.insert(photoPaths[index.row()]);
@@ -352,6 +434,8 @@ void MosaicView::RebuildKeepingPlace() {
     const bool sameSize = iconSize() == QSize(thumbWidth, thumbHeight);
     const int scrolled = verticalScrollBar()->value();
 
+    if (change)
+        change();
     BuildMosaic();
     QItemSelection selection;
     for (int row = 0; row < count(); ++row) {
@@ -393,6 +477,9 @@ void MosaicView::RemoveSelectedEntries() {
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         selected.push_back(index.row());
     std::sort(selected.begin(), selected.end());
+    // They stay off the list when their files change, until the window closes.
+    for (int row : selected)
+        dropped_.insert(photoPaths[row]);
     if (Building()) {
         // Entry and path leave together; the build goes on for the others.
         for (auto row = selected.rbegin(); row != selected.rend(); ++row)
@@ -407,8 +494,9 @@ void MosaicView::RemoveSelectedEntries() {
 
 void MosaicView::OpenEntry(int index) {
     if (index < 0 || index >= static_cast<int>(photoPaths.size())) {
-        QMessageBox::critical(this, QStringLiteral("Kolvira"),
-                              QStringLiteral("Encountered an improper argument."));
+        QMessageBox::critical(
+            this, QStringLiteral("Kolvira"),
+            QCoreApplication::translate("MosaicView", "Encountered an improper argument."));
         return;
     }
     if (Host() != nullptr)
@@ -422,6 +510,51 @@ std::vector<std::string> MosaicView::SelectedPhotoPaths() const {
             paths.push_back(photoPaths[k]);
     }
     return paths;
+}
+
+void MosaicView::CopySelectedFiles() const {
+    const std::vector<std::string> paths = SelectedPhotoPaths();
+    if (!paths.empty())
+        QApplication::clipboard()->setMimeData(FilesMimeData(paths));
+}
+
+void MosaicView::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex index = indexAt(event->pos());
+    if (!index.isValid())
+        return;
+    // As in file managers: an entry outside the selection becomes the selection.
+    if (!selectionModel()->isSelected(index))
+        setCurrentRow(index.row(), QItemSelectionModel::ClearAndSelect);
+    QMenu menu(this);
+    const QAction* open = menu.addAction(tr("Open"));
+    const QAction* copy = menu.addAction(tr("Copy"));
+    const QAction* chosen = menu.exec(event->globalPos());
+    if (chosen == open) {
+        for (const std::string& path : SelectedPhotoPaths()) {
+            if (Host() != nullptr)
+                Host()->OpenPhotoWindow(path);
+        }
+    } else if (chosen == copy) {
+        CopySelectedFiles();
+    }
+}
+
+void MosaicView::startDrag(Qt::DropActions) {
+    const std::vector<std::string> paths = SelectedPhotoPaths();
+    if (paths.empty())
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(FilesMimeData(paths));
+    const QListWidgetItem* current = QListWidget::currentItem();
+    if (current != nullptr && current->isSelected()) {
+        const QImage thumbnail =
+            store_.Decoded(QByteArray::fromStdString(photoPaths[row(current)]));
+        if (!thumbnail.isNull())
+            drag->setPixmap(QPixmap::fromImage(thumbnail.scaled(
+                iconSize() * devicePixelRatioF(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    }
+    // Copied or linked, never moved: a move would take the entries off.
+    drag->exec(Qt::CopyAction | Qt::LinkAction, Qt::CopyAction);
 }
 
 void MosaicView::RenderSelection() {

@@ -11,15 +11,21 @@
 #include "framework/PrintCommands.h"
 #include "framework/View.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaic/FolderWatch.h"
+#include "mosaic/PhotoOrder.h"
 #include "mosaic/ThumbnailBuildJob.h"
 #include "mosaic/ThumbnailStore.h"
 #include "mosaicwindow/ThumbnailDelegate.h"
 
 #include <QImage>
 #include <QListWidget>
+#include <QTimer>
 
 #include <cstddef>
+#include <deque>
+#include <functional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace kolvira {
@@ -44,6 +50,7 @@ public:
     void OnInitialUpdate() override;
     bool HandlesCommand(int commandId) const override;
     void OnCommand(int commandId) override;
+    bool IsCommandChecked(int commandId) const override;
     std::vector<kolvira::NativePath> PhotoFiles() const override;
 
     // Printing: the thumbnails as a captioned contact sheet, as many pages
@@ -61,8 +68,9 @@ public:
     // A build under way is stopped first.
     void BuildMosaic();
     // BuildMosaic for Refresh and the size changes: the selection, the
-    // current entry and the place scrolled to stay.
-    void RebuildKeepingPlace();
+    // current entry and the place scrolled to stay. `change`, when given,
+    // changes the list between the two (the order, the size).
+    void RebuildKeepingPlace(const std::function<void()>& change = {});
     bool Building() const { return job_ != nullptr; }
     // Stops the build (Esc): the thumbnails made stay, the other entries
     // wait as "not built yet" for a Refresh.
@@ -88,6 +96,21 @@ public:
     // The selected entries' photos, in list order.
     std::vector<std::string> SelectedPhotoPaths() const;
 
+    // View → Sort By: the entries, the contact sheet and Next and Previous
+    // Photo in that order from now on, also for photos arriving later.
+    void SortBy(kolvira::SortKey key, bool reversed);
+    const kolvira::PhotoOrder& Order() const { return order_; }
+    // Lists the folder now rather than once the watch's pause is over;
+    // what came, changed or went since follows when the listing is back.
+    void SyncWithFolder();
+    // Copy: the selected entries' files for a file manager or another
+    // program, as URLs and as paths.
+    void CopySelectedFiles() const;
+    // A pause after the folder's first change, so that a burst is taken in
+    // once, and how many new entries a turn of the event loop takes.
+    static constexpr int kFolderSettleMs = 150;
+    static constexpr std::size_t kEntriesPerTurn = 100;
+
     static constexpr int kSmallestThumbWidth = 20;
     static constexpr int kLargestThumbWidth = 200;
     static constexpr int kThumbWidthStep = 20;
@@ -112,6 +135,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Entries drag out as their files, copied, never moved off the list.
+    void startDrag(Qt::DropActions supportedActions) override;
 
     // Save and Save As write the contact sheet as a PDF; the first Save asks
     // for a name, so it never goes to the photo the window was opened from.
@@ -121,6 +147,15 @@ protected:
 
 private:
     void SetThumbWidth(int width);
+    // The thumbnails' width in screen pixels, so that they are sharp on a
+    // high-density screen; cells and layout stay in logical pixels.
+    int DeviceThumbWidth() const { return qRound(thumbWidth * devicePixelRatioF()); }
+    // The tooltip of an entry: its whole name, which the caption may
+    // shorten, and the photo's size.
+    static QString EntryToolTip(const QString& label, QSize photoSize);
+    // The tooltip tells the mouse, the description screen readers, what lies
+    // behind an entry beyond its name.
+    static void SetEntryTip(QListWidgetItem& entry, const QString& tip);
     // The row of the entry the build's photo `k` belongs to, or -1 when that
     // entry has left the list.
     int RowOfBuildIndex(std::size_t k) const;
@@ -132,6 +167,17 @@ private:
     // Ends the build: the cursor, the progress bar and the commands as before.
     // A build not complete leaves its remaining entries marked as not built.
     void EndBuild(bool complete);
+
+    // The live folder (MosaicLiveFolder.cpp): the changes found wait in
+    // `arriving_` until a turn takes them; their thumbnails are made by a
+    // job of their own, whose results find their entries by path.
+    void WatchFolder(const std::string& directory);
+    // What came, changed and went since the last listing.
+    void FollowListing(kolvira::FolderStamps now);
+    void TakeArrivingEntries();
+    void MakeLiveThumbnails(std::vector<QByteArray> paths);
+    void TakeLiveThumbnails(const std::vector<kolvira::ThumbnailBuildJob::Result>& batch);
+    void RemovePaths(const std::unordered_set<std::string>& gone);
 
     // Every photo the scan found, entries dropped or unreadable included: a
     // save or a print never replaces one of them while the Mosaic is open.
@@ -145,6 +191,16 @@ private:
     // For each row, the index of its photo in the build's list: rows leave
     // during a build (unreadable files, Delete), the build's indexes stay.
     std::vector<std::size_t> buildIndex_;
+
+    kolvira::PhotoOrder order_;
+    kolvira::FolderWatch* watch_ = nullptr;
+    QTimer settle_;                           // the pause after a change
+    bool syncAfterBuild_ = false;             // a change came during a build
+    kolvira::FolderStamps stamps_;            // the files as last listed
+    std::unordered_set<std::string> dropped_; // taken off with Delete
+    std::deque<std::string> arriving_;        // new or changed, not yet taken in
+    kolvira::ThumbnailBuildJob* liveJob_ = nullptr;
+    std::vector<QByteArray> liveWaiting_; // for the next live job
 };
 
 } // namespace kolvira

@@ -4,6 +4,7 @@
 #include "framework/DialogUnits.h"
 #include "framework/FileDialogs.h"
 #include "imageio/LookFile.h"
+#include "imageio/writing/WritableFormats.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QButtonGroup>
@@ -24,24 +25,11 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include <array>
 #include <limits>
 
 namespace kolvira {
 
 namespace {
-
-struct FileType {
-    const char* label;
-    const char* suffix;
-};
-
-constexpr std::array<FileType, 4> kFileTypes{{
-    {"PNG", "png"},
-    {"JPEG", "jpg"},
-    {"BMP", "bmp"},
-    {"TIFF", "tif"},
-}};
 
 const char* const kFolderKey = "RenderSelection/folder";
 
@@ -56,17 +44,15 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
                                              int photoCount, QWidget* parent)
     : Dialog(parent), ownSettings(kolvira::DefaultRenderSettings()), looks_(looks),
       photoFolder_(folder), activeLook_(looks.ActivePhotoWindowLook()) {
-    setWindowTitle(QStringLiteral("Render Selection"));
+    setWindowTitle(tr("Render Selection"));
     setFont(DialogFont());
 
-    auto* look = new QGroupBox(QStringLiteral("Look"), this);
-    ownLook_ = Named(new QRadioButton(QStringLiteral("&Own settings:"), look), "ownLook");
-    auto* paint = Named(new QPushButton(QStringLiteral("&Paint..."), look), "paintButton");
-    auto* editor =
-        Named(new QPushButton(QStringLiteral("Photo &Editor..."), look), "photoEditorButton");
-    activeWindowLook_ =
-        Named(new QRadioButton(QStringLiteral("The settings of the &active photo window"), look),
-              "activeWindowLook");
+    auto* look = new QGroupBox(tr("Look"), this);
+    ownLook_ = Named(new QRadioButton(tr("&Own settings:"), look), "ownLook");
+    auto* paint = Named(new QPushButton(tr("&Paint..."), look), "paintButton");
+    auto* editor = Named(new QPushButton(tr("Photo &Editor..."), look), "photoEditorButton");
+    activeWindowLook_ = Named(
+        new QRadioButton(tr("The settings of the &active photo window"), look), "activeWindowLook");
     auto* ownRow = new QHBoxLayout;
     ownRow->addWidget(ownLook_);
     ownRow->addWidget(paint);
@@ -102,23 +88,22 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
             [this] { EditOwnSettings(kolvira::ID_PHOTO_EDITOR); });
 
     folder_ = Named(new QLineEdit(RememberedFolder(folder), this), "outputFolder");
-    auto* browse = Named(new QPushButton(QStringLiteral("&Browse..."), this), "browseButton");
+    auto* browse = Named(new QPushButton(tr("&Browse..."), this), "browseButton");
     connect(browse, &QPushButton::clicked, this, &RenderSelectionDialog::BrowseForFolder);
     auto* folderRow = new QHBoxLayout;
     folderRow->addWidget(folder_, 1);
     folderRow->addWidget(browse);
 
     fileType_ = Named(new QComboBox(this), "fileType");
-    for (const FileType& type : kFileTypes)
-        fileType_->addItem(QString::fromLatin1(type.label), QString::fromLatin1(type.suffix));
+    for (const WritableFormat& format : WritableFormats())
+        fileType_->addItem(format.name, format.suffixes.first());
 
-    asShown_ = Named(new QRadioButton(QStringLiteral("As &shown at"), this), "asShown");
+    asShown_ = Named(new QRadioButton(tr("As &shown at"), this), "asShown");
     shownWidth_ = Named(new QSpinBox(this), "shownWidth");
     shownWidth_->setRange(1, std::numeric_limits<int>::max());
     shownWidth_->setValue(activeLook_ ? activeLook_->pictureWidth : kDefaultWidth);
-    shownWidth_->setSuffix(QStringLiteral(" pixels wide"));
-    fullResolution_ =
-        Named(new QRadioButton(QStringLiteral("&Full resolution"), this), "fullResolution");
+    shownWidth_->setSuffix(tr(" pixels wide"));
+    fullResolution_ = Named(new QRadioButton(tr("&Full resolution"), this), "fullResolution");
     auto* sizeChoice = new QButtonGroup(this);
     sizeChoice->addButton(asShown_);
     sizeChoice->addButton(fullResolution_);
@@ -132,17 +117,16 @@ RenderSelectionDialog::RenderSelectionDialog(LookSource& looks, const QString& f
 
     // The folder's label names the edit as its buddy, so that its "&" marks
     // the Alt key: given a layout, the form would show the "&" as it is.
-    auto* folderLabel = new QLabel(QStringLiteral("Save &in:"), this);
+    auto* folderLabel = new QLabel(tr("Save &in:"), this);
     folderLabel->setBuddy(folder_);
     auto* form = new QFormLayout;
     form->addRow(folderLabel, folderRow);
-    form->addRow(QStringLiteral("File &type:"), fileType_);
-    form->addRow(QStringLiteral("Size:"), sizeRow);
+    form->addRow(tr("File &type:"), fileType_);
+    form->addRow(tr("Size:"), sizeRow);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)
-        ->setText(photoCount == 1 ? QStringLiteral("Render 1 Photo")
-                                  : QStringLiteral("Render %1 Photos").arg(photoCount));
+        ->setText(photoCount == 1 ? tr("Render 1 Photo") : tr("Render %1 Photos").arg(photoCount));
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("IDOK"));
     buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("IDCANCEL"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -197,7 +181,7 @@ void RenderSelectionDialog::EditOwnSettings(int commandId) {
 }
 
 void RenderSelectionDialog::BrowseForFolder() {
-    QFileDialog dialog(this, QStringLiteral("Save Drawings In"), folder_->text());
+    QFileDialog dialog(this, tr("Save Drawings In"), folder_->text());
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     if (RunFileDialog(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())

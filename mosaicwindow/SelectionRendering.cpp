@@ -4,15 +4,14 @@
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
 #include "framework/WindowHost.h"
-#include "imageio/NativePath.h"
-#include "imageio/PictureFiles.h"
+#include "imageio/writing/PictureFiles.h"
 #include "mosaic/BatchRendering.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSet>
 
 namespace kolvira {
 
@@ -37,12 +36,6 @@ private:
     EscapeWatch& escape_;
 };
 
-struct PlannedDrawing {
-    QString photo; // as shown
-    QByteArray nativePhoto;
-    QString output;
-};
-
 struct Failure {
     QString name;
     QString reason;
@@ -54,16 +47,20 @@ QString NameOf(const QString& path) {
 
 QString Summary(qsizetype rendered, qsizetype total, const QString& folder, qsizetype kept,
                 qsizetype notStarted, const QList<Failure>& failures) {
-    QString text = QStringLiteral("Rendered %1 of %2 photos into %3.")
-                       .arg(rendered)
-                       .arg(total)
-                       .arg(QDir::toNativeSeparators(folder));
+    QString text =
+        QCoreApplication::translate("SelectionRendering", "Rendered %1 of %2 photos into %3.")
+            .arg(rendered)
+            .arg(total)
+            .arg(QDir::toNativeSeparators(folder));
     if (notStarted > 0)
-        text += QStringLiteral("\nStopped with Esc: %1 not rendered.").arg(notStarted);
+        text += QCoreApplication::translate("SelectionRendering",
+                                            "\nStopped with Esc: %1 not rendered.")
+                    .arg(notStarted);
     if (kept > 0)
-        text += QStringLiteral("\n%1 existing drawings kept.").arg(kept);
+        text += QCoreApplication::translate("SelectionRendering", "\n%1 existing drawings kept.")
+                    .arg(kept);
     if (!failures.isEmpty()) {
-        text += QStringLiteral("\n\nNot rendered:");
+        text += QCoreApplication::translate("SelectionRendering", "\n\nNot rendered:");
         for (const Failure& failure : failures)
             text += QStringLiteral("\n%1: %2").arg(failure.name, failure.reason);
     }
@@ -78,9 +75,11 @@ QString RenderSelectedPhotos(const std::vector<std::string>& photos,
                              QWidget* parent) {
     const QString folder = request.outputFolder;
     const qsizetype total = static_cast<qsizetype>(photos.size());
-    const QString caption = QStringLiteral("Render Selection");
+    const QString caption = QCoreApplication::translate("SelectionRendering", "Render Selection");
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
-        const QString text = QStringLiteral("Cannot create the folder \"%1\".").arg(folder);
+        const QString text =
+            QCoreApplication::translate("SelectionRendering", "Cannot create the folder \"%1\".")
+                .arg(folder);
         QMessageBox::warning(parent, caption, text);
         return text;
     }
@@ -89,34 +88,34 @@ QString RenderSelectedPhotos(const std::vector<std::string>& photos,
     QList<Failure> failures;
     QList<PlannedDrawing> planned;
     QList<qsizetype> existing; // indexes into planned
-    QSet<QString> outputs;
-    for (const std::string& path : photos) {
-        const QString photo = ShownPath(path);
-        const QString output = BatchOutputPath(folder, photo, request.suffix, kDrawingNameEnding);
-        const QByteArray nativeOutput = QFile::encodeName(output);
-        const QString target = QFile::decodeName(ResolvedPath(nativeOutput));
-        if (outputs.contains(target)) {
-            failures.append({NameOf(photo), QStringLiteral("another selected photo has the "
-                                                           "same name, so its drawing is \"%1\"")
-                                                .arg(NameOf(output))});
-            continue;
+    for (PlannedDrawing& drawing :
+         PlanDrawings(photos, folder, request.suffix, kDrawingNameEnding, protectedFiles)) {
+        switch (drawing.decision.kind) {
+        case OutputDecision::Kind::AlreadyTaken:
+            failures.append(
+                {NameOf(drawing.photo),
+                 QCoreApplication::translate("SelectionRendering",
+                                             "another selected photo has the same name, so its "
+                                             "drawing is \"%1\"")
+                     .arg(NameOf(drawing.output))});
+            break;
+        case OutputDecision::Kind::Protected:
+            failures.append({NameOf(drawing.photo), drawing.decision.detail});
+            break;
+        case OutputDecision::Kind::Write:
+            if (drawing.decision.exists)
+                existing.append(planned.size());
+            planned.append(std::move(drawing));
+            break;
         }
-        outputs.insert(target);
-        if (const QString reason = ProtectedTargetReason(protectedFiles, nativeOutput);
-            !reason.isEmpty()) {
-            failures.append({NameOf(photo), reason});
-            continue;
-        }
-        if (const QFileInfo info(output); info.exists() || info.isSymLink())
-            existing.append(planned.size());
-        planned.append({photo, QByteArray::fromStdString(path), output});
     }
 
     qsizetype kept = 0;
     if (!existing.isEmpty()) {
         const auto answer = QMessageBox::question(
             parent, caption,
-            QStringLiteral("%1 of the drawings already exist in %2. Replace them?")
+            QCoreApplication::translate("SelectionRendering",
+                                        "%1 of the drawings already exist in %2. Replace them?")
                 .arg(existing.size())
                 .arg(QDir::toNativeSeparators(folder)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::No);

@@ -3,7 +3,7 @@
 // batch mode renders them, with the status-bar progress and Esc to stop.
 #pragma once
 
-#include "imageio/ProtectedFiles.h"
+#include "imageio/writing/ProtectedFiles.h"
 #include "render/RenderParameters.h"
 
 #include <QString>

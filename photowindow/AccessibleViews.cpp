@@ -5,6 +5,7 @@
 #include "photowindow/PhotoView.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace kolvira {
@@ -23,8 +24,8 @@ public:
             return name;
         case QAccessible::Description:
             if (!photo.Settings().active)
-                return QStringLiteral("Photo %1").arg(name);
-            return QStringLiteral("Photo %1 drawn as %2")
+                return QCoreApplication::translate("AccessibleViews", "Photo %1").arg(name);
+            return QCoreApplication::translate("AccessibleViews", "Photo %1 drawn as %2")
                 .arg(name, StyleText(photo.Settings().style));
         default:
             return QAccessibleWidget::text(kind);
@@ -41,7 +42,7 @@ public:
         if (kind != QAccessible::Description)
             return QAccessibleWidget::text(kind);
         const QColor color = static_cast<ColorSwatch*>(widget())->Color();
-        return QStringLiteral("Red %1, green %2, blue %3")
+        return QCoreApplication::translate("AccessibleViews", "Red %1, green %2, blue %3")
             .arg(color.red())
             .arg(color.green())
             .arg(color.blue());

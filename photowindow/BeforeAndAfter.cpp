@@ -124,12 +124,15 @@ void PhotoView::mouseMoveEvent(QMouseEvent* event) {
         viewport()->update();
         return;
     }
+    if (StartPictureDrag(event))
+        return;
     viewport()->setCursor(NearSplitLine(point) ? Qt::SplitHCursor : Qt::ArrowCursor);
     QAbstractScrollArea::mouseMoveEvent(event);
 }
 
 void PhotoView::mouseReleaseEvent(QMouseEvent* event) {
     draggingSplit_ = false;
+    dragFrom_.reset();
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
 

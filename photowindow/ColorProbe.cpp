@@ -4,6 +4,7 @@
 // and its replacement in turn.
 #include "photowindow/PhotoView.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QMouseEvent>
 
@@ -22,7 +23,10 @@ Channels ChannelsOf(QRgb pixel) {
 }
 
 QString ChannelText(const Channels& c) {
-    return QStringLiteral("Red = %1, Green = %2, Blue = %3").arg(c.red).arg(c.green).arg(c.blue);
+    return QCoreApplication::translate("PhotoView", "Red = %1, Green = %2, Blue = %3")
+        .arg(c.red)
+        .arg(c.green)
+        .arg(c.blue);
 }
 
 } // namespace
@@ -33,10 +37,14 @@ void PhotoView::mousePressEvent(QMouseEvent* event) {
         draggingSplit_ = true;
         return;
     }
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        dragFrom_ = point;
         ProbeColor(point);
-    else if (event->button() == Qt::RightButton)
+    } else if (event->button() == Qt::RightButton &&
+               !event->modifiers().testFlag(Qt::ShiftModifier)) {
+        // Shift with the right button opens the window's menu instead.
         PickReplacementColor(point);
+    }
     QAbstractScrollArea::mousePressEvent(event);
 }
 
@@ -50,7 +58,8 @@ QRgb PhotoView::ShownPixel(QPoint point) {
 void PhotoView::ProbeColor(QPoint point) {
     const Channels c = ChannelsOf(ShownPixel(point));
     const int middle = (c.red + c.green + c.blue) / 3;
-    statusText = ChannelText(c) + QStringLiteral(", Middle = %1").arg(middle);
+    statusText =
+        ChannelText(c) + QCoreApplication::translate("PhotoView", ", Middle = %1").arg(middle);
     ShowStatusText();
 }
 
@@ -60,16 +69,20 @@ void PhotoView::PickReplacementColor(QPoint point) {
     const bool pickingNew = pickNewColorNext;
     RenderSettings& settings = document_.Settings();
     (pickingNew ? settings.newColor : settings.oldColor) = color;
-    const QString which =
-        pickingNew ? QStringLiteral("a \"new color\"") : QStringLiteral("an \"old color\"");
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Kolvira"),
-                    QStringLiteral("You have selected %1 for replacing:\n\n").arg(which) +
-                        ChannelText(c),
-                    QMessageBox::Ok, window());
+    QMessageBox box(
+        QMessageBox::Information, QStringLiteral("Kolvira"),
+        (pickingNew ? QCoreApplication::translate(
+                          "PhotoView", "You have selected a \"new color\" for replacing:\n\n")
+                    : QCoreApplication::translate(
+                          "PhotoView", "You have selected an \"old color\" for replacing:\n\n")) +
+            ChannelText(c),
+        QMessageBox::Ok, window());
     box.exec();
-    statusText = QStringLiteral("Selected %1 color for replacing: ")
-                     .arg(pickingNew ? QStringLiteral("new") : QStringLiteral("old")) +
-                 ChannelText(c);
+    statusText =
+        (pickingNew
+             ? QCoreApplication::translate("PhotoView", "Selected new color for replacing: ")
+             : QCoreApplication::translate("PhotoView", "Selected old color for replacing: ")) +
+        ChannelText(c);
     pickNewColorNext = !pickingNew;
     ShowStatusText();
 }

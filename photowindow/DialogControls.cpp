@@ -3,6 +3,7 @@
 #include "photowindow/PhotoView.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
@@ -30,7 +31,7 @@ DialogLayout::DialogLayout(QDialog& dialog, const QString& caption, int width, i
 }
 
 QPushButton* DialogLayout::OkButton(DialogRect rect) {
-    auto* button = new QPushButton(QStringLiteral("OK"), &dialog_);
+    auto* button = new QPushButton(QCoreApplication::translate("Dialog", "OK"), &dialog_);
     button->setObjectName(QStringLiteral("IDOK"));
     button->setDefault(true);
     Position(*button, rect);
@@ -39,7 +40,7 @@ QPushButton* DialogLayout::OkButton(DialogRect rect) {
 }
 
 QPushButton* DialogLayout::CancelButton(DialogRect rect) {
-    auto* button = new QPushButton(QStringLiteral("Cancel"), &dialog_);
+    auto* button = new QPushButton(QCoreApplication::translate("Dialog", "Cancel"), &dialog_);
     button->setObjectName(QStringLiteral("IDCANCEL"));
     Position(*button, rect);
     QObject::connect(button, &QPushButton::clicked, &dialog_, &QDialog::reject);

@@ -1,5 +1,7 @@
 #include "photowindow/FullResolution.h"
 
+#include <QCoreApplication>
+
 #include "framework/EscapeWatch.h"
 #include "framework/StatusProgress.h"
 #include "framework/WaitCursor.h"
@@ -26,8 +28,9 @@ QImage FullResolutionCache::Picture(const QImage& photo, const RenderParameters&
             progress->SetPosition(percent->load());
     };
     if (progress != nullptr)
-        progress->Show(stoppable ? QStringLiteral("Full resolution (Esc stops)")
-                                 : QStringLiteral("Full resolution"));
+        progress->Show(stoppable
+                           ? QCoreApplication::translate("PhotoView", "Full resolution (Esc stops)")
+                           : QCoreApplication::translate("PhotoView", "Full resolution"));
     bool finished = true;
     {
         const WaitCursor busy;

@@ -26,10 +26,6 @@ namespace {
 // The save dialog's "As shown" choice, which Copy Render Command follows.
 constexpr int kAsShown = 0;
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("kolvira::PhotoView", text);
-}
-
 // `argument` as a POSIX shell reads it back.
 QString ShellQuoted(const QString& argument) {
     static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_@%+=:,./-]+$"));
@@ -81,41 +77,45 @@ QWidget* PhotoView::LookDialogParent() const {
 
 void PhotoView::SaveLook() {
     QDir().mkpath(LooksFolder());
-    QFileDialog dialog(LookDialogParent(), Tr("Save Look"), LooksFolder(), Tr("Looks (*.json)"));
+    QFileDialog dialog(LookDialogParent(), PhotoView::tr("Save Look"), LooksFolder(),
+                       PhotoView::tr("Looks (*.json)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("json"));
     if (RunFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
     const QString problem = LookNameProblem(QFileInfo(path).completeBaseName());
-    const QString failure = problem.isEmpty() ? WriteLookFile(path, document_.Settings()) : problem;
+    const QString failure =
+        problem.isEmpty() ? WriteLookFile(path, document_.Settings()).Reason() : problem;
     if (!failure.isEmpty())
-        QMessageBox::warning(LookDialogParent(), Tr("Save Look"),
-                             Tr("The look could not be saved as %1: %2").arg(path, failure));
+        QMessageBox::warning(
+            LookDialogParent(), PhotoView::tr("Save Look"),
+            PhotoView::tr("The look could not be saved as %1: %2").arg(path, failure));
 }
 
 void PhotoView::ApplySavedLook() {
     const QStringList names = SavedLookNames();
     if (names.isEmpty()) {
-        QMessageBox::information(LookDialogParent(), Tr("Apply Look"),
-                                 Tr("There are no saved looks yet: Save Look... keeps the "
-                                    "settings of a window as one (in %1).")
-                                     .arg(LooksFolder()));
+        QMessageBox::information(
+            LookDialogParent(), PhotoView::tr("Apply Look"),
+            PhotoView::tr("There are no saved looks yet: Save Look... keeps the "
+                          "settings of a window as one (in %1).")
+                .arg(LooksFolder()));
         return;
     }
     bool chosen = false;
-    const QString name = QInputDialog::getItem(LookDialogParent(), Tr("Apply Look"), Tr("Look:"),
-                                               names, 0, false, &chosen);
+    const QString name = QInputDialog::getItem(LookDialogParent(), PhotoView::tr("Apply Look"),
+                                               PhotoView::tr("Look:"), names, 0, false, &chosen);
     if (chosen)
         ApplyLook(ReadLookFile(SavedLookPath(name)));
 }
 
 void PhotoView::ApplyLookFromFile() {
-    QFileDialog dialog(LookDialogParent(), Tr("Apply Look From File"), LooksFolder());
+    QFileDialog dialog(LookDialogParent(), PhotoView::tr("Apply Look From File"), LooksFolder());
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({AnyCaseFilter(Tr("Looks and drawings"),
+    dialog.setNameFilters({AnyCaseFilter(PhotoView::tr("Looks and drawings"),
                                          {"*.json", "*.png", "*.jpg", "*.jpeg", "*.tif", "*.tiff"}),
-                           Tr("All files (*)")});
+                           PhotoView::tr("All files (*)")});
     if (RunFileDialog(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
@@ -126,7 +126,7 @@ void PhotoView::ApplyLookFromFile() {
 void PhotoView::ApplyLook(const LookReading& look) {
     if (!look.ok()) {
         // A look that cannot be used changes nothing.
-        QMessageBox::warning(LookDialogParent(), Tr("Apply Look"), look.error);
+        QMessageBox::warning(LookDialogParent(), PhotoView::tr("Apply Look"), look.error);
         return;
     }
     static_cast<RenderParameters&>(document_.Settings()) = look.settings;

@@ -1,5 +1,7 @@
 #include "photowindow/PhotoDocument.h"
+
 #include "photowindow/Renderer.h"
+#include <QCoreApplication>
 
 #include "imageio/NativePath.h"
 #include "imageio/PhotoDecoding.h"
@@ -35,12 +37,14 @@ QString PhotoDocument::Open(QString& damageNote) {
 QString PhotoDocument::LoadPhoto(const std::string& path, QString& damageNote) {
     DecodedPhoto decoded = DecodePhoto(QByteArray::fromStdString(path));
     if (decoded.image.isNull())
-        return QStringLiteral("Cannot show %1: %2").arg(ShownPath(path), decoded.error);
+        return QCoreApplication::translate("PhotoDocument", "Cannot show %1: %2")
+            .arg(ShownPath(path), decoded.error);
     // Transparent parts show black, as in kolvira-render's output.
     photo_ = FlattenOnBlack(decoded.image);
     damageNote = decoded.damage.isEmpty()
                      ? QString()
-                     : QStringLiteral("%1 is damaged: %2; showing what could be read")
+                     : QCoreApplication::translate("PhotoDocument",
+                                                   "%1 is damaged: %2; showing what could be read")
                            .arg(ShownPath(path), decoded.damage);
     return {};
 }

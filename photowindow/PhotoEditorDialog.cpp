@@ -33,14 +33,38 @@ struct EffectSwitch {
 
 // In tab order; the brush size box follows "Impression   brush:".
 constexpr std::array<EffectSwitch, 8> kEffectSwitches{{
-    {"invertColors", "Inversed colors", {28, 26, 77, 10}, &RenderSettings::invertColors},
-    {"shiftColors", "Shifted colors", {28, 46, 77, 10}, &RenderSettings::shiftColors},
-    {"sandySky", "Sandy sky", {28, 66, 77, 10}, &RenderSettings::sandySky},
-    {"blur", "Blur", {28, 86, 77, 10}, &RenderSettings::blur},
-    {"impressionBrush", "Impression   brush:", {152, 26, 72, 10}, &RenderSettings::impressionBrush},
-    {"stamp", "Stamp", {152, 46, 72, 10}, &RenderSettings::stamp},
-    {"blackWhitePhoto", "Black-white photo", {152, 66, 72, 10}, &RenderSettings::blackWhitePhoto},
-    {"blackWhiteDream", "Black-white dream", {152, 86, 72, 10}, &RenderSettings::blackWhiteDream},
+    {"invertColors",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Inversed colors"),
+     {28, 26, 77, 10},
+     &RenderSettings::invertColors},
+    {"shiftColors",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Shifted colors"),
+     {28, 46, 77, 10},
+     &RenderSettings::shiftColors},
+    {"sandySky",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Sandy sky"),
+     {28, 66, 77, 10},
+     &RenderSettings::sandySky},
+    {"blur",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Blur"),
+     {28, 86, 77, 10},
+     &RenderSettings::blur},
+    {"impressionBrush",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Impression   brush:"),
+     {152, 26, 72, 10},
+     &RenderSettings::impressionBrush},
+    {"stamp",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Stamp"),
+     {152, 46, 72, 10},
+     &RenderSettings::stamp},
+    {"blackWhitePhoto",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Black-white photo"),
+     {152, 66, 72, 10},
+     &RenderSettings::blackWhitePhoto},
+    {"blackWhiteDream",
+     QT_TRANSLATE_NOOP("kolvira::PhotoEditorDialog", "Black-white dream"),
+     {152, 86, 72, 10},
+     &RenderSettings::blackWhiteDream},
 }};
 
 DigitsEdit* MakeNumberEdit(DialogLayout& layout, QWidget* dialog, const char* name,
@@ -59,16 +83,15 @@ std::int32_t NumberIn(const DigitsEdit& edit) {
 PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<void()> applied,
                                      QWidget* parent)
     : Dialog(parent), settings_(settings), applied_(std::move(applied)) {
-    DialogLayout layout(*this, QStringLiteral("Photo Editor"), 274, 286);
+    DialogLayout layout(*this, tr("Photo Editor"), 274, 286);
 
     layout.OkButton({217, 265, 50, 14});
     for (std::size_t i = 0; i < kEffectSwitches.size(); ++i) {
         const EffectSwitch& effect = kEffectSwitches[i];
-        effectSwitches_[i] =
-            layout.CheckBox(effect.name, QString::fromLatin1(effect.text), effect.rect);
+        effectSwitches_[i] = layout.CheckBox(effect.name, tr(effect.text), effect.rect);
         if (effect.flag == &RenderSettings::impressionBrush) {
             brushSize_ = MakeNumberEdit(layout, this, "brushSize", {229, 22, 24, 14});
-            brushSize_->setAccessibleName(QStringLiteral("Brush size"));
+            brushSize_->setAccessibleName(tr("Brush size"));
         }
     }
     redLevel_ = layout.Slider("redLevel", {67, 121, 185, 13}, kRedText);
@@ -77,34 +100,31 @@ PhotoEditorDialog::PhotoEditorDialog(RenderSettings& settings, std::function<voi
     // Each swatch comes before the button that chooses its colour.
     auto* oldSwatch = layout.Place(new ColorSwatch([this] { return oldColor; }, this), "oldSwatch",
                                    {53, 190, 23, 12});
-    oldSwatch->setAccessibleName(QStringLiteral("Colour to replace"));
-    auto* chooseOld = layout.PushButton("chooseOldColor", QStringLiteral("old"), {82, 190, 23, 12});
+    oldSwatch->setAccessibleName(tr("Colour to replace"));
+    auto* chooseOld = layout.PushButton("chooseOldColor", tr("old"), {82, 190, 23, 12});
     connect(chooseOld, &QAbstractButton::clicked, this, [this] { ChooseColor(oldColor); });
     auto* newSwatch = layout.Place(new ColorSwatch([this] { return newColor; }, this), "newSwatch",
                                    {138, 190, 23, 12});
-    newSwatch->setAccessibleName(QStringLiteral("Replacement colour"));
-    auto* chooseNew =
-        layout.PushButton("chooseNewColor", QStringLiteral("new"), {167, 190, 23, 12});
+    newSwatch->setAccessibleName(tr("Replacement colour"));
+    auto* chooseNew = layout.PushButton("chooseNewColor", tr("new"), {167, 190, 23, 12});
     connect(chooseNew, &QAbstractButton::clicked, this, [this] { ChooseColor(newColor); });
     replaceDepth_ = MakeNumberEdit(layout, this, "replaceDepth", {229, 188, 24, 14});
     brightness_ = layout.Slider("brightness", {67, 226, 185, 19}, kBrightnessText);
-    auto* apply = layout.PushButton("apply", QStringLiteral("Apply"), {7, 265, 50, 14});
+    auto* apply = layout.PushButton("apply", tr("Apply"), {7, 265, 50, 14});
     connect(apply, &QAbstractButton::clicked, this, &PhotoEditorDialog::OnApply);
     layout.CancelButton({160, 265, 50, 14});
 
     layout.GroupBox(QString(), {7, 7, 260, 252});
-    layout.Label(QStringLiteral("more"), Qt::AlignRight, {206, 108, 46, 8});
-    layout.Label(QStringLiteral("less"), Qt::AlignLeft, {67, 108, 46, 8});
-    layout.Label(QStringLiteral("Brightness:"), Qt::AlignRight, kBrightnessText)
-        ->setBuddy(brightness_);
-    layout.Label(QStringLiteral("Red:"), Qt::AlignRight, kRedText)->setBuddy(redLevel_);
-    layout.Label(QStringLiteral("Green:"), Qt::AlignRight, kGreenText)->setBuddy(greenLevel_);
-    layout.Label(QStringLiteral("Blue:"), Qt::AlignRight, kBlueText)->setBuddy(blueLevel_);
+    layout.Label(tr("more"), Qt::AlignRight, {206, 108, 46, 8});
+    layout.Label(tr("less"), Qt::AlignLeft, {67, 108, 46, 8});
+    layout.Label(tr("Brightness:"), Qt::AlignRight, kBrightnessText)->setBuddy(brightness_);
+    layout.Label(tr("Red:"), Qt::AlignRight, kRedText)->setBuddy(redLevel_);
+    layout.Label(tr("Green:"), Qt::AlignRight, kGreenText)->setBuddy(greenLevel_);
+    layout.Label(tr("Blue:"), Qt::AlignRight, kBlueText)->setBuddy(blueLevel_);
     // The replacement row: "Replace:" [old] old "with" [new] new "depth:" [depth].
-    layout.Label(QStringLiteral("Replace:"), Qt::AlignRight, {17, 194, 32, 8});
-    layout.Label(QStringLiteral("with"), Qt::AlignHCenter, {112, 194, 20, 8});
-    layout.Label(QStringLiteral("depth:"), Qt::AlignRight, {198, 194, 25, 8})
-        ->setBuddy(replaceDepth_);
+    layout.Label(tr("Replace:"), Qt::AlignRight, {17, 194, 32, 8});
+    layout.Label(tr("with"), Qt::AlignHCenter, {112, 194, 20, 8});
+    layout.Label(tr("depth:"), Qt::AlignRight, {198, 194, 25, 8})->setBuddy(replaceDepth_);
 }
 
 // The switches and sliders open at fixed positions; the colours and the two

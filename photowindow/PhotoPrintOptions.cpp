@@ -1,6 +1,7 @@
 #include "photowindow/PhotoPrintOptions.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -46,16 +47,18 @@ void AddChoiceRow(QFormLayout* form, const QString& label, const QString& no, co
 QWidget* MakePhotoPrintOptions(PhotoPrintChoice& choice, QSize shown, QSize full,
                                std::function<bool()> changed) {
     auto* options = new QWidget;
-    options->setWindowTitle(QStringLiteral("Picture"));
+    options->setWindowTitle(QCoreApplication::translate("PhotoView", "Picture"));
     auto* form = new QFormLayout(options);
-    AddChoiceRow(form, QStringLiteral("Size:"),
-                 QStringLiteral("As shown (%1)").arg(SizeText(shown)),
-                 QStringLiteral("Full resolution (%1)").arg(SizeText(full)),
-                 QStringLiteral("printFullResolution"), choice.fullResolution, changed);
-    AddChoiceRow(form, QStringLiteral("Place:"),
-                 QStringLiteral("At its size on the screen, from the top-left corner"),
-                 QStringLiteral("Fit to page, centred"), QStringLiteral("printFitToPage"),
-                 choice.fitToPage, changed);
+    AddChoiceRow(
+        form, QCoreApplication::translate("PhotoView", "Size:"),
+        QCoreApplication::translate("PhotoView", "As shown (%1)").arg(SizeText(shown)),
+        QCoreApplication::translate("PhotoView", "Full resolution (%1)").arg(SizeText(full)),
+        QStringLiteral("printFullResolution"), choice.fullResolution, changed);
+    AddChoiceRow(form, QCoreApplication::translate("PhotoView", "Place:"),
+                 QCoreApplication::translate("PhotoView",
+                                             "At its size on the screen, from the top-left corner"),
+                 QCoreApplication::translate("PhotoView", "Fit to page, centred"),
+                 QStringLiteral("printFitToPage"), choice.fitToPage, changed);
     return options;
 }
 

@@ -6,17 +6,25 @@
 #include "framework/WindowHost.h"
 #include "imageio/LookFile.h"
 #include "imageio/NativePath.h"
+#include "imageio/writing/WritableFormats.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace kolvira {
 
 Saveable::SaveDialogText PhotoView::SaveDialog() const {
-    return {QStringLiteral("Save As"),
-            {QStringLiteral("PNG picture (*.png)"), QStringLiteral("JPEG picture (*.jpg *.jpeg)"),
-             QStringLiteral("BMP picture (*.bmp)"), QStringLiteral("TIFF picture (*.tif *.tiff)")},
-            QStringLiteral("png")};
+    QStringList filters;
+    for (const WritableFormat& format : WritableFormats()) {
+        QStringList patterns;
+        for (const QString& suffix : format.suffixes)
+            patterns.append(QStringLiteral("*.") + suffix);
+        filters.append(QCoreApplication::translate("PhotoView", "%1 picture (%2)")
+                           .arg(format.name, patterns.join(u' ')));
+    }
+    return {QCoreApplication::translate("PhotoView", "Save As"), filters,
+            WritableFormats().front().suffixes.first()};
 }
 
 // Next to the photo, named after it: "IMG_0001 drawn.png".
@@ -24,7 +32,7 @@ QString PhotoView::SuggestedSaveName() const {
     const std::string& photoPath = document_.PhotoPath();
     const QFileInfo shown(ShownPath(photoPath));
     const QString base = shown.completeBaseName().isEmpty()
-                             ? QStringLiteral("Kolvira picture")
+                             ? QCoreApplication::translate("PhotoView", "Kolvira picture")
                              : shown.completeBaseName() + QStringLiteral(" drawn");
     const QString folder = photoPath.empty() ? QDir::homePath() : shown.absolutePath();
     return QDir(folder).filePath(base + QStringLiteral(".png"));
@@ -45,9 +53,11 @@ SaveChoice PhotoView::SaveChoices() {
     const QImage& photo = document_.Image();
     if (photo.isNull())
         return {};
-    return {QStringLiteral("Size:"),
-            {QStringLiteral("As shown (%1)").arg(SizeText(ShownPicture().size())),
-             QStringLiteral("Full resolution (%1)").arg(SizeText(photo.size()))}};
+    return {QCoreApplication::translate("PhotoView", "Size:"),
+            {QCoreApplication::translate("PhotoView", "As shown (%1)")
+                 .arg(SizeText(ShownPicture().size())),
+             QCoreApplication::translate("PhotoView", "Full resolution (%1)")
+                 .arg(SizeText(photo.size()))}};
 }
 
 WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
@@ -64,7 +74,8 @@ WriteOutcome PhotoView::WriteSavedFile(const QString& path) {
         const QImage picture = FullResolutionPicture(/*stoppable=*/true);
         if (picture.isNull())
             return WriteOutcome::Stopped();
-        ShowStatus(QStringLiteral("Writing %1 (Esc stops)").arg(QFileInfo(path).fileName()));
+        ShowStatus(QCoreApplication::translate("PhotoView", "Writing %1 (Esc stops)")
+                       .arg(QFileInfo(path).fileName()));
         return SavePictureFileUnlessEscaped(picture, path, metadata);
     }();
     if (outcome.IsWritten())

@@ -8,6 +8,7 @@
 #include "imageio/NativePath.h"
 #include "photowindow/DrawingQuestion.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScrollBar>
@@ -46,7 +47,7 @@ bool PhotoView::AskToSaveDrawing() {
         return true;
     const QString name = QFileInfo(ShownPath(document_.PhotoPath())).fileName();
     QMessageBox box(QMessageBox::Question, QStringLiteral("Kolvira"),
-                    QStringLiteral("Save the drawing of %1?").arg(name),
+                    QCoreApplication::translate("PhotoView", "Save the drawing of %1?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, window());
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
@@ -79,8 +80,10 @@ void PhotoView::StepPhoto(int step) {
         return;
     const std::string beside = sequence->PhotoBeside(document_.PhotoPath(), step);
     if (beside.empty()) {
-        ShowStatus(step > 0 ? QStringLiteral("This is the last photo of the Mosaic.")
-                            : QStringLiteral("This is the first photo of the Mosaic."));
+        ShowStatus(step > 0 ? QCoreApplication::translate("PhotoView",
+                                                          "This is the last photo of the Mosaic.")
+                            : QCoreApplication::translate(
+                                  "PhotoView", "This is the first photo of the Mosaic."));
         return;
     }
     if (AskToSaveDrawing())

@@ -1,10 +1,14 @@
 #include "photowindow/PhotoView.h"
 
 #include "framework/ChildFrame.h"
+#include "framework/CommandIds.h"
 #include "framework/WindowHost.h"
 #include "imageio/PhotoScaling.h"
 #include "photowindow/AccessibleViews.h"
+#include "photowindow/PaintDialog.h"
+#include "photowindow/PhotoEditorDialog.h"
 
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QPainter>
@@ -24,12 +28,15 @@ namespace {
 constexpr int kScrollWidthAllowance = 32;
 // A fitted frame is never made larger than this either way.
 constexpr qint64 kLargestFrameSide = 32767;
+// What shows through a drawing's transparent pixels.
+constexpr QRgb kPictureBackground = qRgb(0, 0, 0);
 
 } // namespace
 
 PhotoView::PhotoView(PhotoDocument& document) : document_(document) {
     InstallAccessibleViews();
-    setWhatsThis(QStringLiteral(
+    setWhatsThis(QCoreApplication::translate(
+        "PhotoView",
         "The photo window: the photo at the window's width. Paint and Photo Editor turn "
         "it into a drawing; a left click shows the colour under the pointer, right "
         "clicks pick the colours to replace. Double-click to fit the window to the photo."));
@@ -322,6 +329,76 @@ void PhotoView::FitFrameInWorkspace(ChildFrame& frame, QSize size) const {
     const QPoint place(std::clamp(frame.x(), 0, room.width() - size.width()),
                        std::clamp(frame.y(), 0, room.height() - size.height()));
     frame.setGeometry(QRect(place, size));
+}
+
+// The commands a photo window answers; each part of the view carries out its own.
+bool PhotoView::HandlesCommand(int commandId) const {
+    switch (commandId) {
+    case ID_PAINT:
+    case ID_PHOTO_EDITOR:
+        return true;
+    case kolvira::ID_SHOW_ORIGINAL:
+    case kolvira::ID_SPLIT_VIEW:
+        return !document_.Image().isNull();
+    case kolvira::ID_REVERT_TO_PHOTO:
+        return document_.HasDrawing() || document_.Settings().active;
+    case kolvira::ID_NEXT_PHOTO:
+    case kolvira::ID_PREVIOUS_PHOTO:
+        return NextPhotoEnabled(commandId == kolvira::ID_NEXT_PHOTO ? 1 : -1);
+    case kolvira::ID_SAVE_LOOK:
+    case kolvira::ID_APPLY_LOOK:
+    case kolvira::ID_APPLY_LOOK_FROM_FILE:
+    case kolvira::ID_COPY_RENDER_COMMAND:
+        return HandlesLookCommand(commandId);
+    default:
+        // Saving and printing need something to write or print.
+        if (IsSaveCommand(commandId) || IsPrintCommand(commandId))
+            return !document_.Image().isNull() || document_.HasDrawing();
+        return false;
+    }
+}
+
+void PhotoView::OnCommand(int commandId) {
+    switch (commandId) {
+    case ID_PAINT:
+        RunRenderDialog<PaintDialog>();
+        break;
+    case ID_PHOTO_EDITOR:
+        RunRenderDialog<PhotoEditorDialog>();
+        break;
+    case kolvira::ID_SHOW_ORIGINAL:
+        showOriginal_ = !showOriginal_;
+        viewport()->update();
+        break;
+    case kolvira::ID_SPLIT_VIEW:
+        splitView_ = !splitView_;
+        viewport()->update();
+        break;
+    case kolvira::ID_REVERT_TO_PHOTO:
+        RevertToPhoto();
+        break;
+    case kolvira::ID_NEXT_PHOTO:
+        StepPhoto(1);
+        break;
+    case kolvira::ID_PREVIOUS_PHOTO:
+        StepPhoto(-1);
+        break;
+    case kolvira::ID_SAVE_LOOK:
+    case kolvira::ID_APPLY_LOOK:
+    case kolvira::ID_APPLY_LOOK_FROM_FILE:
+    case kolvira::ID_COPY_RENDER_COMMAND:
+        OnLookCommand(commandId);
+        break;
+    default:
+        if (Host() != nullptr)
+            RunFileCommand(commandId, *this, *this, *Host());
+        break;
+    }
+}
+
+const QImage& PhotoView::FinalPicture(bool showProgress) {
+    return document_.Preview(devicePicture_, kPictureBackground, ProgressFor(showProgress))
+        .Canvas();
 }
 
 } // namespace kolvira

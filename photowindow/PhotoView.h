@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QString>
 
+#include <optional>
 #include <string>
 
 namespace kolvira {
@@ -65,6 +66,9 @@ public:
     // The picture the window shows, at its drawn size (see
     // PhotoDocument::ShownPicture).
     QImage ShownPicture();
+    // Copy Picture: the kept drawing, else the photo, on the clipboard.
+    void CopyPicture() const;
+
     // Device pixels per logical pixel of ShownPicture.
     qreal ShownPictureRatio() const;
 
@@ -95,6 +99,7 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     // Also told when the scroll bars come or go and the viewport changes.
     void resizeEvent(QResizeEvent* event) override;
@@ -158,8 +163,9 @@ private:
 
     // The Paint and Photo Editor commands (StyleCommands.cpp).
     template <class Dialog> void RunRenderDialog();
-    // The photo at the picture's size on black, rendered with `settings`:
-    // what OK keeps, and what an Apply previews once a picture is kept.
+    // The photo at the picture's size on black, rendered with the document's
+    // settings: what OK keeps, and what an Apply previews once a picture is
+    // kept.
     const QImage& FinalPicture(bool showProgress);
 
     // Before and after (BeforeAndAfter.cpp): the photo shown in place of
@@ -185,6 +191,13 @@ private:
     void ProbeColor(QPoint point);
     void PickReplacementColor(QPoint point);
     void ShowStatusText();
+
+    // Copy Picture and dragging the picture out (PictureTransfer.cpp).
+    QImage PictureToCopy() const;
+    // Starts a drag of the picture once the left button has moved far
+    // enough from where it went down; true when it did.
+    bool StartPictureDrag(QMouseEvent* event);
+    std::optional<QPoint> dragFrom_;
 
     PhotoDocument& document_;
     kolvira::ScaledPhotoCache scaledPhoto_;

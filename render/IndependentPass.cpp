@@ -40,11 +40,11 @@ public:
     int BandCount() const { return bandCount_; }
 
     // Renders band `band`; returns the number of cells it held.
-    long long RenderBand(int band, std::vector<PixelWord>& colours, CellRowScratch& scratch) {
+    long long RenderBand(int band, std::vector<PixelWord>& colors, CellRowScratch& scratch) {
         const int step = geometry_.step;
         const int firstCellRow = band * cellRowsPerBand_;
         const int endCellRow = std::min(geometry_.rows, firstCellRow + cellRowsPerBand_);
-        colours.resize(geometry_.columns);
+        colors.resize(geometry_.columns);
         scratch.greyRow = -1;
         int prefetched = firstCellRow * step; // the band's first row is read at once
         for (int cellRow = firstCellRow; cellRow < endCellRow; ++cellRow) {
@@ -59,19 +59,19 @@ public:
             input.y = y;
             // Without the brush each cell paints its own pixel: render the row
             // in place, up to the picture's right edge.
-            PixelWord* out = brush_ ? colours.data() : picture_.Row(y);
+            PixelWord* out = brush_ ? colors.data() : picture_.Row(y);
             const int width =
                 brush_ ? geometry_.areaWidth : std::min(geometry_.areaWidth, picture_.Width());
             if (!brush_)
                 input.row = out;
             if (blurredBlocks_)
-                BlurredCellRow(band, y, colours);
+                BlurredCellRow(band, y, colors);
             else if (effects_)
                 kernels_.effectRow(effectTables_, input, width, step, out);
             else
                 kernels_.styleRow(styleParams_, input, width, step, out, scratch);
             if (brush_)
-                PaintBlocks(y, colours);
+                PaintBlocks(y, colors);
         }
         return static_cast<long long>(endCellRow - firstCellRow) * geometry_.columns;
     }
@@ -123,7 +123,7 @@ private:
 
     // The colours of cell row y with the blur: each cell's own working
     // channels plus the sums of its 4 x 4 window, over sixteen.
-    void BlurredCellRow(int band, int y, std::vector<PixelWord>& colours) {
+    void BlurredCellRow(int band, int y, std::vector<PixelWord>& colors) {
         const PixelWord* rows[4];
         for (int d = -2; d <= 1; ++d)
             rows[d + 2] = y + d >= 0 ? RowToRead(band, y + d) : nullptr;
@@ -138,15 +138,15 @@ private:
                         row != nullptr && px >= 0 && px < width ? Spread(row[px]) : kWhiteSpread;
             }
             const PixelWord own = rows[2] != nullptr && x < width ? rows[2][x] : 0xFFFFFFFFu;
-            colours[cell] = FinishEffect(t, (WorkingChannel(t, own, 0) + RedSum(window)) / 16,
-                                         (WorkingChannel(t, own, 1) + GreenSum(window)) / 16,
-                                         (WorkingChannel(t, own, 2) + BlueSum(window)) / 16);
+            colors[cell] = FinishEffect(t, (WorkingChannel(t, own, 0) + RedSum(window)) / 16,
+                                        (WorkingChannel(t, own, 1) + GreenSum(window)) / 16,
+                                        (WorkingChannel(t, own, 2) + BlueSum(window)) / 16);
         }
     }
 
     // With the impression brush each cell paints the step x step block just
     // above and to the left of its sample point.
-    void PaintBlocks(int y, const std::vector<PixelWord>& colours) {
+    void PaintBlocks(int y, const std::vector<PixelWord>& colors) {
         const int step = geometry_.step;
         const int top = std::max(y - step, 0);
         const int bottom = std::min(y, picture_.Height());
@@ -160,11 +160,11 @@ private:
         if (step == 2) {
             // The common block size, without a fill call per cell.
             for (; cell < geometry_.columns && painted + 2 <= width; ++cell, painted += 2)
-                first[painted] = first[painted + 1] = colours[cell];
+                first[painted] = first[painted + 1] = colors[cell];
         }
         for (; cell < geometry_.columns && painted < width; ++cell) {
             const int right = std::min(painted + step, width);
-            std::fill(first + painted, first + right, colours[cell]);
+            std::fill(first + painted, first + right, colors[cell]);
             painted = right;
         }
         for (int row = top + 1; row < bottom; ++row)
@@ -190,13 +190,13 @@ void RunIndependentPass(PictureSurface& picture, const RenderParameters& setting
                         const PassGeometry& geometry, ProgressTracker& progress, int threads,
                         bool portableCode) {
     BandedRender render(picture, settings, geometry, portableCode);
-    std::vector<std::vector<PixelWord>> colours(threads);
+    std::vector<std::vector<PixelWord>> colors(threads);
     std::vector<CellRowScratch> scratch(threads);
     std::atomic<long long> done{0};
     RunChunks(
         threads, render.BandCount(),
         [&](int band, int worker) {
-            done += render.RenderBand(band, colours[worker], scratch[worker]);
+            done += render.RenderBand(band, colors[worker], scratch[worker]);
         },
         [&] { progress.Advance(done.load()); });
 }

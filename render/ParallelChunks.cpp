@@ -1,13 +1,22 @@
 #include "render/ParallelChunks.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <vector>
 
 namespace kolvira {
+
+int ResolveThreadCount(int requested) {
+    constexpr int kMostThreads = 256;
+    if (requested > 0)
+        return std::min(requested, kMostThreads);
+    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
+}
 
 void RunChunks(int threads, int chunkCount, const std::function<void(int, int)>& work,
                const std::function<void()>& poll) {
@@ -39,12 +48,18 @@ void RunChunks(int threads, int chunkCount, const std::function<void(int, int)>&
     std::vector<std::jthread> helpers;
     helpers.reserve(threads - 1);
     for (int worker = 1; worker < threads; ++worker) {
-        helpers.emplace_back([&, worker] {
-            takeChunks(worker, false);
+        try {
+            helpers.emplace_back([&, worker] {
+                takeChunks(worker, false);
+                std::lock_guard lock(mutex);
+                --helpersRunning;
+                changed.notify_one();
+            });
+        } catch (const std::system_error&) { // out of threads: go on with those started
             std::lock_guard lock(mutex);
-            --helpersRunning;
-            changed.notify_one();
-        });
+            helpersRunning -= threads - worker;
+            break;
+        }
     }
     takeChunks(0, true);
 

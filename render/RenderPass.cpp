@@ -2,13 +2,13 @@
 
 #include "render/BlurPass.h"
 #include "render/IndependentPass.h"
+#include "render/ParallelChunks.h"
 #include "render/PassGeometry.h"
 #include "render/PixelColor.h"
 #include "render/ProgressTracker.h"
 #include "render/RenderTables.h"
 
 #include <algorithm>
-#include <thread>
 
 namespace kolvira {
 namespace {
@@ -24,25 +24,17 @@ void RunPlainPass(PictureSurface& picture, const RenderParameters& settings, con
     for (long long x = 0; x < g.areaWidth; x += step) {
         for (long long y = 0; y < g.areaHeight; y += step) {
             const int cx = static_cast<int>(x), cy = static_cast<int>(y);
-            const COLORREF colour = PixelColor(picture, cx, cy, settings);
+            const COLORREF color = PixelColor(picture, cx, cy, settings);
             if (settings.impressionBrush)
-                picture.FillSolidRect(cx - step, cy - step, step, step, colour);
+                picture.FillSolidRect(cx - step, cy - step, step, step, color);
             else
-                picture.SetPixel(cx, cy, colour);
+                picture.SetPixel(cx, cy, color);
             progress.Advance(++done);
         }
     }
 }
 
 } // namespace
-
-int ResolveThreadCount(int requested) {
-    // More threads than this only cost memory and start-up time.
-    constexpr int kMostThreads = 256;
-    if (requested > 0)
-        return std::min(requested, kMostThreads);
-    return static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 256u));
-}
 
 void RenderPicture(PictureSurface& picture, const RenderParameters& settings,
                    const RenderRect& area, const ProgressCallback& progress,

@@ -43,7 +43,4 @@ void RenderPicture(PictureSurface& picture, const RenderParameters& settings,
                    const RenderRect& area, const ProgressCallback& progress = {},
                    const RenderOptions& options = {});
 
-// The number of worker threads RenderOptions{threads} stands for (at most 256).
-int ResolveThreadCount(int requested);
-
 } // namespace kolvira

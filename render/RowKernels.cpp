@@ -62,8 +62,8 @@ inline PixelWord NonEdgeWord(PixelWord w, std::int32_t e, std::int32_t threshold
         const auto holds = [](bool a, bool b, bool c) {
             return PixelWord{0} - static_cast<PixelWord>(a & b & c);
         };
-        const auto choose = [](PixelWord mask, PixelWord colour, PixelWord otherwise) {
-            return (colour & mask) | (otherwise & ~mask);
+        const auto choose = [](PixelWord mask, PixelWord color, PixelWord otherwise) {
+            return (color & mask) | (otherwise & ~mask);
         };
         PixelWord word = choose(holds(b > threshold, b > r, b > g), 0xFF0000FFu, kWhite);
         word = choose(holds(g > threshold, g > r, g > b), 0xFF00FF00u, word);

@@ -131,21 +131,21 @@ struct SweepRule {
 };
 
 // The colour of a cell that is no edge, from its channels and grey level.
-template <int Style> Halves PlainColours(const Channels& c, __m256i grey, __m256i greyThreshold) {
+template <int Style> Halves PlainColors(const Channels& c, __m256i grey, __m256i greyThreshold) {
     const __m256i c255 = _mm256_set1_epi16(255);
     const __m256i highByte = _mm256_set1_epi16(static_cast<short>(0xFF00));
     // A grey colour from a level in the low byte of each lane.
-    const auto greyColour = [&](__m256i level) {
+    const auto greyColor = [&](__m256i level) {
         return Halves{_mm256_or_si256(level, _mm256_slli_epi16(level, 8)),
                       _mm256_or_si256(level, highByte)};
     };
     if constexpr (Style == kStylePen)
-        return greyColour(c255);
+        return greyColor(c255);
     else if constexpr (Style == kStylePencil) // white from 3 e = 256 up
-        return greyColour(
+        return greyColor(
             _mm256_min_epi16(_mm256_add_epi16(grey, _mm256_add_epi16(grey, grey)), c255));
     else if constexpr (Style == kStyleCoal)
-        return greyColour(_mm256_and_si256(_mm256_cmpgt_epi16(grey, greyThreshold), c255));
+        return greyColor(_mm256_and_si256(_mm256_cmpgt_epi16(grey, greyThreshold), c255));
     else if constexpr (Style == kStyleWaterColor)
         return Tripled<false>(c);
     else if constexpr (Style == kStylePicasso)
@@ -184,7 +184,7 @@ int Sweep(const SweepRule& rule, const PixelWord* row, PixelWord* out, const Pix
         const __m256i edge = PlainOrder(_mm256_or_si256(_mm256_cmpgt_epi16(gx, edgeThreshold),
                                                         _mm256_cmpgt_epi16(gy, gyThreshold)));
         const Channels channels = SplitChannels(row + x);
-        const Halves plain = PlainColours<Style>(channels, PlainOrder(greyHere), greyThreshold);
+        const Halves plain = PlainColors<Style>(channels, PlainOrder(greyHere), greyThreshold);
         const __m256i low = _mm256_blendv_epi8(plain.blueGreen, strokeLow, edge);
         const __m256i high = _mm256_blendv_epi8(plain.redAlpha, strokeHigh, edge);
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + x), _mm256_unpacklo_epi16(low, high));

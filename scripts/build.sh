@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 source scripts/compiler-cache.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" "${compiler_cache[@]}" >/dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-Release}" "${compiler_cache[@]}" \
+  -DKOLVIRA_WARNINGS_AS_ERRORS="${KOLVIRA_WARNINGS_AS_ERRORS:-OFF}" >/dev/null
 cmake --build build --parallel "$(nproc)"

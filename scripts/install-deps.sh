@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ccache
   qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libexif-dev libx11-dev
+  # the translations: lupdate and lrelease, and Qt's own texts translated
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libjxl-dev libjxl-tools libexiv2-dev
   libheif-dev libheif-examples libavif-bin
   libraw-dev
@@ -32,6 +34,8 @@ packages=(
   libjpeg-turbo-progs
   # a screen reader's view: the accessibility bus and its client library
   at-spi2-core gir1.2-atspi-2.0
+  # the checks of the sources' layout and of the include graph's drawing
+  clang-format graphviz
 )
 
 missing=()

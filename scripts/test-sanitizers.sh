@@ -37,8 +37,8 @@ unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 # the decodes, each on a watchdog thread.
 cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVIRA_BUILD_BENCH=OFF "${compiler_cache[@]}" \
   -DCMAKE_CXX_FLAGS="-fsanitize=thread" >/dev/null
-cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_thumbnail_tests \
-  kolvira_hostile_corpus_tests
+cmake --build build-tsan --parallel "$(nproc)" --target kolvira_render_tests kolvira_imageio_tests \
+  kolvira_thumbnail_tests kolvira_hostile_corpus_tests
 # The tests run encoders (heif-enc, cjxl) through QProcess, which forks a
 # process that has threads.
 export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$PWD/scripts/tsan.supp"
@@ -46,12 +46,15 @@ build-tsan/bin/kolvira_render_tests --gtest_brief=1
 # HEIF and EMF pictures decode in a child process, which does not come to an
 # end when it runs under ThreadSanitizer too; their tests (and the corpus's
 # files of the newer formats) run under the other sanitizers above.
-build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1 \
+build-tsan/bin/kolvira_imageio_tests --gtest_brief=1 \
   --gtest_filter='-HeifFormatTest.*:MetafileFormatTest.*'
+build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1
 # The thumbnail builds, their store and the watchdog again, in fresh
 # processes, where the first decodes race to set up Qt's plugins.
 for _ in 1 2 3; do
   build-tsan/bin/kolvira_thumbnail_tests --gtest_brief=1 \
-    --gtest_filter='ThumbnailJob*:ThumbnailBuild*:SharedThumbnails*:DecodeWatchdog*'
+    --gtest_filter='ThumbnailJob*:ThumbnailBuild*:SharedThumbnails*'
+  build-tsan/bin/kolvira_imageio_tests --gtest_brief=1 \
+    --gtest_filter='DecodeWatchdog*:PhotoDecodingTest.EveryThread*'
 done
 build-tsan/bin/kolvira_hostile_corpus_tests --gtest_brief=1 --gtest_filter='-*formats*'

@@ -195,6 +195,22 @@ int DocumentWindowCount() {
     return MainFrame() != nullptr ? MainFrame()->MdiArea()->subWindowList().size() : 0;
 }
 
+MosaicView* OpenMosaicOf(PhotoFolder& photos, const QStringList& names) {
+    for (const QString& name : names)
+        photos.AddPhoto(name, {80, 60});
+    if (App()->OpenDocumentFile(photos.PathOf(names.front())) == nullptr ||
+        !WaitForMosaicBuild(ActiveMosaic()))
+        return nullptr;
+    return ActiveMosaic();
+}
+
+QStringList EntryLabels(const MosaicView* mosaic) {
+    QStringList labels;
+    for (int row = 0; row < mosaic->count(); ++row)
+        labels << mosaic->item(row)->text();
+    return labels;
+}
+
 bool WaitForMosaicBuild(MosaicView* mosaic) {
     return mosaic != nullptr && QTest::qWaitFor([mosaic] { return !mosaic->Building(); }, 60'000);
 }

@@ -109,6 +109,11 @@ int DocumentWindowCount();
 // build was stopped); false if that takes over a minute.
 bool WaitForMosaicBuild(MosaicView* mosaic);
 
+// Writes 80 x 60 photos of these names, opens the first and returns its
+// Mosaic once its thumbnails are made; else null.
+MosaicView* OpenMosaicOf(PhotoFolder& photos, const QStringList& names);
+// The captions of the Mosaic's entries, in order.
+QStringList EntryLabels(const MosaicView* mosaic);
 // Opens the Mosaic's current entry with Enter, as the user does; the new
 // photo window's view, or null.
 PhotoView* OpenCurrentEntry(MosaicView* mosaic);

@@ -53,19 +53,11 @@ private:
 };
 
 MosaicView* MosaicViewTest::OpenMosaicOf(const QStringList& names) {
-    for (const QString& name : names)
-        photos_->AddPhoto(name, {80, 60});
-    if (App()->OpenDocumentFile(photos_->PathOf(names.front())) == nullptr ||
-        !WaitForMosaicBuild(ActiveMosaic()))
-        return nullptr;
-    return ActiveMosaic();
+    return kolvira::test::OpenMosaicOf(*photos_, names);
 }
 
 QStringList MosaicViewTest::Labels(const MosaicView* mosaic) const {
-    QStringList labels;
-    for (int row = 0; row < mosaic->count(); ++row)
-        labels << mosaic->item(row)->text();
-    return labels;
+    return EntryLabels(mosaic);
 }
 
 std::vector<std::string> MosaicViewTest::PathsOf(const QStringList& names) const {
@@ -287,11 +279,11 @@ void MosaicViewTest::anEntryOpensInAPhotoWindow() {
 namespace {
 
 // The bounding box of the pixels in `area` of `shot` that are close to `colour`.
-QRect BoxOf(const QImage& shot, const QRect& area, const QColor& colour) {
+QRect BoxOf(const QImage& shot, const QRect& area, const QColor& color) {
     QRect box;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            if (ColorsClose(shot.pixelColor(x, y), colour, 40))
+            if (ColorsClose(shot.pixelColor(x, y), color, 40))
                 box |= QRect(x, y, 1, 1);
     return box;
 }

@@ -10,6 +10,7 @@
 #include "framework/CommandIds.h"
 #include "framework/Document.h"
 #include "framework/DocumentTemplate.h"
+#include "framework/SaveTargets.h"
 #include "mosaicwindow/MosaicView.h"
 #include "photowindow/PaintDialog.h"
 #include "photowindow/PhotoView.h"
@@ -18,6 +19,7 @@
 #include <QMdiArea>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "imageio/ImageSurface.h"
@@ -55,6 +57,7 @@ private slots:
     void newWindowShowsItsDocumentsPhoto();
     void activeSettingsPreviewTheRenderPassOverThePhoto();
     void statusBarSaysWhyAPhotoIsIncompleteOrMissing();
+    void saveRefusesANameOfAFormatItDoesNotWrite();
 };
 
 void PhotoViewTest::photoIsDrawnAtTheWindowWidth_data() {
@@ -79,7 +82,7 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
     const int midY = view->pictureHeight / 2;
     const struct {
         QPoint at;
-        QColor colour;
+        QColor color;
     } probes[] = {{{10, 10}, Qt::red},
                   {{midX - 6, 10}, Qt::red},
                   {{midX + 6, 10}, Qt::green},
@@ -90,11 +93,11 @@ void PhotoViewTest::photoIsDrawnAtTheWindowWidth() {
         if (!shown.rect().contains(at))
             continue;
         const QColor seen = shown.pixelColor(at);
-        QVERIFY2(ColorsClose(seen, probe.colour),
+        QVERIFY2(ColorsClose(seen, probe.color),
                  qPrintable(QStringLiteral("(%1, %2) shows %3, expected %4")
                                 .arg(probe.at.x())
                                 .arg(probe.at.y())
-                                .arg(seen.name(), probe.colour.name())));
+                                .arg(seen.name(), probe.color.name())));
     }
 }
 
@@ -317,6 +320,15 @@ void PhotoViewTest::statusBarSaysWhyAPhotoIsIncompleteOrMissing() {
     // Nothing to save or print.
     for (int id : {ID_FILE_SAVE_AS, ID_FILE_PRINT, ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_DIRECT})
         QVERIFY(!MainFrame()->RouteHandles(id));
+}
+
+void PhotoViewTest::saveRefusesANameOfAFormatItDoesNotWrite() {
+    const QTemporaryDir dir;
+    const WriteOutcome refused =
+        SavePictureFile(QImage(8, 8, QImage::Format_RGB32), dir.filePath("drawing.gif"));
+    QVERIFY(refused.IsFailed());
+    QCOMPARE(refused.Reason(), QStringLiteral("Kolvira saves pictures as PNG, JPEG, BMP or TIFF: "
+                                              "end the name with .png, .jpg, .bmp or .tif."));
 }
 
 QTEST_MAIN(PhotoViewTest)

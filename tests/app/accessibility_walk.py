@@ -6,9 +6,10 @@ accessibility_walk.py KOLVIRA
 Run inside xvfb-run and, within it, dbus-run-session. Starts the accessibility bus and
 Kolvira on a photo of a new folder (a Mosaic), then opens a photo window
 (Enter), the Paint and Photo Editor dialogs (Alt+V and their mnemonics) and
-the help (F1). After each step it walks every window of the program and
-fails on a null child, an interactive object without a name, and on the
-objects that must describe themselves when they do not. Debian's python3
+the help (F1), whose links it reaches with Tab and follows. After each step
+it walks every window of the program and fails on a null child, an
+interactive object without a name, and on the objects that must describe
+themselves when they do not. Debian's python3
 runs it: AT-SPI is reached through python3-gi.
 """
 import os
@@ -151,6 +152,21 @@ def check_photo_editor(nodes):
 
 def check_help(nodes):
     yield bool(with_role(nodes, R.FRAME, "Kolvira Help")), "the help is a window"
+    links = with_role(nodes, R.LINK)
+    yield len(links) >= 9 and all(n.name and n.accessible.get_n_actions() for n in links), \
+        "the help's links are links, named by their text, that can be pressed"
+    # Tab from the page's top goes to its first link.
+    box = with_role(nodes, R.TEXT, "Help text")[0].accessible.get_extents(Atspi.CoordType.SCREEN)
+    Atspi.generate_mouse_event(box.x + 8, box.y + 8, "b1c")
+    press("Tab")
+    yield links and links[0].accessible.get_state_set().contains(Atspi.StateType.FOCUSED), \
+        "Tab goes to the first link"
+    printing = with_role(links, R.LINK, "Printing")
+    top = printing[0].accessible.get_extents(Atspi.CoordType.SCREEN).y if printing else 0
+    yield printing and printing[0].accessible.do_action(0), "pressing a link succeeds"
+    time.sleep(0.3)
+    yield printing and printing[0].accessible.get_extents(Atspi.CoordType.SCREEN).y < top, \
+        "pressing a link of the contents scrolls to its part"
 
 
 def check(stage, app, checks=None):

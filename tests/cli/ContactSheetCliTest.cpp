@@ -241,10 +241,11 @@ TEST_F(ContactSheetCliTest, DamagedFilesAreNamedOnceAndLibrariesStayQuiet) {
         for (const QString& name : named)
             EXPECT_EQ(result.err.count("damaged/" + name + ": left out: "), 1)
                 << name.toStdString();
-        if (QString(threads) == "1")
+        if (QString(threads) == "1") {
             EXPECT_TRUE(result.err.contains("xcsn0g01.png: left out: Unable to read image data "
                                             "(libpng error: IDAT: CRC error)"))
                 << result.err.toStdString();
+        }
     }
 }
 

@@ -77,8 +77,9 @@ TEST_F(MetadataTest, OutputsDescribeThemselvesAsSrgbNotWithThePhotosProfile) {
                 const QColorSpace written = QImage(Path(name)).colorSpace();
                 EXPECT_EQ(written, QColorSpace(QColorSpace::SRgb));
                 EXPECT_NE(written.iccProfile(), faulty);
-                if (QString(name).endsWith(".png"))
+                if (QString(name).endsWith(".png")) {
                     EXPECT_FALSE(ReadBytes(Path(name)).contains("iCCP"));
+                }
             }
         }
     }

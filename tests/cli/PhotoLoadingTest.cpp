@@ -1,6 +1,6 @@
 // Scaling a photo and drawing the progress bar, tested in-process.
-#include "cli/PhotoLoading.h"
 #include "cli/ProgressBar.h"
+#include "mosaic/BatchRendering.h"
 
 #include <gtest/gtest.h>
 

@@ -132,7 +132,7 @@ struct KnownDifference {
 constexpr const char* kOrientationAsLong =
     "the EXIF orientation is stored as a signed 32-bit number, not the 16-bit one EXIF "
     "requires; Qt's reader ignores it, ImageMagick turns the picture";
-constexpr const char* kPastColourTable =
+constexpr const char* kPastColorTable =
     "pixels index past the colour table: ImageMagick stops, Qt draws them black";
 constexpr const char* kTall = "a valid 1 x 65535 picture that ImageMagick's memory policy refuses";
 constexpr const char* kWide = "a valid 65535 x 1 picture that ImageMagick's memory policy refuses";
@@ -149,9 +149,9 @@ const std::vector<KnownDifference>& KnownDifferences() {
         {"bug725582-testrotate.jpg", Departure::Pixels, kOrientationAsLong},
         {"premature-end.jpg", Departure::Damaged,
          "cut short: ImageMagick only warns, the program says it is damaged"},
-        {"test-images/fail/overflow-codes.gif", Departure::Shown, kPastColourTable},
-        {"test-images/gif-test-suite/overflow-codes.gif", Departure::Shown, kPastColourTable},
-        {"test-images/gif-test-suite/invalid-colors.gif", Departure::Shown, kPastColourTable},
+        {"test-images/fail/overflow-codes.gif", Departure::Shown, kPastColorTable},
+        {"test-images/gif-test-suite/overflow-codes.gif", Departure::Shown, kPastColorTable},
+        {"test-images/gif-test-suite/invalid-colors.gif", Departure::Shown, kPastColorTable},
         {"test-images/gif-test-suite/max-height.gif", Departure::Shown, kTall},
         {"test-images/gif-test-suite/max-height.png", Departure::Shown, kTall},
         {"test-images/gif-test-suite/max-width.gif", Departure::Shown, kWide},
@@ -643,11 +643,11 @@ TEST(ConformanceSamples, PstoeditEmfShowsItsDrawing) {
     ASSERT_FALSE(decoded.image.isNull()) << decoded.error.toStdString();
     EXPECT_TRUE(decoded.damage.isEmpty()) << decoded.damage.toStdString();
     const QImage image = decoded.image.convertToFormat(QImage::Format_RGB32);
-    const auto share = [&](auto isColour) {
+    const auto share = [&](auto isColor) {
         int count = 0;
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
-                count += isColour(image.pixel(x, y)) ? 1 : 0;
+                count += isColor(image.pixel(x, y)) ? 1 : 0;
         }
         return double(count) / (image.width() * image.height());
     };

@@ -5,7 +5,7 @@
 // or what decoding needs: "thread", "text" (drawn in fonts found as it goes,
 // with --text). Each gives a picture when the attempt worked, so a child that
 // gets through shows as a decoded picture.
-#include "imageio/DecoderChild.h"
+#include "imageio/decoding/DecoderChild.h"
 
 #include <QList>
 #include <QPainter>

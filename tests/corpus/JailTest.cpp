@@ -2,8 +2,8 @@
 // whatever it tries beyond decoding ends it (or, in a child that draws text
 // and so may read fonts, fails), the picture is refused, and the file,
 // socket or program it went for shows nothing.
-#include "imageio/DecodeLimits.h"
-#include "imageio/DecoderProcess.h"
+#include "imageio/decoding/DecodeLimits.h"
+#include "imageio/decoding/DecoderProcess.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -186,7 +186,11 @@ def main():
         check_tree(os.path.join(root, "usr"), "/usr")
         shown = run(os.path.join(root, "usr", "bin", "kolvira-render"), "--version",
                     stderr_fails=False)
-        if shown.strip() != f"kolvira-render {version}":
+        # The version, then how decoding is confined (the packaged tree is not
+        # where the program looks for its decoding children, so not "jailed").
+        lines = shown.strip().splitlines()
+        if not lines or lines[0] != f"kolvira-render {version}" or \
+                not all(line.startswith("Decoding: ") for line in lines[1:2]):
             sys.exit(f"--version printed {shown!r}")
 
 

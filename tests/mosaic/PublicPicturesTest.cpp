@@ -3,9 +3,9 @@
 // what ImageMagick makes of the same files.
 #include "PublicSamples.h"
 #include "TestPhotos.h"
-#include "imageio/IconEntries.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/PhotoScaling.h"
+#include "imageio/formats/IconEntries.h"
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <QProcess>

@@ -51,7 +51,7 @@ TEST_F(ThumbnailTest, LargeJpegsDecodeSmallAndScaleToTheirProportions) {
         const QImage cell = ScaleThumbnail(thumbnail, 100);
         EXPECT_EQ(cell.size(), c.at100);
         if (c.at100.height() > 4) {
-            EXPECT_EQ(QuadrantColours(cell), "RGBW");
+            EXPECT_EQ(QuadrantColors(cell), "RGBW");
         }
     }
 }
@@ -75,7 +75,7 @@ TEST_F(ThumbnailTest, EveryExifOrientationComesOutUpright) {
             EXPECT_EQ(thumbnail.fromExif, embedded);
             EXPECT_EQ(thumbnail.photoSize, QSize(400, 300));
             EXPECT_EQ(thumbnail.image.size(), embedded ? QSize(160, 120) : QSize(200, 150));
-            EXPECT_EQ(QuadrantColours(thumbnail.image), "RGBW");
+            EXPECT_EQ(QuadrantColors(thumbnail.image), "RGBW");
         }
     }
 }
@@ -104,7 +104,7 @@ TEST_F(ThumbnailTest, ExifThumbnailServesOnlyWhenLargeEnoughAndOfThePhotosShape)
         const Thumbnail thumbnail = DecodeThumbnail(Write("camera.jpg", jpeg), c.minWidth);
         ASSERT_FALSE(thumbnail.image.isNull()) << thumbnail.error.toStdString();
         EXPECT_EQ(thumbnail.fromExif, c.used);
-        EXPECT_EQ(ColourLetter(thumbnail.image.pixel(2, 2)), c.used ? 'W' : 'R');
+        EXPECT_EQ(ColorLetter(thumbnail.image.pixel(2, 2)), c.used ? 'W' : 'R');
     }
 }
 
@@ -139,8 +139,8 @@ TEST_F(ThumbnailTest, EveryFormatDecodesWithTransparentPartsBlack) {
         ASSERT_FALSE(thumbnail.image.isNull()) << thumbnail.error.toStdString();
         EXPECT_EQ(thumbnail.image.format(), QImage::Format_RGB32);
         EXPECT_EQ(thumbnail.photoSize, QSize(32, 32));
-        EXPECT_EQ(QuadrantColours(thumbnail.image), c.quadrants);
-        EXPECT_EQ(QuadrantColours(ScaleThumbnail(thumbnail, 100)), c.quadrants);
+        EXPECT_EQ(QuadrantColors(thumbnail.image), c.quadrants);
+        EXPECT_EQ(QuadrantColors(ScaleThumbnail(thumbnail, 100)), c.quadrants);
     }
 }
 

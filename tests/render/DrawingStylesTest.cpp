@@ -16,15 +16,15 @@ RenderParameters StyleSettings(int style, double details = 0.75, double penPress
 }
 
 // The colour of the middle pixel of a flat 3 x 3 picture: never an edge.
-COLORREF FlatColour(const RenderParameters& s, COLORREF colour) {
+COLORREF FlatColor(const RenderParameters& s, COLORREF color) {
     TestPicture picture(3, 3);
-    picture.Fill(colour);
+    picture.Fill(color);
     auto surface = picture.Surface();
     return PixelColor(surface, 1, 1, s);
 }
 
 // The middle pixel of a flat grey picture whose right neighbour has another grey.
-COLORREF StepColour(const RenderParameters& s, int grey, int rightGrey) {
+COLORREF StepColor(const RenderParameters& s, int grey, int rightGrey) {
     TestPicture picture(3, 3);
     picture.Fill(GreyRgb(grey));
     picture.Set(2, 1, GreyRgb(rightGrey));
@@ -32,15 +32,15 @@ COLORREF StepColour(const RenderParameters& s, int grey, int rightGrey) {
     return PixelColor(surface, 1, 1, s);
 }
 
-struct ColourCase {
+struct ColorCase {
     const char* what;
     int style;
     COLORREF in;
     COLORREF expected;
 };
 
-TEST(DrawingStyles, NonEdgeColoursFollowTheStyle) {
-    const ColourCase cases[] = {
+TEST(DrawingStyles, NonEdgeColorsFollowTheStyle) {
+    const ColorCase cases[] = {
         {"pen is white", kStylePen, Rgb(10, 20, 30), GreyRgb(255)},
         {"pencil grey 85 triples past 255", kStylePencil, GreyRgb(85), GreyRgb(255)},
         {"pencil grey 40 triples", kStylePencil, GreyRgb(40), GreyRgb(120)},
@@ -66,15 +66,15 @@ TEST(DrawingStyles, NonEdgeColoursFollowTheStyle) {
         {"revolution mid grey is white", kStyleRevolution, GreyRgb(100), GreyRgb(255)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FlatColour(StyleSettings(c.style), c.in), c.expected) << c.what;
+        EXPECT_EQ(FlatColor(StyleSettings(c.style), c.in), c.expected) << c.what;
 }
 
 TEST(DrawingStyles, CoalAndRevolutionThresholdFollowsDetails) {
-    EXPECT_EQ(FlatColour(StyleSettings(kStyleCoal, 1.0), GreyRgb(100)), GreyRgb(0));
-    EXPECT_EQ(FlatColour(StyleSettings(kStyleCoal, 1.0), GreyRgb(101)), GreyRgb(255));
+    EXPECT_EQ(FlatColor(StyleSettings(kStyleCoal, 1.0), GreyRgb(100)), GreyRgb(0));
+    EXPECT_EQ(FlatColor(StyleSettings(kStyleCoal, 1.0), GreyRgb(101)), GreyRgb(255));
     // T = 100: red 100 is not above it.
-    EXPECT_EQ(FlatColour(StyleSettings(kStyleRevolution, 1.0), Rgb(100, 60, 60)), GreyRgb(255));
-    EXPECT_EQ(FlatColour(StyleSettings(kStyleRevolution, 1.0), Rgb(101, 60, 60)), Rgb(255, 0, 0));
+    EXPECT_EQ(FlatColor(StyleSettings(kStyleRevolution, 1.0), Rgb(100, 60, 60)), GreyRgb(255));
+    EXPECT_EQ(FlatColor(StyleSettings(kStyleRevolution, 1.0), Rgb(101, 60, 60)), Rgb(255, 0, 0));
 }
 
 struct EdgeCase {
@@ -100,7 +100,7 @@ TEST(DrawingStyles, EdgesArePaintedInThePenPressGrey) {
         {"pen press at a slider position", 0.75, SliderValue(33), 100, 200, GreyRgb(170)},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(StepColour(StyleSettings(kStylePen, c.details, c.penPress), c.grey, c.rightGrey),
+        EXPECT_EQ(StepColor(StyleSettings(kStylePen, c.details, c.penPress), c.grey, c.rightGrey),
                   c.expected)
             << c.what;
 }

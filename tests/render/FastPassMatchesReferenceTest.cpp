@@ -43,7 +43,7 @@ public:
         return SliderValue(std::uniform_int_distribution<int>(0, 100)(random_));
     }
 
-    COLORREF Colour() {
+    COLORREF Color() {
         std::uniform_int_distribution<int> channel(0, 255);
         return MakeColorref(channel(random_), channel(random_), channel(random_));
     }
@@ -70,8 +70,8 @@ public:
         s.impressionBrush = brushSize > 0;
         s.brushSize = std::max(brushSize, 1);
         s.replaceDepth = std::uniform_int_distribution<int>(-5, 90)(random_);
-        s.oldColor = Colour();
-        s.newColor = Flip(0.1) ? s.oldColor : Colour();
+        s.oldColor = Color();
+        s.newColor = Flip(0.1) ? s.oldColor : Color();
         return s;
     }
 
@@ -140,9 +140,9 @@ TestPicture EveryCombination(const std::vector<int>& values) {
     TestPicture picture(width, 2 * rows);
     for (int i = 0; i < width * rows; ++i) {
         const int c = i / 2 % count;
-        const COLORREF colour = Rgb(values[c % n], values[c / n % n], values[c / n / n]);
-        picture.Set(i % width, 2 * (i / width), colour);
-        picture.Set(i % width, 2 * (i / width) + 1, colour);
+        const COLORREF color = Rgb(values[c % n], values[c / n % n], values[c / n / n]);
+        picture.Set(i % width, 2 * (i / width), color);
+        picture.Set(i % width, 2 * (i / width) + 1, color);
     }
     return picture;
 }

@@ -22,9 +22,9 @@ RenderParameters EffectSettings(const std::function<void(RenderParameters&)>& ch
     return s;
 }
 
-COLORREF FlatEffect(const RenderParameters& s, COLORREF colour, int size = 3) {
+COLORREF FlatEffect(const RenderParameters& s, COLORREF color, int size = 3) {
     TestPicture picture(size, size);
-    picture.Fill(colour);
+    picture.Fill(color);
     auto surface = picture.Surface();
     return PixelColor(surface, size / 2, size / 2, s);
 }
@@ -73,7 +73,7 @@ TEST(PhotoEffects, SingleEffectsOnOnePixel) {
         EXPECT_EQ(FlatEffect(EffectSettings(c.change), c.in), c.expected) << c.what;
 }
 
-TEST(PhotoEffects, ColourReplacementWithinTheDepth) {
+TEST(PhotoEffects, ColorReplacementWithinTheDepth) {
     auto replacing = [](int depth, COLORREF newColor) {
         return EffectSettings([=](auto& s) {
             s.oldColor = Rgb(200, 0, 0);

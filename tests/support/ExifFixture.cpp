@@ -43,6 +43,20 @@ bool AddCameraExif(const QString& path, int orientation) {
     }
 }
 
+bool SetDateTaken(const QString& path, const QString& date) {
+    try {
+        auto image = Exiv2::ImageFactory::open(path.toStdString());
+        image->readMetadata();
+        Exiv2::ExifData exif = image->exifData();
+        exif["Exif.Photo.DateTimeOriginal"] = date.toStdString();
+        image->setExifData(exif);
+        image->writeMetadata();
+        return true;
+    } catch (const Exiv2::AnyError&) {
+        return false;
+    }
+}
+
 QMap<QString, QString> ReadExif(const QString& path) {
     QMap<QString, QString> values;
     try {

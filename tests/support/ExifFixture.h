@@ -14,6 +14,10 @@ const QMap<QString, QString>& CameraExif();
 // into the JPEG at `path`; false when it cannot.
 bool AddCameraExif(const QString& path, int orientation);
 
+// Writes `date` ("yyyy:MM:dd HH:mm:ss") as the date the photo at `path`
+// was taken; false when it cannot.
+bool SetDateTaken(const QString& path, const QString& date);
+
 // The EXIF of the file at `path` as key -> value text (empty when none),
 // and whether it holds a preview picture.
 QMap<QString, QString> ReadExif(const QString& path);

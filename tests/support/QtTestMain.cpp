@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "imageio/DecodeWatchdog.h"
+#include "imageio/decoding/DecodeWatchdog.h"
 
 #include <gtest/gtest.h>
 
