@@ -3,6 +3,7 @@
 #include "app/LockKeys.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 
@@ -12,7 +13,14 @@ namespace kolvira {
 
 namespace {
 
-const char* const kIndicatorTexts[3] = {"CAP", "NUM", "SCRL"};
+// The lock-key indicators, short as the keys' own labels are.
+const char* const kIndicatorTexts[3] = {QT_TRANSLATE_NOOP("StatusBar", "CAP"),
+                                        QT_TRANSLATE_NOOP("StatusBar", "NUM"),
+                                        QT_TRANSLATE_NOOP("StatusBar", "SCRL")};
+
+QString IndicatorText(int pane) {
+    return QCoreApplication::translate("StatusBar", kIndicatorTexts[pane]);
+}
 
 } // namespace
 
@@ -23,8 +31,7 @@ KolviraStatusBar::KolviraStatusBar(QWidget* parent) : QStatusBar(parent) {
         label->setFrameShadow(QFrame::Sunken);
         label->setAlignment(Qt::AlignCenter);
         // Sized for the text, so the panes stand still as the locks change.
-        const int textWidth =
-            label->fontMetrics().horizontalAdvance(QString::fromLatin1(kIndicatorTexts[pane]));
+        const int textWidth = label->fontMetrics().horizontalAdvance(IndicatorText(pane));
         label->setFixedWidth(textWidth + 12);
         indicators_[pane] = label;
         addPermanentWidget(label);
@@ -48,8 +55,7 @@ void KolviraStatusBar::UpdateLockIndicators() {
     const LockKeyState locks = ReadLockKeys();
     const bool on[3] = {locks.capsLock, locks.numLock, locks.scrollLock};
     for (int pane = 0; pane < 3; ++pane)
-        indicators_[pane]->setText(on[pane] ? QString::fromLatin1(kIndicatorTexts[pane])
-                                            : QString());
+        indicators_[pane]->setText(on[pane] ? IndicatorText(pane) : QString());
 }
 
 bool KolviraStatusBar::eventFilter(QObject* watched, QEvent* event) {

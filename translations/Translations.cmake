@@ -14,7 +14,7 @@ endforeach()
 function(kolvira_add_translations target)
   set(sources)
   foreach(folder IN LISTS KOLVIRA_TRANSLATED_FOLDERS)
-    file(GLOB folder_sources CONFIGURE_DEPENDS
+    file(GLOB_RECURSE folder_sources CONFIGURE_DEPENDS
          ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
     list(APPEND sources ${folder_sources})
   endforeach()

@@ -1402,6 +1402,21 @@ und ohne DATEI kommt es nach vorne.
     </message>
 </context>
 <context>
+    <name>StatusBar</name>
+    <message>
+        <source>CAP</source>
+        <translation>GROSS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>ROLLEN</translation>
+    </message>
+</context>
+<context>
     <name>Thumbnailer</name>
     <message>
         <source>the size must be a number from 1 to %1</source>

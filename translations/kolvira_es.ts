@@ -1403,6 +1403,21 @@ y sin ARCHIVO pasa al frente.
     </message>
 </context>
 <context>
+    <name>StatusBar</name>
+    <message>
+        <source>CAP</source>
+        <translation>MAYÚS</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DESPL</translation>
+    </message>
+</context>
+<context>
     <name>Thumbnailer</name>
     <message>
         <source>the size must be a number from 1 to %1</source>

@@ -1405,6 +1405,21 @@ et sans FICHIER il passe au premier plan.
     </message>
 </context>
 <context>
+    <name>StatusBar</name>
+    <message>
+        <source>CAP</source>
+        <translation>MAJ</translation>
+    </message>
+    <message>
+        <source>NUM</source>
+        <translation>NUM</translation>
+    </message>
+    <message>
+        <source>SCRL</source>
+        <translation>DÉFIL</translation>
+    </message>
+</context>
+<context>
     <name>Thumbnailer</name>
     <message>
         <source>the size must be a number from 1 to %1</source>

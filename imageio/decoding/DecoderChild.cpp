@@ -16,6 +16,7 @@
 #include <QTextLayout>
 
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <cerrno>
 #include <csignal>
@@ -141,6 +142,9 @@ QSize SizeArgument(const char* text) {
 int RunDecoderChild(int argc, char** argv, const char* program, const DecodeBytes& decode,
                     const PrepareFormat& prepare) {
     CloseInheritedDescriptors();
+    // One heap for every thread: glibc reads a file the first time it gives
+    // back memory of a thread's own heap, which the jail would punish.
+    mallopt(M_ARENA_MAX, 1);
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s FORMAT [--size WxH] [--text] < PICTURE\n", program);
         return 2;

@@ -2,20 +2,23 @@
 // installed. Its "picture" is a command, what a crafted file that took over a
 // decoder would make it do: "read PATH", "append PATH", "connect SOCKET",
 // "exec PROGRAM ARG", "fork PATH" (the new process writes PATH), "write FD";
-// or what decoding needs: "thread", "text" (drawn in fonts found as it goes,
-// with --text). Each gives a picture when the attempt worked, so a child that
+// or what decoding needs: "thread", "arena" (a thread's own heap grown and
+// shrunk), "text" (drawn in fonts found as it goes, with --text). Each gives
+// a picture when the attempt worked, so a child that
 // gets through shows as a decoded picture.
 #include "imageio/decoding/DecoderChild.h"
 
 #include <QList>
 #include <QPainter>
 
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -64,6 +67,16 @@ bool Attempt(const QList<QByteArray>& command) {
     }
     if (what == "write")
         return ::write(argument.toInt(), "escaped\n", 8) == 8;
+    if (what == "arena") { // a thread's heap grown and given back, as a codec's threads do
+        std::thread([] {
+            std::vector<void*> blocks;
+            for (int i = 0; i < 1000; ++i)
+                blocks.push_back(std::malloc(64 << 10));
+            for (void* block : blocks)
+                std::free(block);
+        }).join();
+        return true;
+    }
     if (what == "thread") {
         bool ran = false;
         std::thread([&ran] { ran = true; }).join();

@@ -71,6 +71,7 @@ TEST(DecoderJailTest, DecoderThatTriesToBreakOutIsEndedAndNothingHappens) {
         };
         // The jail leaves what decoding needs: threads, and fonts for text.
         EXPECT_FALSE(decode("thread").image.isNull());
+        EXPECT_FALSE(decode("arena").image.isNull());
         if (QByteArray(format) == "emf") {
             const QImage text = decode("text").image;
             ASSERT_FALSE(text.isNull());
