@@ -4,10 +4,10 @@
 #include "app/FocusFrameStyle.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
-#include "imageio/DecoderMemory.h"
 #include "imageio/PhotoDecoding.h"
 #include "imageio/Translations.h"
 #include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/decoding/DecoderMemory.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,7 +8,7 @@
 //   kolvira-mosaic-bench [COUNT...]        (default: 1000 10000 50000)
 #include "BenchPhoto.h"
 
-#include "imageio/DecoderMemory.h"
+#include "imageio/decoding/DecoderMemory.h"
 #include "mosaicwindow/MosaicView.h"
 
 #include <QApplication>

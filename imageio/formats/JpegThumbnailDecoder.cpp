@@ -1,8 +1,8 @@
 #include "imageio/formats/JpegThumbnailDecoder.h"
 
 #include "imageio/DamageSigns.h"
-#include "imageio/DecoderMemory.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecoderMemory.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // The decoders' memory budget shared by threads: what they hold together
 // stays within it, and a decode larger than the whole budget runs alone.
-#include "imageio/DecoderMemory.h"
+#include "imageio/decoding/DecoderMemory.h"
 
 #include <gtest/gtest.h>
 

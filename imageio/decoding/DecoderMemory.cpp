@@ -1,4 +1,4 @@
-#include "imageio/DecoderMemory.h"
+#include "imageio/decoding/DecoderMemory.h"
 
 #include <utility>
 
