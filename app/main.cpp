@@ -7,6 +7,7 @@
 #include "imageio/PhotoDecoding.h"
 #include "imageio/Translations.h"
 #include "imageio/decoding/DecodeWatchdog.h"
+#include "imageio/decoding/DecoderMemory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,7 @@ kolvira::StartupArguments Parse(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    kolvira::ShareMallocArenas(); // before any thread
     // Qt takes the X11 startup id out of the environment as it connects to
     // the display; a hand-over passes it on.
     const kolvira::LaunchTokens tokens = kolvira::LaunchTokens::FromEnvironment();

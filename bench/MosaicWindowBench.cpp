@@ -8,6 +8,7 @@
 //   kolvira-mosaic-bench [COUNT...]        (default: 1000 10000 50000)
 #include "BenchPhoto.h"
 
+#include "imageio/decoding/DecoderMemory.h"
 #include "mosaicwindow/MosaicView.h"
 
 #include <QApplication>
@@ -86,6 +87,7 @@ int RunCase(const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    kolvira::ShareMallocArenas(); // as the program does
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();

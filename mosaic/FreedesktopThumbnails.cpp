@@ -74,12 +74,24 @@ bool MakeFolders(const QByteArray& path) {
     return ::mkdir(path.constData(), 0700) == 0 || errno == EEXIST;
 }
 
-// A number attribute; nullopt when absent or not a number.
-std::optional<std::int64_t> Number(const QImage& image, const char* key) {
-    bool ok = false;
-    const std::int64_t value = image.text(QLatin1String(key)).toLongLong(&ok);
-    return ok ? std::optional(value) : std::nullopt;
-}
+// An entry's attributes and size, read before its pixels.
+struct EntryHead {
+    QSize size;
+    PngText text;
+
+    QByteArray Text(const QByteArray& key) const {
+        for (const auto& [name, value] : text)
+            if (name == key)
+                return value;
+        return {};
+    }
+    // A number attribute; nullopt when absent or not a number.
+    std::optional<std::int64_t> Number(const QByteArray& key) const {
+        bool ok = false;
+        const std::int64_t value = Text(key).toLongLong(&ok);
+        return ok ? std::optional(value) : std::nullopt;
+    }
+};
 
 // The photo's upright size from its header, without decoding it.
 QSize HeaderSize(const QByteArray& nativePath) {
@@ -93,38 +105,48 @@ QSize HeaderSize(const QByteArray& nativePath) {
                : stored;
 }
 
-// The entry at `path` when it was made from the file of `key` as it is now.
-// Its image is as stored, not yet checked against a cell.
-std::optional<QImage> ValidEntry(const QByteArray& path, const QByteArray& uri,
-                                 const ThumbnailKey& key) {
-    QImageReader reader(QFile::decodeName(path), "png");
-    QImage image = reader.read();
-    if (image.isNull() || image.text(QStringLiteral("Thumb::URI")).toLatin1() != uri ||
-        Number(image, "Thumb::MTime") != ModifiedSeconds(key))
+// The head of the entry at `path` when it was made from the file of `key` as
+// it is now. Only the chunks before the pixels are read: the keys come first.
+std::optional<EntryHead> ValidEntry(const QByteArray& path, const QByteArray& uri,
+                                    const ThumbnailKey& key) {
+    std::optional<PngHead> png = ReadPngHead(path);
+    if (!png)
         return std::nullopt;
-    if (!image.text(QStringLiteral("Thumb::Size")).isEmpty() &&
-        Number(image, "Thumb::Size") != key.fileSize)
+    EntryHead entry{png->size, std::move(png->text)};
+    if (entry.Text("Thumb::URI") != uri || entry.Number("Thumb::MTime") != ModifiedSeconds(key))
         return std::nullopt;
-    return image;
+    if (!entry.Text("Thumb::Size").isEmpty() && entry.Number("Thumb::Size") != key.fileSize)
+        return std::nullopt;
+    return entry;
 }
 
-std::optional<Thumbnail> ThumbnailOfEntry(const QImage& entry, const ThumbnailKey& key) {
-    Thumbnail thumbnail;
-    const auto width = Number(entry, "Thumb::Image::Width");
-    const auto height = Number(entry, "Thumb::Image::Height");
+// The upright size of the photo an entry was made from; invalid when neither
+// the entry nor the photo tells it.
+QSize PhotoSizeOfEntry(const EntryHead& entry, const ThumbnailKey& key) {
+    QSize photoSize;
+    const auto width = entry.Number("Thumb::Image::Width");
+    const auto height = entry.Number("Thumb::Image::Height");
     if (width && height && *width > 0 && *height > 0 && *width <= INT_MAX && *height <= INT_MAX)
-        thumbnail.photoSize = QSize(static_cast<int>(*width), static_cast<int>(*height));
+        photoSize = QSize(static_cast<int>(*width), static_cast<int>(*height));
     else
-        thumbnail.photoSize = HeaderSize(key.path);
-    if (!thumbnail.photoSize.isValid())
-        return std::nullopt;
+        photoSize = HeaderSize(key.path);
+    if (!photoSize.isValid())
+        return {};
     // Some programs give the size as stored, before turning the photo upright.
-    const bool entryWide = entry.width() > entry.height();
-    const bool photoWide = thumbnail.photoSize.width() > thumbnail.photoSize.height();
-    if (entry.width() != entry.height() && entryWide != photoWide)
-        thumbnail.photoSize.transpose();
-    thumbnail.image = FlattenOnBlack(entry);
-    return thumbnail;
+    const QSize stored = entry.size;
+    const bool entryWide = stored.width() > stored.height();
+    const bool photoWide = photoSize.width() > photoSize.height();
+    if (stored.width() != stored.height() && entryWide != photoWide)
+        photoSize.transpose();
+    return photoSize;
+}
+
+bool ShowsCellAt(QSize thumbnail, QSize photo, int width) {
+    if (thumbnail == photo)
+        return true;
+    const QSize shown = photo.scaled(width, ThumbCellHeight(width), Qt::KeepAspectRatio);
+    // One pixel of slack for the rounding of whoever made the thumbnail.
+    return thumbnail.width() >= shown.width() - 1 && thumbnail.height() >= shown.height() - 1;
 }
 
 } // namespace
@@ -158,7 +180,8 @@ int FreedesktopThumbnails::DecodeWidth(int width) {
     return side == kSizeFolders.front().side ? width : std::max(width, side);
 }
 
-std::optional<Thumbnail> FreedesktopThumbnails::Find(const ThumbnailKey& key, int width) const {
+std::optional<Thumbnail> FreedesktopThumbnails::Find(const ThumbnailKey& key, int width,
+                                                     Pixels pixels) const {
     if (::access(key.path.constData(), R_OK) != 0)
         return std::nullopt; // not to be shown to whoever cannot read the file
     const std::optional<QByteArray> uri = FileUri(key.path);
@@ -175,19 +198,25 @@ std::optional<Thumbnail> FreedesktopThumbnails::Find(const ThumbnailKey& key, in
         if (size->side < width)
             order.push_back(&*size);
     for (const SizeFolder* size : order) {
-        const std::optional<QImage> entry =
-            ValidEntry(root_ + '/' + size->name + '/' + name, *uri, key);
+        const QByteArray path = root_ + '/' + size->name + '/' + name;
+        const std::optional<EntryHead> entry = ValidEntry(path, *uri, key);
         if (!entry)
             continue;
-        std::optional<Thumbnail> thumbnail = ThumbnailOfEntry(*entry, key);
-        if (!thumbnail || !ShowsCell(*thumbnail, width))
+        Thumbnail thumbnail;
+        thumbnail.photoSize = PhotoSizeOfEntry(*entry, key);
+        if (!thumbnail.photoSize.isValid() || !ShowsCellAt(entry->size, thumbnail.photoSize, width))
+            continue;
+        if (pixels == Pixels::Later)
+            return thumbnail;
+        thumbnail.image = FlattenOnBlack(QImageReader(QFile::decodeName(path), "png").read());
+        if (thumbnail.image.isNull())
             continue;
         // A 1024-pixel thumbnail would hold 3 MB of the memory cache for a
         // cell of 200 at most.
         const int side = EntrySide(width);
-        if (thumbnail->image.width() > side || thumbnail->image.height() > side)
-            thumbnail->image = ScalePhoto(
-                thumbnail->image, thumbnail->image.size().scaled(side, side, Qt::KeepAspectRatio));
+        if (thumbnail.image.width() > side || thumbnail.image.height() > side)
+            thumbnail.image = ScalePhoto(
+                thumbnail.image, thumbnail.image.size().scaled(side, side, Qt::KeepAspectRatio));
         return thumbnail;
     }
     if (ValidEntry(root_ + '/' + kFailFolder + '/' + name, *uri, key)) {
@@ -246,15 +275,8 @@ void FreedesktopThumbnails::Store(const ThumbnailKey& key, const Thumbnail& deco
 }
 
 bool ShowsCell(const Thumbnail& thumbnail, int width) {
-    if (thumbnail.image.isNull())
-        return false;
-    if (thumbnail.image.size() == thumbnail.photoSize)
-        return true;
-    const QSize shown =
-        thumbnail.photoSize.scaled(width, ThumbCellHeight(width), Qt::KeepAspectRatio);
-    // One pixel of slack for the rounding of whoever made the thumbnail.
-    return thumbnail.image.width() >= shown.width() - 1 &&
-           thumbnail.image.height() >= shown.height() - 1;
+    return !thumbnail.image.isNull() &&
+           ShowsCellAt(thumbnail.image.size(), thumbnail.photoSize, width);
 }
 
 } // namespace kolvira

@@ -33,10 +33,17 @@ public:
     // decode serves both the cell and the stored thumbnail.
     static int DecodeWidth(int width);
 
+    enum class Pixels {
+        Now,   // the thumbnail's image is decoded
+        Later, // only the entry's keys and sizes are read: its image stays null
+    };
     // A stored thumbnail of the file of `key` as it is now that shows a cell
     // `width` wide without enlarging it; a null image with an error when the
-    // file is known to be unreadable; nullopt when there is neither.
-    std::optional<Thumbnail> Find(const ThumbnailKey& key, int width) const;
+    // file is known to be unreadable; nullopt when there is neither. With
+    // Pixels::Later a usable entry gives a null image with the photo's size
+    // and no error: a later Find decodes it while it still matches the file.
+    std::optional<Thumbnail> Find(const ThumbnailKey& key, int width,
+                                  Pixels pixels = Pixels::Now) const;
 
     // Stores `decoded`, made for cells `width` wide, or records the file as
     // unreadable when its image is null. Nothing is written when writing is

@@ -48,7 +48,8 @@ void ThumbnailBuildJob::Run(std::stop_token stop) {
     BuildThumbnails(
         paths_, width_, cache_,
         [&](std::size_t k, const QImage& image, QSize photoSize) {
-            Result result{k, image, photoSize, {}};
+            const bool ready = options_.decodeInSightOnly && image.isNull() && photoSize.isValid();
+            Result result{k, image, photoSize, ready, {}};
             if (options_.keepCompressed && !image.isNull())
                 result.compressed = CompressedThumbnail(image);
             std::unique_lock lock(mutex_);
@@ -57,7 +58,7 @@ void ThumbnailBuildJob::Run(std::stop_token stop) {
             if (room_.wait(lock, stop, [&] { return waiting_.size() < kMostWaiting; }))
                 waiting_.push_back(std::move(result));
         },
-        options_.threads, stop);
+        options_.threads, stop, options_.decodeInSightOnly ? &sight_ : nullptr);
     const std::lock_guard lock(mutex_);
     built_ = true;
 }

@@ -4,6 +4,7 @@
 // answering while a large folder is read.
 #pragma once
 
+#include "mosaic/ThumbnailBuilder.h"
 #include "mosaic/ThumbnailCache.h"
 
 #include <QByteArray>
@@ -27,14 +28,17 @@ class ThumbnailBuildJob : public QObject {
 public:
     struct Result {
         std::size_t k = 0; // the index of the file in the job's paths
-        QImage image;      // null when the file cannot be read
+        QImage image;      // null when the file cannot be read, or while `ready`
         QSize photoSize;
+        bool ready = false;    // not decoded, out of sight: the shared thumbnail serves
         QByteArray compressed; // the image as a JPEG, when asked for
     };
 
     struct Options {
         int threads = 0;             // the builder's workers; 0: one per core
         bool keepCompressed = false; // fill Result::compressed (off the owner's thread)
+        // Shared thumbnails are decoded only in sight (SetSight), else `ready`.
+        bool decodeInSightOnly = false;
     };
 
     ThumbnailBuildJob(std::vector<QByteArray> paths, int width, ThumbnailCache& cache,
@@ -46,6 +50,9 @@ public:
     // Stops the build: the workers finish the file in hand, and nothing more
     // is delivered once this returns. Does not wait for the workers.
     void Cancel();
+
+    // Files first..last (indexes in the job's paths) are in sight or near it.
+    void SetSight(std::size_t first, std::size_t last) { sight_.Set(first, last); }
 
     bool Running() const { return running_; }
     std::size_t Count() const { return paths_.size(); }
@@ -71,6 +78,7 @@ private:
     const int width_;
     ThumbnailCache& cache_;
     const Options options_;
+    ThumbnailSight sight_;
     QTimer tick_;
     bool running_ = false;
     std::size_t delivered_ = 0;

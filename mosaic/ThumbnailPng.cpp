@@ -45,7 +45,42 @@ bool WritePng(std::FILE* file, const QImage& image, std::vector<png_text>& chunk
     return true;
 }
 
+// Fills `head` from the chunks of `file` before the pixels.
+bool ReadHead(std::FILE* file, PngHead& head) {
+    png_structp png =
+        png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, &FailQuietly, &IgnoreWarning);
+    if (png == nullptr)
+        return false;
+    png_infop info = png_create_info_struct(png);
+    if (info == nullptr || setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_init_io(png, file);
+    png_read_info(png, info);
+    head.size = QSize(static_cast<int>(png_get_image_width(png, info)),
+                      static_cast<int>(png_get_image_height(png, info)));
+    png_textp chunks = nullptr;
+    const int count = png_get_text(png, info, &chunks, nullptr);
+    for (int i = 0; i < count; ++i)
+        head.text.emplace_back(
+            QByteArray(chunks[i].key),
+            QByteArray(chunks[i].text, static_cast<qsizetype>(chunks[i].text_length)));
+    png_destroy_read_struct(&png, &info, nullptr);
+    return true;
+}
+
 } // namespace
+
+std::optional<PngHead> ReadPngHead(const QByteArray& path) {
+    std::FILE* file = std::fopen(path.constData(), "rb");
+    if (file == nullptr)
+        return std::nullopt;
+    PngHead head;
+    const bool read = ReadHead(file, head);
+    std::fclose(file);
+    return read ? std::optional(std::move(head)) : std::nullopt;
+}
 
 bool WritePrivatePng(const QByteArray& path, const QImage& image, const PngText& text) {
     const QImage pixels = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_RGBA8888

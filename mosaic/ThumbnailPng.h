@@ -5,6 +5,9 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
+
+#include <optional>
 
 #include <utility>
 #include <vector>
@@ -18,5 +21,14 @@ using PngText = std::vector<std::pair<QByteArray, QByteArray>>;
 // of mode 0600 in the folder of `path`, then renames it to `path`. False when
 // anything failed; nothing is left behind then.
 bool WritePrivatePng(const QByteArray& path, const QImage& image, const PngText& text);
+
+struct PngHead {
+    QSize size;
+    PngText text; // the text chunks before the pixels
+};
+
+// The size and the text chunks of the PNG at `path`, read without its
+// pixels; nullopt when it is no readable PNG.
+std::optional<PngHead> ReadPngHead(const QByteArray& path);
 
 } // namespace kolvira

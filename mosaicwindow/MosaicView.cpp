@@ -140,6 +140,8 @@ MosaicView::MosaicView(LookSource* looks) : looks_(looks), store_(SharedThumbnai
     setItemDelegate(delegate_);
     // Thumbnails that come back to cells painted without them.
     connect(&store_, &ThumbnailStore::Fetched, viewport(), qOverload<>(&QWidget::update));
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &MosaicView::LookAround);
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &MosaicView::LookAround);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) { currentItem = row; });
     connect(this, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { OpenEntry(row(item)); });
@@ -312,9 +314,11 @@ void MosaicView::BuildMosaic() {
         progress_->Show(QStringLiteral(" "));
     // Without the shared thumbnails on disk, thumbnails out of sight come
     // back from a compressed copy.
-    job_ = new ThumbnailBuildJob(std::move(paths), deviceWidth, SharedThumbnailCache(),
-                                 {.keepCompressed = !FreedesktopThumbnails::Writing()});
+    job_ = new ThumbnailBuildJob(
+        std::move(paths), deviceWidth, SharedThumbnailCache(),
+        {.keepCompressed = !FreedesktopThumbnails::Writing(), .decodeInSightOnly = true});
     job_->setParent(this);
+    LookAround();
     connect(job_, &ThumbnailBuildJob::Arrived, this, &MosaicView::TakeThumbnails);
     connect(job_, &ThumbnailBuildJob::Finished, this, [this] { EndBuild(true); });
     job_->Start();
@@ -327,7 +331,7 @@ void MosaicView::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& ba
         const int row = RowOfBuildIndex(result.k);
         if (row < 0)
             continue;
-        if (result.image.isNull()) {
+        if (result.image.isNull() && !result.ready) {
             // A file that is no image leaves the list, so that entry k still
             // stands for path k.
             RemoveRow(row);
@@ -342,6 +346,27 @@ void MosaicView::TakeThumbnails(const std::vector<ThumbnailBuildJob::Result>& ba
     if (progress_ != nullptr && job_ != nullptr)
         progress_->SetPosition(static_cast<int>(100 * job_->Delivered() / job_->Count()));
     viewport()->update();
+}
+
+void MosaicView::LookAround() {
+    const QSize grid = gridSize();
+    if (count() == 0 || grid.isEmpty())
+        return;
+    // The cells stand in rows of equal cells from the top left.
+    const int columns = std::max(1, viewport()->width() / grid.width());
+    const int margin = viewport()->height() / 2;
+    const int top = std::max(0, verticalOffset() - margin) / grid.height();
+    const int bottom = (verticalOffset() + viewport()->height() + margin) / grid.height();
+    const int first = std::min(top * columns, count() - 1);
+    const int last = std::min((bottom + 1) * columns, count()) - 1;
+    if (job_ != nullptr)
+        job_->SetSight(buildIndex_[first], buildIndex_[last]);
+    // Asked for before the cells in sight are painted, which come first.
+    for (int row = first; row <= last; ++row) {
+        const QByteArray path = QByteArray::fromStdString(photoPaths[row]);
+        if (store_.Has(path))
+            store_.Image(path);
+    }
 }
 
 void MosaicView::CancelBuild() {

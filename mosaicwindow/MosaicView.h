@@ -161,6 +161,9 @@ private:
     int RowOfBuildIndex(std::size_t k) const;
     void RemoveRow(int row);
     void TakeThumbnails(const std::vector<kolvira::ThumbnailBuildJob::Result>& batch);
+    // The entries in sight and half a screen around it get their thumbnails
+    // decoded: the build's, and those it left in the shared thumbnails.
+    void LookAround();
     // Ends the build: the cursor, the progress bar and the commands as before.
     // A build not complete leaves its remaining entries marked as not built.
     void EndBuild(bool complete);

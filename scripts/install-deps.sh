@@ -30,6 +30,8 @@ packages=(
   # the package's checker, and GNOME's thumbnail factory with its sandbox as
   # the file managers' client of the thumbnailer
   lintian gir1.2-gnomedesktop-3.0 python3-gi bubblewrap
+  # jpegtran, for bench/progressive-memory.sh's progressive JPEGs
+  libjpeg-turbo-progs
   # a screen reader's view: the accessibility bus and its client library
   at-spi2-core gir1.2-atspi-2.0
   # the checks of the sources' layout and of the include graph's drawing

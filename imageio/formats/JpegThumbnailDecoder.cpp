@@ -2,6 +2,7 @@
 
 #include "imageio/DamageSigns.h"
 #include "imageio/PhotoDecoding.h"
+#include "imageio/decoding/DecoderMemory.h"
 
 #include <QStringList>
 
@@ -107,6 +108,7 @@ void EndSource(j_decompress_ptr) {}
 // Where the rows go. Lives outside the frame that may be jumped out of.
 struct Output {
     JpegThumbnail result;
+    DecoderMemory::Grant memory; // held until the decompressor is destroyed
 
     bool Begin(int width, int height) {
         result.image = QImage(width, height, QImage::Format_RGB32);
@@ -123,6 +125,21 @@ void ChooseScale(jpeg_decompress_struct& info, QSize atLeast) {
             int(info.output_height) >= atLeast.height())
             return;
     }
+}
+
+// What a JPEG of several scans holds while it is decoded: every coefficient
+// block of the picture, whatever the output's scale.
+std::size_t WholeImageCoefficients(const jpeg_decompress_struct& info) {
+    std::size_t bytes = 0;
+    for (int c = 0; c < info.num_components; ++c) {
+        const jpeg_component_info& component = info.comp_info[c];
+        const auto roundUp = [](std::size_t n, int factor) {
+            return (n + std::size_t(factor) - 1) / std::size_t(factor) * std::size_t(factor);
+        };
+        bytes += roundUp(component.width_in_blocks, component.h_samp_factor) *
+                 roundUp(component.height_in_blocks, component.v_samp_factor) * sizeof(JBLOCK);
+    }
+    return bytes;
 }
 
 // Which coefficients of each component have had their first scan. At 1/8
@@ -216,6 +233,8 @@ bool Decode(jpeg_decompress_struct& info, Session& session, QSize atLeast, DcSca
     ChooseScale(info, atLeast);
     info.buffered_image = dcScans == DcScans::StopAfter && info.scale_num == 1 &&
                           info.progressive_mode && jpeg_has_multiple_scans(&info);
+    if (jpeg_has_multiple_scans(&info))
+        output.memory = DecoderMemory::Shared().Reserve(WholeImageCoefficients(info));
     if (!jpeg_start_decompress(&info) || info.output_components != 4 ||
         !output.Begin(int(info.output_width), int(info.output_height)))
         return false;
@@ -243,6 +262,7 @@ JpegThumbnail DecodeJpegThumbnail(QIODevice& file, QSize atLeast, DcScans dcScan
     session->warnings = &warnings;
     const bool decoded = Decode(info, *session, atLeast, dcScans, output);
     jpeg_destroy_decompress(&info);
+    output.memory = {};
     if (!decoded) {
         JpegThumbnail failed;
         failed.notRgb = output.result.notRgb;

@@ -9,6 +9,7 @@
 #include "framework/CommandIds.h"
 #include "framework/StatusProgress.h"
 #include "mosaic/ContactSheet.h"
+#include "mosaic/ThumbnailBuilder.h"
 #include "mosaicwindow/MosaicView.h"
 
 #include <QFile>
@@ -24,6 +25,7 @@ private slots:
     void thumbnailsArriveWhileTheWindowAnswers();
     void escapeKeepsWhatWasMadeAndRefreshMakesTheRest();
     void closingDuringABuildLeavesNothingBehind();
+    void aWarmBuildDecodesOnlyTheEntriesNearSight();
 
 private:
     // `count` copies of one large PNG, slow enough to read that a build
@@ -161,6 +163,40 @@ void MosaicBuildTest::closingDuringABuildLeavesNothingBehind() {
     QVERIFY(QApplication::overrideCursor() == nullptr);
     QVERIFY(MainFrame()->Progress()->Bar() == nullptr);
     QTest::qWait(100);
+}
+
+// With the shared thumbnails filled by another program, the cells in sight
+// get their thumbnails and the others only when scrolled to.
+void MosaicBuildTest::aWarmBuildDecodesOnlyTheEntriesNearSight() {
+    constexpr int kCount = 300;
+    const std::string first = photos_->AddPhoto(QStringLiteral("p000.png"), {160, 120});
+    std::vector<QByteArray> paths{QByteArray::fromStdString(first)};
+    for (int k = 1; k < kCount; ++k) {
+        const QString name =
+            photos_->Directory() + QStringLiteral("/p%1.png").arg(k, 3, 10, QChar(u'0'));
+        QVERIFY(QFile::copy(QFile::decodeName(paths.front()), name));
+        paths.push_back(QFile::encodeName(name));
+    }
+    ThumbnailCache elsewhere;
+    BuildThumbnails(paths, 100, elsewhere, [](std::size_t, const QImage&, QSize) {});
+
+    QVERIFY(App()->OpenDocumentFile(first) != nullptr);
+    MosaicView* mosaic = ActiveMosaic();
+    QVERIFY(WaitForMosaicBuild(mosaic));
+    QCOMPARE(mosaic->BuiltCount(), kCount);
+    const auto inSightDecoded = [mosaic] {
+        for (int row = 0; row < mosaic->count(); ++row)
+            if (mosaic->visualItemRect(mosaic->item(row)).intersects(mosaic->viewport()->rect()) &&
+                mosaic->thumbnails[row].isNull())
+                return false;
+        return true;
+    };
+    QTRY_VERIFY(inSightDecoded());
+    QVERIFY(!mosaic->thumbnails[0].isNull());
+    QVERIFY(mosaic->thumbnails[kCount - 1].isNull());
+    mosaic->scrollToBottom();
+    QTRY_VERIFY(inSightDecoded());
+    QVERIFY(!mosaic->thumbnails[kCount - 1].isNull());
 }
 
 QTEST_MAIN(MosaicBuildTest)

@@ -168,6 +168,46 @@ TEST_F(SharedThumbnailsTest, AFailedDecodeIsRecordedUntilTheFileChanges) {
     EXPECT_EQ(Build({notes}, 100).stats.decoded, 1);
 }
 
+// Out of sight only an entry's keys are read: one whose pixels are spoilt is
+// still taken as ready, and its thumbnail comes from the photo when shown.
+TEST_F(SharedThumbnailsTest, ABuildWithASightDecodesOnlyTheEntriesInIt) {
+    std::vector<QByteArray> paths;
+    for (int i = 0; i < 6; ++i)
+        paths.push_back(Photo(QStringLiteral("p%1.jpg").arg(i)));
+    paths.push_back(Path("notes.jpg"));
+    WriteFile(QFile::decodeName(paths.back()), "not a photo");
+    Build(paths, 100);
+    QFile spoilt(QFile::decodeName(Entry("normal", paths[0])));
+    ASSERT_TRUE(spoilt.open(QIODevice::ReadWrite));
+    const qsizetype pixels = spoilt.readAll().indexOf("IDAT") + 4;
+    ASSERT_TRUE(spoilt.seek(pixels) && spoilt.write(QByteArray(16, '\xff')) == 16);
+    spoilt.close();
+
+    ThumbnailSight sight;
+    sight.Set(2, 3);
+    ThumbnailCache fresh;
+    std::vector<QImage> images;
+    std::vector<QSize> photoSizes;
+    const ThumbnailBuildStats stats = BuildThumbnails(
+        paths, 100, fresh,
+        [&](std::size_t, const QImage& image, QSize photoSize) {
+            images.push_back(image);
+            photoSizes.push_back(photoSize);
+        },
+        0, {}, &sight);
+    EXPECT_EQ(stats.decoded, 0);
+    EXPECT_EQ(stats.left, 4);
+    EXPECT_EQ(stats.unreadable, 1);
+    for (std::size_t k = 0; k < 6; ++k) {
+        EXPECT_EQ(images[k].isNull(), !sight.Sees(k)) << k;
+        EXPECT_EQ(photoSizes[k], QSize(640, 480)) << k;
+    }
+    EXPECT_TRUE(images[6].isNull());
+    EXPECT_FALSE(photoSizes[6].isValid()) << "unreadable, not ready";
+    for (std::size_t k : {0, 5})
+        EXPECT_EQ(MakeOneThumbnail(paths[k], 100, fresh).image.size(), QSize(100, 75)) << k;
+}
+
 TEST_F(SharedThumbnailsTest, WritesNothingForItsOwnFolderNorWhenWritingIsOff) {
     ASSERT_TRUE(QDir(home_.path()).mkpath("cache/thumbnails/large"));
     const QByteArray inside = Photo("cache/thumbnails/large/x.jpg");
