@@ -15,6 +15,7 @@
 #include "framework/DocumentTemplate.h"
 #include "framework/View.h"
 #include "imageio/NativePath.h"
+#include "mosaic/FileUri.h"
 #include "photowindow/DrawingQuestion.h"
 #include "photowindow/PhotoView.h"
 
@@ -55,8 +56,8 @@ std::vector<std::string> DroppedFiles(const QMimeData* data) {
     if (data == nullptr)
         return paths;
     for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            paths.push_back(QFile::encodeName(url.toLocalFile()).toStdString());
+        if (const auto path = PathOfFileUri(url.toEncoded()))
+            paths.push_back(path->toStdString());
     }
     return paths;
 }

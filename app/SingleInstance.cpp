@@ -1,5 +1,7 @@
 #include "app/SingleInstance.h"
 
+#include "mosaic/FileUri.h"
+
 #include "app/StartupArguments.h"
 
 #include <QDBusConnection>
@@ -63,7 +65,7 @@ void InstanceService::Open(const QStringList& uris, const QVariantMap& platformD
     std::vector<std::string> files;
     QStringList refused;
     for (const QString& uri : uris) {
-        std::string path = PathOfFileUri(uri.toStdString());
+        std::string path = PathOfFileUri(uri.toUtf8()).value_or("").toStdString();
         if (path.empty())
             refused << uri;
         else
@@ -111,7 +113,7 @@ bool HandToRunningInstance(const std::vector<std::string>& files, const LaunchTo
     if (open) {
         QStringList uris;
         for (const std::string& file : files)
-            uris << FileUriOf(file);
+            uris << QString::fromLatin1(FileUri(QByteArray::fromStdString(file)).value_or(""));
         call << uris;
     }
     QVariantMap platformData;

@@ -1,5 +1,7 @@
 #include "app/StartupArguments.h"
 
+#include "mosaic/FileUri.h"
+
 #include <QByteArray>
 #include <QCoreApplication>
 
@@ -41,7 +43,8 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
         if (argument.empty())
             continue;
         if (!optionsEnded && argument.starts_with("file://")) {
-            const std::string path = PathOfFileUri(argument);
+            const std::string path =
+                PathOfFileUri(QByteArray::fromStdString(argument)).value_or("").toStdString();
             if (path.empty()) {
                 if (parsed.error.isEmpty())
                     parsed.error =
@@ -70,25 +73,6 @@ QString StartupUsage() {
         "      --new-instance  start a separate program even when one is running\n"
         "  -h, --help          show this help and exit\n"
         "      --version       show the version and exit\n");
-}
-
-std::string PathOfFileUri(std::string_view uri) {
-    constexpr std::string_view scheme = "file://";
-    if (!uri.starts_with(scheme))
-        return {};
-    std::string_view rest = uri.substr(scheme.size());
-    // "file:///p" has an empty host, "file://localhost/p" names this one.
-    if (rest.starts_with("localhost/"))
-        rest.remove_prefix(std::string_view("localhost").size());
-    if (!rest.starts_with('/'))
-        return {};
-    return QByteArray::fromPercentEncoding(QByteArray(rest.data(), qsizetype(rest.size())))
-        .toStdString();
-}
-
-QString FileUriOf(const std::string& path) {
-    const QByteArray bytes(path.data(), qsizetype(path.size()));
-    return QStringLiteral("file://") + QString::fromLatin1(bytes.toPercentEncoding("/"));
 }
 
 } // namespace kolvira

@@ -27,10 +27,4 @@ StartupArguments ParseStartupArguments(const std::vector<std::string>& arguments
 
 QString StartupUsage();
 
-// A local file URI's path, percent-decoded to bytes; empty for any other URI.
-std::string PathOfFileUri(std::string_view uri);
-// The file:// URI of an absolute native path. Every byte outside the URI's
-// unreserved set is percent-encoded, so names that are not UTF-8 survive.
-QString FileUriOf(const std::string& path);
-
 } // namespace kolvira

@@ -1,5 +1,7 @@
 #include "cli/DesktopThumbnailer.h"
 
+#include "mosaic/FileUri.h"
+
 #include "mosaic/ThumbnailDecoding.h"
 
 #include <QCoreApplication>
@@ -79,19 +81,7 @@ QByteArray NativePathOfInput(const QByteArray& input) {
     if (scheme.isEmpty() || !std::isalpha(static_cast<unsigned char>(scheme[0])) ||
         !std::all_of(scheme.begin(), scheme.end(), inScheme))
         return input; // no scheme: a path
-    if (scheme.toLower() != "file")
-        return {};
-    QByteArray rest = input.mid(separator + 3);
-    // "file:///p" has an empty host, "file://localhost/p" names this one.
-    if (rest.startsWith("localhost/"))
-        rest.remove(0, qsizetype(sizeof "localhost") - 1);
-    if (!rest.startsWith('/'))
-        return {};
-    // A query or fragment is no part of a file's name; '?' and '#' in a name
-    // arrive percent-encoded.
-    rest.truncate(std::min(rest.indexOf('?') < 0 ? rest.size() : rest.indexOf('?'),
-                           rest.indexOf('#') < 0 ? rest.size() : rest.indexOf('#')));
-    return QByteArray::fromPercentEncoding(rest);
+    return PathOfFileUri(input).value_or(QByteArray());
 }
 
 DesktopThumbnail MakeDesktopThumbnail(const QByteArray& nativePath, int size) {

@@ -68,4 +68,21 @@ std::optional<QByteArray> FileUri(const QByteArray& nativePath) {
     return uri;
 }
 
+std::optional<QByteArray> PathOfFileUri(const QByteArray& uri) {
+    constexpr qsizetype kSchemeLength = sizeof "file://" - 1;
+    if (!uri.left(kSchemeLength).toLower().startsWith("file://"))
+        return std::nullopt;
+    QByteArray rest = uri.mid(kSchemeLength);
+    if (rest.startsWith("localhost/"))
+        rest.remove(0, qsizetype(sizeof "localhost") - 1);
+    if (!rest.startsWith('/'))
+        return std::nullopt;
+    // '?' and '#' in a name arrive percent-encoded.
+    for (const char end : {'?', '#'}) {
+        if (const qsizetype at = rest.indexOf(end); at >= 0)
+            rest.truncate(at);
+    }
+    return QByteArray::fromPercentEncoding(rest);
+}
+
 } // namespace kolvira

@@ -20,4 +20,10 @@ std::optional<QByteArray> AbsoluteNativePath(const QByteArray& nativePath);
 // nullopt when the path cannot be made absolute.
 std::optional<QByteArray> FileUri(const QByteArray& nativePath);
 
+// The native path a file:// URI names (its bytes percent-decoded, so names
+// that are not UTF-8 come back as they were); nullopt for another scheme or
+// another host. "file:///p" and "file://localhost/p" name this computer; a
+// query or fragment is no part of the name.
+std::optional<QByteArray> PathOfFileUri(const QByteArray& uri);
+
 } // namespace kolvira

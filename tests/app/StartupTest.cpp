@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "app/StartupArguments.h"
+#include "mosaic/FileUri.h"
 #include "mosaic/ImageDiscovery.h"
 #include "mosaicwindow/MosaicView.h"
 
@@ -85,7 +86,8 @@ void StartupTest::commandLinesAreRead() {
     QCOMPARE(!parsed.error.isEmpty(), wrong);
     // The hand-over's URIs carry the same bytes.
     for (const std::string& file : parsed.files)
-        QCOMPARE(PathOfFileUri(FileUriOf(file).toStdString()), file);
+        QCOMPARE(PathOfFileUri(*FileUri(QByteArray::fromStdString(file))),
+                 QByteArray::fromStdString(file));
 }
 
 std::string StartupTest::SelectedPathOfMosaic() const {
@@ -181,8 +183,9 @@ void StartupTest::requestsReachTheRunningProgram() {
     QVERIFY(service.Claim());
     app_->OpenFiles({photos_->PathOf("a.jpg")});
     MainFrame()->showMinimized();
-    arguments.replaceInStrings(QStringLiteral("FOLDER"),
-                               FileUriOf(photos_->Directory().toStdString()));
+    arguments.replaceInStrings(
+        QStringLiteral("FOLDER"),
+        QString::fromLatin1(*FileUri(QFile::encodeName(photos_->Directory()))));
 
     QProcess client;
     client.setWorkingDirectory(photos_->Directory());
